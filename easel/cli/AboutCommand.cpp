@@ -1,0 +1,31 @@
+// `contour about`: the plug-in's About box, shown headless; prints what the
+// box says.
+#include <iostream>
+
+#include "Commands.h"
+#include "HostSetup.h"
+
+namespace contour_cli {
+
+void addAboutCommand(CLI::App& app, int& status) {
+  auto* command = app.add_subcommand("about", "Show the plug-in's About box and print its texts");
+  auto plugin = std::make_shared<std::string>();
+  command->add_option("--plugin", *plugin, "The plug-in module (default: the one beside this program)");
+  command->callback([&status, plugin] {
+    try {
+      Easel easel;
+      easel.start(*plugin);
+      easel.host.about();
+      easel.host.shutdown();
+      for (const auto& dialog : easel.dialogs.shownDialogs()) {
+        std::cout << dialog.title << '\n';
+        for (const auto& item : dialog.items)
+          if (!item.text.empty()) std::cout << "  " << item.text << '\n';
+      }
+    } catch (const std::exception& e) {
+      status = fail(e.what());
+    }
+  });
+}
+
+}  // namespace contour_cli

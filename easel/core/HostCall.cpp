@@ -1,0 +1,61 @@
+#include "HostCall.h"
+
+#include <cstdint>
+
+namespace easel {
+
+void writeJson(JsonWriter& w, const AIRealPoint& p) { w.beginArray().value(p.h).value(p.v).endArray(); }
+
+void writeJson(JsonWriter& w, const AIRealRect& r) {
+  w.beginObject().key("left").value(r.left).key("top").value(r.top).key("right").value(r.right);
+  w.key("bottom").value(r.bottom).endObject();
+}
+
+void writeJson(JsonWriter& w, const AIRealMatrix& m) {
+  w.beginArray().value(m.a).value(m.b).value(m.c).value(m.d).value(m.tx).value(m.ty).endArray();
+}
+
+void writeJson(JsonWriter& w, const ADMRect& r) {
+  w.beginArray().value(r.left).value(r.top).value(r.right).value(r.bottom).endArray();
+}
+
+void writeJson(JsonWriter& w, const ADMRealPoint& p) { w.beginArray().value(p.h).value(p.v).endArray(); }
+
+void writeJson(JsonWriter& w, const void* handle) {
+  w.value(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(handle)));
+}
+
+bool Call::begin(ASErr* code) {
+  if (!session_.isHeld(suite_)) {
+    misuse(std::string("called while \"") + std::string(suiteName(suite_)) + "\" is not held");
+    *code = kSuiteReleasedErr;
+    return false;
+  }
+  if (session_.faults.armed()) {
+    if (auto fault = session_.faults.onCall(op_)) {
+      *code = *fault;
+      if (tracing_) out_.key("injected").value(true);
+      return false;
+    }
+  }
+  return true;
+}
+
+void Call::misuse(std::string what) {
+  session_.recordMisuse(std::string(op_) + ": " + what);
+  if (misuse_.empty()) misuse_ = std::move(what);
+}
+
+void Call::end(ASErr result) {
+  if (!tracing_) return;
+  in_.endObject();
+  out_.endObject();
+  JsonWriter line;
+  line.beginObject().key("suite").value(suiteName(suite_)).key("op").value(op_);
+  line.key("in").raw(in_.str()).key("out").raw(out_.str()).key("result").value(result);
+  if (!misuse_.empty()) line.key("misuse").value(misuse_);
+  line.endObject();
+  session_.trace.add(line.take());
+}
+
+}  // namespace easel

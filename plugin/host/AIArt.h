@@ -1,0 +1,67 @@
+#ifndef CONTOUR_HOST_AIART_H
+#define CONTOUR_HOST_AIART_H
+#include "HostTypes.h"
+#ifdef __cplusplus
+extern "C" {
+#endif
+#define kAIArtSuite "AI Art Suite"
+#define kAIArtSuiteVersion 9
+
+/* Art type codes. */
+enum {
+  kUnknownArt = 0,
+  kGroupArt = 1,
+  kPathArt = 2,
+  kCompoundPathArt = 3,
+  kTextArt = 4,
+  kPlacedArt = 7,
+  kMysteryPathArt = 8,
+  kRasterArt = 9,
+  kMeshArt = 11,
+  kSymbolArt = 13
+};
+
+/* Paint order codes for duplicateArt: where the new art goes relative to the
+   reference object. */
+enum {
+  kPlaceAbove = 1,           /* directly above the reference object */
+  kPlaceBelow = 2,           /* directly below the reference object */
+  kPlaceInsideOnTop = 3,     /* first child of the reference container */
+  kPlaceInsideOnBottom = 4,  /* last child of the reference container */
+  kPlaceAboveAll = 5,        /* above all other art of the reference object's container */
+  kPlaceBelowAll = 6         /* below all other art of the reference object's container */
+};
+
+/* User attribute bits. */
+enum { kArtSelected = 1, kArtLocked = 2, kArtHidden = 4 };
+
+/* Art objects of the current document. Every art handle is checked: a null,
+   stale (disposed) or foreign handle gets kBadHandleErr. */
+typedef struct AIArtSuite {
+  /* Remove the art (and its descendants) from the document. The handle is
+     stale afterwards. */
+  ASErr (*disposeArt)(AIArtHandle art);
+  /* Copy `art` with all its descendants, styles and attributes, and place the
+     copy by `paintOrder` (the codes above) relative to `prep`. The copy is
+     new art owned by the document. kBadParameterErr for an unknown paint order. */
+  ASErr (*duplicateArt)(AIArtHandle art, int16_t paintOrder, AIArtHandle prep, AIArtHandle* newArt);
+  /* The art type code of `art`. */
+  ASErr (*getArtType)(AIArtHandle art, int16_t* type);
+  /* The first child of a group or compound path, null when it has none or is
+     not a container. */
+  ASErr (*getArtFirstChild)(AIArtHandle art, AIArtHandle* child);
+  /* The next sibling in the same container (toward the bottom of the stack), or null. */
+  ASErr (*getArtSibling)(AIArtHandle art, AIArtHandle* sibling);
+  /* The container of the art, or null for a layer's top-level group. */
+  ASErr (*getArtParent)(AIArtHandle art, AIArtHandle* parent);
+  /* The exact geometric bounds of the art without its stroke; a container's
+     bounds are the union of its children's. Empty art gives an empty rectangle
+     (all zero) and kNoErr. */
+  ASErr (*getArtBounds)(AIArtHandle art, AIRealRect* bounds);
+  /* The user attribute bits (selected, locked, hidden). */
+  ASErr (*getArtUserAttr)(AIArtHandle art, int32_t whichAttr, int32_t* attr);
+} AIArtSuite;
+#ifdef __cplusplus
+}
+#endif
+#endif

@@ -1,0 +1,27 @@
+#ifndef CONTOUR_HOST_AIDOCUMENT_H
+#define CONTOUR_HOST_AIDOCUMENT_H
+#include "HostTypes.h"
+#ifdef __cplusplus
+extern "C" {
+#endif
+#define kAIDocumentSuite "AI Document Suite"
+#define kAIDocumentSuiteVersion 7
+
+/* The page setup of a document; the page size comes first. */
+typedef struct AIDocumentSetup {
+  AIReal width, height;  /* the page, in points */
+  int32_t showPlacedImages;
+  int32_t pageTileMode;
+  AIReal outputResolution;
+} AIDocumentSetup;
+
+typedef struct AIDocumentSuite {
+  /* The current document's setup. kBadParameterErr when there is no document. */
+  ASErr (*getDocumentSetup)(AIDocumentSetup* setup);
+  /* Have the document's views drawn again. */
+  ASErr (*redrawDocument)(void);
+} AIDocumentSuite;
+#ifdef __cplusplus
+}
+#endif
+#endif

@@ -1,0 +1,25 @@
+#ifndef CONTOUR_HOST_AISWATCHLIST_H
+#define CONTOUR_HOST_AISWATCHLIST_H
+#include "AIColor.h"
+#ifdef __cplusplus
+extern "C" {
+#endif
+#define kAISwatchListSuite "AI Swatch List Suite"
+#define kAISwatchListSuiteVersion 4
+
+/* Swatch lists; a null list means the current document's list. Swatches are
+   numbered from 0. */
+typedef struct AISwatchListSuite {
+  ASErr (*countSwatches)(AISwatchListRef list, int32_t* count);
+  /* The swatch at `index`; past the end (or negative) *swatch is null and the
+     result kBadParameterErr. */
+  ASErr (*getNthSwatch)(AISwatchListRef list, int32_t index, AISwatchRef* swatch);
+  /* The swatch's colour. kBadHandleErr for a null or stale swatch. */
+  ASErr (*getSwatchColor)(AISwatchRef swatch, AIColor* color);
+  /* The swatch's name, zero-terminated, owned by the host, valid until the list changes. */
+  ASErr (*getSwatchName)(AISwatchRef swatch, const char** name);
+} AISwatchListSuite;
+#ifdef __cplusplus
+}
+#endif
+#endif

@@ -1,0 +1,19 @@
+#ifndef CONTOUR_HOST_AIUNDO_H
+#define CONTOUR_HOST_AIUNDO_H
+#include "HostTypes.h"
+#ifdef __cplusplus
+extern "C" {
+#endif
+#define kAIUndoSuite "AI Undo Suite"
+#define kAIUndoSuiteVersion 4
+
+typedef struct AIUndoSuite {
+  /* Take the document back to where the current filter command began (its
+     "AI Get Parameters" and "AI Go" messages are one command). Nothing to undo
+     is not an error. */
+  ASErr (*undoChanges)(void);
+} AIUndoSuite;
+#ifdef __cplusplus
+}
+#endif
+#endif

@@ -1,0 +1,25 @@
+#include "Lifecycle.h"
+#include "PluginGlobals.h"
+#include "SuiteSlots.h"
+
+namespace {
+
+constexpr int32_t kAboutDialog = 16050;
+constexpr int32_t kOkItem = 1;
+
+void closeOnly(ADMItemRef item, ADMNotifierRef notifier) { sADMItem->defaultNotify(item, notifier); }
+
+ASErr aboutDialogInit(ADMDialogRef dialog) {
+  ADMItemRef ok = nullptr;
+  sADMDialog->getItem(dialog, kOkItem, &ok);
+  sADMItem->setNotifyProc(ok, closeOnly);
+  return kNoErr;
+}
+
+}  // namespace
+
+ASErr about(SPMessageData*) {
+  int32_t itemHit = 0;
+  sADMDialog->modal(gPluginRef, "About Dialog", kAboutDialog, 0, aboutDialogInit, nullptr, &itemHit);
+  return kNoErr;
+}

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what building and testing Contour needs on Debian 12 (run as root).
+# Packages already present are not fetched again.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build ccache pkg-config python3
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libpugixml-dev libcli11-dev libcpp-httplib-dev nlohmann-json3-dev
+  binutils-mingw-w64-i686 gcc-mingw-w64-i686 g++-mingw-w64-i686
+  librsvg2-bin
+)
+if [ "${CONTOUR_WITH_WINDOWS:-0}" = 1 ]; then
+  packages+=(binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 python3-pefile wine64)
+fi
+if [ "${CONTOUR_WITH_FUZZ:-0}" = 1 ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
+if [ "${CONTOUR_WITH_BROWSER:-0}" = 1 ]; then
+  packages+=(chromium nodejs npm)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=()
+  [ "$(id -u)" = 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,62 @@
+// The loader refuses files that are not plug-ins, naming the file and the
+// problem; a plug-in that misuses the interface gets error codes.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "easel/adm/DialogManager.h"
+#include "easel/core/Module.h"
+#include "easel/core/PluginHost.h"
+
+namespace {
+
+std::string loadError(const std::string& path) {
+  easel::Session session;
+  easel::PluginHost host(session);
+  try {
+    host.load(path);
+  } catch (const easel::LoadError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(Loader, RefusesFilesThatAreNotPlugins) {
+  std::string text = ::testing::TempDir() + "not_a_library.aip";
+  std::ofstream(text) << "this is text, not a library\n";
+  struct Case {
+    std::string path;
+    std::string problem;
+  };
+  for (const Case& c : {Case{text, "not an ELF file"},
+                        Case{"/definitely/missing/module.so", "module.so"},
+                        Case{"/proc/self/exe", "no resource section"},
+                        Case{NO_PIPL_MODULE, "not a plug-in"},
+                        Case{WRONG_KIND_MODULE, "XXXX"},
+                        Case{NO_ENTRY_MODULE, "entry point \"PluginMain\" is missing"}}) {
+    std::string message = loadError(c.path);
+    EXPECT_NE(message.find(c.problem), std::string::npos) << c.path << ": " << message;
+    EXPECT_NE(message.find(c.path == "/proc/self/exe" ? c.path : c.path.substr(c.path.rfind('/') + 1)),
+              std::string::npos)
+        << "the message names the file: " << message;
+  }
+  std::remove(text.c_str());
+}
+
+TEST(Loader, AReleasedSuiteIsRefusedAndRecordedAsMisuse) {
+  easel::Session session;
+  session.trace.captureToMemory(true);
+  easel::adm::DialogManager dialogs;
+  easel::adm::DialogManagerScope scope(dialogs);
+  easel::PluginHost host(session);
+  host.load(MISBEHAVING_MODULE);
+  EXPECT_EQ(host.startup(), kSuiteReleasedErr);
+  ASSERT_EQ(session.misuses().size(), 1u);
+  EXPECT_NE(session.misuses()[0].find("AI Art Suite"), std::string::npos);
+  bool traced = false;
+  for (const auto& line : session.trace.lines()) traced |= line.find("\"misuse\"") != std::string::npos;
+  EXPECT_TRUE(traced);
+}
+
+}  // namespace
