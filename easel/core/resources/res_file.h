@@ -1,0 +1,46 @@
+// ResFile: the resources of a compiled resource file (.res): a sequence of
+// entries, each a header (data size, header size, type, name, data version,
+// memory flags, language, version, characteristics) followed by the data,
+// both padded to 4 bytes. The file starts with an empty 32-byte entry.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "easel/core/resources/parsed.h"
+#include "easel/core/resources/res_id.h"
+#include "easel/core/resources/resource_source.h"
+
+namespace easel {
+
+struct ResEntry {
+    ResId type = ResId(uint16_t{0});
+    ResId name = ResId(uint16_t{0});
+    uint32_t dataVersion = 0;
+    uint16_t memoryFlags = 0;
+    uint16_t language = 0;
+    uint32_t version = 0;
+    uint32_t characteristics = 0;
+    std::vector<uint8_t> data;
+};
+
+class ResFile : public ResourceSource {
+public:
+    static Parsed<ResFile> parse(std::span<const uint8_t> bytes);
+    static Parsed<ResFile> load(const std::string& path);
+
+    // Without the leading empty entry.
+    const std::vector<ResEntry>& entries() const { return entries_; }
+
+    std::optional<Resource> findResource(const ResId& type, const ResId& id) const override;
+
+private:
+    std::vector<ResEntry> entries_;
+};
+
+// The whole file, or an error naming it.
+Parsed<std::vector<uint8_t>> readWholeFile(const std::string& path);
+
+}  // namespace easel
