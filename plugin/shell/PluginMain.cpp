@@ -57,6 +57,9 @@ ASErr dispatch(const Request& request, SPMessageData* message) {
     return kNoErr;
   }
   if (request.callerIs(kCallerAIFilter)) {
+    // Without globals (a reload that brought none back) the plug-in has no
+    // registered filter, so no filter message can be meant for it.
+    if (gPluginGlobals == nullptr) return kNoErr;
     auto* filterMessage = reinterpret_cast<AIFilterMessage*>(message);
     if (request.selectorIs(kSelectorAIGetParameters)) return getParameters(filterMessage);
     if (request.selectorIs(kSelectorAIGoFilter)) return goFilter(filterMessage);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ShellTestSupport.h"
+#include "easel/core/PluginRegistry.h"
 
 namespace contour_test {
 namespace {

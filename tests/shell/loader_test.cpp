@@ -29,9 +29,18 @@ TEST(Loader, RefusesFilesThatAreNotPlugins) {
     std::string path;
     std::string problem;
   };
-  for (const Case& c : {Case{text, "not an ELF file"},
+#if defined(_WIN32)
+  // Windows words the format problem its own way and has no /proc; a library
+  // without resources is the module without a property list.
+  const Case notALibrary{text, "not a Windows library"};
+  const Case noResources{NO_PIPL_MODULE, "not a plug-in"};
+#else
+  const Case notALibrary{text, "not an ELF file"};
+  const Case noResources{"/proc/self/exe", "no resource section"};
+#endif
+  for (const Case& c : {notALibrary,
                         Case{"/definitely/missing/module.so", "module.so"},
-                        Case{"/proc/self/exe", "no resource section"},
+                        noResources,
                         Case{NO_PIPL_MODULE, "not a plug-in"},
                         Case{WRONG_KIND_MODULE, "XXXX"},
                         Case{NO_ENTRY_MODULE, "entry point \"PluginMain\" is missing"}}) {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "easel/adm/ScriptEventSource.h"
+#include "easel/adm/EventSource.h"
 
 namespace contour_test {
 

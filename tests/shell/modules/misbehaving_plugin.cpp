@@ -3,11 +3,17 @@
 // and uses an art handle after disposing of the art.
 #include "plugin/host/AllSuites.h"
 
+#if defined(_WIN32)
+#define EXPORTED __declspec(dllexport)
+#else
+#define EXPORTED __attribute__((visibility("default")))
+#endif
+
 namespace {
 const AIArtSuite* gKeptArtSuite = nullptr;
 }
 
-extern "C" __attribute__((visibility("default"))) ASErr PluginMain(const char* caller, const char*, void* message) {
+extern "C" EXPORTED ASErr PluginMain(const char* caller, const char*, void* message) {
   auto* header = static_cast<SPMessageData*>(message);
   ASBoolean isAccess = 0;
   header->basic->compareStrings(caller, "SP Access", &isAccess);
