@@ -43,7 +43,11 @@ typedef struct AIArtSuite {
   ASErr (*disposeArt)(AIArtHandle art);
   /* Copy `art` with all its descendants, styles and attributes, and place the
      copy by `paintOrder` (the codes above) relative to `prep`. The copy is
-     new art owned by the document. kBadParameterErr for an unknown paint order. */
+     new art owned by the document; like a pasted copy, it and its members are
+     not selected. kBadParameterErr for an unknown paint order;
+     kWrongArtTypeErr when the place cannot hold the copy (inside art that is
+     not a container, art other than a path inside a compound path, art other
+     than a group beside the layers). */
   ASErr (*duplicateArt)(AIArtHandle art, int16_t paintOrder, AIArtHandle prep, AIArtHandle* newArt);
   /* The art type code of `art`. */
   ASErr (*getArtType)(AIArtHandle art, int16_t* type);

@@ -47,7 +47,10 @@ typedef struct AIPathStyleSuite {
      exactly. In between, widths, dash values, miter limits and the components
      of colours of the same kind are b + (a - b) * fraction; colours of
      different kinds, paint flags and the other fields are taken from `a` when
-     fraction >= 0.5, else from `b`. `result` may be `a` or `b`. */
+     fraction >= 0.5, else from `b`. Colours by reference (pattern, custom,
+     gradient) are of the same kind only when their references are equal.
+     `result` may be `a` or `b`. kBadParameterErr for a null pointer or a
+     fraction that is not finite. */
   ASErr (*interpolatePathStyles)(const AIPathStyle* a, const AIPathStyle* b, AIPathStyle* result, AIReal fraction);
 } AIPathStyleSuite;
 #ifdef __cplusplus

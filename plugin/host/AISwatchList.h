@@ -7,8 +7,8 @@ extern "C" {
 #define kAISwatchListSuite "AI Swatch List Suite"
 #define kAISwatchListSuiteVersion 4
 
-/* Swatch lists; a null list means the current document's list. Swatches are
-   numbered from 0. */
+/* Swatch lists; a null list means the current document's list (any other
+   list ref gets kBadHandleErr). Swatches are numbered from 0. */
 typedef struct AISwatchListSuite {
   ASErr (*countSwatches)(AISwatchListRef list, int32_t* count);
   /* The swatch at `index`; past the end (or negative) *swatch is null and the

@@ -18,8 +18,9 @@ enum {
 
 typedef struct AITransformArtSuite {
   /* Transform the art (a container: all its descendants) by the matrix.
-     kBadParameterErr for a matrix or line scale that is not finite; the art is
-     then left as it was. */
+     kScaleLines multiplies stroke widths by |lineScale|. kBadParameterErr for
+     a matrix or line scale that is not finite, or a result that would not be;
+     the art is then left as it was. */
   ASErr (*transformArt)(AIArtHandle art, const AIRealMatrix* matrix, AIReal lineScale, int32_t flags);
 } AITransformArtSuite;
 #ifdef __cplusplus

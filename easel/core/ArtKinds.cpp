@@ -1,0 +1,60 @@
+// The art type and paint order codes, and what each type of art holds.
+#include "Document.h"
+
+namespace easel {
+
+bool artTypeFromCode(int16_t code, ArtType* type) {
+  switch (code) {
+    case kGroupArt: case kPathArt: case kCompoundPathArt: case kTextArt: case kPlacedArt:
+    case kMysteryPathArt: case kRasterArt: case kMeshArt: case kSymbolArt:
+      *type = static_cast<ArtType>(code);
+      return true;
+    default:
+      return false;
+  }
+}
+
+const char* artTypeName(ArtType type) {
+  switch (type) {
+    case ArtType::Group: return "group";
+    case ArtType::Path: return "path";
+    case ArtType::CompoundPath: return "compound";
+    case ArtType::Text: return "text";
+    case ArtType::Placed: return "placed";
+    case ArtType::MysteryPath: return "mystery";
+    case ArtType::Raster: return "raster";
+    case ArtType::Mesh: return "mesh";
+    case ArtType::Symbol: return "symbol";
+  }
+  return "unknown";
+}
+
+bool isContainer(ArtType type) { return type == ArtType::Group || type == ArtType::CompoundPath; }
+
+bool hasSegments(ArtType type) { return type == ArtType::Path || type == ArtType::MysteryPath; }
+
+bool hasMatrix(ArtType type) {
+  return type == ArtType::Text || type == ArtType::Placed || type == ArtType::Raster || type == ArtType::Mesh ||
+         type == ArtType::Symbol;
+}
+
+bool placeFromCode(int16_t code, Place* place) {
+  if (code < kPlaceAbove || code > kPlaceBelowAll) return false;
+  *place = static_cast<Place>(code);
+  return true;
+}
+
+AIPathStyle defaultPathStyle() {
+  AIPathStyle s{};
+  s.fillPaint = 1;
+  s.fill.color.kind = kGrayColor;
+  s.fill.color.c.g.gray = 0;
+  s.strokePaint = 1;
+  s.stroke.color.kind = kGrayColor;
+  s.stroke.color.c.g.gray = 1;
+  s.stroke.width = 1;
+  s.stroke.miterLimit = 4;
+  return s;
+}
+
+}  // namespace easel

@@ -1,0 +1,150 @@
+#include "ArtTree.h"
+
+namespace easel {
+
+ArtTree::ArtTree() : tag_(newOwnerTag()) {
+  nodes_.emplace_back();
+  nodes_[kRootSlot].state = SlotState::Alive;
+  alive_ = 1;
+}
+
+HandleCheck ArtTree::check(ArtRef art) const {
+  if (!art) return HandleCheck::Null;
+  const HandleParts parts = unpackHandle(art.bits());
+  if (parts.tag != tag_ || parts.slot == kRootSlot || parts.slot >= nodes_.size()) return HandleCheck::Foreign;
+  const ArtNode& n = nodes_[parts.slot];
+  if (n.state != SlotState::Alive || n.generation != parts.generation) return HandleCheck::Stale;
+  return HandleCheck::Ok;
+}
+
+uint32_t ArtTree::slotOf(ArtRef art) const {
+  const HandleCheck c = check(art);
+  if (c != HandleCheck::Ok) throw DocumentError(kBadHandleErr, std::string(handleCheckText(c)) + " art handle");
+  return unpackHandle(art.bits()).slot;
+}
+
+ArtRef ArtTree::refOf(uint32_t slot) const {
+  if (slot == kNoSlot || slot == kRootSlot) return {};
+  return ArtRef(packHandle({tag_, nodes_[slot].generation, slot}));
+}
+
+uint32_t ArtTree::allocate(ArtContent content, uint32_t createdSerial) {
+  uint32_t slot;
+  if (!freeSlots_.empty()) {
+    slot = freeSlots_.back();
+    freeSlots_.pop_back();
+  } else {
+    if (nodes_.size() >= HandleLayout::kMaxSlots) throw std::bad_alloc();
+    slot = static_cast<uint32_t>(nodes_.size());
+    nodes_.emplace_back();
+  }
+  ArtNode& n = nodes_[slot];
+  n.content = std::move(content);
+  n.parent = n.firstChild = n.lastChild = n.prev = n.next = kNoSlot;
+  n.state = SlotState::Alive;
+  n.createdSerial = createdSerial;
+  n.markSerial = 0;
+  n.markKinds = 0;
+  ++alive_;
+  return slot;
+}
+
+uint32_t ArtTree::copySubtree(uint32_t source, uint32_t createdSerial, bool unselect) {
+  auto copyOne = [&](uint32_t from) {
+    ArtContent c = nodes_[from].content;  // copy before allocate: the arena may grow
+    if (unselect) c.attributes &= ~kArtSelected;
+    return allocate(std::move(c), createdSerial);
+  };
+  const uint32_t top = copyOne(source);
+  if (nodes_[source].firstChild == kNoSlot) return top;
+  // Walk the source subtree in pre-order; `parents` holds the copies of the
+  // containers on the way down, in step with the source's depth.
+  std::vector<uint32_t> parents{top};
+  std::vector<uint32_t> sourceParents{source};
+  for (uint32_t s = nextInSubtree(source, source); s != kNoSlot; s = nextInSubtree(s, source)) {
+    while (sourceParents.back() != nodes_[s].parent) {
+      sourceParents.pop_back();
+      parents.pop_back();
+    }
+    const uint32_t copy = copyOne(s);
+    link(copy, parents.back(), kNoSlot);
+    if (nodes_[s].firstChild != kNoSlot) {
+      sourceParents.push_back(s);
+      parents.push_back(copy);
+    }
+  }
+  return top;
+}
+
+void ArtTree::freeSlot(uint32_t slot) {
+  ArtNode& n = nodes_[slot];
+  if (n.state == SlotState::Alive) --alive_;
+  n.content = ArtContent{};
+  n.parent = n.firstChild = n.lastChild = n.prev = n.next = kNoSlot;
+  n.state = SlotState::Free;
+  // A slot whose generations are used up is retired, so no stale ref can
+  // ever match it again.
+  if (n.generation == HandleLayout::kMaxGeneration) return;
+  ++n.generation;
+  freeSlots_.push_back(slot);
+}
+
+void ArtTree::freeSubtree(uint32_t slot) {
+  // Gather first: freeing a slot clears the links the walk climbs through.
+  std::vector<uint32_t> slots;
+  for (uint32_t s = slot; s != kNoSlot; s = nextInSubtree(s, slot)) slots.push_back(s);
+  for (uint32_t s : slots) freeSlot(s);
+}
+
+void ArtTree::link(uint32_t slot, uint32_t parent, uint32_t next) {
+  ArtNode& n = nodes_[slot];
+  ArtNode& p = nodes_[parent];
+  n.parent = parent;
+  n.next = next;
+  if (next == kNoSlot) {
+    n.prev = p.lastChild;
+    p.lastChild = slot;
+  } else {
+    n.prev = nodes_[next].prev;
+    nodes_[next].prev = slot;
+  }
+  if (n.prev == kNoSlot) p.firstChild = slot;
+  else nodes_[n.prev].next = slot;
+}
+
+void ArtTree::unlink(uint32_t slot) {
+  ArtNode& n = nodes_[slot];
+  ArtNode& p = nodes_[n.parent];
+  if (n.prev == kNoSlot) p.firstChild = n.next;
+  else nodes_[n.prev].next = n.next;
+  if (n.next == kNoSlot) p.lastChild = n.prev;
+  else nodes_[n.next].prev = n.prev;
+  n.parent = n.prev = n.next = kNoSlot;
+}
+
+void ArtTree::setSubtreeState(uint32_t slot, SlotState state) {
+  for (uint32_t s = slot; s != kNoSlot; s = nextInSubtree(s, slot)) {
+    ArtNode& n = nodes_[s];
+    if (n.state == state) continue;
+    if (state == SlotState::Alive) ++alive_;
+    else if (n.state == SlotState::Alive) --alive_;
+    n.state = state;
+  }
+}
+
+uint32_t ArtTree::nextInSubtree(uint32_t slot, uint32_t top) const {
+  const ArtNode& n = nodes_[slot];
+  if (n.firstChild != kNoSlot) return n.firstChild;
+  for (uint32_t s = slot; s != top; s = nodes_[s].parent) {
+    if (nodes_[s].next != kNoSlot) return nodes_[s].next;
+  }
+  return kNoSlot;
+}
+
+bool ArtTree::isWithin(uint32_t slot, uint32_t ancestor) const {
+  for (uint32_t s = slot; s != kNoSlot; s = nodes_[s].parent)
+    if (s == ancestor) return true;
+  return false;
+}
+
+}  // namespace easel

@@ -1,0 +1,77 @@
+// The document's art objects in a slot arena, linked into a tree by slot
+// indices (parent, first and last child, previous and next sibling). Slot 0
+// is the hidden root whose children are the layers. A slot is free, alive
+// (in the document) or dead (removed, but kept by the undo history so that it
+// can come back under the same ref). Freeing a slot bumps its generation, so
+// refs to it go stale.
+#ifndef EASEL_CORE_ARTTREE_H
+#define EASEL_CORE_ARTTREE_H
+
+#include <cstdint>
+#include <vector>
+
+#include "Document.h"
+
+namespace easel {
+
+constexpr uint32_t kNoSlot = UINT32_MAX;
+constexpr uint32_t kRootSlot = 0;
+
+enum class SlotState : uint8_t { Free, Alive, Dead };
+
+struct ArtNode {
+  ArtContent content;
+  uint32_t parent = kNoSlot, firstChild = kNoSlot, lastChild = kNoSlot, prev = kNoSlot, next = kNoSlot;
+  uint32_t generation = 0;
+  SlotState state = SlotState::Free;
+  // Undo bookkeeping: the command that made the art, and which kinds of
+  // change the command `markSerial` has already saved for it.
+  uint8_t markKinds = 0;
+  uint32_t createdSerial = 0;
+  uint32_t markSerial = 0;
+};
+
+class ArtTree {
+ public:
+  ArtTree();
+
+  uint32_t tag() const { return tag_; }
+  HandleCheck check(ArtRef art) const;
+  // The slot of a live object; DocumentError(kBadHandleErr) otherwise.
+  uint32_t slotOf(ArtRef art) const;
+  ArtRef refOf(uint32_t slot) const;
+  ArtNode& node(uint32_t slot) { return nodes_[slot]; }
+  const ArtNode& node(uint32_t slot) const { return nodes_[slot]; }
+  std::size_t aliveCount() const { return alive_; }
+
+  // A new unlinked object, alive.
+  uint32_t allocate(ArtContent content, uint32_t createdSerial);
+  // A copy of the subtree at `source`, unlinked, alive, with the same links
+  // among its members. `unselect` clears the selected bit of every copy.
+  uint32_t copySubtree(uint32_t source, uint32_t createdSerial, bool unselect);
+  // Free every slot of the unlinked subtree at `slot`.
+  void freeSubtree(uint32_t slot);
+
+  // Insert before `next` among the children of `parent` (at the end for kNoSlot).
+  void link(uint32_t slot, uint32_t parent, uint32_t next);
+  void unlink(uint32_t slot);
+  // Mark the subtree at `slot` alive or dead.
+  void setSubtreeState(uint32_t slot, SlotState state);
+
+  // The next slot after `slot` in a pre-order walk of the subtree at `top`;
+  // kNoSlot at the end.
+  uint32_t nextInSubtree(uint32_t slot, uint32_t top) const;
+  // Whether `slot` is `ancestor` or lies inside it.
+  bool isWithin(uint32_t slot, uint32_t ancestor) const;
+
+ private:
+  void freeSlot(uint32_t slot);
+  uint32_t tag_;
+  std::vector<ArtNode> nodes_;
+  std::vector<uint32_t> freeSlots_;
+  std::size_t alive_ = 0;
+};
+
+}  // namespace easel
+
+#endif

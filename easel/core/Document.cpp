@@ -1,0 +1,455 @@
+#include "Document.h"
+
+#include <cmath>
+
+#include "DocumentState.h"
+#include "Geometry.h"
+
+namespace easel {
+
+namespace {
+
+[[noreturn]] void fail(ASErr code, const std::string& what) { throw DocumentError(code, what); }
+
+bool hasStyle(ArtType type) { return hasSegments(type) || type == ArtType::CompoundPath; }
+
+void checkStyle(const AIPathStyle& style) {
+  if (!std::isfinite(style.stroke.width) || style.stroke.width < 0) fail(kBadParameterErr, "stroke width");
+  if (style.stroke.dashCount < 0 || style.stroke.dashCount > kMaxDashComponents) fail(kBadParameterErr, "dash count");
+}
+
+void checkSegments(std::span<const AIPathSegment> segments) {
+  for (const auto& s : segments)
+    if (!isFinite(s)) fail(kBadParameterErr, "a point is not finite");
+}
+
+// A place in the tree: before `next` among the children of `parent`.
+struct Spot {
+  uint32_t parent;
+  uint32_t next;
+};
+
+}  // namespace
+
+Document::Document() : state_(std::make_unique<State>()) {}
+Document::~Document() = default;
+
+// --- Page -----------------------------------------------------------------
+
+AIReal Document::pageWidth() const { return state_->pageWidth; }
+AIReal Document::pageHeight() const { return state_->pageHeight; }
+
+void Document::setPageSize(AIReal width, AIReal height) {
+  if (!(std::isfinite(width) && std::isfinite(height) && width > 0 && height > 0)) fail(kBadParameterErr, "page size");
+  state_->pageWidth = width;
+  state_->pageHeight = height;
+}
+
+// --- Refs and the tree ------------------------------------------------------
+
+HandleCheck Document::check(ArtRef art) const { return state_->tree.check(art); }
+
+ArtRef Document::firstLayer() const {
+  const ArtTree& t = state_->tree;
+  return t.refOf(t.node(kRootSlot).firstChild);
+}
+
+ArtRef Document::firstChild(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return t.refOf(t.node(t.slotOf(art)).firstChild);
+}
+
+ArtRef Document::lastChild(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return t.refOf(t.node(t.slotOf(art)).lastChild);
+}
+
+ArtRef Document::nextSibling(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return t.refOf(t.node(t.slotOf(art)).next);
+}
+
+ArtRef Document::previousSibling(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return t.refOf(t.node(t.slotOf(art)).prev);
+}
+
+ArtRef Document::parent(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return t.refOf(t.node(t.slotOf(art)).parent);  // the root gives null
+}
+
+ArtRef Document::nextInOrder(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return t.refOf(t.nextInSubtree(t.slotOf(art), kRootSlot));
+}
+
+int Document::depth(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  int d = -1;
+  for (uint32_t s = t.slotOf(art); s != kRootSlot; s = t.node(s).parent) ++d;
+  return d;
+}
+
+std::size_t Document::artCount() const { return state_->tree.aliveCount() - 1; }  // not the root
+
+// --- Reading one object -----------------------------------------------------
+
+const ArtContent& Document::content(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return t.node(t.slotOf(art)).content;
+}
+
+namespace {
+
+BoundsBuilder boundsOf(const ArtTree& t, uint32_t top) {
+  BoundsBuilder b;
+  for (uint32_t s = top; s != kNoSlot; s = t.nextInSubtree(s, top)) {
+    const ArtContent& a = t.node(s).content;
+    if (hasSegments(a.type)) b.addPath(a.segments, a.closed);
+    else if (hasMatrix(a.type)) b.addBox(a.localBounds, a.matrix);
+  }
+  return b;
+}
+
+}  // namespace
+
+AIRealRect Document::bounds(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return boundsOf(t, t.slotOf(art)).rect();
+}
+
+bool Document::hasBounds(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return !boundsOf(t, t.slotOf(art)).empty();
+}
+
+AIPathStyle Document::pathStyle(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  const ArtNode& n = t.node(t.slotOf(art));
+  if (hasSegments(n.content.type)) return n.content.style;
+  if (n.content.type != ArtType::CompoundPath) fail(kWrongArtTypeErr, "no path style");
+  return n.firstChild != kNoSlot ? t.node(n.firstChild).content.style : n.content.style;
+}
+
+// --- Making and removing art ------------------------------------------------
+
+namespace {
+
+// Where art of `type` goes for a place relative to `reference`, checked.
+Spot findSpot(const ArtTree& t, uint32_t reference, Place where, ArtType type) {
+  const ArtNode& r = t.node(reference);
+  Spot spot{};
+  switch (where) {
+    case Place::Above: spot = {r.parent, reference}; break;
+    case Place::Below: spot = {r.parent, r.next}; break;
+    case Place::InsideOnTop:
+    case Place::InsideOnBottom:
+      if (!isContainer(r.content.type)) fail(kWrongArtTypeErr, "the reference is not a container");
+      spot = {reference, where == Place::InsideOnTop ? r.firstChild : kNoSlot};
+      break;
+    case Place::AboveAll: spot = {r.parent, t.node(r.parent).firstChild}; break;
+    case Place::BelowAll: spot = {r.parent, kNoSlot}; break;
+    default: fail(kBadParameterErr, "unknown paint order");
+  }
+  if (spot.parent == kRootSlot && type != ArtType::Group) fail(kWrongArtTypeErr, "only groups can be layers");
+  if (t.node(spot.parent).content.type == ArtType::CompoundPath && type != ArtType::Path)
+    fail(kWrongArtTypeErr, "a compound path holds only paths");
+  return spot;
+}
+
+}  // namespace
+
+ArtRef Document::addLayer(std::string name) {
+  ArtTree& t = state_->tree;
+  ArtContent c;
+  c.type = ArtType::Group;
+  c.name = std::move(name);
+  const uint32_t slot = t.allocate(std::move(c), state_->log.serial());
+  t.link(slot, kRootSlot, t.node(kRootSlot).firstChild);
+  state_->log.created(slot);
+  return t.refOf(slot);
+}
+
+ArtRef Document::createArt(ArtType type, ArtRef reference, Place where) {
+  ArtTree& t = state_->tree;
+  ArtType known;
+  if (!artTypeFromCode(static_cast<int16_t>(type), &known)) fail(kBadParameterErr, "unknown art type");
+  const Spot spot = findSpot(t, t.slotOf(reference), where, type);
+  ArtContent c;
+  c.type = type;
+  if (hasStyle(type)) c.style = defaultPathStyle();
+  const uint32_t slot = t.allocate(std::move(c), state_->log.serial());
+  t.link(slot, spot.parent, spot.next);
+  state_->log.created(slot);
+  return t.refOf(slot);
+}
+
+ArtRef Document::duplicate(ArtRef art, ArtRef reference, Place where) {
+  ArtTree& t = state_->tree;
+  const uint32_t source = t.slotOf(art);
+  const Spot spot = findSpot(t, t.slotOf(reference), where, t.node(source).content.type);
+  const uint32_t copy = t.copySubtree(source, state_->log.serial(), true);
+  t.link(copy, spot.parent, spot.next);
+  state_->log.created(copy);
+  return t.refOf(copy);
+}
+
+void Document::dispose(ArtRef art) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = t.slotOf(art);
+  if (state_->log.open()) {
+    state_->log.disposed(slot);
+    t.unlink(slot);
+    t.setSubtreeState(slot, SlotState::Dead);
+  } else {
+    state_->log.forget();
+    t.unlink(slot);
+    t.freeSubtree(slot);
+  }
+}
+
+void Document::move(ArtRef art, ArtRef reference, Place where) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = t.slotOf(art);
+  Spot spot = findSpot(t, t.slotOf(reference), where, t.node(slot).content.type);
+  if (t.isWithin(spot.parent, slot)) fail(kBadParameterErr, "the place is inside the art itself");
+  if (spot.next == slot) spot.next = t.node(slot).next;  // already there
+  if (state_->log.open()) state_->log.moved(slot);
+  else state_->log.forget();
+  t.unlink(slot);
+  t.link(slot, spot.parent, spot.next);
+}
+
+// --- Changing one object ----------------------------------------------------
+
+namespace {
+
+uint32_t pathSlot(const ArtTree& t, ArtRef art) {
+  const uint32_t slot = t.slotOf(art);
+  if (!hasSegments(t.node(slot).content.type)) fail(kWrongArtTypeErr, "not a path");
+  return slot;
+}
+
+uint32_t matrixSlot(const ArtTree& t, ArtRef art) {
+  const uint32_t slot = t.slotOf(art);
+  if (!hasMatrix(t.node(slot).content.type)) fail(kWrongArtTypeErr, "not matrix art");
+  return slot;
+}
+
+}  // namespace
+
+void Document::setSegments(ArtRef path, std::vector<AIPathSegment> segments, bool closed) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = pathSlot(t, path);
+  checkSegments(segments);
+  if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
+  ArtContent& a = t.node(slot).content;
+  a.segments = std::move(segments);
+  a.closed = closed;
+}
+
+void Document::replaceSegments(ArtRef path, std::size_t first, std::span<const AIPathSegment> segments) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = pathSlot(t, path);
+  const std::size_t size = t.node(slot).content.segments.size();
+  if (first > size || segments.size() > size - first) fail(kBadParameterErr, "segment range outside the path");
+  checkSegments(segments);
+  if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
+  std::copy(segments.begin(), segments.end(), t.node(slot).content.segments.begin() + static_cast<std::ptrdiff_t>(first));
+}
+
+void Document::setClosed(ArtRef path, bool closed) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = pathSlot(t, path);
+  if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
+  t.node(slot).content.closed = closed;
+}
+
+void Document::setStyle(ArtRef art, const AIPathStyle& style) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = t.slotOf(art);
+  if (!hasStyle(t.node(slot).content.type)) fail(kWrongArtTypeErr, "no path style");
+  checkStyle(style);
+  if (state_->log.wants(slot, ChangeKind::Style)) state_->log.saveStyle(slot);
+  t.node(slot).content.style = style;
+}
+
+void Document::setPathStyle(ArtRef art, const AIPathStyle& style) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = t.slotOf(art);
+  if (!hasStyle(t.node(slot).content.type)) fail(kWrongArtTypeErr, "no path style");
+  checkStyle(style);
+  for (uint32_t s = slot; s != kNoSlot; s = t.nextInSubtree(s, slot)) {
+    if (state_->log.wants(s, ChangeKind::Style)) state_->log.saveStyle(s);
+    t.node(s).content.style = style;
+  }
+}
+
+void Document::setMatrix(ArtRef art, const AIRealMatrix& matrix) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = matrixSlot(t, art);
+  if (!isFinite(matrix)) fail(kBadParameterErr, "matrix not finite");
+  if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
+  t.node(slot).content.matrix = matrix;
+}
+
+void Document::setLocalBounds(ArtRef art, const AIRealRect& bounds) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = matrixSlot(t, art);
+  if (!(isFinite(bounds.left) && isFinite(bounds.top) && isFinite(bounds.right) && isFinite(bounds.bottom)))
+    fail(kBadParameterErr, "bounds not finite");
+  if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
+  t.node(slot).content.localBounds = bounds;
+}
+
+void Document::setOpacity(ArtRef art, AIReal opacity) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = t.slotOf(art);
+  if (!(opacity >= 0 && opacity <= 1)) fail(kBadParameterErr, "opacity outside [0, 1]");
+  if (state_->log.wants(slot, ChangeKind::Opacity)) state_->log.saveOpacity(slot);
+  t.node(slot).content.opacity = opacity;
+}
+
+namespace {
+
+void setBits(ArtTree& t, UndoLog& log, uint32_t slot, int32_t mask, bool on) {
+  int32_t& attributes = t.node(slot).content.attributes;
+  const int32_t wanted = on ? (attributes | mask) : (attributes & ~mask);
+  if (wanted == attributes) return;
+  if (log.wants(slot, ChangeKind::Attributes)) log.saveAttributes(slot);
+  t.node(slot).content.attributes = wanted;
+}
+
+}  // namespace
+
+void Document::setSelected(ArtRef art, bool selected) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = t.slotOf(art);
+  for (uint32_t s = slot; s != kNoSlot; s = t.nextInSubtree(s, slot)) setBits(t, state_->log, s, kArtSelected, selected);
+  if (!selected)
+    for (uint32_t s = t.node(slot).parent; s != kRootSlot; s = t.node(s).parent)
+      setBits(t, state_->log, s, kArtSelected, false);
+}
+
+void Document::setLocked(ArtRef art, bool locked) {
+  setBits(state_->tree, state_->log, state_->tree.slotOf(art), kArtLocked, locked);
+}
+
+void Document::setHidden(ArtRef art, bool hidden) {
+  setBits(state_->tree, state_->log, state_->tree.slotOf(art), kArtHidden, hidden);
+}
+
+void Document::setName(ArtRef art, std::string name) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = t.slotOf(art);
+  if (state_->log.wants(slot, ChangeKind::Identity)) state_->log.saveIdentity(slot);
+  t.node(slot).content.name = std::move(name);
+}
+
+void Document::setExtra(ArtRef art, std::shared_ptr<const ArtExtra> extra) {
+  ArtTree& t = state_->tree;
+  const uint32_t slot = t.slotOf(art);
+  if (state_->log.wants(slot, ChangeKind::Identity)) state_->log.saveIdentity(slot);
+  t.node(slot).content.extra = std::move(extra);
+}
+
+void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScale, int32_t flags) {
+  ArtTree& t = state_->tree;
+  const uint32_t top = t.slotOf(art);
+  if (!isFinite(matrix) || !isFinite(lineScale)) fail(kBadParameterErr, "matrix or line scale not finite");
+  const bool objects = (flags & kTransformObjects) != 0;
+  const bool lines = (flags & kScaleLines) != 0;
+  const AIReal widthScale = std::fabs(lineScale);
+  // Check every result first, so that a refused transform changes nothing.
+  for (uint32_t s = top; s != kNoSlot; s = t.nextInSubtree(s, top)) {
+    const ArtContent& a = t.node(s).content;
+    if (objects && hasSegments(a.type)) {
+      for (const auto& seg : a.segments)
+        if (!mapsFinite(matrix, seg)) fail(kBadParameterErr, "a transformed point is not finite");
+    }
+    if (objects && hasMatrix(a.type) && !isFinite(concat(a.matrix, matrix)))
+      fail(kBadParameterErr, "the transformed matrix is not finite");
+    if (lines && hasStyle(a.type) && !isFinite(a.style.stroke.width * widthScale))
+      fail(kBadParameterErr, "the scaled stroke width is not finite");
+  }
+  UndoLog& log = state_->log;
+  for (uint32_t s = top; s != kNoSlot; s = t.nextInSubtree(s, top)) {
+    ArtContent& a = t.node(s).content;
+    if (objects && (hasSegments(a.type) || hasMatrix(a.type))) {
+      if (log.wants(s, ChangeKind::Geometry)) log.saveGeometry(s);
+      ArtContent& b = t.node(s).content;
+      if (hasSegments(b.type))
+        for (auto& seg : b.segments) transformSegment(matrix, seg);
+      else
+        b.matrix = concat(b.matrix, matrix);
+    }
+    if (lines && hasStyle(a.type)) {
+      if (log.wants(s, ChangeKind::Style)) log.saveStyle(s);
+      AIReal& width = t.node(s).content.style.stroke.width;
+      width = width * widthScale;
+    }
+  }
+}
+
+// --- Selection --------------------------------------------------------------
+
+std::size_t Document::selectByName(std::string_view name) {
+  ArtTree& t = state_->tree;
+  std::vector<ArtRef> found;
+  for (uint32_t s = t.nextInSubtree(kRootSlot, kRootSlot); s != kNoSlot; s = t.nextInSubtree(s, kRootSlot))
+    if (t.node(s).content.name == name) found.push_back(t.refOf(s));
+  for (ArtRef art : found) setSelected(art, true);
+  return found.size();
+}
+
+void Document::deselectAll() {
+  ArtTree& t = state_->tree;
+  for (uint32_t s = t.nextInSubtree(kRootSlot, kRootSlot); s != kNoSlot; s = t.nextInSubtree(s, kRootSlot))
+    setBits(t, state_->log, s, kArtSelected, false);
+}
+
+std::vector<ArtRef> Document::matching(std::span<const ArtMatch> conditions) const {
+  const ArtTree& t = state_->tree;
+  std::vector<ArtRef> found;
+  for (uint32_t s = t.nextInSubtree(kRootSlot, kRootSlot); s != kNoSlot; s = t.nextInSubtree(s, kRootSlot)) {
+    const ArtContent& a = t.node(s).content;
+    for (const auto& m : conditions) {
+      if (m.type == a.type && (a.attributes & m.whichAttr) == m.attr) {
+        found.push_back(t.refOf(s));
+        break;
+      }
+    }
+  }
+  return found;
+}
+
+// --- Swatches ---------------------------------------------------------------
+
+const std::vector<Swatch>& Document::swatches() const { return state_->swatches.all(); }
+void Document::addSwatch(std::string name, const AIColor& color) { state_->swatches.add({std::move(name), color}); }
+void Document::resetSwatches() { state_->swatches.reset(); }
+AISwatchRef Document::swatchRef(std::size_t index) const { return state_->swatches.ref(index); }
+const Swatch* Document::swatch(AISwatchRef ref) const { return state_->swatches.find(ref); }
+
+// --- Commands and undo ------------------------------------------------------
+
+void Document::beginCommand(std::string name) { state_->log.begin(std::move(name)); }
+void Document::endCommand() { state_->log.end(); }
+bool Document::inCommand() const { return state_->log.open(); }
+void Document::undoChanges() { state_->log.undoOpen(); }
+bool Document::canUndo() const { return state_->log.canUndo(); }
+bool Document::canRedo() const { return state_->log.canRedo(); }
+bool Document::userUndo() { return state_->log.undo(); }
+bool Document::userRedo() { return state_->log.redo(); }
+std::string Document::undoName() const { return state_->log.undoName(); }
+std::string Document::redoName() const { return state_->log.redoName(); }
+void Document::setUndoLimit(std::size_t commands) { state_->log.setLimit(commands); }
+std::size_t Document::pendingChanges() const { return state_->log.pending(); }
+
+// --- Views ------------------------------------------------------------------
+
+void Document::requestRedraw() { ++state_->redraws; }
+uint64_t Document::redrawCount() const { return state_->redraws; }
+
+}  // namespace easel

@@ -1,0 +1,324 @@
+// The document the easel holds: a page, layers, and a tree of art objects
+// (groups, paths, compound paths, text, placed and raster images, symbols,
+// meshes), their paint, attributes and opacity, the swatch list, and the undo
+// history of whole commands.
+//
+// Coordinates are artwork points, y up, origin at the bottom-left corner of
+// the page. The stack order of a container runs from its first child (the top
+// of the stack, painted last) to its last child (the bottom). Document order
+// is the order of a walk from the top layer down: a container comes before its
+// members, the top of a stack before what lies below it.
+//
+// Art is named by ArtRef, an opaque value that packs the document's tag, a
+// generation and a slot index; it is the AIArtHandle the plug-in sees. A
+// stale ref (disposed art) or a foreign one (another document, or any other
+// value) is detected by lookup and never dereferenced.
+//
+// Every reading function taking an ArtRef throws DocumentError with
+// kBadHandleErr for a null, stale or foreign ref; every changing function
+// checks all of its arguments first and throws DocumentError (kBadHandleErr,
+// kWrongArtTypeErr or kBadParameterErr) leaving the document as it was.
+// References returned by content() stay valid until the next change.
+//
+// Undo: changes made between beginCommand() and endCommand() form one command
+// that the user can undo and redo as a whole; undoChanges() takes the open
+// command back to where it began. Changes made outside a command are not
+// recorded (building a document, loading a file); removing or moving art
+// outside a command forgets the undo history.
+//
+// Locked and hidden are attributes only: they do not stop changes.
+#ifndef EASEL_CORE_DOCUMENT_H
+#define EASEL_CORE_DOCUMENT_H
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "plugin/host/AIArt.h"
+#include "plugin/host/AIColor.h"
+#include "plugin/host/AIPath.h"
+#include "plugin/host/AIPathStyle.h"
+#include "plugin/host/AITransformArt.h"
+#include "plugin/host/HostTypes.h"
+#include "Handles.h"  // HandleCheck
+
+namespace easel {
+
+// Art type codes, the same numbers as the interface's.
+enum class ArtType : int16_t {
+  Group = kGroupArt,
+  Path = kPathArt,
+  CompoundPath = kCompoundPathArt,
+  Text = kTextArt,
+  Placed = kPlacedArt,
+  MysteryPath = kMysteryPathArt,
+  Raster = kRasterArt,
+  Mesh = kMeshArt,
+  Symbol = kSymbolArt
+};
+
+// The type for a code of the interface; false for an unknown code.
+bool artTypeFromCode(int16_t code, ArtType* type);
+const char* artTypeName(ArtType type);  // "group", "path", "compound", ...
+// Groups and compound paths hold other art.
+bool isContainer(ArtType type);
+// Paths and mystery paths have segments and a path style.
+bool hasSegments(ArtType type);
+// Text, placed, raster, mesh and symbol art: a matrix and local bounds.
+bool hasMatrix(ArtType type);
+
+// Where new or moved art goes relative to a reference object: the paint
+// order codes of duplicate art.
+enum class Place : int16_t {
+  Above = kPlaceAbove,                    // directly above the reference
+  Below = kPlaceBelow,                    // directly below the reference
+  InsideOnTop = kPlaceInsideOnTop,        // first child of the reference container
+  InsideOnBottom = kPlaceInsideOnBottom,  // last child of the reference container
+  AboveAll = kPlaceAboveAll,              // top of the reference's own container
+  BelowAll = kPlaceBelowAll               // bottom of the reference's own container
+};
+bool placeFromCode(int16_t code, Place* place);
+
+// An art object as the plug-in sees it (equal to its AIArtHandle).
+class ArtRef {
+ public:
+  constexpr ArtRef() = default;
+  constexpr explicit ArtRef(uintptr_t bits) : bits_(bits) {}
+  static ArtRef fromHandle(AIArtHandle handle) { return ArtRef(reinterpret_cast<uintptr_t>(handle)); }
+  AIArtHandle handle() const { return reinterpret_cast<AIArtHandle>(bits_); }
+  constexpr uintptr_t bits() const { return bits_; }
+  constexpr explicit operator bool() const { return bits_ != 0; }
+  friend constexpr bool operator==(ArtRef, ArtRef) = default;
+
+ private:
+  uintptr_t bits_ = 0;
+};
+
+// What outer layers (SVG) keep with an object that the document does not
+// understand. Shared, never changed: duplicates share it.
+class ArtExtra {
+ public:
+  virtual ~ArtExtra() = default;
+  // A stable text of the contents, part of the document's serialisation.
+  virtual std::string canonical() const = 0;
+};
+
+// Everything about one object except its place in the tree.
+struct ArtContent {
+  ArtType type = ArtType::Group;
+  int32_t attributes = 0;  // kArtSelected | kArtLocked | kArtHidden
+  AIReal opacity = 1.0f;
+  // Paths and mystery paths.
+  bool closed = false;
+  std::vector<AIPathSegment> segments;
+  // Paths, mystery paths and compound paths (a compound path's own style is
+  // kept for outer layers; the path style operations use its members').
+  AIPathStyle style{};
+  // Text, placed, raster, mesh and symbol art: the box the art occupies in its
+  // own coordinates, and the matrix that places it on the page.
+  AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
+  AIRealRect localBounds{0, 0, 0, 0};
+  // The object's name (the SVG id, the layer's title); empty for none.
+  std::string name;
+  std::shared_ptr<const ArtExtra> extra;
+};
+
+// The style of new path art: filled white (grey 0), stroked black (grey 1),
+// 1 point wide, butt caps, miter joins, miter limit 4, solid, non-zero rule.
+AIPathStyle defaultPathStyle();
+
+class DocumentError : public std::runtime_error {
+ public:
+  DocumentError(ASErr code, const std::string& what) : std::runtime_error(what), code_(code) {}
+  ASErr code() const { return code_; }
+
+ private:
+  ASErr code_;
+};
+
+// One condition of matching art: art of `type` whose attribute bits masked
+// by `whichAttr` equal `attr`.
+struct ArtMatch {
+  ArtType type;
+  int32_t whichAttr;
+  int32_t attr;
+};
+
+struct Swatch {
+  std::string name;
+  AIColor color;
+};
+
+struct SerializeOptions {
+  bool handles = false;  // also write each object's ref (for undo tests)
+};
+
+class Document {
+ public:
+  static constexpr AIReal kDefaultPageWidth = 612;   // US Letter, points
+  static constexpr AIReal kDefaultPageHeight = 792;
+
+  // An empty document: the default page, no layers, the default swatch list.
+  Document();
+  ~Document();
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
+  // --- Page ---------------------------------------------------------------
+  AIReal pageWidth() const;
+  AIReal pageHeight() const;
+  // kBadParameterErr for a size that is not finite or not above 0.
+  void setPageSize(AIReal width, AIReal height);
+
+  // --- Refs and the tree --------------------------------------------------
+  HandleCheck check(ArtRef art) const;
+  bool valid(ArtRef art) const { return check(art) == HandleCheck::Ok; }
+  // The top layer; null when there is none.
+  ArtRef firstLayer() const;
+  // Null when there is none. parent() of a layer is null.
+  ArtRef firstChild(ArtRef art) const;
+  ArtRef lastChild(ArtRef art) const;
+  ArtRef nextSibling(ArtRef art) const;      // toward the bottom of the stack
+  ArtRef previousSibling(ArtRef art) const;  // toward the top
+  ArtRef parent(ArtRef art) const;
+  // The next object in document order (null after the last one): walk the
+  // whole document with `for (ArtRef a = d.firstLayer(); a; a = d.nextInOrder(a))`.
+  ArtRef nextInOrder(ArtRef art) const;
+  // 0 for a layer, 1 for its children, ...
+  int depth(ArtRef art) const;
+  // Objects in the document (layers included).
+  std::size_t artCount() const;
+
+  // --- Reading one object -------------------------------------------------
+  const ArtContent& content(ArtRef art) const;
+  ArtType type(ArtRef art) const { return content(art).type; }
+  // Exact bounds of the curves without stroke (Bezier extrema, not control
+  // points); a container's are the union of its members'; text and other
+  // matrix art: its local bounds through its matrix. Art without geometry
+  // (an empty path or group) gives all zero.
+  AIRealRect bounds(ArtRef art) const;
+  // Whether the art has any geometry (bounds() is then meaningful).
+  bool hasBounds(ArtRef art) const;
+  // The path style as the plug-in reads it: a path's own, a compound path's
+  // first member's (its own when it has no members). kWrongArtTypeErr for
+  // other art.
+  AIPathStyle pathStyle(ArtRef art) const;
+
+  // --- Making and removing art ---------------------------------------------
+  // A new layer (an empty group) above all other layers.
+  ArtRef addLayer(std::string name);
+  // New empty art of `type` placed relative to `reference`: for InsideOnTop
+  // and InsideOnBottom the reference is the container. A path gets
+  // defaultPathStyle(). kWrongArtTypeErr when the place is not a container,
+  // when art other than a group would go beside the layers, or other than a
+  // path into a compound path.
+  ArtRef createArt(ArtType type, ArtRef reference, Place where);
+  // Copy `art` with its descendants, paint, attributes, name and extra, and
+  // place the copy relative to `reference`. The copy and its members are not
+  // selected, as when the user pastes a copy beside the original.
+  ArtRef duplicate(ArtRef art, ArtRef reference, Place where);
+  // Remove the art and its descendants; their refs become stale.
+  void dispose(ArtRef art);
+  // Move the art (with its descendants) to a new place. kBadParameterErr when
+  // the place is inside the art itself.
+  void move(ArtRef art, ArtRef reference, Place where);
+
+  // --- Changing one object -------------------------------------------------
+  // Paths and mystery paths (kWrongArtTypeErr for other art); kBadParameterErr
+  // for a point that is not finite.
+  void setSegments(ArtRef path, std::vector<AIPathSegment> segments, bool closed);
+  // Overwrite segments [first, first + segments.size()); kBadParameterErr when
+  // the range is not inside the path.
+  void replaceSegments(ArtRef path, std::size_t first, std::span<const AIPathSegment> segments);
+  void setClosed(ArtRef path, bool closed);
+  // The art's own style (paths, mystery paths, compound paths).
+  // kBadParameterErr for a stroke width that is negative or not finite, a dash
+  // count outside 0..kMaxDashComponents or a miter limit that is not finite.
+  void setStyle(ArtRef art, const AIPathStyle& style);
+  // As the plug-in writes a style: a compound path's own and all its members'.
+  void setPathStyle(ArtRef art, const AIPathStyle& style);
+  // Matrix art (kWrongArtTypeErr for other art); kBadParameterErr when not finite.
+  void setMatrix(ArtRef art, const AIRealMatrix& matrix);
+  void setLocalBounds(ArtRef art, const AIRealRect& bounds);
+  // 0 to 1; kBadParameterErr otherwise.
+  void setOpacity(ArtRef art, AIReal opacity);
+  // Selecting art selects its descendants; deselecting deselects its
+  // descendants and its containers (which are then no longer wholly selected).
+  void setSelected(ArtRef art, bool selected);
+  void setLocked(ArtRef art, bool locked);
+  void setHidden(ArtRef art, bool hidden);
+  void setName(ArtRef art, std::string name);
+  void setExtra(ArtRef art, std::shared_ptr<const ArtExtra> extra);
+  // Transform by the matrix (a container: all its descendants). flags are
+  // those of the transform art suite: kTransformObjects moves the geometry
+  // (points, or the matrix of matrix art); kScaleLines multiplies stroke
+  // widths by |lineScale|; the gradient and pattern bits change nothing here
+  // (the document has no gradients or patterns of its own). kBadParameterErr
+  // when the matrix or line scale is not finite or a result would not be.
+  void transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScale, int32_t flags);
+
+  // --- Selection -------------------------------------------------------------
+  // Select every object whose name equals `name`; returns how many.
+  std::size_t selectByName(std::string_view name);
+  void deselectAll();
+  // Art that matches any condition, in document order, each object once.
+  std::vector<ArtRef> matching(std::span<const ArtMatch> conditions) const;
+
+  // --- Swatches --------------------------------------------------------------
+  // "[None]", "[Registration]", white, black, then a palette of four-colour
+  // and RGB process colours.
+  const std::vector<Swatch>& swatches() const;
+  void addSwatch(std::string name, const AIColor& color);
+  // Back to the default list; swatch refs handed out before become stale.
+  void resetSwatches();
+  // The swatch ref for an index (null when out of range), and back: the
+  // swatch of a ref, null for a null, stale or foreign one.
+  AISwatchRef swatchRef(std::size_t index) const;
+  const Swatch* swatch(AISwatchRef ref) const;
+
+  // --- Commands and undo -----------------------------------------------------
+  // Open a command (a filter command: its "AI Get Parameters" and "AI Go"
+  // messages). A command already open is ended first.
+  void beginCommand(std::string name);
+  // Close it; a command that changed nothing leaves no undo step.
+  void endCommand();
+  bool inCommand() const;
+  // Take the open command back to where it began; art it made becomes stale,
+  // art it disposed comes back under its old ref. Nothing open: no effect.
+  void undoChanges();
+  // The user's undo and redo of whole commands (an open command is ended
+  // first). False when there is nothing to undo or redo.
+  bool canUndo() const;
+  bool canRedo() const;
+  bool userUndo();
+  bool userRedo();
+  std::string undoName() const;  // the command userUndo() would undo, "" if none
+  std::string redoName() const;
+  // How many commands the history keeps (oldest forgotten first); default 100.
+  void setUndoLimit(std::size_t commands);
+  // Changes recorded for the open command so far (for tests of cost).
+  std::size_t pendingChanges() const;
+
+  // --- Views -----------------------------------------------------------------
+  // Redrawing is asked for by the plug-in; the editor listens.
+  void requestRedraw();
+  uint64_t redrawCount() const;
+
+  // --- Text --------------------------------------------------------------------
+  // A canonical text of the whole document (page, swatches, every object in
+  // document order with all its content), the same for equal documents.
+  std::string serialize(const SerializeOptions& options = {}) const;
+
+ private:
+  struct State;  // the implementation (DocumentState.h)
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace easel
+
+#endif

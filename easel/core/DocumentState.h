@@ -1,0 +1,23 @@
+// What a Document holds, shared by the files that implement it.
+#ifndef EASEL_CORE_DOCUMENTSTATE_H
+#define EASEL_CORE_DOCUMENTSTATE_H
+
+#include "ArtTree.h"
+#include "Document.h"
+#include "SwatchList.h"
+#include "UndoLog.h"
+
+namespace easel {
+
+struct Document::State {
+  ArtTree tree;
+  UndoLog log{tree};
+  SwatchList swatches;
+  AIReal pageWidth = kDefaultPageWidth;
+  AIReal pageHeight = kDefaultPageHeight;
+  uint64_t redraws = 0;
+};
+
+}  // namespace easel
+
+#endif

@@ -1,0 +1,55 @@
+// Shared by the suites over the document: the call frame that turns the
+// document's refusals into error codes, and the trace form of the
+// interface's paint and path records.
+#ifndef EASEL_SUITES_DOCUMENTCALL_H
+#define EASEL_SUITES_DOCUMENTCALL_H
+
+#include <span>
+#include <string>
+
+#include "easel/core/Document.h"
+#include "easel/core/HostCall.h"
+#include "plugin/host/AIColor.h"
+#include "plugin/host/AIPath.h"
+#include "plugin/host/AIPathStyle.h"
+
+namespace easel {
+
+void writeJson(JsonWriter& w, const AIPathSegment& s);
+void writeJson(JsonWriter& w, std::span<const AIPathSegment> segments);
+void writeJson(JsonWriter& w, const AIColor& c);
+void writeJson(JsonWriter& w, const AIPathStyle& s);
+
+namespace suites {
+
+// hostCall for an operation on the current document: a DocumentError becomes
+// its code. Bad handles and arguments are misuse; art that the operation does
+// not apply to is not (the plug-in may ask, and handle the refusal).
+template <class Body>
+ASErr documentCall(SuiteId suite, const char* op, Body&& body) noexcept {
+  return hostCall(suite, op, [&](Call& c) -> ASErr {
+    try {
+      return body(c, c.session().document());
+    } catch (const DocumentError& e) {
+      if (e.code() != kWrongArtTypeErr) c.misuse(e.what());
+      return e.code();
+    }
+  });
+}
+
+// A null pointer where the operation needs one: misuse, kBadParameterErr.
+inline ASErr nullArgument(Call& c, const char* name) {
+  c.misuse(std::string("null ") + name);
+  return kBadParameterErr;
+}
+
+// A refused argument value: misuse, kBadParameterErr.
+inline ASErr badArgument(Call& c, const char* what) {
+  c.misuse(what);
+  return kBadParameterErr;
+}
+
+}  // namespace suites
+}  // namespace easel
+
+#endif

@@ -1,0 +1,56 @@
+#include "SuiteFixture.h"
+
+namespace easel::test {
+namespace {
+
+class TraceAndFaultsTest : public SuiteTest {
+ protected:
+  TraceAndFaultsTest() { session.trace.captureToMemory(true); }
+  const std::string& lastLine() { return session.trace.lines().back(); }
+};
+
+TEST_F(TraceAndFaultsTest, TheTraceShowsInputsAndOutputs) {
+  ArtRef p = square(0, 0, 10);
+  AIArtHandle copy = nullptr;
+  ASSERT_EQ(art.duplicateArt(h(p), kPlaceAboveAll, h(p), &copy), kNoErr);
+  EXPECT_NE(lastLine().find("\"op\":\"duplicate art\""), std::string::npos) << lastLine();
+  EXPECT_NE(lastLine().find("\"paintOrder\":5"), std::string::npos) << lastLine();
+  EXPECT_NE(lastLine().find("\"newArt\":" + std::to_string(ArtRef::fromHandle(copy).bits())), std::string::npos);
+
+  const AIRealMatrix m{0.5f, 0, 0, 0.25f, 3, -4};
+  ASSERT_EQ(transform.transformArt(copy, &m, 1, 15), kNoErr);
+  EXPECT_NE(lastLine().find("\"matrix\":[0.5,0,0,0.25,3,-4]"), std::string::npos) << lastLine();
+  EXPECT_NE(lastLine().find("\"flags\":15"), std::string::npos) << lastLine();
+
+  AIPathSegment s[2];
+  ASSERT_EQ(path.getPathSegments(copy, 1, 2, s), kNoErr);
+  EXPECT_NE(lastLine().find("\"segNumber\":1,\"count\":2"), std::string::npos) << lastLine();
+  EXPECT_NE(lastLine().find("\"p\":[8,-4]"), std::string::npos) << lastLine();  // (10, 0) transformed
+  EXPECT_NE(lastLine().find("\"result\":0"), std::string::npos);
+
+  AIArtHandle none = nullptr;
+  EXPECT_EQ(art.duplicateArt(nullptr, kPlaceAboveAll, h(p), &none), kBadHandleErr);
+  EXPECT_NE(lastLine().find("\"misuse\":\"null art handle\""), std::string::npos) << lastLine();
+}
+
+TEST_F(TraceAndFaultsTest, AnInjectedFaultFailsTheCallAndChangesNothing) {
+  ArtRef p = square(0, 0, 10);
+  const std::string before = doc().serialize();
+  session.faults.failCall("duplicate art", 2, kOutOfMemoryErr);
+  AIArtHandle copy = nullptr;
+  ASSERT_EQ(art.duplicateArt(h(p), kPlaceAboveAll, h(p), &copy), kNoErr);
+  ASSERT_EQ(art.disposeArt(copy), kNoErr);
+  copy = nullptr;
+  EXPECT_EQ(art.duplicateArt(h(p), kPlaceAboveAll, h(p), &copy), kOutOfMemoryErr);
+  EXPECT_EQ(copy, nullptr);
+  EXPECT_NE(lastLine().find("\"injected\":true"), std::string::npos) << lastLine();
+  EXPECT_EQ(doc().serialize(), before);
+
+  session.faults.failCall("transform art", 1, kBadParameterErr);
+  const AIRealMatrix m{2, 0, 0, 2, 0, 0};
+  EXPECT_EQ(transform.transformArt(h(p), &m, 1, 15), kBadParameterErr);
+  EXPECT_EQ(doc().serialize(), before);
+}
+
+}  // namespace
+}  // namespace easel::test
