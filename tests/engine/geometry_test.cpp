@@ -1,0 +1,697 @@
+// The geometry of the contours through the loaded module: every scale mode and
+// every shift mode against its row's formula (accumulated in single precision,
+// with the document's seeded random numbers where a row draws), the rotation
+// about each centre for paths and compound paths, and the alternate flip.
+//
+// A source centred on the origin makes the matrices easy to read: scaling
+// about (0, 0) and then moving by the offsets gives a = H, d = V, tx = OH and
+// ty = OV exactly.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "easel/core/Random.h"
+#include "tests/engine/ContourFixture.h"
+#include "tests/engine/TraceCalls.h"
+
+namespace contour_test {
+namespace {
+
+// The progression of one object as the rows define it.
+struct Progress {
+  float H = 1.0f, V = 1.0f;    // scale factors
+  float OH = 0.0f, OV = 0.0f;  // shift offsets
+  float dH = 0.0f, dV = 0.0f;  // the run's scale steps
+};
+
+float sign(float r) { return r > 0.5f ? -1.0f : 1.0f; }
+
+// Draws in the order the rows name them, from a generator seeded as the document's.
+struct Draws {
+  easel::Random random;
+  float next() { return random.nextReal(); }
+};
+
+using Row = std::function<void(Progress&, int k, const ContourParams&, Draws&)>;
+
+struct ModeCase {
+  int mode;
+  const char* entry;
+  Row row;
+};
+
+void PrintTo(const ModeCase& c, std::ostream* os) { *os << c.mode << " \"" << c.entry << "\""; }
+
+constexpr uint64_t kSeed = 20240611;
+
+ContourParams geometryParams() {
+  ContourParams p = defaultParams();
+  p.previewOn = 0;
+  return p;
+}
+
+class GeometryTest : public ContourFixture {
+ protected:
+  // Runs `p` with seeded draws and returns the matrices the host was given
+  // (one per contour when nothing turns).
+  std::vector<AIRealMatrix> matricesOf(const ContourParams& p) {
+    seed(kSeed);
+    harness.clearTrace();
+    EXPECT_EQ(run(p), kNoErr);
+    return transformMatrices(harness.trace());
+  }
+
+  // The expected progressions for `count` + 1 contours of `objects` objects,
+  // with the scale steps carried from one object to the next.
+  static std::vector<Progress> expected(const ContourParams& p, const Row& shift, const Row& scale, int objects = 1) {
+    Draws draws{easel::Random(kSeed)};
+    draws.next();  // the run's pulse period comes first
+    std::vector<Progress> all;
+    Progress run;
+    run.dH = p.scaleH / 100.0f;
+    run.dV = p.linkContourScale ? run.dH : p.scaleV / 100.0f;
+    for (int object = 0; object < objects; ++object) {
+      Progress o = run;
+      o.H = o.V = 1.0f;
+      o.OH = o.OV = 0.0f;
+      for (int k = 0; k <= p.contourCount; ++k) {
+        shift(o, k, p, draws);
+        scale(o, k, p, draws);
+        all.push_back(o);
+      }
+      run.dH = o.dH;
+      run.dV = o.dV;
+    }
+    return all;
+  }
+
+  static void expectMatrices(const std::vector<AIRealMatrix>& got, const std::vector<Progress>& want,
+                             const std::string& what) {
+    ASSERT_EQ(got.size(), want.size()) << what;
+    for (std::size_t k = 0; k < want.size(); ++k) {
+      EXPECT_EQ(got[k].a, want[k].H) << what << ", contour " << k;
+      EXPECT_EQ(got[k].d, want[k].V) << what << ", contour " << k;
+      EXPECT_EQ(got[k].tx, want[k].OH) << what << ", contour " << k;
+      EXPECT_EQ(got[k].ty, want[k].OV) << what << ", contour " << k;
+      EXPECT_EQ(got[k].b, 0.0f) << what;
+      EXPECT_EQ(got[k].c, 0.0f) << what;
+    }
+  }
+};
+
+void shiftAsIs(Progress& o, int, const ContourParams& p, Draws&) {
+  o.OH = o.OH + p.shiftH;
+  o.OV = o.OV + p.shiftV;
+}
+
+void scaleAdd(Progress& o, int, const ContourParams&, Draws&) {
+  o.H = o.H - o.dH;
+  o.V = o.V - o.dV;
+}
+
+// Sets the steps to the record's percentages over `divisor`, linked or not.
+void steps(Progress& o, const ContourParams& p, float divisor) {
+  o.dH = p.scaleH / divisor;
+  o.dV = p.linkContourScale ? o.dH : p.scaleV / divisor;
+}
+
+void pulse(Progress& o, int k, const ContourParams& p, int period) {
+  steps(o, p, static_cast<float>(((k % period) + 1) * 100));
+  o.H = o.H - o.dH;
+  o.V = o.V - o.dV;
+}
+
+const std::vector<ModeCase>& scaleRows() {
+  static const std::vector<ModeCase> rows = {
+      {0, "Add", scaleAdd},
+      {1, "Accumulate",
+       [](Progress& o, int, const ContourParams&, Draws&) {
+         o.H = o.H * (1.0f - o.dH);
+         o.V = o.V * (1.0f - o.dV);
+       }},
+      {2, "Halved",
+       [](Progress& o, int k, const ContourParams&, Draws&) {
+         o.H = o.H - (k % 2 == 0 ? o.dH : 0.5f * o.dH);
+         o.V = o.V - (k % 2 == 0 ? o.dV : 0.5f * o.dV);
+       }},
+      {3, "Dragggggggggg",
+       [](Progress& o, int k, const ContourParams&, Draws&) {
+         o.H = o.H - o.dH / float(k + 1);
+         o.V = o.V - o.dV / float(k + 1);
+       }},
+      {4, "By 1%",
+       [](Progress& o, int k, const ContourParams&, Draws&) {
+         o.H = o.H - (o.dH + 0.01f * float(k));
+         o.V = o.V - (o.dV + 0.01f * float(k));
+       }},
+      {5, "To 50% original",
+       [](Progress& o, int, const ContourParams&, Draws&) {
+         o.H = o.H - o.dH;
+         o.V = o.V - o.dV;
+         if (o.H < 0.5f) o.H = 0.5f;
+         if (o.V < 0.5f) o.V = 0.5f;
+       }},
+      {6, "Randomized",
+       [](Progress& o, int, const ContourParams&, Draws& r) {
+         const float r1 = r.next(), r2 = r.next();
+         o.H = o.H - r1 * o.dH;
+         o.V = o.V - r2 * o.dV;
+       }},
+      {7, "Linked vertical to horizontal scaling",
+       [](Progress& o, int, const ContourParams&, Draws&) {
+         o.H = o.H - o.dH;
+         o.V = o.H;
+       }},
+      {8, "Linked vertical to half horizontal scaling",
+       [](Progress& o, int, const ContourParams&, Draws&) {
+         o.H = o.H - o.dH;
+         o.V = 0.5f * o.H;
+       }},
+      {9, "Jitter",
+       [](Progress& o, int, const ContourParams&, Draws& r) {
+         o.H = o.H - o.dH;
+         o.V = o.V - o.dV;
+         const float r1 = r.next(), r2 = r.next(), r3 = r.next(), r4 = r.next();
+         o.H = o.H + sign(r1) * 0.2f * r2;
+         o.V = o.V + sign(r3) * 0.2f * r4;
+       }},
+      {10, "Rapid",
+       [](Progress& o, int, const ContourParams&, Draws&) {
+         o.H = o.H * ((1.0f - o.dH) * (1.0f - o.dH));
+         o.V = o.V * ((1.0f - o.dV) * (1.0f - o.dV));
+       }},
+      {11, "Scale option 12",
+       [](Progress& o, int k, const ContourParams&, Draws&) {
+         o.H = o.H - 0.1f * float(k + 1) * o.dH;
+         o.V = o.V - 0.1f * float(k + 1) * o.dV;
+       }},
+      {12, "Scale option 13",
+       [](Progress& o, int k, const ContourParams&, Draws&) {
+         o.H = o.H - 0.01f * float((k + 1) * (k + 1)) * o.dH;
+         o.V = o.V - 0.01f * float((k + 1) * (k + 1)) * o.dV;
+       }},
+      {13, "Scale option 14",
+       [](Progress& o, int k, const ContourParams&, Draws&) {
+         o.V = o.V - 0.1f * float(k + 1) * o.dV;
+         o.H = o.H - 0.01f * float((k + 1) * (k + 1)) * o.dH;
+       }},
+      {14, "Scale option 15",
+       [](Progress& o, int k, const ContourParams&, Draws&) {
+         o.V = o.V - 0.1f * float(k + 1) * o.dV;
+         o.H = o.H - 0.1f * float(k % 5 + 1) * o.dH;
+       }},
+      {15, "Scale option 16",
+       [](Progress& o, int k, const ContourParams&, Draws&) {
+         o.V = o.V - 0.02f * float(k - 1) * float(k % 2 + 1) * o.dV;
+         o.H = o.H - 0.01f * float(k % 5 + 1) * float(k % 2 + 1) * o.dH;
+       }},
+      {16, "Scale option 17",
+       [](Progress& o, int k, const ContourParams&, Draws&) {
+         const float product = float((k + 1) * (k + 2) * (k + 3));
+         o.H = o.H - 0.0033333334f * product * o.dH;
+         o.V = o.V - 0.0033333334f * product * o.dV;
+       }},
+      {17, "Scale option 18",
+       [](Progress& o, int, const ContourParams&, Draws&) {
+         o.H = o.H - (1.0f - 0.5f * ((1.0f - o.dH) * (1.0f - o.dH)));
+         o.V = o.V - (1.0f - 0.5f * ((1.0f - o.dV) * (1.0f - o.dV)));
+       }},
+      {18, "Scale modified by shift 1",
+       [](Progress& o, int, const ContourParams&, Draws&) {
+         o.H = o.H - 0.1f * (o.OH + 1.0f) * o.dH;
+         o.V = o.V - 0.1f * (o.OV + 1.0f) * o.dV;
+       }},
+      {19, "Scale modified by shift 2",
+       [](Progress& o, int, const ContourParams&, Draws&) {
+         o.H = o.H - 0.01f * ((o.OH + 1.0f) * (o.OH + 1.0f)) * o.dH;
+         o.V = o.V - 0.01f * ((o.OV + 1.0f) * (o.OV + 1.0f)) * o.dV;
+       }},
+      {20, "Reduced halfway",
+       [](Progress& o, int k, const ContourParams& p, Draws&) {
+         o.H = o.H - o.dH;
+         o.V = o.V - o.dV;
+         if (k > p.contourCount / 2) steps(o, p, 200.0f);
+       }},
+      {21, "Third modified",
+       [](Progress& o, int k, const ContourParams& p, Draws&) {
+         o.H = o.H - o.dH;
+         o.V = o.V - o.dV;
+         if (k > p.contourCount / 3) steps(o, p, 300.0f);
+         if (k > 2 * p.contourCount / 3) steps(o, p, 100.0f);
+       }},
+      {22, "Pulse3", [](Progress& o, int k, const ContourParams& p, Draws&) { pulse(o, k, p, 3); }},
+      {23, "Pulse5", [](Progress& o, int k, const ContourParams& p, Draws&) { pulse(o, k, p, 5); }},
+  };
+  return rows;
+}
+
+const std::vector<ModeCase>& shiftRows() {
+  static const std::vector<ModeCase> rows = {
+      {0, "As is", shiftAsIs},
+      {1, "Accumulate",
+       [](Progress& o, int k, const ContourParams& p, Draws&) {
+         o.OH = o.OH + float(k + 1) * p.shiftH;
+         o.OV = o.OV + float(k + 1) * p.shiftV;
+       }},
+      {2, "Accumulate/10",
+       [](Progress& o, int k, const ContourParams& p, Draws&) {
+         o.OH = o.OH + 0.1f * float(k + 1) * p.shiftH;
+         o.OV = o.OV + 0.1f * float(k + 1) * p.shiftV;
+       }},
+      {3, "Alternate/2",
+       [](Progress& o, int k, const ContourParams& p, Draws&) {
+         o.OH = o.OH + (k % 2 == 0 ? p.shiftH : 0.5f * p.shiftH);
+         o.OV = o.OV + (k % 2 == 0 ? p.shiftV : 0.5f * p.shiftV);
+       }},
+      {4, "Accumulate alternate/2",
+       [](Progress& o, int k, const ContourParams& p, Draws&) {
+         const float f = k % 2 == 0 ? 0.1f : 0.05f;
+         o.OH = o.OH + f * float(k + 1) * p.shiftH;
+         o.OV = o.OV + f * float(k + 1) * p.shiftV;
+       }},
+      {5, "Rapid/10",
+       [](Progress& o, int k, const ContourParams& p, Draws&) {
+         o.OH = o.OH + 0.1f * float((k + 1) * (k + 1)) * p.shiftH;
+         o.OV = o.OV + 0.1f * float((k + 1) * (k + 1)) * p.shiftV;
+       }},
+      {6, "Random",
+       [](Progress& o, int, const ContourParams& p, Draws& r) {
+         const float r1 = r.next(), r2 = r.next();
+         o.OH = o.OH + r1 * p.shiftH;
+         o.OV = o.OV + r2 * p.shiftV;
+       }},
+      {7, "Random accumulate",
+       [](Progress& o, int k, const ContourParams& p, Draws& r) {
+         const float r1 = r.next(), r2 = r.next();
+         o.OH = o.OH + r1 * p.shiftH * float(k + 1);
+         o.OV = o.OV + r2 * p.shiftV * float(k + 1);
+       }},
+      {8, "Jitter",
+       [](Progress& o, int, const ContourParams& p, Draws& r) {
+         const float r1 = r.next(), r2 = r.next(), r3 = r.next(), r4 = r.next();
+         o.OH = o.OH + sign(r1) * r2 * p.shiftH;
+         o.OV = o.OV + sign(r3) * r4 * p.shiftV;
+       }},
+      {9, "Change course",
+       [](Progress& o, int k, const ContourParams& p, Draws&) {
+         const int side = (k % 40) / 10;  // right-up, left-up, left-down, right-down
+         o.OH = o.OH + (side == 0 || side == 3 ? p.shiftH : -p.shiftH);
+         o.OV = o.OV + (side <= 1 ? p.shiftV : -p.shiftV);
+       }},
+      {10, "Zag",
+       [](Progress& o, int k, const ContourParams& p, Draws&) {
+         o.OH = o.OH + p.shiftH;
+         o.OV = o.OV + (k % 40 < 20 ? p.shiftV : -p.shiftV);
+       }},
+      {11, "Local",
+       [](Progress& o, int, const ContourParams& p, Draws& r) {
+         const float r1 = r.next(), r2 = r.next(), r3 = r.next(), r4 = r.next();
+         o.OH = sign(r1) * r2 * p.shiftH;
+         o.OV = sign(r3) * r4 * p.shiftV;
+       }},
+  };
+  return rows;
+}
+
+std::string caseName(const ::testing::TestParamInfo<std::tuple<ModeCase, bool>>& info) {
+  std::string name = "mode" + std::to_string(std::get<0>(info.param).mode);
+  return name + (std::get<1>(info.param) ? "_linked" : "_unlinked");
+}
+
+class ScaleModeTest : public GeometryTest, public ::testing::WithParamInterface<std::tuple<ModeCase, bool>> {};
+
+// Unlinked steps of different signs tell H from V; linked, V takes H's step.
+TEST_P(ScaleModeTest, FollowsItsRow) {
+  const auto& [c, linked] = GetParam();
+  ContourParams p = geometryParams();
+  p.contourScaleMode = c.mode;
+  p.scaleH = 7.0f;
+  p.scaleV = -3.0f;
+  p.linkContourScale = linked ? 1 : 0;
+  p.shiftH = 2.0f;  // read by the two modes modified by the shift
+  p.shiftV = 1.0f;
+  addPath(squareSegments(0, 0, 50));
+  expectMatrices(matricesOf(p), expected(p, shiftAsIs, c.row), c.entry);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ScaleModeTest, ::testing::Combine(::testing::ValuesIn(scaleRows()), ::testing::Bool()),
+                         caseName);
+
+class ShiftModeTest : public GeometryTest, public ::testing::WithParamInterface<std::tuple<ModeCase, bool>> {};
+
+// 46 contours: more than one whole round of the forty-contour modes.
+TEST_P(ShiftModeTest, FollowsItsRow) {
+  const ModeCase& c = std::get<0>(GetParam());
+  ContourParams p = geometryParams();
+  p.shiftMode = c.mode;
+  p.shiftH = 5.0f;
+  p.shiftV = -3.0f;
+  p.contourCount = 45;
+  p.scaleH = p.scaleV = std::get<1>(GetParam()) ? 2.0f : 0.0f;
+  addPath(squareSegments(0, 0, 50));
+  expectMatrices(matricesOf(p), expected(p, c.row, scaleAdd), c.entry);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ShiftModeTest, ::testing::Combine(::testing::ValuesIn(shiftRows()), ::testing::Bool()),
+                         caseName);
+
+TEST_F(GeometryTest, AModeOutsideTheListsLeavesScaleAndShiftAlone) {
+  ContourParams p = geometryParams();
+  p.contourScaleMode = 25;
+  p.shiftMode = -1;
+  p.shiftH = 5.0f;
+  p.contourCount = 2;
+  addPath(squareSegments(0, 0, 50));
+  const auto got = matricesOf(p);
+  ASSERT_EQ(got.size(), 3u);
+  for (const AIRealMatrix& m : got) {
+    EXPECT_EQ(m.a, 1.0f);
+    EXPECT_EQ(m.d, 1.0f);
+    EXPECT_EQ(m.tx, 0.0f);
+  }
+}
+
+// The worked examples of the lists, written out as numbers.
+TEST_F(GeometryTest, AccumulateIsAPowerOfTheStep) {
+  ContourParams p = geometryParams();
+  p.contourScaleMode = 1;
+  p.scaleH = p.scaleV = 10.0f;
+  addPath(squareSegments(0, 0, 50));
+  const auto got = matricesOf(p);
+  ASSERT_EQ(got.size(), 13u);
+  for (int k = 0; k <= 12; ++k) EXPECT_NEAR(got[k].a, std::pow(0.9, k + 1), 1e-6) << k;
+}
+
+TEST_F(GeometryTest, ToFiftyPercentStopsAtHalf) {
+  ContourParams p = geometryParams();
+  p.contourScaleMode = 5;
+  p.scaleH = p.scaleV = 10.0f;
+  addPath(squareSegments(0, 0, 50));
+  const auto got = matricesOf(p);
+  ASSERT_EQ(got.size(), 13u);
+  const double want[] = {0.9, 0.8, 0.7, 0.6, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5};
+  for (int k = 0; k <= 12; ++k) EXPECT_NEAR(got[k].a, want[k], 1e-6) << k;
+  for (int k = 5; k <= 12; ++k) EXPECT_EQ(got[k].a, 0.5f) << k;
+}
+
+TEST_F(GeometryTest, ReducedHalfwayCarriesTheHalvedStepToTheNextObject) {
+  addPath(squareSegments(0, 0, 50));
+  addPath(squareSegments(0, 0, 50));
+  ContourParams p = geometryParams();
+  p.contourScaleMode = 20;
+  p.scaleH = p.scaleV = 10.0f;
+  p.contourCount = 4;
+  const auto got = matricesOf(p);
+  const double want[] = {0.9, 0.8, 0.7, 0.6, 0.55, 0.95, 0.90, 0.85, 0.80, 0.75};
+  ASSERT_EQ(got.size(), 10u);
+  for (int i = 0; i < 10; ++i) EXPECT_NEAR(got[i].a, want[i], 1e-6) << i;
+  expectMatrices(got, expected(p, shiftAsIs, scaleRows()[20].row, 2), "two objects");
+}
+
+TEST_F(GeometryTest, ChangeCourseWalksASquareAndZagAZigzag) {
+  ContourParams p = geometryParams();
+  p.shiftMode = 9;
+  p.shiftH = p.shiftV = 1.0f;
+  p.contourCount = 80;
+  addPath(squareSegments(0, 0, 50));
+  auto got = matricesOf(p);
+  ASSERT_EQ(got.size(), 81u);
+  const AIRealPoint corners[] = {{10, 10}, {0, 20}, {-10, 10}, {0, 0}};  // after contours 9, 19, 29, 39
+  for (int round = 0; round < 2; ++round) {
+    for (int side = 0; side < 4; ++side) {
+      const AIRealMatrix& m = got[40 * round + 10 * side + 9];
+      EXPECT_EQ(m.tx, corners[side].h);
+      EXPECT_EQ(m.ty, corners[side].v);
+    }
+  }
+  harness.document().userUndo();
+  p.shiftMode = 10;
+  got = matricesOf(p);
+  ASSERT_GE(got.size(), 41u);
+  EXPECT_EQ(got[19].ty, 20.0f);  // twenty up
+  EXPECT_EQ(got[39].ty, 0.0f);   // twenty down
+  EXPECT_EQ(got[39].tx, 40.0f);
+}
+
+// The pulse period is the run's first draw: int(10 r). The test looks for
+// seeds that give the periods it needs.
+uint64_t seedForPeriod(bool (*wanted)(int)) {
+  for (uint64_t s = 1;; ++s) {
+    easel::Random r(s);
+    if (wanted(static_cast<int>(10.0f * r.nextReal()))) return s;
+  }
+}
+
+TEST_F(GeometryTest, PulseRandomUsesTheRunsPeriod) {
+  const uint64_t s = seedForPeriod([](int period) { return period >= 3; });
+  const int period = static_cast<int>(10.0f * easel::Random(s).nextReal());
+  addPath(squareSegments(0, 0, 50));
+  ContourParams p = geometryParams();
+  p.contourScaleMode = 24;
+  p.scaleH = 6.0f;
+  p.scaleV = 9.0f;
+  p.linkContourScale = 0;
+  seed(s);
+  harness.clearTrace();
+  ASSERT_EQ(run(p), kNoErr);
+  Progress o;
+  const auto got = transformMatrices(harness.trace());
+  ASSERT_EQ(got.size(), 13u);
+  for (int k = 0; k <= 12; ++k) {
+    pulse(o, k, p, period);
+    EXPECT_EQ(got[k].a, o.H) << k;
+    EXPECT_EQ(got[k].d, o.V) << k;
+  }
+}
+
+// A draw below 0.1 gives the period 0, which has no remainder. Such a run
+// takes the full step on every contour, as a period of 1 would.
+TEST_F(GeometryTest, PulseRandomWithPeriodZeroTakesTheFullStep) {
+  const uint64_t s = seedForPeriod([](int period) { return period == 0; });
+  addPath(squareSegments(0, 0, 50));
+  ContourParams p = geometryParams();
+  p.contourScaleMode = 24;
+  p.scaleH = p.scaleV = 6.0f;
+  seed(s);
+  harness.clearTrace();
+  ASSERT_EQ(run(p), kNoErr);
+  const auto got = transformMatrices(harness.trace());
+  ASSERT_EQ(got.size(), 13u);
+  float h = 1.0f;
+  for (int k = 0; k <= 12; ++k) {
+    h = h - 6.0f / 100.0f;
+    EXPECT_EQ(got[k].a, h) << k;
+  }
+}
+
+TEST_F(GeometryTest, ALargeStepDrivesTheFactorNegativeAndMirrorsTheCopies) {
+  const easel::ArtRef source = addPath(squareSegments(100, 100, 50));
+  ContourParams p = geometryParams();
+  p.scaleH = 50.0f;
+  p.scaleV = 0.0f;
+  p.linkContourScale = 0;
+  p.contourCount = 3;
+  ASSERT_EQ(run(p), kNoErr);
+  const auto copies = contours();
+  ASSERT_EQ(copies.size(), 4u);
+  // H = 0.5, 0, -0.5, -1: the last copy is the square mirrored, so its first
+  // anchor (bottom-left in the source) is now on the right.
+  const auto& src = doc().content(source).segments;
+  const auto& last = doc().content(copies[3]).segments;
+  EXPECT_NEAR(last[0].p.h, 200.0f - src[0].p.h, 1e-3);
+  EXPECT_NEAR(last[0].p.v, src[0].p.v, 1e-3);
+}
+
+// ---- Rotation and flip --------------------------------------------------
+
+// A corner rectangle, anchors counter-clockwise from the bottom-left.
+std::vector<AIPathSegment> rectangleSegments(AIReal left, AIReal bottom, AIReal right, AIReal top) {
+  std::vector<AIPathSegment> segments;
+  for (AIRealPoint p : {AIRealPoint{left, bottom}, AIRealPoint{right, bottom}, AIRealPoint{right, top},
+                        AIRealPoint{left, top}}) {
+    segments.push_back({p, p, p, 1});
+  }
+  return segments;
+}
+
+// Per turned contour: the scale-and-shift matrix, then the rotation.
+std::vector<AIRealMatrix> rotationsOf(const std::vector<AIRealMatrix>& all, std::size_t perContour) {
+  std::vector<AIRealMatrix> turns;
+  for (std::size_t i = perContour - 1; i < all.size(); i += perContour) turns.push_back(all[i]);
+  return turns;
+}
+
+struct CenterCase {
+  int mode;
+  const char* entry;
+};
+
+class RotationCenterTest : public GeometryTest, public ::testing::WithParamInterface<CenterCase> {
+ protected:
+  ContourParams turning() {
+    ContourParams p = geometryParams();
+    p.rotationCenterMode = GetParam().mode;
+    p.rotation = 100.0f;  // ten degrees more per contour
+    p.scaleH = p.scaleV = 0.0f;
+    p.shiftH = 3.0f;
+    p.shiftV = -2.0f;
+    p.centerX = 40.0f;
+    p.centerY = -70.0f;
+    p.rotationPathNumber = 2;
+    p.contourCount = 5;
+    return p;
+  }
+};
+
+// Two objects; the second in the list supplies the centre in mode 1. The
+// turned one is at index 1, processed first.
+TEST_P(RotationCenterTest, APathTurnsAboutTheChosenCenter) {
+  const easel::ArtRef turned = addPath(squareSegments(100, 200, 20));
+  addPath(squareSegments(300, 500, 10));
+  const ContourParams p = turning();
+  harness.clearTrace();
+  ASSERT_EQ(run(p), kNoErr);
+  const auto all = transformMatrices(harness.trace());
+  ASSERT_EQ(all.size(), 2u * 2u * 6u);
+  const auto turns = rotationsOf(all, 2);
+  // Which object is entry 2 depends on the host's order; the centre is its bounds' centre.
+  const auto entries = doc().matching(std::vector<easel::ArtMatch>{{easel::ArtType::Path, kArtSelected, kArtSelected}});
+  ASSERT_EQ(entries.size(), 2u);
+  const AIRealRect supplied = doc().bounds(entries[1]);
+  const bool turnedFirst = entries[1] == turned;
+  for (int k = 0; k <= 5; ++k) {
+    const AIRealMatrix& m = turns[turnedFirst ? k : 6 + k];
+    const float oh = 3.0f * float(k + 1), ov = -2.0f * float(k + 1);
+    AIRealPoint want{};
+    switch (p.rotationCenterMode) {
+      case 0: want = {100.0f + oh, 200.0f + ov}; break;
+      case 1: want = {supplied.left + (supplied.right - supplied.left) * 0.5f,
+                      supplied.bottom + (supplied.top - supplied.bottom) * 0.5f}; break;
+      case 2: want = {40.0f, -70.0f}; break;
+      case 3: want = {100.0f + 2 * oh, 200.0f + 2 * ov}; break;  // a further shift beyond the moved centre
+      case 4: want = {306.0f, 396.0f}; break;
+    }
+    const AIRealPoint pivot = fixedPoint(m);
+    EXPECT_NEAR(pivot.h, want.h, 1e-2) << k;
+    EXPECT_NEAR(pivot.v, want.v, 1e-2) << k;
+    EXPECT_NEAR(rotationDegrees(m), 10.0 * (k + 1), 1e-3) << k;
+  }
+}
+
+// Each member of a compound path turns on its own; in the path-centre modes
+// about its own centre, with no shift added.
+TEST_P(RotationCenterTest, ACompoundPathTurnsMemberByMember) {
+  addCompound({squareSegments(100, 200, 20), squareSegments(160, 200, 10)});
+  ContourParams p = turning();
+  p.rotationPathNumber = 1;
+  harness.clearTrace();
+  ASSERT_EQ(run(p), kNoErr);
+  const auto all = transformMatrices(harness.trace());
+  // Per contour: one scale-and-shift matrix per member, then one turn per member.
+  ASSERT_EQ(all.size(), 6u * 4u);
+  for (int k = 0; k <= 5; ++k) {
+    const float oh = 3.0f * float(k + 1), ov = -2.0f * float(k + 1);
+    const AIRealPoint memberCenters[] = {{100.0f + oh, 200.0f + ov}, {160.0f + oh, 200.0f + ov}};
+    for (int member = 0; member < 2; ++member) {
+      const AIRealMatrix& m = all[4 * k + 2 + member];
+      AIRealPoint want{};
+      switch (p.rotationCenterMode) {
+        case 0:
+        case 3: want = memberCenters[member]; break;
+        case 1: want = {125.0f, 200.0f}; break;  // the whole compound path's centre
+        case 2: want = {40.0f, -70.0f}; break;
+        case 4: want = {306.0f, 396.0f}; break;
+      }
+      const AIRealPoint pivot = fixedPoint(m);
+      EXPECT_NEAR(pivot.h, want.h, 1e-2) << "contour " << k << ", member " << member;
+      EXPECT_NEAR(pivot.v, want.v, 1e-2) << "contour " << k << ", member " << member;
+      EXPECT_NEAR(rotationDegrees(m), 10.0 * (k + 1), 1e-3);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Centers, RotationCenterTest,
+                         ::testing::Values(CenterCase{0, "path center"}, CenterCase{1, "supplied path"},
+                                           CenterCase{2, "user center"}, CenterCase{3, "shift as center"},
+                                           CenterCase{4, "document center"}),
+                         [](const ::testing::TestParamInfo<CenterCase>& info) {
+                           return "mode" + std::to_string(info.param.mode);
+                         });
+
+TEST_F(GeometryTest, RotationTurnsEachContourTenDegreesMore) {
+  const easel::ArtRef source = addPath(squareSegments(200, 300, 40));
+  ContourParams p = geometryParams();
+  p.rotation = 100.0f;
+  p.scaleH = p.scaleV = 0.0f;
+  ASSERT_EQ(run(p), kNoErr);
+  const auto copies = contours();
+  ASSERT_EQ(copies.size(), 13u);
+  const AIRealPoint a0 = doc().content(source).segments[0].p;  // bottom-left corner
+  for (int k = 0; k < 13; ++k) {
+    const AIRealPoint a = doc().content(copies[k]).segments[0].p;
+    const double turned = std::atan2(a.v - 300.0, a.h - 200.0) - std::atan2(a0.v - 300.0, a0.h - 200.0);
+    EXPECT_NEAR(std::remainder(turned * 180.0 / 3.14159265358979323846 - 10.0 * (k + 1), 360.0), 0.0, 1e-3) << k;
+  }
+}
+
+// An undefined centre mode turns nothing but still reads the bounds.
+TEST_F(GeometryTest, ACenterOutsideTheListTurnsNothing) {
+  addPath(squareSegments(0, 0, 50));
+  ContourParams p = geometryParams();
+  p.rotation = 100.0f;
+  p.rotationCenterMode = 5;
+  p.contourCount = 2;
+  harness.clearTrace();
+  ASSERT_EQ(run(p), kNoErr);
+  EXPECT_EQ(transformMatrices(harness.trace()).size(), 3u);
+}
+
+// With no rotation, the flip quarter-turns contours 0, 2, 4, ... about their
+// own centres and leaves the odd ones: a wide rectangle becomes tall.
+TEST_F(GeometryTest, AlternateFlipTurnsEvenContoursAQuarter) {
+  addPath(rectangleSegments(0, 0, 80, 20));
+  ContourParams p = geometryParams();
+  p.pathAlternateFlip = 1;
+  p.scaleH = p.scaleV = 0.0f;
+  p.contourCount = 5;
+  harness.clearTrace();
+  ASSERT_EQ(run(p), kNoErr);
+  const auto copies = contours();
+  ASSERT_EQ(copies.size(), 6u);
+  for (int k = 0; k <= 5; ++k) {
+    const AIRealRect b = doc().bounds(copies[k]);
+    const bool flipped = k % 2 == 0;
+    EXPECT_NEAR(b.right - b.left, flipped ? 20.0f : 80.0f, 1e-3) << k;
+    EXPECT_NEAR(b.top - b.bottom, flipped ? 80.0f : 20.0f, 1e-3) << k;
+    EXPECT_NEAR(b.left + (b.right - b.left) * 0.5f, 40.0f, 1e-3) << k;
+    EXPECT_NEAR(b.bottom + (b.top - b.bottom) * 0.5f, 10.0f, 1e-3) << k;
+  }
+  // Even contours: scale, the quarter turn, then the (zero) rotation; odd: the scale only.
+  const auto all = transformMatrices(harness.trace());
+  ASSERT_EQ(all.size(), 3u * 3u + 3u);
+  EXPECT_NEAR(rotationDegrees(all[1]), 90.0, 1e-4);
+  EXPECT_NEAR(rotationDegrees(all[2]), 0.0, 1e-6);
+}
+
+TEST_F(GeometryTest, AlternateFlipTurnsCompoundMembersAboutTheirOwnCenters) {
+  addCompound({rectangleSegments(0, 0, 40, 10), squareSegments(100, 5, 5)});
+  ContourParams p = geometryParams();
+  p.pathAlternateFlip = 1;
+  p.scaleH = p.scaleV = 0.0f;
+  p.contourCount = 0;
+  ASSERT_EQ(run(p), kNoErr);
+  const auto copies = contours();
+  ASSERT_EQ(copies.size(), 1u);
+  const easel::ArtRef wide = doc().firstChild(copies[0]);
+  const AIRealRect b = doc().bounds(wide);
+  EXPECT_NEAR(b.right - b.left, 10.0f, 1e-3);
+  EXPECT_NEAR(b.top - b.bottom, 40.0f, 1e-3);
+  EXPECT_NEAR(b.left + (b.right - b.left) * 0.5f, 20.0f, 1e-3);  // its own centre, not the compound's
+}
+
+}  // namespace
+}  // namespace contour_test
