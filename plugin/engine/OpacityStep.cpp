@@ -1,0 +1,9 @@
+#include "plugin/engine/RandomDraws.h"
+#include "plugin/shell/SuiteSlots.h"
+#include "plugin/engine/StyleVariation.h"
+
+// The source object keeps its opacity; each copy gets its own draw.
+void opacityStep(AIArtHandle copy) {
+  RandomDraws draws;  // the opacity step reports no error
+  sAIBlendStyle->setOpacity(copy, nextDraw(draws));
+}
