@@ -14,8 +14,10 @@ typedef struct ADMDialogSuite {
      `initProc` (when not null), then run it modally until an item ends it.
      *itemHit is the id of the item that ended the dialog (1 for the
      default-item key, 2 for Cancel). kBadParameterErr when the resource is
-     missing; the init procedure's non-zero result ends the run at once and is
-     returned. */
+     missing, and when the user's actions cannot be played on the dialog (a
+     script naming an item it lacks; *itemHit is then 0); kBadHandleErr for a
+     foreign plug-in reference; the init procedure's non-zero result ends the
+     run at once and is returned. */
   ASErr (*modal)(SPPluginRef plugin, const char* name, int32_t dialogId, int32_t style, ADMDialogInitProc initProc,
                  ADMUserData userData, int32_t* itemHit);
   ASErr (*getUserData)(ADMDialogRef dialog, ADMUserData* userData);

@@ -16,7 +16,8 @@ typedef struct ADMItemSuite {
      cancel push buttons it ends the modal run with the item's id. */
   ASErr (*defaultNotify)(ADMItemRef item, ADMNotifierRef notifier);
   /* Run the item's notify procedure now with a notifier of `notifierType`
-     (kADMUserChangedNotifier). */
+     (kADMUserChangedNotifier); without one, the host's own handling.
+     kBadParameterErr when notifications nest deeper than the host allows. */
   ASErr (*sendNotify)(ADMItemRef item, const char* notifierType);
   ASErr (*setTrackProc)(ADMItemRef item, ADMItemTrackProc proc);
   /* The host's own tracking; *handled is 1 when it took the event. */
