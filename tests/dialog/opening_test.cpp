@@ -1,0 +1,122 @@
+// The settings dialog as it opens: pages, values, ranges, and the page and
+// place it reopens at.
+#include "tests/dialog/DialogFixture.h"
+
+namespace contour_test {
+namespace {
+
+using easel::adm::shownText;
+
+TEST_F(DialogTest, DefaultsOpenOnTheContourPage) {
+  ASSERT_EQ(open({}), kNoErr);
+  EXPECT_EQ(dialog().items.size(), 78u);
+  EXPECT_EQ(dialog().title, "Contour Plug-in");
+  expectPage(1);
+  EXPECT_EQ(item(3).value, 1);  // Preview
+  EXPECT_EQ(shownText(item(4)), "12");
+  EXPECT_EQ(shownText(item(5)), "4.00");
+  EXPECT_EQ(shownText(item(6)), "4.00");
+  EXPECT_EQ(shownText(item(9)), "0");
+  EXPECT_EQ(shownText(item(10)), "1");
+  for (int32_t list : {30, 32, 36, 33, 140, 143, 146, 31, 34, 35}) EXPECT_EQ(chosen(list), 0) << "list " << list;
+  EXPECT_EQ(shownText(item(30)), " Reset");
+  // No place was saved: the dialog keeps the window's place, at its own size.
+  EXPECT_EQ(dialog().bounds.left, 0);
+  EXPECT_EQ(dialog().bounds.top, 0);
+  EXPECT_EQ(dialog().bounds.right, 520);
+  EXPECT_EQ(dialog().bounds.bottom, 240);
+  EXPECT_EQ(dialog().result, 1);  // ended by the default-item key
+  // The first preview: the square and its 13 contours.
+  EXPECT_EQ(layerCount(), 14u);
+  EXPECT_EQ(record().previewShown, 1);
+}
+
+TEST_F(DialogTest, ItemsHaveTheirTypesRangesAndTexts) {
+  ASSERT_EQ(open({}), kNoErr);
+  const double swatches = static_cast<double>(doc().swatches().size());
+  struct Spin {
+    int32_t id;
+    bool integer;
+    double minimum, maximum;
+  };
+  const Spin spins[] = {
+      {4, true, 1, 200},       {5, false, -50, 50},     {6, false, -50, 50},   {9, true, 0, 40},
+      {10, true, 1, 40},       {21, false, 1, 500},     {11, false, -360, 360}, {12, true, 1, 80},
+      {13, false, -5000, 5000}, {14, false, -5000, 5000}, {7, false, -2000, 2000}, {8, false, -2000, 2000},
+      {16, false, -500, 500},  {17, false, -500, 500},  {18, false, -800, 800}, {19, false, -800, 800},
+      {141, true, 0, swatches}, {142, true, 0, 1000},   {144, true, 0, swatches}, {145, true, 0, 1000},
+      {15, false, -200, 200},  {20, false, 0, 100},
+  };
+  for (const Spin& s : spins) {
+    const auto& it = item(s.id);
+    EXPECT_EQ(it.kind, easel::adm::ItemKind::SpinEdit) << s.id;
+    EXPECT_EQ(it.integer, s.integer) << s.id;
+    EXPECT_EQ(it.minimum, s.minimum) << s.id;
+    EXPECT_EQ(it.maximum, s.maximum) << s.id;
+    EXPECT_EQ(it.units, 0) << s.id;
+    EXPECT_EQ(it.precision, s.integer ? 0 : 2) << s.id;
+  }
+  EXPECT_EQ(item(4).rect.left, 180);
+  EXPECT_EQ(item(4).rect.bottom, 80);
+  EXPECT_EQ(item(76).text, "User defined center (pts)");
+  EXPECT_EQ(item(55).text, "Path - delete (visible in preview)");
+  EXPECT_EQ(item(55).kind, easel::adm::ItemKind::TextCheckBox);
+  EXPECT_EQ(item(91).text, "Tumble");
+  EXPECT_EQ(item(104).kind, easel::adm::ItemKind::PicturePushButton);
+  EXPECT_EQ(item(34).entries.size(), 17u);
+  EXPECT_EQ(item(30).entries.size(), 26u);
+  EXPECT_EQ(item(32).entries.back().text, " Contour - PulseRandom");
+  int32_t position = 0;
+  for (const auto& entry : item(143).entries) EXPECT_EQ(entry.id, position++);
+}
+
+TEST_F(DialogTest, ReopensOnTheLastPageWithTheLastValues) {
+  ASSERT_EQ(open({Event::press(104), Event::setValue(4, 20), Event::end(1)}), kNoErr);
+  close();
+  ASSERT_EQ(record().currentPage, 5);
+  ASSERT_EQ(open({}), kNoErr);
+  expectPage(5);
+  EXPECT_EQ(item(4).value, 20);
+}
+
+TEST_F(DialogTest, ReopensAtTheSavedPlaceWithItsOwnSize) {
+  ContourParams saved = defaultParams();
+  saved.dialogBoundsSaved = 1;
+  saved.dialogBoundsLeft = 300;
+  saved.dialogBoundsTop = 200;
+  saved.dialogBoundsRight = 400;
+  saved.dialogBoundsBottom = 260;
+  harness.setParams(saved);
+  ASSERT_EQ(open({}), kNoErr);
+  EXPECT_EQ(dialog().bounds.left, 300);
+  EXPECT_EQ(dialog().bounds.top, 200);
+  EXPECT_EQ(dialog().bounds.right, 820);
+  EXPECT_EQ(dialog().bounds.bottom, 440);
+  // The first notification keeps the place for next time.
+  EXPECT_EQ(record().dialogBoundsRight, 820);
+  EXPECT_EQ(record().dialogBoundsBottom, 440);
+}
+
+TEST_F(DialogTest, PageOutsideOneToSixOpensTheContourPage) {
+  for (int32_t page : {0, 7, -1}) {
+    ContourParams params = defaultParams();
+    params.currentPage = page;
+    harness.setParams(params);
+    ASSERT_EQ(open({}), kNoErr);
+    expectPage(1);
+    EXPECT_EQ(record().currentPage, 1) << page;  // the page button stored a valid page
+    close();
+  }
+}
+
+TEST_F(DialogTest, WithoutSwatchesTheSwatchNumbersRangeFromZeroToZero) {
+  // The swatch list answers no swatches.
+  harness.session().faults.failCall("count swatches", 1, kBadParameterErr);
+  ASSERT_EQ(open({Event::setValue(141, 5)}), kNoErr);
+  EXPECT_EQ(item(141).maximum, 0);
+  EXPECT_EQ(item(144).maximum, 0);
+  EXPECT_EQ(item(141).value, 0);  // typed values are held to 0..0
+}
+
+}  // namespace
+}  // namespace contour_test
