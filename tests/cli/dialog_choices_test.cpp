@@ -1,0 +1,89 @@
+// --preset and --set turned into the user's actions on the settings dialog.
+#include <gtest/gtest.h>
+
+#include "easel/cli/DialogChoices.h"
+
+namespace {
+
+using contour_cli::choiceEvents;
+using contour_cli::DialogChoiceError;
+using contour_cli::presetId;
+using easel::adm::Event;
+
+std::string errorOf(const contour_cli::DialogChoices& choices) {
+  try {
+    choiceEvents(choices);
+  } catch (const DialogChoiceError& e) {
+    return e.what();
+  }
+  return "(accepted)";
+}
+
+TEST(DialogChoices, PresetsByNameOrNumber) {
+  EXPECT_EQ(presetId("Twist"), 6);
+  EXPECT_EQ(presetId(" twist"), 6);
+  EXPECT_EQ(presetId("6"), 6);
+  EXPECT_EQ(presetId("Random pulse"), 25);
+  EXPECT_EQ(presetId("0"), 0);
+  for (const char* bad : {"26", "-1", "Twirl", "6.5", ""}) EXPECT_THROW(presetId(bad), DialogChoiceError) << bad;
+  try {
+    presetId("Twirl");
+  } catch (const DialogChoiceError& e) {
+    std::string message = e.what();
+    EXPECT_EQ(message.rfind("preset \"Twirl\" does not exist; there are:", 0), 0u) << message;
+    EXPECT_NE(message.find("\n  6  Twist"), std::string::npos);
+    EXPECT_NE(message.find("\n  25  Random pulse"), std::string::npos);
+  }
+}
+
+TEST(DialogChoices, PresetFirstThenEachSettingTypedIntoItsItem) {
+  auto events = choiceEvents({"Twist",
+                              {"contourCount=30", "previewOn=0", "fillColorMode=To swatch", "pointsContourMode=8",
+                               "scaleH=-2.5", "placeAbove=false", "viewZoom=250", "presetStyle=Intense"}});
+  struct Expected {
+    Event::Kind kind;
+    int item;
+    double value;
+    int entry;
+  };
+  const Expected expected[] = {
+      {Event::Kind::ChooseEntry, 30, 0, 6},  {Event::Kind::SetValue, 4, 30, 0},
+      {Event::Kind::SetValue, 3, 0, 0},      {Event::Kind::ChooseEntry, 140, 0, 6},
+      {Event::Kind::ChooseEntry, 34, 0, 8},  {Event::Kind::SetValue, 5, -2.5, 0},
+      {Event::Kind::SetValue, 60, 0, 0},     {Event::Kind::SetValue, 21, 250, 0},
+      {Event::Kind::ChooseEntry, 30, 0, 22},
+  };
+  ASSERT_EQ(events.size(), std::size(expected));
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    EXPECT_EQ(events[i].kind, expected[i].kind) << i;
+    EXPECT_EQ(events[i].item, expected[i].item) << i;
+    if (expected[i].kind == Event::Kind::SetValue) {
+      EXPECT_EQ(events[i].value, expected[i].value) << i;
+    } else {
+      EXPECT_EQ(events[i].entry, expected[i].entry) << i;
+    }
+  }
+}
+
+TEST(DialogChoices, SettingsTheDialogCannotTakeAreNamed) {
+  EXPECT_EQ(errorOf({"", {"contourCount"}}), "--set \"contourCount\": write FIELD=VALUE");
+  EXPECT_EQ(errorOf({"", {"contourCount=lots"}}), "--set contourCount: \"lots\" is not a number");
+  EXPECT_EQ(errorOf({"", {"previewOn=2"}}), "--set previewOn: \"2\" is not 0 or 1");
+  std::string notShown = errorOf({"", {"currentPage=3"}});
+  EXPECT_EQ(notShown.rfind("--set: \"currentPage\" is not a setting of the dialog; the settings are: previewOn,", 0),
+            0u) << notShown;
+  EXPECT_EQ(notShown.find("finalRun"), std::string::npos);
+  std::string twice = errorOf({"", {"pointsContourMode=Alternate"}});
+  EXPECT_EQ(twice.rfind("--set pointsContourMode \"Alternate\" names more than one entry", 0), 0u) << twice;
+  std::string noEntry = errorOf({"", {"shiftMode=12"}});
+  EXPECT_EQ(noEntry.rfind("--set shiftMode \"12\" does not exist; there are:\n  0  Shift - As is", 0), 0u) << noEntry;
+}
+
+TEST(DialogChoices, FailureTellsCancelFromSuccess) {
+  easel::adm::DialogManager dialogs;
+  EXPECT_EQ(contour_cli::dialogFailure(kNoErr, dialogs), "");
+  EXPECT_EQ(contour_cli::dialogFailure(kUserCanceledErr, dialogs), "the settings dialog was cancelled; nothing was written");
+  EXPECT_EQ(contour_cli::dialogFailure(-108, dialogs), "the filter failed with code -108");
+}
+
+}  // namespace
