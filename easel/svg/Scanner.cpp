@@ -1,0 +1,127 @@
+#include "Scanner.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace easel::svg {
+
+bool isSvgSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+
+static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+void Scanner::skipSpace() {
+  while (!atEnd() && isSvgSpace(text_[pos_])) ++pos_;
+}
+
+bool Scanner::skipCommaSpace() {
+  skipSpace();
+  const bool comma = peek() == ',';
+  if (comma) {
+    ++pos_;
+    skipSpace();
+  }
+  return comma;
+}
+
+bool Scanner::accept(char c) {
+  skipSpace();
+  if (peek() != c) return false;
+  ++pos_;
+  return true;
+}
+
+void Scanner::expect(char c, const char* what) {
+  if (!accept(c)) fail(std::string("expected ") + what);
+}
+
+bool Scanner::atNumber() const {
+  const char c = peek();
+  if (isDigit(c)) return true;
+  if (c == '.') return pos_ + 1 < text_.size() && isDigit(text_[pos_ + 1]);
+  if (c == '+' || c == '-') {
+    if (pos_ + 1 >= text_.size()) return false;
+    const char d = text_[pos_ + 1];
+    return isDigit(d) || (d == '.' && pos_ + 2 < text_.size() && isDigit(text_[pos_ + 2]));
+  }
+  return false;
+}
+
+double Scanner::number(const char* what) {
+  const std::size_t start = pos_;
+  std::size_t i = pos_;
+  const auto digits = [&] {
+    const std::size_t from = i;
+    while (i < text_.size() && isDigit(text_[i])) ++i;
+    return i > from;
+  };
+  if (i < text_.size() && (text_[i] == '+' || text_[i] == '-')) ++i;
+  bool any = digits();
+  if (i < text_.size() && text_[i] == '.') {
+    ++i;
+    any = digits() || any;
+  }
+  if (!any) failAt(start, std::string("expected ") + what);
+  // An exponent only when digits follow: "1em" and "2ex" are lengths.
+  if (i < text_.size() && (text_[i] == 'e' || text_[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < text_.size() && (text_[j] == '+' || text_[j] == '-')) ++j;
+    if (j < text_.size() && isDigit(text_[j])) {
+      i = j;
+      digits();
+    }
+  }
+  // from_chars takes no leading '+'.
+  const std::size_t parseFrom = text_[start] == '+' ? start + 1 : start;
+  double value = 0;
+  auto [end, ec] = std::from_chars(text_.data() + parseFrom, text_.data() + i, value);
+  if (ec == std::errc::result_out_of_range) {
+    // Underflow reads as zero; overflow is an error below.
+    const std::string copy(text_.substr(start, i - start));
+    value = std::strtod(copy.c_str(), nullptr);
+    ec = std::errc();
+  }
+  if (ec != std::errc() || end != text_.data() + i ||
+      !(std::abs(value) <= std::numeric_limits<float>::max())) {
+    failAt(start, "number out of range: " + std::string(text_.substr(start, i - start)));
+  }
+  pos_ = i;
+  return value;
+}
+
+bool Scanner::flag() {
+  const char c = peek();
+  if (c != '0' && c != '1') fail("expected a flag (0 or 1)");
+  ++pos_;
+  return c == '1';
+}
+
+std::string_view Scanner::word() {
+  const std::size_t start = pos_;
+  while (!atEnd()) {
+    const char c = text_[pos_];
+    if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_')) break;
+    ++pos_;
+  }
+  return text_.substr(start, pos_ - start);
+}
+
+void Scanner::fail(const std::string& message) const { failAt(pos_, message); }
+
+void Scanner::failAt(std::size_t offset, const std::string& message) const {
+  throw ValueError(message, offset);
+}
+
+double parseNumber(std::string_view text, const char* what) {
+  Scanner s(text);
+  s.skipSpace();
+  const double v = s.number(what);
+  s.skipSpace();
+  if (!s.atEnd()) s.fail(std::string("unexpected text after ") + what);
+  return v;
+}
+
+}  // namespace easel::svg

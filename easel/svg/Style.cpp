@@ -1,0 +1,89 @@
+#include "Style.h"
+
+#include <cctype>
+
+#include "Scanner.h"
+
+namespace easel::svg {
+
+namespace {
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && isSvgSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isSvgSpace(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+std::vector<Declaration> parseStyle(std::string_view text) {
+  // Comments become blanks of the same length, so offsets stay true.
+  std::string plain(text);
+  for (std::size_t at = plain.find("/*"); at != std::string::npos; at = plain.find("/*", at)) {
+    const std::size_t end = plain.find("*/", at + 2);
+    const std::size_t stop = end == std::string::npos ? plain.size() : end + 2;
+    for (std::size_t i = at; i < stop; ++i) plain[i] = ' ';
+  }
+  std::vector<Declaration> out;
+  std::size_t start = 0;
+  while (start <= plain.size()) {
+    // A ';' inside quotes or parentheses does not end the declaration.
+    std::size_t end = start;
+    char quote = 0;
+    int depth = 0;
+    for (; end < plain.size(); ++end) {
+      const char c = plain[end];
+      if (quote) {
+        if (c == quote) quote = 0;
+      } else if (c == '"' || c == '\'') {
+        quote = c;
+      } else if (c == '(') {
+        ++depth;
+      } else if (c == ')') {
+        if (depth > 0) --depth;
+      } else if (c == ';' && depth == 0) {
+        break;
+      }
+    }
+    const std::string_view item = trim(std::string_view(plain).substr(start, end - start));
+    if (!item.empty()) {
+      const std::size_t colon = item.find(':');
+      if (colon == std::string_view::npos) {
+        throw ValueError("style declaration without ':'", static_cast<std::size_t>(item.data() - plain.data()));
+      }
+      Declaration d;
+      for (char c : trim(item.substr(0, colon))) d.property += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      const std::string_view value = trim(item.substr(colon + 1));
+      d.value = std::string(value);
+      d.valueOffset = static_cast<std::size_t>(value.data() - plain.data());
+      if (d.property.empty()) {
+        throw ValueError("style declaration without a property", static_cast<std::size_t>(item.data() - plain.data()));
+      }
+      out.push_back(std::move(d));
+    }
+    start = end + 1;
+  }
+  return out;
+}
+
+std::string writeStyle(const std::vector<Declaration>& declarations) {
+  std::string out;
+  for (const Declaration& d : declarations) {
+    if (!out.empty()) out += ';';
+    out += d.property;
+    out += ':';
+    out += d.value;
+  }
+  return out;
+}
+
+std::string_view plainValue(std::string_view value) {
+  value = trim(value);
+  const std::size_t bang = value.rfind('!');
+  if (bang != std::string_view::npos && trim(value.substr(bang + 1)) == "important") {
+    value = trim(value.substr(0, bang));
+  }
+  return value;
+}
+
+}  // namespace easel::svg

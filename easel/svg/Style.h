@@ -1,0 +1,30 @@
+// CSS declarations of a `style` attribute ("fill:red; stroke-width:2"), kept
+// in order with their text so that what is not understood is written back.
+#ifndef EASEL_SVG_STYLE_H
+#define EASEL_SVG_STYLE_H
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace easel::svg {
+
+struct Declaration {
+  std::string property;  // lower case
+  std::string value;     // trimmed, as written (with any !important)
+  std::size_t valueOffset = 0;  // where the value starts in the style text
+  
+};
+
+// Comments are dropped; a declaration without ':' is an error (ValueError).
+std::vector<Declaration> parseStyle(std::string_view text);
+std::string writeStyle(const std::vector<Declaration>& declarations);
+
+// The value without a trailing "!important".
+std::string_view plainValue(std::string_view value);
+
+}  // namespace easel::svg
+
+#endif

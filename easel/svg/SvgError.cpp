@@ -1,0 +1,27 @@
+#include "SvgError.h"
+
+#include <algorithm>
+
+namespace easel::svg {
+
+std::string errorText(const std::string& file, int line, int column, const std::string& message) {
+  std::string out = file;
+  if (line > 0) out += ":" + std::to_string(line) + ":" + std::to_string(column);
+  return out + ": " + message;
+}
+
+TextPosition positionOf(const std::string& text, std::size_t offset) {
+  offset = std::min(offset, text.size());
+  TextPosition p;
+  for (std::size_t i = 0; i < offset; ++i) {
+    if (text[i] == '\n') {
+      ++p.line;
+      p.column = 1;
+    } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+      ++p.column;  // columns count characters, not the bytes of UTF-8
+    }
+  }
+  return p;
+}
+
+}  // namespace easel::svg

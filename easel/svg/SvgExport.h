@@ -1,0 +1,42 @@
+// Writes a document as SVG 1.1.
+//
+// A document read from SVG is written back from its source: every element
+// and attribute the document does not hold comes back as it was, where it
+// was; art whose geometry the document still has as imported keeps its
+// original element and path data; paint is rewritten only for the properties
+// that changed (in the element's `style`, so that it wins over presentation
+// attributes and style sheets). New art (the copies the plug-in makes) takes
+// its source's element with its new geometry and paint; ids stay unique:
+// the art that still is the original keeps the id, the others get the id
+// with "-1", "-2", ... in file order. Coordinates go back through the
+// inverse of the page mapping and of each element's transforms, numbers in
+// the shortest form that reads back to the same float.
+#ifndef EASEL_SVG_SVGEXPORT_H
+#define EASEL_SVG_SVGEXPORT_H
+
+#include <string>
+
+#include "SvgSource.h"
+#include "easel/core/Document.h"
+
+namespace easel::svg {
+
+struct ExportOptions {
+  // Write every path's geometry and paint from the document, as if all had
+  // changed (for tests of the writer on real files).
+  bool rewriteAll = false;
+};
+
+// `source` is what the document was read from (null for a document made
+// otherwise: then the page is the root's size in points and user units are
+// points).
+std::string exportSvg(const Document& document, const SvgSource* source, const ExportOptions& options = {});
+
+// Writes the text to a temporary file beside `path` and renames it over
+// `path`, so a failure leaves no half-written file ("-": standard output).
+// Throws SvgError naming the file.
+void writeOutput(const std::string& path, const std::string& text);
+
+}  // namespace easel::svg
+
+#endif

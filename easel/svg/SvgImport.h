@@ -1,0 +1,49 @@
+// Reads an SVG file into a document.
+//
+// Units and the page: user units are CSS pixels (96 to the inch), and one
+// pixel is 0.75 point. The page is the root's width and height (in any unit;
+// missing or a percentage: that share of the viewBox, or 300 x 150 px without
+// one); a viewBox maps its box onto the page as preserveAspectRatio says
+// (default: centred, scaled to fit). Artwork coordinates are points, y up,
+// from the page's bottom-left corner, so a point (x, y) of the root's user
+// space lies at (0.75 x', H - 0.75 y') where (x', y') is the point after the
+// viewBox mapping and H the page height in points. Every transform of the
+// file is worked into the coordinates (in double precision, rounded once).
+//
+// What becomes art: top-level groups that editors mark as layers become
+// layers, art sitting directly in the root goes into unnamed layers (one per
+// run between layers) that are written back as loose art; g and a are groups;
+// path, rect, circle, ellipse, line, polyline and polygon are paths (a path
+// with several subpaths a compound path); use is symbol art, image is placed
+// art (linked) or raster art (embedded data), text is text art (its box is
+// estimated: 0.6 em a character). Everything else (defs, styles, metadata,
+// comments, unknown elements) stays in the XML and is written back where it
+// was; so do the attributes the document does not hold. Style sheets in
+// <style> are written back but not applied to the document's paths.
+#ifndef EASEL_SVG_SVGIMPORT_H
+#define EASEL_SVG_SVGIMPORT_H
+
+#include <memory>
+#include <string>
+
+#include "SvgSource.h"
+#include "easel/core/Document.h"
+
+namespace easel::svg {
+
+struct ImportedSvg {
+  std::unique_ptr<Document> document;
+  std::shared_ptr<const SvgSource> source;
+};
+
+// Throws SvgError naming `fileName` (with line and column where they help).
+ImportedSvg importSvg(std::string text, const std::string& fileName);
+// Reads the file ("-": standard input) and imports it.
+ImportedSvg importSvgFile(const std::string& path);
+
+// The whole of a file or of standard input ("-"); SvgError when unreadable.
+std::string readInput(const std::string& path);
+
+}  // namespace easel::svg
+
+#endif

@@ -1,0 +1,77 @@
+// What an imported SVG file leaves behind for the exporter: the parsed XML
+// (every element the document does not understand is written back from it),
+// the page mapping, and the paint references. Art made from an element keeps
+// an SvgArtExtra that points into it; duplicates share their source's.
+#ifndef EASEL_SVG_SVGSOURCE_H
+#define EASEL_SVG_SVGSOURCE_H
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "Geometry.h"
+#include "easel/core/Document.h"
+
+namespace easel::svg {
+
+class SvgArtExtra;
+
+// One child of a container as it was in the file, in file order: an element
+// the document does not hold as art (kept as XML), or art (named by its extra).
+struct SourceItem {
+  pugi::xml_node raw;
+  const SvgArtExtra* art = nullptr;
+};
+
+struct SvgSource {
+  std::string fileName;
+  std::string buffer;  // parsed in place: the XML's strings point into it
+  pugi::xml_document xml;
+  pugi::xml_node root;
+  std::string svgPrefix;      // "" or "svg:" when the file names SVG elements with a prefix
+  std::string contourPrefix;  // the prefix bound to our namespace ("contour:")
+  std::string inkscapePrefix;
+  // From the root's user space (after its viewBox) to artwork points, y up.
+  Affine rootToDoc;
+  double pageWidth = 0, pageHeight = 0;  // points
+  // The root's children in file order, layers and runs of loose art as art.
+  std::vector<SourceItem> rootItems;
+  // url(#id) paints: a gradient or pattern colour's reference is an index here.
+  std::vector<std::string> paintIds;
+  // Every id in the file, so that new ids do not collide with any.
+  std::set<std::string> ids;
+};
+
+// What the exporter needs to write an object back as it was, and to tell
+// what the plug-in changed.
+class SvgArtExtra : public ArtExtra {
+ public:
+  enum class Kind {
+    Element,       // an element of the file
+    LooseArt       // a layer made for art that sits directly in the root
+  };
+  std::shared_ptr<const SvgSource> source;
+  Kind kind = Kind::Element;
+  pugi::xml_node node;
+  // From the parent's user space to the page, and the element's own transform.
+  Affine parentToDoc;
+  Affine transform;
+  // Containers: the children in file order.
+  std::vector<SourceItem> items;
+  // As imported, to find what changed.
+  std::vector<std::vector<AIPathSegment>> segments;  // one list per subpath
+  std::vector<bool> closed;
+  AIPathStyle style{};
+  AIReal opacity = 1;
+  bool hidden = false;
+  AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
+
+  std::string canonical() const override;
+};
+
+}  // namespace easel::svg
+
+#endif

@@ -1,0 +1,113 @@
+// `contour apply` as a user runs it: the exit status, the one-line message,
+// and the output file, which a failed run neither makes nor touches.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string err;
+};
+
+class ApplyCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("contour-apply-test-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  void write(const std::string& name, const std::string& text) const { std::ofstream(path(name)) << text; }
+  std::string read(const std::string& name) const {
+    std::ifstream in(path(name));
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  // Runs contour with the arguments (already quoted); standard error is kept.
+  Outcome contour(const std::string& arguments) const {
+    const std::string errFile = path("stderr.txt");
+    const std::string command = "'" CONTOUR_EXE "' apply " + arguments + " 2>'" + errFile + "'";
+    Outcome r;
+    const int status = std::system(command.c_str());
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = read("stderr.txt");
+    return r;
+  }
+  // A failed run: non-zero, one line that starts with what it names, and
+  // the output as it was before.
+  void expectFailure(const std::string& arguments, const std::string& messageStart) {
+    write("out.svg", "untouched");
+    const Outcome r = contour(arguments + " -o '" + path("out.svg") + "'");
+    EXPECT_NE(r.status, 0) << arguments;
+    EXPECT_EQ(r.err.rfind("contour: " + messageStart, 0), 0u) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_EQ(read("out.svg"), "untouched");
+    // Nothing else beside it (no temporary file left).
+    std::size_t files = 0;
+    for (const auto& e : fs::directory_iterator(dir_)) files += e.is_regular_file();
+    EXPECT_EQ(files, 2u + extraFiles_);
+  }
+
+  fs::path dir_;
+  std::size_t extraFiles_ = 1;  // the input
+};
+
+const char* kOpen = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">\n";
+
+TEST_F(ApplyCommand, BadInputLeavesTheOutputAlone) {
+  write("in.svg", std::string(kOpen) + "<path d=\"M0 0 L1\"/></svg>");
+  expectFailure("'" + path("in.svg") + "'", path("in.svg") + ":2:17: expected number in d");
+  write("in.svg", "");
+  expectFailure("'" + path("in.svg") + "'", path("in.svg") + ": empty file");
+  write("in.svg", "<html/>");
+  expectFailure("'" + path("in.svg") + "'", path("in.svg") + ":1:1: not an SVG file");
+  write("in.svg", std::string(kOpen) + "<rect width=\"10pints\" height=\"1\"/></svg>");
+  expectFailure("'" + path("in.svg") + "'", path("in.svg") + ":2:16: unknown unit 'pints' in width");
+  write("in.svg", std::string(kOpen) + "<use id=\"a\" href=\"#a\"/></svg>");
+  expectFailure("'" + path("in.svg") + "'", path("in.svg") + ":2:1: reference loop in <use> through #a");
+}
+
+TEST_F(ApplyCommand, ASelectionOfAnIdThatIsNotThere) {
+  write("in.svg", std::string(kOpen) + "<path id=\"star\" d=\"M0 0 L10 10\"/></svg>");
+  expectFailure("'" + path("in.svg") + "' --select star,comet", path("in.svg") + ": no art with the id 'comet'");
+}
+
+TEST_F(ApplyCommand, AMissingInputFile) {
+  extraFiles_ = 0;
+  expectFailure("'" + path("nowhere.svg") + "'", path("nowhere.svg") + ": cannot open the file");
+}
+
+TEST_F(ApplyCommand, AppliesAndWritesContoursWithDerivedIds) {
+  write("in.svg", std::string(kOpen) + "<path id=\"star\" d=\"M50 10 L60 40 L90 40 L65 60 L75 90 L50 70 Z\" "
+                                       "fill=\"#ffcc00\" stroke=\"#000\"/></svg>");
+  const Outcome r = contour("'" + path("in.svg") + "' -o '" + path("out.svg") + "' --seed 7 --select star");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");  // quiet when standard error is not a terminal
+  const std::string out = read("out.svg");
+  EXPECT_NE(out.find("id=\"star\""), std::string::npos);
+  EXPECT_NE(out.find("id=\"star-1\""), std::string::npos) << out;
+}
+
+TEST_F(ApplyCommand, StandardInputAndOutput) {
+  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L20 20\" stroke=\"red\"/></svg>");
+  const Outcome r = contour("- -o - --seed 1 < '" + path("in.svg") + "' > '" + path("out.svg") + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(read("out.svg").rfind("<svg", 0), 0u);
+}
+
+}  // namespace
