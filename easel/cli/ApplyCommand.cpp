@@ -1,0 +1,201 @@
+// `contour apply IN.svg -o OUT.svg`: the main job. Loads the drawing, selects,
+// loads the plug-in, runs one use of the filter (Startup; "AI Get
+// Parameters" with the settings dialog run headless; "AI Go"; Shutdown) and
+// saves. Every failure is one line naming the file and the problem, with a
+// non-zero exit status, and the output file is then neither made nor touched
+// (it is written last, to a temporary file renamed into place).
+#include <unistd.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "DialogChoices.h"
+#include "DialogScriptJson.h"
+#include "HostSetup.h"
+#include "ParamsJson.h"
+#include "easel/core/Document.h"
+#include "easel/core/Random.h"
+#include "easel/svg/GimpPalette.h"
+#include "easel/svg/SvgError.h"
+#include "easel/svg/SvgExport.h"
+#include "easel/svg/SvgImport.h"
+
+namespace contour_cli {
+
+namespace {
+
+struct ApplyOptions {
+  std::string input;
+  std::string output;
+  std::string select = "all";
+  std::optional<uint64_t> seed;
+  std::string swatches;
+  std::string trace;
+  std::string preset;
+  std::vector<std::string> sets;
+  std::string params;
+  std::string saveParams;
+  bool noDialog = false;
+  std::string dialogScript;
+  std::string dialogState;
+  std::string plugin;
+};
+
+// A failure to report: the whole line after "contour: ".
+class ApplyError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+std::string displayName(const std::string& path) { return path == "-" ? std::string("<stdin>") : path; }
+
+// One line on standard error that is rewritten as the run goes on, only when
+// a person is watching.
+class Progress {
+ public:
+  Progress() : shown_(::isatty(STDERR_FILENO) == 1) {}
+  ~Progress() { done(); }
+  void step(const std::string& what) {
+    if (!shown_) return;
+    std::cerr << "\r\033[Kcontour: " << what << "..." << std::flush;
+    active_ = true;
+  }
+  void done() {
+    if (active_) std::cerr << "\r\033[K" << std::flush;
+    active_ = false;
+  }
+
+ private:
+  bool shown_;
+  bool active_ = false;
+};
+
+// "all", or ids separated by commas: each must name some art.
+void select(easel::Document& document, const std::string& what, const std::string& file) {
+  document.deselectAll();
+  if (what == "all") {
+    for (easel::ArtRef layer = document.firstLayer(); layer; layer = document.nextSibling(layer)) {
+      document.setSelected(layer, true);
+    }
+    return;
+  }
+  std::stringstream ids(what);
+  std::string id;
+  while (std::getline(ids, id, ',')) {
+    if (id.empty()) throw ApplyError("--select: an empty id in '" + what + "'");
+    if (document.selectByName(id) == 0) throw ApplyError(file + ": no art with the id '" + id + "' to select");
+  }
+}
+
+std::string readText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw ApplyError(path + ": cannot be read");
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void writeText(const std::string& path, const std::string& text) {
+  try {
+    easel::svg::writeOutput(path, text);
+  } catch (const easel::svg::SvgError& e) {
+    throw ApplyError(e.what());
+  }
+}
+
+void run(const ApplyOptions& o) {
+  Progress progress;
+  progress.step("reading " + displayName(o.input));
+  easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input);
+  if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(*drawing.document, o.swatches);
+  select(*drawing.document, o.select, displayName(o.input));
+
+  // Everything the run needs from files is read before the plug-in runs.
+  std::optional<ContourParams> params;
+  if (!o.params.empty()) {
+    try {
+      params = paramsFromJsonText(readText(o.params));
+    } catch (const ParamsJsonError& e) {
+      throw ApplyError(o.params + ": " + e.what());
+    }
+  }
+
+  Easel easel;
+  easel.session.setDocument(std::move(drawing.document));
+  if (o.seed) easel.session.random().setSeed(*o.seed);
+  else easel.session.random().seedFromClock();
+  std::ofstream traceFile;
+  if (!o.trace.empty()) {
+    traceFile.open(o.trace, std::ios::binary | std::ios::trunc);
+    if (!traceFile) throw ApplyError(o.trace + ": cannot be written");
+    easel.session.trace.writeTo(&traceFile);
+  }
+  setDialogEvents(easel.dialogs, DialogChoices{o.preset, o.sets}, o.dialogScript);
+
+  progress.step("loading the plug-in");
+  easel.start(o.plugin);
+  if (params) easel.host.setParameterBlock(&*params, sizeof *params);
+
+  progress.step("applying the filter");
+  const ASErr result = easel.host.runFilter(!o.noDialog);
+  const std::string failure = dialogFailure(result, easel.dialogs);
+  if (!o.dialogState.empty() && !o.noDialog) writeDialogState(easel.dialogs, o.dialogState);
+  if (!o.saveParams.empty() && easel.host.parameterBlockSize() == sizeof(ContourParams)) {
+    writeText(o.saveParams, paramsToJsonText(*static_cast<const ContourParams*>(easel.host.parameterBlock())));
+  }
+  easel.host.shutdown();
+  easel.session.trace.writeTo(nullptr);
+  if (!failure.empty()) throw ApplyError(failure);
+
+  progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
+  const std::string svg = easel::svg::exportSvg(easel.session.document(), drawing.source.get());
+  progress.done();
+  writeText(o.output, svg);
+}
+
+}  // namespace
+
+void addApplyCommand(CLI::App& app, int& status) {
+  auto o = std::make_shared<ApplyOptions>();
+  auto* command = app.add_subcommand("apply", "Apply the Contour filter to a drawing and save the result");
+  command->add_option("input", o->input, "The drawing (SVG; - for standard input)")->required();
+  command->add_option("-o,--output", o->output, "Where to write the result (SVG; - for standard output)")
+      ->required();
+  command->add_option("--select", o->select, "What to apply the filter to: all, or ids separated by commas")
+      ->capture_default_str();
+  command->add_option_function<uint64_t>(
+      "--seed", [o](const uint64_t& seed) { o->seed = seed; }, "Seed of the random numbers (for repeatable runs)");
+  command->add_option("--swatches", o->swatches, "A GIMP palette (.gpl) whose colours join the swatch list");
+  command->add_option("--trace", o->trace, "Write every host call the plug-in makes to this file (JSON lines)");
+  command->add_option("--preset", o->preset, "Choose a preset style in the dialog (by name or number)");
+  command->add_option("--set", o->sets, "Set a field in the dialog: FIELD=VALUE (repeatable)");
+  command->add_option("--params", o->params, "Start from the parameter record in this JSON file");
+  command->add_option("--save-params", o->saveParams, "Write the parameter record used to this JSON file");
+  command->add_flag("--no-dialog", o->noDialog, "Skip the settings dialog: apply the record as it is");
+  command->add_option("--dialog-script", o->dialogScript, "Play these dialog actions (JSON) before accepting");
+  command->add_option("--dialog-state", o->dialogState, "Write what the dialog showed when it closed (JSON)");
+  command->add_option("--plugin", o->plugin, "The plug-in module (default: the one beside contour)");
+  command->callback([o, &status] {
+    try {
+      run(*o);
+    } catch (const ApplyError& e) {
+      status = fail(e.what());
+    } catch (const easel::svg::SvgError& e) {
+      status = fail(e.what());
+    } catch (const std::exception& e) {
+      // Errors of the loader, the dialog script and the parameter record
+      // already name what they are about.
+      status = fail(e.what());
+    }
+  });
+}
+
+}  // namespace contour_cli
