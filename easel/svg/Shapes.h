@@ -1,4 +1,4 @@
-// The basic shapes as paths, drawn as the SVG specification draws them
+// The basic shapes as paths, drawn the way SVG renderers draw them
 // (clockwise on screen from the top-left, arcs as in path data).
 #ifndef EASEL_SVG_SHAPES_H
 #define EASEL_SVG_SHAPES_H
