@@ -45,15 +45,27 @@ uint32_t ArtTree::allocate(ArtContent content, uint32_t createdSerial) {
   n.createdSerial = createdSerial;
   n.markSerial = 0;
   n.markKinds = 0;
+  n.boundsKnown = false;
   ++alive_;
   return slot;
 }
 
 uint32_t ArtTree::copySubtree(uint32_t source, uint32_t createdSerial, bool unselect) {
   auto copyOne = [&](uint32_t from) {
-    ArtContent c = nodes_[from].content;  // copy before allocate: the arena may grow
+    // Copy before allocate: the arena may grow.
+    const ArtNode& f = nodes_[from];
+    ArtContent c = f.content;
+    const bool known = f.boundsKnown, empty = f.boundsEmpty, tight = f.boundsTight;
+    const AIRealRect rect = f.boundsRect;
     if (unselect) c.attributes &= ~kArtSelected;
-    return allocate(std::move(c), createdSerial);
+    const uint32_t slot = allocate(std::move(c), createdSerial);
+    // The same geometry has the same bounds.
+    ArtNode& n = nodes_[slot];
+    n.boundsKnown = known;
+    n.boundsEmpty = empty;
+    n.boundsTight = tight;
+    n.boundsRect = rect;
+    return slot;
   };
   const uint32_t top = copyOne(source);
   if (nodes_[source].firstChild == kNoSlot) return top;

@@ -29,6 +29,13 @@ struct ArtNode {
   uint8_t markKinds = 0;
   uint32_t createdSerial = 0;
   uint32_t markSerial = 0;
+  // The bounds of leaf art, computed on first read and kept until its
+  // geometry changes (a copy starts with its source's). Containers are not
+  // cached: their bounds depend on their members.
+  mutable bool boundsKnown = false;
+  mutable bool boundsEmpty = true;
+  mutable bool boundsTight = false;  // see BoundsBuilder::addPath
+  mutable AIRealRect boundsRect{};
 };
 
 class ArtTree {
@@ -42,6 +49,18 @@ class ArtTree {
   ArtRef refOf(uint32_t slot) const;
   ArtNode& node(uint32_t slot) { return nodes_[slot]; }
   const ArtNode& node(uint32_t slot) const { return nodes_[slot]; }
+  // The content of art whose geometry (segments, closed, matrix, local
+  // bounds) is about to change: its cached bounds are forgotten.
+  ArtContent& geometry(uint32_t slot) {
+    nodes_[slot].boundsKnown = false;
+    return nodes_[slot].content;
+  }
+  // After a change of geometry that provably keeps tight bounds tight (see
+  // mapTightBounds): the cached bounds are `bounds` again.
+  void keepBounds(uint32_t slot, const AIRealRect& bounds) {
+    nodes_[slot].boundsKnown = true;
+    nodes_[slot].boundsRect = bounds;
+  }
   std::size_t aliveCount() const { return alive_; }
 
   // A new unlinked object, alive.

@@ -1,6 +1,8 @@
 #include "Document.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "DocumentState.h"
 #include "Geometry.h"
@@ -102,26 +104,42 @@ const ArtContent& Document::content(ArtRef art) const {
 
 namespace {
 
-BoundsBuilder boundsOf(const ArtTree& t, uint32_t top) {
-  BoundsBuilder b;
-  for (uint32_t s = top; s != kNoSlot; s = t.nextInSubtree(s, top)) {
-    const ArtContent& a = t.node(s).content;
-    if (hasSegments(a.type)) b.addPath(a.segments, a.closed);
-    else if (hasMatrix(a.type)) b.addBox(a.localBounds, a.matrix);
+// Adds one object's own geometry; true when its bounds are tight.
+bool addGeometry(BoundsBuilder& b, const ArtContent& a) {
+  if (hasSegments(a.type)) return b.addPath(a.segments, a.closed);
+  if (hasMatrix(a.type)) b.addBox(a.localBounds, a.matrix);
+  return false;
+}
+
+// The bounds of the art at `slot`, and whether it has any geometry; from
+// the cache for leaf art (computed and kept on first read).
+std::pair<AIRealRect, bool> extentOf(const ArtTree& t, uint32_t slot) {
+  const ArtNode& n = t.node(slot);
+  if (isContainer(n.content.type)) {
+    BoundsBuilder b;
+    for (uint32_t s = slot; s != kNoSlot; s = t.nextInSubtree(s, slot)) addGeometry(b, t.node(s).content);
+    return {b.rect(), b.empty()};
   }
-  return b;
+  if (!n.boundsKnown) {
+    BoundsBuilder b;
+    n.boundsTight = addGeometry(b, n.content);
+    n.boundsRect = b.rect();
+    n.boundsEmpty = b.empty();
+    n.boundsKnown = true;
+  }
+  return {n.boundsRect, n.boundsEmpty};
 }
 
 }  // namespace
 
 AIRealRect Document::bounds(ArtRef art) const {
   const ArtTree& t = state_->tree;
-  return boundsOf(t, t.slotOf(art)).rect();
+  return extentOf(t, t.slotOf(art)).first;
 }
 
 bool Document::hasBounds(ArtRef art) const {
   const ArtTree& t = state_->tree;
-  return !boundsOf(t, t.slotOf(art)).empty();
+  return !extentOf(t, t.slotOf(art)).second;
 }
 
 AIPathStyle Document::pathStyle(ArtRef art) const {
@@ -244,7 +262,7 @@ void Document::setSegments(ArtRef path, std::vector<AIPathSegment> segments, boo
   const uint32_t slot = pathSlot(t, path);
   checkSegments(segments);
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
-  ArtContent& a = t.node(slot).content;
+  ArtContent& a = t.geometry(slot);
   a.segments = std::move(segments);
   a.closed = closed;
 }
@@ -256,14 +274,14 @@ void Document::replaceSegments(ArtRef path, std::size_t first, std::span<const A
   if (first > size || segments.size() > size - first) fail(kBadParameterErr, "segment range outside the path");
   checkSegments(segments);
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
-  std::copy(segments.begin(), segments.end(), t.node(slot).content.segments.begin() + static_cast<std::ptrdiff_t>(first));
+  std::copy(segments.begin(), segments.end(), t.geometry(slot).segments.begin() + static_cast<std::ptrdiff_t>(first));
 }
 
 void Document::setClosed(ArtRef path, bool closed) {
   ArtTree& t = state_->tree;
   const uint32_t slot = pathSlot(t, path);
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
-  t.node(slot).content.closed = closed;
+  t.geometry(slot).closed = closed;
 }
 
 void Document::setStyle(ArtRef art, const AIPathStyle& style) {
@@ -291,7 +309,7 @@ void Document::setMatrix(ArtRef art, const AIRealMatrix& matrix) {
   const uint32_t slot = matrixSlot(t, art);
   if (!isFinite(matrix)) fail(kBadParameterErr, "matrix not finite");
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
-  t.node(slot).content.matrix = matrix;
+  t.geometry(slot).matrix = matrix;
 }
 
 void Document::setLocalBounds(ArtRef art, const AIRealRect& bounds) {
@@ -300,7 +318,7 @@ void Document::setLocalBounds(ArtRef art, const AIRealRect& bounds) {
   if (!(isFinite(bounds.left) && isFinite(bounds.top) && isFinite(bounds.right) && isFinite(bounds.bottom)))
     fail(kBadParameterErr, "bounds not finite");
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
-  t.node(slot).content.localBounds = bounds;
+  t.geometry(slot).localBounds = bounds;
 }
 
 void Document::setOpacity(ArtRef art, AIReal opacity) {
@@ -361,12 +379,17 @@ void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScal
   const bool objects = (flags & kTransformObjects) != 0;
   const bool lines = (flags & kScaleLines) != 0;
   const AIReal widthScale = std::fabs(lineScale);
-  // Check every result first, so that a refused transform changes nothing.
+  // Compute and check every result first, so that a refused transform
+  // changes nothing; the moved segments wait in the scratch buffer.
+  std::vector<AIPathSegment>& moved = state_->scratchSegments;
+  moved.clear();
   for (uint32_t s = top; s != kNoSlot; s = t.nextInSubtree(s, top)) {
     const ArtContent& a = t.node(s).content;
     if (objects && hasSegments(a.type)) {
-      for (const auto& seg : a.segments)
-        if (!mapsFinite(matrix, seg)) fail(kBadParameterErr, "a transformed point is not finite");
+      const std::size_t at = moved.size();
+      moved.resize(at + a.segments.size());
+      if (!transformSegments(matrix, a.segments, moved.data() + at))
+        fail(kBadParameterErr, "a transformed point is not finite");
     }
     if (objects && hasMatrix(a.type) && !isFinite(concat(a.matrix, matrix)))
       fail(kBadParameterErr, "the transformed matrix is not finite");
@@ -374,14 +397,22 @@ void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScal
       fail(kBadParameterErr, "the scaled stroke width is not finite");
   }
   UndoLog& log = state_->log;
+  auto next = moved.cbegin();
   for (uint32_t s = top; s != kNoSlot; s = t.nextInSubtree(s, top)) {
     ArtContent& a = t.node(s).content;
     if (objects && (hasSegments(a.type) || hasMatrix(a.type))) {
       if (log.wants(s, ChangeKind::Geometry)) log.saveGeometry(s);
-      ArtContent& b = t.node(s).content;
-      if (hasSegments(b.type))
-        for (auto& seg : b.segments) transformSegment(matrix, seg);
-      else
+      const ArtNode& n = t.node(s);
+      // Tight bounds move with the path (see mapTightBounds); others are
+      // computed again when next read.
+      AIRealRect movedBounds = n.boundsRect;
+      const bool keep = n.boundsKnown && n.boundsTight && (n.boundsEmpty || mapTightBounds(matrix, movedBounds));
+      ArtContent& b = t.geometry(s);
+      if (hasSegments(b.type)) {
+        std::copy_n(next, b.segments.size(), b.segments.begin());
+        next += static_cast<std::ptrdiff_t>(b.segments.size());
+        if (keep) t.keepBounds(s, movedBounds);
+      } else
         b.matrix = concat(b.matrix, matrix);
     }
     if (lines && hasStyle(a.type)) {

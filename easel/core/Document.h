@@ -200,7 +200,8 @@ class Document {
   // Exact bounds of the curves without stroke (Bezier extrema, not control
   // points); a container's are the union of its members'; text and other
   // matrix art: its local bounds through its matrix. Art without geometry
-  // (an empty path or group) gives all zero.
+  // (an empty path or group) gives all zero. Leaf art keeps its bounds
+  // between reads, so even reading is not safe from two threads at once.
   AIRealRect bounds(ArtRef art) const;
   // Whether the art has any geometry (bounds() is then meaningful).
   bool hasBounds(ArtRef art) const;

@@ -16,6 +16,8 @@ struct Document::State {
   AIReal pageWidth = kDefaultPageWidth;
   AIReal pageHeight = kDefaultPageHeight;
   uint64_t redraws = 0;
+  // Reused by transform() so that it allocates nothing per call.
+  std::vector<AIPathSegment> scratchSegments;
 };
 
 }  // namespace easel

@@ -36,13 +36,10 @@ double cubicAt(double p0, double p1, double p2, double p3, double t) {
 
 }  // namespace
 
-bool isFinite(AIReal x) { return std::isfinite(x); }
-bool isFinite(const AIRealPoint& p) { return std::isfinite(p.h) && std::isfinite(p.v); }
 bool isFinite(const AIRealMatrix& m) {
   return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) &&
          std::isfinite(m.tx) && std::isfinite(m.ty);
 }
-bool isFinite(const AIPathSegment& s) { return isFinite(s.p) && isFinite(s.in) && isFinite(s.out); }
 
 AIRealMatrix concat(const AIRealMatrix& f, const AIRealMatrix& t) {
   const double fa = f.a, fb = f.b, fc = f.c, fd = f.d, fx = f.tx, fy = f.ty;
@@ -51,34 +48,42 @@ AIRealMatrix concat(const AIRealMatrix& f, const AIRealMatrix& t) {
           toReal(tb * fc + td * fd), toReal(ta * fx + tc * fy + t.tx), toReal(tb * fx + td * fy + t.ty)};
 }
 
-AIRealPoint transformPoint(const AIRealMatrix& m, const AIRealPoint& p) {
-  const double x = p.h, y = p.v;
-  return {toReal(m.a * x + m.c * y + m.tx), toReal(m.b * x + m.d * y + m.ty)};
-}
+namespace {
 
-bool mapsFinite(const AIRealMatrix& m, const AIRealPoint& p) { return isFinite(transformPoint(m, p)); }
-
-void transformSegment(const AIRealMatrix& m, AIPathSegment& s) {
-  s.p = transformPoint(m, s.p);
-  s.in = transformPoint(m, s.in);
-  s.out = transformPoint(m, s.out);
-}
-
-bool mapsFinite(const AIRealMatrix& m, const AIPathSegment& s) {
-  return mapsFinite(m, s.p) && mapsFinite(m, s.in) && mapsFinite(m, s.out);
-}
-
-void BoundsBuilder::add(double x, double y) {
-  if (empty_) {
-    left_ = right_ = x;
-    bottom_ = top_ = y;
-    empty_ = false;
-    return;
+// One coordinate through a matrix that neither turns nor shears: the other
+// coordinate's term of transformPoint is then a zero, which can change only
+// the sign of a zero sum; such results are computed the long way.
+struct AxisMap {
+  double scale, move, other;
+  AIReal operator()(double x, double y) const {
+    const double r = scale * x + move;
+    return r != 0 ? toReal(r) : toReal(scale * x + other * y + move);
   }
-  left_ = std::fmin(left_, x);
-  right_ = std::fmax(right_, x);
-  bottom_ = std::fmin(bottom_, y);
-  top_ = std::fmax(top_, y);
+};
+
+}  // namespace
+
+bool transformSegments(const AIRealMatrix& m, std::span<const AIPathSegment> from, AIPathSegment* to) {
+  bool finite = true;
+  if (m.b != 0 || m.c != 0) {
+    for (const auto& s : from) {
+      *to = transformedSegment(m, s);
+      finite = finite && isFinite(*to);
+      ++to;
+    }
+    return finite;
+  }
+  const AxisMap h{m.a, m.tx, m.c}, v{m.d, m.ty, m.b};
+  for (const auto& s : from) {
+    AIPathSegment& r = *to++;
+    r.corner = s.corner;
+    r.p = {h(s.p.h, s.p.v), v(s.p.v, s.p.h)};
+    r.in = {h(s.in.h, s.in.v), v(s.in.v, s.in.h)};
+    r.out = {h(s.out.h, s.out.v), v(s.out.v, s.out.h)};
+    finite &= std::isfinite(r.p.h) & std::isfinite(r.p.v) & std::isfinite(r.in.h) & std::isfinite(r.in.v) &
+              std::isfinite(r.out.h) & std::isfinite(r.out.v);
+  }
+  return finite;
 }
 
 void BoundsBuilder::add(const AIRealRect& r) {
@@ -86,37 +91,45 @@ void BoundsBuilder::add(const AIRealRect& r) {
   add(r.right, r.top);
 }
 
-void BoundsBuilder::addCurve(const AIRealPoint& p0, const AIRealPoint& p1, const AIRealPoint& p2,
-                             const AIRealPoint& p3) {
-  add(p3.h, p3.v);
-  // A straight segment, or a curve whose control points lie inside the box
-  // already, cannot widen it.
-  auto inside = [&](const AIRealPoint& p) { return p.h >= left_ && p.h <= right_ && p.v >= bottom_ && p.v <= top_; };
-  if (inside(p1) && inside(p2)) return;
-  // Per axis, B'(t) / 3 = a t^2 + b t + c.
-  auto axis = [&](double q0, double q1, double q2, double q3, bool horizontal) {
-    const double a = -q0 + 3 * q1 - 3 * q2 + q3;
-    const double b = 2 * (q0 - 2 * q1 + q2);
-    const double c = q1 - q0;
-    double roots[2];
-    const int n = unitRoots(a, b, c, roots);
-    for (int i = 0; i < n; ++i) {
-      const double t = roots[i];
-      const double v = cubicAt(q0, q1, q2, q3, t);
-      if (horizontal) add(v, bottom_);
-      else add(left_, v);
-    }
-  };
-  axis(p0.h, p1.h, p2.h, p3.h, true);
-  axis(p0.v, p1.v, p2.v, p3.v, false);
+bool BoundsBuilder::addAxis(double q0, double q1, double q2, double q3, double low, double high, bool horizontal) {
+  if (q1 >= low && q1 <= high && q2 >= low && q2 <= high) return true;
+  // B'(t) / 3 = a t^2 + b t + c.
+  const double a = -q0 + 3 * q1 - 3 * q2 + q3;
+  const double b = 2 * (q0 - 2 * q1 + q2);
+  const double c = q1 - q0;
+  double roots[2];
+  const int n = unitRoots(a, b, c, roots);
+  for (int i = 0; i < n; ++i) {
+    const double v = cubicAt(q0, q1, q2, q3, roots[i]);
+    if (horizontal) add(v, bottom_);
+    else add(left_, v);
+  }
+  return false;
 }
 
-void BoundsBuilder::addPath(std::span<const AIPathSegment> segments, bool closed) {
-  if (segments.empty()) return;
-  add(segments[0].p.h, segments[0].p.v);
-  for (std::size_t i = 1; i < segments.size(); ++i)
-    addCurve(segments[i - 1].p, segments[i - 1].out, segments[i].in, segments[i].p);
-  if (closed) addCurve(segments.back().p, segments.back().out, segments[0].in, segments[0].p);
+bool BoundsBuilder::addPath(std::span<const AIPathSegment> segments, bool closed) {
+  if (segments.empty()) return true;
+  // The anchors first. A curve whose two control points lie within the
+  // anchors' range on an axis stays within it there (a Bezier curve lies in
+  // the hull of its control points), so only the others are solved for the
+  // points where their derivative vanishes.
+  double left = segments[0].p.h, right = left, bottom = segments[0].p.v, top = bottom;
+  for (const auto& s : segments) {
+    left = smaller(left, s.p.h);
+    right = larger(right, s.p.h);
+    bottom = smaller(bottom, s.p.v);
+    top = larger(top, s.p.v);
+  }
+  add(left, bottom);
+  add(right, top);
+  bool tight = true;
+  auto curve = [&](const AIPathSegment& from, const AIPathSegment& to) {
+    tight &= addAxis(from.p.h, from.out.h, to.in.h, to.p.h, left, right, true);
+    tight &= addAxis(from.p.v, from.out.v, to.in.v, to.p.v, bottom, top, false);
+  };
+  for (std::size_t i = 1; i < segments.size(); ++i) curve(segments[i - 1], segments[i]);
+  if (closed) curve(segments.back(), segments[0]);
+  return tight;
 }
 
 void BoundsBuilder::addBox(const AIRealRect& box, const AIRealMatrix& m) {
@@ -125,6 +138,32 @@ void BoundsBuilder::addBox(const AIRealRect& box, const AIRealMatrix& m) {
     const double x = c.h, y = c.v;
     add(m.a * x + m.c * y + m.tx, m.b * x + m.d * y + m.ty);
   }
+}
+
+namespace {
+
+// One side of tight bounds through x -> a x + t: the anchor on that side maps
+// to exactly this (the other coordinate's term is 0 times it, which only
+// decides the sign of a zero result; a zero result is therefore refused).
+bool mapSide(AIReal a, AIReal t, AIReal side, AIReal* result) {
+  const double mapped = a * static_cast<double>(side) + t;
+  *result = toReal(mapped);
+  return mapped != 0 && *result != 0;
+}
+
+}  // namespace
+
+bool mapTightBounds(const AIRealMatrix& m, AIRealRect& r) {
+  if (m.b != 0 || m.c != 0) return false;
+  // A mirroring matrix swaps the sides.
+  const AIReal fromLeft = m.a < 0 ? r.right : r.left, fromRight = m.a < 0 ? r.left : r.right;
+  const AIReal fromBottom = m.d < 0 ? r.top : r.bottom, fromTop = m.d < 0 ? r.bottom : r.top;
+  AIRealRect mapped{};
+  if (!(mapSide(m.a, m.tx, fromLeft, &mapped.left) && mapSide(m.a, m.tx, fromRight, &mapped.right) &&
+        mapSide(m.d, m.ty, fromBottom, &mapped.bottom) && mapSide(m.d, m.ty, fromTop, &mapped.top)))
+    return false;
+  r = mapped;
+  return true;
 }
 
 AIRealRect BoundsBuilder::rect() const {

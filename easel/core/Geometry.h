@@ -3,6 +3,7 @@
 #ifndef EASEL_CORE_GEOMETRY_H
 #define EASEL_CORE_GEOMETRY_H
 
+#include <cmath>
 #include <span>
 
 #include "plugin/host/AIPath.h"
@@ -12,27 +13,54 @@ namespace easel {
 
 constexpr AIRealMatrix kIdentityMatrix{1, 0, 0, 1, 0, 0};
 
-bool isFinite(AIReal x);
-bool isFinite(const AIRealPoint& p);
+// The small helpers are inline: they run for every point of a transform.
+inline bool isFinite(AIReal x) { return std::isfinite(x); }
+inline bool isFinite(const AIRealPoint& p) { return std::isfinite(p.h) && std::isfinite(p.v); }
 bool isFinite(const AIRealMatrix& m);
-bool isFinite(const AIPathSegment& s);
+inline bool isFinite(const AIPathSegment& s) { return isFinite(s.p) && isFinite(s.in) && isFinite(s.out); }
 
 // The matrix that applies `first`, then `then`.
 AIRealMatrix concat(const AIRealMatrix& first, const AIRealMatrix& then);
-AIRealPoint transformPoint(const AIRealMatrix& m, const AIRealPoint& p);
+inline AIRealPoint transformPoint(const AIRealMatrix& m, const AIRealPoint& p) {
+  const double x = p.h, y = p.v;
+  return {static_cast<AIReal>(m.a * x + m.c * y + m.tx), static_cast<AIReal>(m.b * x + m.d * y + m.ty)};
+}
 // Whether m maps p to a finite point.
-bool mapsFinite(const AIRealMatrix& m, const AIRealPoint& p);
-void transformSegment(const AIRealMatrix& m, AIPathSegment& s);
-bool mapsFinite(const AIRealMatrix& m, const AIPathSegment& s);
+inline bool mapsFinite(const AIRealMatrix& m, const AIRealPoint& p) { return isFinite(transformPoint(m, p)); }
+inline AIPathSegment transformedSegment(const AIRealMatrix& m, const AIPathSegment& s) {
+  AIPathSegment r = s;
+  r.p = transformPoint(m, s.p);
+  r.in = transformPoint(m, s.in);
+  r.out = transformPoint(m, s.out);
+  return r;
+}
+inline void transformSegment(const AIRealMatrix& m, AIPathSegment& s) { s = transformedSegment(m, s); }
+// Writes the segments moved by m to `to` (as many as `from`), each point
+// exactly as transformPoint gives it; false when a result is not finite.
+bool transformSegments(const AIRealMatrix& m, std::span<const AIPathSegment> from, AIPathSegment* to);
+inline bool mapsFinite(const AIRealMatrix& m, const AIPathSegment& s) { return isFinite(transformedSegment(m, s)); }
 
 // A bounds accumulator: empty until the first point.
 class BoundsBuilder {
  public:
-  void add(double x, double y);
+  void add(double x, double y) {
+    if (empty_) {
+      left_ = right_ = x;
+      bottom_ = top_ = y;
+      empty_ = false;
+      return;
+    }
+    left_ = smaller(left_, x);
+    right_ = larger(right_, x);
+    bottom_ = smaller(bottom_, y);
+    top_ = larger(top_, y);
+  }
   void add(const AIRealRect& r);
   // The extrema of the path's curves: anchors, and the points where a curve's
   // derivative vanishes inside the curve. The closing curve counts when closed.
-  void addPath(std::span<const AIPathSegment> segments, bool closed);
+  // True when the path's bounds are those of its anchors because no curve's
+  // control points leave the anchors' range (the bounds are then "tight").
+  bool addPath(std::span<const AIPathSegment> segments, bool closed);
   // The four corners of the box through the matrix.
   void addBox(const AIRealRect& box, const AIRealMatrix& m);
   bool empty() const { return empty_; }
@@ -40,10 +68,24 @@ class BoundsBuilder {
   AIRealRect rect() const;
 
  private:
-  void addCurve(const AIRealPoint& p0, const AIRealPoint& p1, const AIRealPoint& p2, const AIRealPoint& p3);
+  // std::fmin and std::fmax as the C library computes them (a NaN loses; of
+  // equal values the second wins), but inline.
+  static double smaller(double a, double b) { return (a < b || b != b) ? a : b; }
+  static double larger(double a, double b) { return (a > b || b != b) ? a : b; }
+  // One axis of a curve whose anchors' range on it is [low, high]; true when
+  // its control points lie in that range too.
+  bool addAxis(double q0, double q1, double q2, double q3, double low, double high, bool horizontal);
   bool empty_ = true;
   double left_ = 0, bottom_ = 0, right_ = 0, top_ = 0;
 };
+
+// Tight bounds (see addPath) of a path moved by a matrix that neither turns
+// nor shears (b = c = 0): a monotone map of each axis keeps every control
+// point within its anchors' range, so the moved path's bounds are the moved
+// anchors' extremes, which the matrix gives exactly as it moves the anchors.
+// Returns false, leaving r alone, for other matrices or when a side would be
+// zero (its sign could then differ); the bounds must then be computed again.
+bool mapTightBounds(const AIRealMatrix& m, AIRealRect& r);
 
 }  // namespace easel
 

@@ -25,7 +25,7 @@ void writeJson(JsonWriter& w, const void* handle) {
   w.value(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(handle)));
 }
 
-bool Call::begin(ASErr* code) {
+bool Call::beginChecked(ASErr* code) {
   if (!session_.isHeld(suite_)) {
     misuse(std::string("called while \"") + std::string(suiteName(suite_)) + "\" is not held");
     *code = kSuiteReleasedErr;

@@ -65,13 +65,17 @@ class Call {
   JsonWriter* outWriter() { return tracing_ ? &out_ : nullptr; }
 
   // Returns false with *code set when the call must not run (suite not held,
-  // injected fault).
-  bool begin(ASErr* code);
+  // injected fault). The usual case is decided inline.
+  bool begin(ASErr* code) {
+    if (session_.isHeld(suite_) && !session_.faults.armed()) return true;
+    return beginChecked(code);
+  }
   void end(ASErr result);
   // Records misuse of a handle or argument (also in the trace line).
   void misuse(std::string what);
 
  private:
+  bool beginChecked(ASErr* code);
   Session& session_;
   SuiteId suite_;
   const char* op_;

@@ -196,6 +196,7 @@ void UndoLog::swap(Command& c, Change& change) {
     }
     case ChangeKind::Geometry: {
       GeometryValue& g = c.geometries[change.payload];
+      tree_.geometry(change.slot);  // forgets the cached bounds
       std::swap(a.segments, g.segments);
       std::swap(a.closed, g.closed);
       std::swap(a.matrix, g.matrix);
