@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The Windows part of the test command:
+#  1. builds Tesk_Contour.aip for 32-bit Windows and checks the file with
+#     pefile (tests/windows/check_aip.py), then checks that the checker itself
+#     catches altered copies (tests/windows/check_aip_test.py);
+#  2. builds the plug-in, the portable easel layers and their tests for 64-bit
+#     Windows and runs the tests under Wine, in a prefix of its own that is
+#     removed afterwards, without a display and without Wine's debugging output.
+# Installs what it needs first (as root, or with sudo). Quiet unless something fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+start=$(date +%s)
+trap 'echo "windows: failed at line $LINENO of scripts/test-windows.sh" >&2' ERR
+export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
+export PYTHONDONTWRITEBYTECODE=1
+logs=$(mktemp -d /tmp/contour-windows-logs.XXXXXX)
+
+# Runs a step with its output in a log that is shown only when the step fails.
+quietly() {
+  local name=$1; shift
+  if ! "$@" > "$logs/$name.log" 2>&1; then
+    cat "$logs/$name.log"
+    echo "windows: $name failed (log: $logs/$name.log)" >&2
+    exit 1
+  fi
+}
+
+quietly install-deps env CONTOUR_WITH_WINDOWS=1 bash scripts/install-deps.sh
+
+# 1. The 32-bit plug-in file.
+quietly build-win32 bash scripts/build-windows.sh build/win32
+quietly check-aip /usr/bin/python3 tests/windows/check_aip.py build/win32/bin/Tesk_Contour.aip
+quietly check-aip-test /usr/bin/python3 tests/windows/check_aip_test.py build/win32/bin/Tesk_Contour.aip
+tail -n 1 "$logs/check-aip.log"
+
+# 2. The 64-bit build and its tests under Wine.
+quietly build-win64 bash scripts/build.sh build/win64 \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCONTOUR_PORTABLE_ONLY=ON -DCONTOUR_TESTS=ON -DCONTOUR_BENCH=OFF
+
+WINEPREFIX=$(mktemp -d /tmp/contour-wine.XXXXXX)
+export WINEPREFIX WINEDEBUG=-all
+unset DISPLAY WAYLAND_DISPLAY
+wineserver=/usr/lib/wine/wineserver64
+end_wine() {
+  "$wineserver" -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+}
+trap end_wine EXIT
+# One server for the prefix and all the test programs instead of one per program.
+"$wineserver" -p
+quietly wine-prefix cmake/run-under-wine.sh wineboot --init
+quietly wine-tests ctest --test-dir build/win64 -j "$(nproc)" --output-on-failure -V
+grep -o '\[==========\] [0-9]* tests\? from .* ran' "$logs/wine-tests.log" |
+  awk '{ programs++; cases += $2 } END { printf "windows (wine): %d test programs, %d test cases passed\n", programs, cases }'
+rm -rf "$logs"
+echo "windows: all checks passed in $(( $(date +%s) - start )) s"
