@@ -1,5 +1,8 @@
 #include "ArtTree.h"
 
+#include <algorithm>
+#include <new>
+
 namespace easel {
 
 ArtTree::ArtTree() : tag_(newOwnerTag()) {
@@ -17,10 +20,8 @@ HandleCheck ArtTree::check(ArtRef art) const {
   return HandleCheck::Ok;
 }
 
-uint32_t ArtTree::slotOf(ArtRef art) const {
-  const HandleCheck c = check(art);
-  if (c != HandleCheck::Ok) throw DocumentError(kBadHandleErr, std::string(handleCheckText(c)) + " art handle");
-  return unpackHandle(art.bits()).slot;
+void ArtTree::refuse(ArtRef art) const {
+  throw DocumentError(kBadHandleErr, std::string(handleCheckText(check(art))) + " art handle");
 }
 
 ArtRef ArtTree::refOf(uint32_t slot) const {
@@ -28,7 +29,46 @@ ArtRef ArtTree::refOf(uint32_t slot) const {
   return ArtRef(packHandle({tag_, nodes_[slot].generation, slot}));
 }
 
-uint32_t ArtTree::allocate(ArtContent content, uint32_t createdSerial) {
+std::size_t ArtTree::capacityFor(std::size_t objects, std::size_t segments) const {
+  const std::size_t capacity = nodes_.capacity();
+  const std::size_t spare = freeSlots_.size() + (capacity - nodes_.size());
+  if (objects <= spare) return capacity;
+  // The arena grows as a vector does, by doubling, but not past the budget
+  // while the objects still fit: near the limit it grows once to what the
+  // budget leaves and then refuses. While it moves, the old arena is still
+  // there, so both count.
+  const std::size_t needed = nodes_.size() + (objects - freeSlots_.size());
+  const std::size_t segmentBytes = bytesFor(0, segmentsHeld_ + segments);
+  const std::size_t room = segmentBytes < budget_ ? (budget_ - segmentBytes) / sizeof(ArtNode) : 0;
+  const std::size_t roomToMove = room > capacity ? room - capacity : 0;
+  const std::size_t doubled = std::min<std::size_t>(std::max<std::size_t>(capacity * 2, 16), HandleLayout::kMaxSlots);
+  return std::max(needed, std::min(doubled, roomToMove));
+}
+
+std::size_t ArtTree::peakBytes(std::size_t objects, std::size_t segments) const {
+  const std::size_t capacity = capacityFor(objects, segments);
+  const std::size_t moving = capacity > nodes_.capacity() ? nodes_.capacity() : 0;
+  return bytesFor(capacity + moving, segmentsHeld_ + segments);
+}
+
+void ArtTree::makeRoom(std::size_t objects, std::size_t segments) {
+  if (peakBytes(objects, segments) > budget_) {
+    ++refusals_;
+    throw MemoryBudgetError();
+  }
+  nodes_.reserve(capacityFor(objects, segments));
+}
+
+std::pair<std::size_t, std::size_t> ArtTree::subtreeSize(uint32_t slot) const {
+  std::size_t objects = 0, segments = 0;
+  for (uint32_t s = slot; s != kNoSlot; s = nextInSubtree(s, slot)) {
+    ++objects;
+    segments += nodes_[s].content.segments.size();
+  }
+  return {objects, segments};
+}
+
+uint32_t ArtTree::takeSlot(uint32_t createdSerial) {
   uint32_t slot;
   if (!freeSlots_.empty()) {
     slot = freeSlots_.back();
@@ -39,7 +79,6 @@ uint32_t ArtTree::allocate(ArtContent content, uint32_t createdSerial) {
     nodes_.emplace_back();
   }
   ArtNode& n = nodes_[slot];
-  n.content = std::move(content);
   n.parent = n.firstChild = n.lastChild = n.prev = n.next = kNoSlot;
   n.state = SlotState::Alive;
   n.createdSerial = createdSerial;
@@ -50,21 +89,31 @@ uint32_t ArtTree::allocate(ArtContent content, uint32_t createdSerial) {
   return slot;
 }
 
+uint32_t ArtTree::allocate(ArtContent content, uint32_t createdSerial) {
+  makeRoom(1, content.segments.size());
+  const uint32_t slot = takeSlot(createdSerial);
+  segmentsHeld_ += content.segments.size();
+  nodes_[slot].content = std::move(content);
+  return slot;
+}
+
 uint32_t ArtTree::copySubtree(uint32_t source, uint32_t createdSerial, bool unselect) {
+  const auto [objects, segments] = subtreeSize(source);
+  makeRoom(objects, segments);
   auto copyOne = [&](uint32_t from) {
-    // Copy before allocate: the arena may grow.
-    const ArtNode& f = nodes_[from];
-    ArtContent c = f.content;
-    const bool known = f.boundsKnown, empty = f.boundsEmpty, tight = f.boundsTight;
-    const AIRealRect rect = f.boundsRect;
-    if (unselect) c.attributes &= ~kArtSelected;
-    const uint32_t slot = allocate(std::move(c), createdSerial);
-    // The same geometry has the same bounds.
+    const uint32_t slot = takeSlot(createdSerial);
+    // References after takeSlot: the arena may have grown. Assigning the
+    // content reuses the segment buffer the slot kept.
     ArtNode& n = nodes_[slot];
-    n.boundsKnown = known;
-    n.boundsEmpty = empty;
-    n.boundsTight = tight;
-    n.boundsRect = rect;
+    const ArtNode& f = nodes_[from];
+    n.content = f.content;
+    if (unselect) n.content.attributes &= ~kArtSelected;
+    segmentsHeld_ += n.content.segments.size();
+    // The same geometry has the same bounds.
+    n.boundsKnown = f.boundsKnown;
+    n.boundsEmpty = f.boundsEmpty;
+    n.boundsTight = f.boundsTight;
+    n.boundsRect = f.boundsRect;
     return slot;
   };
   const uint32_t top = copyOne(source);
@@ -91,7 +140,13 @@ uint32_t ArtTree::copySubtree(uint32_t source, uint32_t createdSerial, bool unse
 void ArtTree::freeSlot(uint32_t slot) {
   ArtNode& n = nodes_[slot];
   if (n.state == SlotState::Alive) --alive_;
+  segmentsHeld_ -= n.content.segments.size();
+  // The segment buffer stays with the slot, so that the next copy made in
+  // it (contours are made and taken back by the thousand) needs no allocation.
+  std::vector<AIPathSegment> buffer = std::move(n.content.segments);
+  buffer.clear();
   n.content = ArtContent{};
+  n.content.segments = std::move(buffer);
   n.parent = n.firstChild = n.lastChild = n.prev = n.next = kNoSlot;
   n.state = SlotState::Free;
   // A slot whose generations are used up is retired, so no stale ref can
@@ -102,6 +157,10 @@ void ArtTree::freeSlot(uint32_t slot) {
 }
 
 void ArtTree::freeSubtree(uint32_t slot) {
+  if (nodes_[slot].firstChild == kNoSlot) {  // a path: the usual case, nothing to gather
+    freeSlot(slot);
+    return;
+  }
   // Gather first: freeing a slot clears the links the walk climbs through.
   std::vector<uint32_t> slots;
   for (uint32_t s = slot; s != kNoSlot; s = nextInSubtree(s, slot)) slots.push_back(s);

@@ -8,6 +8,7 @@
 #define EASEL_CORE_ARTTREE_H
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "Document.h"
@@ -45,7 +46,15 @@ class ArtTree {
   uint32_t tag() const { return tag_; }
   HandleCheck check(ArtRef art) const;
   // The slot of a live object; DocumentError(kBadHandleErr) otherwise.
-  uint32_t slotOf(ArtRef art) const;
+  // Inline: every host call about art starts here.
+  uint32_t slotOf(ArtRef art) const {
+    const HandleParts parts = unpackHandle(art.bits());
+    if (parts.tag == tag_ && parts.slot != kRootSlot && parts.slot < nodes_.size()) {
+      const ArtNode& n = nodes_[parts.slot];
+      if (n.state == SlotState::Alive && n.generation == parts.generation) return parts.slot;
+    }
+    refuse(art);
+  }
   ArtRef refOf(uint32_t slot) const;
   ArtNode& node(uint32_t slot) { return nodes_[slot]; }
   const ArtNode& node(uint32_t slot) const { return nodes_[slot]; }
@@ -63,10 +72,29 @@ class ArtTree {
   }
   std::size_t aliveCount() const { return alive_; }
 
+  // The memory budget (see Document::setMemoryBudget): what the slot arena
+  // and the segments of every object not freed take, against a limit.
+  std::size_t bytesHeld() const { return bytesFor(nodes_.capacity(), segmentsHeld_); }
+  std::size_t budget() const { return budget_; }
+  void setBudget(std::size_t bytes) { budget_ = bytes; }
+  uint64_t refusals() const { return refusals_; }
+  // Whether `objects` more slots and `segments` more segments fit in the budget.
+  bool fits(std::size_t objects, std::size_t segments) const { return peakBytes(objects, segments) <= budget_; }
+  // Makes sure that they fit, growing the arena if need be; MemoryBudgetError otherwise.
+  void makeRoom(std::size_t objects, std::size_t segments);
+  // The objects and segments of the subtree at `slot`.
+  std::pair<std::size_t, std::size_t> subtreeSize(uint32_t slot) const;
+  // The segments of an object changed in number (after makeRoom for more).
+  void segmentsResized(std::size_t before, std::size_t after) {
+    segmentsHeld_ += after;
+    segmentsHeld_ -= before;
+  }
+
   // A new unlinked object, alive.
   uint32_t allocate(ArtContent content, uint32_t createdSerial);
   // A copy of the subtree at `source`, unlinked, alive, with the same links
   // among its members. `unselect` clears the selected bit of every copy.
+  // Nothing is copied when the copy would not fit in the budget.
   uint32_t copySubtree(uint32_t source, uint32_t createdSerial, bool unselect);
   // Free every slot of the unlinked subtree at `slot`.
   void freeSubtree(uint32_t slot);
@@ -84,11 +112,26 @@ class ArtTree {
   bool isWithin(uint32_t slot, uint32_t ancestor) const;
 
  private:
+  static std::size_t bytesFor(std::size_t slots, std::size_t segments) {
+    return slots * sizeof(ArtNode) + segments * sizeof(AIPathSegment);
+  }
+  // The arena's capacity once `objects` more slots are taken.
+  std::size_t capacityFor(std::size_t objects, std::size_t segments) const;
+  // What the art takes at most while making room for them (a growing arena
+  // is held twice for a moment).
+  std::size_t peakBytes(std::size_t objects, std::size_t segments) const;
+  [[noreturn]] void refuse(ArtRef art) const;
+  // A slot for a new object (makeRoom first): its content is empty but may
+  // keep the segment buffer of the object that had it before.
+  uint32_t takeSlot(uint32_t createdSerial);
   void freeSlot(uint32_t slot);
   uint32_t tag_;
   std::vector<ArtNode> nodes_;
   std::vector<uint32_t> freeSlots_;
   std::size_t alive_ = 0;
+  std::size_t segmentsHeld_ = 0;
+  std::size_t budget_ = Document::kDefaultMemoryBudget;
+  uint64_t refusals_ = 0;
 };
 
 }  // namespace easel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 #include "DocumentState.h"
@@ -23,6 +24,12 @@ void checkStyle(const AIPathStyle& style) {
 void checkSegments(std::span<const AIPathSegment> segments) {
   for (const auto& s : segments)
     if (!isFinite(s)) fail(kBadParameterErr, "a point is not finite");
+}
+
+// Before new art or segments: when the budget is short, the redo history,
+// which the change ends anyway once it is recorded, goes first.
+void clearRoom(ArtTree& tree, UndoLog& log, std::size_t objects, std::size_t segments) {
+  if (log.open() && log.canRedo() && !tree.fits(objects, segments)) log.dropRedo();
 }
 
 // A place in the tree: before `next` among the children of `parent`.
@@ -183,6 +190,7 @@ ArtRef Document::addLayer(std::string name) {
   ArtContent c;
   c.type = ArtType::Group;
   c.name = std::move(name);
+  clearRoom(t, state_->log, 1, 0);
   const uint32_t slot = t.allocate(std::move(c), state_->log.serial());
   t.link(slot, kRootSlot, t.node(kRootSlot).firstChild);
   state_->log.created(slot);
@@ -197,6 +205,7 @@ ArtRef Document::createArt(ArtType type, ArtRef reference, Place where) {
   ArtContent c;
   c.type = type;
   if (hasStyle(type)) c.style = defaultPathStyle();
+  clearRoom(t, state_->log, 1, 0);
   const uint32_t slot = t.allocate(std::move(c), state_->log.serial());
   t.link(slot, spot.parent, spot.next);
   state_->log.created(slot);
@@ -207,6 +216,10 @@ ArtRef Document::duplicate(ArtRef art, ArtRef reference, Place where) {
   ArtTree& t = state_->tree;
   const uint32_t source = t.slotOf(art);
   const Spot spot = findSpot(t, t.slotOf(reference), where, t.node(source).content.type);
+  if (state_->log.canRedo()) {
+    const auto [objects, segments] = t.subtreeSize(source);
+    clearRoom(t, state_->log, objects, segments);
+  }
   const uint32_t copy = t.copySubtree(source, state_->log.serial(), true);
   t.link(copy, spot.parent, spot.next);
   state_->log.created(copy);
@@ -261,10 +274,16 @@ void Document::setSegments(ArtRef path, std::vector<AIPathSegment> segments, boo
   ArtTree& t = state_->tree;
   const uint32_t slot = pathSlot(t, path);
   checkSegments(segments);
+  const std::size_t before = t.node(slot).content.segments.size();
+  if (segments.size() > before) {
+    clearRoom(t, state_->log, 0, segments.size() - before);
+    t.makeRoom(0, segments.size() - before);
+  }
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
   ArtContent& a = t.geometry(slot);
   a.segments = std::move(segments);
   a.closed = closed;
+  t.segmentsResized(before, a.segments.size());
 }
 
 void Document::replaceSegments(ArtRef path, std::size_t first, std::span<const AIPathSegment> segments) {
@@ -372,6 +391,45 @@ void Document::setExtra(ArtRef art, std::shared_ptr<const ArtExtra> extra) {
   t.node(slot).content.extra = std::move(extra);
 }
 
+namespace {
+
+// The range of a path's coordinates: its kept bounds when they are tight
+// (the direction points then lie within the anchors' range), else one pass.
+bool pathRange(const ArtNode& n, AIRealRect* range) {
+  if (n.boundsKnown && n.boundsTight && !n.boundsEmpty) {
+    *range = n.boundsRect;
+    return true;
+  }
+  return coordinateRange(n.content.segments, range);
+}
+
+}  // namespace
+
+// The usual contour step, a path scaled and shifted: when the path's range
+// shows that every moved point stays finite, it moves in place in one pass.
+// False when the general way must be taken (nothing is changed then).
+bool Document::axisMovePath(uint32_t slot, const AIRealMatrix& matrix, bool lines, AIReal widthScale) {
+  ArtTree& t = state_->tree;
+  const ArtNode& n = t.node(slot);
+  AIRealRect range{};
+  if (!hasSegments(n.content.type) || !isAxisMove(matrix) || !pathRange(n, &range) || !axisMoveFinite(matrix, range))
+    return false;
+  if (lines && !isFinite(n.content.style.stroke.width * widthScale))
+    fail(kBadParameterErr, "the scaled stroke width is not finite");
+  UndoLog& log = state_->log;
+  if (log.wants(slot, ChangeKind::Geometry)) log.saveGeometry(slot);
+  AIRealRect movedBounds = n.boundsRect;
+  const bool keep = n.boundsKnown && n.boundsTight && mapTightBounds(matrix, movedBounds);
+  axisMoveSegments(matrix, t.geometry(slot).segments);
+  if (keep) t.keepBounds(slot, movedBounds);
+  if (lines) {
+    if (log.wants(slot, ChangeKind::Style)) log.saveStyle(slot);
+    AIReal& width = t.node(slot).content.style.stroke.width;
+    width = width * widthScale;
+  }
+  return true;
+}
+
 void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScale, int32_t flags) {
   ArtTree& t = state_->tree;
   const uint32_t top = t.slotOf(art);
@@ -379,6 +437,7 @@ void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScal
   const bool objects = (flags & kTransformObjects) != 0;
   const bool lines = (flags & kScaleLines) != 0;
   const AIReal widthScale = std::fabs(lineScale);
+  if (objects && axisMovePath(top, matrix, lines, widthScale)) return;
   // Compute and check every result first, so that a refused transform
   // changes nothing; the moved segments wait in the scratch buffer.
   std::vector<AIPathSegment>& moved = state_->scratchSegments;
@@ -459,9 +518,23 @@ std::vector<ArtRef> Document::matching(std::span<const ArtMatch> conditions) con
 
 const std::vector<Swatch>& Document::swatches() const { return state_->swatches.all(); }
 void Document::addSwatch(std::string name, const AIColor& color) { state_->swatches.add({std::move(name), color}); }
+void Document::insertSwatches(std::size_t position, std::vector<Swatch> swatches) {
+  std::vector<Swatch> list = state_->swatches.all();
+  const auto at = list.begin() + static_cast<std::ptrdiff_t>(std::min(position, list.size()));
+  list.insert(at, std::make_move_iterator(swatches.begin()), std::make_move_iterator(swatches.end()));
+  state_->swatches.replace(std::move(list));
+}
 void Document::resetSwatches() { state_->swatches.reset(); }
+void Document::clearSwatches() { state_->swatches.replace({}); }
 AISwatchRef Document::swatchRef(std::size_t index) const { return state_->swatches.ref(index); }
 const Swatch* Document::swatch(AISwatchRef ref) const { return state_->swatches.find(ref); }
+
+// --- Memory -----------------------------------------------------------------
+
+void Document::setMemoryBudget(std::size_t bytes) { state_->tree.setBudget(bytes); }
+std::size_t Document::memoryBudget() const { return state_->tree.budget(); }
+std::size_t Document::memoryHeld() const { return state_->tree.bytesHeld(); }
+uint64_t Document::memoryRefusals() const { return state_->tree.refusals(); }
 
 // --- Commands and undo ------------------------------------------------------
 

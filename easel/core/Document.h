@@ -33,6 +33,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -141,6 +142,13 @@ class DocumentError : public std::runtime_error {
   ASErr code_;
 };
 
+// A change the document's memory budget refuses. A std::bad_alloc, so that
+// the host's suites answer it with kOutOfMemoryErr as any other shortage.
+class MemoryBudgetError : public std::bad_alloc {
+ public:
+  const char* what() const noexcept override { return "the document's memory budget is used up"; }
+};
+
 // One condition of matching art: art of `type` whose attribute bits masked
 // by `whichAttr` equal `attr`.
 struct ArtMatch {
@@ -162,6 +170,9 @@ class Document {
  public:
   static constexpr AIReal kDefaultPageWidth = 612;   // US Letter, points
   static constexpr AIReal kDefaultPageHeight = 792;
+  // Enough for millions of contours, and still far from what a 64-bit (or a
+  // 32-bit) process can take.
+  static constexpr std::size_t kDefaultMemoryBudget = sizeof(void*) >= 8 ? std::size_t{2} << 30 : std::size_t{512} << 20;
 
   // An empty document: the default page, no layers, the default swatch list.
   Document();
@@ -275,12 +286,33 @@ class Document {
   // and RGB process colours.
   const std::vector<Swatch>& swatches() const;
   void addSwatch(std::string name, const AIColor& color);
+  // The first two swatches ("[None]", "[Registration]") stay first: swatches
+  // that a file or a palette brings go right after them.
+  static constexpr std::size_t kFixedSwatchCount = 2;
+  // Puts `swatches`, in their order, before the swatch at `position` (at the
+  // end when past it); swatch refs handed out before become stale.
+  void insertSwatches(std::size_t position, std::vector<Swatch> swatches);
   // Back to the default list; swatch refs handed out before become stale.
   void resetSwatches();
+  // No swatches at all, as a document whose user deleted every one.
+  void clearSwatches();
   // The swatch ref for an index (null when out of range), and back: the
   // swatch of a ref, null for a null, stale or foreign one.
   AISwatchRef swatchRef(std::size_t index) const;
   const Swatch* swatch(AISwatchRef ref) const;
+
+  // --- Memory ----------------------------------------------------------------
+  // The document holds at most `bytes` of art: an estimate made of its object
+  // slots (those the undo history keeps included) and their segments. A
+  // change that would go beyond it (making art, more segments) throws
+  // MemoryBudgetError and changes nothing, so that a run gone wild (millions
+  // of contours) ends with the host's memory error instead of taking all the
+  // machine's memory. A budget below what is held refuses all growth.
+  void setMemoryBudget(std::size_t bytes);
+  std::size_t memoryBudget() const;
+  std::size_t memoryHeld() const;
+  // How many changes the budget has refused so far.
+  uint64_t memoryRefusals() const;
 
   // --- Commands and undo -----------------------------------------------------
   // Open a command (a filter command: its "AI Get Parameters" and "AI Go"
@@ -316,6 +348,7 @@ class Document {
   std::string serialize(const SerializeOptions& options = {}) const;
 
  private:
+  bool axisMovePath(uint32_t slot, const AIRealMatrix& matrix, bool lines, AIReal widthScale);
   struct State;  // the implementation (DocumentState.h)
   std::unique_ptr<State> state_;
 };

@@ -1,6 +1,7 @@
 #include "Geometry.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace easel {
 
@@ -80,10 +81,61 @@ bool transformSegments(const AIRealMatrix& m, std::span<const AIPathSegment> fro
     r.p = {h(s.p.h, s.p.v), v(s.p.v, s.p.h)};
     r.in = {h(s.in.h, s.in.v), v(s.in.v, s.in.h)};
     r.out = {h(s.out.h, s.out.v), v(s.out.v, s.out.h)};
-    finite &= std::isfinite(r.p.h) & std::isfinite(r.p.v) & std::isfinite(r.in.h) & std::isfinite(r.in.v) &
-              std::isfinite(r.out.h) & std::isfinite(r.out.v);
+    // Without branches, so the loop stays a straight run of arithmetic.
+    const auto ok = [](AIReal x) { return static_cast<unsigned>(std::isfinite(x)); };
+    finite &= (ok(r.p.h) & ok(r.p.v) & ok(r.in.h) & ok(r.in.v) & ok(r.out.h) & ok(r.out.v)) != 0u;
   }
   return finite;
+}
+
+bool coordinateRange(std::span<const AIPathSegment> segments, AIRealRect* range) {
+  if (segments.empty()) return false;
+  AIReal left = segments[0].p.h, right = left, bottom = segments[0].p.v, top = bottom;
+  for (const auto& s : segments) {
+    for (const AIRealPoint& p : {s.p, s.in, s.out}) {
+      left = p.h < left ? p.h : left;
+      right = p.h > right ? p.h : right;
+      bottom = p.v < bottom ? p.v : bottom;
+      top = p.v > top ? p.v : top;
+    }
+  }
+  *range = {left, top, right, bottom};
+  return true;
+}
+
+namespace {
+
+AIReal axisMoved(double scale, double move, AIReal x) { return toReal(scale * x + move); }
+
+// Both coordinates of a point, h with scale[0] and move[0], v with scale[1]
+// and move[1].
+inline void movePoint(AIRealPoint& p, const double* scale, const double* move) {
+  const double h = p.h, v = p.v;
+  p.h = toReal(h * scale[0] + move[0]);
+  p.v = toReal(v * scale[1] + move[1]);
+}
+
+// Out of line, so that the compiler sees the scales and moves as pairs in
+// memory and moves each point with one pair of vector operations (the
+// results are the same as one coordinate at a time).
+[[gnu::noinline]] void movePoints(std::span<AIPathSegment> segments, const double* scale, const double* move) {
+  for (AIPathSegment& s : segments) {
+    movePoint(s.p, scale, move);
+    movePoint(s.in, scale, move);
+    movePoint(s.out, scale, move);
+  }
+}
+
+}  // namespace
+
+bool axisMoveFinite(const AIRealMatrix& m, const AIRealRect& range) {
+  return std::isfinite(axisMoved(m.a, m.tx, range.left)) && std::isfinite(axisMoved(m.a, m.tx, range.right)) &&
+         std::isfinite(axisMoved(m.d, m.ty, range.bottom)) && std::isfinite(axisMoved(m.d, m.ty, range.top));
+}
+
+void axisMoveSegments(const AIRealMatrix& m, std::span<AIPathSegment> segments) {
+  const double scale[2] = {m.a, m.d}, move[2] = {m.tx, m.ty};
+  movePoints(segments, scale, move);
 }
 
 void BoundsBuilder::add(const AIRealRect& r) {

@@ -40,6 +40,21 @@ inline void transformSegment(const AIRealMatrix& m, AIPathSegment& s) { s = tran
 bool transformSegments(const AIRealMatrix& m, std::span<const AIPathSegment> from, AIPathSegment* to);
 inline bool mapsFinite(const AIRealMatrix& m, const AIPathSegment& s) { return isFinite(transformedSegment(m, s)); }
 
+// A matrix that neither turns nor shears and moves both axes off zero
+// (b = c = 0, tx != 0, ty != 0). Each coordinate of transformPoint is then
+// x * a + tx alone: the other coordinate's term is a zero, and a zero can
+// decide only the sign of a zero sum, which a non-zero move rules out.
+inline bool isAxisMove(const AIRealMatrix& m) { return m.b == 0 && m.c == 0 && m.tx != 0 && m.ty != 0; }
+// The range of every coordinate (anchors and direction points) of the
+// segments, as (left, top, right, bottom); false for no segments.
+bool coordinateRange(std::span<const AIPathSegment> segments, AIRealRect* range);
+// Whether an axis move keeps every point whose coordinates lie in `range`
+// finite: each axis maps monotonically, so its two ends decide.
+bool axisMoveFinite(const AIRealMatrix& m, const AIRealRect& range);
+// Moves the segments in place by an axis move, each point exactly as
+// transformPoint gives it; one pass, nothing checked (see axisMoveFinite).
+void axisMoveSegments(const AIRealMatrix& m, std::span<AIPathSegment> segments);
+
 // A bounds accumulator: empty until the first point.
 class BoundsBuilder {
  public:

@@ -39,8 +39,10 @@ std::vector<Swatch> defaultSwatches() {
   };
 }
 
-void SwatchList::reset() {
-  swatches_ = defaultSwatches();
+void SwatchList::reset() { replace(defaultSwatches()); }
+
+void SwatchList::replace(std::vector<Swatch> swatches) {
+  swatches_ = std::move(swatches);
   generation_ = (generation_ + 1) & HandleLayout::kMaxGeneration;
 }
 

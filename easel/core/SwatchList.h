@@ -21,6 +21,8 @@ class SwatchList {
   const std::vector<Swatch>& all() const { return swatches_; }
   void add(Swatch swatch) { swatches_.push_back(std::move(swatch)); }
   void reset();
+  // Any list, even an empty one; refs handed out before become stale.
+  void replace(std::vector<Swatch> swatches);
   AISwatchRef ref(std::size_t index) const;
   const Swatch* find(AISwatchRef ref) const;
 

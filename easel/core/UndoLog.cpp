@@ -90,12 +90,14 @@ void UndoLog::forget() {
   }
 }
 
+void UndoLog::dropRedo() {
+  for (auto& c : undone_) discardUndone(c);
+  undone_.clear();
+}
+
 Change& UndoLog::push(ChangeKind kind, uint32_t slot) {
   // The first change of a command makes the redo history meaningless.
-  if (current_.changes.empty() && !undone_.empty()) {
-    for (auto& c : undone_) discardUndone(c);
-    undone_.clear();
-  }
+  if (current_.changes.empty()) dropRedo();
   Change& change = current_.changes.emplace_back();
   change.kind = kind;
   change.slot = slot;
@@ -197,6 +199,7 @@ void UndoLog::swap(Command& c, Change& change) {
     case ChangeKind::Geometry: {
       GeometryValue& g = c.geometries[change.payload];
       tree_.geometry(change.slot);  // forgets the cached bounds
+      tree_.segmentsResized(a.segments.size(), g.segments.size());
       std::swap(a.segments, g.segments);
       std::swap(a.closed, g.closed);
       std::swap(a.matrix, g.matrix);

@@ -82,6 +82,9 @@ class UndoLog {
   std::size_t pending() const { return current_.changes.size(); }
   // Forget every command (art removed by them is freed for good).
   void forget();
+  // Forget the commands that could be redone (art they made is freed for
+  // good), as the first change of a new command does.
+  void dropRedo();
 
   // Recording, by the document, before it changes anything.
   void created(uint32_t slot);

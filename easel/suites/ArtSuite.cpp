@@ -20,10 +20,12 @@ ASErr duplicateArt(AIArtHandle art, int16_t paintOrder, AIArtHandle prep, AIArtH
     c.in("art", art).in("paintOrder", paintOrder).in("prep", prep);
     if (newArt == nullptr) return nullArgument(c, "result pointer");
     const ArtRef source = ArtRef::fromHandle(art), reference = ArtRef::fromHandle(prep);
-    d.content(source);  // the handles are checked before the paint order
-    d.content(reference);
     Place where;
-    if (!placeFromCode(paintOrder, &where)) return badArgument(c, "unknown paint order");
+    if (!placeFromCode(paintOrder, &where)) {
+      d.content(source);  // a bad handle is reported before the paint order
+      d.content(reference);
+      return badArgument(c, "unknown paint order");
+    }
     *newArt = d.duplicate(source, reference, where).handle();
     c.out("newArt", *newArt);
     return kNoErr;
