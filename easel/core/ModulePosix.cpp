@@ -24,17 +24,25 @@ class PosixModule : public Module {
   ResFile resources_;
 };
 
+// dlerror() usually starts with the file name; the message names it once.
+std::string withoutPath(const std::string& path, const char* why) {
+  if (why == nullptr) return "unknown reason";
+  const std::string text = why;
+  const std::string prefix = path + ": ";
+  return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : text;
+}
+
 }  // namespace
 
 std::unique_ptr<Module> Module::open(const std::string& path) {
+  // The reader's messages already start with the file name.
   auto section = readElfSection(path, kResourceSectionName);
-  if (!section) throw LoadError(path + ": " + section.error());
+  if (!section) throw LoadError(section.error());
   auto resources = ResFile::parse(*section);
   if (!resources) throw LoadError(path + ": damaged resources: " + resources.error());
   void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (library == nullptr) {
-    const char* why = dlerror();
-    throw LoadError(path + ": cannot be loaded: " + (why ? why : "unknown reason"));
+    throw LoadError(path + ": cannot be loaded: " + withoutPath(path, dlerror()));
   }
   return std::make_unique<PosixModule>(library, std::move(resources).value());
 }

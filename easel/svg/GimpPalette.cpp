@@ -1,7 +1,6 @@
 #include "GimpPalette.h"
 
 #include <sstream>
-#include <utility>
 #include <vector>
 
 #include "ColorText.h"
@@ -25,7 +24,7 @@ void addGimpPalette(Document& document, const std::string& text, const std::stri
   std::istringstream in(text);
   std::string line;
   int number = 0;
-  std::vector<std::pair<std::string, AIColor>> colours;
+  std::vector<Swatch> colours;
   while (std::getline(in, line)) {
     ++number;
     std::string_view l = trim(line);
@@ -57,7 +56,7 @@ void addGimpPalette(Document& document, const std::string& text, const std::stri
     colours.push_back({name.empty() ? hexColor(rgb) : std::string(name), rgbColor(rgb)});
   }
   if (number == 0) throw SvgError(errorText(fileName, 0, 0, "empty file, not a GIMP palette"));
-  for (auto& [name, colour] : colours) document.addSwatch(std::move(name), colour);
+  document.insertSwatches(Document::kFixedSwatchCount, std::move(colours));
 }
 
 void addGimpPaletteFile(Document& document, const std::string& path) {

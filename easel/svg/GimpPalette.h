@@ -9,9 +9,10 @@
 
 namespace easel::svg {
 
-// Appends the palette's colours to the document's swatches as RGB colours
-// (a colour without a name is named by its #rrggbb). Throws SvgError naming
-// the file and line.
+// Puts the palette's colours, in its order, into the document's swatches as
+// RGB colours right after the two fixed first swatches, so that swatch
+// numbers from 2 name them (a colour without a name is named by its
+// #rrggbb). Throws SvgError naming the file and line.
 void addGimpPalette(Document& document, const std::string& text, const std::string& fileName);
 void addGimpPaletteFile(Document& document, const std::string& path);
 

@@ -16,14 +16,17 @@ std::string_view trim(std::string_view s) {
 
 }  // namespace
 
-std::vector<Declaration> parseStyle(std::string_view text) {
-  // Comments become blanks of the same length, so offsets stay true.
-  std::string plain(text);
-  for (std::size_t at = plain.find("/*"); at != std::string::npos; at = plain.find("/*", at)) {
-    const std::size_t end = plain.find("*/", at + 2);
-    const std::size_t stop = end == std::string::npos ? plain.size() : end + 2;
-    for (std::size_t i = at; i < stop; ++i) plain[i] = ' ';
+void blankComments(std::string& text) {
+  for (std::size_t at = text.find("/*"); at != std::string::npos; at = text.find("/*", at)) {
+    const std::size_t end = text.find("*/", at + 2);
+    const std::size_t stop = end == std::string::npos ? text.size() : end + 2;
+    for (std::size_t i = at; i < stop; ++i) text[i] = ' ';
   }
+}
+
+std::vector<Declaration> parseStyle(std::string_view text) {
+  std::string plain(text);
+  blankComments(plain);
   std::vector<Declaration> out;
   std::size_t start = 0;
   while (start <= plain.size()) {
@@ -85,5 +88,7 @@ std::string_view plainValue(std::string_view value) {
   }
   return value;
 }
+
+bool isImportant(std::string_view value) { return plainValue(value).size() != trim(value).size(); }
 
 }  // namespace easel::svg

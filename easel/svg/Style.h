@@ -24,6 +24,10 @@ std::string writeStyle(const std::vector<Declaration>& declarations);
 
 // The value without a trailing "!important".
 std::string_view plainValue(std::string_view value);
+bool isImportant(std::string_view value);
+
+// CSS comments turned into blanks of the same length, so offsets stay true.
+void blankComments(std::string& text);
 
 }  // namespace easel::svg
 

@@ -1,5 +1,6 @@
 #include "StyleCascade.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "Length.h"
@@ -44,37 +45,73 @@ ComputedStyle initialStyle() {
   return s;
 }
 
-ComputedStyle cascade(const ComputedStyle& parent, pugi::xml_node element, const char* buffer) {
+namespace {
+
+// One declaration that may set a property of the element, with the place the
+// cascade gives it; the last one in cascade order wins.
+struct Candidate {
+  int level;  // origin and importance, weakest first
+  int specificity;
+  std::size_t order;
+  std::string_view property;
+  std::string_view value;
+  std::size_t offset;
+  bool byId;
+};
+
+enum Level { kAttribute, kSheet, kStyle, kImportantSheet, kImportantStyle };
+
+}  // namespace
+
+ComputedStyle cascade(const ComputedStyle& parent, pugi::xml_node element, const char* buffer,
+                      const StyleSheet& sheet) {
   ComputedStyle out = parent;
   for (std::size_t i = 0; i < kPropertyCount; ++i) {
     if (!kProperties[i].inherited) out.values[i] = {std::string(kProperties[i].initial), 0};
+    out.values[i].importantRule = false;
   }
-  // "inherit" takes the parent's value, for inherited properties or not.
-  const auto set = [&](std::size_t i, std::string_view text, std::size_t offset) {
-    out.values[i] = text == "inherit" ? parent.values[i] : SpecifiedValue{std::string(text), offset};
-  };
   const auto offsetOf = [&](const char* p) { return static_cast<std::size_t>(p - buffer); };
-  std::string fontSize;
+  std::vector<Candidate> candidates;
   for (pugi::xml_attribute a : element.attributes()) {
-    const std::string_view name = a.name();
-    if (name == "font-size") fontSize = a.value();
-    for (std::size_t i = 0; i < kPropertyCount; ++i) {
-      if (name == kProperties[i].name) set(i, plainValue(a.value()), offsetOf(a.value()));
-    }
+    candidates.push_back({kAttribute, 0, 0, a.name(), a.value(), offsetOf(a.value()), false});
   }
+  for (const SheetMatch& m : sheet.matching(element)) {
+    const Declaration& d = *m.declaration;
+    candidates.push_back({m.important ? kImportantSheet : kSheet, m.specificity, m.order, d.property, d.value,
+                          d.valueOffset, m.byId});
+  }
+  std::vector<Declaration> declarations;
   if (pugi::xml_attribute style = element.attribute("style")) {
-    std::vector<Declaration> declarations;
     try {
       declarations = parseStyle(style.value());
     } catch (const ValueError& e) {
       throw ValueError(e.what(), offsetOf(style.value()) + e.offset());
     }
+    std::size_t order = 0;
     for (const Declaration& d : declarations) {
-      const std::size_t at = offsetOf(style.value()) + d.valueOffset;
-      if (d.property == "font-size") fontSize = d.value;
-      for (std::size_t i = 0; i < kPropertyCount; ++i) {
-        if (d.property == kProperties[i].name) set(i, plainValue(d.value), at);
+      candidates.push_back({isImportant(d.value) ? kImportantStyle : kStyle, 0, order++, d.property, d.value,
+                            offsetOf(style.value()) + d.valueOffset, false});
+    }
+  }
+  std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+    if (a.level != b.level) return a.level < b.level;
+    if (a.specificity != b.specificity) return a.specificity < b.specificity;
+    return a.order < b.order;
+  });
+  std::string fontSize;
+  for (const Candidate& c : candidates) {
+    if (c.property == "font-size") fontSize = plainValue(c.value);
+    for (std::size_t i = 0; i < kPropertyCount; ++i) {
+      if (c.property != kProperties[i].name) continue;
+      const std::string_view text = plainValue(c.value);
+      // "inherit" takes the parent's value, for inherited properties or not.
+      if (text == "inherit") {
+        out.values[i] = parent.values[i];
+        out.values[i].byIdRule |= c.byId;
+      } else {
+        out.values[i] = {std::string(text), c.offset, c.byId, false};
       }
+      out.values[i].importantRule = c.level == kImportantSheet;
     }
   }
   // The font size only sizes text boxes and em lengths: a value this

@@ -396,17 +396,48 @@ class Exporter {
     }
     std::vector<std::pair<std::string, std::string>> changes;
     const bool everything = !e || options_.rewriteAll;
-    if (pathScale) writePaint(el, c.style, e, everything, *pathScale, changes);
-    if (e ? c.opacity != e->opacity : c.opacity != 1) changes.push_back({"opacity", number(c.opacity)});
+    // Values that a sheet rule gave through the source's id do not reach a
+    // copy under a new id: the copy says them itself.
+    static const std::vector<std::string> kNoNames;
+    const std::vector<std::string>& byId = e && renamed(art) ? e->idRuleProperties : kNoNames;
+    const auto forced = [&](std::string_view name) {
+      return std::find(byId.begin(), byId.end(), name) != byId.end();
+    };
+    if (pathScale) writePaint(el, c.style, e, everything, forced, *pathScale, changes);
+    if ((e ? c.opacity != e->opacity : c.opacity != 1) || forced("opacity")) {
+      changes.push_back({"opacity", number(c.opacity)});
+    }
     const bool hidden = (c.attributes & kArtHidden) != 0;
-    if (e ? hidden != e->hidden : hidden) changes.push_back({"display", hidden ? "none" : "inline"});
+    if ((e ? hidden != e->hidden : hidden) || (hidden && (forced("display") || forced("visibility")))) {
+      changes.push_back({"display", hidden ? "none" : "inline"});
+    }
+    // Over a value an !important sheet rule set, only !important wins.
+    if (e) {
+      for (auto& [name, value] : changes) {
+        const auto& important = e->importantProperties;
+        if (std::find(important.begin(), important.end(), name) != important.end()) value += " !important";
+      }
+    }
     if (!changes.empty()) setStyle(el, changes);
   }
 
-  void writePaint(pugi::xml_node el, const AIPathStyle& s, const SvgArtExtra* e, bool everything, double scale,
-                  std::vector<std::pair<std::string, std::string>>& changes) {
+  // Whether the art or a container of it is written under another id than
+  // its element had, so that sheet rules naming that id miss it.
+  bool renamed(ArtRef art) const {
+    for (ArtRef a = art; a && doc_.parent(a); a = doc_.parent(a)) {
+      const SvgArtExtra* e = extraOf(a);
+      if (!e || e->kind != SvgArtExtra::Kind::Element) continue;
+      const std::string_view original = e->node.attribute("id").value();
+      if (!original.empty() && original != idFor(a)) return true;
+    }
+    return false;
+  }
+
+  template <class Forced>
+  void writePaint(pugi::xml_node el, const AIPathStyle& s, const SvgArtExtra* e, bool everything,
+                  const Forced& forced, double scale, std::vector<std::pair<std::string, std::string>>& changes) {
     for (const PaintProperty& p : kPaintProperties) {
-      if (!everything && p.same(s, e->style)) continue;
+      if (!everything && p.same(s, e->style) && !forced(p.name)) continue;
       const std::string_view name = p.name;
       if (name == "fill") {
         changes.push_back({"fill", paintText(s.fillPaint, s.fill.color)});

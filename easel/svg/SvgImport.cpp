@@ -91,6 +91,7 @@ class Importer {
     doc_ = std::make_unique<Document>();
     readPage();
     collectIds();
+    readStyleSheets();
     importRoot();
     addSolidSwatches();
     ImportedSvg out;
@@ -262,8 +263,24 @@ class Importer {
         source_->ids.insert(id.value());
         byId_.emplace(id.value(), n);
       }
+      if (nameOf(n) == "style") styleElements_.push_back(n);
       for (pugi::xml_node c = n.last_child(); c; c = c.previous_sibling()) {
         if (c.type() == pugi::node_element) stack.push_back(c);
+      }
+    }
+  }
+
+  // Every <style> of the file applies to the whole file, in file order. A
+  // sheet in another language than CSS is kept but not read.
+  void readStyleSheets() {
+    for (pugi::xml_node style : styleElements_) {
+      const std::string_view type = style.attribute("type").value();
+      if (!type.empty() && type != "text/css") continue;
+      for (pugi::xml_node text : style.children()) {
+        if (text.type() == pugi::node_pcdata || text.type() == pugi::node_cdata) {
+          const std::size_t at = offsetOf(text.value());
+          sheet_.add(text.value(), at == std::string::npos ? 0 : at);
+        }
       }
     }
   }
@@ -312,7 +329,7 @@ class Importer {
 
   ComputedStyle cascadeOf(const ComputedStyle& parent, pugi::xml_node node) {
     try {
-      return cascade(parent, node, source_->buffer.data());
+      return cascade(parent, node, source_->buffer.data(), sheet_);
     } catch (const ValueError& e) {
       failAt(e.offset(), std::string(e.what()) + " in style");
     }
@@ -369,6 +386,11 @@ class Importer {
                         (doc_->type(art) != ArtType::Group && style[Property::Visibility].text != "visible");
     if (hidden) doc_->setHidden(art, true);
     extra.hidden = hidden;
+    for (std::size_t i = 0; i < kPropertyCount; ++i) {
+      const std::string name(propertyName(static_cast<Property>(i)));
+      if (style.values[i].byIdRule) extra.idRuleProperties.push_back(name);
+      if (style.values[i].importantRule) extra.importantProperties.push_back(name);
+    }
   }
 
   const SvgArtExtra* importGroup(pugi::xml_node node, ArtRef group, const ComputedStyle& parentStyle,
@@ -751,8 +773,10 @@ class Importer {
   }
 
   // --- Swatches ----------------------------------------------------------------
-  // Solid swatches as editors keep them: a one-stop gradient marked as a solid paint.
+  // Solid swatches as editors keep them: a one-stop gradient marked as a
+  // solid paint. In file order, right after the document's fixed swatches.
   void addSolidSwatches() {
+    std::vector<Swatch> found;
     std::vector<pugi::xml_node> stack{source_->root};
     while (!stack.empty()) {
       pugi::xml_node n = stack.back();
@@ -761,13 +785,14 @@ class Importer {
         const std::vector<pugi::xml_node> stops = gradientStops(n);
         if (stops.size() == 1) {
           pugi::xml_attribute label = n.attribute((source_->inkscapePrefix + "label").c_str());
-          doc_->addSwatch(label ? label.value() : n.attribute("id").value(), rgbColor(stopColor(stops[0])));
+          found.push_back({label ? label.value() : n.attribute("id").value(), rgbColor(stopColor(stops[0]))});
         }
       }
       for (pugi::xml_node c = n.last_child(); c; c = c.previous_sibling()) {
         if (c.type() == pugi::node_element) stack.push_back(c);
       }
     }
+    doc_->insertSwatches(Document::kFixedSwatchCount, std::move(found));
   }
 
   static constexpr std::size_t kWorkLimit = 100'000;
@@ -775,6 +800,8 @@ class Importer {
   std::shared_ptr<SvgSource> source_;
   std::unique_ptr<Document> doc_;
   std::unordered_map<std::string, pugi::xml_node> byId_;
+  std::vector<pugi::xml_node> styleElements_;
+  StyleSheet sheet_;
   std::map<std::string, int32_t> paintIndices_;
   double viewportWidth_ = 0, viewportHeight_ = 0;
   std::size_t work_ = 0;

@@ -19,7 +19,8 @@
 // estimated: 0.6 em a character). Everything else (defs, styles, metadata,
 // comments, unknown elements) stays in the XML and is written back where it
 // was; so do the attributes the document does not hold. Style sheets in
-// <style> are written back but not applied to the document's paths.
+// <style> apply to the paint as a viewer applies them (StyleCascade.h,
+// StyleSheet.h) and are written back as they were.
 #ifndef EASEL_SVG_SVGIMPORT_H
 #define EASEL_SVG_SVGIMPORT_H
 

@@ -68,6 +68,11 @@ class SvgArtExtra : public ArtExtra {
   AIReal opacity = 1;
   bool hidden = false;
   AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
+  // Properties (by name) that a style-sheet rule gave through an id, which a
+  // copy under a new id no longer matches; and those an !important rule
+  // gave, which only an !important declaration overrides.
+  std::vector<std::string> idRuleProperties;
+  std::vector<std::string> importantProperties;
 
   std::string canonical() const override;
 };

@@ -85,18 +85,21 @@ TEST(BadSvg, ManyUsesThatMultiplyAreStopped) {
   }
 }
 
-TEST(GimpPalettes, AddedAfterTheDocumentsOwnSwatches) {
+TEST(GimpPalettes, GoRightAfterTheTwoFixedSwatches) {
   Document d;
   const std::size_t before = d.swatches().size();
   addGimpPalette(d, "GIMP Palette\nName: Test\nColumns: 2\n# a comment\n255 0 0\tRed\n  0 128 255 Sky blue\n0 0 0\n",
                  "p.gpl");
   ASSERT_EQ(d.swatches().size(), before + 3);
-  EXPECT_EQ(d.swatches()[before].name, "Red");
-  EXPECT_EQ(d.swatches()[before].color.kind, kThreeColor);
-  EXPECT_FLOAT_EQ(d.swatches()[before].color.c.rgb.red, 1);
-  EXPECT_EQ(d.swatches()[before + 1].name, "Sky blue");
-  EXPECT_FLOAT_EQ(d.swatches()[before + 1].color.c.rgb.green, 128 / 255.0f);
-  EXPECT_EQ(d.swatches()[before + 2].name, "#000000");
+  EXPECT_EQ(d.swatches()[0].name, "[None]");
+  EXPECT_EQ(d.swatches()[1].name, "[Registration]");
+  EXPECT_EQ(d.swatches()[2].name, "Red");
+  EXPECT_EQ(d.swatches()[2].color.kind, kThreeColor);
+  EXPECT_FLOAT_EQ(d.swatches()[2].color.c.rgb.red, 1);
+  EXPECT_EQ(d.swatches()[3].name, "Sky blue");
+  EXPECT_FLOAT_EQ(d.swatches()[3].color.c.rgb.green, 128 / 255.0f);
+  EXPECT_EQ(d.swatches()[4].name, "#000000");
+  EXPECT_EQ(d.swatches()[5].name, "White");  // the rest of the list follows
 }
 
 TEST(GimpPalettes, BadPalettesChangeNothing) {

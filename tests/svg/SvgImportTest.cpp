@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "SvgTestSupport.h"
 #include "easel/svg/ColorText.h"
+#include "easel/svg/GimpPalette.h"
 
 namespace easel::svg {
 namespace {
@@ -185,11 +188,39 @@ TEST(SvgPaint, GradientsPatternsAndSolidSwatches) {
   EXPECT_EQ(b.fill.color.kind, kThreeColor);
   EXPECT_FLOAT_EQ(b.fill.color.c.rgb.green, 128 / 255.0f);
   EXPECT_FLOAT_EQ(d.pathStyle(find(d, "c")).fill.color.c.rgb.red, 1);
-  // The solid swatch joins the list after the document's own entries.
+  // The solid swatch joins the list after its two fixed first entries.
   Document fresh;
   ASSERT_EQ(d.swatches().size(), fresh.swatches().size() + 1);
-  EXPECT_EQ(d.swatches().back().name, "Sea");
-  EXPECT_FLOAT_EQ(d.swatches().back().color.c.rgb.blue, 128 / 255.0f);
+  EXPECT_EQ(d.swatches()[2].name, "Sea");
+  EXPECT_FLOAT_EQ(d.swatches()[2].color.c.rgb.blue, 128 / 255.0f);
+}
+
+TEST(SvgPaint, SwatchesOfTheFileAndOfAPaletteComeRightAfterTheFixedTwo) {
+  ImportedSvg s = load(R"~(
+    <defs>
+      <linearGradient id="sea" osb:paint="solid"><stop stop-color="#008080"/></linearGradient>
+      <g><linearGradient id="sand" osb:paint="solid" inkscape:label="Sand"><stop stop-color="#c2b280"/></linearGradient></g>
+      <linearGradient id="fade"><stop stop-color="red"/></linearGradient>
+    </defs>)~",
+                       R"~(xmlns:osb="http://www.openswatchbook.org/uri/2009/osb" width="10" height="10")~");
+  Document& d = *s.document;
+  const auto names = [&] {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < 6; ++i) out.push_back(d.swatches().at(i).name);
+    return out;
+  };
+  // File order (the unmarked gradient is no swatch), then the default list.
+  EXPECT_EQ(names(), (std::vector<std::string>{"[None]", "[Registration]", "sea", "Sand", "White", "Black"}));
+  // A palette given afterwards goes in front of the file's swatches.
+  addGimpPalette(d, "GIMP Palette\n10 20 30 Ink\n", "p.gpl");
+  EXPECT_EQ(names(), (std::vector<std::string>{"[None]", "[Registration]", "Ink", "sea", "Sand", "White"}));
+  EXPECT_FLOAT_EQ(d.swatches()[2].color.c.rgb.blue, 30 / 255.0f);
+  // Refs handed out before the insertion name nothing now.
+  Document other;
+  const AISwatchRef stale = other.swatchRef(2);
+  other.insertSwatches(Document::kFixedSwatchCount, {{"New", {}}});
+  EXPECT_EQ(other.swatch(stale), nullptr);
+  EXPECT_EQ(other.swatch(other.swatchRef(2))->name, "New");
 }
 
 TEST(SvgPaint, OurNamespaceCarriesGreyAndFourColour) {
