@@ -37,6 +37,7 @@ struct ApplyOptions {
   std::string output;
   std::string select = "all";
   std::optional<uint64_t> seed;
+  std::optional<uint64_t> memoryBudgetMb;
   std::string swatches;
   std::string trace;
   std::string preset;
@@ -130,6 +131,9 @@ void run(const ApplyOptions& o) {
 
   Easel easel;
   easel.session.setDocument(std::move(drawing.document));
+  easel::Document& document = easel.session.document();
+  if (o.memoryBudgetMb) document.setMemoryBudget(static_cast<std::size_t>(*o.memoryBudgetMb) << 20);
+  const uint64_t refusalsBefore = document.memoryRefusals();
   if (o.seed) easel.session.random().setSeed(*o.seed);
   else easel.session.random().seedFromClock();
   std::ofstream traceFile;
@@ -147,13 +151,24 @@ void run(const ApplyOptions& o) {
   progress.step("applying the filter");
   const ASErr result = easel.host.runFilter(!o.noDialog);
   const std::string failure = dialogFailure(result, easel.dialogs);
-  if (!o.dialogState.empty() && !o.noDialog) writeDialogState(easel.dialogs, o.dialogState);
+  easel.host.shutdown();
+  easel.session.trace.writeTo(nullptr);
+  // A cancelled or failed run writes none of its files.
+  if (!failure.empty()) throw ApplyError(failure);
+  // "AI Go" answers 0 even for a run that stopped; the document knows when it refused to grow.
+  if (document.memoryRefusals() != refusalsBefore) {
+    throw ApplyError(displayName(o.input) + ": the contours need more than the memory budget of " +
+                     std::to_string(document.memoryBudget() >> 20) + " MB (--memory-budget); nothing was written");
+  }
+
+  if (!o.dialogState.empty() && !o.noDialog) {
+    const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(easel::adm::kSettingsDialogName);
+    if (shown == nullptr) throw ApplyError(o.dialogState + ": the settings dialog was not shown");
+    writeText(o.dialogState, dialogStateText(*shown));
+  }
   if (!o.saveParams.empty() && easel.host.parameterBlockSize() == sizeof(ContourParams)) {
     writeText(o.saveParams, paramsToJsonText(*static_cast<const ContourParams*>(easel.host.parameterBlock())));
   }
-  easel.host.shutdown();
-  easel.session.trace.writeTo(nullptr);
-  if (!failure.empty()) throw ApplyError(failure);
 
   progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
   const std::string svg = easel::svg::exportSvg(easel.session.document(), drawing.source.get());
@@ -173,7 +188,12 @@ void addApplyCommand(CLI::App& app, int& status) {
       ->capture_default_str();
   command->add_option_function<uint64_t>(
       "--seed", [o](const uint64_t& seed) { o->seed = seed; }, "Seed of the random numbers (for repeatable runs)");
-  command->add_option("--swatches", o->swatches, "A GIMP palette (.gpl) whose colours join the swatch list");
+  command->add_option_function<uint64_t>(
+      "--memory-budget", [o](const uint64_t& mb) { o->memoryBudgetMb = mb; },
+      "Most memory the drawing may take, in megabytes (default " +
+          std::to_string(easel::Document::kDefaultMemoryBudget >> 20) + ")")
+      ->check(CLI::Range(uint64_t{1}, uint64_t{1} << 30));
+  command->add_option("--swatches", o->swatches, "A GIMP palette (.gpl) whose colours join the swatch list after [None] and [Registration]");
   command->add_option("--trace", o->trace, "Write every host call the plug-in makes to this file (JSON lines)");
   command->add_option("--preset", o->preset, "Choose a preset style in the dialog (by name or number)");
   command->add_option("--set", o->sets, "Set a field in the dialog: FIELD=VALUE (repeatable)");

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -191,30 +190,5 @@ nlohmann::ordered_json dialogStateToJson(const easel::adm::ShownDialog& dialog) 
 }
 
 std::string dialogStateText(const easel::adm::ShownDialog& dialog) { return dialogStateToJson(dialog).dump(2) + "\n"; }
-
-void writeDialogState(const easel::adm::DialogManager& dialogs, const std::string& path) {
-  const easel::adm::ShownDialog* shown = dialogs.lastShown(easel::adm::kSettingsDialogName);
-  if (shown == nullptr) throw std::runtime_error(path + ": the settings dialog was not shown");
-  const std::string text = dialogStateText(*shown);
-  if (path == "-") {
-    std::cout << text;
-    return;
-  }
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!(out << text) || !out.flush()) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      throw std::runtime_error(path + ": cannot be written");
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    throw std::runtime_error(path + ": cannot be written");
-  }
-}
 
 }  // namespace contour_cli

@@ -46,10 +46,6 @@ nlohmann::ordered_json eventToJson(const easel::adm::Event& event);
 nlohmann::ordered_json dialogStateToJson(const easel::adm::ShownDialog& dialog);
 // Pretty-printed, ending with a newline.
 std::string dialogStateText(const easel::adm::ShownDialog& dialog);
-// Writes the state of the settings dialog as it last closed to `path` ("-":
-// standard output), through a temporary file renamed into place. Throws
-// std::runtime_error naming the file, or when no settings dialog was shown.
-void writeDialogState(const easel::adm::DialogManager& dialogs, const std::string& path);
 
 }  // namespace contour_cli
 

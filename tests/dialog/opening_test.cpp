@@ -110,12 +110,16 @@ TEST_F(DialogTest, PageOutsideOneToSixOpensTheContourPage) {
 }
 
 TEST_F(DialogTest, WithoutSwatchesTheSwatchNumbersRangeFromZeroToZero) {
-  // The swatch list answers no swatches.
-  harness.session().faults.failCall("count swatches", 1, kBadParameterErr);
-  ASSERT_EQ(open({Event::setValue(141, 5)}), kNoErr);
-  EXPECT_EQ(item(141).maximum, 0);
-  EXPECT_EQ(item(144).maximum, 0);
-  EXPECT_EQ(item(141).value, 0);  // typed values are held to 0..0
+  // A document with no swatches, and one whose swatch list cannot be counted.
+  for (const bool countFails : {true, false}) {
+    if (countFails) harness.session().faults.failCall("count swatches", 1, kBadParameterErr);
+    else doc().clearSwatches();
+    ASSERT_EQ(open({Event::setValue(141, 5)}), kNoErr) << countFails;
+    EXPECT_EQ(item(141).maximum, 0) << countFails;
+    EXPECT_EQ(item(144).maximum, 0) << countFails;
+    EXPECT_EQ(item(141).value, 0) << countFails;  // typed values are held to 0..0
+    close();
+  }
 }
 
 }  // namespace

@@ -92,6 +92,50 @@ TEST_F(ApplyCommand, AMissingInputFile) {
   expectFailure("'" + path("nowhere.svg") + "'", path("nowhere.svg") + ": cannot open the file");
 }
 
+TEST_F(ApplyCommand, ACancelledDialogWritesNoneOfTheFiles) {
+  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L20 20\" stroke=\"red\"/></svg>");
+  write("cancel.json", "[{\"end\": 2}]");
+  extraFiles_ = 2;  // the input and the script
+  expectFailure("'" + path("in.svg") + "' --dialog-script '" + path("cancel.json") + "' --dialog-state '" +
+                    path("state.json") + "' --save-params '" + path("params.json") + "'",
+                "the settings dialog was cancelled; nothing was written");
+  EXPECT_FALSE(fs::exists(path("state.json")));
+  EXPECT_FALSE(fs::exists(path("params.json")));
+}
+
+TEST_F(ApplyCommand, APlugInThatCannotBeLoadedIsNamedOnce) {
+  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L20 20\"/></svg>");
+  expectFailure("'" + path("in.svg") + "' --plugin '" + path("missing.so") + "'",
+                path("missing.so") + ": cannot open the file\n");
+  write("text.so", "not a library");
+  extraFiles_ = 2;  // the input and the fake module
+  expectFailure("'" + path("in.svg") + "' --plugin '" + path("text.so") + "'", path("text.so") + ": not an ELF file");
+}
+
+TEST_F(ApplyCommand, ARunBeyondTheMemoryBudgetWritesNothing) {
+  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L90 10 L90 90 Z\"/></svg>");
+  write("params.json", "{\"contourCount\": 2000000000}");
+  extraFiles_ = 2;  // the input and the record
+  expectFailure("'" + path("in.svg") + "' --no-dialog --params '" + path("params.json") + "' --memory-budget 2",
+                path("in.svg") + ": the contours need more than the memory budget of 2 MB");
+}
+
+// Swatch number 2, the first a plug-in may use, is the palette's first colour.
+TEST_F(ApplyCommand, APaletteComesRightAfterTheTwoFixedSwatches) {
+  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L90 10 L50 90 Z\" fill=\"#000000\"/></svg>");
+  write("p.gpl", "GIMP Palette\n255 0 0 Red\n0 0 255 Blue\n");
+  // " To swatch" (fill mode 6) toward swatch 2 over S = 2 steps: the second
+  // contour, the top one, is black + (1 - 0)·2/2 = the swatch's red.
+  const Outcome r = contour("'" + path("in.svg") + "' -o '" + path("out.svg") + "' --seed 1 --swatches '" +
+                            path("p.gpl") + "' --set fillColorMode=6 --set fillSwatchIndex=2 --set contourCount=1");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string out = read("out.svg");
+  const std::size_t top = out.find("id=\"p-1\"");
+  ASSERT_NE(top, std::string::npos) << out;
+  const std::string element = out.substr(top, out.find("/>", top) - top);
+  EXPECT_NE(element.find("fill:#ff0000"), std::string::npos) << out;
+}
+
 TEST_F(ApplyCommand, AppliesAndWritesContoursWithDerivedIds) {
   write("in.svg", std::string(kOpen) + "<path id=\"star\" d=\"M50 10 L60 40 L90 40 L65 60 L75 90 L50 70 Z\" "
                                        "fill=\"#ffcc00\" stroke=\"#000\"/></svg>");
