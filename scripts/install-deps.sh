@@ -17,7 +17,9 @@ if [ "${CONTOUR_WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
 if [ "${CONTOUR_WITH_BROWSER:-0}" = 1 ]; then
-  packages+=(chromium nodejs npm)
+  packages+=(chromium nodejs)
+  # A Node.js from outside Debian brings its own npm, which Debian's package conflicts with.
+  command -v npm >/dev/null || packages+=(npm)
 fi
 
 missing=()

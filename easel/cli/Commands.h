@@ -11,6 +11,7 @@ void addAboutCommand(CLI::App& app, int& status);
 void addApplyCommand(CLI::App& app, int& status);
 void addParamsCommand(CLI::App& app, int& status);
 void addListsCommands(CLI::App& app, int& status);   // `contour presets`, `contour modes`
+void addEditCommand(CLI::App& app, int& status);     // the editor in the browser
 
 }  // namespace contour_cli
 

@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
   contour_cli::addApplyCommand(app, status);
   contour_cli::addParamsCommand(app, status);
   contour_cli::addListsCommands(app, status);
+#ifdef CONTOUR_WITH_EDITOR
+  contour_cli::addEditCommand(app, status);
+#endif
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

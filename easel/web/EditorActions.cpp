@@ -1,0 +1,111 @@
+// What the page's menus and tools do to the document, on the host thread.
+#include <cctype>
+#include <cmath>
+#include <filesystem>
+
+#include "CanvasSelection.h"
+#include "EditorHost.h"
+#include "easel/cli/HostSetup.h"
+#include "easel/core/Document.h"
+#include "easel/core/PluginRegistry.h"
+#include "easel/core/ViewState.h"
+#include "easel/svg/SvgError.h"
+#include "easel/svg/SvgExport.h"
+
+namespace easel::web {
+
+namespace {
+
+using Json = nlohmann::json;
+
+AIReal real(const Json& value) {
+  const double number = value.get<double>();
+  if (!std::isfinite(number)) throw BadRequest("a coordinate is not a finite number");
+  return static_cast<AIReal>(number);
+}
+
+AIRealPoint point(const Json& pair) {
+  if (!pair.is_array() || pair.size() != 2) throw BadRequest("a point is [x, y]");
+  return {real(pair[0]), real(pair[1])};
+}
+
+bool flagOf(const Json& body, const char* key) { return body.contains(key) && body[key].get<bool>(); }
+
+// A Save As name: an .svg file, relative names beside the drawing.
+std::filesystem::path saveAsPath(const Json& body, const std::string& current) {
+  if (!body.contains("path") || !body["path"].is_string()) throw BadRequest("Save As needs a file name");
+  std::filesystem::path path = body["path"].get<std::string>();
+  std::string extension = path.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (path.filename().empty() || extension != ".svg")
+    throw BadRequest("Save As writes SVG: give a file name ending in .svg");
+  if (path.is_relative()) path = std::filesystem::path(current).parent_path() / path;
+  return path;
+}
+
+}  // namespace
+
+EditorHost::Outcome EditorHost::select(const Json& body) {
+  Document& document = easel_->session.document();
+  const bool add = flagOf(body, "add");
+  if (flagOf(body, "all")) {
+    selectAll(document);
+  } else if (flagOf(body, "none")) {
+    document.deselectAll();
+  } else if (body.contains("at")) {
+    const AIReal tolerance = body.contains("tolerance") ? real(body["tolerance"]) : 2;
+    clickSelect(document, objectAt(document, point(body["at"]), tolerance), add);
+  } else if (body.contains("rect")) {
+    const Json& r = body["rect"];
+    if (!r.is_array() || r.size() != 4) return {400, "a marquee is [left, top, right, bottom]"};
+    marqueeSelect(document, objectsInRect(document, {real(r[0]), real(r[1]), real(r[2]), real(r[3])}), add);
+  } else {
+    return {400, "select what? Give \"at\", \"rect\", \"all\" or \"none\""};
+  }
+  return {};
+}
+
+EditorHost::Outcome EditorHost::runFilter(bool withDialog) {
+  if (easel_->session.plugins().filters().empty()) return {409, "the plug-in registered no filter"};
+  if (!withDialog && easel_->host.parameterBlock() == nullptr)
+    return {409, "there is no last filter to repeat: use Contour... first"};
+  const ASErr result = easel_->host.runFilter(withDialog);
+  if (result == kUserCanceledErr) note("cancelled: the document is as it was");
+  return {};
+}
+
+EditorHost::Outcome EditorHost::undoOrRedo(bool redo) {
+  Document& document = easel_->session.document();
+  const std::string name = redo ? document.redoName() : document.undoName();
+  if (!(redo ? document.userRedo() : document.userUndo())) return {409, redo ? "nothing to redo" : "nothing to undo"};
+  note((redo ? "redone: " : "undone: ") + name);
+  return {};
+}
+
+EditorHost::Outcome EditorHost::save(const Json& body, bool saveAs) {
+  const std::filesystem::path path =
+      saveAs ? saveAsPath(body, options_.drawingPath) : std::filesystem::path(options_.drawingPath);
+  const std::string& svg = reporter_.drawing(easel_->session.document());
+  try {
+    svg::writeOutput(path.string(), svg);  // a temporary file renamed into place
+  } catch (const svg::SvgError& e) {
+    return {500, e.what()};
+  }
+  options_.drawingPath = path.string();
+  savedRevision_ = reporter_.revision();
+  note("saved " + path.string());
+  return {};
+}
+
+EditorHost::Outcome EditorHost::setZoom(const Json& body) {
+  if (!body.contains("zoom") || !body["zoom"].is_number()) return {400, "the view needs a \"zoom\" number"};
+  if (!easel_->session.view().setZoom(real(body["zoom"]))) return {400, "the zoom is a number above 0"};
+  return {};
+}
+
+EditorHost::Outcome EditorHost::about() {
+  easel_->host.about();
+  return {};
+}
+
+}  // namespace easel::web

@@ -1,0 +1,164 @@
+#include "EditorHost.h"
+
+#include <exception>
+#include <filesystem>
+
+#include "WebEventSource.h"
+#include "easel/cli/HostSetup.h"
+#include "easel/core/Document.h"
+#include "easel/core/Random.h"
+
+namespace easel::web {
+
+namespace {
+
+using Json = nlohmann::json;
+
+Reply refusal(int status, const std::string& error) { return Reply{status, Json{{"ok", false}, {"error", error}}}; }
+
+// Actions that change nothing and call no plug-in code, so that they may run
+// while the settings dialog is open.
+bool allowedDuringDialog(const std::string& action) { return action == "state" || action == "view" || action == "dialog"; }
+
+}  // namespace
+
+EditorHost::EditorHost(svg::ImportedSvg drawing, EditorOptions options)
+    : document_(std::move(drawing.document)),
+      options_(std::move(options)),
+      readyFuture_(ready_.get_future()),
+      reporter_(std::move(drawing.source)) {}
+
+EditorHost::~EditorHost() = default;
+
+std::optional<std::string> EditorHost::waitUntilReady() { return readyFuture_.get(); }
+
+std::future<Reply> EditorHost::post(const HostRequestPtr& request) {
+  std::future<Reply> answer = request->reply.get_future();
+  if (!queue_.push(request, coalescingKey(*request), request->order))
+    request->reply.set_value(refusal(503, "the editor is closing"));
+  return answer;
+}
+
+void EditorHost::stop() {
+  for (const HostRequestPtr& request : queue_.close()) request->reply.set_value(refusal(503, "the editor is closing"));
+}
+
+void EditorHost::run() {
+  auto easel = std::make_unique<contour_cli::Easel>();
+  try {
+    easel->session.setDocument(std::move(document_));
+    if (options_.seed) easel->session.random().setSeed(*options_.seed);
+    else easel->session.random().seedFromClock();
+    for (const auto& fault : options_.faults) easel->session.faults.failCall(fault.operation, fault.nth, fault.code);
+    easel->dialogs.setEventSource(std::make_shared<WebEventSource>(*this));
+    easel->start(options_.pluginPath);
+    easel_ = easel.get();
+    reporter_.drawing(easel->session.document());
+    savedRevision_ = reporter_.revision();  // the file on disk is the drawing as loaded
+  } catch (const std::exception& e) {
+    ready_.set_value(std::string(e.what()));
+    return;
+  }
+  ready_.set_value(std::nullopt);
+  while (HostRequestPtr request = nextRequest()) handle(request);
+  easel->host.shutdown();
+  easel_ = nullptr;
+}
+
+HostRequestPtr EditorHost::nextRequest() {
+  auto supersede = [](const HostRequestPtr& old) {
+    old->reply.set_value(Reply{200, Json{{"ok", true}, {"superseded", true}}});
+  };
+  for (;;) {
+    auto taken = queue_.pop();
+    if (!taken) return nullptr;
+    for (const HostRequestPtr& old : taken->superseded) supersede(old);
+    // A change that arrives after a newer one of the same item was applied is stale.
+    const std::string key = coalescingKey(*taken->item);
+    if (!key.empty() && taken->item->order != 0) {
+      uint64_t& applied = appliedOrder_[key];
+      if (taken->item->order < applied) {
+        supersede(taken->item);
+        continue;
+      }
+      applied = taken->item->order;
+    }
+    return std::move(taken->item);
+  }
+}
+
+EditorParts EditorHost::parts() { return EditorParts{easel_->session, easel_->dialogs, easel_->host}; }
+
+void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
+  Reply reply;
+  try {
+    reply.status = outcome.status;
+    reply.body = reporter_.report(parts(), request->revision);
+    reply.body["ok"] = outcome.status == 200;
+    reply.body["sequence"] = ++answered_;  // answers on separate connections can arrive out of order
+    if (!outcome.error.empty()) reply.body["error"] = outcome.error;
+    reply.body["messages"] = notes_;
+    reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
+    reply.body["modified"] = reporter_.revision() != savedRevision_;
+  } catch (const std::exception& e) {
+    reply = refusal(500, std::string("the editor could not report its state: ") + e.what());
+  }
+  notes_.clear();
+  request->reply.set_value(std::move(reply));
+}
+
+void EditorHost::answerPending() {
+  if (!pending_) return;
+  answer(pending_, {});
+  pending_.reset();
+}
+
+void EditorHost::handle(const HostRequestPtr& request) {
+  pending_ = request;
+  Outcome outcome;
+  try {
+    outcome = perform(*request);
+  } catch (const BadRequest& e) {
+    outcome = {400, e.what()};
+  } catch (const nlohmann::json::exception& e) {
+    outcome = {400, std::string("malformed request: ") + e.what()};
+  } catch (const std::exception& e) {
+    outcome = {500, e.what()};
+  }
+  if (pending_) answer(pending_, outcome);
+  pending_.reset();
+}
+
+void EditorHost::handleDuringDialog(const HostRequestPtr& request) {
+  Outcome outcome{409, "the Contour dialog is open: accept or cancel it first"};
+  if (allowedDuringDialog(request->action)) {
+    try {
+      outcome = perform(*request);
+    } catch (const std::exception& e) {
+      outcome = {400, e.what()};
+    }
+  }
+  answer(request, outcome);
+}
+
+EditorHost::Outcome EditorHost::perform(const HostRequest& request) {
+  const std::string& action = request.action;
+  const Json& body = request.body;
+  if (action == "state") return {};
+  if (action == "dialog") {
+    if (request.events.empty()) return {};
+    return {409, "no dialog is open"};
+  }
+  if (action == "select") return select(body);
+  if (action == "filter") return runFilter(true);
+  if (action == "repeat") return runFilter(false);
+  if (action == "undo") return undoOrRedo(false);
+  if (action == "redo") return undoOrRedo(true);
+  if (action == "save") return save(body, false);
+  if (action == "saveAs") return save(body, true);
+  if (action == "view") return setZoom(body);
+  if (action == "about") return about();
+  return {404, "no such action: " + action};
+}
+
+}  // namespace easel::web

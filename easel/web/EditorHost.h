@@ -1,0 +1,110 @@
+// The editor's host thread: it owns the easel (session, document, dialog
+// manager, the loaded plug-in) and makes every call into the plug-in. The HTTP
+// handlers only post requests here and wait for the answer. While the
+// settings dialog is open, the dialog manager's modal run waits in the web
+// event source, which takes the page's dialog requests from the same queue.
+//
+// Every request is answered with the editor's state (EditorState.h). A request
+// that opens the dialog is answered as soon as the dialog is shown; each
+// dialog request once its events have been applied; the request that ends
+// the dialog once the filter command is over.
+#ifndef EASEL_WEB_EDITORHOST_H
+#define EASEL_WEB_EDITORHOST_H
+
+#include <cstdint>
+#include <future>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CoalescingQueue.h"
+#include "EditorState.h"
+#include "HostRequest.h"
+#include "easel/svg/SvgImport.h"
+
+namespace contour_cli {
+struct Easel;
+}
+
+namespace easel::web {
+
+struct EditorOptions {
+  std::string drawingPath;  // where Save writes
+  std::string pluginPath;   // empty: the module beside the program
+  std::optional<uint64_t> seed;
+  // Host operations made to fail, to see the plug-in's error messages.
+  struct Fault {
+    std::string operation;
+    int nth = 1;
+    int32_t code = -108;
+  };
+  std::vector<Fault> faults;
+};
+
+class EditorHost {
+ public:
+  EditorHost(svg::ImportedSvg drawing, EditorOptions options);
+  ~EditorHost();
+  EditorHost(const EditorHost&) = delete;
+  EditorHost& operator=(const EditorHost&) = delete;
+
+  // The host thread's body: loads and starts the plug-in, answers requests
+  // until stop(), then shuts the plug-in down.
+  void run();
+  // Waits until run() has started the plug-in: nothing, or why it could not.
+  std::optional<std::string> waitUntilReady();
+  // Any thread: queue a request; its future gets the answer.
+  std::future<Reply> post(const HostRequestPtr& request);
+  // Any thread: take no more requests (those waiting are told the editor is
+  // closing); an open dialog is cancelled and run() returns.
+  void stop();
+
+  // ---- For the web event source, on the host thread.
+  // The next request, after telling superseded ones so; null once stopping.
+  HostRequestPtr nextRequest();
+  // Answers the request waiting for the state, if any.
+  void answerPending();
+  void setPending(HostRequestPtr request) { pending_ = std::move(request); }
+  // A request other than a dialog event while the dialog is open.
+  void handleDuringDialog(const HostRequestPtr& request);
+  // A message for the page, sent with the next answer.
+  void note(std::string message) { notes_.push_back(std::move(message)); }
+
+ private:
+  struct Outcome {
+    int status = 200;
+    std::string error;
+  };
+  void handle(const HostRequestPtr& request);
+  Outcome perform(const HostRequest& request);
+  void answer(const HostRequestPtr& request, const Outcome& outcome);
+
+  // The actions (EditorActions.cpp).
+  Outcome select(const nlohmann::json& body);
+  Outcome runFilter(bool withDialog);
+  Outcome undoOrRedo(bool redo);
+  Outcome save(const nlohmann::json& body, bool saveAs);
+  Outcome setZoom(const nlohmann::json& body);
+  Outcome about();
+
+  EditorParts parts();
+
+  CoalescingQueue<HostRequestPtr> queue_;
+  std::unique_ptr<Document> document_;  // handed to the session when run() starts
+  EditorOptions options_;
+  std::promise<std::optional<std::string>> ready_;
+  std::future<std::optional<std::string>> readyFuture_;
+  contour_cli::Easel* easel_ = nullptr;  // while run() runs
+  StateReporter reporter_;
+  HostRequestPtr pending_;
+  std::vector<std::string> notes_;
+  uint64_t savedRevision_ = 0;
+  uint64_t answered_ = 0;
+  std::map<std::string, uint64_t> appliedOrder_;  // by coalescing key: the newest change applied
+};
+
+}  // namespace easel::web
+
+#endif

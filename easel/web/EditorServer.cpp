@@ -1,0 +1,177 @@
+#include "EditorServer.h"
+
+#include <httplib.h>
+
+#include <charconv>
+#include <iostream>
+#include <stdexcept>
+#include <thread>
+
+#include "Assets.h"
+#include "EditorHost.h"
+#include "Lifetime.h"
+#include "RequestGuard.h"
+#include "easel/cli/DialogScriptJson.h"
+
+namespace easel::web {
+
+namespace {
+
+using Json = nlohmann::json;
+
+constexpr const char* kLoopback = "127.0.0.1";
+
+// The page runs only its own scripts and styles; the drawing is shown as an
+// image made from its SVG text, so that nothing in it can run or load.
+const httplib::Headers kSafetyHeaders = {
+    {"Content-Security-Policy",
+     "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self' blob: data:; connect-src 'self'; "
+     "base-uri 'none'; form-action 'none'; frame-ancestors 'none'"},
+    {"X-Content-Type-Options", "nosniff"},
+    {"Referrer-Policy", "no-referrer"},
+    {"Cache-Control", "no-store"},
+};
+
+// The actions that take a JSON object (dialog events take a script).
+constexpr const char* kObjectActions = "select|filter|repeat|undo|redo|save|saveAs|view|about";
+
+// With the charset named, cpp-httplib leaves the answer uncompressed: on the
+// loopback, compressing a drawing of a megabyte costs seconds and saves nothing.
+void sendJson(httplib::Response& res, int status, const Json& body) {
+  res.status = status;
+  res.set_content(body.dump(-1, ' ', false, Json::error_handler_t::replace), "application/json; charset=utf-8");
+}
+
+void refuse(httplib::Response& res, int status, const std::string& message) {
+  sendJson(res, status, Json{{"ok", false}, {"error", message}});
+}
+
+// A number the page sends in a header; 0 when it sends none.
+uint64_t headerNumber(const httplib::Request& req, const char* name) {
+  const std::string text = req.get_header_value(name);
+  uint64_t number = 0;
+  std::from_chars(text.data(), text.data() + text.size(), number);
+  return number;
+}
+
+}  // namespace
+
+struct EditorServer::Impl {
+  EditorHost& host;
+  Lifetime& lifetime;
+  std::string token;
+  std::unique_ptr<RequestGuard> guard;
+  httplib::Server server;
+  std::thread thread;
+  int port = 0;
+
+  Impl(EditorHost& h, Lifetime& l, std::string t) : host(h), lifetime(l), token(std::move(t)) {}
+
+  httplib::Server::HandlerResponse screen(const httplib::Request& req, httplib::Response& res) {
+    std::size_t length = 0;
+    const std::string lengthText = req.get_header_value("Content-Length");
+    std::from_chars(lengthText.data(), lengthText.data() + lengthText.size(), length);
+    const std::string host = req.get_header_value("Host"), tokenHeader = req.get_header_value("X-Contour-Token"),
+                      tokenQuery = req.get_param_value("token"), cookie = req.get_header_value("Cookie");
+    if (auto refusal = guard->check({req.method, req.path, host, tokenHeader, tokenQuery, cookie, length})) {
+      std::cerr << "contour edit: " << req.method << ' ' << req.path << ": " << refusal->message << '\n';
+      refuse(res, refusal->status, refusal->message);
+      return httplib::Server::HandlerResponse::Handled;
+    }
+    if (req.path != "/api/close") lifetime.pageActive();
+    return httplib::Server::HandlerResponse::Unhandled;
+  }
+
+  void relay(const HostRequestPtr& request, const httplib::Request& req, httplib::Response& res) {
+    request->revision = headerNumber(req, "X-Contour-Revision");
+    request->order = headerNumber(req, "X-Contour-Order");
+    Reply reply = host.post(request).get();
+    sendJson(res, reply.status, reply.body);
+  }
+
+  void objectAction(const httplib::Request& req, httplib::Response& res) {
+    auto request = std::make_shared<HostRequest>();
+    request->action = req.matches[1];
+    if (!req.body.empty()) {
+      request->body = Json::parse(req.body, nullptr, false);
+      if (request->body.is_discarded() || !request->body.is_object())
+        return refuse(res, 400, "malformed request: the body is not a JSON object");
+    }
+    relay(request, req, res);
+  }
+
+  void dialogAction(const httplib::Request& req, httplib::Response& res) {
+    auto request = std::make_shared<HostRequest>();
+    request->action = "dialog";
+    try {
+      request->events = contour_cli::parseDialogScript(req.body);
+    } catch (const contour_cli::DialogScriptError& e) {
+      return refuse(res, 400, std::string("malformed dialog events: ") + e.what());
+    }
+    relay(request, req, res);
+  }
+
+  void routes() {
+    server.set_default_headers(kSafetyHeaders);
+    server.set_payload_max_length(RequestGuard::kMaxBodyLength);
+    server.set_keep_alive_timeout(1);  // so that stopping does not wait for idle connections
+    server.set_pre_routing_handler([this](const auto& req, auto& res) { return screen(req, res); });
+    server.Get("/api/state", [this](const auto& req, auto& res) {
+      auto request = std::make_shared<HostRequest>();
+      request->action = "state";
+      relay(request, req, res);
+    });
+    server.Post("/api/dialog", [this](const auto& req, auto& res) { dialogAction(req, res); });
+    server.Post(std::string("/api/(") + kObjectActions + ")",
+                [this](const auto& req, auto& res) { objectAction(req, res); });
+    server.Post("/api/close", [this](const auto&, auto& res) {
+      lifetime.pageClosed();
+      sendJson(res, 200, Json{{"ok", true}});
+    });
+    server.Get(R"(/.*)", [this](const auto& req, auto& res) {
+      const EmbeddedFile* file = RequestGuard::isApi(req.path) ? nullptr : findAsset(req.path);
+      if (file == nullptr) return refuse(res, 404, "not found: " + req.path);
+      // The token in the address becomes a cookie, so that the page's scripts and pictures load.
+      if (req.has_param("token")) res.set_header("Set-Cookie", guard->cookie());
+      res.set_content(std::string(file->data), std::string(contentType(file->path)));
+    });
+    server.set_error_handler([](const auto&, auto& res) {
+      if (res.body.empty()) refuse(res, res.status, "the request was refused (HTTP " + std::to_string(res.status) + ")");
+    });
+  }
+};
+
+EditorServer::EditorServer(EditorHost& host, Lifetime& lifetime, std::string token)
+    : impl_(std::make_unique<Impl>(host, lifetime, std::move(token))) {}
+
+EditorServer::~EditorServer() { stop(); }
+
+void EditorServer::bind(int port) {
+  if (port < 0 || port > 65535) throw std::runtime_error("--port " + std::to_string(port) + ": not a port number");
+  const bool bound = port == 0 ? (impl_->port = impl_->server.bind_to_any_port(kLoopback)) > 0
+                               : impl_->server.bind_to_port(kLoopback, port) && (impl_->port = port) > 0;
+  if (!bound) {
+    throw std::runtime_error(port == 0 ? std::string("no free port on ") + kLoopback
+                                       : std::string(kLoopback) + ":" + std::to_string(port) +
+                                             ": the port is in use (or not allowed); choose another with --port");
+  }
+  impl_->guard = std::make_unique<RequestGuard>(impl_->token, impl_->port);
+  impl_->routes();
+}
+
+int EditorServer::port() const { return impl_->port; }
+
+std::string EditorServer::address() const {
+  return "http://" + std::string(kLoopback) + ":" + std::to_string(impl_->port) + "/?token=" + impl_->token;
+}
+
+void EditorServer::start() {
+  impl_->thread = std::thread([this] { impl_->server.listen_after_bind(); });
+}
+
+void EditorServer::stop() {
+  impl_->server.stop();
+  if (impl_->thread.joinable()) impl_->thread.join();
+}
+
+}  // namespace easel::web

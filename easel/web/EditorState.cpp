@@ -1,0 +1,84 @@
+#include "EditorState.h"
+
+#include "CanvasSelection.h"
+#include "easel/cli/DialogScriptJson.h"
+#include "easel/core/Document.h"
+#include "easel/core/PluginRegistry.h"
+#include "easel/core/ViewState.h"
+#include "easel/svg/SvgExport.h"
+
+namespace easel::web {
+
+namespace {
+
+using Json = nlohmann::json;
+
+Json rectJson(const AIRealRect& r) { return Json::array({r.left, r.top, r.right, r.bottom}); }
+
+// The open settings dialog's model, with the items that pick a point in the
+// document (those with a track procedure).
+Json runningSettingsDialog(const adm::DialogManager& dialogs) {
+  for (const adm::Dialog* dialog : dialogs.running()) {
+    if (dialog->name != adm::kSettingsDialogName || dialog->ended) continue;
+    Json model(contour_cli::dialogStateToJson(adm::snapshot(*dialog)));
+    Json& tracking = model["tracking"] = Json::array();
+    for (const auto& item : dialog->items)
+      if (item->trackProc != nullptr) tracking.push_back(item->id);
+    return model;
+  }
+  return nullptr;
+}
+
+Json filterJson(PluginHost& host, Session& session) {
+  const auto& filters = session.plugins().filters();
+  if (filters.empty()) return nullptr;
+  return {{"category", filters.front().category},
+          {"title", filters.front().title},
+          {"repeat", host.parameterBlock() != nullptr}};
+}
+
+Json nameOrNull(const std::string& name) { return name.empty() ? Json(nullptr) : Json(name); }
+
+}  // namespace
+
+const std::string& StateReporter::drawing(const Document& document) {
+  std::string svg = svg::exportSvg(document, source_.get());
+  if (svg != svg_) {
+    svg_ = std::move(svg);
+    ++revision_;
+  }
+  return svg_;
+}
+
+Json StateReporter::newlyShown(const adm::DialogManager& dialogs) {
+  Json shown = Json::array();
+  const auto& all = dialogs.shownDialogs();
+  for (std::size_t i = shownReported_; i < all.size(); ++i)
+    if (all[i].name != adm::kSettingsDialogName) shown.push_back(Json(contour_cli::dialogStateToJson(all[i])));
+  shownReported_ = all.size();
+  return shown;
+}
+
+Json StateReporter::report(const EditorParts& parts, uint64_t pageRevision) {
+  Document& document = parts.session.document();
+  const std::string& svg = drawing(document);
+  Json state;
+  state["revision"] = revision_;
+  if (pageRevision != revision_) state["svg"] = svg;
+  state["page"] = {document.pageWidth(), document.pageHeight()};
+  Json boxes = Json::array();
+  for (const AIRealRect& box : selectionBounds(document)) boxes.push_back(rectJson(box));
+  state["selection"] = std::move(boxes);
+  state["view"] = {{"zoom", parts.session.view().zoom()}};
+  state["undo"] = {{"undo", nameOrNull(document.canUndo() ? document.undoName() : "")},
+                   {"redo", nameOrNull(document.canRedo() ? document.redoName() : "")}};
+  state["filter"] = filterJson(parts.host, parts.session);
+  state["dialog"] = runningSettingsDialog(parts.dialogs);
+  state["shown"] = newlyShown(parts.dialogs);
+  const auto& alerts = parts.dialogs.alerts();
+  state["alerts"] = Json(std::vector<std::string>(alerts.begin() + static_cast<std::ptrdiff_t>(std::min(alertsReported_, alerts.size())), alerts.end()));
+  alertsReported_ = alerts.size();
+  return state;
+}
+
+}  // namespace easel::web

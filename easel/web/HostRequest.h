@@ -1,0 +1,47 @@
+// One request of the page as the host thread takes it: what to do, with what,
+// and where the answer goes. The HTTP handler that made it waits on the answer.
+#ifndef EASEL_WEB_HOSTREQUEST_H
+#define EASEL_WEB_HOSTREQUEST_H
+
+#include <cstdint>
+#include <future>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "easel/adm/Events.h"
+
+namespace easel::web {
+
+// A request whose content is wrong (answered with 400 and the message).
+class BadRequest : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct Reply {
+  int status = 200;
+  nlohmann::json body;
+};
+
+struct HostRequest {
+  std::string action;                   // "state", "select", "filter", "dialog", ...
+  nlohmann::json body;                  // the request's JSON (an object; empty for "dialog")
+  std::vector<easel::adm::Event> events;  // "dialog": the user's actions, as a dialog script gives them
+  uint64_t revision = 0;                // the document revision the page already shows
+  uint64_t order = 0;                   // the page's count of its requests (0: none given)
+  std::promise<Reply> reply;
+};
+using HostRequestPtr = std::shared_ptr<HostRequest>;
+
+// The key under which a newer request replaces an older one still waiting:
+// a single value typed into the same item, or a single entry chosen in the
+// same list. Empty for everything else (every press and pick counts).
+std::string coalescingKey(const HostRequest& request);
+
+}  // namespace easel::web
+
+#endif

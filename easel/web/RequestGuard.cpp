@@ -1,0 +1,87 @@
+#include "RequestGuard.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <random>
+
+namespace easel::web {
+
+namespace {
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+std::string_view trim(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+std::string makeSessionToken() {
+  std::random_device source;
+  std::string token;
+  for (int i = 0; i < 4; ++i) {
+    char part[9];
+    std::snprintf(part, sizeof part, "%08x", static_cast<unsigned>(source()));
+    token += part;
+  }
+  return token;
+}
+
+RequestGuard::RequestGuard(std::string token, int port) : token_(std::move(token)), port_(port) {}
+
+std::string RequestGuard::cookie() const {
+  return std::string(kCookieName) + "=" + token_ + "; Path=/; HttpOnly; SameSite=Strict";
+}
+
+bool RequestGuard::isApi(std::string_view path) { return path.starts_with("/api/"); }
+
+bool RequestGuard::hostAllowed(std::string_view host) const {
+  const std::string port = ":" + std::to_string(port_);
+  if (!host.ends_with(port)) return false;
+  std::string_view name = host.substr(0, host.size() - port.size());
+  return name == "127.0.0.1" || equalsIgnoringCase(name, "localhost");
+}
+
+bool RequestGuard::tokenMatches(std::string_view given) const {
+  if (given.size() != token_.size()) return false;
+  // The same time for every wrong token of the right length.
+  unsigned difference = 0;
+  for (std::size_t i = 0; i < given.size(); ++i) difference |= static_cast<unsigned char>(given[i] ^ token_[i]);
+  return difference == 0;
+}
+
+std::string_view RequestGuard::cookieToken(std::string_view header) const {
+  while (!header.empty()) {
+    std::size_t end = header.find(';');
+    std::string_view pair = trim(header.substr(0, end));
+    std::size_t equals = pair.find('=');
+    if (equals != std::string_view::npos && pair.substr(0, equals) == kCookieName) return pair.substr(equals + 1);
+    if (end == std::string_view::npos) break;
+    header.remove_prefix(end + 1);
+  }
+  return {};
+}
+
+std::optional<Refusal> RequestGuard::check(const RequestFacts& request) const {
+  if (!hostAllowed(request.host))
+    return Refusal{403, "refused: the Host header '" + std::string(request.host) + "' is not this editor's address"};
+  const bool api = isApi(request.path);
+  const bool tokenGiven = api ? tokenMatches(request.tokenHeader)
+                              : tokenMatches(request.tokenQuery) || tokenMatches(cookieToken(request.cookie));
+  if (!tokenGiven) return Refusal{403, "refused: the request does not carry this session's token"};
+  const bool post = request.method == "POST";
+  if (!(request.method == "GET" || (api && post)))
+    return Refusal{405, "refused: " + std::string(request.method) + " is not accepted here"};
+  if (request.bodyLength > kMaxBodyLength)
+    return Refusal{413, "refused: the request body is larger than " + std::to_string(kMaxBodyLength) + " bytes"};
+  return std::nullopt;
+}
+
+}  // namespace easel::web

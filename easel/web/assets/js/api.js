@@ -1,0 +1,38 @@
+// Talks to the editor's host. Every request carries the session token (from
+// the page's address) and the revision of the drawing the page shows, so that
+// an answer leaves out a drawing the page already has.
+const token = new URLSearchParams(location.search).get('token') || '';
+let revision = 0;
+let order = 0;  // requests can overtake one another: the host keeps the newest change of an item
+
+export function setRevision(value) { revision = value; }
+
+async function request(method, path, body) {
+  const headers = { 'X-Contour-Token': token, 'X-Contour-Revision': String(revision), 'X-Contour-Order': String(++order) };
+  const init = { method, headers };
+  if (body !== undefined) {
+    headers['Content-Type'] = 'application/json';
+    init.body = JSON.stringify(body);
+  }
+  let response;
+  try {
+    response = await fetch(path, init);
+  } catch {
+    return { ok: false, offline: true, error: 'The editor does not answer: was it stopped?' };
+  }
+  try {
+    return await response.json();
+  } catch {
+    return { ok: false, error: `The editor answered HTTP ${response.status}` };
+  }
+}
+
+export const getState = () => request('GET', '/api/state');
+export const post = (action, body = {}) => request('POST', `/api/${action}`, body);
+// The user's actions in the settings dialog, as a dialog script.
+export const sendDialogEvents = (events) => request('POST', '/api/dialog', events);
+
+// The page is going away (closed or reloaded): the editor stops unless a page comes back.
+export function sayGoodbye() {
+  fetch('/api/close', { method: 'POST', keepalive: true, headers: { 'X-Contour-Token': token } });
+}

@@ -1,0 +1,242 @@
+// The editor page: shows the host's state (drawing, selection, dialogs) and
+// turns what the user does into requests. The host answers every request
+// with its new state; the page keeps nothing the host does not say.
+import * as api from './api.js';
+import { Canvas } from './canvas.js';
+import { DialogView, TEMPLATE_UNITS } from './dialog.js';
+import { MenuBar } from './menus.js';
+import { askText } from './prompt.js';
+
+const ZOOM_STEP = 1.25;
+const status = document.getElementById('status');
+const layer = document.getElementById('dialog-layer');
+const viewport = document.getElementById('viewport');
+const zoomField = document.getElementById('zoom-field');
+const menuBar = new MenuBar(document.getElementById('menubar'));
+
+let state = null;      // the last state shown
+let drawn = 0;         // the sequence of the last state painted
+let sequence = -1;     // its place in the host's order of answers
+let settings = null;   // the settings dialog while it is open
+let picking = null;    // {itemId, button} while a pick button waits for a point
+let swallowClick = false;
+let busy = false;      // a menu command is running
+let notice = null;     // the About box, an error dialog or an alert being shown
+const notices = [];
+
+function say(text, isError = false) {
+  status.textContent = text;
+  status.classList.toggle('error', isError);
+}
+
+const canvas = new Canvas({
+  mode: () => (picking ? 'pick' : settings || notice || busy ? 'none' : 'select'),
+  select: (body) => command('select', body),
+});
+
+// ---- Answers.
+async function show(reply) {
+  if (!reply || reply.superseded) return;
+  const texts = [...(reply.messages || []), ...(reply.error ? [reply.error] : [])];
+  if (reply.page === undefined || reply.sequence <= sequence) {
+    if (texts.length) say(texts.join(' \u2014 '), !reply.ok);
+    return;
+  }
+  sequence = reply.sequence;
+  state = reply;
+  say(texts.join(' \u2014 '), !reply.ok);
+  showSettings(reply.dialog);
+  notices.push(...reply.shown.map((model) => ({ model, scale: TEMPLATE_UNITS })),
+    ...reply.alerts.map((text) => ({ model: alertModel(text) })));
+  showNextNotice();
+  buildMenus();
+  document.title = `${reply.file}${reply.modified ? ' *' : ''} \u2014 Contour editor`;
+  document.getElementById('file-name').textContent = reply.file + (reply.modified ? ' (modified)' : '');
+  zoomField.value = `${Math.round(reply.view.zoom * 10000) / 100}%`;
+  await canvas.show(reply);
+  api.setRevision(reply.revision);
+  drawn = Math.max(drawn, reply.sequence);
+  document.dispatchEvent(new CustomEvent('contour:drawn', { detail: { sequence: reply.sequence } }));
+}
+
+async function command(action, body = {}) {
+  busy = true;
+  buildMenus();
+  try {
+    await show(await api.post(action, body));
+  } finally {
+    busy = false;
+    buildMenus();
+  }
+}
+
+const sendEvents = async (events) => show(await api.sendDialogEvents(events));
+const setZoom = async (zoom) => show(await api.post('view', { zoom }));
+
+// ---- The settings dialog and picking.
+function showSettings(model) {
+  if (model && !settings) {
+    settings = new DialogView(model, {
+      send: sendEvents,
+      press: (id) => sendEvents([{ item: id, press: true }]),
+      pick: armPick,
+      say,
+    }, layer, { placement: 'side' });
+    settings.letClicksThrough(true);  // the drawing stays visible and takes picks
+    // The dialog has no OK button of its own: the host's default key accepts.
+    if (!status.textContent) say('Enter applies Contour with these settings; Escape or Cancel cancels');
+  } else if (model) {
+    settings.show(model);
+  } else if (settings) {
+    stopPicking();
+    settings.close();
+    settings = null;
+  }
+}
+
+function armPick(itemId, button) {
+  stopPicking();
+  picking = { itemId, button };
+  button.classList.add('armed');
+  viewport.classList.add('picking');
+  say('Click a point on the artwork to pick it (Escape: pick nothing)');
+}
+
+function stopPicking() {
+  if (!picking) return;
+  picking.button.classList.remove('armed');
+  viewport.classList.remove('picking');
+  picking = null;
+}
+
+addEventListener('pointerdown', (event) => {
+  if (!picking || picking.button.contains(event.target)) return;
+  event.preventDefault();
+  event.stopPropagation();
+  swallowClick = true;  // the click that follows must not press what lies under it
+  const { itemId } = picking;
+  stopPicking();
+  if (!canvas.isOnArtwork(event)) {
+    say('That click was not on the artwork: to pick a point, press the pick button and click in the drawing. Nothing was picked.', true);
+    return;
+  }
+  sendEvents([{ item: itemId, pick: canvas.artworkPoint(event) }]);
+}, true);
+
+addEventListener('click', (event) => {
+  if (!swallowClick) return;
+  swallowClick = false;
+  event.preventDefault();
+  event.stopPropagation();
+}, true);
+
+// ---- Dialogs shown by the plug-in and closed already: the user reads and dismisses them.
+function alertModel(text) {
+  const line = (id, type, rect, t) => ({ id, type, rect, text: t, shown: true, enabled: true, font: 0 });
+  return {
+    name: 'Alert', title: 'Contour', bounds: [0, 0, 320, 100],
+    items: [line(-1, 'static text', [12, 10, 308, 62], text), line(1, 'default push button', [130, 70, 190, 90], 'OK')],
+  };
+}
+
+function showNextNotice() {
+  if (notice || notices.length === 0) return;
+  const close = () => {
+    notice.close();
+    notice = null;
+    buildMenus();
+    showNextNotice();
+  };
+  const { model, scale } = notices.shift();
+  notice = new DialogView(model, { send() {}, pick() {}, press: close, say }, layer, { scale });
+  notice.dismiss = close;
+  buildMenus();
+}
+
+// ---- Menus.
+function buildMenus() {
+  const s = state;
+  const idle = !!s && !settings && !notice && !busy;
+  const filter = s && s.filter;
+  const name = filter ? filter.title.replace(/(\.\.\.|\u2026)$/, '') : 'Contour';
+  const undo = s && s.undo.undo, redo = s && s.undo.redo;
+  menuBar.build([
+    { title: 'File', items: [
+      { label: 'Save', keys: 'Ctrl+S', run: () => command('save'), enabled: idle },
+      { label: 'Save As\u2026', keys: 'Shift+Ctrl+S', run: saveAs, enabled: idle },
+      '-',
+      { label: 'Export PNG\u2026', run: exportPng, enabled: !!s },
+    ] },
+    { title: 'Edit', items: [
+      { label: undo ? `Undo ${undo}` : 'Undo', keys: 'Ctrl+Z', run: () => command('undo'), enabled: idle && !!undo },
+      { label: redo ? `Redo ${redo}` : 'Redo', keys: 'Shift+Ctrl+Z', run: () => command('redo'), enabled: idle && !!redo },
+      '-',
+      { label: 'Select All', keys: 'Ctrl+A', run: () => command('select', { all: true }), enabled: idle },
+      { label: 'Deselect', keys: 'Shift+Ctrl+A', run: () => command('select', { none: true }), enabled: idle },
+    ] },
+    { title: 'Filter', items: [
+      { label: `Apply ${name}`, keys: 'Ctrl+E', run: () => command('repeat'), enabled: idle && !!filter && filter.repeat },
+      '-',
+      filter ? { label: filter.category, items: [{ label: filter.title, run: () => command('filter'), enabled: idle }] }
+        : { label: 'No filter was registered', enabled: false },
+    ] },
+    { title: 'Help', items: [{ label: `About ${name}\u2026`, run: () => command('about'), enabled: idle }] },
+  ]);
+}
+
+async function saveAs() {
+  const name = await askText('Save As', 'File name (SVG): ', state.file);
+  if (name) await command('saveAs', { path: name });
+}
+
+async function exportPng() {
+  const blob = await canvas.png();
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(blob);
+  link.download = `${state.file.replace(/\.svg$/i, '')}.png`;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+  say(`Exported ${link.download}`);
+}
+
+// ---- Keys.
+const shortcuts = {
+  z: () => command('undo'), Z: () => command('redo'), y: () => command('redo'),
+  a: () => command('select', { all: true }), A: () => command('select', { none: true }),
+  s: () => command('save'), S: saveAs, e: () => state.filter && state.filter.repeat && command('repeat'),
+};
+
+addEventListener('keydown', (event) => {
+  if (notice) {
+    if (event.key === 'Enter' || event.key === 'Escape') { event.preventDefault(); notice.dismiss(); }
+    return;
+  }
+  if (settings) {
+    if (event.key === 'Escape') {
+      event.preventDefault();
+      if (picking) { stopPicking(); say('Nothing was picked'); } else sendEvents([{ end: 2 }]);
+    } else if (event.key === 'Enter' && event.target.tagName !== 'SELECT') {
+      event.preventDefault();
+      sendEvents([...settings.pendingEvents(), { end: 1 }]);  // a value being typed counts
+    }
+    return;
+  }
+  if (document.querySelector('.prompt') || !(event.ctrlKey || event.metaKey) || busy || !state) return;
+  const run = shortcuts[event.shiftKey ? event.key.toUpperCase() : event.key.toLowerCase()];
+  if (run) { event.preventDefault(); run(); }
+});
+
+// ---- The tool bar.
+document.getElementById('zoom-in').addEventListener('click', () => setZoom(state.view.zoom * ZOOM_STEP));
+document.getElementById('zoom-out').addEventListener('click', () => setZoom(state.view.zoom / ZOOM_STEP));
+document.getElementById('zoom-fit').addEventListener('click', () => setZoom(canvas.fitZoom()));
+zoomField.addEventListener('change', () => {
+  const percent = parseFloat(zoomField.value);
+  if (Number.isFinite(percent) && percent > 0) setZoom(percent / 100);
+  else say(`"${zoomField.value}" is not a zoom in percent`, true);
+});
+
+addEventListener('pagehide', () => api.sayGoodbye());
+// For the browser tests: the state the page shows.
+window.contourEditor = { state: () => state, drawing: () => canvas.svg, drawn: () => drawn };
+show(await api.getState());

@@ -1,0 +1,138 @@
+// The document view: the drawing as an image of its SVG at the view's zoom
+// (one artwork point is `zoom` pixels), the page outline, the selection's
+// bounds, and the pointer: click, shift-click and marquee select, and a pick
+// gives an artwork point. Artwork points are y up from the page's bottom-left
+// corner; the image is y down from its top-left corner.
+import { element } from './text.js';
+
+const SVG_NS = 'http://www.w3.org/2000/svg';
+const POINTS_PER_PIXEL = 0.75;  // an SVG user unit (CSS pixel) is 0.75 point
+const DRAG_START = 4;           // pixels the pointer moves before a click becomes a marquee
+
+// The drawing as an image must scale with its box: a root without a viewBox
+// gets the one that its page size implies.
+function scalableSvg(svg, page) {
+  const root = /<([A-Za-z_][\w.-]*:)?svg\b[^>]*>/.exec(svg);
+  if (!root || /\sviewBox\s*=/.test(root[0])) return svg;
+  const box = ` viewBox="0 0 ${page[0] / POINTS_PER_PIXEL} ${page[1] / POINTS_PER_PIXEL}"`;
+  const at = root.index + root[0].indexOf('svg') + 3;
+  return svg.slice(0, at) + box + svg.slice(at);
+}
+
+function svgNode(tag, attributes, parent) {
+  const node = document.createElementNS(SVG_NS, tag);
+  for (const [k, v] of Object.entries(attributes)) node.setAttribute(k, v);
+  parent.appendChild(node);
+  return node;
+}
+
+export class Canvas {
+  // hooks: select(body), pick(point), mode() -> 'select' | 'pick' | 'none'
+  constructor(hooks) {
+    this.hooks = hooks;
+    this.viewport = document.getElementById('viewport');
+    this.image = document.getElementById('drawing');
+    this.overlay = document.getElementById('overlay');
+    this.zoom = 1;
+    this.page = [612, 792];
+    this.svg = '';
+    this.url = null;
+    this.drawn = 0;
+    this.viewport.addEventListener('pointerdown', (e) => this.pointerDown(e));
+  }
+
+  // Shows a state; resolves once the browser has painted it.
+  async show(state) {
+    this.zoom = state.view.zoom;
+    this.page = state.page;
+    const ticket = ++this.drawn;
+    if (state.svg !== undefined) {
+      this.svg = state.svg;
+      const url = URL.createObjectURL(new Blob([scalableSvg(state.svg, state.page)], { type: 'image/svg+xml' }));
+      const loaded = new Promise((resolve) => {
+        this.image.onload = this.image.onerror = resolve;
+      });
+      this.image.src = url;
+      await loaded;
+      if (this.url) URL.revokeObjectURL(this.url);
+      this.url = url;
+    }
+    if (ticket !== this.drawn) return;  // a newer state is being shown
+    const [w, h] = [this.page[0] * this.zoom, this.page[1] * this.zoom];
+    this.image.style.width = `${w}px`;
+    this.image.style.height = `${h}px`;
+    this.overlay.setAttribute('width', w);
+    this.overlay.setAttribute('height', h);
+    this.drawSelection(state.selection);
+    await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+  }
+
+  toScreen([x, y]) { return [x * this.zoom, (this.page[1] - y) * this.zoom]; }
+
+  // The artwork point under a pointer event.
+  artworkPoint(event) {
+    const box = this.image.getBoundingClientRect();
+    return [(event.clientX - box.left) / this.zoom, this.page[1] - (event.clientY - box.top) / this.zoom];
+  }
+
+  isOnArtwork(event) { return this.viewport.contains(event.target); }
+
+  drawSelection(boxes) {
+    this.overlay.replaceChildren();
+    for (const [left, top, right, bottom] of boxes) {
+      const [x, y] = this.toScreen([left, top]);
+      svgNode('rect', {
+        class: 'selected', x: x - 0.5, y: y - 0.5,
+        width: Math.max(1, (right - left) * this.zoom + 1), height: Math.max(1, (top - bottom) * this.zoom + 1),
+      }, this.overlay);
+    }
+  }
+
+  pointerDown(event) {
+    if (event.button !== 0 || this.hooks.mode() !== 'select') return;
+    event.preventDefault();
+    const start = this.artworkPoint(event), startX = event.clientX, startY = event.clientY;
+    let marquee = null;
+    const move = (e) => {
+      if (!marquee && Math.hypot(e.clientX - startX, e.clientY - startY) < DRAG_START) return;
+      marquee = marquee || svgNode('rect', { class: 'marquee' }, this.overlay);
+      const [ax, ay] = this.toScreen(start), [bx, by] = this.toScreen(this.artworkPoint(e));
+      Object.entries({ x: Math.min(ax, bx), y: Math.min(ay, by), width: Math.abs(bx - ax), height: Math.abs(by - ay) })
+        .forEach(([k, v]) => marquee.setAttribute(k, v));
+    };
+    const up = (e) => {
+      removeEventListener('pointermove', move);
+      removeEventListener('pointerup', up);
+      const add = e.shiftKey;
+      if (marquee) {
+        const end = this.artworkPoint(e);
+        marquee.remove();
+        this.hooks.select({ rect: [start[0], start[1], end[0], end[1]], add });
+      } else {
+        this.hooks.select({ at: start, add, tolerance: 3 / this.zoom });
+      }
+    };
+    addEventListener('pointermove', move);
+    addEventListener('pointerup', up);
+  }
+
+  // The zoom that shows the whole page in the window.
+  fitZoom() {
+    const margin = 80;
+    return Math.max(0.01, Math.min((this.viewport.clientWidth - margin) / this.page[0],
+      (this.viewport.clientHeight - margin) / this.page[1]));
+  }
+
+  // A PNG of the drawing at its own size (one pixel per SVG user unit).
+  async png() {
+    const [w, h] = this.page.map((v) => Math.round(v / POINTS_PER_PIXEL));
+    const canvas = element('canvas');
+    canvas.width = w;
+    canvas.height = h;
+    const context = canvas.getContext('2d');
+    context.fillStyle = 'white';
+    context.fillRect(0, 0, w, h);
+    context.drawImage(this.image, 0, 0, w, h);
+    return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
+  }
+}

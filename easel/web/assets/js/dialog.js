@@ -1,0 +1,248 @@
+// A dialog drawn from the dialog manager's model: the window at its bounds'
+// size, each item at its rectangle with its type, text, font, shown and
+// enabled state, value, limits and list entries. The view keeps no value of
+// its own: it shows the model it is given and reports what the user does as
+// dialog events ({"item": 4, "value": 20}, {"item": 30, "entry": 3},
+// {"item": 91, "press": true}); a pick button asks the page for a point.
+import { pictureFor } from './pictures.js';
+import { element, setMnemonicText } from './text.js';
+
+const SPIN = 'ADM Spin Edit Type';
+const CHECK = 'ADM Text Check Box Type';
+const POPUP = 'ADM Popup List Type';
+const PICTURE_BUTTON = 'ADM Picture Push Button Type';
+const TEXT_BUTTONS = ['ADM Text Push Button Type', 'default push button', 'push button'];
+const STATICS = ['ADM Text Static Type', 'static text'];
+const EMPHASISED_FONT = 5;
+const REPEAT_DELAY = 400, REPEAT_EVERY = 60;  // a held spin arrow, in ms
+
+// Template dialogs are laid out in dialog units of their 8-point font; on
+// screen a unit is 6/4 of a pixel across and 13/8 down, as Windows draws them.
+export const TEMPLATE_UNITS = [1.5, 1.625];
+
+function place(node, [left, top, right, bottom], [sx, sy]) {
+  node.style.left = `${left * sx}px`;
+  node.style.top = `${top * sy}px`;
+  node.style.width = `${(right - left) * sx}px`;
+  node.style.height = `${(bottom - top) * sy}px`;
+}
+
+function showCommon(node, item, control = node) {
+  node.classList.toggle('hidden', !item.shown);
+  node.classList.toggle('disabled', !item.enabled);
+  node.classList.toggle('emphasised', item.font === EMPHASISED_FONT);
+  control.disabled = !item.enabled;
+  if (item.minimum !== undefined && item.minimum !== null) control.dataset.minimum = item.minimum;
+  if (item.maximum !== undefined && item.maximum !== null) control.dataset.maximum = item.maximum;
+}
+
+// Each maker returns {node, show(item)}; `view` gives send(), pick() and say().
+function spinEdit(item, view) {
+  const node = element('div', 'item spin');
+  const input = element('input', '', node);
+  input.dataset.item = item.id;
+  const arrows = element('div', 'arrows', node);
+  const up = element('button', '', arrows), down = element('button', '', arrows);
+  up.textContent = '\u25B2';
+  down.textContent = '\u25BC';
+  up.tabIndex = down.tabIndex = -1;
+  let shown = item, held = null;
+
+  const typed = () => Number(input.value.trim().replace(',', '.'));
+  const commit = () => {
+    if (input.value === shown.text) return;  // left without a change
+    const value = typed();
+    if (input.value.trim() === '' || !Number.isFinite(value)) {
+      view.say(`"${input.value}" is not a number`, true);
+      input.value = shown.text;
+      return;
+    }
+    view.send([{ item: item.id, value }]);
+  };
+  const step = (by) => {
+    const value = (Number.isFinite(typed()) ? typed() : shown.value) + by;
+    input.value = shown.integer ? String(Math.round(value)) : value.toFixed(shown.precision);
+    view.send([{ item: item.id, value }]);
+  };
+  const hold = (by) => (event) => {
+    event.preventDefault();
+    step(by);
+    const timer = setTimeout(() => { held.repeat = setInterval(() => step(by), REPEAT_EVERY); }, REPEAT_DELAY);
+    held = { timer, repeat: null };
+  };
+  const release = () => {
+    if (!held) return;
+    clearTimeout(held.timer);
+    clearInterval(held.repeat);
+    held = null;
+  };
+  up.addEventListener('pointerdown', hold(1));
+  down.addEventListener('pointerdown', hold(-1));
+  for (const b of [up, down]) {
+    b.addEventListener('pointerup', release);
+    b.addEventListener('pointerleave', release);
+  }
+  input.addEventListener('change', commit);
+  input.addEventListener('keydown', (event) => {
+    if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
+      event.preventDefault();
+      step(event.key === 'ArrowUp' ? 1 : -1);
+    }
+  });
+  return {
+    node,
+    show(model) {
+      shown = model;
+      showCommon(node, model, input);
+      up.disabled = down.disabled = !model.enabled;
+      // What the user is typing stays until the model itself shows something new.
+      if (!held && (document.activeElement !== input || input.dataset.shown !== model.text)) input.value = model.text;
+      input.dataset.shown = model.text;
+    },
+    // A value typed but not yet left (Enter accepts the dialog with it).
+    pending() {
+      return document.activeElement === input && input.value !== shown.text && Number.isFinite(typed())
+        ? { item: item.id, value: typed() } : null;
+    },
+  };
+}
+
+function checkBox(item, view) {
+  const node = element('label', 'item check');
+  const box = element('input', '', node);
+  box.type = 'checkbox';
+  box.dataset.item = item.id;
+  const label = element('span', '', node);
+  box.addEventListener('change', () => view.send([{ item: item.id, value: box.checked ? 1 : 0 }]));
+  return {
+    node,
+    show(model) {
+      showCommon(node, model, box);
+      box.checked = model.value === 1;
+      setMnemonicText(label, model.text);
+    },
+  };
+}
+
+function popupList(item, view) {
+  const node = element('select', 'item popup');
+  node.dataset.item = item.id;
+  let entries = '';
+  node.addEventListener('change', () => view.send([{ item: item.id, entry: Number(node.value) }]));
+  return {
+    node,
+    show(model) {
+      showCommon(node, model);
+      const key = JSON.stringify(model.entries);
+      if (key !== entries) {
+        entries = key;
+        node.replaceChildren(...model.entries.map((e) => {
+          const option = document.createElement('option');
+          option.value = e.id;
+          option.textContent = e.text;
+          return option;
+        }));
+      }
+      if (model.active !== null) node.value = String(model.active);
+    },
+  };
+}
+
+function button(item, view) {
+  const node = element('button', 'item');
+  node.type = 'button';
+  node.dataset.item = item.id;
+  const picture = item.type === PICTURE_BUTTON;
+  if (picture) element('img', '', node).src = pictureFor(item.id, view.picks);
+  if (item.type === 'default push button') node.classList.add('default');
+  node.addEventListener('click', () => {
+    if (view.picks.includes(item.id)) view.pick(item.id, node);
+    else view.press(item.id);
+  });
+  return {
+    node,
+    show(model) {
+      showCommon(node, model);
+      if (!picture) setMnemonicText(node, model.text);
+    },
+  };
+}
+
+function staticText(kind) {
+  return () => {
+    const node = element('div', `item ${kind}`);
+    return {
+      node,
+      show(model) {
+        showCommon(node, model);
+        if (kind === 'static') setMnemonicText(node, model.text);
+      },
+    };
+  };
+}
+
+function makerFor(type) {
+  if (type === SPIN) return spinEdit;
+  if (type === CHECK) return checkBox;
+  if (type === POPUP) return popupList;
+  if (type === PICTURE_BUTTON || TEXT_BUTTONS.includes(type)) return button;
+  if (STATICS.includes(type)) return staticText('static');
+  if (type === 'black frame') return staticText('frame');
+  return staticText('static');
+}
+
+export class DialogView {
+  // actions: send(events), pick(itemId, buttonNode), press(itemId), say(text, isError)
+  // placement: 'side' or 'centre'; scale: pixels per unit of the model's rectangles.
+  constructor(model, actions, layer, { placement = 'centre', scale = [1, 1] } = {}) {
+    this.actions = actions;
+    this.shade = element('div', 'shade', layer);
+    this.window = element('div', 'window', layer);
+    this.window.dataset.dialog = model.name;
+    this.window.setAttribute('role', 'dialog');
+    const caption = element('div', 'caption', this.window);
+    caption.textContent = model.title;
+    this.client = element('div', 'client', this.window);
+    const [left, top, right, bottom] = model.bounds;
+    place(this.client, [0, 0, right - left, bottom - top], scale);
+    const view = {
+      picks: model.tracking || [],
+      send: (events) => actions.send(events),
+      pick: (id, node) => actions.pick(id, node),
+      press: (id) => actions.press(id),
+      say: (text, isError) => actions.say(text, isError),
+    };
+    this.items = model.items.map((item) => {
+      const control = makerFor(item.type)(item, view);
+      place(control.node, item.rect, scale);
+      control.node.dataset.itemId = item.id;
+      this.client.appendChild(control.node);
+      return control;
+    });
+    this.show(model);
+    this.place(placement);
+  }
+
+  // 'side': at the right of the window, leaving the drawing in view; 'centre' for messages.
+  place(placement) {
+    const free = innerWidth - this.window.offsetWidth;
+    this.window.style.left = `${Math.max(8, placement === 'side' ? free - 24 : free / 2)}px`;
+    this.window.style.top = `${Math.max(8, Math.min(90, (innerHeight - this.window.offsetHeight) / 2))}px`;
+  }
+
+  show(model) {
+    model.items.forEach((item, i) => this.items[i] && this.items[i].show(item));
+  }
+
+  // While a point is picked the drawing must take clicks.
+  letClicksThrough(through) { this.shade.classList.toggle('see-through', through); }
+
+  pendingEvents() {
+    return this.items.map((c) => c.pending && c.pending()).filter(Boolean);
+  }
+
+  close() {
+    this.shade.remove();
+    this.window.remove();
+  }
+}

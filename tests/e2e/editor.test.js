@@ -1,0 +1,314 @@
+// The editor as a designer uses it: open a drawing, select, open Contour...,
+// change values and watch the preview, switch pages, presets, Tumble, pick,
+// cancel, accept, undo and redo, repeat, save, export, the About box; and the
+// plug-in's error dialog. Screenshots of the dialog's pages go to the artefacts.
+import assert from 'node:assert/strict';
+import { existsSync, readFileSync, statSync } from 'node:fs';
+import path from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import {
+  andRedraw, artifacts, drawing, launchBrowser, openPage, shapeCount, startEditor, state, stopEditor, twoShapes,
+  workDir, writeDrawing,
+} from './support/editor.js';
+
+// The test drawing: 400 x 400 px is a page of 300 x 300 points; at zoom 1 a
+// point is a pixel, and the square (40..120 px) lies at 30..90 points.
+const PAGE = 300;
+const SQUARE = { left: 30, top: PAGE - 30, right: 90, bottom: PAGE - 90 };
+const PAGES = ['Contour', 'Rotate', 'Shift', 'Points', 'Style', 'Settings'];
+// The first value item of each page (it must be shown when its page is).
+const FIRST_ITEM = [4, 11, 7, 16, 140, 51];
+
+const dialogItem = (page, id) => page.locator(`.window[data-dialog="Tesk_Contour"] [data-item-id="${id}"]`);
+const spinValue = (page, id) => dialogItem(page, id).locator('input').inputValue();
+const boxes = async (page) => (await state(page)).selection;
+
+// A point of the page, in artwork points (y up), clicked at zoom 1.
+async function artworkClick(page, x, y, modifiers = []) {
+  const box = await page.locator('#drawing').boundingBox();
+  for (const key of modifiers) await page.keyboard.down(key);
+  await page.mouse.click(box.x + x, box.y + (PAGE - y));
+  for (const key of modifiers) await page.keyboard.up(key);
+}
+
+async function menu(page, title, label, submenu) {
+  await page.click(`.menu[data-menu="${title}"] > .title`);
+  if (submenu) await page.hover(`.menu[data-menu="${title}"] .submenu`);
+  await page.locator(`.menu[data-menu="${title}"] .menu-item`, { hasText: label }).first().click();
+}
+
+const openContour = (page) => andRedraw(page, () => menu(page, 'Filter', 'Contour...', true));
+
+async function typeInto(page, id, value) {
+  const input = dialogItem(page, id).locator('input');
+  await input.fill(String(value));
+  await andRedraw(page, () => input.press('Tab'));  // leaving the field commits it
+}
+
+describe('contour edit in the browser', () => {
+  let editor, browser, page, file, dir, original;
+
+  before(async () => {
+    dir = workDir();
+    file = writeDrawing(dir, 'shapes.svg', twoShapes);
+    editor = await startEditor(file);
+    browser = await launchBrowser();
+    page = await openPage(browser, editor);
+  });
+  after(async () => {
+    await browser?.close();
+    if (editor) await stopEditor(editor);
+  });
+
+  test('opens the drawing with its page at the view zoom', async () => {
+    original = await drawing(page);
+    assert.equal(shapeCount(original), 2);
+    const s = await state(page);
+    assert.deepEqual(s.page, [PAGE, PAGE]);
+    assert.equal(s.view.zoom, 1);
+    const box = await page.locator('#drawing').boundingBox();
+    assert.equal(Math.round(box.width), PAGE);
+    assert.equal(await page.locator('.menu[data-menu="Filter"] .submenu > .menu-item').textContent(), 'Zeph <Paths>');
+  });
+
+  test('selects by click, shift-click, marquee and select all', async () => {
+    await andRedraw(page, () => artworkClick(page, 60, 240));  // inside the square
+    const [square] = await boxes(page);
+    assert.deepEqual(square.map(Math.round), [SQUARE.left, SQUARE.top, SQUARE.right, SQUARE.bottom]);
+    await andRedraw(page, () => artworkClick(page, 210, 142, ['Shift']));  // the star's centre, (280, 210) px
+    assert.equal((await boxes(page)).length, 2);
+    await andRedraw(page, () => artworkClick(page, 60, 240, ['Shift']));
+    assert.equal((await boxes(page)).length, 1);
+    await andRedraw(page, () => artworkClick(page, 15, 15));  // nothing there
+    assert.equal((await boxes(page)).length, 0);
+    const box = await page.locator('#drawing').boundingBox();
+    await andRedraw(page, async () => {
+      await page.mouse.move(box.x + 5, box.y + 5);
+      await page.mouse.down();
+      await page.mouse.move(box.x + 150, box.y + 150, { steps: 5 });  // touches the square only
+      await page.mouse.up();
+    });
+    assert.equal((await boxes(page)).length, 1);
+    await andRedraw(page, () => page.keyboard.press('Control+a'));
+    assert.equal((await boxes(page)).length, 2);
+    assert.equal(await page.locator('#overlay rect.selected').count(), 2);
+    await andRedraw(page, () => artworkClick(page, 60, 240));
+    assert.equal((await boxes(page)).length, 1);
+  });
+
+  test('Contour... opens the default dialog on the Contour page with a preview', async () => {
+    await openContour(page);
+    const window = page.locator('.window[data-dialog="Tesk_Contour"]');
+    await window.waitFor();
+    assert.equal(await window.locator('.caption').textContent(), 'Contour Plug-in');
+    const client = await window.locator('.client').boundingBox();
+    assert.deepEqual([client.width, client.height], [520, 240]);
+    assert.equal(await spinValue(page, 4), '12');
+    assert.equal(await spinValue(page, 5), '4.00');
+    assert.equal(await spinValue(page, 6), '4.00');
+    assert.equal(await spinValue(page, 9), '0');
+    assert.equal(await spinValue(page, 10), '1');
+    assert.equal(await spinValue(page, 21), '100.00');
+    assert.equal(await dialogItem(page, 3).locator('input').isChecked(), true);
+    assert.equal(await dialogItem(page, 30).inputValue(), '0');
+    assert.equal((await dialogItem(page, 30).locator('option:checked').textContent()).trim(), 'Reset');
+    // Items sit at their rectangles: spin edit 4 at (180, 60) - (240, 80).
+    const spin = await dialogItem(page, 4).boundingBox();
+    assert.deepEqual([spin.x - client.x, spin.y - client.y, spin.width, spin.height], [180, 60, 60, 20]);
+    assert.ok(await dialogItem(page, 106).evaluate((n) => n.classList.contains('emphasised')));
+    assert.ok(!(await dialogItem(page, 107).evaluate((n) => n.classList.contains('emphasised'))));
+    assert.ok(await dialogItem(page, 4).isVisible());
+    assert.ok(!(await dialogItem(page, 11).isVisible()));
+    // The preview: the square and its 12 + 1 contours, and the star.
+    assert.equal(shapeCount(await drawing(page)), 2 + 13);
+  });
+
+  test('changing the contour count redraws the preview', async () => {
+    await typeInto(page, 4, 20);
+    assert.equal(await spinValue(page, 4), '20');
+    assert.equal(shapeCount(await drawing(page)), 2 + 21);
+    await andRedraw(page, () => dialogItem(page, 4).locator('.arrows button').first().dispatchEvent('pointerdown'));
+    await dialogItem(page, 4).locator('.arrows button').first().dispatchEvent('pointerup');
+    assert.equal(await spinValue(page, 4), '21');
+    assert.equal(shapeCount(await drawing(page)), 2 + 22);
+  });
+
+  test('switches pages; a screenshot of each', async () => {
+    for (let k = 1; k <= 6; k++) {
+      await andRedraw(page, () => dialogItem(page, 99 + k).click());
+      for (let label = 1; label <= 6; label++) {
+        const emphasised = await dialogItem(page, 105 + label).evaluate((n) => n.classList.contains('emphasised'));
+        assert.equal(emphasised, label === k, `label ${105 + label} on page ${k}`);
+      }
+      for (let other = 0; other < 6; other++)
+        assert.equal(await dialogItem(page, FIRST_ITEM[other]).isVisible(), other === k - 1, `item ${FIRST_ITEM[other]} on page ${k}`);
+      await page.locator('.window[data-dialog="Tesk_Contour"]').screenshot({
+        path: path.join(artifacts, `dialog-page-${k}-${PAGES[k - 1].toLowerCase()}.png`),
+      });
+    }
+    await andRedraw(page, () => dialogItem(page, 100).click());
+  });
+
+  test('a preset sets its values and draws its preview', async () => {
+    await andRedraw(page, () => dialogItem(page, 30).selectOption('6'));  // " Twist"
+    assert.equal(await spinValue(page, 4), '20');
+    assert.equal(await spinValue(page, 11), '50.00');  // on the Rotate page, hidden here
+    assert.equal(shapeCount(await drawing(page)), 2 + 21);
+  });
+
+  test('Tumble draws new settings and keeps Preview on', async () => {
+    const before = await drawing(page);
+    await andRedraw(page, () => dialogItem(page, 91).click());
+    assert.equal(await dialogItem(page, 3).locator('input').isChecked(), true);
+    const count = Number(await spinValue(page, 4));
+    assert.ok(Number.isInteger(count) && count >= 0 && count <= 79, `contours ${count}`);
+    assert.notEqual(await drawing(page), before);
+  });
+
+  test('a pick sets the value beside the pick button from the picked point', async () => {
+    await andRedraw(page, () => dialogItem(page, 30).selectOption('0'));  // " Reset"
+    await dialogItem(page, 120).click();
+    assert.ok(await page.locator('#viewport.picking').count());
+    // Contours = integer part of x / 10: any x from 150 to 160 gives 15.
+    await andRedraw(page, () => artworkClick(page, 155, 40));
+    assert.equal(await spinValue(page, 4), '15');
+    assert.equal(shapeCount(await drawing(page)), 2 + 16);
+    // A click that is not on the artwork picks nothing and says so.
+    await dialogItem(page, 120).click();
+    await page.locator('#status').click();
+    assert.match(await page.locator('#status').textContent(), /not on the artwork/);
+    assert.equal(await spinValue(page, 4), '15');
+  });
+
+  test('the zoom field zooms the view', async () => {
+    await typeInto(page, 21, 200);
+    assert.equal((await state(page)).view.zoom, 2);
+    assert.equal(Math.round((await page.locator('#drawing').boundingBox()).width), 2 * PAGE);
+    await typeInto(page, 21, 100);
+  });
+
+  test('Cancel leaves the document exactly as before', async () => {
+    await andRedraw(page, () => dialogItem(page, 2).click());
+    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    assert.equal(await drawing(page), original);
+    assert.equal((await state(page)).undo.undo, null);
+  });
+
+  test('opening again shows the values from before the cancel; Enter accepts a typed value', async () => {
+    await openContour(page);
+    assert.equal(await spinValue(page, 4), '12');
+    await dialogItem(page, 4).locator('input').fill('5');
+    await andRedraw(page, () => page.keyboard.press('Enter'));
+    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    assert.equal(shapeCount(await drawing(page)), 2 + 6);
+    assert.equal((await state(page)).undo.undo, 'Contour...');
+  });
+
+  test('Escape cancels', async () => {
+    const before = await drawing(page);
+    await openContour(page);
+    await typeInto(page, 4, 9);
+    await andRedraw(page, () => page.keyboard.press('Escape'));
+    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    assert.equal(await drawing(page), before);
+  });
+
+  test('undo and redo act on whole commands', async () => {
+    await andRedraw(page, () => menu(page, 'Edit', 'Undo Contour...'));
+    assert.equal(await drawing(page), original);
+    await andRedraw(page, () => page.keyboard.press('Control+Shift+z'));
+    assert.equal(shapeCount(await drawing(page)), 2 + 6);
+  });
+
+  test('the last filter runs again with its kept parameters', async () => {
+    await andRedraw(page, () => menu(page, 'Filter', 'Apply Contour'));
+    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    assert.equal(shapeCount(await drawing(page)), 2 + 6 + 6);
+    await andRedraw(page, () => page.keyboard.press('Control+z'));
+    assert.equal(shapeCount(await drawing(page)), 2 + 6);
+  });
+
+  test('Save writes the drawing, Save As a copy; both read back', async () => {
+    assert.equal((await state(page)).modified, true);
+    await andRedraw(page, () => menu(page, 'File', 'Save'));
+    const saved = readFileSync(file, 'utf8');
+    assert.equal(saved, await drawing(page));
+    assert.equal(shapeCount(saved), 2 + 6);
+    assert.equal((await state(page)).modified, false);
+    await menu(page, 'File', 'Save As');
+    await page.locator('.prompt input').fill('copy.svg');
+    await andRedraw(page, () => page.locator('.prompt input').press('Enter'));
+    assert.equal(readFileSync(path.join(dir, 'copy.svg'), 'utf8'), saved);
+    assert.equal((await state(page)).file, 'copy.svg');
+    // Nothing is left behind by the writes.
+    assert.ok(!existsSync(`${file}.tmp`));
+  });
+
+  test('Export PNG gives a picture of the page', async () => {
+    const download = page.waitForEvent('download');
+    await menu(page, 'File', 'Export PNG');
+    const png = readFileSync(await (await download).path());
+    assert.deepEqual([...png.subarray(0, 8)], [0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
+    assert.equal(png.readUInt32BE(16), 400);  // 300 points = 400 SVG pixels
+  });
+
+  test('Help > About shows the About box from its template', async () => {
+    await andRedraw(page, () => menu(page, 'Help', 'About Contour'));
+    const box = page.locator('.window[data-dialog="About Dialog"]');
+    await box.waitFor();
+    assert.equal(await box.locator('.caption').textContent(), 'Contour Plug-in About');
+    const client = await box.locator('.client').boundingBox();
+    // 305 x 161 dialog units of an 8-point font: 6/4 pixel across and 13/8 down each.
+    assert.ok(Math.abs(client.width - (305 * 6) / 4) < 1 && Math.abs(client.height - (161 * 13) / 8) < 1);
+    assert.match(await box.textContent(), /Plugin Name: Zeph18 Contour/);
+    assert.match(await box.textContent(), /Version Number: Vol 18.3/);
+    await box.screenshot({ path: path.join(artifacts, 'about-box.png') });
+    await page.keyboard.press('Enter');
+    assert.equal(await box.count(), 0);
+  });
+
+  test('closing the page stops the editor', async () => {
+    await page.close();
+    const result = await Promise.race([editor.exited, new Promise((r) => setTimeout(() => r(null), 8000))]);
+    assert.ok(result, 'the editor did not stop');
+    assert.equal(result.code, 0);
+    assert.match(result.out, /the page was closed/);
+    editor = null;
+  });
+});
+
+describe('the plug-in\'s error dialog', () => {
+  let editor, browser, page;
+
+  before(async () => {
+    const file = writeDrawing(workDir(), 'shapes.svg', twoShapes);
+    // The plug-in's first request for a parameter block fails: out of memory.
+    editor = await startEditor(file, ['--fail-call', 'new handle:1:-108']);
+    browser = await launchBrowser();
+    page = await openPage(browser, editor);
+  });
+  after(async () => {
+    await browser?.close();
+    await stopEditor(editor);
+  });
+
+  test('a failing filter shows the error dialog with the message for its code', async () => {
+    const before = await drawing(page);
+    await andRedraw(page, () => page.keyboard.press('Control+a'));
+    await openContour(page);
+    const box = page.locator('.window[data-dialog="Error Dialog"]');
+    await box.waitFor();
+    assert.equal(await box.locator('.caption').textContent(), 'Plug-in Error');
+    assert.match(await box.textContent(), /isn't enough memory \(RAM\) available\./);
+    assert.equal(await box.locator('[data-item-id="3"]').textContent(), '-108');
+    await box.screenshot({ path: path.join(artifacts, 'error-dialog.png') });
+    await box.locator('[data-item-id="1"]').click();
+    assert.equal(await box.count(), 0);
+    assert.equal(await drawing(page), before);
+    // The next use works.
+    await openContour(page);
+    await page.locator('.window[data-dialog="Tesk_Contour"]').waitFor();
+    await andRedraw(page, () => page.keyboard.press('Escape'));
+    assert.ok(statSync(artifacts).isDirectory());
+  });
+});

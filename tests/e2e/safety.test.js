@@ -1,0 +1,168 @@
+// What the server refuses and how bad input ends: requests without the token
+// or with a foreign Host header, malformed and oversized requests (the editor
+// keeps running with the document intact), files it does not have, a port in
+// use, a drawing that cannot be read, and Ctrl-C.
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import http from 'node:http';
+import net from 'node:net';
+import { after, before, describe, test } from 'node:test';
+import { contourBin, startEditor, stopEditor, twoShapes, workDir, writeDrawing } from './support/editor.js';
+
+// One raw request: headers exactly as given (no Host unless we say).
+function request(port, { method = 'GET', path = '/api/state', headers = {}, body } = {}) {
+  return new Promise((resolve, reject) => {
+    const req = http.request({ host: '127.0.0.1', port, method, path, headers, setHost: false }, (res) => {
+      let text = '';
+      res.on('data', (d) => { text += d; });
+      res.on('end', () => resolve({ status: res.statusCode, headers: res.headers, text }));
+    });
+    req.on('error', reject);
+    if (body !== undefined) req.write(body);
+    req.end();
+  });
+}
+
+// A contour run that must fail: resolves with its exit code and output.
+function runContour(args) {
+  return new Promise((resolve) => {
+    const child = spawn(contourBin, args, { stdio: ['ignore', 'pipe', 'pipe'] });
+    let out = '', err = '';
+    child.stdout.on('data', (d) => { out += d; });
+    child.stderr.on('data', (d) => { err += d; });
+    child.on('exit', (code) => resolve({ code, out, err }));
+  });
+}
+
+describe('requests the editor refuses', () => {
+  let editor, own, api;
+
+  before(async () => {
+    editor = await startEditor(writeDrawing(workDir(), 'shapes.svg', twoShapes));
+    own = `127.0.0.1:${editor.port}`;
+    api = (options = {}) => request(editor.port, {
+      ...options, headers: { Host: own, 'X-Contour-Token': editor.token, ...(options.headers || {}) },
+    });
+  });
+  after(() => stopEditor(editor));
+
+  test('a request with the token and the editor\'s own Host is answered', async () => {
+    assert.equal((await api()).status, 200);
+    assert.equal((await api({ headers: { Host: `localhost:${editor.port}` } })).status, 200);
+  });
+
+  test('without the token, or with a wrong one, nothing is answered', async () => {
+    for (const headers of [{ Host: own }, { Host: own, 'X-Contour-Token': '0'.repeat(32) },
+      { Host: own, 'X-Contour-Token': editor.token.slice(1) }]) {
+      const answer = await request(editor.port, { headers });
+      assert.equal(answer.status, 403);
+      assert.match(JSON.parse(answer.text).error, /token/);
+      assert.ok(!answer.text.includes('svg'));
+    }
+    // The token in the address does not open the API (another site's page could put it there).
+    assert.equal((await request(editor.port, { path: `/api/state?token=${editor.token}`, headers: { Host: own } })).status, 403);
+    assert.equal((await request(editor.port, { path: '/', headers: { Host: own } })).status, 403);
+  });
+
+  test('a foreign Host header is refused, even with the token', async () => {
+    for (const host of ['evil.example', `evil.example:${editor.port}`, `127.0.0.1:${editor.port + 1}`, '']) {
+      const answer = await api({ headers: { Host: host } });
+      assert.equal(answer.status, 403, `Host "${host}"`);
+      assert.match(JSON.parse(answer.text).error, /Host/);
+    }
+  });
+
+  test('the page loads with the token in its address, then by its cookie', async () => {
+    const page = await request(editor.port, { path: `/?token=${editor.token}`, headers: { Host: own } });
+    assert.equal(page.status, 200);
+    assert.match(page.headers['content-security-policy'], /script-src 'self'/);
+    const cookie = page.headers['set-cookie'][0].split(';')[0];
+    assert.equal(cookie, `contour_token=${editor.token}`);
+    const script = await request(editor.port, { path: '/js/app.js', headers: { Host: own, Cookie: cookie } });
+    assert.equal(script.status, 200);
+    assert.match(script.headers['content-type'], /javascript/);
+  });
+
+  test('only the embedded files are served', async () => {
+    for (const path of ['/../CMakeLists.txt', '/etc/passwd', '/js/../../easel/web/EditorServer.cpp', '/api']) {
+      const answer = await request(editor.port, { path: `${path}?token=${editor.token}`, headers: { Host: own } });
+      assert.equal(answer.status, 404, path);
+    }
+  });
+
+  test('malformed and oversized requests are refused and the document stays as it was', async () => {
+    const before = JSON.parse((await api()).text);
+    const post = (path, body, headers = {}) =>
+      api({ method: 'POST', path, body, headers: { 'Content-Type': 'application/json', ...headers } });
+    let answer = await post('/api/select', '{"at": [1,');
+    assert.equal(answer.status, 400);
+    assert.match(JSON.parse(answer.text).error, /malformed/);
+    answer = await post('/api/select', '{"at": "here"}');
+    assert.equal(answer.status, 400);
+    answer = await post('/api/dialog', '[{"item": 4, "value": "twelve"}]');
+    assert.equal(answer.status, 400);
+    assert.match(JSON.parse(answer.text).error, /event 1/);
+    answer = await post('/api/dialog', '[{"item": 4, "value": 20}]');  // no dialog is open
+    assert.equal(answer.status, 409);
+    answer = await post('/api/saveAs', '{"path": "drawing.exe"}');
+    assert.equal(answer.status, 400);
+    const large = `{"pad": "${'x'.repeat(70 * 1024)}"}`;
+    answer = await post('/api/select', large, { 'Content-Length': String(large.length) });
+    assert.equal(answer.status, 413);
+    assert.match(JSON.parse(answer.text).error, /larger than 65536 bytes/);
+    answer = await post('/api/select', large);  // sent in chunks, without a length: refused while read
+    assert.ok([400, 413].includes(answer.status), `HTTP ${answer.status}`);
+    answer = await api({ method: 'DELETE' });
+    assert.equal(answer.status, 405);
+    const after = JSON.parse((await api()).text);
+    assert.equal(after.revision, before.revision);
+    assert.deepEqual(after.selection, before.selection);
+    assert.equal(after.modified, false);
+  });
+
+  test('a request that is not HTTP does not stop the editor', async () => {
+    await new Promise((resolve) => {
+      const socket = net.connect(editor.port, '127.0.0.1', () => socket.end('NONSENSE\r\n\r\n'));
+      socket.on('data', () => {});
+      socket.on('close', resolve);
+    });
+    assert.equal((await api()).status, 200);
+  });
+});
+
+describe('how the editor starts and ends', () => {
+  test('a port in use: a clear message and a non-zero exit', async () => {
+    const blocker = net.createServer();
+    await new Promise((resolve) => blocker.listen(0, '127.0.0.1', resolve));
+    const { port } = blocker.address();
+    const file = writeDrawing(workDir(), 'shapes.svg', twoShapes);
+    const result = await runContour(['edit', file, '--no-open', '--port', String(port)]);
+    blocker.close();
+    assert.notEqual(result.code, 0);
+    assert.match(result.err, new RegExp(`127\\.0\\.0\\.1:${port}: the port is in use`));
+  });
+
+  test('a drawing that cannot be read: the file and the problem, and a non-zero exit', async () => {
+    const dir = workDir();
+    const missing = await runContour(['edit', `${dir}/nothing.svg`, '--no-open']);
+    assert.notEqual(missing.code, 0);
+    assert.match(missing.err, /nothing\.svg/);
+    const broken = writeDrawing(dir, 'broken.svg', '<svg xmlns="http://www.w3.org/2000/svg"><path d="M 0 0 L');
+    const bad = await runContour(['edit', broken, '--no-open']);
+    assert.notEqual(bad.code, 0);
+    assert.match(bad.err, /broken\.svg/);
+    assert.equal(bad.err.trim().split('\n').length, 1);
+  });
+
+  test('Ctrl-C ends the editor cleanly, also with the dialog open', async () => {
+    const editor = await startEditor(writeDrawing(workDir(), 'shapes.svg', twoShapes));
+    const headers = { Host: `127.0.0.1:${editor.port}`, 'X-Contour-Token': editor.token };
+    await request(editor.port, { method: 'POST', path: '/api/select', headers, body: '{"all": true}' });
+    const opened = JSON.parse((await request(editor.port, { method: 'POST', path: '/api/filter', headers })).text);
+    assert.equal(opened.dialog.name, 'Tesk_Contour');
+    editor.child.kill('SIGINT');
+    const result = await editor.exited;
+    assert.equal(result.code, 0);
+    assert.match(result.out, /stopping \(interrupted\)/);
+  });
+});

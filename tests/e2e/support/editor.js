@@ -1,0 +1,98 @@
+// Starting `contour edit` and a headless Chromium for the browser tests.
+//   CONTOUR_BIN            the built `contour` program (required)
+//   CONTOUR_E2E_ARTIFACTS  where screenshots and figures go (default: a temporary folder)
+//   CONTOUR_CHROMIUM       the browser (default: Debian's /usr/bin/chromium)
+import { spawn } from 'node:child_process';
+import { mkdirSync, mkdtempSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { chromium } from 'playwright-core';
+
+export const contourBin = process.env.CONTOUR_BIN;
+if (!contourBin) throw new Error('set CONTOUR_BIN to the built contour program');
+
+export const artifacts = process.env.CONTOUR_E2E_ARTIFACTS || mkdtempSync(path.join(tmpdir(), 'contour-e2e-art-'));
+mkdirSync(artifacts, { recursive: true });
+
+export function workDir() { return mkdtempSync(path.join(tmpdir(), 'contour-e2e-')); }
+
+export function writeDrawing(dir, name, svg) {
+  const file = path.join(dir, name);
+  writeFileSync(file, svg);
+  return file;
+}
+
+// A drawing of 400 x 400 px (300 x 300 points): a square at 40..120 px and a star.
+export const twoShapes = `<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="400" height="400" viewBox="0 0 400 400">
+  <rect id="square" x="40" y="40" width="80" height="80" fill="#4e8cf2" stroke="#222" stroke-width="2"/>
+  <path id="star" d="M 280,150 L 294,190 L 336,191 L 303,217 L 315,257 L 280,233 L 245,257 L 257,217 L 224,191 L 266,190 Z"
+        fill="#f2c14e" stroke="#5b3a29" stroke-width="2"/>
+</svg>
+`;
+
+// `count` five-pointed stars in rows of ten.
+export function starGrid(count) {
+  const stars = [];
+  for (let i = 0; i < count; i++) {
+    const cx = 40 + (i % 10) * 52, cy = 40 + Math.floor(i / 10) * 70;
+    const points = [];
+    for (let k = 0; k < 10; k++) {
+      const r = k % 2 === 0 ? 20 : 9, a = Math.PI / 2 + (k * Math.PI) / 5;
+      points.push(`${(cx + r * Math.cos(a)).toFixed(2)},${(cy - r * Math.sin(a)).toFixed(2)}`);
+    }
+    stars.push(`<path id="s${i}" d="M ${points.join(' L ')} Z" fill="#6090c0" stroke="#203040"/>`);
+  }
+  return `<svg xmlns="http://www.w3.org/2000/svg" width="560" height="740" viewBox="0 0 560 740">\n${stars.join('\n')}\n</svg>\n`;
+}
+
+// Runs `contour edit FILE --no-open` with more arguments; resolves once it
+// prints its address, or rejects with what it printed when it exits first.
+export function startEditor(file, args = []) {
+  const child = spawn(contourBin, ['edit', file, '--no-open', '--seed', '7', ...args], { stdio: ['ignore', 'pipe', 'pipe'] });
+  let out = '', err = '';
+  const exited = new Promise((resolve) => child.on('exit', (code, signal) => resolve({ code, signal, out, err })));
+  child.stderr.on('data', (d) => { err += d; });
+  return new Promise((resolve, reject) => {
+    child.stdout.on('data', (d) => {
+      out += d;
+      const found = /(http:\/\/127\.0\.0\.1:(\d+)\/\?token=([0-9a-f]+))/.exec(out);
+      if (found) resolve({ address: found[1], port: Number(found[2]), token: found[3], child, exited, output: () => ({ out, err }) });
+    });
+    exited.then((r) => reject(new Error(`contour edit ended (${r.code}): ${r.err || r.out}`)));
+  });
+}
+
+export async function stopEditor(editor) {
+  if (editor.child.exitCode === null) editor.child.kill('SIGINT');
+  return editor.exited;
+}
+
+export function launchBrowser() {
+  return chromium.launch({
+    executablePath: process.env.CONTOUR_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update', '--no-first-run',
+      '--disable-sync', '--disable-default-apps', '--disable-dev-shm-usage'],
+  });
+}
+
+// Opens the editor's page and waits until it shows the drawing.
+export async function openPage(browser, editor) {
+  const page = await browser.newPage({ viewport: { width: 1280, height: 900 }, acceptDownloads: true });
+  await page.goto(editor.address);
+  await page.waitForFunction(() => window.contourEditor && window.contourEditor.drawn() > 0);
+  return page;
+}
+
+// Runs `action` (a user's gesture) and waits until the page has painted the
+// host's answer to it.
+export async function andRedraw(page, action) {
+  const before = await page.evaluate(() => window.contourEditor.drawn());
+  await action();
+  await page.waitForFunction((b) => window.contourEditor.drawn() > b, before);
+}
+
+export const state = (page) => page.evaluate(() => window.contourEditor.state());
+export const drawing = (page) => page.evaluate(() => window.contourEditor.drawing());
+export const shapeCount = (svg) => (svg.match(/<path\b/g) || []).length + (svg.match(/<rect\b/g) || []).length;

@@ -1,0 +1,119 @@
+// The host thread's queue: order, the newest of a run of same-key items
+// wins, closing, and many senders against one taker.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "easel/web/CoalescingQueue.h"
+#include "easel/web/HostRequest.h"
+
+namespace {
+
+using easel::web::CoalescingQueue;
+
+TEST(CoalescingQueue, KeepsOrderAndTheNewestOfARunWithOneKey) {
+  CoalescingQueue<int> queue;
+  queue.push(1, "value 4");
+  queue.push(2, "value 4");
+  queue.push(3, "value 4");
+  queue.push(4);              // no key: never replaced
+  queue.push(5, "value 5");
+  queue.push(6, "value 4");   // not next to the first run: taken on its own
+  auto taken = queue.pop();
+  ASSERT_TRUE(taken);
+  EXPECT_EQ(taken->item, 3);
+  EXPECT_EQ(taken->superseded, (std::vector<int>{1, 2}));
+  for (int expected : {4, 5, 6}) {
+    taken = queue.pop();
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->item, expected);
+    EXPECT_TRUE(taken->superseded.empty());
+  }
+}
+
+TEST(CoalescingQueue, TheSendersOrderDecidesWhichIsNewest) {
+  CoalescingQueue<int> queue;
+  queue.push(1, "value 4", 11);
+  queue.push(2, "value 4", 13);  // sent last, arrived second
+  queue.push(3, "value 4", 12);
+  auto taken = queue.pop();
+  ASSERT_TRUE(taken);
+  EXPECT_EQ(taken->item, 2);
+  EXPECT_EQ(taken->superseded, (std::vector<int>{1, 3}));
+}
+
+TEST(CoalescingQueue, ItemsWithoutAKeyAreNeverMerged) {
+  CoalescingQueue<int> queue;
+  queue.push(1);
+  queue.push(2);
+  EXPECT_EQ(queue.pop()->item, 1);
+  EXPECT_EQ(queue.pop()->item, 2);
+}
+
+TEST(CoalescingQueue, ClosingWakesTheTakerAndHandsBackWhatWaits) {
+  CoalescingQueue<int> queue;
+  std::thread taker([&] { EXPECT_FALSE(queue.pop()); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_TRUE(queue.close().empty());
+  taker.join();
+  EXPECT_FALSE(queue.push(7));
+  EXPECT_TRUE(queue.closed());
+
+  CoalescingQueue<int> waiting;
+  waiting.push(1, "k");
+  waiting.push(2, "k");
+  EXPECT_EQ(waiting.close(), (std::vector<int>{1, 2}));
+  EXPECT_FALSE(waiting.pop());
+}
+
+TEST(CoalescingQueue, PopForGivesUp) {
+  CoalescingQueue<int> queue;
+  EXPECT_FALSE(queue.popFor(std::chrono::milliseconds(5)));
+  queue.push(3);
+  EXPECT_EQ(queue.popFor(std::chrono::milliseconds(5))->item, 3);
+}
+
+TEST(CoalescingQueue, EverySentItemIsTakenOrSupersededOnce) {
+  CoalescingQueue<int> queue;
+  constexpr int kSenders = 4, kEach = 500;
+  std::vector<std::thread> senders;
+  for (int s = 0; s < kSenders; ++s)
+    senders.emplace_back([&, s] {
+      for (int i = 0; i < kEach; ++i) queue.push(s * kEach + i, i % 3 == 0 ? "" : "key " + std::to_string(s));
+    });
+  std::vector<int> seen(kSenders * kEach, 0);
+  int accounted = 0;
+  while (accounted < kSenders * kEach) {
+    auto taken = queue.pop();
+    ASSERT_TRUE(taken);
+    ++seen[taken->item];
+    for (int old : taken->superseded) ++seen[old];
+    accounted += 1 + static_cast<int>(taken->superseded.size());
+  }
+  for (auto& sender : senders) sender.join();
+  for (int count : seen) EXPECT_EQ(count, 1);
+}
+
+TEST(CoalescingKey, OneValueOrEntryPerItemCoalesces) {
+  using easel::adm::Event;
+  auto request = [](std::string action, std::vector<Event> events) {
+    easel::web::HostRequest r;
+    r.action = std::move(action);
+    r.events = std::move(events);
+    return r;
+  };
+  EXPECT_EQ(coalescingKey(request("dialog", {Event::setValue(4, 20)})), "value 4");
+  EXPECT_EQ(coalescingKey(request("dialog", {Event::choose(30, 6)})), "entry 30");
+  EXPECT_NE(coalescingKey(request("dialog", {Event::setValue(4, 20)})),
+            coalescingKey(request("dialog", {Event::setValue(5, 20)})));
+  // Presses, picks, endings and several events each count.
+  EXPECT_EQ(coalescingKey(request("dialog", {Event::press(91)})), "");
+  EXPECT_EQ(coalescingKey(request("dialog", {Event::pick(120, 1, 2)})), "");
+  EXPECT_EQ(coalescingKey(request("dialog", {Event::end(1)})), "");
+  EXPECT_EQ(coalescingKey(request("dialog", {Event::setValue(4, 20), Event::end(1)})), "");
+  EXPECT_EQ(coalescingKey(request("select", {})), "");
+}
+
+}  // namespace
