@@ -140,7 +140,7 @@ TEST(DialogState, EveryItemIsWrittenWithWhatItShowed) {
 
   auto state = contour_cli::dialogStateToJson(dialog);
   EXPECT_EQ(state["name"], "Tesk_Contour");
-  EXPECT_EQ(state["bounds"], nlohmann::json::parse("[10, 20, 530, 260]"));
+  EXPECT_EQ(state["bounds"], nlohmann::ordered_json::parse("[10, 20, 530, 260]"));
   const auto& items = state["items"];
   ASSERT_EQ(items.size(), 5u);
   EXPECT_EQ(items[0], nlohmann::ordered_json::parse(R"({"id": 5, "type": "ADM Spin Edit Type",
@@ -152,7 +152,7 @@ TEST(DialogState, EveryItemIsWrittenWithWhatItShowed) {
   EXPECT_TRUE(items[1]["maximum"].is_null());
   EXPECT_EQ(items[2]["value"], 1);
   EXPECT_EQ(items[2]["text"], "Preview");
-  EXPECT_EQ(items[3]["entries"], nlohmann::json::parse(
+  EXPECT_EQ(items[3]["entries"], nlohmann::ordered_json::parse(
       R"([{"id": 0, "text": " Contour points as settings"}, {"id": 8, "text": " Alternate"}])"));
   EXPECT_EQ(items[3]["active"], 8);
   EXPECT_EQ(items[3]["text"], " Alternate");

@@ -155,7 +155,8 @@ TEST(ExpectedScalePicture, HoldsThirteenContoursOfEveryObjectFrom96To48Percent) 
   auto center = [](const AIRealRect& r) { return std::pair{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; };
   for (std::size_t s = 0; s < sources.size(); ++s) {
     const AIRealRect& b = sources[s].bounds;
-    const auto [cx, cy] = center(b);
+    const auto centre = center(b);
+    const auto cx = centre.first, cy = centre.second;  // plain names: lambdas below capture them
     for (int k = 0; k < 13; ++k) {
       const float factor = 1 - 0.04f * static_cast<float>(k + 1);
       const bool found = std::any_of(kept.begin(), kept.end(), [&](const Path& p) {
