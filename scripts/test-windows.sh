@@ -45,13 +45,14 @@ unset DISPLAY WAYLAND_DISPLAY
 wineserver=/usr/lib/wine/wineserver64
 end_wine() {
   "$wineserver" -k 2>/dev/null || true
-  rm -rf "$WINEPREFIX"
+  "$wineserver" -w 2>/dev/null || true  # the server saves the registry as it ends
+  rm -rf "$WINEPREFIX" || true
 }
 trap end_wine EXIT
 # One server for the prefix and all the test programs instead of one per program.
 "$wineserver" -p
 quietly wine-prefix cmake/run-under-wine.sh wineboot --init
-quietly wine-tests ctest --test-dir build/win64 -j "$(nproc)" --output-on-failure -V
+quietly wine-tests ctest --test-dir build/win64 -j "$(nproc)" --timeout 600 --output-on-failure -V
 grep -o '\[==========\] [0-9]* tests\? from .* ran' "$logs/wine-tests.log" |
   awk '{ programs++; cases += $2 } END { printf "windows (wine): %d test programs, %d test cases passed\n", programs, cases }'
 rm -rf "$logs"

@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds Contour and runs every test: once in a plain
-# build, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is needed, builds Contour and runs every test:
+#  1. a plain build (gcc) with the unit, command-line and browser tests;
+#  2. a clang build under AddressSanitizer and UndefinedBehaviorSanitizer,
+#     which also builds the libFuzzer targets and gives each a short run;
+#  3. the Windows checks (scripts/test-windows.sh): the 32-bit plug-in file
+#     checked with pefile, the 64-bit build's tests run under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 start=$(date +%s)
-bash scripts/install-deps.sh
+lap() { echo "== $1 done after $(( $(date +%s) - start )) s"; }
+CONTOUR_WITH_FUZZ=1 CONTOUR_WITH_BROWSER=1 bash scripts/install-deps.sh
+bash scripts/install-e2e.sh  # before configuring: the browser tests are registered only when it has run
+lap "installing"
 
 jobs=$(nproc)
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
@@ -14,8 +21,15 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 bash scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build/test -j "$jobs" --output-on-failure
+lap "plain build and tests"
 
-bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCONTOUR_SANITIZE=ON -DCONTOUR_BENCH=OFF
-ctest --test-dir build/sanitize -j "$jobs" --output-on-failure
+# The browser tests ran against the plain build; here the sanitizers watch the
+# rest, and the fuzz targets get their short runs.
+bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCONTOUR_SANITIZE=ON -DCONTOUR_FUZZ=ON -DCONTOUR_BENCH=OFF
+ctest --test-dir build/sanitize -j "$jobs" --output-on-failure -LE browser
+lap "sanitizer build, tests and fuzzing"
 
+bash scripts/test-windows.sh
+lap "windows"
 echo "all tests passed in $(( $(date +%s) - start )) s"
