@@ -65,7 +65,15 @@ struct EditorServer::Impl {
   std::thread thread;
   int port = 0;
 
-  Impl(EditorHost& h, Lifetime& l, std::string t) : host(h), lifetime(l), token(std::move(t)) {}
+  Impl(EditorHost& h, Lifetime& l, std::string t) : host(h), lifetime(l), token(std::move(t)) {
+    // cpp-httplib's default SO_REUSEPORT would let a second editor listen on
+    // the same port and take half of this one's requests; SO_REUSEADDR only
+    // lets a new editor reuse a port whose old connections are still closing.
+    server.set_socket_options([](socket_t sock) {
+      int yes = 1;
+      setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
+  }
 
   httplib::Server::HandlerResponse screen(const httplib::Request& req, httplib::Response& res) {
     std::size_t length = 0;

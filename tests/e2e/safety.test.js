@@ -26,7 +26,8 @@ function request(port, { method = 'GET', path = '/api/state', headers = {}, body
 // A contour run that must fail: resolves with its exit code and output.
 function runContour(args) {
   return new Promise((resolve) => {
-    const child = spawn(contourBin, args, { stdio: ['ignore', 'pipe', 'pipe'] });
+    // Killed after a while: an editor that should have refused to start would serve for ever.
+    const child = spawn(contourBin, args, { stdio: ['ignore', 'pipe', 'pipe'], timeout: 20000 });
     let out = '', err = '';
     child.stdout.on('data', (d) => { out += d; });
     child.stderr.on('data', (d) => { err += d; });
@@ -140,6 +141,18 @@ describe('how the editor starts and ends', () => {
     blocker.close();
     assert.notEqual(result.code, 0);
     assert.match(result.err, new RegExp(`127\\.0\\.0\\.1:${port}: the port is in use`));
+  });
+
+  test('a port another editor listens on is in use too', async () => {
+    const file = writeDrawing(workDir(), 'shapes.svg', twoShapes);
+    const first = await startEditor(file);
+    try {
+      const second = await runContour(['edit', file, '--no-open', '--port', String(first.port)]);
+      assert.notEqual(second.code, 0);
+      assert.match(second.err, new RegExp(`127\\.0\\.0\\.1:${first.port}: the port is in use`));
+    } finally {
+      await stopEditor(first);
+    }
   });
 
   test('a drawing that cannot be read: the file and the problem, and a non-zero exit', async () => {
