@@ -43,6 +43,17 @@ inline std::vector<std::string> opsOf(const std::vector<std::string>& lines) {
   return ops;
 }
 
+// The operations after the first failed call of `op`, suite releases left out.
+inline std::vector<std::string> opsAfterFailed(const std::vector<std::string>& lines, const std::string& op) {
+  std::vector<std::string> after;
+  bool failed = false;
+  for (const TraceCall& call : traceCalls(lines)) {
+    if (failed && call.op != "release suite") after.push_back(call.op);
+    failed = failed || (call.op == op && call.result != 0);
+  }
+  return after;
+}
+
 // A traced real: a number, or one of the strings that stand for the non-finite ones.
 inline AIReal tracedReal(const nlohmann::json& value) {
   if (value.is_string()) {

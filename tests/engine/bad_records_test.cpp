@@ -70,13 +70,7 @@ TEST_F(BadRecordsTest, TwoBillionContoursEndWithTheHostsMemoryError) {
   const std::vector<TraceCall> copies = callsOf(harness.trace(), "duplicate art");
   ASSERT_EQ(copies.size(), made.size() + 1);
   EXPECT_EQ(copies.back().result, kOutOfMemoryErr);
-  std::vector<std::string> after;
-  bool refused = false;
-  for (const TraceCall& call : traceCalls(harness.trace())) {
-    if (refused && call.op != "release suite") after.push_back(call.op);
-    refused = refused || (call.op == "duplicate art" && call.result != 0);
-  }
-  EXPECT_EQ(after, std::vector<std::string>{"dispose handle"});
+  EXPECT_EQ(opsAfterFailed(harness.trace(), "duplicate art"), std::vector<std::string>{"dispose handle"});
   EXPECT_TRUE(harness.session().misuses().empty());
 
   // Undone, the room is back and an ordinary run works.

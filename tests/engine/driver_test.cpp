@@ -320,13 +320,7 @@ TEST_F(DriverTest, AHostErrorInTheMiddleOfAnObjectStopsTheRunQuietly) {
   EXPECT_EQ(layerArt().size(), 2u + 4u);
   EXPECT_TRUE(harness.dialogs().alerts().empty());
   // Nothing more is asked of the art after the refused copy; the selection list goes back.
-  std::vector<std::string> after;
-  bool failed = false;
-  for (const TraceCall& call : traceCalls(harness.trace())) {
-    if (failed && call.op != "release suite") after.push_back(call.op);
-    failed = failed || (call.op == "duplicate art" && call.result != 0);
-  }
-  EXPECT_EQ(after, std::vector<std::string>{"dispose handle"});
+  EXPECT_EQ(opsAfterFailed(harness.trace(), "duplicate art"), std::vector<std::string>{"dispose handle"});
   EXPECT_EQ(callsOf(harness.trace(), "duplicate art").size(), 5u);
   // The next run starts from a fresh selection and works.
   harness.session().faults.clear();
