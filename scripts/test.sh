@@ -20,7 +20,9 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 bash scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ctest --test-dir build/test -j "$jobs" --output-on-failure
+# A failed test gets one more try, so that one slow moment of the browser on
+# a busy machine does not fail the run; a test that fails twice fails.
+ctest --test-dir build/test -j "$jobs" --output-on-failure --repeat until-pass:2
 lap "plain build and tests"
 
 # The browser tests ran against the plain build; here the sanitizers watch the

@@ -90,7 +90,8 @@ export async function openPage(browser, editor) {
 export async function andRedraw(page, action) {
   const before = await page.evaluate(() => window.contourEditor.drawn());
   await action();
-  await page.waitForFunction((b) => window.contourEditor.drawn() > b, before);
+  // A redraw alone may be an earlier answer's: wait for the menu command to end too.
+  await page.waitForFunction((b) => window.contourEditor.drawn() > b && !window.contourEditor.busy(), before);
 }
 
 export const state = (page) => page.evaluate(() => window.contourEditor.state());

@@ -238,5 +238,5 @@ zoomField.addEventListener('change', () => {
 
 addEventListener('pagehide', () => api.sayGoodbye());
 // For the browser tests: the state the page shows.
-window.contourEditor = { state: () => state, drawing: () => canvas.svg, drawn: () => drawn };
+window.contourEditor = { state: () => state, drawing: () => canvas.svg, drawn: () => drawn, busy: () => busy };
 show(await api.getState());
