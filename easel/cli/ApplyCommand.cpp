@@ -2,12 +2,11 @@
 // loads the plug-in, runs one use of the filter (Startup; "AI Get
 // Parameters" with the settings dialog run headless; "AI Go"; Shutdown) and
 // saves. Every failure is one line naming the file and the problem, with a
-// non-zero exit status, and the output file is then neither made nor touched
-// (it is written last, to a temporary file renamed into place).
+// non-zero exit status, and no file it writes is then made or touched (each
+// is written to a temporary file, and all are renamed into place together).
 #include <unistd.h>
 
 #include <cstdint>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -22,6 +21,7 @@
 #include "HostSetup.h"
 #include "ParamsJson.h"
 #include "easel/core/Document.h"
+#include "easel/core/FileIo.h"
 #include "easel/core/Random.h"
 #include "easel/svg/GimpPalette.h"
 #include "easel/svg/SvgError.h"
@@ -96,26 +96,23 @@ void select(easel::Document& document, const std::string& what, const std::strin
   }
 }
 
-std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ApplyError(path + ": cannot be read");
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+// The files the run writes, each to a temporary file until every one is
+// complete. The output and the trace are refused before the run when they
+// cannot be written or are one of the files it reads.
+struct ApplyOutputs {
+  easel::FileSet files;
+  easel::PendingOutput* trace = nullptr;
+  easel::PendingOutput* drawing = nullptr;
+  easel::PendingOutput* dialogState = nullptr;
+  easel::PendingOutput* saveParams = nullptr;
+};
 
-void writeText(const std::string& path, const std::string& text) {
-  try {
-    easel::svg::writeOutput(path, text);
-  } catch (const easel::svg::SvgError& e) {
-    throw ApplyError(e.what());
-  }
-}
-
-void run(const ApplyOptions& o) {
+void run(const ApplyOptions& o, ApplyOutputs& out) {
   Progress progress;
   progress.step("reading " + displayName(o.input));
-  easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input);
+  const std::size_t budget =
+      o.memoryBudgetMb ? static_cast<std::size_t>(*o.memoryBudgetMb) << 20 : easel::Document::kDefaultMemoryBudget;
+  easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input, budget);
   if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(*drawing.document, o.swatches);
   select(*drawing.document, o.select, displayName(o.input));
 
@@ -123,7 +120,7 @@ void run(const ApplyOptions& o) {
   std::optional<ContourParams> params;
   if (!o.params.empty()) {
     try {
-      params = paramsFromJsonText(readText(o.params));
+      params = paramsFromJsonText(easel::readLimited(o.params, easel::kTextReadLimit));
     } catch (const ParamsJsonError& e) {
       throw ApplyError(o.params + ": " + e.what());
     }
@@ -132,16 +129,11 @@ void run(const ApplyOptions& o) {
   Easel easel;
   easel.session.setDocument(std::move(drawing.document));
   easel::Document& document = easel.session.document();
-  if (o.memoryBudgetMb) document.setMemoryBudget(static_cast<std::size_t>(*o.memoryBudgetMb) << 20);
+  if (o.memoryBudgetMb) document.setMemoryBudget(budget);
   const uint64_t refusalsBefore = document.memoryRefusals();
   if (o.seed) easel.session.random().setSeed(*o.seed);
   else easel.session.random().seedFromClock();
-  std::ofstream traceFile;
-  if (!o.trace.empty()) {
-    traceFile.open(o.trace, std::ios::binary | std::ios::trunc);
-    if (!traceFile) throw ApplyError(o.trace + ": cannot be written");
-    easel.session.trace.writeTo(&traceFile);
-  }
+  if (out.trace != nullptr) easel.session.trace.writeTo(&out.trace->stream());
   setDialogEvents(easel.dialogs, DialogChoices{o.preset, o.sets}, o.dialogScript);
 
   progress.step("loading the plug-in");
@@ -161,19 +153,47 @@ void run(const ApplyOptions& o) {
                      std::to_string(document.memoryBudget() >> 20) + " MB (--memory-budget); nothing was written");
   }
 
-  if (!o.dialogState.empty() && !o.noDialog) {
+  if (out.dialogState != nullptr) {
     const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(easel::adm::kSettingsDialogName);
     if (shown == nullptr) throw ApplyError(o.dialogState + ": the settings dialog was not shown");
-    writeText(o.dialogState, dialogStateText(*shown));
+    out.dialogState->write(dialogStateText(*shown));
   }
-  if (!o.saveParams.empty() && easel.host.parameterBlockSize() == sizeof(ContourParams)) {
-    writeText(o.saveParams, paramsToJsonText(*static_cast<const ContourParams*>(easel.host.parameterBlock())));
+  if (out.saveParams != nullptr) {
+    if (easel.host.parameterBlockSize() != sizeof(ContourParams)) {
+      throw ApplyError(o.saveParams + ": the plug-in kept no parameter record to save");
+    }
+    out.saveParams->write(paramsToJsonText(*static_cast<const ContourParams*>(easel.host.parameterBlock())));
   }
 
   progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
-  const std::string svg = easel::svg::exportSvg(easel.session.document(), drawing.source.get());
+  out.drawing->write(easel::svg::exportSvg(easel.session.document(), drawing.source.get()));
   progress.done();
-  writeText(o.output, svg);
+  out.files.commitAll();
+}
+
+// Notes what the run reads, opens what it writes, and runs it. A failed run
+// changes no file but its trace, which is kept since that is when it is wanted.
+void runWithFiles(const ApplyOptions& o) {
+  ApplyOutputs out;
+  for (const std::string* input : {&o.input, &o.params, &o.dialogScript, &o.swatches, &o.plugin}) {
+    if (!input->empty()) out.files.addInput(*input);
+  }
+  if (!o.trace.empty()) out.trace = &out.files.addOutput(o.trace);
+  if (!o.dialogState.empty() && !o.noDialog) out.dialogState = &out.files.addOutput(o.dialogState);
+  if (!o.saveParams.empty()) out.saveParams = &out.files.addOutput(o.saveParams);
+  out.drawing = &out.files.addOutput(o.output);
+  try {
+    run(o, out);
+  } catch (...) {
+    if (out.trace != nullptr) {
+      try {
+        out.files.commitOnly(*out.trace);
+      } catch (const std::exception&) {
+        // The run's own failure is the one to report.
+      }
+    }
+    throw;
+  }
 }
 
 }  // namespace
@@ -205,7 +225,7 @@ void addApplyCommand(CLI::App& app, int& status) {
   command->add_option("--plugin", o->plugin, "The plug-in module (default: the one beside contour)");
   command->callback([o, &status] {
     try {
-      run(*o);
+      runWithFiles(*o);
     } catch (const ApplyError& e) {
       status = fail(e.what());
     } catch (const easel::svg::SvgError& e) {

@@ -2,10 +2,9 @@
 
 #include <charconv>
 #include <cstdint>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <limits>
+
+#include "easel/core/FileIo.h"
 
 namespace contour_cli {
 
@@ -121,12 +120,10 @@ std::vector<Event> parseDialogScript(std::string_view text) {
 
 std::vector<Event> loadDialogScript(const std::string& path) {
   std::string text;
-  if (path == "-") {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  } else {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw DialogScriptError(path + ": cannot be read");
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  try {
+    text = easel::readLimited(path, easel::kTextReadLimit);
+  } catch (const easel::FileError& e) {
+    throw DialogScriptError(e.what());
   }
   try {
     return parseDialogScript(text);

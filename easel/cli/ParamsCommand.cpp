@@ -1,11 +1,11 @@
 // `contour params`: the parameter record as JSON.
-#include <fstream>
 #include <iostream>
-#include <sstream>
+#include <string>
 
 #include "Commands.h"
 #include "HostSetup.h"
 #include "ParamsJson.h"
+#include "easel/core/FileIo.h"
 
 namespace contour_cli {
 
@@ -19,14 +19,14 @@ void addParamsCommand(CLI::App& app, int& status) {
   command->callback([&status, defaults, check] {
     try {
       if (!check->empty()) {
-        std::ifstream in(*check);
-        if (!in) {
-          status = fail(*check + ": cannot be read");
+        std::string text;
+        try {
+          text = easel::readLimited(*check, easel::kTextReadLimit);
+        } catch (const easel::FileError& e) {
+          status = fail(e.what());
           return;
         }
-        std::stringstream text;
-        text << in.rdbuf();
-        std::cout << paramsToJsonText(paramsFromJsonText(text.str()));
+        std::cout << paramsToJsonText(paramsFromJsonText(text));
       } else {
         std::cout << paramsToJsonText(defaultContourParams());
       }

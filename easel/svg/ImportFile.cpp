@@ -3,14 +3,12 @@
 #include "SvgImporter.h"
 
 #include <algorithm>
-#include <iostream>
 #include <iterator>
 #include <limits>
-#include <fstream>
-#include <sstream>
 
 #include "ColorText.h"
 #include "Scanner.h"
+#include "easel/core/FileIo.h"
 
 namespace easel::svg::detail {
 
@@ -138,17 +136,18 @@ Affine Importer::viewBoxTransform(const double* vb, double width, double height,
 }
 
 void Importer::collectIds() {
-  std::vector<pugi::xml_node> stack{source_->root};
+  std::vector<std::pair<pugi::xml_node, std::size_t>> stack{{source_->root, 1}};
   while (!stack.empty()) {
-    pugi::xml_node n = stack.back();
+    const auto [n, depth] = stack.back();
     stack.pop_back();
+    if (depth > kDepthLimit) failNode(n, "elements nested " + std::to_string(depth) + " deep (the limit is " + std::to_string(kDepthLimit) + ")");
     if (pugi::xml_attribute id = n.attribute("id")) {
       source_->ids.insert(id.value());
       byId_.emplace(id.value(), n);
     }
     if (nameOf(n) == "style") styleElements_.push_back(n);
     for (pugi::xml_node c = n.last_child(); c; c = c.previous_sibling()) {
-      if (c.type() == pugi::node_element) stack.push_back(c);
+      if (c.type() == pugi::node_element) stack.emplace_back(c, depth + 1);
     }
   }
 }
@@ -180,22 +179,8 @@ ImportedSvg importSvg(std::string text, const std::string& fileName) {
   }
 }
 
-std::string readInput(const std::string& path) {
-  if (path == "-") {
-    std::ostringstream s;
-    s << std::cin.rdbuf();
-    return s.str();
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw SvgError(errorText(path, 0, 0, "cannot open the file"));
-  std::ostringstream s;
-  s << in.rdbuf();
-  if (in.bad()) throw SvgError(errorText(path, 0, 0, "cannot read the file"));
-  return s.str();
-}
-
-ImportedSvg importSvgFile(const std::string& path) {
-  return importSvg(readInput(path), path == "-" ? std::string("<stdin>") : path);
+ImportedSvg importSvgFile(const std::string& path, std::size_t limit) {
+  return importSvg(readLimited(path, limit), path == "-" ? std::string("<stdin>") : path);
 }
 
 }  // namespace easel::svg

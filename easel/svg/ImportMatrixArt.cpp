@@ -127,6 +127,14 @@ void Importer::addContent(pugi::xml_node node, const Affine& m, easel::BoundsBui
                 std::vector<pugi::xml_node>& active, const ComputedStyle& parentStyle) {
   if (node.type() != pugi::node_element) return;
   spend(node);
+  if (useDepth_ >= kDepthLimit) {
+    failNode(node, "<use> content nested more than " + std::to_string(kDepthLimit) + " deep (the limit)");
+  }
+  ++useDepth_;
+  struct Leave {
+    std::size_t& depth;
+    ~Leave() { --depth; }
+  } leave{useDepth_};
   const ElementKind kind = kindOf(nameOf(node));
   if (kind == ElementKind::Raw) return;
   Affine local = m;

@@ -1,14 +1,7 @@
 #include "SvgExport.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <iostream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -562,36 +555,6 @@ class Exporter {
 
 std::string exportSvg(const Document& document, const SvgSource* source, const ExportOptions& options) {
   return Exporter(document, source, options).run();
-}
-
-void writeOutput(const std::string& path, const std::string& text) {
-  if (path == "-") {
-    std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-    std::cout.flush();
-    if (!std::cout) throw SvgError(errorText("<stdout>", 0, 0, "cannot write"));
-    return;
-  }
-  static int counter = 0;
-  const std::string temporary = path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) throw SvgError(errorText(path, 0, 0, std::string("cannot write: ") + std::strerror(errno)));
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const int error = errno;
-      ::close(fd);
-      ::unlink(temporary.c_str());
-      throw SvgError(errorText(path, 0, 0, std::string("cannot write: ") + std::strerror(error)));
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (::close(fd) != 0 || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    throw SvgError(errorText(path, 0, 0, std::string("cannot write: ") + std::strerror(error)));
-  }
 }
 
 }  // namespace easel::svg

@@ -32,11 +32,6 @@ struct ExportOptions {
 // points).
 std::string exportSvg(const Document& document, const SvgSource* source, const ExportOptions& options = {});
 
-// Writes the text to a temporary file beside `path` and renames it over
-// `path`, so a failure leaves no half-written file ("-": standard output).
-// Throws SvgError naming the file.
-void writeOutput(const std::string& path, const std::string& text);
-
 }  // namespace easel::svg
 
 #endif

@@ -152,6 +152,10 @@ class Importer {
   void addSolidSwatches();
 
   static constexpr std::size_t kWorkLimit = 100'000;
+  // The tree and the <use> references are walked by recursion, as are the
+  // document's art and the writer's output: elements nested deeper than this
+  // are refused, which keeps every walk far inside the stack.
+  static constexpr std::size_t kDepthLimit = 2'000;
   std::string original_;
   std::shared_ptr<SvgSource> source_;
   std::unique_ptr<Document> doc_;
@@ -161,6 +165,7 @@ class Importer {
   std::map<std::string, int32_t> paintIndices_;
   double viewportWidth_ = 0, viewportHeight_ = 0;
   std::size_t work_ = 0;
+  std::size_t useDepth_ = 0;  // elements being expanded for <use>, with their references
 };
 
 }  // namespace easel::svg::detail

@@ -7,9 +7,9 @@
 #include "EditorHost.h"
 #include "easel/cli/HostSetup.h"
 #include "easel/core/Document.h"
+#include "easel/core/FileIo.h"
 #include "easel/core/PluginRegistry.h"
 #include "easel/core/ViewState.h"
-#include "easel/svg/SvgError.h"
 #include "easel/svg/SvgExport.h"
 
 namespace easel::web {
@@ -87,8 +87,8 @@ EditorHost::Outcome EditorHost::save(const Json& body, bool saveAs) {
       saveAs ? saveAsPath(body, options_.drawingPath) : std::filesystem::path(options_.drawingPath);
   const std::string& svg = reporter_.drawing(easel_->session.document());
   try {
-    svg::writeOutput(path.string(), svg);  // a temporary file renamed into place
-  } catch (const svg::SvgError& e) {
+    writeWhole(path.string(), svg);  // a temporary file renamed into place
+  } catch (const FileError& e) {
     return {500, e.what()};
   }
   options_.drawingPath = path.string();

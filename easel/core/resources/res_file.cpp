@@ -1,8 +1,7 @@
 #include "easel/core/resources/res_file.h"
 
-#include <fstream>
-#include <iterator>
 
+#include "easel/core/FileIo.h"
 #include "easel/core/resources/byte_reader.h"
 
 namespace easel {
@@ -84,11 +83,12 @@ std::optional<Resource> ResFile::findResource(const ResId& type, const ResId& id
 }
 
 Parsed<std::vector<uint8_t>> readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return parseError(path + ": cannot open the file");
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return parseError(path + ": cannot read the file");
-    return bytes;
+    try {
+        const std::string text = readLimited(path, kModuleReadLimit);
+        return std::vector<uint8_t>(text.begin(), text.end());
+    } catch (const FileError& e) {
+        return parseError(e.what());
+    }
 }
 
 }  // namespace easel

@@ -40,6 +40,8 @@ private:
     std::vector<ResEntry> entries_;
 };
 
+// A plug-in module is read whole to find its resources, at most this much.
+inline constexpr std::size_t kModuleReadLimit = std::size_t{256} << 20;
 // The whole file, or an error naming it.
 Parsed<std::vector<uint8_t>> readWholeFile(const std::string& path);
 
