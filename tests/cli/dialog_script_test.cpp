@@ -91,7 +91,7 @@ TEST(DialogScript, MissingFileIsNamed) {
     contour_cli::loadDialogScript("/nonexistent/script.json");
     ADD_FAILURE();
   } catch (const DialogScriptError& e) {
-    EXPECT_STREQ(e.what(), "/nonexistent/script.json: cannot be read");
+    EXPECT_STREQ(e.what(), "/nonexistent/script.json: cannot open the file");
   }
 }
 

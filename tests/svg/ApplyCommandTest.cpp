@@ -2,6 +2,7 @@
 // and the output file, which a failed run neither makes nor touches.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -152,6 +153,95 @@ TEST_F(ApplyCommand, StandardInputAndOutput) {
   const Outcome r = contour("- -o - --seed 1 < '" + path("in.svg") + "' > '" + path("out.svg") + "'");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(read("out.svg").rfind("<svg", 0), 0u);
+}
+
+// Inputs are read with a limit: a regular file is measured first, a stream
+// (here /dev/zero, only ever read) stops at the limit.
+TEST_F(ApplyCommand, InputsAreReadWithinALimit) {
+  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L20 20\"/></svg>");
+  write("big.json", "");
+  fs::resize_file(path("big.json"), (std::size_t{16} << 20) + 1);
+  write("big.so", "");
+  fs::resize_file(path("big.so"), (std::size_t{256} << 20) + 1);
+  const std::string in = "'" + path("in.svg") + "'";
+  const struct {
+    std::string arguments, message;
+  } cases[] = {
+      {"/dev/zero --memory-budget 1", "/dev/zero: larger than the limit of 1 MB"},
+      {in + " --params /dev/zero", "/dev/zero: larger than the limit of 16 MB"},
+      {in + " --params '" + path("big.json") + "'", path("big.json") + ": larger than the limit of 16 MB"},
+      {in + " --dialog-script /dev/zero", "/dev/zero: larger than the limit of 16 MB"},
+      {in + " --swatches /dev/zero", "/dev/zero: larger than the limit of 16 MB"},
+      {in + " --plugin '" + path("big.so") + "'", path("big.so") + ": larger than the limit of 256 MB"},
+  };
+  extraFiles_ = 3;  // the input and the two large files
+  for (const auto& c : cases) expectFailure(c.arguments, c.message);
+}
+
+// Outputs that are not plain files of ours: a read-only file and the files
+// the run reads (by device and inode: a hard link is the same file) are
+// refused before the run and left as they were.
+TEST_F(ApplyCommand, OutputsThatMustNotBeReplacedAreRefused) {
+  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L20 20\"/></svg>");
+  fs::create_hard_link(path("in.svg"), path("alias.svg"));
+  write("locked.json", "locked");
+  fs::permissions(path("locked.json"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const std::string in = "'" + path("in.svg") + "' --seed 1";
+  const struct {
+    std::string arguments, message;
+  } cases[] = {
+      {in + " --save-params '" + path("locked.json") + "'", path("locked.json") + ": the file is read-only"},
+      {in + " --trace '" + path("alias.svg") + "'", path("alias.svg") + ": is the same file as " + path("in.svg")},
+      {in + " --save-params '" + path("in.svg") + "'", path("in.svg") + ": is the same file as " + path("in.svg")},
+  };
+  extraFiles_ = 3;  // the input, its second name and the read-only record
+  const std::string before = read("in.svg");
+  for (const auto& c : cases) expectFailure(c.arguments, c.message);
+  EXPECT_EQ(read("in.svg"), before);
+  EXPECT_EQ(read("locked.json"), "locked");
+}
+
+// A link stays a link (its target is replaced), a file keeps its mode, and a
+// FIFO is written into, not replaced.
+TEST_F(ApplyCommand, OutputsKeepTheirLinksModesAndKinds) {
+  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L20 20\"/></svg>");
+  write("real.svg", "old");
+  fs::permissions(path("real.svg"), fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink(path("real.svg"), path("link.svg"));
+  Outcome r = contour("'" + path("in.svg") + "' --seed 1 -o '" + path("link.svg") + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::is_symlink(path("link.svg")));
+  EXPECT_EQ(read("real.svg").rfind("<svg", 0), 0u);
+  EXPECT_EQ(fs::status(path("real.svg")).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+
+  ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+  const std::string command = "cat '" + path("pipe") + "' > '" + path("got.svg") + "' & '" CONTOUR_EXE "' apply '" +
+                              path("in.svg") + "' --seed 1 -o '" + path("pipe") + "'; wait";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_TRUE(fs::is_fifo(path("pipe")));
+  EXPECT_EQ(read("got.svg").rfind("<svg", 0), 0u);
+}
+
+// All or nothing: a run that fails, early or late, leaves every existing file
+// as it was, except its trace, which is then wanted most.
+TEST_F(ApplyCommand, AFailedRunChangesNoFileButItsTrace) {
+  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L20 20\" stroke=\"red\"/></svg>");
+  write("cancel.json", "[{\"end\": 2}]");
+  write("params.json", "old params");
+  write("state.json", "old state");
+  write("trace.jsonl", "old trace");
+  const std::string saves = " --save-params '" + path("params.json") + "' --dialog-state '" + path("state.json") + "'";
+  // Cancelled in the dialog.
+  Outcome r = contour("'" + path("in.svg") + "' --dialog-script '" + path("cancel.json") + "' --trace '" +
+                      path("trace.jsonl") + "' -o '" + path("out.svg") + "'" + saves);
+  EXPECT_NE(r.status, 0);
+  EXPECT_EQ(read("trace.jsonl").rfind("{", 0), 0u) << read("trace.jsonl");  // JSON lines of this run
+  // The drawing's own output cannot be made: the other outputs are not written either.
+  r = contour("'" + path("in.svg") + "' --seed 1 -o '" + path("no/out.svg") + "'" + saves);
+  EXPECT_NE(r.status, 0);
+  EXPECT_EQ(read("params.json"), "old params");
+  EXPECT_EQ(read("state.json"), "old state");
+  EXPECT_FALSE(fs::exists(path("out.svg")));
 }
 
 }  // namespace

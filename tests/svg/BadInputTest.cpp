@@ -7,6 +7,8 @@
 #include "SvgTestSupport.h"
 #include "easel/svg/GimpPalette.h"
 #include "easel/svg/SvgError.h"
+#include "easel/svg/SvgExport.h"
+#include "easel/svg/SvgImport.h"
 
 namespace easel::svg {
 namespace {
@@ -82,6 +84,47 @@ TEST(BadSvg, ManyUsesThatMultiplyAreStopped) {
     FAIL();
   } catch (const SvgError& e) {
     EXPECT_NE(std::string(e.what()).find("too many <use> expansions"), std::string::npos) << e.what();
+  }
+}
+
+std::string nested(int groups, const std::string& inside) {
+  std::string text;
+  for (int i = 0; i < groups; ++i) text += "<g>";
+  text += inside;
+  for (int i = 0; i < groups; ++i) text += "</g>";
+  return text;
+}
+
+// Every walk of the tree (import, the document, export) recurses; nesting is
+// limited to 2000 elements, the root being the first, so that none of them
+// runs out of stack, even under the sanitizers.
+TEST(BadSvg, NestingIsLimitedAndNamedWhereItIsPassed) {
+  const ImportedSvg deepest = importSvg(kOpen + nested(1998, "<path id=\"p\" d=\"M0 0 L1 1\"/>") + "</svg>", "in.svg");
+  EXPECT_NE(exportSvg(*deepest.document, deepest.source.get()).find("id=\"p\""), std::string::npos);
+  // The 2000th <g> starts at column 1 + 1999 x 3 and lies 2001 deep.
+  const struct {
+    std::string text, message;
+  } cases[] = {
+      {kOpen + nested(2000, "") + "</svg>", "in.svg:2:5998: elements nested 2001 deep (the limit is 2000)"},
+      // Two chains of 1500 that are each within the limit, joined by <use>.
+      {kOpen + "<defs><g id=\"a\">" + nested(1500, "<path d=\"M0 0 L1 1\"/>") + "</g><g id=\"b\">" +
+           nested(1500, "<use href=\"#a\"/>") + "</g></defs><use href=\"#b\"/></svg>",
+       "in.svg:2:...<use> content nested more than 2000 deep (the limit)"},
+  };
+  for (const auto& c : cases) {
+    try {
+      importSvg(c.text, "in.svg");
+      ADD_FAILURE() << c.message;
+    } catch (const SvgError& e) {
+      const std::string got = e.what();
+      const std::size_t dots = c.message.find("...");
+      if (dots == std::string::npos) {
+        EXPECT_EQ(got, c.message);
+      } else {
+        EXPECT_EQ(got.rfind(c.message.substr(0, dots), 0), 0u) << got;
+        EXPECT_NE(got.find(c.message.substr(dots + 3)), std::string::npos) << got;
+      }
+    }
   }
 }
 

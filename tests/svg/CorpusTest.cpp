@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "easel/core/FileIo.h"
 #include "easel/svg/ColorText.h"
 #include "easel/svg/SvgExport.h"
 #include "easel/svg/SvgImport.h"
@@ -176,7 +177,7 @@ void expectSameRenders(const ExportOptions& options, const std::string& toleranc
   for (const std::string& name : fixtures()) {
     const ImportedSvg s = importSvgFile(fixture(name));
     const std::string out = (dir / name).string();
-    writeOutput(out, exportSvg(*s.document, s.source.get(), options));
+    easel::writeWhole(out, exportSvg(*s.document, s.source.get(), options));
     pairs.push_back({fixture(name), out});
   }
   std::string report;

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "SvgTestSupport.h"
+#include "easel/core/FileIo.h"
 #include "easel/svg/ColorText.h"
 #include "easel/svg/SvgError.h"
 #include "easel/svg/SvgExport.h"
@@ -136,8 +137,8 @@ TEST(SvgOutput, WritesWholeFilesOrNothing) {
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   const std::string path = (dir / "out.svg").string();
-  writeOutput(path, "first");
-  writeOutput(path, "second");
+  writeWhole(path, "first");
+  writeWhole(path, "second");
   std::ifstream in(path);
   std::stringstream text;
   text << in.rdbuf();
@@ -147,9 +148,9 @@ TEST(SvgOutput, WritesWholeFilesOrNothing) {
   // A folder that is not there: an error naming the file, and no file.
   const std::string missing = (dir / "no" / "out.svg").string();
   try {
-    writeOutput(missing, "x");
+    writeWhole(missing, "x");
     FAIL();
-  } catch (const SvgError& e) {
+  } catch (const FileError& e) {
     EXPECT_EQ(std::string(e.what()).rfind(missing + ": cannot write", 0), 0u) << e.what();
   }
   EXPECT_FALSE(std::filesystem::exists(missing));
