@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -151,6 +152,11 @@ class Importer {
     if (original_.find_first_not_of(" \t\r\n") == std::string::npos) {
       throw SvgError(errorText(source_->fileName, 0, 0, "empty file, not an SVG drawing"));
     }
+    // UTF-16 and UTF-32 text has NUL bytes among its first few; the reader takes UTF-8 only.
+    if (original_.substr(0, 4).find('\0') != std::string::npos || original_.rfind("\xFF\xFE", 0) == 0 ||
+        original_.rfind("\xFE\xFF", 0) == 0) {
+      throw SvgError(errorText(source_->fileName, 0, 0, "written in UTF-16 or UTF-32; save it as UTF-8"));
+    }
     std::string& buffer = source_->buffer;
     const pugi::xml_parse_result r = source_->xml.load_buffer_inplace(
         buffer.data(), buffer.size(), pugi::parse_full | pugi::parse_ws_pcdata, pugi::encoding_utf8);
@@ -164,6 +170,7 @@ class Importer {
     source_->svgPrefix = colon == std::string_view::npos ? "" : std::string(name.substr(0, colon + 1));
     source_->contourPrefix = prefixFor(root, kContourNamespace, std::string(kContourPrefix) + ":");
     source_->inkscapePrefix = prefixFor(root, kInkscapeNamespace, "inkscape:");
+    insensitiveName_ = prefixFor(root, kSodipodiNamespace, "sodipodi:") + "insensitive";
   }
 
   std::string_view nameOf(pugi::xml_node node) const { return svgName(node, source_->svgPrefix); }
@@ -386,6 +393,8 @@ class Importer {
                         (doc_->type(art) != ArtType::Group && style[Property::Visibility].text != "visible");
     if (hidden) doc_->setHidden(art, true);
     extra.hidden = hidden;
+    // Locked in the editors' markup: Select All passes it by.
+    if (node.attribute(insensitiveName_.c_str())) doc_->setLocked(art, true);
     for (std::size_t i = 0; i < kPropertyCount; ++i) {
       const std::string name(propertyName(static_cast<Property>(i)));
       if (style.values[i].byIdRule) extra.idRuleProperties.push_back(name);
@@ -585,6 +594,8 @@ class Importer {
     const auto points = [&](double userUnits, Property p) {
       const double v = userUnits * scale;
       if (!(std::abs(v) <= std::numeric_limits<float>::max())) {
+        // A value the file does not give (offset 0) is out of range only by the scale.
+        if (style[p].offset == 0) failNode(node, "the viewBox and transforms scale the lines out of range");
         failAt(style[p].offset, std::string(propertyName(p)) + " out of range");
       }
       return static_cast<AIReal>(v);
@@ -798,6 +809,7 @@ class Importer {
   static constexpr std::size_t kWorkLimit = 100'000;
   std::string original_;
   std::shared_ptr<SvgSource> source_;
+  std::string insensitiveName_;  // the editors' lock attribute with its prefix
   std::unique_ptr<Document> doc_;
   std::unordered_map<std::string, pugi::xml_node> byId_;
   std::vector<pugi::xml_node> styleElements_;
@@ -823,6 +835,8 @@ std::string readInput(const std::string& path) {
     s << std::cin.rdbuf();
     return s.str();
   }
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) throw SvgError(errorText(path, 0, 0, "a folder, not a drawing"));
   std::ifstream in(path, std::ios::binary);
   if (!in) throw SvgError(errorText(path, 0, 0, "cannot open the file"));
   std::ostringstream s;
