@@ -76,7 +76,9 @@ class CommandLine : public ::testing::Test {
         EXPECT_NE(r.err.find(expand(c.err)), std::string::npos) << c.arguments << "\n" << r.err;
       }
       const auto lines = std::count(r.err.begin(), r.err.end(), '\n');
-      if (c.status != 0) EXPECT_EQ(lines, 1) << c.arguments << "\n" << r.err;
+      if (c.status != 0) {
+        EXPECT_EQ(lines, 1) << c.arguments << "\n" << r.err;
+      }
     }
   }
 
@@ -202,8 +204,12 @@ TEST_F(CommandLine, MessagesNameTheFileInPlainWords) {
   write("utf16.svg", utf16);
   write("huge.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" viewBox=\"0 0 1e-37 1e-37\">\n"
                     "<path d=\"M0 0 L1e-38 0\"/></svg>");
+  write("bad-item.json", "[{\"item\": 99, \"value\": 1}]");
   expectCases({
       {"apply DIR -o OUT", 1, "contour: " + path("") + ": a folder, not a drawing\n"},
+      // Events count from 1 within the script, after the --set events.
+      {"apply IN -o OUT --set contourCount=3 --dialog-script DIRbad-item.json", 1,
+       "contour: DIRbad-item.json: event 1: item 99 does not exist\n"},
       {"apply DIRutf16.svg -o OUT", 1, "utf16.svg: written in UTF-16 or UTF-32; save it as UTF-8\n"},
       {"apply DIRhuge.svg -o OUT", 1, "huge.svg:2:1: the viewBox and transforms scale the lines out of range\n"},
   });
