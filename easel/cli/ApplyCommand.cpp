@@ -1,11 +1,15 @@
 // `contour apply IN.svg -o OUT.svg`: the main job. Loads the drawing, selects,
 // loads the plug-in, runs one use of the filter (Startup; "AI Get
-// Parameters" with the settings dialog run headless; "AI Go"; Shutdown) and
-// saves. Every failure is one line naming the file and the problem, with a
-// non-zero exit status, and no file it writes is then made or touched (each
-// is written to a temporary file, and all are renamed into place together).
+// Parameters" with the settings dialog run headless; "AI Go"; Shutdown),
+// saves and says what it did. Every failure is one line naming the file and
+// the problem, with a non-zero exit status, and no file it writes is then
+// made or touched (each is written to a temporary file, and all are renamed
+// into place together). Several drawings go to --out-dir, each in a worker
+// process.
 #include <unistd.h>
 
+#include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <iostream>
 #include <memory>
@@ -15,11 +19,16 @@
 #include <string>
 #include <vector>
 
+#include "ArtSelection.h"
+#include "BatchApply.h"
 #include "Commands.h"
 #include "DialogChoices.h"
+#include "DialogReport.h"
 #include "DialogScriptJson.h"
 #include "HostSetup.h"
+#include "NameSuggestions.h"
 #include "ParamsJson.h"
+#include "RunSummary.h"
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
 #include "easel/core/Random.h"
@@ -33,8 +42,13 @@ namespace contour_cli {
 namespace {
 
 struct ApplyOptions {
-  std::string input;
+  std::vector<std::string> inputs;
+  std::string input;  // the one being run
   std::string output;
+  std::string outDir;
+  int jobs = 1;
+  bool quiet = false;
+  bool includeHidden = false;
   std::string select = "all";
   std::optional<uint64_t> seed;
   std::optional<uint64_t> memoryBudgetMb;
@@ -79,23 +93,6 @@ class Progress {
   bool active_ = false;
 };
 
-// "all", or ids separated by commas: each must name some art.
-void select(easel::Document& document, const std::string& what, const std::string& file) {
-  document.deselectAll();
-  if (what == "all") {
-    for (easel::ArtRef layer = document.firstLayer(); layer; layer = document.nextSibling(layer)) {
-      document.setSelected(layer, true);
-    }
-    return;
-  }
-  std::stringstream ids(what);
-  std::string id;
-  while (std::getline(ids, id, ',')) {
-    if (id.empty()) throw ApplyError("--select: an empty id in '" + what + "'");
-    if (document.selectByName(id) == 0) throw ApplyError(file + ": no art with the id '" + id + "' to select");
-  }
-}
-
 // The files the run writes, each to a temporary file until every one is
 // complete. The output and the trace are refused before the run when they
 // cannot be written or are one of the files it reads.
@@ -107,23 +104,36 @@ struct ApplyOutputs {
   easel::PendingOutput* saveParams = nullptr;
 };
 
-void run(const ApplyOptions& o, ApplyOutputs& out) {
+// Warnings go out whatever --quiet says: they are about the result.
+void warn(const std::string& line) { std::cerr << "contour: warning: " << line << '\n'; }
+
+RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
+  const auto began = std::chrono::steady_clock::now();
   Progress progress;
   progress.step("reading " + displayName(o.input));
   const std::size_t budget =
       o.memoryBudgetMb ? static_cast<std::size_t>(*o.memoryBudgetMb) << 20 : easel::Document::kDefaultMemoryBudget;
   easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input, budget);
   if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(*drawing.document, o.swatches);
-  select(*drawing.document, o.select, displayName(o.input));
+  selectArt(*drawing.document, o.select, o.includeHidden, displayName(o.input));
+  RunFacts facts;
+  facts.objects = selectedObjectCount(*drawing.document);
+  const std::vector<std::uintptr_t> objectsBefore = objectIds(*drawing.document);
 
   // Everything the run needs from files is read before the plug-in runs.
+  // Without the dialog and without a record, the plug-in's defaults apply,
+  // as on a first use.
   std::optional<ContourParams> params;
+  std::string paramsText;
   if (!o.params.empty()) {
     try {
-      params = paramsFromJsonText(easel::readLimited(o.params, easel::kTextReadLimit));
+      paramsText = easel::readLimited(o.params, easel::kTextReadLimit);
+      params = paramsFromJsonText(paramsText, &personalParamsNaming());
     } catch (const ParamsJsonError& e) {
       throw ApplyError(o.params + ": " + e.what());
     }
+  } else if (o.noDialog) {
+    params = defaultContourParams();
   }
 
   Easel easel;
@@ -152,9 +162,13 @@ void run(const ApplyOptions& o, ApplyOutputs& out) {
     throw ApplyError(displayName(o.input) + ": the contours need more than the memory budget of " +
                      std::to_string(document.memoryBudget() >> 20) + " MB (--memory-budget); nothing was written");
   }
+  const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(easel::adm::kSettingsDialogName);
+  if (shown != nullptr && easel.host.parameterBlockSize() == sizeof(ContourParams)) {
+    const auto& used = *static_cast<const ContourParams*>(easel.host.parameterBlock());
+    for (const std::string& line : dialogChanges(givenValues(o.params, paramsText, o.sets), *shown, used)) warn(line);
+  }
 
   if (out.dialogState != nullptr) {
-    const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(easel::adm::kSettingsDialogName);
     if (shown == nullptr) throw ApplyError(o.dialogState + ": the settings dialog was not shown");
     out.dialogState->write(dialogStateText(*shown));
   }
@@ -166,14 +180,21 @@ void run(const ApplyOptions& o, ApplyOutputs& out) {
   }
 
   progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
-  out.drawing->write(easel::svg::exportSvg(easel.session.document(), drawing.source.get()));
+  const std::string svg = easel::svg::exportSvg(easel.session.document(), drawing.source.get());
+  out.drawing->write(svg);
   progress.done();
   out.files.commitAll();
+
+  facts.contours = objectsAdded(objectsBefore, objectIds(easel.session.document()));
+  facts.outputBytes = svg.size();
+  if (easel.session.random().draws() > 0) facts.seed = easel.session.random().seed();
+  facts.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+  return facts;
 }
 
 // Notes what the run reads, opens what it writes, and runs it. A failed run
 // changes no file but its trace, which is kept since that is when it is wanted.
-void runWithFiles(const ApplyOptions& o) {
+RunFacts runWithFiles(const ApplyOptions& o) {
   ApplyOutputs out;
   for (const std::string* input : {&o.input, &o.params, &o.dialogScript, &o.swatches, &o.plugin}) {
     if (!input->empty()) out.files.addInput(*input);
@@ -183,7 +204,7 @@ void runWithFiles(const ApplyOptions& o) {
   if (!o.saveParams.empty()) out.saveParams = &out.files.addOutput(o.saveParams);
   out.drawing = &out.files.addOutput(o.output);
   try {
-    run(o, out);
+    return run(o, out);
   } catch (...) {
     if (out.trace != nullptr) {
       try {
@@ -196,18 +217,102 @@ void runWithFiles(const ApplyOptions& o) {
   }
 }
 
+// 0 to 2^64 - 1, written in decimal; CLI11 would take "-1" as 2^64 - 1 and
+// clamp what does not fit.
+uint64_t seedFrom(const std::string& text) {
+  uint64_t seed = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size())
+    throw CLI::ValidationError("--seed", quotedInput(text) + " is not a whole number from 0 to 18446744073709551615");
+  return seed;
+}
+
+// Combinations that cannot do what they say; each is a usage error.
+void checkUsage(const ApplyOptions& o) {
+  const bool batch = o.inputs.size() > 1 || !o.outDir.empty();
+  if (o.select.empty()) throw UsageError("--select: give \"all\" or ids separated by commas");
+  if (o.noDialog) {
+    const char* skipped = !o.sets.empty()          ? "--set"
+                          : !o.preset.empty()      ? "--preset"
+                          : !o.dialogState.empty() ? "--dialog-state"
+                          : !o.dialogScript.empty() ? "--dialog-script"
+                                                    : nullptr;
+    if (skipped) throw UsageError(std::string(skipped) + " acts in the settings dialog, which --no-dialog skips");
+  }
+  if (!batch && o.output.empty()) throw UsageError("give -o FILE for the result (or --out-dir DIR)");
+  if (batch && !o.output.empty())
+    throw UsageError(o.outDir.empty() ? "-o names one output: write several drawings with --out-dir"
+                                      : "-o and --out-dir: give one of them");
+  if (batch && o.outDir.empty()) throw UsageError("several drawings: give --out-dir DIR");
+  if (batch) {
+    for (const std::string& input : o.inputs)
+      if (input == "-") throw UsageError("standard input (-) is one drawing: not with --out-dir");
+    const char* single = !o.trace.empty()        ? "--trace"
+                         : !o.saveParams.empty()  ? "--save-params"
+                         : !o.dialogState.empty() ? "--dialog-state"
+                                                  : nullptr;
+    if (single) throw UsageError(std::string(single) + " writes one file: not with --out-dir");
+  }
+  choiceEvents(DialogChoices{o.preset, o.sets});  // a preset or field that is not there
+}
+
+int runOne(const ApplyOptions& o, RunFacts& facts) {
+  try {
+    facts = runWithFiles(o);
+    return kExitDone;
+  } catch (const UsageError& e) {
+    fail(e.what());
+    return kExitUsage;
+  } catch (const std::exception& e) {
+    // Errors of the loader, the drawing, the dialog script and the parameter
+    // record already name what they are about.
+    return fail(e.what());
+  }
+}
+
+int apply(const ApplyOptions& options) {
+  try {
+    checkUsage(options);
+  } catch (const std::exception& e) {  // UsageError, DialogChoiceError
+    fail(e.what());
+    return kExitUsage;
+  }
+  if (options.inputs.size() == 1 && options.outDir.empty()) {
+    ApplyOptions o = options;
+    o.input = o.inputs[0];
+    RunFacts facts;
+    const int status = runOne(o, facts);
+    if (status == kExitDone && !o.quiet) std::cerr << "contour: " << displayName(o.input) << ": " << summaryText(facts) << '\n';
+    return status;
+  }
+  return applyBatch(options.inputs, options.outDir, options.jobs, options.quiet,
+                    [&](const std::string& input, const std::string& output, RunFacts& facts) {
+                      ApplyOptions o = options;
+                      o.input = input;
+                      o.output = output;
+                      return runOne(o, facts);
+                    });
+}
+
 }  // namespace
 
 void addApplyCommand(CLI::App& app, int& status) {
   auto o = std::make_shared<ApplyOptions>();
-  auto* command = app.add_subcommand("apply", "Apply the Contour filter to a drawing and save the result");
-  command->add_option("input", o->input, "The drawing (SVG; - for standard input)")->required();
-  command->add_option("-o,--output", o->output, "Where to write the result (SVG; - for standard output)")
-      ->required();
-  command->add_option("--select", o->select, "What to apply the filter to: all, or ids separated by commas")
+  auto* command = app.add_subcommand("apply", "Apply the Contour filter to drawings and save the results");
+  command->footer(kExitStatusHelp);
+  command->add_option("inputs", o->inputs, "The drawings (SVG; - for standard input)")->required();
+  command->add_option("-o,--output", o->output, "Where to write the result (SVG; - for standard output)");
+  command->add_option("--out-dir", o->outDir, "Write each result to this folder under its drawing's name");
+  command->add_option("-j,--jobs", o->jobs, "How many drawings to work on at once (with --out-dir)")
+      ->check(CLI::Range(1, 64));
+  command->add_flag("-q,--quiet", o->quiet, "Say nothing after a run that went well");
+  command->add_option("--select", o->select,
+                      "What to apply the filter to: all (visible, unlocked art), or ids separated by commas")
       ->capture_default_str();
-  command->add_option_function<uint64_t>(
-      "--seed", [o](const uint64_t& seed) { o->seed = seed; }, "Seed of the random numbers (for repeatable runs)");
+  command->add_flag("--include-hidden", o->includeHidden, "With --select all: take hidden and locked art too");
+  command->add_option_function<std::string>(
+      "--seed", [o](const std::string& text) { o->seed = seedFrom(text); },
+      "Seed of the random numbers, 0 to 2^64-1 (for repeatable runs)");
   command->add_option_function<uint64_t>(
       "--memory-budget", [o](const uint64_t& mb) { o->memoryBudgetMb = mb; },
       "Most memory the drawing may take, in megabytes (default " +
@@ -215,27 +320,16 @@ void addApplyCommand(CLI::App& app, int& status) {
       ->check(CLI::Range(uint64_t{1}, uint64_t{1} << 30));
   command->add_option("--swatches", o->swatches, "A GIMP palette (.gpl) whose colours join the swatch list after [None] and [Registration]");
   command->add_option("--trace", o->trace, "Write every host call the plug-in makes to this file (JSON lines)");
-  command->add_option("--preset", o->preset, "Choose a preset style in the dialog (by name or number)");
-  command->add_option("--set", o->sets, "Set a field in the dialog: FIELD=VALUE (repeatable)");
+  command->add_option("--preset", o->preset, "Choose a preset style in the dialog (by name or number; see `contour presets`)");
+  command->add_option("--set", o->sets, "Set a field in the dialog: FIELD=VALUE (repeatable; see `contour params`, `contour modes`)");
   command->add_option("--params", o->params, "Start from the parameter record in this JSON file");
   command->add_option("--save-params", o->saveParams, "Write the parameter record used to this JSON file");
-  command->add_flag("--no-dialog", o->noDialog, "Skip the settings dialog: apply the record as it is");
+  command->add_flag("--no-dialog", o->noDialog,
+                    "Skip the settings dialog: apply the --params record as it is (without one, the defaults)");
   command->add_option("--dialog-script", o->dialogScript, "Play these dialog actions (JSON) before accepting");
   command->add_option("--dialog-state", o->dialogState, "Write what the dialog showed when it closed (JSON)");
   command->add_option("--plugin", o->plugin, "The plug-in module (default: the one beside contour)");
-  command->callback([o, &status] {
-    try {
-      runWithFiles(*o);
-    } catch (const ApplyError& e) {
-      status = fail(e.what());
-    } catch (const easel::svg::SvgError& e) {
-      status = fail(e.what());
-    } catch (const std::exception& e) {
-      // Errors of the loader, the dialog script and the parameter record
-      // already name what they are about.
-      status = fail(e.what());
-    }
-  });
+  command->callback([o, &status] { status = apply(*o); });
 }
 
 }  // namespace contour_cli

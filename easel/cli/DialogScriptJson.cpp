@@ -108,11 +108,17 @@ std::vector<Event> parseDialogScript(std::string_view text) {
   }
   if (!json.is_array()) throw DialogScriptError("a dialog script is a JSON array of events");
   std::vector<Event> events;
+  std::size_t ended = 0;  // the number of the event that ends the dialog
   for (std::size_t i = 0; i < json.size(); ++i) {
     try {
+      if (ended != 0) throw DialogScriptError("comes after event " + std::to_string(ended) + " ended the dialog");
       events.push_back(EventReader(json[i]).read());
+      if (events.back().kind == Event::Kind::End) ended = i + 1;
     } catch (const DialogScriptError& e) {
-      throw DialogScriptError("event " + std::to_string(i + 1) + " " + json[i].dump() + ": " + e.what());
+      // The event as written, cut short so that the message stays one line.
+      std::string shown = json[i].dump();
+      if (shown.size() > 80) shown = shown.substr(0, 77) + "...";
+      throw DialogScriptError("event " + std::to_string(i + 1) + " " + shown + ": " + e.what());
     }
   }
   return events;

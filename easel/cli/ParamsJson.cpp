@@ -139,21 +139,29 @@ void setParamsFieldText(ContourParams& params, std::string_view field, std::stri
   setParamsField(params, field, value);
 }
 
-ContourParams paramsFromJson(const nlohmann::json& json) {
+ContourParams paramsFromJson(const nlohmann::json& json, const ParamsNaming* naming) {
   if (!json.is_object()) throw ParamsJsonError(std::string("expected a JSON object of fields, got ") + json.type_name());
   ContourParams params = defaultContourParams();
-  for (const auto& [name, value] : json.items()) setParamsField(params, name, value);
+  for (const auto& [key, value] : json.items()) {
+    const std::string name = naming ? naming->field(key) : key;
+    std::optional<int32_t> entry;
+    if (naming && value.is_string() && !fieldNamed(name).real) entry = naming->entry(name, value.get<std::string>());
+    setParamsField(params, name, entry ? nlohmann::json(*entry) : value);
+  }
   return params;
 }
 
-ContourParams paramsFromJsonText(std::string_view text) {
+ContourParams paramsFromJsonText(std::string_view text, const ParamsNaming* naming) {
   nlohmann::json json;
   try {
     json = nlohmann::json::parse(text);
   } catch (const nlohmann::json::parse_error& error) {
-    throw ParamsJsonError(std::string("not JSON: ") + error.what());
+    // Without the library's "[json.exception.parse_error.101] " prefix.
+    const std::string what = error.what();
+    const std::size_t close = what.find("] ");
+    throw ParamsJsonError("not JSON: " + (close == std::string::npos ? what : what.substr(close + 2)));
   }
-  return paramsFromJson(json);
+  return paramsFromJson(json, naming);
 }
 
 }  // namespace contour_cli

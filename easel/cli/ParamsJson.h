@@ -6,6 +6,9 @@
 #define EASEL_CLI_PARAMSJSON_H
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -40,10 +43,19 @@ nlohmann::ordered_json paramsToJson(const ContourParams& params);
 // Pretty-printed, ending with a newline.
 std::string paramsToJsonText(const ContourParams& params);
 
+// How the keys and values of a record written by a person are read: the
+// field a key names (given as typed; throws ParamsJsonError for none), and
+// the number of a list's entry given by its text (none: the field has no list).
+struct ParamsNaming {
+  std::function<std::string(std::string_view key)> field;
+  std::function<std::optional<int32_t>(std::string_view field, std::string_view text)> entry;
+};
+
 // Fields that are missing take their defaults. An unknown field, a value of
 // the wrong type, or a number that does not fit the field's type is an error.
-ContourParams paramsFromJson(const nlohmann::json& json);
-ContourParams paramsFromJsonText(std::string_view text);
+// With a naming, keys and list entries are read through it.
+ContourParams paramsFromJson(const nlohmann::json& json, const ParamsNaming* naming = nullptr);
+ContourParams paramsFromJsonText(std::string_view text, const ParamsNaming* naming = nullptr);
 
 // Writes one field from a JSON value, checked as above.
 void setParamsField(ContourParams& params, std::string_view field, const nlohmann::json& value);

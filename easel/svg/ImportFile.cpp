@@ -30,6 +30,11 @@ void Importer::parseXml() {
   if (original_.find_first_not_of(" \t\r\n") == std::string::npos) {
     throw SvgError(errorText(source_->fileName, 0, 0, "empty file, not an SVG drawing"));
   }
+  // UTF-16 and UTF-32 text has NUL bytes among its first few; the reader takes UTF-8 only.
+  if (original_.substr(0, 4).find('\0') != std::string::npos || original_.rfind("\xFF\xFE", 0) == 0 ||
+      original_.rfind("\xFE\xFF", 0) == 0) {
+    throw SvgError(errorText(source_->fileName, 0, 0, "written in UTF-16 or UTF-32; save it as UTF-8"));
+  }
   std::string& buffer = source_->buffer;
   const pugi::xml_parse_result r = source_->xml.load_buffer_inplace(
       buffer.data(), buffer.size(), pugi::parse_full | pugi::parse_ws_pcdata, pugi::encoding_utf8);
@@ -43,6 +48,7 @@ void Importer::parseXml() {
   source_->svgPrefix = colon == std::string_view::npos ? "" : std::string(name.substr(0, colon + 1));
   source_->contourPrefix = prefixFor(root, kContourNamespace, std::string(kContourPrefix) + ":");
   source_->inkscapePrefix = prefixFor(root, kInkscapeNamespace, "inkscape:");
+  insensitiveName_ = prefixFor(root, kSodipodiNamespace, "sodipodi:") + "insensitive";
 }
 
 std::string_view Importer::nameOf(pugi::xml_node node) const {

@@ -111,6 +111,8 @@ AIPathStyle Importer::readPathStyle(pugi::xml_node node, const ComputedStyle& st
   const auto points = [&](double userUnits, Property p) {
     const double v = userUnits * scale;
     if (!(std::abs(v) <= std::numeric_limits<float>::max())) {
+      // A value the file does not give (offset 0) is out of range only by the scale.
+      if (style[p].offset == 0) failNode(node, "the viewBox and transforms scale the lines out of range");
       failAt(style[p].offset, std::string(propertyName(p)) + " out of range");
     }
     return static_cast<AIReal>(v);

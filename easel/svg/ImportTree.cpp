@@ -129,6 +129,8 @@ void Importer::finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, co
                       (doc_->type(art) != ArtType::Group && style[Property::Visibility].text != "visible");
   if (hidden) doc_->setHidden(art, true);
   extra.hidden = hidden;
+  // Locked in the editors' markup: Select All passes it by.
+  if (node.attribute(insensitiveName_.c_str())) doc_->setLocked(art, true);
   for (std::size_t i = 0; i < kPropertyCount; ++i) {
     const std::string name(propertyName(static_cast<Property>(i)));
     if (style.values[i].byIdRule) extra.idRuleProperties.push_back(name);

@@ -92,7 +92,7 @@ PathGeometry pointsPath(std::string_view points, bool closed) {
     v.push_back(s.number("a coordinate"));
     s.skipCommaSpace();
   }
-  if (v.size() % 2 != 0) s.fail("odd number of coordinates in points");
+  if (v.size() % 2 != 0) s.fail("odd number of coordinates");  // the reader adds " in points"
   if (v.empty()) return {};
   Subpath sub;
   for (std::size_t i = 0; i < v.size(); i += 2) {

@@ -158,6 +158,7 @@ class Importer {
   static constexpr std::size_t kDepthLimit = 2'000;
   std::string original_;
   std::shared_ptr<SvgSource> source_;
+  std::string insensitiveName_;  // the editors' lock attribute with its prefix
   std::unique_ptr<Document> doc_;
   std::unordered_map<std::string, pugi::xml_node> byId_;
   std::vector<pugi::xml_node> styleElements_;

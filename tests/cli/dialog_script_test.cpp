@@ -48,9 +48,10 @@ TEST(DialogScript, BadEventsAreNamedWithTheirPosition) {
     const char* message;
   };
   const Case cases[] = {
-      {R"([{"end": 1}, 7])", "event 2 7: an event is a JSON object"},
+      {R"([{"item": 91, "press": true}, 7])", "event 2 7: an event is a JSON object"},
+      {R"([{"end": 1}, {"end": 2}])", "event 2 {\"end\":2}: comes after event 1 ended the dialog"},
       {R"([{"value": 3}])", "event 1 {\"value\":3}: it names no \"item\" (or \"end\")"},
-      {R"([{"end": 1}, {"end": 1}, {"item": "four", "value": 3}])", "event 3 {\"item\":\"four\",\"value\":3}: \"item\" is a whole number"},
+      {R"([{"item": 5, "value": 1}, {"item": 5, "value": 2}, {"item": "four", "value": 3}])", "event 3 {\"item\":\"four\",\"value\":3}: \"item\" is a whole number"},
       {R"([{"item": 4, "value": "20"}])", "event 1 {\"item\":4,\"value\":\"20\"}: \"value\" is a number"},
       {R"([{"item": 34, "entry": 1.5}])", "event 1 {\"entry\":1.5,\"item\":34}: \"entry\" is a whole number"},
       {R"([{"item": 91, "press": false}])", "event 1 {\"item\":91,\"press\":false}: \"press\" is true"},
@@ -58,6 +59,9 @@ TEST(DialogScript, BadEventsAreNamedWithTheirPosition) {
       {R"([{"item": 4}])", "event 1 {\"item\":4}: it says what to do with item 4"},
       {R"([{"item": 4, "value": 1, "entry": 2}])", "event 1 {\"entry\":2,\"item\":4,\"value\":1}: unexpected \"entry\""},
       {R"([{"end": 4294967297}])", "event 1 {\"end\":4294967297}: \"end\" is a whole number"},
+      // Quoted input is cut to about 80 characters.
+      {R"([{"item": 4, "value": 1, "entry": "0123456789012345678901234567890123456789012345678901234567890123456789"}])",
+       "event 1 {\"entry\":\"0123456789012345678901234567890123456789012345678901234567890123456...: unexpected"},
   };
   for (const Case& c : cases) {
     try {

@@ -66,6 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "in.svg:2:32: style declaration without ':' in style"},
         BadFile{"badTransform", kOpen + "<g transform=\"spin(3)\"/></svg>",
                 "in.svg:2:15: unknown transform 'spin' in transform"},
+        BadFile{"oddPoints", kOpen + "<polyline points=\"0 0 1\"/></svg>", "in.svg:2:24: odd number of coordinates in points"},
+        BadFile{"utf16", std::string("\xFF\xFE<\0s\0v\0g\0", 10), "in.svg: written in UTF-16 or UTF-32; save it as UTF-8"},
+        // No stroke-width in the file: the scale of the viewBox is what is out of range.
+        BadFile{"hugeViewBoxScale",
+                "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" viewBox=\"0 0 1e-37 1e-37\">\n"
+                "<path d=\"M0 0 L1e-38 0\"/></svg>",
+                "in.svg:2:1: the viewBox and transforms scale the lines out of range"},
         BadFile{"zeroViewBox", "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 0 10\"/>",
                 "in.svg:1:50: a viewBox needs a width and height above 0 in viewBox"}),
     [](const ::testing::TestParamInfo<BadFile>& i) { return std::string(i.param.name); });
