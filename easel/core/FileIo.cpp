@@ -214,6 +214,8 @@ bool sameFile(const FileSet::Identity& a, const FileSet::Identity& b) {
 void FileSet::addInput(const std::string& path) {
   Identity id;
   std::error_code ec;
+  // Said before any output is opened, so that the input is the file named.
+  if (path != "-" && fs::is_directory(path, ec)) failWith(path, "is a folder, not a file", 0);
   if (identityOf(path, id) && fs::exists(path, ec)) files_.push_back(id);
 }
 
