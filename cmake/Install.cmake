@@ -8,20 +8,34 @@ set(dist ${PROJECT_SOURCE_DIR}/dist)
 
 install(TARGETS contour RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS Tesk_Contour LIBRARY DESTINATION ${CONTOUR_INSTALL_MODULEDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${dist}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${dist}/man/contour.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Debian wants the man page and the changelog compressed, without time stamps.
+set(compressed)
+foreach(file man/contour.1 debian/changelog)
+  get_filename_component(name ${file} NAME)
+  set(out ${CMAKE_BINARY_DIR}/dist/${name})
+  add_custom_command(OUTPUT ${out}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${dist}/${file} ${out}
+    COMMAND gzip -9nf ${out}
+    DEPENDS ${dist}/${file} VERBATIM)
+  list(APPEND compressed ${out}.gz)
+endforeach()
+add_custom_target(contour_dist_files ALL DEPENDS ${compressed})
+
+set(docdir ${CMAKE_INSTALL_DATADIR}/doc/contour)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${dist}/debian/copyright ${CMAKE_BINARY_DIR}/dist/changelog.gz
+        DESTINATION ${docdir})
+install(FILES ${CMAKE_BINARY_DIR}/dist/contour.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${dist}/bash-completion/contour DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${dist}/desktop/contour-edit.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${dist}/inkscape/contour_effect.inx DESTINATION ${CMAKE_INSTALL_DATADIR}/inkscape/extensions)
 install(PROGRAMS ${dist}/inkscape/contour_effect.py DESTINATION ${CMAKE_INSTALL_DATADIR}/inkscape/extensions)
 
-# The Debian package: `cpack -G DEB` in the build tree. Debian wants the man
-# page and changelog compressed and the binaries stripped.
+# The Debian package: `cpack -G DEB` in the build tree, binaries stripped.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME contour)
 set(CPACK_PACKAGE_VENDOR "The Contour developers")
 set(CPACK_PACKAGE_CONTACT "The Contour developers <contour@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "contour filter for vector drawings (SVG)")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "filter that turns vector drawings (SVG) into stacks of contours")
 set(CPACK_PACKAGE_DESCRIPTION "Contour turns each selected object of a drawing into a stack of progressively
 scaled, shifted, rotated, point-modified and recoloured copies, set up in a
 six-page dialog with 26 presets. The contour command applies it to SVG files
@@ -33,6 +47,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the libraries `contour` and the module link, by dpkg-shlibdeps
+set(CPACK_DEBIAN_PACKAGE_DEPENDS python3)  # the Inkscape extension's interpreter, added to those
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "inkscape, chromium | www-browser")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
