@@ -37,7 +37,7 @@ def arg_parser():
     parser.add_argument("--id", action="append", default=[], help="a selected object (repeated)")
     parser.add_argument("--selected-nodes", action="append", default=[], help="Inkscape's node selection (unused)")
     parser.add_argument("--output", default="", help="write here rather than to standard output")
-    parser.add_argument("--preset", type=int, default=0)
+    parser.add_argument("--preset", default="none", help="a preset's number, or none")
     parser.add_argument("--use_values", type=inkscape_bool, default=False)
     parser.add_argument("--count", type=int, default=12)
     parser.add_argument("--scale_h", type=float, default=4.0)
@@ -74,8 +74,10 @@ def find_contour():
 
 def apply_command(contour, options):
     command = [contour, "apply", options.input, "-o", "-",
-               "--select", ",".join(options.id) if options.id else "all",
-               "--preset", str(options.preset), "--seed", str(options.seed)]
+               "--select", ",".join(options.id) if options.id else "all", "--seed", str(options.seed)]
+    # A preset replaces the record, a settings file's values too: none keeps them.
+    if options.preset != "none":
+        command += ["--preset", options.preset]
     if options.params_file:
         command += ["--params", options.params_file]
     if options.use_values:
