@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # deb_test.sh BUILD_DIR: builds the Debian package with CPack, unpacks it with
-# dpkg-deb -x, runs its own contour, checks its declared dependencies and
-# that lintian finds no errors in it.
+# dpkg-deb -x, runs its own contour, checks its declared dependencies, that
+# apt-get would install it, and that lintian finds no errors in it.
 source "$(dirname "$0")/common.sh"
 build=$1
-need dpkg-deb dpkg-shlibdeps lintian
+need dpkg-deb dpkg-shlibdeps apt-get lintian
 
 cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
   { cat "$scratch/cpack.log"; fail "cpack failed"; }
@@ -19,6 +19,11 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libc6 libstdc++6 libpugixml1v5 libcpp-httplib python3; do
   grep -q "\b$package" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
+
+# apt-get can install it, dependencies and all (simulated: nothing is installed).
+(cd "$(dirname "$deb")" && apt-get install -s "./$(basename "$deb")") >"$scratch/apt.log" 2>&1 ||
+  { cat "$scratch/apt.log"; fail "apt-get cannot install the package"; }
+grep -q "^Conf contour " "$scratch/apt.log" || { cat "$scratch/apt.log"; fail "apt-get would not install contour"; }
 
 status=0
 lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1 || status=$?
