@@ -2,6 +2,7 @@
 # deb_test.sh BUILD_DIR: builds the Debian package with CPack, unpacks it with
 # dpkg-deb -x, runs its own contour, checks its declared dependencies, that
 # apt-get would install it, and that lintian finds no errors in it.
+set -euo pipefail
 source "$(dirname "$0")/common.sh"
 build=$1
 need dpkg-deb dpkg-shlibdeps apt-get lintian

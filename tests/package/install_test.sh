@@ -3,6 +3,7 @@
 # prefix, which is then moved; with the build and source trees hidden (an
 # empty file system mounted over each in a private mount namespace), the
 # installed contour applies the filter and finds its module on its own.
+set -euo pipefail
 source "$(dirname "$0")/common.sh"
 build=$1 source_dir=$2
 need unshare

@@ -3,6 +3,7 @@
 # option the program's help has (regenerate it with scripts/make-manpage.sh
 # when not), and the bash completion offers subcommands, options, presets and
 # field names.
+set -euo pipefail
 source "$(dirname "$0")/common.sh"
 contour=$1/bin/contour dist=$2/dist
 
