@@ -132,6 +132,18 @@ class InxRules(Installed):
                              capture_output=True, text=True)
         self.assertEqual(run.returncode, 0, run.stderr)
 
+    def test_inkscape_loads_the_extension(self):
+        need("inkscape")
+        home = os.path.join(self.tmp, "home")
+        os.makedirs(os.path.join(home, ".config", "inkscape"), exist_ok=True)
+        os.symlink(self.extensions, os.path.join(home, ".config", "inkscape", "extensions"))
+        subprocess.run(["inkscape", "--action-list"], capture_output=True, timeout=120, env=dict(os.environ, HOME=home))
+        # Inkscape lists here every extension it could not load, and why (no file: none).
+        errors = os.path.join(home, ".config", "inkscape", "extension-errors.log")
+        if os.path.exists(errors):
+            with open(errors, encoding="utf-8") as log:
+                self.assertNotIn('"Contour"', log.read())
+
     def test_inx_and_script_agree(self):
         self.assertTrue(os.access(self.script, os.X_OK))
         spec = importlib.util.spec_from_file_location("contour_effect", self.script)
