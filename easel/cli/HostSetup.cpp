@@ -10,7 +10,13 @@ std::string defaultPluginPath() {
   std::error_code error;
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
   std::filesystem::path dir = error ? std::filesystem::current_path() : self.parent_path();
-  return (dir / "Tesk_Contour.so").string();
+  // Beside the executable in a build tree; in the private library folder of
+  // an installed one (bin/../lib/contour, as the install rules place it),
+  // wherever that tree was installed or moved to.
+  std::filesystem::path beside = dir / "Tesk_Contour.so";
+  std::filesystem::path installed = dir.parent_path() / "lib" / "contour" / "Tesk_Contour.so";
+  return (std::filesystem::exists(beside, error) || !std::filesystem::exists(installed, error) ? beside : installed)
+      .string();
 }
 
 void Easel::start(const std::string& pluginPath) {

@@ -12,7 +12,8 @@
 
 namespace contour_cli {
 
-// The plug-in module shipped beside the `contour` executable.
+// The plug-in module beside the `contour` executable (a build tree), or else
+// in ../lib/contour from it (an installed tree).
 std::string defaultPluginPath();
 
 struct Easel {
