@@ -16,8 +16,6 @@ namespace {
 
 using easel::adm::Event;
 
-constexpr int32_t kPresetList = 30;
-
 std::string trimmed(std::string_view text) {
   std::size_t first = text.find_first_not_of(' ');
   std::size_t last = text.find_last_not_of(' ');
@@ -65,23 +63,10 @@ int32_t entryOf(const ModeList& list, std::string_view what, std::string_view va
                           choices());
 }
 
-// The offset of a field that an item shows, in the record.
-std::size_t offsetOf(const FieldRef& field) {
-  static const ContourParams probe{};
-  const auto* base = reinterpret_cast<const unsigned char*>(&probe);
-  const auto* at = field.isReal() ? reinterpret_cast<const unsigned char*>(&(probe.*field.real))
-                                  : reinterpret_cast<const unsigned char*>(&(probe.*field.integer));
-  return static_cast<std::size_t>(at - base);
-}
-
 const ItemSpec* itemShowing(std::string_view fieldName) {
-  for (const ParamsField& field : paramsFields()) {
-    if (fieldName != field.name) continue;
-    for (const ItemSpec& item : dialogItems())
-      if (!item.field.empty() && offsetOf(item.field) == field.offset) return &item;
-    return nullptr;
-  }
-  return nullptr;
+  const ParamField* field = findParamField(fieldName);
+  if (field == nullptr || fieldName != field->name) return nullptr;
+  return dialogItem(field->item);
 }
 
 std::string shownFieldNames() {
