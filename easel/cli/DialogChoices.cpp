@@ -19,8 +19,6 @@ namespace {
 
 using easel::adm::Event;
 
-constexpr int32_t kPresetList = 30;
-
 std::string trimmed(std::string_view text) {
   std::size_t first = text.find_first_not_of(' ');
   std::size_t last = text.find_last_not_of(' ');
@@ -57,24 +55,9 @@ int32_t entryOf(const ModeList& list, std::string_view what, std::string_view va
                           didYouMean(valueText, names) + " (`" + lister + "` lists them)");
 }
 
-// The offset of a field that an item shows, in the record.
-std::size_t offsetOf(const FieldRef& field) {
-  static const ContourParams probe{};
-  const auto* base = reinterpret_cast<const unsigned char*>(&probe);
-  const auto* at = field.isReal() ? reinterpret_cast<const unsigned char*>(&(probe.*field.real))
-                                  : reinterpret_cast<const unsigned char*>(&(probe.*field.integer));
-  return static_cast<std::size_t>(at - base);
-}
-
 const ItemSpec* itemShowing(std::string_view fieldName) {
-  const std::optional<std::string> name = recordFieldNamed(fieldName);
-  for (const ParamsField& field : paramsFields()) {
-    if (!name || *name != field.name) continue;
-    for (const ItemSpec& item : dialogItems())
-      if (!item.field.empty() && offsetOf(item.field) == field.offset) return &item;
-    return nullptr;
-  }
-  return nullptr;
+  const ParamField* field = findParamField(fieldName);
+  return field == nullptr ? nullptr : dialogItem(field->item);
 }
 
 std::vector<std::string> shownFieldNames() {

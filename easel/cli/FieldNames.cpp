@@ -1,6 +1,5 @@
 #include "easel/cli/FieldNames.h"
 
-#include "easel/cli/NameSuggestions.h"
 #include "easel/cli/ParamsJson.h"
 
 namespace contour_cli {
@@ -15,9 +14,9 @@ const std::vector<std::string>& recordFieldNames() {
 }
 
 std::optional<std::string> recordFieldNamed(std::string_view name) {
-  for (const std::string& field : recordFieldNames())
-    if (sameNameIgnoringCase(field, name)) return field;
-  return std::nullopt;
+  const ParamField* field = findParamField(name);
+  if (field == nullptr) return std::nullopt;
+  return std::string(field->name);
 }
 
 }  // namespace contour_cli

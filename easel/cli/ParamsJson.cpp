@@ -10,53 +10,11 @@ namespace contour_cli {
 
 namespace {
 
-#define CONTOUR_INT(name) ParamsField{#name, false, offsetof(ContourParams, name)}
-#define CONTOUR_REAL(name) ParamsField{#name, true, offsetof(ContourParams, name)}
-
-const ParamsField kFields[] = {
-    CONTOUR_INT(previewOn),          CONTOUR_INT(pointsAddScale),      CONTOUR_INT(pathAlternateFlip),
-    CONTOUR_INT(linkContourScale),   CONTOUR_INT(scaleLines),          CONTOUR_INT(pointsKeepDirection),
-    CONTOUR_INT(pointsApply),        CONTOUR_INT(pathCreate),          CONTOUR_INT(pointsKeepAnchor),
-    CONTOUR_INT(pointsRotateCenter), CONTOUR_INT(pathDelete),          CONTOUR_INT(placeAbove),
-    CONTOUR_INT(pathOpacity),        CONTOUR_INT(shiftMode),           CONTOUR_INT(currentPage),
-    CONTOUR_INT(contourCount),       CONTOUR_INT(contourScaleMode),    CONTOUR_INT(skipCount),
-    CONTOUR_INT(createCount),        CONTOUR_INT(presetStyle),         CONTOUR_INT(rotationCenterMode),
-    CONTOUR_INT(widthMode),          CONTOUR_INT(rotationPathNumber),  CONTOUR_INT(pointsVariationMode),
-    CONTOUR_INT(pointsContourMode),  CONTOUR_REAL(viewZoom),           CONTOUR_REAL(scaleH),
-    CONTOUR_REAL(scaleV),            CONTOUR_REAL(shiftH),             CONTOUR_REAL(shiftV),
-    CONTOUR_REAL(rotation),          CONTOUR_REAL(centerX),            CONTOUR_REAL(centerY),
-    CONTOUR_REAL(pointsContourAmount), CONTOUR_REAL(interpolateAnchor), CONTOUR_REAL(interpolateDirection),
-    CONTOUR_REAL(interpolateStyle),  CONTOUR_REAL(pointsVariance),     CONTOUR_REAL(widthAmount),
-    CONTOUR_INT(fillColorMode),      CONTOUR_INT(fillSwatchIndex),     CONTOUR_INT(fillSteps),
-    CONTOUR_INT(strokeColorMode),    CONTOUR_INT(strokeSwatchIndex),   CONTOUR_INT(strokeSteps),
-    CONTOUR_INT(patternMode),        CONTOUR_INT(finalRun),            CONTOUR_INT(previewShown),
-    CONTOUR_INT(dialogBoundsLeft),   CONTOUR_INT(dialogBoundsTop),     CONTOUR_INT(dialogBoundsRight),
-    CONTOUR_INT(dialogBoundsBottom), CONTOUR_INT(reserved1),           CONTOUR_INT(reserved2),
-    CONTOUR_INT(reserved3),          CONTOUR_INT(reserved4),           CONTOUR_INT(dialogBoundsSaved),
-};
-
-#undef CONTOUR_INT
-#undef CONTOUR_REAL
-
-static_assert(std::size(kFields) == sizeof(ContourParams) / 4, "every field of the record has a name");
-
-template <class T>
-T readAt(const ContourParams& params, std::size_t offset) {
-  T value;
-  std::memcpy(&value, reinterpret_cast<const unsigned char*>(&params) + offset, sizeof value);
-  return value;
-}
-
-template <class T>
-void writeAt(ContourParams& params, std::size_t offset, T value) {
-  std::memcpy(reinterpret_cast<unsigned char*>(&params) + offset, &value, sizeof value);
-}
-
+// Only the exact name: the JSON's keys are the record's names as written.
 const ParamsField& fieldNamed(std::string_view name) {
-  for (const ParamsField& field : kFields) {
-    if (name == field.name) return field;
-  }
-  throw ParamsJsonError("unknown field \"" + std::string(name) + "\"");
+  const ParamsField* field = findParamField(name);
+  if (field == nullptr || name != field->name) throw ParamsJsonError("unknown field \"" + std::string(name) + "\"");
+  return *field;
 }
 
 [[noreturn]] void fail(const ParamsField& field, const std::string& problem) {
@@ -105,8 +63,6 @@ int32_t integerFrom(const ParamsField& field, const nlohmann::json& value) {
 
 }  // namespace
 
-std::span<const ParamsField> paramsFields() { return kFields; }
-
 ContourParams defaultContourParams() {
   ContourParams params;
   std::memset(&params, 0, sizeof params);
@@ -116,9 +72,9 @@ ContourParams defaultContourParams() {
 
 nlohmann::ordered_json paramsToJson(const ContourParams& params) {
   nlohmann::ordered_json json = nlohmann::ordered_json::object();
-  for (const ParamsField& field : kFields) {
-    if (field.real) json[field.name] = realValue(readAt<float>(params, field.offset));
-    else json[field.name] = readAt<int32_t>(params, field.offset);
+  for (const ParamsField& field : paramFields()) {
+    if (field.isReal()) json[field.name] = realValue(params.*field.field.real);
+    else json[field.name] = params.*field.field.integer;
   }
   return json;
 }
@@ -127,8 +83,8 @@ std::string paramsToJsonText(const ContourParams& params) { return paramsToJson(
 
 void setParamsField(ContourParams& params, std::string_view name, const nlohmann::json& value) {
   const ParamsField& field = fieldNamed(name);
-  if (field.real) writeAt(params, field.offset, realFrom(field, value));
-  else writeAt(params, field.offset, integerFrom(field, value));
+  if (field.isReal()) params.*field.field.real = realFrom(field, value);
+  else params.*field.field.integer = integerFrom(field, value);
 }
 
 void setParamsFieldText(ContourParams& params, std::string_view field, std::string_view valueText) {
@@ -145,7 +101,7 @@ ContourParams paramsFromJson(const nlohmann::json& json, const ParamsNaming* nam
   for (const auto& [key, value] : json.items()) {
     const std::string name = naming ? naming->field(key) : key;
     std::optional<int32_t> entry;
-    if (naming && value.is_string() && !fieldNamed(name).real) entry = naming->entry(name, value.get<std::string>());
+    if (naming && value.is_string() && !fieldNamed(name).isReal()) entry = naming->entry(name, value.get<std::string>());
     setParamsField(params, name, entry ? nlohmann::json(*entry) : value);
   }
   return params;

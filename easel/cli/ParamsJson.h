@@ -17,6 +17,7 @@
 #include <nlohmann/json.hpp>
 
 #include "plugin/params/ContourParams.h"
+#include "plugin/params/ParamFields.h"
 
 namespace contour_cli {
 
@@ -26,14 +27,11 @@ class ParamsJsonError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-struct ParamsField {
-  const char* name;
-  bool real;           // an IEEE single-precision real, else a 32-bit integer
-  std::size_t offset;  // in ContourParams
-};
+// A field of the record as the plug-in's field table describes it.
+using ParamsField = ParamField;
 
 // The record's fields in order.
-std::span<const ParamsField> paramsFields();
+inline std::span<const ParamsField> paramsFields() { return paramFields(); }
 
 // The record a new parameter block gets: every default, and 0 where the
 // record has none (as in the host's new, zeroed block).

@@ -1,13 +1,15 @@
 // The settings dialog's 78 items as data, in creation order: id, type,
-// rectangle, text, the record field shown, the range of a spin edit, the
-// procedure attached, and the order of the calls that set it up.
+// rectangle, text, the record field shown and the range of a spin edit (both
+// from the field table), the procedure attached, and the order of the calls
+// that set it up.
 #ifndef CONTOUR_DIALOG_DIALOGITEMS_H
 #define CONTOUR_DIALOG_DIALOGITEMS_H
 
 #include <cstdint>
 #include <span>
 
-#include "plugin/dialog/FieldRef.h"
+#include "plugin/params/FieldRef.h"
+#include "plugin/params/ItemIds.h"
 #include "plugin/host/ADMTypes.h"
 
 enum class ItemType : uint8_t { SpinEdit, StaticText, CheckBox, PictureButton, TextButton, PopupList };
@@ -25,7 +27,7 @@ enum class SetupOrder : uint8_t {
 };
 
 struct ItemSpec {
-  int32_t id;
+  ItemId id;
   ItemType type;
   ADMRect rect;
   const char* text;  // null: none

@@ -3,10 +3,6 @@
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/shell/SuiteSlots.h"
 
-namespace {
-constexpr int32_t kPreviewItem = 3;
-}  // namespace
-
 bool isValueItem(const ItemSpec& item) {
   return !item.field.empty() && item.proc == ItemProc::CommonValue;
 }
@@ -67,7 +63,7 @@ void readField(ADMItemRef item, const ItemSpec& spec, ContourParams& record) {
 
 void readValueItems(ADMDialogRef dialog, ContourParams& record) {
   for (const ItemSpec& spec : dialogItems())
-    if (isValueItem(spec) && spec.id != kPreviewItem) readField(itemById(dialog, spec.id), spec, record);
+    if (isValueItem(spec) && spec.id != kPreviewCheck) readField(itemById(dialog, spec.id), spec, record);
 }
 
 void refreshValueItems(ADMDialogRef dialog, const ContourParams& record) {

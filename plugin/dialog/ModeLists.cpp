@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "plugin/params/ModeIds.h"
+
 namespace {
 
 constexpr const char* kPresetStyles[] = {
@@ -180,17 +182,27 @@ constexpr const char* kPointsVariationModes[] = {
     " Five Burst",
 };
 
+static_assert(oneEntryEach<PresetStyle>(std::size(kPresetStyles)));
+static_assert(oneEntryEach<ContourScaleMode>(std::size(kContourScaleModes)));
+static_assert(oneEntryEach<ShiftMode>(std::size(kShiftModes)));
+static_assert(oneEntryEach<RotationCenterMode>(std::size(kRotationCenters)));
+static_assert(oneEntryEach<ColorMode>(std::size(kFillColorModes)));
+static_assert(oneEntryEach<PatternMode>(std::size(kPatternModes)));
+static_assert(oneEntryEach<WidthMode>(std::size(kWidthModes)));
+static_assert(oneEntryEach<PointsContourMode>(std::size(kPointsContourModes)));
+static_assert(oneEntryEach<PointsVariationMode>(std::size(kPointsVariationModes)));
+
 const ModeList kModeLists[] = {
-    {30, &ContourParams::presetStyle, kPresetStyles},
-    {32, &ContourParams::contourScaleMode, kContourScaleModes},
-    {36, &ContourParams::shiftMode, kShiftModes},
-    {33, &ContourParams::rotationCenterMode, kRotationCenters},
-    {140, &ContourParams::fillColorMode, kFillColorModes},
-    {143, &ContourParams::strokeColorMode, kStrokeColorModes},
-    {146, &ContourParams::patternMode, kPatternModes},
-    {31, &ContourParams::widthMode, kWidthModes},
-    {34, &ContourParams::pointsContourMode, kPointsContourModes},
-    {35, &ContourParams::pointsVariationMode, kPointsVariationModes},
+    {kPresetList, &ContourParams::presetStyle, kPresetStyles},
+    {kContourScaleList, &ContourParams::contourScaleMode, kContourScaleModes},
+    {kShiftModeList, &ContourParams::shiftMode, kShiftModes},
+    {kRotationCenterList, &ContourParams::rotationCenterMode, kRotationCenters},
+    {kFillColorList, &ContourParams::fillColorMode, kFillColorModes},
+    {kStrokeColorList, &ContourParams::strokeColorMode, kStrokeColorModes},
+    {kPatternList, &ContourParams::patternMode, kPatternModes},
+    {kWidthModeList, &ContourParams::widthMode, kWidthModes},
+    {kPointsContourList, &ContourParams::pointsContourMode, kPointsContourModes},
+    {kPointsVariationList, &ContourParams::pointsVariationMode, kPointsVariationModes},
 };
 
 }  // namespace

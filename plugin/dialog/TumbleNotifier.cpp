@@ -4,7 +4,7 @@
 
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/dialog/DialogProcs.h"
-#include "plugin/dialog/FieldRef.h"
+#include "plugin/params/FieldRef.h"
 #include "plugin/engine/RandomDraws.h"
 #include "plugin/shell/SuiteSlots.h"
 

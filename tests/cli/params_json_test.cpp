@@ -41,7 +41,7 @@ TEST(ParamsJsonNames, FollowTheRecordInOrder) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
     EXPECT_EQ(fields[i].offset, i * 4) << fields[i].name;
     // Fields 26 to 39 (1-based) are the record's reals, and only they.
-    EXPECT_EQ(fields[i].real, i >= 25 && i <= 38) << fields[i].name;
+    EXPECT_EQ(fields[i].isReal(), i >= 25 && i <= 38) << fields[i].name;
   }
   const auto written = paramsToJson(contour_cli::defaultContourParams());
   std::size_t i = 0;

@@ -2,25 +2,26 @@
 // sets the field beside the button, unclamped, and redraws the preview.
 #include <cmath>
 
+#include "plugin/params/ItemIds.h"
 #include "tests/dialog/DialogFixture.h"
 
 namespace contour_test {
 namespace {
 
 TEST_F(DialogTest, PickOnContoursTakesATenthOfX) {
-  ASSERT_EQ(open({Event::pick(120, 125.7f, 300)}), kNoErr);
+  ASSERT_EQ(open({Event::pick(kContoursPick, 125.7f, 300)}), kNoErr);
   EXPECT_EQ(record().contourCount, 12);
-  EXPECT_EQ(item(4).value, 12);
+  EXPECT_EQ(item(kContoursEdit).value, 12);
   close();
-  ASSERT_EQ(open({Event::pick(120, -30, 300)}), kNoErr);
+  ASSERT_EQ(open({Event::pick(kContoursPick, -30, 300)}), kNoErr);
   EXPECT_EQ(record().contourCount, -3);  // outside the field's range, kept as picked
-  EXPECT_EQ(item(4).value, -3);
+  EXPECT_EQ(item(kContoursEdit).value, -3);
 }
 
 TEST_F(DialogTest, PickWithoutTheViewFlagDoesNothing) {
   harness.setParams(defaultParams());
   std::string before;
-  ASSERT_EQ(open({Event::pick(120, 500, 300, 0)},
+  ASSERT_EQ(open({Event::pick(kContoursPick, 500, 300, 0)},
                  [&](std::size_t i) {
                    if (i == 0) before = doc().serialize();
                    if (i == 1) {
@@ -29,7 +30,7 @@ TEST_F(DialogTest, PickWithoutTheViewFlagDoesNothing) {
                  }),
             kNoErr);
   EXPECT_EQ(record().contourCount, 12);
-  EXPECT_EQ(item(4).value, 12);
+  EXPECT_EQ(item(kContoursEdit).value, 12);
 }
 
 TEST_F(DialogTest, EachPickButtonSetsItsField) {
@@ -58,10 +59,10 @@ TEST_F(DialogTest, EachPickButtonSetsItsField) {
 
 TEST_F(DialogTest, PickOnRotationTakesTheAngleToTheUserCentre) {
   // The user centre (200, 200) seen from (100, 50): atan2(150, 100) in degrees.
-  ASSERT_EQ(open({Event::pick(123, 100, 50)}), kNoErr);
+  ASSERT_EQ(open({Event::pick(kRotationPick, 100, 50)}), kNoErr);
   const double expected = std::atan2(150.0, 100.0) * 180.0 / 3.14159265358979323846;
   EXPECT_NEAR(record().rotation, expected, 1e-4);
-  EXPECT_EQ(item(11).value, record().rotation);
+  EXPECT_EQ(item(kRotationEdit).value, record().rotation);
   EXPECT_EQ(record().centerX, 200.0f);
   EXPECT_EQ(record().centerY, 200.0f);
 }
@@ -69,14 +70,14 @@ TEST_F(DialogTest, PickOnRotationTakesTheAngleToTheUserCentre) {
 TEST_F(DialogTest, PickFollowsTheViewsZoomAndScroll) {
   harness.session().view().setZoom(5);
   harness.session().view().setOrigin({-40, 900});
-  ASSERT_EQ(open({Event::pick(124, 125.5f, 300)}), kNoErr);
+  ASSERT_EQ(open({Event::pick(kShiftHPick, 125.5f, 300)}), kNoErr);
   EXPECT_NEAR(record().shiftH, 12.55f, 1e-5);
 }
 
 TEST_F(DialogTest, WithoutADocumentViewAPickSetsNothingButRedraws) {
   harness.setParams(defaultParams());
   uint64_t redraws = 0;
-  ASSERT_EQ(open({Event::pick(120, 500, 300)},
+  ASSERT_EQ(open({Event::pick(kContoursPick, 500, 300)},
                  [&](std::size_t i) {
                    if (i == 0) {
                      harness.session().faults.failCall("get nth view", 1, kBadParameterErr);

@@ -1,8 +1,8 @@
-// A field of the parameter record that a dialog item shows: an integer (a
-// flag, a count, a list entry id) or a real. The tables of the dialog name
-// fields this way so that one loop serves every kind.
-#ifndef CONTOUR_DIALOG_FIELDREF_H
-#define CONTOUR_DIALOG_FIELDREF_H
+// A field of the parameter record: an integer (a flag, a count, a list entry
+// id) or a real. The field table and the dialog's tables name fields this
+// way so that one loop serves every kind.
+#ifndef CONTOUR_PARAMS_FIELDREF_H
+#define CONTOUR_PARAMS_FIELDREF_H
 
 #include <cstdint>
 
@@ -18,6 +18,9 @@ struct FieldRef {
 
   constexpr bool empty() const { return integer == nullptr && real == nullptr; }
   constexpr bool isReal() const { return real != nullptr; }
+  constexpr bool operator==(const FieldRef& other) const {
+    return integer == other.integer && real == other.real;
+  }
 
   // Copies this field from one record to another.
   void copy(const ContourParams& from, ContourParams& to) const {
