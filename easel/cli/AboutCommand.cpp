@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "HostSetup.h"
+#include "easel/host/HostSetup.h"
 
 namespace contour_cli {
 

@@ -18,9 +18,9 @@
 
 #include "Commands.h"
 #include "DialogChoices.h"
-#include "DialogScriptJson.h"
-#include "HostSetup.h"
-#include "ParamsJson.h"
+#include "easel/host/DialogScriptJson.h"
+#include "easel/host/HostSetup.h"
+#include "easel/host/ParamsJson.h"
 #include "easel/core/Document.h"
 #include "easel/core/Random.h"
 #include "easel/svg/GimpPalette.h"

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <optional>
 
-#include "easel/cli/DialogScriptJson.h"
-#include "easel/cli/ParamsJson.h"
+#include "easel/host/DialogScriptJson.h"
+#include "easel/host/ParamsJson.h"
 #include "plugin/dialog/DialogItems.h"
 #include "plugin/dialog/ModeLists.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Commands.h"
-#include "easel/cli/ParamsJson.h"
+#include "easel/host/ParamsJson.h"
 #include "plugin/dialog/ModeLists.h"
 
 namespace contour_cli {

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "Commands.h"
-#include "HostSetup.h"
-#include "ParamsJson.h"
+#include "easel/host/HostSetup.h"
+#include "easel/host/ParamsJson.h"
 
 namespace contour_cli {
 
