@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Commands.h"
-#include "HostSetup.h"
+#include "easel/host/HostSetup.h"
 
 namespace contour_cli {
 

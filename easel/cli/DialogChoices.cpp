@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "easel/adm/ScriptEventSource.h"
-#include "easel/cli/DialogScriptJson.h"
 #include "easel/cli/FieldNames.h"
 #include "easel/cli/NameSuggestions.h"
-#include "easel/cli/ParamsJson.h"
+#include "easel/host/DialogScriptJson.h"
+#include "easel/host/ParamsJson.h"
 #include "plugin/dialog/DialogItems.h"
 #include "plugin/dialog/ModeLists.h"
 

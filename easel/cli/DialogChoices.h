@@ -15,7 +15,7 @@
 
 #include "easel/adm/DialogManager.h"
 #include "easel/adm/Events.h"
-#include "easel/cli/ParamsJson.h"
+#include "easel/host/ParamsJson.h"
 #include "plugin/host/HostTypes.h"
 
 namespace contour_cli {

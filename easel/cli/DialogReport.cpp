@@ -9,7 +9,7 @@
 
 #include "easel/cli/DialogChoices.h"
 #include "easel/cli/FieldNames.h"
-#include "easel/cli/ParamsJson.h"
+#include "easel/host/ParamsJson.h"
 
 namespace contour_cli {
 

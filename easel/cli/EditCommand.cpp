@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "Commands.h"
-#include "HostSetup.h"
+#include "easel/host/HostSetup.h"
 #include "easel/svg/SvgError.h"
 #include "easel/svg/SvgImport.h"
 #include "easel/web/EditorHost.h"

@@ -1,6 +1,6 @@
 #include "easel/cli/FieldNames.h"
 
-#include "easel/cli/ParamsJson.h"
+#include "easel/host/ParamsJson.h"
 
 namespace contour_cli {
 

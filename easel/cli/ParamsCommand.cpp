@@ -4,11 +4,11 @@
 #include <string>
 
 #include "Commands.h"
-#include "FieldListing.h"
-#include "HostSetup.h"
 #include "DialogChoices.h"
-#include "ParamsJson.h"
+#include "FieldListing.h"
 #include "easel/core/FileIo.h"
+#include "easel/host/HostSetup.h"
+#include "easel/host/ParamsJson.h"
 
 namespace contour_cli {
 

@@ -5,7 +5,7 @@
 
 namespace easel {
 
-ArtTree::ArtTree() : tag_(newOwnerTag()) {
+ArtTree::ArtTree(std::size_t budget) : tag_(newOwnerTag()), budget_(budget) {
   nodes_.emplace_back();
   nodes_[kRootSlot].state = SlotState::Alive;
   alive_ = 1;

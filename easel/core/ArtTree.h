@@ -11,7 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "Document.h"
+#include "DocumentTypes.h"
+#include "Handles.h"  // HandleCheck
 
 namespace easel {
 
@@ -41,7 +42,8 @@ struct ArtNode {
 
 class ArtTree {
  public:
-  ArtTree();
+  // An empty tree (the root alone) that holds at most `budget` bytes.
+  explicit ArtTree(std::size_t budget);
 
   uint32_t tag() const { return tag_; }
   HandleCheck check(ArtRef art) const;
@@ -130,7 +132,7 @@ class ArtTree {
   std::vector<uint32_t> freeSlots_;
   std::size_t alive_ = 0;
   std::size_t segmentsHeld_ = 0;
-  std::size_t budget_ = Document::kDefaultMemoryBudget;
+  std::size_t budget_;
   uint64_t refusals_ = 0;
 };
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "easel/adm/DialogManager.h"
-#include "easel/core/HostCall.h"
+#include "easel/suites/HostCall.h"
 
 namespace easel::suites {
 

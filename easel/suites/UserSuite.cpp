@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Suites.h"
-#include "easel/core/HostCall.h"
+#include "easel/suites/HostCall.h"
 
 namespace easel::suites {
 namespace {

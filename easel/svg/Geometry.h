@@ -22,7 +22,6 @@ struct Affine {
 
   Vec2 apply(Vec2 p) const { return {a * p.x + c * p.y + e, b * p.x + d * p.y + f}; }
   double determinant() const { return a * d - b * c; }
-  bool isIdentity() const { return a == 1 && b == 0 && c == 0 && d == 1 && e == 0 && f == 0; }
   // The inverse; a singular matrix has none and gives the identity (callers
   // check determinant() first where it matters).
   Affine inverse() const {

@@ -37,7 +37,6 @@ const PropertyInfo& info(Property p) { return kProperties[static_cast<std::size_
 }  // namespace
 
 std::string_view propertyName(Property p) { return info(p).name; }
-bool isInherited(Property p) { return info(p).inherited; }
 
 ComputedStyle initialStyle() {
   ComputedStyle s;

@@ -30,7 +30,6 @@ enum class Property {
 constexpr std::size_t kPropertyCount = static_cast<std::size_t>(Property::Count);
 
 std::string_view propertyName(Property p);
-bool isInherited(Property p);
 
 struct SpecifiedValue {
   std::string text;

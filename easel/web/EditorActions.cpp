@@ -5,7 +5,7 @@
 
 #include "CanvasSelection.h"
 #include "EditorHost.h"
-#include "easel/cli/HostSetup.h"
+#include "easel/host/HostSetup.h"
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
 #include "easel/core/PluginRegistry.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "WebEventSource.h"
-#include "easel/cli/HostSetup.h"
+#include "easel/host/HostSetup.h"
 #include "easel/core/Document.h"
 #include "easel/core/Random.h"
 

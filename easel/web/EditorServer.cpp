@@ -11,7 +11,7 @@
 #include "EditorHost.h"
 #include "Lifetime.h"
 #include "RequestGuard.h"
-#include "easel/cli/DialogScriptJson.h"
+#include "easel/host/DialogScriptJson.h"
 
 namespace easel::web {
 

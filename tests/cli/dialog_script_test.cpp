@@ -1,7 +1,7 @@
 // Dialog scripts read from JSON, and dialog states written to it.
 #include <gtest/gtest.h>
 
-#include "easel/cli/DialogScriptJson.h"
+#include "easel/host/DialogScriptJson.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "easel/cli/FieldListing.h"
-#include "easel/cli/ParamsJson.h"
+#include "easel/host/ParamsJson.h"
 
 using contour_cli::fieldListing;
 using contour_cli::fieldUnitAndRange;

@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "easel/cli/ParamsJson.h"
+#include "easel/host/ParamsJson.h"
 
 using contour_cli::ParamsJsonError;
 using contour_cli::paramsFromJson;

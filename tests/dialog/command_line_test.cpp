@@ -1,7 +1,7 @@
 // The command line's --preset and --set played on the real dialog, and the
 // dialog state it writes.
 #include "easel/cli/DialogChoices.h"
-#include "easel/cli/DialogScriptJson.h"
+#include "easel/host/DialogScriptJson.h"
 #include "tests/dialog/DialogFixture.h"
 
 namespace contour_test {

@@ -7,7 +7,7 @@
 
 #include "easel/adm/DialogManager.h"
 #include "easel/core/Module.h"
-#include "easel/core/PluginHost.h"
+#include "easel/host/PluginHost.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // field names as keys, in the record's order; integer fields hold JSON
 // integers, real fields JSON numbers. Reals that JSON cannot hold are written
 // as the strings "NaN", "Infinity" and "-Infinity", and read back from them.
-#ifndef EASEL_CLI_PARAMSJSON_H
-#define EASEL_CLI_PARAMSJSON_H
+#ifndef EASEL_HOST_PARAMSJSON_H
+#define EASEL_HOST_PARAMSJSON_H
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "easel/cli/ParamsJson.h"
+#include "easel/host/ParamsJson.h"
 
 #include <charconv>
 #include <cmath>

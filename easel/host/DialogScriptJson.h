@@ -14,8 +14,8 @@
 // A dialog state is what the dialog showed when it closed: every item's id,
 // type, rectangle, text, font, shown and enabled states, value, limits, and a
 // popup list's entries with the chosen one.
-#ifndef EASEL_CLI_DIALOGSCRIPTJSON_H
-#define EASEL_CLI_DIALOGSCRIPTJSON_H
+#ifndef EASEL_HOST_DIALOGSCRIPTJSON_H
+#define EASEL_HOST_DIALOGSCRIPTJSON_H
 
 #include <stdexcept>
 #include <string>

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "Document.h"
-#include "Memory.h"
-#include "PluginRegistry.h"
+#include "easel/core/Document.h"
+#include "easel/core/Memory.h"
+#include "easel/core/PluginRegistry.h"
 #include "easel/core/resources/property_list.h"
 #include "easel/suites/Suites.h"
 

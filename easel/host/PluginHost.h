@@ -2,8 +2,8 @@
 // its life: start-up, About, unload and reload, the filter's "AI Get
 // Parameters" and "AI Go", shut-down. Keeps what the host keeps between
 // messages: the globals field across an unload, the filter's parameter block.
-#ifndef EASEL_CORE_PLUGINHOST_H
-#define EASEL_CORE_PLUGINHOST_H
+#ifndef EASEL_HOST_PLUGINHOST_H
+#define EASEL_HOST_PLUGINHOST_H
 
 #include <cstddef>
 #include <memory>
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "Module.h"
-#include "Session.h"
+#include "easel/core/Module.h"
+#include "easel/core/Session.h"
 #include "plugin/host/AllSuites.h"
 
 namespace easel {

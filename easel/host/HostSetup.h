@@ -1,13 +1,13 @@
 // The easel as the command line runs it: a session with a document, the
 // dialog manager, and the plug-in module loaded and started.
-#ifndef EASEL_CLI_HOSTSETUP_H
-#define EASEL_CLI_HOSTSETUP_H
+#ifndef EASEL_HOST_HOSTSETUP_H
+#define EASEL_HOST_HOSTSETUP_H
 
 #include <memory>
 #include <string>
 
 #include "easel/adm/DialogManager.h"
-#include "easel/core/PluginHost.h"
+#include "easel/host/PluginHost.h"
 #include "easel/core/Session.h"
 
 namespace contour_cli {

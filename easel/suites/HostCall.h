@@ -6,8 +6,8 @@
 //       c.in("art", art).in("paintOrder", paintOrder);
 //       ... c.out("newArt", copy); return kNoErr; });
 //   }
-#ifndef EASEL_CORE_HOSTCALL_H
-#define EASEL_CORE_HOSTCALL_H
+#ifndef EASEL_SUITES_HOSTCALL_H
+#define EASEL_SUITES_HOSTCALL_H
 
 #include <cstdint>
 #include <new>
@@ -17,8 +17,8 @@
 
 #include "plugin/host/ADMTypes.h"
 #include "plugin/host/HostTypes.h"
-#include "Json.h"
-#include "Session.h"
+#include "easel/core/Json.h"
+#include "easel/core/Session.h"
 
 namespace easel {
 

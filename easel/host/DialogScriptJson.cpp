@@ -1,4 +1,4 @@
-#include "easel/cli/DialogScriptJson.h"
+#include "easel/host/DialogScriptJson.h"
 
 #include <charconv>
 #include <cstdint>
