@@ -5,7 +5,7 @@
 #include "Document.h"
 #include "Memory.h"
 #include "PluginRegistry.h"
-#include "easel/core/resources/property_list.h"
+#include "easel/core/resources/PropertyList.h"
 #include "easel/suites/Suites.h"
 
 namespace easel {

@@ -1,4 +1,4 @@
-#include "easel/core/resources/byte_reader.h"
+#include "easel/core/resources/ByteReader.h"
 
 namespace easel {
 

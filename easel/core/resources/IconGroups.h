@@ -8,8 +8,8 @@
 #include <span>
 #include <vector>
 
-#include "easel/core/resources/parsed.h"
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/Parsed.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel {
 

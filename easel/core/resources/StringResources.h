@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel {
 

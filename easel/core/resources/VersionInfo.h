@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "easel/core/resources/parsed.h"
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/Parsed.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel {
 

@@ -1,7 +1,7 @@
-#include "easel/core/resources/string_resources.h"
+#include "easel/core/resources/StringResources.h"
 
-#include "easel/core/resources/byte_reader.h"
-#include "easel/core/resources/utf16.h"
+#include "easel/core/resources/ByteReader.h"
+#include "easel/core/resources/Utf16.h"
 
 namespace easel {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "easel/core/resources/parsed.h"
-#include "easel/core/resources/res_id.h"
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/Parsed.h"
+#include "easel/core/resources/ResId.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "easel/core/resources/parsed.h"
-#include "easel/core/resources/res_id.h"
+#include "easel/core/resources/Parsed.h"
+#include "easel/core/resources/ResId.h"
 
 namespace easel {
 

@@ -1,9 +1,9 @@
-#include "easel/core/resources/res_file.h"
+#include "easel/core/resources/ResFile.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "easel/core/resources/byte_reader.h"
+#include "easel/core/resources/ByteReader.h"
 
 namespace easel {
 namespace {

@@ -1,8 +1,8 @@
-#include "easel/core/resources/property_list.h"
+#include "easel/core/resources/PropertyList.h"
 
 #include <algorithm>
 
-#include "easel/core/resources/byte_reader.h"
+#include "easel/core/resources/ByteReader.h"
 
 namespace easel {
 namespace {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel::testing {
 

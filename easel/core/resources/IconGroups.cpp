@@ -1,6 +1,6 @@
-#include "easel/core/resources/icon_groups.h"
+#include "easel/core/resources/IconGroups.h"
 
-#include "easel/core/resources/byte_reader.h"
+#include "easel/core/resources/ByteReader.h"
 
 namespace easel {
 namespace {

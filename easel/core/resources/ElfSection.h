@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "easel/core/resources/parsed.h"
+#include "easel/core/resources/Parsed.h"
 
 namespace easel {
 

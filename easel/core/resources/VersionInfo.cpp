@@ -1,9 +1,9 @@
-#include "easel/core/resources/version_info.h"
+#include "easel/core/resources/VersionInfo.h"
 
 #include <algorithm>
 
-#include "easel/core/resources/byte_reader.h"
-#include "easel/core/resources/utf16.h"
+#include "easel/core/resources/ByteReader.h"
+#include "easel/core/resources/Utf16.h"
 
 namespace easel {
 namespace {

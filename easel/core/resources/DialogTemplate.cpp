@@ -1,10 +1,10 @@
-#include "easel/core/resources/dialog_template.h"
+#include "easel/core/resources/DialogTemplate.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 
-#include "easel/core/resources/byte_reader.h"
+#include "easel/core/resources/ByteReader.h"
 
 namespace easel {
 namespace {

@@ -1,4 +1,4 @@
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel {
 

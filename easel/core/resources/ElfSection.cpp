@@ -1,11 +1,11 @@
-#include "easel/core/resources/elf_section.h"
+#include "easel/core/resources/ElfSection.h"
 
 #include <algorithm>
 #include <iterator>
 #include <optional>
 
-#include "easel/core/resources/byte_reader.h"
-#include "easel/core/resources/res_file.h"
+#include "easel/core/resources/ByteReader.h"
+#include "easel/core/resources/ResFile.h"
 
 namespace easel {
 namespace {

@@ -1,4 +1,4 @@
-#include "easel/core/resources/utf16.h"
+#include "easel/core/resources/Utf16.h"
 
 #include <cstdint>
 
