@@ -1,5 +1,6 @@
 // MemorySource: a ResourceSource over resources put together in the test.
-#pragma once
+#ifndef CONTOUR_TESTS_RESOURCES_MEMORYSOURCE_H
+#define CONTOUR_TESTS_RESOURCES_MEMORYSOURCE_H
 
 #include <map>
 #include <optional>
@@ -12,23 +13,25 @@
 namespace easel::testing {
 
 class MemorySource : public ResourceSource {
-public:
-    void add(const ResId& type, const ResId& id, std::vector<uint8_t> data, uint16_t language = 1033) {
-        entries_.push_back({type, id, Resource{std::move(data), language}});
-    }
-    std::optional<Resource> findResource(const ResId& type, const ResId& id) const override {
-        for (const auto& e : entries_)
-            if (e.type == type && e.id == id) return e.resource;
-        return std::nullopt;
-    }
+ public:
+  void add(const ResId& type, const ResId& id, std::vector<uint8_t> data, uint16_t language = 1033) {
+    entries_.push_back({type, id, Resource{std::move(data), language}});
+  }
+  std::optional<Resource> findResource(const ResId& type, const ResId& id) const override {
+    for (const auto& e : entries_)
+      if (e.type == type && e.id == id) return e.resource;
+    return std::nullopt;
+  }
 
-private:
-    struct Entry {
-        ResId type;
-        ResId id;
-        Resource resource;
-    };
-    std::vector<Entry> entries_;
+ private:
+  struct Entry {
+    ResId type;
+    ResId id;
+    Resource resource;
+  };
+  std::vector<Entry> entries_;
 };
 
 }  // namespace easel::testing
+
+#endif

@@ -1,5 +1,6 @@
 // ResId: how resources name their type and id: a 16-bit ordinal or a string.
-#pragma once
+#ifndef EASEL_CORE_RESOURCES_RESID_H
+#define EASEL_CORE_RESOURCES_RESID_H
 
 #include <cstdint>
 #include <string>
@@ -22,23 +23,23 @@ constexpr uint16_t Version = 16;
 }  // namespace rt
 
 class ResId {
-public:
-    ResId(uint16_t ordinal) : value_(ordinal) {}
-    ResId(std::u16string name) : value_(std::move(name)) {}
-    ResId(const char* name);  // ASCII or UTF-8
+ public:
+  ResId(uint16_t ordinal) : value_(ordinal) {}
+  ResId(std::u16string name) : value_(std::move(name)) {}
+  ResId(const char* name);  // ASCII or UTF-8
 
-    bool isOrdinal() const { return std::holds_alternative<uint16_t>(value_); }
-    uint16_t ordinal() const { return isOrdinal() ? std::get<uint16_t>(value_) : 0; }
-    // Empty for an ordinal.
-    std::u16string name() const { return isOrdinal() ? std::u16string() : std::get<std::u16string>(value_); }
-    // "PIPL", or "#5" for an ordinal, as Windows writes ordinals in text.
-    std::string toString() const;
+  bool isOrdinal() const { return std::holds_alternative<uint16_t>(value_); }
+  uint16_t ordinal() const { return isOrdinal() ? std::get<uint16_t>(value_) : 0; }
+  // Empty for an ordinal.
+  std::u16string name() const { return isOrdinal() ? std::u16string() : std::get<std::u16string>(value_); }
+  // "PIPL", or "#5" for an ordinal, as Windows writes ordinals in text.
+  std::string toString() const;
 
-    // Names match regardless of ASCII case, as the Windows resource loader's do.
-    friend bool operator==(const ResId& a, const ResId& b);
+  // Names match regardless of ASCII case, as the Windows resource loader's do.
+  friend bool operator==(const ResId& a, const ResId& b);
 
-private:
-    std::variant<uint16_t, std::u16string> value_;
+ private:
+  std::variant<uint16_t, std::u16string> value_;
 };
 
 // Reads the name-or-ordinal form of resource headers and dialog templates:
@@ -46,3 +47,5 @@ private:
 ResId readResId(ByteReader& reader);
 
 }  // namespace easel
+
+#endif

@@ -3,9 +3,9 @@
 namespace easel {
 
 std::optional<std::vector<uint8_t>> ResourceSource::find(const ResId& type, const ResId& id) const {
-    auto found = findResource(type, id);
-    if (!found) return std::nullopt;
-    return std::move(found->data);
+  auto found = findResource(type, id);
+  if (!found) return std::nullopt;
+  return std::move(found->data);
 }
 
 }  // namespace easel
