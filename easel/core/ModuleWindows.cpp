@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Module.h"
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel {
 

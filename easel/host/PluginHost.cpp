@@ -5,7 +5,7 @@
 #include "easel/core/Document.h"
 #include "easel/core/Memory.h"
 #include "easel/core/PluginRegistry.h"
-#include "easel/core/resources/property_list.h"
+#include "easel/core/resources/PropertyList.h"
 #include "easel/suites/Suites.h"
 
 namespace easel {

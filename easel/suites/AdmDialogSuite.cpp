@@ -7,7 +7,7 @@
 #include "Suites.h"
 #include "easel/adm/TemplateDialog.h"
 #include "easel/core/PluginRegistry.h"
-#include "easel/core/resources/dialog_template.h"
+#include "easel/core/resources/DialogTemplate.h"
 
 namespace easel::suites {
 namespace {

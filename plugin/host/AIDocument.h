@@ -16,9 +16,12 @@ typedef struct AIDocumentSetup {
 } AIDocumentSetup;
 
 typedef struct AIDocumentSuite {
-  /* The current document's setup. kBadParameterErr when there is no document. */
+  /* The current document's setup, written to the caller's record.
+     kBadParameterErr when there is no document or for a null pointer. When:
+     any message. */
   ASErr (*getDocumentSetup)(AIDocumentSetup* setup);
-  /* Have the document's views drawn again. */
+  /* Ask for the document's views to be drawn again; the host draws when it
+     can, not necessarily during the call. When: any message. */
   ASErr (*redrawDocument)(void);
 } AIDocumentSuite;
 #ifdef __cplusplus

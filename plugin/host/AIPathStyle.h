@@ -37,11 +37,16 @@ typedef struct AIPathStyle {
 
 /* Styles of path art. A compound path reads as its first member path and
    writes to every member. Other art gets kWrongArtTypeErr; a bad handle
-   kBadHandleErr. */
+   kBadHandleErr; a null pointer kBadParameterErr. Every function may be called
+   during any message. */
 typedef struct AIPathStyleSuite {
+  /* The style of path or compound path art, copied whole into the caller's
+     record. */
   ASErr (*getPathStyle)(AIArtHandle art, AIPathStyle* style);
-  /* kBadParameterErr when the stroke width is negative or not finite, or the
-     dash count is out of range; the art is then left as it was. */
+  /* Replace the art's style with a copy of the caller's record.
+     kBadParameterErr when the stroke width is negative or not finite, the
+     dash count is out of range or the miter limit is not finite; the art is
+     then left as it was. */
   ASErr (*setPathStyle)(AIArtHandle art, const AIPathStyle* style);
   /* Combine two styles: fraction 1 gives `a` exactly, fraction 0 gives `b`
      exactly. In between, widths, dash values, miter limits and the components
@@ -49,8 +54,8 @@ typedef struct AIPathStyleSuite {
      different kinds, paint flags and the other fields are taken from `a` when
      fraction >= 0.5, else from `b`. Colours by reference (pattern, custom,
      gradient) are of the same kind only when their references are equal.
-     `result` may be `a` or `b`. kBadParameterErr for a null pointer or a
-     fraction that is not finite. */
+     `result` may be `a` or `b`. Touches no art. kBadParameterErr for a null
+     pointer or a fraction that is not finite. */
   ASErr (*interpolatePathStyles)(const AIPathStyle* a, const AIPathStyle* b, AIPathStyle* result, AIReal fraction);
 } AIPathStyleSuite;
 #ifdef __cplusplus

@@ -20,7 +20,9 @@ typedef struct AITransformArtSuite {
   /* Transform the art (a container: all its descendants) by the matrix.
      kScaleLines multiplies stroke widths by |lineScale|. kBadParameterErr for
      a matrix or line scale that is not finite, or a result that would not be;
-     the art is then left as it was. */
+     the art is then left as it was. `matrix` is read only; `flags` is a sum
+     of the bits above. kBadHandleErr for a bad art handle; kBadParameterErr
+     for a null matrix. When: any message. */
   ASErr (*transformArt)(AIArtHandle art, const AIRealMatrix* matrix, AIReal lineScale, int32_t flags);
 } AITransformArtSuite;
 #ifdef __cplusplus

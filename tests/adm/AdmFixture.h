@@ -13,7 +13,7 @@
 
 #include "easel/adm/DialogManager.h"
 #include "easel/core/Session.h"
-#include "easel/core/resources/res_file.h"
+#include "easel/core/resources/ResFile.h"
 #include "plugin/host/AllSuites.h"
 
 inline bool operator==(const ADMRect& a, const ADMRect& b) {

@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "easel/core/resources/dialog_template.h"
-#include "easel/core/resources/icon_groups.h"
-#include "easel/core/resources/property_list.h"
-#include "easel/core/resources/res_file.h"
-#include "easel/core/resources/string_resources.h"
-#include "easel/core/resources/version_info.h"
+#include "easel/core/resources/DialogTemplate.h"
+#include "easel/core/resources/IconGroups.h"
+#include "easel/core/resources/PropertyList.h"
+#include "easel/core/resources/ResFile.h"
+#include "easel/core/resources/StringResources.h"
+#include "easel/core/resources/VersionInfo.h"
 
 namespace easel {
 namespace {

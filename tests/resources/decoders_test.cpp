@@ -2,15 +2,15 @@
 // resources do not show, and damaged input.
 #include <gtest/gtest.h>
 
-#include "byte_builder.h"
-#include "easel/core/resources/dialog_template.h"
-#include "easel/core/resources/icon_groups.h"
-#include "easel/core/resources/property_list.h"
-#include "easel/core/resources/res_file.h"
-#include "easel/core/resources/string_resources.h"
-#include "easel/core/resources/utf16.h"
-#include "easel/core/resources/version_info.h"
-#include "memory_source.h"
+#include "ByteBuilder.h"
+#include "easel/core/resources/DialogTemplate.h"
+#include "easel/core/resources/IconGroups.h"
+#include "easel/core/resources/PropertyList.h"
+#include "easel/core/resources/ResFile.h"
+#include "easel/core/resources/StringResources.h"
+#include "easel/core/resources/Utf16.h"
+#include "easel/core/resources/VersionInfo.h"
+#include "MemorySource.h"
 
 namespace easel {
 namespace {

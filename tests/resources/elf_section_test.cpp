@@ -1,15 +1,15 @@
 // Finding the resource section in ELF files: the real module built with the
 // plug-in's resources, and hand-made images for what can go wrong.
-#include "easel/core/resources/elf_section.h"
+#include "easel/core/resources/ElfSection.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "byte_builder.h"
-#include "easel/core/resources/res_file.h"
-#include "easel/core/resources/string_resources.h"
+#include "ByteBuilder.h"
+#include "easel/core/resources/ResFile.h"
+#include "easel/core/resources/StringResources.h"
 
 namespace easel {
 namespace {

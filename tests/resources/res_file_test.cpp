@@ -1,12 +1,12 @@
 // Reading .res files: entries, lookup, and what damaged input gives.
-#include "easel/core/resources/res_file.h"
+#include "easel/core/resources/ResFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
 
-#include "byte_builder.h"
+#include "ByteBuilder.h"
 
 namespace easel {
 namespace {

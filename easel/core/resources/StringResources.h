@@ -1,14 +1,15 @@
 // Strings of a module's string tables. Strings are stored in blocks of 16:
 // string id lives in block id / 16 + 1 at position id % 16, each a count of
 // UTF-16 units followed by the units.
-#pragma once
+#ifndef EASEL_CORE_RESOURCES_STRINGRESOURCES_H
+#define EASEL_CORE_RESOURCES_STRINGRESOURCES_H
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel {
 
@@ -21,3 +22,5 @@ std::optional<std::string> loadString(const ResourceSource& source, uint16_t id)
 std::vector<std::string> loadStringList(const ResourceSource& source, uint16_t listId);
 
 }  // namespace easel
+
+#endif

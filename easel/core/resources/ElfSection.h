@@ -1,14 +1,15 @@
 // Reads one named section out of a 64-bit little-endian ELF file (the Linux
 // plug-in module carries its compiled resources in ".contour_rsrc").
 // Plain byte parsing with bounds checks, so it works on any build platform.
-#pragma once
+#ifndef EASEL_CORE_RESOURCES_ELFSECTION_H
+#define EASEL_CORE_RESOURCES_ELFSECTION_H
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "easel/core/resources/parsed.h"
+#include "easel/core/resources/Parsed.h"
 
 namespace easel {
 
@@ -21,3 +22,5 @@ Parsed<std::vector<uint8_t>> findElfSection(std::span<const uint8_t> image, cons
 Parsed<std::vector<uint8_t>> readElfSection(const std::string& path, const std::string& name);
 
 }  // namespace easel
+
+#endif

@@ -3,36 +3,37 @@
 // version, a property count, then the properties: vendor code, key code, id,
 // data length and the data padded to 4 bytes. Four-character codes are 32-bit
 // little-endian numbers whose most significant byte is the first character.
-#pragma once
+#ifndef EASEL_CORE_RESOURCES_PROPERTYLIST_H
+#define EASEL_CORE_RESOURCES_PROPERTYLIST_H
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "easel/core/resources/parsed.h"
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/Parsed.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel {
 
 struct Property {
-    std::string vendor;  // four characters in reading order, e.g. "ADBE"
-    std::string key;     // e.g. "kind", "ivrs", "wx86"
-    uint32_t id = 0;
-    std::vector<uint8_t> data;  // as stored, padding included
+  std::string vendor;  // four characters in reading order, e.g. "ADBE"
+  std::string key;     // e.g. "kind", "ivrs", "wx86"
+  uint32_t id = 0;
+  std::vector<uint8_t> data;  // as stored, padding included
 };
 
 struct PropertyList {
-    uint16_t reserved = 0;
-    uint32_t version = 0;
-    std::vector<Property> properties;
+  uint16_t reserved = 0;
+  uint32_t version = 0;
+  std::vector<Property> properties;
 };
 
 // What the host needs to know from the list.
 struct PluginDescription {
-    std::string kind;               // e.g. "SPEA"
-    uint32_t interfaceVersion = 0;  // e.g. 2
-    std::string entryPoint;         // the Windows x86 entry point, e.g. "PluginMain"
+  std::string kind;               // e.g. "SPEA"
+  uint32_t interfaceVersion = 0;  // e.g. 2
+  std::string entryPoint;         // the Windows x86 entry point, e.g. "PluginMain"
 };
 
 inline constexpr const char* kPropertyListType = "PIPL";
@@ -49,3 +50,5 @@ Parsed<PluginDescription> describePlugin(const PropertyList& list);
 std::string fourCharCode(uint32_t code);
 
 }  // namespace easel
+
+#endif

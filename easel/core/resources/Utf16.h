@@ -1,5 +1,6 @@
 // Conversions between the UTF-16 of Windows resources and our UTF-8 strings.
-#pragma once
+#ifndef EASEL_CORE_RESOURCES_UTF16_H
+#define EASEL_CORE_RESOURCES_UTF16_H
 
 #include <string>
 #include <string_view>
@@ -12,3 +13,5 @@ std::string utf16ToUtf8(std::u16string_view text);
 std::u16string utf8ToUtf16(std::string_view text);
 
 }  // namespace easel
+
+#endif
