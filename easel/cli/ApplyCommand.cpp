@@ -20,6 +20,8 @@
 #include "DialogScriptJson.h"
 #include "HostSetup.h"
 #include "ParamsJson.h"
+#include "RunBook.h"
+#include "RunSeed.h"
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
 #include "easel/core/Random.h"
@@ -48,6 +50,8 @@ struct ApplyOptions {
   std::string dialogScript;
   std::string dialogState;
   std::string plugin;
+  bool replace = false;
+  bool again = false;
 };
 
 // A failure to report: the whole line after "contour: ".
@@ -115,9 +119,14 @@ void run(const ApplyOptions& o, ApplyOutputs& out) {
   easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input, budget);
   if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(*drawing.document, o.swatches);
   select(*drawing.document, o.select, displayName(o.input));
+  RunBook runs(*drawing.document, *drawing.source, displayName(o.input), std::cerr);
+  std::optional<RunBook::Repeat> repeat;
+  if (o.again) repeat = runs.chooseAgain(*drawing.document);
+  if (o.replace || o.again) runs.removeContours(*drawing.document, false);
 
   // Everything the run needs from files is read before the plug-in runs.
   std::optional<ContourParams> params;
+  if (repeat) params = repeat->params;
   if (!o.params.empty()) {
     try {
       params = paramsFromJsonText(easel::readLimited(o.params, easel::kTextReadLimit));
@@ -131,8 +140,7 @@ void run(const ApplyOptions& o, ApplyOutputs& out) {
   easel::Document& document = easel.session.document();
   if (o.memoryBudgetMb) document.setMemoryBudget(budget);
   const uint64_t refusalsBefore = document.memoryRefusals();
-  if (o.seed) easel.session.random().setSeed(*o.seed);
-  else easel.session.random().seedFromClock();
+  const RunSeed seed = seedRun(easel.session.random(), repeat ? repeat->seed : o.seed);
   if (out.trace != nullptr) easel.session.trace.writeTo(&out.trace->stream());
   setDialogEvents(easel.dialogs, DialogChoices{o.preset, o.sets}, o.dialogScript);
 
@@ -141,7 +149,7 @@ void run(const ApplyOptions& o, ApplyOutputs& out) {
   if (params) easel.host.setParameterBlock(&*params, sizeof *params);
 
   progress.step("applying the filter");
-  const ASErr result = easel.host.runFilter(!o.noDialog);
+  const ASErr result = easel.host.runFilter(!o.noDialog && !o.again);
   const std::string failure = dialogFailure(result, easel.dialogs);
   easel.host.shutdown();
   easel.session.trace.writeTo(nullptr);
@@ -165,10 +173,15 @@ void run(const ApplyOptions& o, ApplyOutputs& out) {
     out.saveParams->write(paramsToJsonText(*static_cast<const ContourParams*>(easel.host.parameterBlock())));
   }
 
+  const bool kept = easel.host.parameterBlockSize() == sizeof(ContourParams);
+  const easel::svg::RunEdits edits =
+      runs.finish(document, kept ? static_cast<const ContourParams*>(easel.host.parameterBlock()) : nullptr,
+                  seedToRecord(seed, easel.session.random()));
   progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
-  out.drawing->write(easel::svg::exportSvg(easel.session.document(), drawing.source.get()));
+  out.drawing->write(easel::svg::exportSvg(easel.session.document(), drawing.source.get(), {.runs = &edits}));
   progress.done();
   out.files.commitAll();
+  tellDrawnSeed(seed, easel.session.random(), std::cerr);
 }
 
 // Notes what the run reads, opens what it writes, and runs it. A failed run
@@ -222,6 +235,13 @@ void addApplyCommand(CLI::App& app, int& status) {
   command->add_flag("--no-dialog", o->noDialog, "Skip the settings dialog: apply the record as it is");
   command->add_option("--dialog-script", o->dialogScript, "Play these dialog actions (JSON) before accepting");
   command->add_option("--dialog-state", o->dialogState, "Write what the dialog showed when it closed (JSON)");
+  command->add_flag("--replace", o->replace,
+                    "First remove the contours (and run records) of earlier runs on the selected art");
+  auto* again = command->add_flag("--again", o->again,
+                                  "Repeat the recorded run of the selected art, with its settings and seed");
+  for (const char* other : {"--seed", "--params", "--preset", "--set", "--dialog-script"}) {
+    again->excludes(command->get_option(other));
+  }
   command->add_option("--plugin", o->plugin, "The plug-in module (default: the one beside contour)");
   command->callback([o, &status] {
     try {

@@ -1,0 +1,22 @@
+#include "easel/cli/RunSeed.h"
+
+namespace contour_cli {
+
+RunSeed seedRun(easel::Random& random, std::optional<uint64_t> given) {
+  if (given) {
+    random.setSeed(*given);
+    return {*given, true};
+  }
+  return {random.seedFromClock(), false};
+}
+
+std::optional<uint64_t> seedToRecord(const RunSeed& seed, const easel::Random& random) {
+  if (seed.given || random.draws() > 0) return seed.value;
+  return std::nullopt;
+}
+
+void tellDrawnSeed(const RunSeed& seed, const easel::Random& random, std::ostream& out) {
+  if (!seed.given && random.draws() > 0) out << "seed " << seed.value << '\n';
+}
+
+}  // namespace contour_cli

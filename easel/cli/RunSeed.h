@@ -1,0 +1,32 @@
+// The seed of a run: the one asked for, or one drawn from the clock, which
+// the run tells (on standard error) and records when it drew random numbers,
+// so that any run can be repeated.
+#ifndef EASEL_CLI_RUNSEED_H
+#define EASEL_CLI_RUNSEED_H
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+
+#include "easel/core/Random.h"
+
+namespace contour_cli {
+
+struct RunSeed {
+  uint64_t value = 0;
+  bool given = false;
+};
+
+// Seeds `random` with `given`, or with a seed drawn from the clock.
+RunSeed seedRun(easel::Random& random, std::optional<uint64_t> given);
+
+// The seed worth recording after the run: the one given, or the drawn one
+// when the run used random numbers.
+std::optional<uint64_t> seedToRecord(const RunSeed& seed, const easel::Random& random);
+
+// "seed N" on `out` when the run drew its own seed and used it.
+void tellDrawnSeed(const RunSeed& seed, const easel::Random& random, std::ostream& out);
+
+}  // namespace contour_cli
+
+#endif
