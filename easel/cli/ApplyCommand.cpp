@@ -140,7 +140,8 @@ void run(const ApplyOptions& o, ApplyOutputs& out) {
   easel::Document& document = easel.session.document();
   if (o.memoryBudgetMb) document.setMemoryBudget(budget);
   const uint64_t refusalsBefore = document.memoryRefusals();
-  const RunSeed seed = seedRun(easel.session.random(), repeat ? repeat->seed : o.seed);
+  const RunSeed seed = repeat && repeat->seed ? seedRepeat(easel.session.random(), *repeat->seed)
+                                              : seedRun(easel.session.random(), o.seed);
   if (out.trace != nullptr) easel.session.trace.writeTo(&out.trace->stream());
   setDialogEvents(easel.dialogs, DialogChoices{o.preset, o.sets}, o.dialogScript);
 

@@ -121,7 +121,9 @@ RunBook::Repeat RunBook::chooseAgain(Document& document) {
     for (const std::string& id : sources) {
       for (ArtRef a : sourcesNamed(document, id)) document.setSelected(a, true);
     }
-    return {paramsOf(*r), r->seed};
+    std::optional<RecordedSeed> seed;
+    if (r->seed) seed = RecordedSeed{*r->seed, r->drawsBefore};
+    return {paramsOf(*r), seed};
   }
   throw std::runtime_error(fileName_ + ": --again: no usable run of the selected art is recorded");
 }
@@ -161,7 +163,7 @@ void RunBook::removeContours(Document& document, bool all) {
   }
 }
 
-svg::RunEdits RunBook::finish(const Document& document, const ContourParams* params, std::optional<uint64_t> seed) {
+svg::RunEdits RunBook::finish(const Document& document, const ContourParams* params, std::optional<RecordedSeed> seed) {
   svg::RunEdits edits = edits_;
   if (params == nullptr) return edits;
   svg::RunRecord record;
@@ -169,7 +171,7 @@ svg::RunEdits RunBook::finish(const Document& document, const ContourParams* par
   edits.marks = svg::markNewContours(document, source_, record.id);
   if (edits.marks.empty()) return edits;
   record.version = contourVersion();
-  record.seed = seed;
+  if (seed) record.seed = seed->seed, record.drawsBefore = seed->drawsBefore;
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
     const auto mark = edits.marks.find(a.bits());
     if (mark == edits.marks.end() || mark->second.source.empty()) continue;

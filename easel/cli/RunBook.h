@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "easel/cli/RunSeed.h"
 #include "easel/core/Document.h"
 #include "easel/svg/ContourRuns.h"
 #include "plugin/params/ContourParams.h"
@@ -33,7 +34,7 @@ class RunBook {
   // when there is none, or when its parameter record does not read.
   struct Repeat {
     ContourParams params;
-    std::optional<uint64_t> seed;
+    std::optional<RecordedSeed> seed;
   };
   Repeat chooseAgain(easel::Document& document);
 
@@ -44,7 +45,7 @@ class RunBook {
   // What the exporter writes: the edits so far and, when `params` is given
   // and the run made contours, the new run's marks and record.
   easel::svg::RunEdits finish(const easel::Document& document, const ContourParams* params,
-                              std::optional<uint64_t> seed);
+                              std::optional<RecordedSeed> seed);
 
  private:
   // The art read from the file's element with that id.

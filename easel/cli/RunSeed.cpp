@@ -10,8 +10,14 @@ RunSeed seedRun(easel::Random& random, std::optional<uint64_t> given) {
   return {random.seedFromClock(), false};
 }
 
-std::optional<uint64_t> seedToRecord(const RunSeed& seed, const easel::Random& random) {
-  if (seed.given || random.draws() > 0) return seed.value;
+RunSeed seedRepeat(easel::Random& random, const RecordedSeed& recorded) {
+  random.setSeed(recorded.seed);
+  random.skip(recorded.drawsBefore);
+  return {recorded.seed, true};
+}
+
+std::optional<RecordedSeed> seedToRecord(const RunSeed& seed, const easel::Random& random) {
+  if (seed.given || random.draws() > 0) return RecordedSeed{seed.value, random.runStart()};
   return std::nullopt;
 }
 

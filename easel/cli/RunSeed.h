@@ -17,12 +17,21 @@ struct RunSeed {
   bool given = false;
 };
 
+// Where a recorded run's random numbers began: the seed, and the draws
+// before the run whose contours stayed (the dialog's previews drew them).
+struct RecordedSeed {
+  uint64_t seed = 0;
+  uint64_t drawsBefore = 0;
+};
+
 // Seeds `random` with `given`, or with a seed drawn from the clock.
 RunSeed seedRun(easel::Random& random, std::optional<uint64_t> given);
+// Seeds `random` to repeat a recorded run.
+RunSeed seedRepeat(easel::Random& random, const RecordedSeed& recorded);
 
 // The seed worth recording after the run: the one given, or the drawn one
 // when the run used random numbers.
-std::optional<uint64_t> seedToRecord(const RunSeed& seed, const easel::Random& random);
+std::optional<RecordedSeed> seedToRecord(const RunSeed& seed, const easel::Random& random);
 
 // "seed N" on `out` when the run drew its own seed and used it.
 void tellDrawnSeed(const RunSeed& seed, const easel::Random& random, std::ostream& out);

@@ -51,7 +51,8 @@ RecordedRun readRun(pugi::xml_node node, const std::string& prefix, const std::v
   const pugi::xml_attribute seed = node.attribute("seed");
   const pugi::xml_attribute sources = node.attribute("sources");
   const pugi::xml_node params = node.child((prefix + "params").c_str());
-  uint64_t seedValue = 0;
+  const pugi::xml_attribute drawsBefore = node.attribute("draws-before");
+  uint64_t seedValue = 0, drawsValue = 0;
   if (record.id.empty()) {
     r.problem = "it has no id";
   } else if (version.empty()) {
@@ -60,12 +61,14 @@ RecordedRun readRun(pugi::xml_node node, const std::string& prefix, const std::v
     r.problem = "it was made by version " + record.version + ", newer than this one";
   } else if (seed && !readNumber(seed.value(), &seedValue)) {
     r.problem = "its seed '" + std::string(seed.value()) + "' is not a number";
+  } else if (drawsBefore && (!seed || !readNumber(drawsBefore.value(), &drawsValue))) {
+    r.problem = "its draws-before '" + std::string(drawsBefore.value()) + "' is not a number after a seed";
   } else if (!sources) {
     r.problem = "it names no sources";
   } else if (!params) {
     r.problem = "it has no parameter record";
   }
-  if (seed && r.problem.empty()) record.seed = seedValue;
+  if (seed && r.problem.empty()) record.seed = seedValue, record.drawsBefore = drawsValue;
   record.sources = words(sources.value());
   for (pugi::xml_attribute a : params.attributes()) record.params.emplace_back(a.name(), a.value());
   return r;
@@ -197,6 +200,7 @@ bool writeRunEdits(pugi::xml_node root, const RunEdits& edits, const std::string
     run.append_attribute("id") = r.id.c_str();
     run.append_attribute("version") = r.version.c_str();
     if (r.seed) run.append_attribute("seed") = std::to_string(*r.seed).c_str();
+    if (r.seed && r.drawsBefore > 0) run.append_attribute("draws-before") = std::to_string(r.drawsBefore).c_str();
     std::string sources;
     for (const std::string& id : r.sources) sources += (sources.empty() ? "" : " ") + id;
     run.append_attribute("sources") = sources.c_str();

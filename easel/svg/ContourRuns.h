@@ -3,7 +3,7 @@
 // order: contour:run="contour-run-1" contour:source="star" contour:index="3".
 // Every run leaves a record in <metadata contour:role="runs">:
 //
-//   <contour:run id="contour-run-1" version="18.3.0" seed="7" sources="star heart">
+//   <contour:run id="contour-run-1" version="18.3.0" seed="7" draws-before="2" sources="star heart">
 //     <contour:params contourCount="12" scaleH="4" .../>
 //   </contour:run>
 //
@@ -41,6 +41,7 @@ struct RunRecord {
   std::string id;
   std::string version;
   std::optional<uint64_t> seed;
+  uint64_t drawsBefore = 0;  // random numbers drawn before the run (by previews)
   std::vector<std::string> sources;
   NamedValues params;  // in the record's order
 };
