@@ -25,6 +25,8 @@
 #include "DialogChoices.h"
 #include "DialogReport.h"
 #include "NameSuggestions.h"
+#include "RunBook.h"
+#include "RunSeed.h"
 #include "RunSummary.h"
 #include "easel/host/DialogScriptJson.h"
 #include "easel/host/HostSetup.h"
@@ -62,6 +64,8 @@ struct ApplyOptions {
   std::string dialogScript;
   std::string dialogState;
   std::string plugin;
+  bool replace = false;
+  bool again = false;
 };
 
 // A failure to report: the whole line after "contour: ".
@@ -116,6 +120,10 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input, budget);
   if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(*drawing.document, o.swatches);
   selectArt(*drawing.document, o.select, o.includeHidden, displayName(o.input));
+  RunBook runs(*drawing.document, *drawing.source, displayName(o.input), std::cerr);
+  std::optional<RunBook::Repeat> repeat;
+  if (o.again) repeat = runs.chooseAgain(*drawing.document);
+  if (o.replace || o.again) runs.removeContours(*drawing.document, false);
   RunFacts facts;
   facts.objects = selectedObjectCount(*drawing.document);
   const std::vector<std::uintptr_t> objectsBefore = objectIds(*drawing.document);
@@ -125,6 +133,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   // as on a first use.
   std::optional<ContourParams> params;
   std::string paramsText;
+  if (repeat) params = repeat->params;
   if (!o.params.empty()) {
     try {
       paramsText = easel::readLimited(o.params, easel::kTextReadLimit);
@@ -132,7 +141,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
     } catch (const ParamsJsonError& e) {
       throw ApplyError(o.params + ": " + e.what());
     }
-  } else if (o.noDialog) {
+  } else if (o.noDialog && !repeat) {
     params = defaultContourParams();
   }
 
@@ -141,8 +150,8 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   easel::Document& document = easel.session.document();
   if (o.memoryBudgetMb) document.setMemoryBudget(budget);
   const uint64_t refusalsBefore = document.memoryRefusals();
-  if (o.seed) easel.session.random().setSeed(*o.seed);
-  else easel.session.random().seedFromClock();
+  const RunSeed seed = repeat && repeat->seed ? seedRepeat(easel.session.random(), *repeat->seed)
+                                              : seedRun(easel.session.random(), o.seed);
   if (out.trace != nullptr) easel.session.trace.writeTo(&out.trace->stream());
   setDialogEvents(easel.dialogs, DialogChoices{o.preset, o.sets}, o.dialogScript);
 
@@ -151,7 +160,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   if (params) easel.host.setParameterBlock(&*params, sizeof *params);
 
   progress.step("applying the filter");
-  const ASErr result = easel.host.runFilter(!o.noDialog);
+  const ASErr result = easel.host.runFilter(!o.noDialog && !o.again);
   const std::string failure = dialogFailure(result, easel.dialogs);
   easel.host.shutdown();
   easel.session.trace.writeTo(nullptr);
@@ -179,15 +188,19 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
     out.saveParams->write(paramsToJsonText(*static_cast<const ContourParams*>(easel.host.parameterBlock())));
   }
 
+  const bool kept = easel.host.parameterBlockSize() == sizeof(ContourParams);
+  const easel::svg::RunEdits edits =
+      runs.finish(document, kept ? static_cast<const ContourParams*>(easel.host.parameterBlock()) : nullptr,
+                  seedToRecord(seed, easel.session.random()));
   progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
-  const std::string svg = easel::svg::exportSvg(easel.session.document(), drawing.source.get());
+  const std::string svg = easel::svg::exportSvg(easel.session.document(), drawing.source.get(), {.runs = &edits});
   out.drawing->write(svg);
   progress.done();
   out.files.commitAll();
 
   facts.contours = objectsAdded(objectsBefore, objectIds(easel.session.document()));
   facts.outputBytes = svg.size();
-  if (easel.session.random().draws() > 0) facts.seed = easel.session.random().seed();
+  if (const std::optional<RecordedSeed> used = seedToRecord(seed, easel.session.random())) facts.seed = used->seed;
   facts.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
   return facts;
 }
@@ -328,6 +341,13 @@ void addApplyCommand(CLI::App& app, int& status) {
                     "Skip the settings dialog: apply the --params record as it is (without one, the defaults)");
   command->add_option("--dialog-script", o->dialogScript, "Play these dialog actions (JSON) before accepting");
   command->add_option("--dialog-state", o->dialogState, "Write what the dialog showed when it closed (JSON)");
+  command->add_flag("--replace", o->replace,
+                    "First remove the contours (and run records) of earlier runs on the selected art");
+  auto* again = command->add_flag("--again", o->again,
+                                  "Repeat the recorded run of the selected art, with its settings and seed");
+  for (const char* other : {"--seed", "--params", "--preset", "--set", "--dialog-script"}) {
+    again->excludes(command->get_option(other));
+  }
   command->add_option("--plugin", o->plugin, "The plug-in module (default: the one beside contour)");
   command->callback([o, &status] { status = apply(*o); });
 }

@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
   contour_cli::addAboutCommand(app, status);
   contour_cli::addApplyCommand(app, status);
   contour_cli::addParamsCommand(app, status);
+  contour_cli::addStripCommand(app, status);
   contour_cli::addListsCommands(app, status);
 #ifdef CONTOUR_WITH_EDITOR
   contour_cli::addEditCommand(app, status);

@@ -82,6 +82,7 @@ uint32_t ArtTree::takeSlot(uint32_t createdSerial) {
   n.parent = n.firstChild = n.lastChild = n.prev = n.next = kNoSlot;
   n.state = SlotState::Alive;
   n.createdSerial = createdSerial;
+  n.birth = ++births_;
   n.markSerial = 0;
   n.markKinds = 0;
   n.boundsKnown = false;

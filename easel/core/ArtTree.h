@@ -31,6 +31,8 @@ struct ArtNode {
   uint8_t markKinds = 0;
   uint32_t createdSerial = 0;
   uint32_t markSerial = 0;
+  // When the object was made, counting every object the tree ever made.
+  uint64_t birth = 0;
   // The bounds of leaf art, computed on first read and kept until its
   // geometry changes (a copy starts with its source's). Containers are not
   // cached: their bounds depend on their members.
@@ -134,6 +136,7 @@ class ArtTree {
   std::size_t segmentsHeld_ = 0;
   std::size_t budget_;
   uint64_t refusals_ = 0;
+  uint64_t births_ = 0;
 };
 
 }  // namespace easel

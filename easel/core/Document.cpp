@@ -102,6 +102,11 @@ int Document::depth(ArtRef art) const {
 
 std::size_t Document::artCount() const { return state_->tree.aliveCount() - 1; }  // not the root
 
+uint64_t Document::birth(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return t.node(t.slotOf(art)).birth;
+}
+
 // --- Reading one object -----------------------------------------------------
 
 const ArtContent& Document::content(ArtRef art) const {

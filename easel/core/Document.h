@@ -84,6 +84,10 @@ class Document {
   int depth(ArtRef art) const;
   // Objects in the document (layers included).
   std::size_t artCount() const;
+  // Rises with every object made (a copy's members included), so that art
+  // can be put in the order it was made; art that an undo brings back keeps
+  // its number.
+  uint64_t birth(ArtRef art) const;
 
   // --- Reading one object -------------------------------------------------
   const ArtContent& content(ArtRef art) const;

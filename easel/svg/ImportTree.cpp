@@ -112,6 +112,7 @@ std::shared_ptr<SvgArtExtra> Importer::newExtra(pugi::xml_node node, const Affin
 }
 
 void Importer::finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, const ComputedStyle& style) {
+  extra.original = art;
   // A layer's name is its label; other art is named by its id.
   if (pugi::xml_attribute id = node.attribute("id"); id && doc_->parent(art)) doc_->setName(art, id.value());
   const double opacity = read(style[Property::Opacity], Property::Opacity, [](std::string_view t) {

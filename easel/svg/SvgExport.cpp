@@ -133,6 +133,9 @@ class Exporter {
       : doc_(doc), source_(source), options_(options) {
     contourPrefix_ = source ? source->contourPrefix : std::string(kContourPrefix) + ":";
     if (source) fileIds_ = source->ids;
+    if (options.runs) {
+      for (const std::string& id : options.runs->freedIds) fileIds_.erase(id);
+    }
   }
 
   std::string run() {
@@ -168,6 +171,7 @@ class Exporter {
     std::reverse(layers.begin(), layers.end());  // the file paints the bottom first
     static const std::vector<SourceItem> kNone;
     writeItems(root, source_ ? source_->rootItems : kNone, layers, rootToDoc);
+    if (options_.runs && writeRunEdits(root, *options_.runs, source_ ? source_->svgPrefix : std::string(), contourPrefix_)) usedContourNamespace_ = true;
     if (usedContourNamespace_ && prefixFor(root, kContourNamespace, "").empty()) {
       const std::string prefix = contourPrefix_.substr(0, contourPrefix_.size() - 1);
       root.append_attribute(("xmlns:" + prefix).c_str()) = kContourNamespace;
@@ -217,15 +221,15 @@ class Exporter {
     return true;
   }
 
-  // The art that is still what was imported keeps its id; found first so
-  // that copies written before it (below it) do not take the id.
+  // The art that was imported keeps its id whatever its copies look like;
+  // found first so that copies written before it (below it) do not take it.
   void claimOriginalIds() {
     for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
       const std::string& name = doc_.content(a).name;
       const SvgArtExtra* e = extraOf(a);
       if (!doc_.parent(a) || name.empty() || !e || e->kind != SvgArtExtra::Kind::Element) continue;
       if (std::string_view(e->node.attribute("id").value()) != name) continue;
-      if (geometryAsImported(a, *e) && !claimed_.count(name)) claimed_.emplace(name, a);
+      if (e->original == a && !claimed_.count(name)) claimed_.emplace(name, a);
     }
   }
 
@@ -412,6 +416,18 @@ class Exporter {
       }
     }
     if (!changes.empty()) setStyle(el, changes);
+    if (options_.runs) markContour(el, art);
+  }
+
+  // A contour says which run made it, from what and in what order; a copy
+  // of an earlier contour says it anew.
+  void markContour(pugi::xml_node el, ArtRef art) {
+    const auto found = options_.runs->marks.find(art.bits());
+    if (found == options_.runs->marks.end()) return;
+    const ContourMark& m = found->second;
+    setOrRemove(el, contourPrefix_ + "source", m.source);
+    setOrRemove(el, contourPrefix_ + "index", std::to_string(m.index));
+    setOrRemove(el, contourPrefix_ + "run", m.run);
   }
 
   // Whether the art or a container of it is written under another id than

@@ -7,8 +7,9 @@
 // that changed (in the element's `style`, so that it wins over presentation
 // attributes and style sheets). New art (the copies the plug-in makes) takes
 // its source's element with its new geometry and paint; ids stay unique:
-// the art that still is the original keeps the id, the others get the id
-// with "-1", "-2", ... in file order. Coordinates go back through the
+// the art that was imported keeps the id (when it is gone, the first copy in
+// document order takes it), the copies get the id with "-1", "-2", ... in
+// document order. Coordinates go back through the
 // inverse of the page mapping and of each element's transforms, numbers in
 // the shortest form that reads back to the same float.
 #ifndef EASEL_SVG_SVGEXPORT_H
@@ -16,6 +17,7 @@
 
 #include <string>
 
+#include "ContourRuns.h"
 #include "SvgSource.h"
 #include "easel/core/Document.h"
 
@@ -25,6 +27,8 @@ struct ExportOptions {
   // Write every path's geometry and paint from the document, as if all had
   // changed (for tests of the writer on real files).
   bool rewriteAll = false;
+  // The contours a run made and the run records that come and go.
+  const RunEdits* runs = nullptr;
 };
 
 // `source` is what the document was read from (null for a document made

@@ -56,6 +56,9 @@ class SvgArtExtra : public ArtExtra {
   std::shared_ptr<const SvgSource> source;
   Kind kind = Kind::Element;
   pugi::xml_node node;
+  // The art the element became; the copies the document makes share this
+  // extra, and the exporter keeps the element's id for this art alone.
+  ArtRef original;
   // From the parent's user space to the page, and the element's own transform.
   Affine parentToDoc;
   Affine transform;
