@@ -1,5 +1,6 @@
 // The pick buttons: a point picked in the document view (modifier bit 0x20)
-// sets the field beside the button, unclamped, and redraws the preview.
+// sets the field beside the button, held to that item's limits, and redraws
+// the preview.
 #include <cmath>
 
 #include "tests/dialog/DialogFixture.h"
@@ -13,8 +14,29 @@ TEST_F(DialogTest, PickOnContoursTakesATenthOfX) {
   EXPECT_EQ(item(4).value, 12);
   close();
   ASSERT_EQ(open({Event::pick(120, -30, 300)}), kNoErr);
-  EXPECT_EQ(record().contourCount, -3);  // outside the field's range, kept as picked
-  EXPECT_EQ(item(4).value, -3);
+  EXPECT_EQ(record().contourCount, 1);  // -3 is below the item's least count
+  EXPECT_EQ(item(4).value, 1);
+}
+
+TEST_F(DialogTest, PickFarAwayIsHeldToTheItemsLimits) {
+  // The items' limits: contours 1..200, scale steps -50..50, shifts -2000..2000.
+  struct Case {
+    int32_t button, item;
+    float x, y;
+    float expected;
+  };
+  const Case cases[] = {
+      {120, 4, 1e6f, 0, 200},      {120, 4, 1e12f, 1e12f, 200}, {121, 5, 1e6f, 0, 50},
+      {121, 5, -1e6f, 0, -50},     {122, 6, 0, 1e12f, 50},      {124, 7, 1e12f, 0, 2000},
+      {125, 8, 0, -1e12f, -2000},
+  };
+  for (const Case& c : cases) {
+    harness.setParams(defaultParams());
+    ASSERT_EQ(open({Event::pick(c.button, c.x, c.y)}), kNoErr);
+    EXPECT_EQ(item(c.item).value, c.expected) << c.button << " at " << c.x << ", " << c.y;
+    close();
+  }
+  EXPECT_EQ(record().shiftV, -2000.0f);
 }
 
 TEST_F(DialogTest, PickWithoutTheViewFlagDoesNothing) {
