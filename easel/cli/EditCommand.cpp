@@ -20,6 +20,7 @@
 #include "easel/web/EditorServer.h"
 #include "easel/web/Lifetime.h"
 #include "easel/web/OpenBrowser.h"
+#include "easel/web/Recovery.h"
 #include "easel/web/RequestGuard.h"
 
 namespace contour_cli {
@@ -91,9 +92,11 @@ int run(const EditOptions& o) {
   easel::web::EditorServer server(host, lifetime, easel::web::makeSessionToken());
   server.bind(o.port);
   server.start();
+  if (auto offer = easel::web::recoveryOffer(o.input)) std::cout << "contour edit: " << *offer << "\n";
   std::cout << "contour edit: editing " << o.input << " at " << server.address() << "\n"
             << "contour edit: press Ctrl-C (or close the page) to stop" << std::endl;
-  if (!o.noOpen && !easel::web::openBrowser(server.address()))
+  // The browser's command line, which any local user can read, gets a code that works once.
+  if (!o.noOpen && !easel::web::openBrowser(server.openingAddress()))
     std::cout << "contour edit: no browser could be started: open the address above" << std::endl;
 
   const std::string why = lifetime.wait();

@@ -1,10 +1,12 @@
 #include "easel/host/DialogScriptJson.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
 #include "easel/core/FileIo.h"
+#include "easel/core/JsonDepth.h"
 
 namespace contour_cli {
 
@@ -45,7 +47,7 @@ class EventReader {
     if (json_.contains("pick")) {
       only({"item", "pick", "modifiers"});
       const Json& point = json_["pick"];
-      if (!point.is_array() || point.size() != 2 || !point[0].is_number() || !point[1].is_number())
+      if (!point.is_array() || point.size() != 2 || !isCoordinate(point[0]) || !isCoordinate(point[1]))
         fail("\"pick\" is an artwork point [x, y]");
       Event event = Event::pick(item, point[0].get<float>(), point[1].get<float>());
       if (json_.contains("modifiers")) event.modifiers = integer("modifiers");
@@ -56,6 +58,11 @@ class EventReader {
 
  private:
   [[noreturn]] void fail(const std::string& problem) { throw DialogScriptError(problem); }
+
+  // A number that a single-precision coordinate holds (not one that becomes infinite).
+  static bool isCoordinate(const Json& value) {
+    return value.is_number() && std::fabs(value.get<double>()) <= std::numeric_limits<float>::max();
+  }
 
   int integer(const char* key) {
     const Json& value = json_[key];
@@ -97,11 +104,13 @@ Json numberJson(const easel::adm::Item& item, double value) {
 }  // namespace
 
 std::vector<Event> parseDialogScript(std::string_view text) {
+  if (auto tooDeep = easel::jsonTooDeep(text)) throw DialogScriptError(*tooDeep);
   Json json;
   try {
     json = Json::parse(text.begin(), text.end());
-  } catch (const Json::parse_error& e) {
-    // Without the library's "[json.exception.parse_error.101] " prefix.
+  } catch (const Json::exception& e) {
+    // Without the library's "[json.exception.parse_error.101] " prefix (a
+    // number too large to read is an out_of_range error).
     std::string what = e.what();
     std::size_t close = what.find("] ");
     throw DialogScriptError("malformed JSON: " + (close == std::string::npos ? what : what.substr(close + 2)));
@@ -115,10 +124,7 @@ std::vector<Event> parseDialogScript(std::string_view text) {
       events.push_back(EventReader(json[i]).read());
       if (events.back().kind == Event::Kind::End) ended = i + 1;
     } catch (const DialogScriptError& e) {
-      // The event as written, cut short so that the message stays one line.
-      std::string shown = json[i].dump();
-      if (shown.size() > 80) shown = shown.substr(0, 77) + "...";
-      throw DialogScriptError("event " + std::to_string(i + 1) + " " + shown + ": " + e.what());
+      throw DialogScriptError("event " + std::to_string(i + 1) + " " + easel::quotedExcerpt(json[i].dump()) + ": " + e.what());
     }
   }
   return events;

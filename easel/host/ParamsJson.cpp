@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 
+#include "easel/core/JsonDepth.h"
+
 namespace contour_cli {
 
 namespace {
@@ -13,7 +15,7 @@ namespace {
 // Only the exact name: the JSON's keys are the record's names as written.
 const ParamsField& fieldNamed(std::string_view name) {
   const ParamsField* field = findParamField(name);
-  if (field == nullptr || name != field->name) throw ParamsJsonError("unknown field \"" + std::string(name) + "\"");
+  if (field == nullptr || name != field->name) throw ParamsJsonError("unknown field \"" + easel::quotedExcerpt(name) + "\"");
   return *field;
 }
 
@@ -34,12 +36,12 @@ nlohmann::ordered_json realValue(float x) {
 }
 
 float realFrom(const ParamsField& field, const nlohmann::json& value) {
+  // The names the writer gives a NaN or an infinity are refused by name: the
+  // filter makes nothing from them and would still report success.
   if (value.is_string()) {
     const auto& text = value.get_ref<const std::string&>();
-    if (text == "NaN") return std::numeric_limits<float>::quiet_NaN();
-    if (text == "Infinity") return std::numeric_limits<float>::infinity();
-    if (text == "-Infinity") return -std::numeric_limits<float>::infinity();
-    fail(field, "expected a real number, got the string \"" + text + "\"");
+    if (text == "NaN" || text == "Infinity" || text == "-Infinity") fail(field, text + " is not a finite real");
+    fail(field, "expected a real number, got the string \"" + easel::quotedExcerpt(text) + "\"");
   }
   if (!value.is_number()) fail(field, std::string("expected a real number, got ") + value.type_name());
   // Numbers up to half a unit beyond the largest float still round to it.
@@ -89,8 +91,8 @@ void setParamsField(ContourParams& params, std::string_view name, const nlohmann
 
 void setParamsFieldText(ContourParams& params, std::string_view field, std::string_view valueText) {
   nlohmann::json value = nlohmann::json::parse(valueText, nullptr, false);
-  // Text that is not JSON (NaN, a word) is taken as a string, which only the
-  // non-finite reals accept; the error then names the field.
+  // Text that is not JSON (NaN, a word) is taken as a string, which no field
+  // accepts; the error then names the field.
   if (value.is_discarded()) value = std::string(valueText);
   setParamsField(params, field, value);
 }
@@ -108,10 +110,11 @@ ContourParams paramsFromJson(const nlohmann::json& json, const ParamsNaming* nam
 }
 
 ContourParams paramsFromJsonText(std::string_view text, const ParamsNaming* naming) {
+  if (auto tooDeep = easel::jsonTooDeep(text)) throw ParamsJsonError(*tooDeep);
   nlohmann::json json;
   try {
     json = nlohmann::json::parse(text);
-  } catch (const nlohmann::json::parse_error& error) {
+  } catch (const nlohmann::json::exception& error) {  // a parse error, or a number too large to read
     // Without the library's "[json.exception.parse_error.101] " prefix.
     const std::string what = error.what();
     const std::size_t close = what.find("] ");

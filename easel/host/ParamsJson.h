@@ -1,7 +1,8 @@
 // The filter's parameter record as JSON: one object with the record's 57
 // field names as keys, in the record's order; integer fields hold JSON
 // integers, real fields JSON numbers. Reals that JSON cannot hold are written
-// as the strings "NaN", "Infinity" and "-Infinity", and read back from them.
+// as the strings "NaN", "Infinity" and "-Infinity"; reading refuses them, since
+// the filter makes nothing from a non-finite real.
 #ifndef EASEL_HOST_PARAMSJSON_H
 #define EASEL_HOST_PARAMSJSON_H
 
@@ -57,8 +58,7 @@ ContourParams paramsFromJsonText(std::string_view text, const ParamsNaming* nami
 
 // Writes one field from a JSON value, checked as above.
 void setParamsField(ContourParams& params, std::string_view field, const nlohmann::json& value);
-// Writes one field from text as typed on a command line: a JSON number, or
-// for a real also NaN, Infinity or -Infinity.
+// Writes one field from text as typed on a command line: a JSON number.
 void setParamsFieldText(ContourParams& params, std::string_view field, std::string_view valueText);
 
 }  // namespace contour_cli

@@ -2,11 +2,15 @@
 
 #include <exception>
 #include <filesystem>
+#include <iostream>
 
+#include "Recovery.h"
 #include "WebEventSource.h"
 #include "easel/host/HostSetup.h"
 #include "easel/core/Document.h"
+#include "easel/core/FileIo.h"
 #include "easel/core/Random.h"
+#include "easel/svg/SvgExport.h"
 
 namespace easel::web {
 
@@ -25,6 +29,7 @@ bool allowedDuringDialog(const std::string& action) { return action == "state" |
 EditorHost::EditorHost(svg::ImportedSvg drawing, EditorOptions options)
     : document_(std::move(drawing.document)),
       options_(std::move(options)),
+      drawingFolder_(std::filesystem::absolute(options_.drawingPath).parent_path()),
       readyFuture_(ready_.get_future()),
       reporter_(std::move(drawing.source)) {}
 
@@ -59,10 +64,24 @@ void EditorHost::run() {
     ready_.set_value(std::string(e.what()));
     return;
   }
+  if (auto offer = recoveryOffer(options_.drawingPath)) note(*offer);
   ready_.set_value(std::nullopt);
   while (HostRequestPtr request = nextRequest()) handle(request);
+  keepUnsavedWork();
   easel->host.shutdown();
   easel_ = nullptr;
+}
+
+void EditorHost::keepUnsavedWork() {
+  if (reporter_.revision() == savedRevision_) return;
+  const std::filesystem::path copy = recoveryPathFor(options_.drawingPath);
+  try {
+    writeWhole(copy.string(), reporter_.drawing(easel_->session.document()));
+    std::cout << "contour edit: the changes were not saved; they are in " << copy.string() << std::endl;
+  } catch (const std::exception& e) {
+    std::cout << "contour edit: the changes were not saved, and no recovery copy could be written: " << e.what()
+              << std::endl;
+  }
 }
 
 HostRequestPtr EditorHost::nextRequest() {
@@ -97,6 +116,7 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
     reply.body["ok"] = outcome.status == 200;
     reply.body["sequence"] = ++answered_;  // answers on separate connections can arrive out of order
     if (!outcome.error.empty()) reply.body["error"] = outcome.error;
+    if (!outcome.reason.empty()) reply.body["reason"] = outcome.reason;
     reply.body["messages"] = notes_;
     reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
     reply.body["modified"] = reporter_.revision() != savedRevision_;

@@ -44,12 +44,19 @@ TEST(DialogScript, EventsWrittenAsJsonReadBackTheSame) {
 
 TEST(DialogScript, BadEventsAreNamedWithTheirPosition) {
   struct Case {
-    const char* script;
-    const char* message;
+    std::string script;
+    std::string message;
   };
+  const std::string tooLong(1 << 20, 'x');
   const Case cases[] = {
       {R"([{"item": 91, "press": true}, 7])", "event 2 7: an event is a JSON object"},
       {R"([{"end": 1}, {"end": 2}])", "event 2 {\"end\":2}: comes after event 1 ended the dialog"},
+      // Nesting is refused before parsing, with its line and depth.
+      {"[\n\n" + std::string(100000, '[') + std::string(100000, ']') + "]",
+       "line 3: nested 65 deep, deeper than the limit of 64"},
+      // A bad event is quoted in at most 80 characters.
+      {R"([{"item": 4, "value": ")" + tooLong + "\"}]",
+       "event 1 {\"item\":4,\"value\":\"" + std::string(80 - 3 - 19, 'x') + "...: \"value\" is a number"},
       {R"([{"value": 3}])", "event 1 {\"value\":3}: it names no \"item\" (or \"end\")"},
       {R"([{"item": 5, "value": 1}, {"item": 5, "value": 2}, {"item": "four", "value": 3}])", "event 3 {\"item\":\"four\",\"value\":3}: \"item\" is a whole number"},
       {R"([{"item": 4, "value": "20"}])", "event 1 {\"item\":4,\"value\":\"20\"}: \"value\" is a number"},
@@ -62,13 +69,15 @@ TEST(DialogScript, BadEventsAreNamedWithTheirPosition) {
       // Quoted input is cut to about 80 characters.
       {R"([{"item": 4, "value": 1, "entry": "0123456789012345678901234567890123456789012345678901234567890123456789"}])",
        "event 1 {\"entry\":\"0123456789012345678901234567890123456789012345678901234567890123456...: unexpected"},
+      {R"([{"item": 120, "pick": [1e39, 0]}])", "event 1 {\"item\":120,\"pick\":[1e+39,0]}: \"pick\" is an artwork point"},
+      {R"([{"end": 1e999}])", "malformed JSON"},  // too large for any number
   };
   for (const Case& c : cases) {
     try {
       parseDialogScript(c.script);
-      ADD_FAILURE() << "accepted " << c.script;
+      ADD_FAILURE() << "accepted " << c.script.substr(0, 200);
     } catch (const DialogScriptError& e) {
-      EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << e.what();
+      EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << std::string(e.what()).substr(0, 200);
     }
   }
 }

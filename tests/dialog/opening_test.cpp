@@ -98,6 +98,32 @@ TEST_F(DialogTest, ReopensAtTheSavedPlaceWithItsOwnSize) {
   EXPECT_EQ(record().dialogBoundsBottom, 440);
 }
 
+TEST_F(DialogTest, SavedPlaceAtTheEdgeOfTheIntegersKeepsTheSizeSaturated) {
+  // The place plus the size (520 x 240) stops at the largest integer.
+  struct Case {
+    int32_t left, top;
+    ADMRect expected;
+  };
+  const Case cases[] = {
+      {INT32_MAX, INT32_MAX, {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}},
+      {INT32_MAX - 100, 10, {INT32_MAX - 100, 10, INT32_MAX, 250}},
+      {INT32_MIN, INT32_MIN, {INT32_MIN, INT32_MIN, INT32_MIN + 520, INT32_MIN + 240}},
+  };
+  for (const Case& c : cases) {
+    ContourParams saved = defaultParams();
+    saved.dialogBoundsSaved = 1;
+    saved.dialogBoundsLeft = c.left;
+    saved.dialogBoundsTop = c.top;
+    harness.setParams(saved);
+    ASSERT_EQ(open({}), kNoErr);
+    EXPECT_EQ(dialog().bounds.left, c.expected.left);
+    EXPECT_EQ(dialog().bounds.top, c.expected.top);
+    EXPECT_EQ(dialog().bounds.right, c.expected.right) << c.left;
+    EXPECT_EQ(dialog().bounds.bottom, c.expected.bottom) << c.top;
+    close();
+  }
+}
+
 TEST_F(DialogTest, PageOutsideOneToSixOpensTheContourPage) {
   for (int32_t page : {0, 7, -1}) {
     ContourParams params = defaultParams();

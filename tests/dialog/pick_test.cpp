@@ -1,5 +1,6 @@
 // The pick buttons: a point picked in the document view (modifier bit 0x20)
-// sets the field beside the button, unclamped, and redraws the preview.
+// sets the field beside the button, held to that item's limits, and redraws
+// the preview.
 #include <cmath>
 
 #include "plugin/params/ItemIds.h"
@@ -14,8 +15,30 @@ TEST_F(DialogTest, PickOnContoursTakesATenthOfX) {
   EXPECT_EQ(item(kContoursEdit).value, 12);
   close();
   ASSERT_EQ(open({Event::pick(kContoursPick, -30, 300)}), kNoErr);
-  EXPECT_EQ(record().contourCount, -3);  // outside the field's range, kept as picked
-  EXPECT_EQ(item(kContoursEdit).value, -3);
+  EXPECT_EQ(record().contourCount, 1);  // -3 is below the item's least count
+  EXPECT_EQ(item(kContoursEdit).value, 1);
+}
+
+TEST_F(DialogTest, PickFarAwayIsHeldToTheItemsLimits) {
+  // The items' limits: contours 1..200, scale steps -50..50, shifts -2000..2000.
+  struct Case {
+    ItemId button, item;
+    float x, y;
+    float expected;
+  };
+  const Case cases[] = {
+      {kContoursPick, kContoursEdit, 1e6f, 0, 200},  {kContoursPick, kContoursEdit, 1e12f, 1e12f, 200},
+      {kScaleHPick, kScaleHEdit, 1e6f, 0, 50},       {kScaleHPick, kScaleHEdit, -1e6f, 0, -50},
+      {kScaleVPick, kScaleVEdit, 0, 1e12f, 50},      {kShiftHPick, kShiftHEdit, 1e12f, 0, 2000},
+      {kShiftVPick, kShiftVEdit, 0, -1e12f, -2000},
+  };
+  for (const Case& c : cases) {
+    harness.setParams(defaultParams());
+    ASSERT_EQ(open({Event::pick(c.button, c.x, c.y)}), kNoErr);
+    EXPECT_EQ(item(c.item).value, c.expected) << c.button << " at " << c.x << ", " << c.y;
+    close();
+  }
+  EXPECT_EQ(record().shiftV, -2000.0f);
 }
 
 TEST_F(DialogTest, PickWithoutTheViewFlagDoesNothing) {
