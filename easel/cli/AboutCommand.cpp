@@ -17,7 +17,8 @@ std::string withoutAccelerator(const std::string& text) {
   std::string shown;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '&' && i + 1 < text.size()) ++i;
-    else if (text[i] == '&') continue;
+    else if (text[i] == '&')
+      continue;
     shown += text[i];
   }
   return shown;

@@ -245,9 +245,9 @@ void checkUsage(const ApplyOptions& o) {
   const bool batch = o.inputs.size() > 1 || !o.outDir.empty();
   if (o.select.empty()) throw UsageError("--select: give \"all\" or ids separated by commas");
   if (o.noDialog) {
-    const char* skipped = !o.sets.empty()          ? "--set"
-                          : !o.preset.empty()      ? "--preset"
-                          : !o.dialogState.empty() ? "--dialog-state"
+    const char* skipped = !o.sets.empty()           ? "--set"
+                          : !o.preset.empty()       ? "--preset"
+                          : !o.dialogState.empty()  ? "--dialog-state"
                           : !o.dialogScript.empty() ? "--dialog-script"
                                                     : nullptr;
     if (skipped) throw UsageError(std::string(skipped) + " acts in the settings dialog, which --no-dialog skips");
@@ -260,7 +260,7 @@ void checkUsage(const ApplyOptions& o) {
   if (batch) {
     for (const std::string& input : o.inputs)
       if (input == "-") throw UsageError("standard input (-) is one drawing: not with --out-dir");
-    const char* single = !o.trace.empty()        ? "--trace"
+    const char* single = !o.trace.empty()         ? "--trace"
                          : !o.saveParams.empty()  ? "--save-params"
                          : !o.dialogState.empty() ? "--dialog-state"
                                                   : nullptr;
@@ -295,7 +295,8 @@ int apply(const ApplyOptions& options) {
     o.input = o.inputs[0];
     RunFacts facts;
     const int status = runOne(o, facts);
-    if (status == kExitDone && !o.quiet) std::cerr << "contour: " << displayName(o.input) << ": " << summaryText(facts) << '\n';
+    if (status == kExitDone && !o.quiet)
+      std::cerr << "contour: " << displayName(o.input) << ": " << summaryText(facts) << '\n';
     return status;
   }
   return applyBatch(options.inputs, options.outDir, options.jobs, options.quiet,
@@ -319,22 +320,27 @@ void addApplyCommand(CLI::App& app, int& status) {
   command->add_option("-j,--jobs", o->jobs, "How many drawings to work on at once (with --out-dir)")
       ->check(CLI::Range(1, 64));
   command->add_flag("-q,--quiet", o->quiet, "Say nothing after a run that went well");
-  command->add_option("--select", o->select,
-                      "What to apply the filter to: all (visible, unlocked art), or ids separated by commas")
+  command
+      ->add_option("--select", o->select,
+                   "What to apply the filter to: all (visible, unlocked art), or ids separated by commas")
       ->capture_default_str();
   command->add_flag("--include-hidden", o->includeHidden, "With --select all: take hidden and locked art too");
   command->add_option_function<std::string>(
       "--seed", [o](const std::string& text) { o->seed = seedFrom(text); },
       "Seed of the random numbers, 0 to 2^64-1 (for repeatable runs)");
-  command->add_option_function<uint64_t>(
-      "--memory-budget", [o](const uint64_t& mb) { o->memoryBudgetMb = mb; },
-      "Most memory the drawing may take, in megabytes (default " +
-          std::to_string(easel::Document::kDefaultMemoryBudget >> 20) + ")")
+  command
+      ->add_option_function<uint64_t>(
+          "--memory-budget", [o](const uint64_t& mb) { o->memoryBudgetMb = mb; },
+          "Most memory the drawing may take, in megabytes (default " +
+              std::to_string(easel::Document::kDefaultMemoryBudget >> 20) + ")")
       ->check(CLI::Range(uint64_t{1}, uint64_t{1} << 30));
-  command->add_option("--swatches", o->swatches, "A GIMP palette (.gpl) whose colours join the swatch list after [None] and [Registration]");
+  command->add_option("--swatches", o->swatches,
+                      "A GIMP palette (.gpl) whose colours join the swatch list after [None] and [Registration]");
   command->add_option("--trace", o->trace, "Write every host call the plug-in makes to this file (JSON lines)");
-  command->add_option("--preset", o->preset, "Choose a preset style in the dialog (by name or number; see `contour presets`)");
-  command->add_option("--set", o->sets, "Set a field in the dialog: FIELD=VALUE (repeatable; see `contour params`, `contour modes`)");
+  command->add_option("--preset", o->preset,
+                      "Choose a preset style in the dialog (by name or number; see `contour presets`)");
+  command->add_option("--set", o->sets,
+                      "Set a field in the dialog: FIELD=VALUE (repeatable; see `contour params`, `contour modes`)");
   command->add_option("--params", o->params, "Start from the parameter record in this JSON file");
   command->add_option("--save-params", o->saveParams, "Write the parameter record used to this JSON file");
   command->add_flag("--no-dialog", o->noDialog,
@@ -343,8 +349,8 @@ void addApplyCommand(CLI::App& app, int& status) {
   command->add_option("--dialog-state", o->dialogState, "Write what the dialog showed when it closed (JSON)");
   command->add_flag("--replace", o->replace,
                     "First remove the contours (and run records) of earlier runs on the selected art");
-  auto* again = command->add_flag("--again", o->again,
-                                  "Repeat the recorded run of the selected art, with its settings and seed");
+  auto* again =
+      command->add_flag("--again", o->again, "Repeat the recorded run of the selected art, with its settings and seed");
   for (const char* other : {"--seed", "--params", "--preset", "--set", "--dialog-script"}) {
     again->excludes(command->get_option(other));
   }

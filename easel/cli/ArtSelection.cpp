@@ -45,7 +45,8 @@ void selectArt(easel::Document& document, const std::string& what, bool includeH
   if (what == "all") {
     for (ArtRef layer = document.firstLayer(); layer; layer = document.nextSibling(layer)) {
       if (includeHidden) document.setSelected(layer, true);
-      else selectVisibleUnlocked(document, layer);
+      else
+        selectVisibleUnlocked(document, layer);
     }
     return;
   }

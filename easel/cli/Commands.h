@@ -27,9 +27,9 @@ class UsageError : public std::runtime_error {
 void addAboutCommand(CLI::App& app, int& status);
 void addApplyCommand(CLI::App& app, int& status);
 void addParamsCommand(CLI::App& app, int& status);
-void addStripCommand(CLI::App& app, int& status);    // removes recorded contour runs
-void addListsCommands(CLI::App& app, int& status);   // `contour presets`, `contour modes`
-void addEditCommand(CLI::App& app, int& status);     // the editor in the browser
+void addStripCommand(CLI::App& app, int& status);   // removes recorded contour runs
+void addListsCommands(CLI::App& app, int& status);  // `contour presets`, `contour modes`
+void addEditCommand(CLI::App& app, int& status);    // the editor in the browser
 
 }  // namespace contour_cli
 

@@ -118,19 +118,19 @@ std::optional<int32_t> modeEntryNamed(std::string_view field, std::string_view e
 }
 
 const ParamsNaming& personalParamsNaming() {
-  static const ParamsNaming naming{
-      [](std::string_view key) {
-        if (std::optional<std::string> field = recordFieldNamed(key)) return *field;
-        throw ParamsJsonError("unknown field " + quotedInput(key) + didYouMean(key, recordFieldNames()) +
-                              " (`contour params` lists them)");
-      },
-      [](std::string_view field, std::string_view text) {
-        try {
-          return modeEntryNamed(field, text);
-        } catch (const DialogChoiceError& e) {
-          throw ParamsJsonError(e.what());
-        }
-      }};
+  static const ParamsNaming naming{[](std::string_view key) {
+                                     if (std::optional<std::string> field = recordFieldNamed(key)) return *field;
+                                     throw ParamsJsonError("unknown field " + quotedInput(key) +
+                                                           didYouMean(key, recordFieldNames()) +
+                                                           " (`contour params` lists them)");
+                                   },
+                                   [](std::string_view field, std::string_view text) {
+                                     try {
+                                       return modeEntryNamed(field, text);
+                                     } catch (const DialogChoiceError& e) {
+                                       throw ParamsJsonError(e.what());
+                                     }
+                                   }};
   return naming;
 }
 
@@ -181,7 +181,8 @@ void setDialogEvents(easel::adm::DialogManager& dialogs, const DialogChoices& ch
 
 std::string dialogFailure(ASErr result, const easel::adm::DialogManager& dialogs) {
   if (result == kNoErr) return {};
-  if (const auto* script = dynamic_cast<const LabelledScript*>(dialogs.eventSource()); script && !script->failure().empty())
+  if (const auto* script = dynamic_cast<const LabelledScript*>(dialogs.eventSource());
+      script && !script->failure().empty())
     return script->failure();
   if (!dialogs.scriptError().empty()) return "dialog script: " + dialogs.scriptError();
   if (result == kUserCanceledErr) return "the settings dialog was cancelled; nothing was written";

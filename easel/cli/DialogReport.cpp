@@ -24,7 +24,8 @@ std::string shortNumber(double x) {
 void replaceOrAdd(std::vector<GivenValue>& given, GivenValue value) {
   auto same = std::find_if(given.begin(), given.end(), [&](const GivenValue& g) { return g.field == value.field; });
   if (same != given.end()) *same = std::move(value);
-  else given.push_back(std::move(value));
+  else
+    given.push_back(std::move(value));
 }
 
 }  // namespace

@@ -46,8 +46,10 @@ std::string fieldUnitAndRange(const ParamField& field) {
   if (field.type == FieldType::List) text += " list entry";
   if (!field.range) return text + ", any value, kept by the plug-in";
   if (field.type == FieldType::Flag) text += ", 0 or 1";
-  else if (field.range->swatchBound) text += ", 0 to the number of swatches in the document";
-  else text += ", " + number(field.range->minimum) + " to " + number(field.range->maximum);
+  else if (field.range->swatchBound)
+    text += ", 0 to the number of swatches in the document";
+  else
+    text += ", " + number(field.range->minimum) + " to " + number(field.range->maximum);
   if (field.item == kNoItem) text += ", kept by the plug-in";
   return text;
 }

@@ -35,7 +35,8 @@ std::string trimmed(std::string_view text) {
 }  // namespace
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::vector<std::string> nearestNames(std::string_view given, std::span<const std::string> names) {
@@ -50,7 +51,8 @@ std::vector<std::string> nearestNames(std::string_view given, std::span<const st
     const bool prefix = word.size() >= 3 && candidate.size() > word.size() &&
                         sameNameIgnoringCase(candidate.substr(0, word.size()), word);
     if (prefix) distance = std::min(distance, allowed);
-    if (distance <= allowed && std::none_of(close.begin(), close.end(), [&](const auto& c) { return c.second == candidate; }))
+    if (distance <= allowed &&
+        std::none_of(close.begin(), close.end(), [&](const auto& c) { return c.second == candidate; }))
       close.emplace_back(distance, candidate);
   }
   std::stable_sort(close.begin(), close.end(), [](const auto& x, const auto& y) { return x.first < y.first; });

@@ -13,13 +13,15 @@
 namespace contour_cli {
 
 void addParamsCommand(CLI::App& app, int& status) {
-  auto* command = app.add_subcommand("params", "Print the filter's parameter record: each field with its value, "
-                                                "unit and range (or as JSON with --defaults or --check)");
+  auto* command = app.add_subcommand("params",
+                                     "Print the filter's parameter record: each field with its value, "
+                                     "unit and range (or as JSON with --defaults or --check)");
   auto defaults = std::make_shared<bool>(false);
   auto check = std::make_shared<std::string>();
   command->add_flag("--defaults", *defaults, "The record a first use of the filter starts from, as JSON");
-  command->add_option("--check", *check, "Read a record from a JSON file and print it whole (missing fields "
-                                         "take their defaults)");
+  command->add_option("--check", *check,
+                      "Read a record from a JSON file and print it whole (missing fields "
+                      "take their defaults)");
   command->callback([&status, defaults, check] {
     try {
       if (!check->empty()) {

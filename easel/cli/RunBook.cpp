@@ -46,8 +46,7 @@ svg::NamedValues namedValues(const ContourParams& params) {
 
 }  // namespace
 
-RunBook::RunBook(const Document& document, const svg::SvgSource& source, std::string fileName,
-                 std::ostream& warnings)
+RunBook::RunBook(const Document& document, const svg::SvgSource& source, std::string fileName, std::ostream& warnings)
     : source_(source), fileName_(std::move(fileName)), warnings_(warnings) {
   std::set<std::string> known;
   for (svg::RecordedRun& r : svg::readRecordedRuns(source, contourVersion())) {

@@ -10,7 +10,8 @@ std::string RunFacts::serialized() const {
   std::ostringstream out;
   out << objects << ' ' << contours << ' ' << seconds << ' ' << outputBytes << ' ';
   if (seed) out << *seed;
-  else out << '-';
+  else
+    out << '-';
   return out.str();
 }
 
@@ -43,8 +44,10 @@ std::size_t objectsAdded(const std::vector<std::uintptr_t>& before, const std::v
 std::string sizeText(std::uint64_t bytes) {
   char text[32];
   if (bytes < 1024) std::snprintf(text, sizeof text, "%llu B", static_cast<unsigned long long>(bytes));
-  else if (bytes < 1024 * 1024) std::snprintf(text, sizeof text, "%.1f KB", static_cast<double>(bytes) / 1024);
-  else std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024 * 1024));
+  else if (bytes < 1024 * 1024)
+    std::snprintf(text, sizeof text, "%.1f KB", static_cast<double>(bytes) / 1024);
+  else
+    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024 * 1024));
   return text;
 }
 
@@ -56,8 +59,10 @@ std::string summaryText(const RunFacts& facts) {
   std::snprintf(time, sizeof time, "%.2f s", facts.seconds);
   std::string text;
   if (facts.objects == 0) text = "nothing selected, nothing made";
-  else if (facts.contours == 0) text = plural(facts.objects, "object", "objects") + ", nothing made";
-  else text = plural(facts.objects, "object", "objects") + ", " + plural(facts.contours, "contour", "contours") + " made";
+  else if (facts.contours == 0)
+    text = plural(facts.objects, "object", "objects") + ", nothing made";
+  else
+    text = plural(facts.objects, "object", "objects") + ", " + plural(facts.contours, "contour", "contours") + " made";
   text += " in " + std::string(time) + ", " + sizeText(facts.outputBytes) + " written";
   if (facts.seed) text += "; seed " + std::to_string(*facts.seed);
   return text;

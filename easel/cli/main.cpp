@@ -11,7 +11,8 @@ namespace {
 
 std::vector<std::string> subcommandNames(const CLI::App& app) {
   std::vector<std::string> names;
-  for (const CLI::App* sub : app.get_subcommands([](const CLI::App*) { return true; })) names.push_back(sub->get_name());
+  for (const CLI::App* sub : app.get_subcommands([](const CLI::App*) { return true; }))
+    names.push_back(sub->get_name());
   return names;
 }
 
@@ -74,7 +75,8 @@ int main(int argc, char** argv) {
     const std::string word = argv[i];
     if (word.empty() || word[0] == '-') continue;
     if (CLI::App* sub = namedSubcommand(app, argc, argv); sub != nullptr && sub->get_name() != word) {
-      if (contour_cli::sameNameIgnoringCase(sub->get_name(), word)) argv[i] = const_cast<char*>(sub->get_name().c_str());
+      if (contour_cli::sameNameIgnoringCase(sub->get_name(), word))
+        argv[i] = const_cast<char*>(sub->get_name().c_str());
     } else if (sub == nullptr) {
       std::cerr << "contour: " << contour_cli::quotedInput(word) << " is not a command"
                 << contour_cli::didYouMean(word, subcommandNames(app)) << " (`contour --help` lists them)\n";

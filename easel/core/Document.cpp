@@ -252,7 +252,8 @@ void Document::move(ArtRef art, ArtRef reference, Place where) {
   if (t.isWithin(spot.parent, slot)) fail(kBadParameterErr, "the place is inside the art itself");
   if (spot.next == slot) spot.next = t.node(slot).next;  // already there
   if (state_->log.open()) state_->log.moved(slot);
-  else state_->log.forget();
+  else
+    state_->log.forget();
   t.unlink(slot);
   t.link(slot, spot.parent, spot.next);
 }
@@ -368,7 +369,8 @@ void setBits(ArtTree& t, UndoLog& log, uint32_t slot, int32_t mask, bool on) {
 void Document::setSelected(ArtRef art, bool selected) {
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
-  for (uint32_t s = slot; s != kNoSlot; s = t.nextInSubtree(s, slot)) setBits(t, state_->log, s, kArtSelected, selected);
+  for (uint32_t s = slot; s != kNoSlot; s = t.nextInSubtree(s, slot))
+    setBits(t, state_->log, s, kArtSelected, selected);
   if (!selected)
     for (uint32_t s = t.node(slot).parent; s != kRootSlot; s = t.node(s).parent)
       setBits(t, state_->log, s, kArtSelected, false);

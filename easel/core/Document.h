@@ -48,11 +48,12 @@ struct SerializeOptions {
 
 class Document {
  public:
-  static constexpr AIReal kDefaultPageWidth = 612;   // US Letter, points
+  static constexpr AIReal kDefaultPageWidth = 612;  // US Letter, points
   static constexpr AIReal kDefaultPageHeight = 792;
   // Enough for millions of contours, and still far from what a 64-bit (or a
   // 32-bit) process can take.
-  static constexpr std::size_t kDefaultMemoryBudget = sizeof(void*) >= 8 ? std::size_t{2} << 30 : std::size_t{512} << 20;
+  static constexpr std::size_t kDefaultMemoryBudget =
+      sizeof(void*) >= 8 ? std::size_t{2} << 30 : std::size_t{512} << 20;
 
   // An empty document: the default page, no layers, the default swatch list.
   Document();

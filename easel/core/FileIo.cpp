@@ -237,5 +237,4 @@ void FileSet::commitAll() {
   for (auto& output : outputs_) output->commit();
 }
 
-
 }  // namespace easel

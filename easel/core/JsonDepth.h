@@ -26,14 +26,16 @@ inline std::optional<std::string> jsonTooDeep(std::string_view text, int maxDept
     if (c == '\n') ++line;
     if (inString) {
       if (escaped) escaped = false;
-      else if (c == '\\') escaped = true;
-      else if (c == '"') inString = false;
+      else if (c == '\\')
+        escaped = true;
+      else if (c == '"')
+        inString = false;
     } else if (c == '"') {
       inString = true;
     } else if (c == '[' || c == '{') {
       if (++depth > maxDepth)
-        return "line " + std::to_string(line) + ": nested " + std::to_string(depth) + " deep, deeper than the limit of " +
-               std::to_string(maxDepth);
+        return "line " + std::to_string(line) + ": nested " + std::to_string(depth) +
+               " deep, deeper than the limit of " + std::to_string(maxDepth);
     } else if ((c == ']' || c == '}') && depth > 0) {
       --depth;
     }

@@ -124,7 +124,8 @@ std::vector<Event> parseDialogScript(std::string_view text) {
       events.push_back(EventReader(json[i]).read());
       if (events.back().kind == Event::Kind::End) ended = i + 1;
     } catch (const DialogScriptError& e) {
-      throw DialogScriptError("event " + std::to_string(i + 1) + " " + easel::quotedExcerpt(json[i].dump()) + ": " + e.what());
+      throw DialogScriptError("event " + std::to_string(i + 1) + " " + easel::quotedExcerpt(json[i].dump()) + ": " +
+                              e.what());
     }
   }
   return events;
@@ -148,9 +149,18 @@ nlohmann::ordered_json eventToJson(const Event& event) {
   nlohmann::ordered_json json;
   switch (event.kind) {
     case Event::Kind::End: json["end"] = event.result; return json;
-    case Event::Kind::SetValue: json["item"] = event.item; json["value"] = event.value; return json;
-    case Event::Kind::ChooseEntry: json["item"] = event.item; json["entry"] = event.entry; return json;
-    case Event::Kind::Press: json["item"] = event.item; json["press"] = true; return json;
+    case Event::Kind::SetValue:
+      json["item"] = event.item;
+      json["value"] = event.value;
+      return json;
+    case Event::Kind::ChooseEntry:
+      json["item"] = event.item;
+      json["entry"] = event.entry;
+      return json;
+    case Event::Kind::Press:
+      json["item"] = event.item;
+      json["press"] = true;
+      return json;
     case Event::Kind::Pick:
       json["item"] = event.item;
       json["pick"] = {realJson(event.x), realJson(event.y)};

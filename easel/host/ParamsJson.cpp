@@ -15,7 +15,8 @@ namespace {
 // Only the exact name: the JSON's keys are the record's names as written.
 const ParamsField& fieldNamed(std::string_view name) {
   const ParamsField* field = findParamField(name);
-  if (field == nullptr || name != field->name) throw ParamsJsonError("unknown field \"" + easel::quotedExcerpt(name) + "\"");
+  if (field == nullptr || name != field->name)
+    throw ParamsJsonError("unknown field \"" + easel::quotedExcerpt(name) + "\"");
   return *field;
 }
 
@@ -54,7 +55,8 @@ float realFrom(const ParamsField& field, const nlohmann::json& value) {
 }
 
 int32_t integerFrom(const ParamsField& field, const nlohmann::json& value) {
-  if (!value.is_number_integer()) fail(field, std::string("expected an integer, got ") + (value.is_number() ? "a real number" : value.type_name()));
+  if (!value.is_number_integer())
+    fail(field, std::string("expected an integer, got ") + (value.is_number() ? "a real number" : value.type_name()));
   constexpr int64_t lowest = std::numeric_limits<int32_t>::min();
   constexpr int64_t highest = std::numeric_limits<int32_t>::max();
   const bool fits = value.is_number_unsigned() ? value.get<uint64_t>() <= static_cast<uint64_t>(highest)
@@ -76,7 +78,8 @@ nlohmann::ordered_json paramsToJson(const ContourParams& params) {
   nlohmann::ordered_json json = nlohmann::ordered_json::object();
   for (const ParamsField& field : paramFields()) {
     if (field.isReal()) json[field.name] = realValue(params.*field.field.real);
-    else json[field.name] = params.*field.field.integer;
+    else
+      json[field.name] = params.*field.field.integer;
   }
   return json;
 }
@@ -86,7 +89,8 @@ std::string paramsToJsonText(const ContourParams& params) { return paramsToJson(
 void setParamsField(ContourParams& params, std::string_view name, const nlohmann::json& value) {
   const ParamsField& field = fieldNamed(name);
   if (field.isReal()) params.*field.field.real = realFrom(field, value);
-  else params.*field.field.integer = integerFrom(field, value);
+  else
+    params.*field.field.integer = integerFrom(field, value);
 }
 
 void setParamsFieldText(ContourParams& params, std::string_view field, std::string_view valueText) {
@@ -98,12 +102,14 @@ void setParamsFieldText(ContourParams& params, std::string_view field, std::stri
 }
 
 ContourParams paramsFromJson(const nlohmann::json& json, const ParamsNaming* naming) {
-  if (!json.is_object()) throw ParamsJsonError(std::string("expected a JSON object of fields, got ") + json.type_name());
+  if (!json.is_object())
+    throw ParamsJsonError(std::string("expected a JSON object of fields, got ") + json.type_name());
   ContourParams params = defaultContourParams();
   for (const auto& [key, value] : json.items()) {
     const std::string name = naming ? naming->field(key) : key;
     std::optional<int32_t> entry;
-    if (naming && value.is_string() && !fieldNamed(name).isReal()) entry = naming->entry(name, value.get<std::string>());
+    if (naming && value.is_string() && !fieldNamed(name).isReal())
+      entry = naming->entry(name, value.get<std::string>());
     setParamsField(params, name, entry ? nlohmann::json(*entry) : value);
   }
   return params;

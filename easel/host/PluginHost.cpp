@@ -33,8 +33,7 @@ void PluginHost::load(const std::string& path) {
     throw LoadError(path + ": plug-in interface version " + std::to_string(description->interfaceVersion) +
                     " is not supported (this host speaks version " + std::to_string(kInterfaceVersion) + ")");
   void* entry = module->symbol(description->entryPoint.c_str());
-  if (entry == nullptr)
-    throw LoadError(path + ": the entry point \"" + description->entryPoint + "\" is missing");
+  if (entry == nullptr) throw LoadError(path + ": the entry point \"" + description->entryPoint + "\" is missing");
 
   module_ = std::move(module);
   path_ = path;
@@ -131,7 +130,8 @@ std::size_t PluginHost::parameterBlockSize() {
 void PluginHost::setParameterBlock(const void* bytes, std::size_t size) {
   Memory& memory = session_.memory();
   if (parameters_ == nullptr || !memory.valid(parameters_)) parameters_ = memory.newHandle(size);
-  else memory.resize(parameters_, size);
+  else
+    memory.resize(parameters_, size);
   if (size > 0) std::memcpy(memory.dereference(parameters_), bytes, size);
 }
 

@@ -38,26 +38,36 @@ inline void writeJson(JsonWriter& w, double x) { w.value(x); }
 template <class Int, class = std::enable_if_t<std::is_integral_v<Int>>>
 inline void writeJson(JsonWriter& w, Int n) {
   if constexpr (std::is_signed_v<Int>) w.value(static_cast<int64_t>(n));
-  else w.value(static_cast<uint64_t>(n));
+  else
+    w.value(static_cast<uint64_t>(n));
 }
 
 class Call {
  public:
   Call(Session& session, SuiteId suite, const char* op)
       : session_(session), suite_(suite), op_(op), tracing_(session.trace.enabled()) {
-    if (tracing_) { in_.beginObject(); out_.beginObject(); }
+    if (tracing_) {
+      in_.beginObject();
+      out_.beginObject();
+    }
   }
   Session& session() { return session_; }
   bool tracing() const { return tracing_; }
 
   template <class T>
   Call& in(std::string_view key, const T& value) {
-    if (tracing_) { in_.key(key); writeJson(in_, value); }
+    if (tracing_) {
+      in_.key(key);
+      writeJson(in_, value);
+    }
     return *this;
   }
   template <class T>
   Call& out(std::string_view key, const T& value) {
-    if (tracing_) { out_.key(key); writeJson(out_, value); }
+    if (tracing_) {
+      out_.key(key);
+      writeJson(out_, value);
+    }
     return *this;
   }
   // For values that need more than one writeJson (arrays, records).

@@ -74,7 +74,7 @@ std::map<uintptr_t, ContourMark> markNewContours(const Document& document, const
 struct RunEdits {
   std::map<uintptr_t, ContourMark> marks;  // new contours, by their ArtRef bits
   std::vector<RunRecord> added;
-  std::set<std::string> dropped;                  // records that go
+  std::set<std::string> dropped;                   // records that go
   std::map<std::string, std::string> sourcesLeft;  // records that keep only some sources
   std::set<std::string> freedIds;                  // of the contours removed: new art may take them
 };

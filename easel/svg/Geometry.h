@@ -31,8 +31,8 @@ struct Affine {
   }
   // (this * m).apply(p) == this->apply(m.apply(p)): `m` is applied first.
   friend Affine operator*(const Affine& l, const Affine& r) {
-    return {l.a * r.a + l.c * r.b,     l.b * r.a + l.d * r.b,     l.a * r.c + l.c * r.d,
-            l.b * r.c + l.d * r.d,     l.a * r.e + l.c * r.f + l.e, l.b * r.e + l.d * r.f + l.f};
+    return {l.a * r.a + l.c * r.b, l.b * r.a + l.d * r.b,       l.a * r.c + l.c * r.d,
+            l.b * r.c + l.d * r.d, l.a * r.e + l.c * r.f + l.e, l.b * r.e + l.d * r.f + l.f};
   }
   friend bool operator==(const Affine&, const Affine&) = default;
 };

@@ -51,9 +51,7 @@ void Importer::parseXml() {
   insensitiveName_ = prefixFor(root, kSodipodiNamespace, "sodipodi:") + "insensitive";
 }
 
-std::string_view Importer::nameOf(pugi::xml_node node) const {
-return svgName(node, source_->svgPrefix);
-}
+std::string_view Importer::nameOf(pugi::xml_node node) const { return svgName(node, source_->svgPrefix); }
 
 void Importer::readPage() {
   pugi::xml_node root = source_->root;
@@ -117,7 +115,8 @@ Affine Importer::viewBoxTransform(const double* vb, double width, double height,
       s.skipSpace();
       const std::string_view mode = s.word();
       if (mode == "slice") slice = true;
-      else if (!mode.empty() && mode != "meet") s.fail("expected meet or slice");
+      else if (!mode.empty() && mode != "meet")
+        s.fail("expected meet or slice");
       return 0;
     });
   }
@@ -146,7 +145,9 @@ void Importer::collectIds() {
   while (!stack.empty()) {
     const auto [n, depth] = stack.back();
     stack.pop_back();
-    if (depth > kDepthLimit) failNode(n, "elements nested " + std::to_string(depth) + " deep (the limit is " + std::to_string(kDepthLimit) + ")");
+    if (depth > kDepthLimit)
+      failNode(n,
+               "elements nested " + std::to_string(depth) + " deep (the limit is " + std::to_string(kDepthLimit) + ")");
     if (pugi::xml_attribute id = n.attribute("id")) {
       source_->ids.insert(id.value());
       byId_.emplace(id.value(), n);

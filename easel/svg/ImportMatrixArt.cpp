@@ -31,7 +31,7 @@ std::size_t characterCount(pugi::xml_node node) {
 }  // namespace
 
 const SvgArtExtra* Importer::importMatrixArt(pugi::xml_node node, ElementKind kind, ArtRef container,
-                                   const ComputedStyle& parentStyle, const Affine& frame) {
+                                             const ComputedStyle& parentStyle, const Affine& frame) {
   const ComputedStyle style = cascadeOf(parentStyle, node);
   auto extra = newExtra(node, frame);
   ArtType type = ArtType::Text;
@@ -103,7 +103,7 @@ void Importer::addTextBox(pugi::xml_node node, const ComputedStyle& style, const
 }
 
 void Importer::addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
-                   std::vector<pugi::xml_node>& active) {
+                             std::vector<pugi::xml_node>& active) {
   pugi::xml_attribute href = hrefAttribute(use);
   const std::string_view ref = href.value();
   if (ref.size() < 2 || ref[0] != '#') return;  // outside the file: nothing to show here
@@ -124,7 +124,7 @@ void Importer::addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsB
 }
 
 void Importer::addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box,
-                std::vector<pugi::xml_node>& active, const ComputedStyle& parentStyle) {
+                          std::vector<pugi::xml_node>& active, const ComputedStyle& parentStyle) {
   if (node.type() != pugi::node_element) return;
   spend(node);
   if (useDepth_ >= kDepthLimit) {
@@ -149,19 +149,14 @@ void Importer::addContent(pugi::xml_node node, const Affine& m, easel::BoundsBui
         box.addPath(segments, sub.closed);
       }
       break;
-    case ElementKind::Image:
-      addImageBox(node, local, box);
-      break;
-    case ElementKind::Text:
-      addTextBox(node, cascadeOf(parentStyle, node), local, box);
-      break;
+    case ElementKind::Image: addImageBox(node, local, box); break;
+    case ElementKind::Text: addTextBox(node, cascadeOf(parentStyle, node), local, box); break;
     case ElementKind::Use:
       addUseContent(node,
                     local * Affine::translate(length(node, "x", viewportWidth_), length(node, "y", viewportHeight_)),
                     box, active);
       break;
-    case ElementKind::Raw:
-      break;
+    case ElementKind::Raw: break;
   }
 }
 

@@ -102,7 +102,8 @@ AIPathStyle Importer::readPathStyle(pugi::xml_node node, const ComputedStyle& st
   s.stroke.color = stroke;
   exactColor(node, "fill-color", s.fill.color);
   exactColor(node, "stroke-color", s.stroke.color);
-  s.fill.overprint = std::string_view(node.attribute((source_->contourPrefix + "fill-overprint").c_str()).value()) == "1";
+  s.fill.overprint =
+      std::string_view(node.attribute((source_->contourPrefix + "fill-overprint").c_str()).value()) == "1";
   s.stroke.overprint =
       std::string_view(node.attribute((source_->contourPrefix + "stroke-overprint").c_str()).value()) == "1";
   s.evenOdd = style[Property::FillRule].text == "evenodd";
@@ -125,14 +126,13 @@ AIPathStyle Importer::readPathStyle(pugi::xml_node node, const ComputedStyle& st
   s.stroke.cap = keyword(style, Property::StrokeLinecap, {{"butt", 0}, {"round", 1}, {"square", 2}});
   s.stroke.join = keyword(style, Property::StrokeLinejoin,
                           {{"miter", 0}, {"miter-clip", 0}, {"arcs", 0}, {"round", 1}, {"bevel", 2}});
-  s.stroke.miterLimit = static_cast<AIReal>(
-      read(style[Property::StrokeMiterlimit], Property::StrokeMiterlimit, [](std::string_view t) {
-        return parseNumber(t, "a miter limit");
-      }));
+  s.stroke.miterLimit = static_cast<AIReal>(read(style[Property::StrokeMiterlimit], Property::StrokeMiterlimit,
+                                                 [](std::string_view t) { return parseNumber(t, "a miter limit"); }));
   return s;
 }
 
-int32_t Importer::keyword(const ComputedStyle& style, Property p, std::initializer_list<std::pair<std::string_view, int32_t>> table) {
+int32_t Importer::keyword(const ComputedStyle& style, Property p,
+                          std::initializer_list<std::pair<std::string_view, int32_t>> table) {
   for (const auto& [name, value] : table) {
     if (style[p].text == name) return value;
   }

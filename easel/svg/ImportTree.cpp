@@ -81,7 +81,7 @@ ComputedStyle Importer::cascadeOf(const ComputedStyle& parent, pugi::xml_node no
 }
 
 void Importer::importChildren(pugi::xml_node parent, ArtRef container, const ComputedStyle& style, const Affine& frame,
-                    std::vector<SourceItem>& items) {
+                              std::vector<SourceItem>& items) {
   for (pugi::xml_node child : parent.children()) {
     const ElementKind kind = child.type() == pugi::node_element ? kindOf(nameOf(child)) : ElementKind::Raw;
     if (kind == ElementKind::Raw) {
@@ -93,7 +93,7 @@ void Importer::importChildren(pugi::xml_node parent, ArtRef container, const Com
 }
 
 const SvgArtExtra* Importer::importElement(pugi::xml_node node, ElementKind kind, ArtRef container,
-                                 const ComputedStyle& parentStyle, const Affine& frame) {
+                                           const ComputedStyle& parentStyle, const Affine& frame) {
   if (kind == ElementKind::Group) {
     const ArtRef group = doc_->createArt(ArtType::Group, container, Place::InsideOnTop);
     return importGroup(node, group, parentStyle, frame);
@@ -140,7 +140,7 @@ void Importer::finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, co
 }
 
 const SvgArtExtra* Importer::importGroup(pugi::xml_node node, ArtRef group, const ComputedStyle& parentStyle,
-                               const Affine& frame) {
+                                         const Affine& frame) {
   const ComputedStyle style = cascadeOf(parentStyle, node);
   auto extra = newExtra(node, frame);
   doc_->setExtra(group, extra);
@@ -158,8 +158,8 @@ PathGeometry Importer::shapeGeometry(pugi::xml_node node) {
     return d ? read(d, parsePathData) : PathGeometry{};
   }
   if (name == "rect") {
-    return rectPath(length(node, "x", w), length(node, "y", h), length(node, "width", w),
-                    length(node, "height", h), length(node, "rx", w, -1), length(node, "ry", h, -1));
+    return rectPath(length(node, "x", w), length(node, "y", h), length(node, "width", w), length(node, "height", h),
+                    length(node, "rx", w, -1), length(node, "ry", h, -1));
   }
   if (name == "circle") {
     const double r = length(node, "r", diagonal);
@@ -172,8 +172,7 @@ PathGeometry Importer::shapeGeometry(pugi::xml_node node) {
     return linePath(length(node, "x1", w), length(node, "y1", h), length(node, "x2", w), length(node, "y2", h));
   }
   pugi::xml_attribute points = node.attribute("points");
-  return points ? read(points, [&](std::string_view t) { return pointsPath(t, name == "polygon"); })
-                : PathGeometry{};
+  return points ? read(points, [&](std::string_view t) { return pointsPath(t, name == "polygon"); }) : PathGeometry{};
 }
 
 std::vector<AIPathSegment> Importer::toSegments(pugi::xml_node node, const Subpath& sub) {
@@ -195,7 +194,7 @@ std::vector<AIPathSegment> Importer::toSegments(pugi::xml_node node, const Subpa
 }
 
 const SvgArtExtra* Importer::importShape(pugi::xml_node node, ArtRef container, const ComputedStyle& parentStyle,
-                               const Affine& frame) {
+                                         const Affine& frame) {
   const ComputedStyle style = cascadeOf(parentStyle, node);
   auto extra = newExtra(node, frame);
   const Affine local = frame * extra->transform;

@@ -43,8 +43,10 @@ class Outline {
 PathGeometry rectPath(double x, double y, double width, double height, double rx, double ry) {
   if (!(width > 0 && height > 0)) return {};
   if (rx < 0 && ry < 0) rx = ry = 0;
-  else if (rx < 0) rx = ry;
-  else if (ry < 0) ry = rx;
+  else if (rx < 0)
+    rx = ry;
+  else if (ry < 0)
+    ry = rx;
   rx = std::min(rx, width / 2);
   ry = std::min(ry, height / 2);
   if (rx == 0 || ry == 0) {

@@ -77,8 +77,8 @@ Subpath toLocalSubpath(const std::vector<AIPathSegment>& segments, bool closed, 
 // The attributes that hold a basic shape's geometry: a shape written as a
 // path drops them.
 bool isGeometryAttribute(std::string_view name) {
-  static constexpr std::string_view kNames[] = {"d",  "x",  "y",  "width", "height", "rx", "ry", "cx",
-                                                "cy", "r",  "x1", "y1",    "x2",     "y2", "points"};
+  static constexpr std::string_view kNames[] = {"d",  "x", "y",  "width", "height", "rx", "ry",    "cx",
+                                                "cy", "r", "x1", "y1",    "x2",     "y2", "points"};
   return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
 }
 
@@ -88,8 +88,8 @@ const char* joinName(int32_t join) { return join == 1 ? "round" : join == 2 ? "b
 std::string number(double v) { return floatText(static_cast<float>(v)); }
 
 std::string matrixText(const Affine& m) {
-  return "matrix(" + number(m.a) + "," + number(m.b) + "," + number(m.c) + "," + number(m.d) + "," +
-         number(m.e) + "," + number(m.f) + ")";
+  return "matrix(" + number(m.a) + "," + number(m.b) + "," + number(m.c) + "," + number(m.d) + "," + number(m.e) + "," +
+         number(m.f) + ")";
 }
 
 // The properties of a path's paint that the writer compares one by one.
@@ -171,7 +171,9 @@ class Exporter {
     std::reverse(layers.begin(), layers.end());  // the file paints the bottom first
     static const std::vector<SourceItem> kNone;
     writeItems(root, source_ ? source_->rootItems : kNone, layers, rootToDoc);
-    if (options_.runs && writeRunEdits(root, *options_.runs, source_ ? source_->svgPrefix : std::string(), contourPrefix_)) usedContourNamespace_ = true;
+    if (options_.runs &&
+        writeRunEdits(root, *options_.runs, source_ ? source_->svgPrefix : std::string(), contourPrefix_))
+      usedContourNamespace_ = true;
     if (usedContourNamespace_ && prefixFor(root, kContourNamespace, "").empty()) {
       const std::string prefix = contourPrefix_.substr(0, contourPrefix_.size() - 1);
       root.append_attribute(("xmlns:" + prefix).c_str()) = kContourNamespace;
@@ -311,9 +313,7 @@ class Exporter {
         return;
       }
       case ArtType::Path:
-      case ArtType::CompoundPath:
-        writePath(parent, art, frame, e);
-        return;
+      case ArtType::CompoundPath: writePath(parent, art, frame, e); return;
       default:
         if (e && hasMatrix(c.type)) writeMatrixArt(parent, art, frame, *e);
         // Other art without an element of the file has nothing SVG can show.
@@ -397,9 +397,7 @@ class Exporter {
     // copy under a new id: the copy says them itself.
     static const std::vector<std::string> kNoNames;
     const std::vector<std::string>& byId = e && renamed(art) ? e->idRuleProperties : kNoNames;
-    const auto forced = [&](std::string_view name) {
-      return std::find(byId.begin(), byId.end(), name) != byId.end();
-    };
+    const auto forced = [&](std::string_view name) { return std::find(byId.begin(), byId.end(), name) != byId.end(); };
     if (pathScale) writePaint(el, c.style, e, everything, forced, *pathScale, changes);
     if ((e ? c.opacity != e->opacity : c.opacity != 1) || forced("opacity")) {
       changes.push_back({"opacity", number(c.opacity)});
@@ -443,8 +441,8 @@ class Exporter {
   }
 
   template <class Forced>
-  void writePaint(pugi::xml_node el, const AIPathStyle& s, const SvgArtExtra* e, bool everything,
-                  const Forced& forced, double scale, std::vector<std::pair<std::string, std::string>>& changes) {
+  void writePaint(pugi::xml_node el, const AIPathStyle& s, const SvgArtExtra* e, bool everything, const Forced& forced,
+                  double scale, std::vector<std::pair<std::string, std::string>>& changes) {
     for (const PaintProperty& p : kPaintProperties) {
       if (!everything && p.same(s, e->style) && !forced(p.name)) continue;
       const std::string_view name = p.name;

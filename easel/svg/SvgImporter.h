@@ -125,7 +125,8 @@ class Importer {
   void exactColor(pugi::xml_node node, const char* localName, AIColor& color);
   double lengthValue(const ComputedStyle& style, Property p);
   AIPathStyle readPathStyle(pugi::xml_node node, const ComputedStyle& style, const Affine& local);
-  int32_t keyword(const ComputedStyle& style, Property p, std::initializer_list<std::pair<std::string_view, int32_t>> table);
+  int32_t keyword(const ComputedStyle& style, Property p,
+                  std::initializer_list<std::pair<std::string_view, int32_t>> table);
   void readDashes(const ComputedStyle& style, AIStrokeStyle& stroke, double scale);
 
   // --- Text, images, symbols ----------------------------------------------------
@@ -143,8 +144,8 @@ class Importer {
   // its x and y). `active` holds the elements being expanded, to find loops.
   void addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
                      std::vector<pugi::xml_node>& active);
-  void addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box,
-                  std::vector<pugi::xml_node>& active, const ComputedStyle& parentStyle);
+  void addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box, std::vector<pugi::xml_node>& active,
+                  const ComputedStyle& parentStyle);
 
   // --- Swatches -----------------------------------------------------------------
   // Solid swatches as editors keep them: a one-stop gradient marked as a

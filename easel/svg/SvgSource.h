@@ -50,8 +50,8 @@ struct SvgSource {
 class SvgArtExtra : public ArtExtra {
  public:
   enum class Kind {
-    Element,       // an element of the file
-    LooseArt       // a layer made for art that sits directly in the root
+    Element,  // an element of the file
+    LooseArt  // a layer made for art that sits directly in the root
   };
   std::shared_ptr<const SvgSource> source;
   Kind kind = Kind::Element;

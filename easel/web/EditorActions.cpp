@@ -45,7 +45,8 @@ std::filesystem::path saveAsPath(const Json& body, const std::filesystem::path& 
   bool climbs = name.has_root_path();
   for (const auto& part : name) climbs = climbs || part == "..";
   if (climbs)
-    throw BadRequest("Save As writes in the drawing's folder " + folder.string() + ": give a name inside it, without \"..\"");
+    throw BadRequest("Save As writes in the drawing's folder " + folder.string() +
+                     ": give a name inside it, without \"..\"");
   return folder / name;
 }
 
@@ -96,7 +97,8 @@ EditorHost::Outcome EditorHost::save(const Json& body, bool saveAs) {
   const bool samePlace = path.lexically_normal() == std::filesystem::absolute(options_.drawingPath).lexically_normal();
   if (saveAs && !samePlace && !flagOf(body, "overwrite") &&
       std::filesystem::symlink_status(path, ignored).type() != std::filesystem::file_type::not_found)
-    return {409, path.filename().string() + " exists: replace it (\"overwrite\": true) or choose another name", "exists"};
+    return {409, path.filename().string() + " exists: replace it (\"overwrite\": true) or choose another name",
+            "exists"};
   const std::string& svg = reporter_.drawing(easel_->session.document());
   try {
     writeWhole(path.string(), svg);  // a temporary file renamed into place

@@ -168,7 +168,8 @@ struct EditorServer::Impl {
       res.set_content(std::string(file->data), std::string(contentType(file->path)));
     });
     server.set_error_handler([](const auto&, auto& res) {
-      if (res.body.empty()) refuse(res, res.status, "the request was refused (HTTP " + std::to_string(res.status) + ")");
+      if (res.body.empty())
+        refuse(res, res.status, "the request was refused (HTTP " + std::to_string(res.status) + ")");
     });
   }
 };
@@ -198,7 +199,8 @@ std::string EditorServer::address() const {
 }
 
 std::string EditorServer::openingAddress() const {
-  return "http://" + std::string(kLoopback) + ":" + std::to_string(impl_->port) + "/?code=" + impl_->guard->openingCode();
+  return "http://" + std::string(kLoopback) + ":" + std::to_string(impl_->port) +
+         "/?code=" + impl_->guard->openingCode();
 }
 
 void EditorServer::start() {

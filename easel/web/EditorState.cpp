@@ -76,7 +76,8 @@ Json StateReporter::report(const EditorParts& parts, uint64_t pageRevision) {
   state["dialog"] = runningSettingsDialog(parts.dialogs);
   state["shown"] = newlyShown(parts.dialogs);
   const auto& alerts = parts.dialogs.alerts();
-  state["alerts"] = Json(std::vector<std::string>(alerts.begin() + static_cast<std::ptrdiff_t>(std::min(alertsReported_, alerts.size())), alerts.end()));
+  state["alerts"] = Json(std::vector<std::string>(
+      alerts.begin() + static_cast<std::ptrdiff_t>(std::min(alertsReported_, alerts.size())), alerts.end()));
   alertsReported_ = alerts.size();
   return state;
 }

@@ -10,8 +10,8 @@ constexpr const ParamField& shown(ItemId id) { return *paramFieldShownBy(id); }
 constexpr ItemSpec spin(ItemId id, ADMRect r, ItemProc proc = ItemProc::CommonValue,
                         SetupOrder order = SetupOrder::Standard) {
   const ParamField& f = shown(id);
-  return {id, ItemType::SpinEdit, r, nullptr, f.field, f.range->minimum, f.range->maximum, f.range->swatchBound,
-          proc, order};
+  return {id,   ItemType::SpinEdit, r, nullptr, f.field, f.range->minimum, f.range->maximum, f.range->swatchBound, proc,
+          order};
 }
 constexpr ItemSpec label(ItemId id, ADMRect r, const char* text) {
   return {id, ItemType::StaticText, r, text, {}, 0, 0, false, ItemProc::None, SetupOrder::Standard};

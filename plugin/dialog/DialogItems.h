@@ -19,19 +19,19 @@ enum class ItemProc : uint8_t { None, CommonValue, Zoom, PageButton, PickTracker
 
 // When an item's calls are made, where the items differ.
 enum class SetupOrder : uint8_t {
-  Standard,            // spin edits: value, limits, units, precision, procedure, hide
-  UnitsFirst,          // spin edits: units, limits, precision, value, procedure, hide
-  AttachAtCreation,    // popup lists: procedure when the list is created
-  AttachBeforeFilling, // popup lists: procedure before the entries are inserted
-  AttachAfterFilling,  // popup lists: procedure once an entry is chosen
+  Standard,             // spin edits: value, limits, units, precision, procedure, hide
+  UnitsFirst,           // spin edits: units, limits, precision, value, procedure, hide
+  AttachAtCreation,     // popup lists: procedure when the list is created
+  AttachBeforeFilling,  // popup lists: procedure before the entries are inserted
+  AttachAfterFilling,   // popup lists: procedure once an entry is chosen
 };
 
 struct ItemSpec {
   ItemId id;
   ItemType type;
   ADMRect rect;
-  const char* text;  // null: none
-  FieldRef field;    // empty: the item shows no field
+  const char* text;        // null: none
+  FieldRef field;          // empty: the item shows no field
   float minimum, maximum;  // spin edits; the maximum of swatchBound items is the swatch count
   bool swatchBound;
   ItemProc proc;

@@ -4,22 +4,22 @@
 
 namespace {
 
-constexpr int32_t kContour[] = {kContoursEdit, kScaleHEdit, kScaleVEdit, kSkipEdit, kCreateEdit,
-                                kContourScaleList, kContoursLabel, kContourScaleLabel, kSkipCreateLabel,
-                                kLinkScaleCheck, kPlaceAboveCheck, kScaleLinesCheck, kContoursPick, kScaleHPick,
-                                kScaleVPick};
+constexpr int32_t kContour[] = {kContoursEdit,    kScaleHEdit,       kScaleVEdit,      kSkipEdit,
+                                kCreateEdit,      kContourScaleList, kContoursLabel,   kContourScaleLabel,
+                                kSkipCreateLabel, kLinkScaleCheck,   kPlaceAboveCheck, kScaleLinesCheck,
+                                kContoursPick,    kScaleHPick,       kScaleVPick};
 constexpr int32_t kRotate[] = {kRotationEdit, kRotationLabel, kRotationCenterList, kPathNumberEdit, kUsePathLabel,
-                               kCenterXEdit, kCenterYEdit, kUserCenterLabel, kRotationPick};
+                               kCenterXEdit,  kCenterYEdit,   kUserCenterLabel,    kRotationPick};
 constexpr int32_t kShift[] = {kShiftHEdit, kShiftModeList, kShiftVEdit, kShiftLabel, kShiftHPick, kShiftVPick};
-constexpr int32_t kPoints[] = {kPointsContourList, kPointsVariationList, kPointsContourEdit, kVarianceEdit,
-                               kInterpolateAnchorEdit, kInterpolateDirectionEdit, kPointsContourLabel,
-                               kVarianceLabel, kInterpolateLabel, kPointsContourPick};
-constexpr int32_t kStyle[] = {kFillColorList, kFillStepsEdit, kFillSwatchEdit, kStrokeColorList,
-                              kStrokeStepsEdit, kStrokeSwatchEdit, kPatternList, kWidthModeList,
+constexpr int32_t kPoints[] = {kPointsContourList,     kPointsVariationList,      kPointsContourEdit,  kVarianceEdit,
+                               kInterpolateAnchorEdit, kInterpolateDirectionEdit, kPointsContourLabel, kVarianceLabel,
+                               kInterpolateLabel,      kPointsContourPick};
+constexpr int32_t kStyle[] = {kFillColorList,   kFillStepsEdit,        kFillSwatchEdit,       kStrokeColorList,
+                              kStrokeStepsEdit, kStrokeSwatchEdit,     kPatternList,          kWidthModeList,
                               kWidthAmountEdit, kInterpolateStyleEdit, kInterpolateStyleLabel};
-constexpr int32_t kSettings[] = {kPathAlternateFlipCheck, kPathCreateCheck, kPathOpacityCheck,
+constexpr int32_t kSettings[] = {kPathAlternateFlipCheck,   kPathCreateCheck,       kPathOpacityCheck,
                                  kPointsKeepDirectionCheck, kPointsKeepAnchorCheck, kPointsRotateCenterCheck,
-                                 kPathDeleteCheck, kPointsAddScaleCheck, kPointsApplyCheck};
+                                 kPathDeleteCheck,          kPointsAddScaleCheck,   kPointsApplyCheck};
 
 const DialogPage kPages[] = {
     {kContourPage, kContourPageButton, kContourPageLabel, kContoursEdit, kContour},

@@ -3,18 +3,13 @@
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/shell/SuiteSlots.h"
 
-bool isValueItem(const ItemSpec& item) {
-  return !item.field.empty() && item.proc == ItemProc::CommonValue;
-}
+bool isValueItem(const ItemSpec& item) { return !item.field.empty() && item.proc == ItemProc::CommonValue; }
 
 void showField(ADMItemRef item, const ItemSpec& spec, const ContourParams& record) {
   switch (spec.type) {
-    case ItemType::CheckBox:
-      (void)sADMItem->setBooleanValue(item, record.*spec.field.integer != 0 ? 1 : 0);
-      return;
+    case ItemType::CheckBox: (void)sADMItem->setBooleanValue(item, record.*spec.field.integer != 0 ? 1 : 0); return;
     case ItemType::SpinEdit:
-      if (spec.field.isReal())
-        (void)sADMItem->setFloatValue(item, record.*spec.field.real);
+      if (spec.field.isReal()) (void)sADMItem->setFloatValue(item, record.*spec.field.real);
       else
         (void)sADMItem->setIntValue(item, record.*spec.field.integer);
       return;
@@ -24,8 +19,7 @@ void showField(ADMItemRef item, const ItemSpec& spec, const ContourParams& recor
       chooseEntry(list, record.*spec.field.integer);
       return;
     }
-    default:
-      return;
+    default: return;
   }
 }
 
@@ -43,8 +37,7 @@ void readField(ADMItemRef item, const ItemSpec& spec, ContourParams& record) {
       return;
     }
     case ItemType::SpinEdit:
-      if (spec.field.isReal())
-        (void)sADMItem->getFloatValue(item, &(record.*spec.field.real));
+      if (spec.field.isReal()) (void)sADMItem->getFloatValue(item, &(record.*spec.field.real));
       else
         (void)sADMItem->getIntValue(item, &(record.*spec.field.integer));
       return;
@@ -56,8 +49,7 @@ void readField(ADMItemRef item, const ItemSpec& spec, ContourParams& record) {
       if (entry != nullptr) (void)sADMEntry->getID(entry, &(record.*spec.field.integer));
       return;
     }
-    default:
-      return;
+    default: return;
   }
 }
 

@@ -114,17 +114,9 @@ constexpr auto kFillColorModes = colorList(" Fill color - Ignore");
 constexpr auto kStrokeColorModes = colorList(" Stroke color - Ignore");
 
 constexpr const char* kPatternModes[] = {
-    " Pattern - ignore",
-    " Pattern center 1",
-    " Pattern center 2",
-    " Pattern center 3",
-    " Pattern center 4",
-    " Pattern center 5",
-    " Pattern center 6",
-    " Pattern center 7",
-    " Pattern center 8",
-    " Pattern center 9",
-    " Pattern center 10",
+    " Pattern - ignore", " Pattern center 1", " Pattern center 2",  " Pattern center 3",
+    " Pattern center 4", " Pattern center 5", " Pattern center 6",  " Pattern center 7",
+    " Pattern center 8", " Pattern center 9", " Pattern center 10",
 };
 
 constexpr const char* kWidthModes[] = {

@@ -31,7 +31,8 @@ const Pick kPicks[] = {
     {120, 4, [](ContourParams& r, AIRealPoint p) { r.contourCount = integerPart(p.h * 0.1f); }},
     {121, 5, [](ContourParams& r, AIRealPoint p) { r.scaleH = p.h * 0.05f; }},
     {122, 6, [](ContourParams& r, AIRealPoint p) { r.scaleV = p.v * 0.05f; }},
-    {123, 11, [](ContourParams& r, AIRealPoint p) {
+    {123, 11,
+     [](ContourParams& r, AIRealPoint p) {
        // The direction of the user centre seen from the picked point, in degrees.
        AIRealPoint center{r.centerX, r.centerY};
        AIReal radians = 0, degrees = 0;

@@ -17,8 +17,7 @@ struct Assignment {
   float value;  // exact for every integer and real a preset sets
 
   void apply(ContourParams& record) const {
-    if (field.isReal())
-      record.*field.real = value;
+    if (field.isReal()) record.*field.real = value;
     else
       record.*field.integer = static_cast<int32_t>(value);
   }

@@ -13,8 +13,8 @@
 namespace {
 
 // Compound path first: the order the host is asked in.
-constexpr int16_t kGatheredTypes[] = {kCompoundPathArt, kPathArt, kMysteryPathArt, kSymbolArt,
-                                      kTextArt,         kPlacedArt, kRasterArt,     kMeshArt};
+constexpr int16_t kGatheredTypes[] = {kCompoundPathArt, kPathArt,   kMysteryPathArt, kSymbolArt,
+                                      kTextArt,         kPlacedArt, kRasterArt,      kMeshArt};
 constexpr int16_t kGatheredTypeCount = static_cast<int16_t>(std::size(kGatheredTypes));
 
 // The gathered entries by handle, so that each member of a compound path is

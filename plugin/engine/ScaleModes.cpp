@@ -35,20 +35,17 @@ void updateScale(const ContourParams& params, RunValues& run, ObjectState& o, in
   const int64_t count = params.contourCount;
   using enum ContourScaleMode;
   switch (static_cast<ContourScaleMode>(params.contourScaleMode)) {
-    case Add:
-      lower(o, dh, dv);
-      break;
+    case Add: lower(o, dh, dv); break;
     case Accumulate:
       o.scaleFactorH = o.scaleFactorH * (1.0f - dh);
       o.scaleFactorV = o.scaleFactorV * (1.0f - dv);
       break;
     case Halved:
       if (isEven(k)) lower(o, dh, dv);
-      else lower(o, 0.5f * dh, 0.5f * dv);
+      else
+        lower(o, 0.5f * dh, 0.5f * dv);
       break;
-    case Drag:
-      lower(o, dh / n, dv / n);
-      break;
+    case Drag: lower(o, dh / n, dv / n); break;
     case ByOnePercent: {
       const AIReal extra = 0.01f * static_cast<AIReal>(k);
       lower(o, dh + extra, dv + extra);
@@ -90,12 +87,8 @@ void updateScale(const ContourParams& params, RunValues& run, ObjectState& o, in
       o.scaleFactorV = o.scaleFactorV * (v * v);
       break;
     }
-    case ScaleOption12:
-      lower(o, 0.1f * n * dh, 0.1f * n * dv);
-      break;
-    case ScaleOption13:
-      lower(o, 0.01f * (n * n) * dh, 0.01f * (n * n) * dv);
-      break;
+    case ScaleOption12: lower(o, 0.1f * n * dh, 0.1f * n * dv); break;
+    case ScaleOption13: lower(o, 0.01f * (n * n) * dh, 0.01f * (n * n) * dv); break;
     case ScaleOption14:
       o.scaleFactorV = o.scaleFactorV - 0.1f * n * dv;
       o.scaleFactorH = o.scaleFactorH - 0.01f * (n * n) * dh;
@@ -121,9 +114,7 @@ void updateScale(const ContourParams& params, RunValues& run, ObjectState& o, in
       lower(o, 1.0f - 0.5f * (h * h), 1.0f - 0.5f * (v * v));
       break;
     }
-    case ModifiedByShift1:
-      lower(o, 0.1f * (o.shiftOffsetH + 1.0f) * dh, 0.1f * (o.shiftOffsetV + 1.0f) * dv);
-      break;
+    case ModifiedByShift1: lower(o, 0.1f * (o.shiftOffsetH + 1.0f) * dh, 0.1f * (o.shiftOffsetV + 1.0f) * dv); break;
     case ModifiedByShift2: {
       const AIReal h = o.shiftOffsetH + 1.0f;
       const AIReal v = o.shiftOffsetV + 1.0f;
@@ -139,16 +130,9 @@ void updateScale(const ContourParams& params, RunValues& run, ObjectState& o, in
       if (k > count / 3) setSteps(params, run, 300.0f);
       if (k > (2 * count) / 3) setSteps(params, run, 100.0f);
       break;
-    case Pulse3:
-      pulse(params, run, o, k, 3);
-      break;
-    case Pulse5:
-      pulse(params, run, o, k, 5);
-      break;
-    case PulseRandom:
-      pulse(params, run, o, k, run.pulsePeriod);
-      break;
-    default:
-      break;
+    case Pulse3: pulse(params, run, o, k, 3); break;
+    case Pulse5: pulse(params, run, o, k, 5); break;
+    case PulseRandom: pulse(params, run, o, k, run.pulsePeriod); break;
+    default: break;
   }
 }

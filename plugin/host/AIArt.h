@@ -24,12 +24,12 @@ enum {
 /* Paint order codes for duplicateArt: where the new art goes relative to the
    reference object. */
 enum {
-  kPlaceAbove = 1,           /* directly above the reference object */
-  kPlaceBelow = 2,           /* directly below the reference object */
-  kPlaceInsideOnTop = 3,     /* first child of the reference container */
-  kPlaceInsideOnBottom = 4,  /* last child of the reference container */
-  kPlaceAboveAll = 5,        /* above all other art of the reference object's container */
-  kPlaceBelowAll = 6         /* below all other art of the reference object's container */
+  kPlaceAbove = 1,          /* directly above the reference object */
+  kPlaceBelow = 2,          /* directly below the reference object */
+  kPlaceInsideOnTop = 3,    /* first child of the reference container */
+  kPlaceInsideOnBottom = 4, /* last child of the reference container */
+  kPlaceAboveAll = 5,       /* above all other art of the reference object's container */
+  kPlaceBelowAll = 6        /* below all other art of the reference object's container */
 };
 
 /* User attribute bits. */

@@ -9,7 +9,7 @@ extern "C" {
 
 /* The page setup of a document; the page size comes first. */
 typedef struct AIDocumentSetup {
-  AIReal width, height;  /* the page, in points */
+  AIReal width, height; /* the page, in points */
   int32_t showPlacedImages;
   int32_t pageTileMode;
   AIReal outputResolution;

@@ -22,7 +22,8 @@ typedef struct AIMatchingArtSuite {
      read only; a spec of an unknown type matches nothing. The art handles are
      the document's (see AIArt.h). kBadParameterErr for a null pointer or
      numSpecs < 0; -108 when memory runs out. When: any message. */
-  ASErr (*getMatchingArt)(const AIMatchingArtSpec* specs, int16_t numSpecs, AIMdMemoryHandle* matches, int32_t* numMatches);
+  ASErr (*getMatchingArt)(const AIMatchingArtSpec* specs, int16_t numSpecs, AIMdMemoryHandle* matches,
+                          int32_t* numMatches);
 } AIMatchingArtSuite;
 #ifdef __cplusplus
 }

@@ -17,22 +17,22 @@ typedef struct AIFillStyle {
 typedef struct AIStrokeStyle {
   AIColor color;
   ASBoolean overprint;
-  AIReal width;          /* points */
+  AIReal width; /* points */
   AIReal dashOffset;
-  int32_t dashCount;     /* 0 for a solid line; at most kMaxDashComponents */
+  int32_t dashCount; /* 0 for a solid line; at most kMaxDashComponents */
   AIReal dashes[kMaxDashComponents];
-  int32_t cap;           /* 0 butt, 1 round, 2 projecting */
-  int32_t join;          /* 0 miter, 1 round, 2 bevel */
+  int32_t cap;  /* 0 butt, 1 round, 2 projecting */
+  int32_t join; /* 0 miter, 1 round, 2 bevel */
   AIReal miterLimit;
 } AIStrokeStyle;
 
 /* The paint of path art: read and written whole. */
 typedef struct AIPathStyle {
-  ASBoolean fillPaint;   /* 1 when the path is filled */
+  ASBoolean fillPaint; /* 1 when the path is filled */
   AIFillStyle fill;
   ASBoolean strokePaint; /* 1 when the path is stroked */
   AIStrokeStyle stroke;
-  ASBoolean evenOdd;     /* fill rule: 1 even-odd, 0 non-zero */
+  ASBoolean evenOdd; /* fill rule: 1 even-odd, 0 non-zero */
 } AIPathStyle;
 
 /* Styles of path art. A compound path reads as its first member path and

@@ -9,11 +9,11 @@ extern "C" {
 
 /* What transformArt changes. */
 enum {
-  kTransformObjects = 1,         /* the art's own geometry */
+  kTransformObjects = 1, /* the art's own geometry */
   kTransformFillGradients = 2,
   kTransformFillPatterns = 4,
   kTransformStrokePatterns = 8,
-  kScaleLines = 16               /* multiply stroke widths by the line scale */
+  kScaleLines = 16 /* multiply stroke widths by the line scale */
 };
 
 typedef struct AITransformArtSuite {

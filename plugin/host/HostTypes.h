@@ -78,18 +78,18 @@ constexpr ASErr fourCharCode(const char (&code)[5]) {
 }
 
 constexpr ASErr kNoErr = 0;
-constexpr ASErr kUserCanceledErr = fourCharCode("STOP");    /* the user cancelled */
-constexpr ASErr kSuiteNotFoundErr = fourCharCode("S!Fd");   /* no suite of that name and version */
-constexpr ASErr kBadSelectionErr = fourCharCode("!sel");    /* the selection is not valid */
+constexpr ASErr kUserCanceledErr = fourCharCode("STOP");     /* the user cancelled */
+constexpr ASErr kSuiteNotFoundErr = fourCharCode("S!Fd");    /* no suite of that name and version */
+constexpr ASErr kBadSelectionErr = fourCharCode("!sel");     /* the selection is not valid */
 constexpr ASErr kNoParameterBlockErr = fourCharCode("!MEM"); /* no parameter block */
 constexpr ASErr kOutOfMemoryErr = -108;                      /* the host ran out of memory */
-constexpr ASErr kBadParameterErr = fourCharCode("PARM");    /* an argument is null or out of range */
-constexpr ASErr kBadHandleErr = fourCharCode("HNDL");       /* a null, stale or foreign handle */
-constexpr ASErr kWrongArtTypeErr = fourCharCode("TYP?");    /* the operation does not apply to this art */
-constexpr ASErr kTooManySegmentsErr = fourCharCode("NESS"); /* a path has too many anchor points */
-constexpr ASErr kLockedErr = fourCharCode("SEGM");          /* a layer is locked or invisible */
-constexpr ASErr kSuiteReleasedErr = fourCharCode("REL!");   /* the suite was used after its release */
-constexpr ASErr kNotImplementedErr = fourCharCode("NIMP");  /* the host does not offer this */
+constexpr ASErr kBadParameterErr = fourCharCode("PARM");     /* an argument is null or out of range */
+constexpr ASErr kBadHandleErr = fourCharCode("HNDL");        /* a null, stale or foreign handle */
+constexpr ASErr kWrongArtTypeErr = fourCharCode("TYP?");     /* the operation does not apply to this art */
+constexpr ASErr kTooManySegmentsErr = fourCharCode("NESS");  /* a path has too many anchor points */
+constexpr ASErr kLockedErr = fourCharCode("SEGM");           /* a layer is locked or invisible */
+constexpr ASErr kSuiteReleasedErr = fourCharCode("REL!");    /* the suite was used after its release */
+constexpr ASErr kNotImplementedErr = fourCharCode("NIMP");   /* the host does not offer this */
 #endif
 
 #endif

@@ -5,8 +5,7 @@
 void setContourDefaults(ContourParams& params) {
   for (const ParamField& row : paramFields()) {
     if (!row.defaultValue) continue;
-    if (row.isReal())
-      params.*row.field.real = *row.defaultValue;
+    if (row.isReal()) params.*row.field.real = *row.defaultValue;
     else
       params.*row.field.integer = static_cast<int32_t>(*row.defaultValue);
   }

@@ -18,9 +18,7 @@ struct FieldRef {
 
   constexpr bool empty() const { return integer == nullptr && real == nullptr; }
   constexpr bool isReal() const { return real != nullptr; }
-  constexpr bool operator==(const FieldRef& other) const {
-    return integer == other.integer && real == other.real;
-  }
+  constexpr bool operator==(const FieldRef& other) const { return integer == other.integer && real == other.real; }
 
   // Copies this field from one record to another.
   void copy(const ContourParams& from, ContourParams& to) const {

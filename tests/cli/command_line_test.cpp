@@ -55,14 +55,15 @@ class CommandLine : public ::testing::Test {
   }
   // IN, OUT and DIR in the arguments become in.svg, out.svg and the folder.
   std::string expand(std::string text) const {
-    for (const auto& [word, name] : {std::pair<std::string, std::string>{"IN", "in.svg"}, {"OUT", "out.svg"}, {"DIR", ""}}) {
+    for (const auto& [word, name] :
+         {std::pair<std::string, std::string>{"IN", "in.svg"}, {"OUT", "out.svg"}, {"DIR", ""}}) {
       for (std::size_t at; (at = text.find(word)) != std::string::npos;) text.replace(at, word.size(), path(name));
     }
     return text;
   }
   Outcome contour(const std::string& arguments) const {
-    const std::string command = "'" CONTOUR_EXE "' " + expand(arguments) + " >'" + path("stdout.txt") + "' 2>'" +
-                                path("stderr.txt") + "'";
+    const std::string command =
+        "'" CONTOUR_EXE "' " + expand(arguments) + " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read("stdout.txt"), read("stderr.txt")};
   }
@@ -88,7 +89,8 @@ class CommandLine : public ::testing::Test {
 TEST_F(CommandLine, ExitStatusZeroOneOrTwoWithTheNearestNames) {
   write("cancel.json", "[{\"end\": 2}]");
   expectCases({
-      {"aply IN -o OUT", 2, "contour: \"aply\" is not a command; did you mean 'apply'? (`contour --help` lists them)\n"},
+      {"aply IN -o OUT", 2,
+       "contour: \"aply\" is not a command; did you mean 'apply'? (`contour --help` lists them)\n"},
       {"APPLY IN -o OUT -q", 0, ""},
       {"apply IN -o OUT --sed 3", 2, "contour: unknown option \"--sed\" for `contour apply`; did you mean '--seed'"},
       {"apply IN -o OUT --preset Twst", 2,
@@ -112,7 +114,8 @@ TEST_F(CommandLine, ExitStatusZeroOneOrTwoWithTheNearestNames) {
 TEST_F(CommandLine, OptionsThatWouldDoNothingAreRefused) {
   write("late.json", "[{\"end\": 1}, {\"item\": 4, \"value\": 3}]");
   expectCases({
-      {"apply IN -o OUT --no-dialog --set contourCount=3", 2, "--set acts in the settings dialog, which --no-dialog skips"},
+      {"apply IN -o OUT --no-dialog --set contourCount=3", 2,
+       "--set acts in the settings dialog, which --no-dialog skips"},
       {"apply IN -o OUT --no-dialog --preset 1", 2, "--preset acts in the settings dialog"},
       {"apply IN -o OUT --no-dialog --dialog-state DIRs.json", 2, "--dialog-state acts in the settings dialog"},
       {"apply IN -o OUT --select ''", 2, "--select: give \"all\" or ids separated by commas"},
@@ -127,7 +130,9 @@ TEST_F(CommandLine, OptionsThatWouldDoNothingAreRefused) {
 
 TEST_F(CommandLine, ASummaryAfterEveryRunUnlessQuiet) {
   write("hidden.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"><path d=\"M0 0 L9 9\" display=\"none\"/></svg>");
-  const std::regex summary("contour: .*in\\.svg: 1 object, 13 contours made in [0-9]+\\.[0-9]{2} s, [0-9.]+ (B|KB) written(; seed [0-9]+)?\n");
+  const std::regex summary(
+      "contour: .*in\\.svg: 1 object, 13 contours made in [0-9]+\\.[0-9]{2} s, [0-9.]+ (B|KB) written(; seed "
+      "[0-9]+)?\n");
   const Outcome plain = contour("apply IN -o OUT");
   EXPECT_TRUE(std::regex_match(plain.err, summary)) << plain.err;
   expectCases({
@@ -143,7 +148,8 @@ TEST_F(CommandLine, ValuesTheDialogChangedOrIgnoresAreNamed) {
        "contour: warning: --set contourCount: 100000 given, 200 used (the dialog allows 1 to 200)\n"},
       {"apply IN -o OUT -q --set scaleH=1e9", 0, "--set scaleH: 1e9 given, 50 used (the dialog allows -50 to 50)\n"},
       // The scales are linked by default: the vertical one is disabled.
-      {"apply IN -o OUT -q --set scaleV=9", 0, "--set scaleV: 9 has no effect with these settings (the dialog disables it)\n"},
+      {"apply IN -o OUT -q --set scaleV=9", 0,
+       "--set scaleV: 9 has no effect with these settings (the dialog disables it)\n"},
       {"apply IN -o OUT -q --set linkContourScale=0 --set scaleV=9 --set contourCount=200", 0, ""},
   });
 }
@@ -155,9 +161,12 @@ TEST_F(CommandLine, ParamsFilesTakeNamesInAnyCase) {
   write("broken.json", "{\"contourCount\": }");
   expectCases({
       {"apply IN -o OUT --no-dialog --params DIRmodes.json", 0, "1 object, 4 contours made"},
-      {"apply IN -o OUT --no-dialog --params DIRtypo.json", 1, "typo.json: fillColorMode: \"to swatc\" is not an entry; did you mean 'To swatch'?"},
-      {"apply IN -o OUT --no-dialog --params DIRfield.json", 1, "field.json: unknown field \"contourCont\"; did you mean 'contourCount'?"},
-      {"apply IN -o OUT --no-dialog --params DIRbroken.json", 1, "broken.json: not JSON: parse error at line 1, column 18"},
+      {"apply IN -o OUT --no-dialog --params DIRtypo.json", 1,
+       "typo.json: fillColorMode: \"to swatc\" is not an entry; did you mean 'To swatch'?"},
+      {"apply IN -o OUT --no-dialog --params DIRfield.json", 1,
+       "field.json: unknown field \"contourCont\"; did you mean 'contourCount'?"},
+      {"apply IN -o OUT --no-dialog --params DIRbroken.json", 1,
+       "broken.json: not JSON: parse error at line 1, column 18"},
   });
 }
 
@@ -166,15 +175,29 @@ TEST_F(CommandLine, SelectAllTakesVisibleUnlockedArtAsEditorsDo) {
   write("mixed.svg",
         "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
         "xmlns:sodipodi=\"http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd\" width=\"100\" height=\"100\">\n"
-        "<g inkscape:groupmode=\"layer\" sodipodi:insensitive=\"true\"><path " + p + "/></g>\n"   // locked layer
-        "<g inkscape:groupmode=\"layer\">\n"
-        "<path " + p + "/>\n"                                            // taken
-        "<path style=\"display:none\" " + p + "/>\n"                     // hidden
-        "<path visibility=\"hidden\" " + p + "/>\n"                      // hidden
-        "<path sodipodi:insensitive=\"true\" " + p + "/>\n"              // locked
-        "<g display=\"none\"><path " + p + "/></g>\n"                    // hidden with its group
-        "<g style=\"visibility:hidden\"><path " + p + "/><path visibility=\"visible\" " + p + "/></g>\n"  // one shown
-        "</g></svg>");
+        "<g inkscape:groupmode=\"layer\" sodipodi:insensitive=\"true\"><path " +
+            p +
+            "/></g>\n"  // locked layer
+            "<g inkscape:groupmode=\"layer\">\n"
+            "<path " +
+            p +
+            "/>\n"  // taken
+            "<path style=\"display:none\" " +
+            p +
+            "/>\n"  // hidden
+            "<path visibility=\"hidden\" " +
+            p +
+            "/>\n"  // hidden
+            "<path sodipodi:insensitive=\"true\" " +
+            p +
+            "/>\n"  // locked
+            "<g display=\"none\"><path " +
+            p +
+            "/></g>\n"  // hidden with its group
+            "<g style=\"visibility:hidden\"><path " +
+            p + "/><path visibility=\"visible\" " + p +
+            "/></g>\n"  // one shown
+            "</g></svg>");
   expectCases({
       {"apply DIRmixed.svg -o OUT", 0, "mixed.svg: 2 objects, 26 contours made"},
       {"apply DIRmixed.svg -o OUT --include-hidden", 0, "mixed.svg: 8 objects, 104 contours made"},
@@ -184,15 +207,17 @@ TEST_F(CommandLine, SelectAllTakesVisibleUnlockedArtAsEditorsDo) {
 TEST_F(CommandLine, SeveralDrawingsEachReportedAndTheRestStillDone) {
   write("b.svg", kStar);
   write("c.svg", kStar);
-  expectCases({{"apply IN DIRb.svg DIRc.svg --out-dir DIRout -j 2", 0, "3 drawings: 3 done, 0 failed; 3 objects, 39 contours made"}});
+  expectCases({{"apply IN DIRb.svg DIRc.svg --out-dir DIRout -j 2", 0,
+                "3 drawings: 3 done, 0 failed; 3 objects, 39 contours made"}});
   EXPECT_NE(read("stderr.txt").find(path("b.svg") + " -> " + path("out/b.svg") + ": 1 object, 13 contours made"),
             std::string::npos);
   fs::remove_all(path("out"));
   const Outcome r = contour(expand("apply IN DIRmissing.svg DIRb.svg IN DIR --out-dir DIRout"));
   EXPECT_EQ(r.status, 1);
-  for (const std::string& line : {path("in.svg") + ": given more than once; done once",
-                                  path("missing.svg") + ": cannot open the file", path("") + ": is a folder, not a file",
-                                  std::string("5 drawings: 2 done, 3 failed; 2 objects, 26 contours made")})
+  for (const std::string& line :
+       {path("in.svg") + ": given more than once; done once", path("missing.svg") + ": cannot open the file",
+        path("") + ": is a folder, not a file",
+        std::string("5 drawings: 2 done, 3 failed; 2 objects, 26 contours made")})
     EXPECT_NE(r.err.find(line), std::string::npos) << line << "\n" << r.err;
   EXPECT_TRUE(fs::exists(path("out/in.svg")));
   EXPECT_TRUE(fs::exists(path("out/b.svg")));
@@ -202,8 +227,9 @@ TEST_F(CommandLine, MessagesNameTheFileInPlainWords) {
   std::string utf16 = "\xFF\xFE";
   for (char c : kStar) utf16 += std::string{c, '\0'};
   write("utf16.svg", utf16);
-  write("huge.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" viewBox=\"0 0 1e-37 1e-37\">\n"
-                    "<path d=\"M0 0 L1e-38 0\"/></svg>");
+  write("huge.svg",
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" viewBox=\"0 0 1e-37 1e-37\">\n"
+        "<path d=\"M0 0 L1e-38 0\"/></svg>");
   write("bad-item.json", "[{\"item\": 99, \"value\": 1}]");
   expectCases({
       {"apply DIR -o OUT", 1, "contour: " + path("") + ": is a folder, not a file\n"},

@@ -72,8 +72,9 @@ TEST(DialogChoices, SettingsTheDialogCannotTakeAreNamed) {
       {"previewOn=2", "--set previewOn: \"2\" is not 0 or 1"},
       // A field the record has but no item shows.
       {"currentPage=3", "--set: \"currentPage\" is not a setting of the dialog (`contour params` lists them)"},
-      {"contourCont=3", "--set: \"contourCont\" is not a setting of the dialog; did you mean 'contourCount'? "
-                        "(`contour params` lists them)"},
+      {"contourCont=3",
+       "--set: \"contourCont\" is not a setting of the dialog; did you mean 'contourCount'? "
+       "(`contour params` lists them)"},
       {"pointsContourMode=Alternate", "--set pointsContourMode \"Alternate\" names entries 1 and 8; give its number"},
       {"shiftMode=12", "--set shiftMode: \"12\" is not an entry (`contour modes` lists them)"},
   };
@@ -85,7 +86,8 @@ TEST(DialogChoices, SettingsTheDialogCannotTakeAreNamed) {
 TEST(DialogChoices, FailureTellsCancelFromSuccess) {
   easel::adm::DialogManager dialogs;
   EXPECT_EQ(contour_cli::dialogFailure(kNoErr, dialogs), "");
-  EXPECT_EQ(contour_cli::dialogFailure(kUserCanceledErr, dialogs), "the settings dialog was cancelled; nothing was written");
+  EXPECT_EQ(contour_cli::dialogFailure(kUserCanceledErr, dialogs),
+            "the settings dialog was cancelled; nothing was written");
   EXPECT_EQ(contour_cli::dialogFailure(-108, dialogs), "the filter failed with code -108");
 }
 

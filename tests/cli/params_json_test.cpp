@@ -9,9 +9,9 @@
 
 #include "easel/host/ParamsJson.h"
 
-using contour_cli::ParamsJsonError;
 using contour_cli::paramsFromJson;
 using contour_cli::paramsFromJsonText;
+using contour_cli::ParamsJsonError;
 using contour_cli::paramsToJson;
 using nlohmann::json;
 
@@ -126,22 +126,23 @@ TEST(ParamsJsonReading, ErrorsNameTheField) {
     const char* field;
   };
   const Case cases[] = {
-      {R"({"contourCount": 12.0})", "\"contourCount\""},     // a real where an integer belongs
-      {R"({"contourCount": "12"})", "\"contourCount\""},     // a string
-      {R"({"previewOn": true})", "\"previewOn\""},           // flags are integers
-      {R"({"scaleH": "big"})", "\"scaleH\""},                // not one of the non-finite names
+      {R"({"contourCount": 12.0})", "\"contourCount\""},  // a real where an integer belongs
+      {R"({"contourCount": "12"})", "\"contourCount\""},  // a string
+      {R"({"previewOn": true})", "\"previewOn\""},        // flags are integers
+      {R"({"scaleH": "big"})", "\"scaleH\""},             // not one of the non-finite names
       {R"({"scaleH": null})", "\"scaleH\""},
-      {R"({"scaleH": 1e39})", "\"scaleH\""},                 // beyond the largest float
-      {R"({"scaleH": -3.4028236e38})", "\"scaleH\""},       // rounds to an infinity
-      {R"({"contourcount": 12})", "\"contourcount\""},       // names are case-sensitive
+      {R"({"scaleH": 1e39})", "\"scaleH\""},            // beyond the largest float
+      {R"({"scaleH": -3.4028236e38})", "\"scaleH\""},   // rounds to an infinity
+      {R"({"contourcount": 12})", "\"contourcount\""},  // names are case-sensitive
       {R"({"colour": 1})", "unknown field \"colour\""},
   };
-  for (const Case& c : cases) EXPECT_NE(errorOf(c.text).find(c.field), std::string::npos) << c.text << " -> " << errorOf(c.text);
+  for (const Case& c : cases)
+    EXPECT_NE(errorOf(c.text).find(c.field), std::string::npos) << c.text << " -> " << errorOf(c.text);
 }
 
 TEST(ParamsJsonReading, RejectsWhatIsNotAnObject) {
   EXPECT_NE(errorOf("[1, 2]"), "");
-  EXPECT_NE(errorOf("{\"contourCount\": "), "");  // not JSON at all
+  EXPECT_NE(errorOf("{\"contourCount\": "), "");                                   // not JSON at all
   EXPECT_NE(errorOf(R"({"scaleH": 1e999})").find("not JSON"), std::string::npos);  // too large to read
 }
 

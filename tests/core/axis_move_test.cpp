@@ -55,12 +55,12 @@ TEST_F(AxisMoveTest, EveryPointIsWhatTheRuleGives) {
                           {{-3.25f, 1e-7f}, {-80, 1e-7f}, {2.5e6f, -1e6f}, 0}};
   const AIRealMatrix matrices[] = {
       {0.96f, 0, 0, 0.96f, 3.7f, -1.3f},  // a contour's scale about its centre
-      {-1.5f, 0, 0, 0.3f, 100.1f, 7},      // mirrored
-      {1, 0, 0, 1, -110, -190},            // lands on exactly zero
-      {0, 0, 0, -2, 5, 1e-3f},             // flattened onto a line
-      {2, 0, 0, 0.5f, 0, 0},               // no move: zero signs decided by the rule
-      {-1, 0, 0, 1, 0, 4},                 // no horizontal move, mirrored
-      {0.8f, 0.6f, -0.6f, 0.8f, 1, 2},     // turned (the general way, for comparison)
+      {-1.5f, 0, 0, 0.3f, 100.1f, 7},     // mirrored
+      {1, 0, 0, 1, -110, -190},           // lands on exactly zero
+      {0, 0, 0, -2, 5, 1e-3f},            // flattened onto a line
+      {2, 0, 0, 0.5f, 0, 0},              // no move: zero signs decided by the rule
+      {-1, 0, 0, 1, 0, 4},                // no horizontal move, mirrored
+      {0.8f, 0.6f, -0.6f, 0.8f, 1, 2},    // turned (the general way, for comparison)
   };
   for (const AIRealMatrix& m : matrices) {
     for (const bool boundsKnown : {false, true}) {

@@ -33,7 +33,9 @@ Segments ring(float cx, float cy, float r, int n) {
 }
 
 // Four anchors on the diagonals: every curve bulges past them (not tight).
-Segments bulging() { return {smooth(10, 10, 5, -5), smooth(30, 10, 5, 5), smooth(30, 30, -5, 5), smooth(10, 30, -5, -5)}; }
+Segments bulging() {
+  return {smooth(10, 10, 5, -5), smooth(30, 10, 5, 5), smooth(30, 30, -5, 5), smooth(10, 30, -5, -5)};
+}
 
 std::vector<uint32_t> bits(const AIRealRect& r) {
   return {std::bit_cast<uint32_t>(r.left), std::bit_cast<uint32_t>(r.top), std::bit_cast<uint32_t>(r.right),
@@ -60,12 +62,12 @@ class BoundsCacheTest : public ::testing::Test {
 
 TEST_F(BoundsCacheTest, CopiesAndAxisAlignedMovesKeepExactBounds) {
   const AIRealMatrix matrices[] = {
-      {0.96f, 0, 0, 0.96f, 3.7f, -1.3f},       // scale about a point, as a contour does
-      {-1.5f, 0, 0, 0.3f, 100.1f, 7},           // mirrored horizontally
-      {0.7f, 0, 0, -2.25f, -0.1f, 1e-3f},       // mirrored vertically
-      {1, 0, 0, 1, -110, -190},                 // a side lands on exactly 0
-      {0.1f, 0, 0, 0.1f, 1e20f, -1e-20f},       // large and tiny offsets
-      {0, 0, 0, 1, 5, 0},                       // flattened onto a line
+      {0.96f, 0, 0, 0.96f, 3.7f, -1.3f},   // scale about a point, as a contour does
+      {-1.5f, 0, 0, 0.3f, 100.1f, 7},      // mirrored horizontally
+      {0.7f, 0, 0, -2.25f, -0.1f, 1e-3f},  // mirrored vertically
+      {1, 0, 0, 1, -110, -190},            // a side lands on exactly 0
+      {0.1f, 0, 0, 0.1f, 1e20f, -1e-20f},  // large and tiny offsets
+      {0, 0, 0, 1, 5, 0},                  // flattened onto a line
       {std::cos(0.3f), std::sin(0.3f), -std::sin(0.3f), std::cos(0.3f), 1, 2},  // turned: computed again
   };
   for (const Segments& shape : {ring(150, 200, 40, 64), ring(0.5f, -0.25f, 1e-3f, 7), bulging()}) {

@@ -50,7 +50,7 @@ TEST_F(DocumentTest, MovesKeepTheTreeWholeAndRefuseToGoInsideThemselves) {
   EXPECT_EQ(doc().parent(p), inner);
   EXPECT_THROW(doc().move(group, inner, Place::InsideOnTop), DocumentError);
   EXPECT_THROW(doc().move(p, layer, Place::Above), DocumentError);  // paths cannot be layers
-  doc().move(p, p, Place::Above);  // already there
+  doc().move(p, p, Place::Above);                                   // already there
   EXPECT_EQ(doc().firstChild(inner), p);
   ArtRef compound = doc().createArt(ArtType::CompoundPath, layer, Place::InsideOnTop);
   try {

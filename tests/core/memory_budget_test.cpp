@@ -49,7 +49,7 @@ TEST_F(MemoryBudgetTest, CopiesBeyondTheBudgetGetTheMemoryErrorAndChangeNothing)
   EXPECT_LT(made, 50u);
   EXPECT_LE(doc().memoryHeld(), budget);
   EXPECT_EQ(doc().memoryRefusals(), 1u);
-  EXPECT_EQ(doc().artCount(), 2 + made);  // the layer, the source and the copies: no half-made one
+  EXPECT_EQ(doc().artCount(), 2 + made);   // the layer, the source and the copies: no half-made one
   EXPECT_TRUE(session.misuses().empty());  // running out is not the plug-in's fault
 
   // What the command made is room again once it is taken back.

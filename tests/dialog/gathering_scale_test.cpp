@@ -24,8 +24,11 @@ TEST_F(DialogTest, GatheringAManyMemberedCompoundPathTakesTimeInProportionToIt) 
     for (int i = 0; i < members; ++i) {
       const ArtRef member = doc().createArt(ArtType::Path, compound, Place::InsideOnBottom);
       const AIReal x = static_cast<AIReal>(i % 200) * 3, y = static_cast<AIReal>(i / 200) * 3;
-      doc().setSegments(member, {{{x, y}, {x, y}, {x, y}, false}, {{x + 2, y}, {x + 2, y}, {x + 2, y}, false},
-                                 {{x + 2, y + 2}, {x + 2, y + 2}, {x + 2, y + 2}, false}}, true);
+      doc().setSegments(member,
+                        {{{x, y}, {x, y}, {x, y}, false},
+                         {{x + 2, y}, {x + 2, y}, {x + 2, y}, false},
+                         {{x + 2, y + 2}, {x + 2, y + 2}, {x + 2, y + 2}, false}},
+                        true);
     }
     doc().setSelected(compound, true);
     harness.setParams(params);

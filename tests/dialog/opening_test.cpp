@@ -41,12 +41,12 @@ TEST_F(DialogTest, ItemsHaveTheirTypesRangesAndTexts) {
     double minimum, maximum;
   };
   const Spin spins[] = {
-      {4, true, 1, 200},       {5, false, -50, 50},     {6, false, -50, 50},   {9, true, 0, 40},
-      {10, true, 1, 40},       {21, false, 1, 500},     {11, false, -360, 360}, {12, true, 1, 80},
-      {13, false, -5000, 5000}, {14, false, -5000, 5000}, {7, false, -2000, 2000}, {8, false, -2000, 2000},
-      {16, false, -500, 500},  {17, false, -500, 500},  {18, false, -800, 800}, {19, false, -800, 800},
-      {141, true, 0, swatches}, {142, true, 0, 1000},   {144, true, 0, swatches}, {145, true, 0, 1000},
-      {15, false, -200, 200},  {20, false, 0, 100},
+      {4, true, 1, 200},        {5, false, -50, 50},      {6, false, -50, 50},      {9, true, 0, 40},
+      {10, true, 1, 40},        {21, false, 1, 500},      {11, false, -360, 360},   {12, true, 1, 80},
+      {13, false, -5000, 5000}, {14, false, -5000, 5000}, {7, false, -2000, 2000},  {8, false, -2000, 2000},
+      {16, false, -500, 500},   {17, false, -500, 500},   {18, false, -800, 800},   {19, false, -800, 800},
+      {141, true, 0, swatches}, {142, true, 0, 1000},     {144, true, 0, swatches}, {145, true, 0, 1000},
+      {15, false, -200, 200},   {20, false, 0, 100},
   };
   for (const Spin& s : spins) {
     const auto& it = item(s.id);
@@ -140,7 +140,8 @@ TEST_F(DialogTest, WithoutSwatchesTheSwatchNumbersRangeFromZeroToZero) {
   // A document with no swatches, and one whose swatch list cannot be counted.
   for (const bool countFails : {true, false}) {
     if (countFails) harness.session().faults.failCall("count swatches", 1, kBadParameterErr);
-    else doc().clearSwatches();
+    else
+      doc().clearSwatches();
     ASSERT_EQ(open({Event::setValue(kFillSwatchEdit, 5)}), kNoErr) << countFails;
     EXPECT_EQ(item(kFillSwatchEdit).maximum, 0) << countFails;
     EXPECT_EQ(item(kStrokeSwatchEdit).maximum, 0) << countFails;

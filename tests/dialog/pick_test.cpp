@@ -27,9 +27,9 @@ TEST_F(DialogTest, PickFarAwayIsHeldToTheItemsLimits) {
     float expected;
   };
   const Case cases[] = {
-      {kContoursPick, kContoursEdit, 1e6f, 0, 200},  {kContoursPick, kContoursEdit, 1e12f, 1e12f, 200},
-      {kScaleHPick, kScaleHEdit, 1e6f, 0, 50},       {kScaleHPick, kScaleHEdit, -1e6f, 0, -50},
-      {kScaleVPick, kScaleVEdit, 0, 1e12f, 50},      {kShiftHPick, kShiftHEdit, 1e12f, 0, 2000},
+      {kContoursPick, kContoursEdit, 1e6f, 0, 200}, {kContoursPick, kContoursEdit, 1e12f, 1e12f, 200},
+      {kScaleHPick, kScaleHEdit, 1e6f, 0, 50},      {kScaleHPick, kScaleHEdit, -1e6f, 0, -50},
+      {kScaleVPick, kScaleVEdit, 0, 1e12f, 50},     {kShiftHPick, kShiftHEdit, 1e12f, 0, 2000},
       {kShiftVPick, kShiftVEdit, 0, -1e12f, -2000},
   };
   for (const Case& c : cases) {

@@ -74,8 +74,7 @@ ContourParams presetRecord(const PresetValues& preset) {
   p.presetStyle = presetId(preset.entry);
   for (const auto& [name, value] : preset.values) {
     const ParamField& field = *findParamField(name);
-    if (field.isReal())
-      p.*field.field.real = static_cast<float>(value);
+    if (field.isReal()) p.*field.field.real = static_cast<float>(value);
     else
       p.*field.field.integer = static_cast<int32_t>(value);
   }

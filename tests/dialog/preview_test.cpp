@@ -165,8 +165,8 @@ TEST_F(DialogTest, EnablingRules) {
     harness.setParams(defaultParams());
     ASSERT_EQ(open(c.events), kNoErr) << c.name;
     for (const auto& [id, enabled] : c.enabled)
-      EXPECT_EQ(item(id).enabled, enabled) << c.name << " " << (c.events.empty() ? -1 : c.events[0].entry)
-                                           << ": item " << id;
+      EXPECT_EQ(item(id).enabled, enabled)
+          << c.name << " " << (c.events.empty() ? -1 : c.events[0].entry) << ": item " << id;
     close();
   }
 }

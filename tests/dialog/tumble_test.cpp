@@ -91,8 +91,7 @@ ContourParams withWorked(ContourParams start, const Worked& worked) {
       ADD_FAILURE() << name;
       continue;
     }
-    if (field->isReal())
-      start.*field->field.real = static_cast<float>(value);
+    if (field->isReal()) start.*field->field.real = static_cast<float>(value);
     else
       start.*field->field.integer = static_cast<int32_t>(value);
   }
@@ -128,8 +127,7 @@ class TumbleTest : public DialogTest {
       p->dialogBoundsSaved = 0;
     }
     for (const ParamField& field : paramFields()) {
-      if (field.isReal())
-        EXPECT_EQ(actual.*field.field.real, expected.*field.field.real) << field.name;
+      if (field.isReal()) EXPECT_EQ(actual.*field.field.real, expected.*field.field.real) << field.name;
       else
         EXPECT_EQ(actual.*field.field.integer, expected.*field.field.integer) << field.name;
     }
@@ -152,10 +150,10 @@ TEST_F(TumbleTest, GivesTheValuesItsStepsDraw) {
 }
 
 TEST_F(TumbleTest, KeepsWhatItDoesNotDraw) {
-  const std::vector<Event> changes = {
-      Event::setValue(kPlaceAboveCheck, 0), Event::setValue(kPathDeleteCheck, 1), Event::choose(kPatternList, 3),
-      Event::setValue(kCenterXEdit, 10),    Event::setValue(kCenterYEdit, 20),     Event::setValue(kPathNumberEdit, 7),
-      Event::setValue(kZoomEdit, 250),      Event::press(kShiftPageButton)};
+  const std::vector<Event> changes = {Event::setValue(kPlaceAboveCheck, 0), Event::setValue(kPathDeleteCheck, 1),
+                                      Event::choose(kPatternList, 3),       Event::setValue(kCenterXEdit, 10),
+                                      Event::setValue(kCenterYEdit, 20),    Event::setValue(kPathNumberEdit, 7),
+                                      Event::setValue(kZoomEdit, 250),      Event::press(kShiftPageButton)};
   ContourParams before = tumbleWithSeed(7, changes);
   EXPECT_EQ(record().previewOn, 1);
   EXPECT_EQ(record().placeAbove, 0);
@@ -172,9 +170,9 @@ TEST_F(TumbleTest, KeepsWhatItDoesNotDraw) {
 
 TEST_F(TumbleTest, StartsTheDrawnFieldsFromTheirDefaults) {
   // Values a seed's draws leave alone go back to their defaults first.
-  const std::vector<Event> changes = {Event::choose(kWidthModeList, 2),       Event::setValue(kWidthAmountEdit, 9),
-                                      Event::setValue(kVarianceEdit, 3),       Event::choose(kPointsVariationList, 4),
-                                      Event::choose(kFillColorList, 1),        Event::setValue(kFillStepsEdit, 5)};
+  const std::vector<Event> changes = {Event::choose(kWidthModeList, 2),  Event::setValue(kWidthAmountEdit, 9),
+                                      Event::setValue(kVarianceEdit, 3), Event::choose(kPointsVariationList, 4),
+                                      Event::choose(kFillColorList, 1),  Event::setValue(kFillStepsEdit, 5)};
   ContourParams before = tumbleWithSeed(7, changes);
   EXPECT_EQ(before.widthAmount, 9.0f);
   EXPECT_EQ(before.fillSteps, 5);

@@ -550,8 +550,8 @@ TEST_F(GeometryTest, ALargeStepDrivesTheFactorNegativeAndMirrorsTheCopies) {
 // A corner rectangle, anchors counter-clockwise from the bottom-left.
 std::vector<AIPathSegment> rectangleSegments(AIReal left, AIReal bottom, AIReal right, AIReal top) {
   std::vector<AIPathSegment> segments;
-  for (AIRealPoint p : {AIRealPoint{left, bottom}, AIRealPoint{right, bottom}, AIRealPoint{right, top},
-                        AIRealPoint{left, top}}) {
+  for (AIRealPoint p :
+       {AIRealPoint{left, bottom}, AIRealPoint{right, bottom}, AIRealPoint{right, top}, AIRealPoint{left, top}}) {
     segments.push_back({p, p, p, 1});
   }
   return segments;
@@ -608,8 +608,10 @@ TEST_P(RotationCenterTest, APathTurnsAboutTheChosenCenter) {
     AIRealPoint want{};
     switch (p.rotationCenterMode) {
       case 0: want = {100.0f + oh, 200.0f + ov}; break;
-      case 1: want = {supplied.left + (supplied.right - supplied.left) * 0.5f,
-                      supplied.bottom + (supplied.top - supplied.bottom) * 0.5f}; break;
+      case 1:
+        want = {supplied.left + (supplied.right - supplied.left) * 0.5f,
+                supplied.bottom + (supplied.top - supplied.bottom) * 0.5f};
+        break;
       case 2: want = {40.0f, -70.0f}; break;
       case 3: want = {100.0f + 2 * oh, 200.0f + 2 * ov}; break;  // a further shift beyond the moved centre
       case 4: want = {306.0f, 396.0f}; break;

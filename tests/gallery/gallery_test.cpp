@@ -97,7 +97,9 @@ std::vector<int> madeIndices(int contourCount, int skipCount, int createCount) {
   return made;
 }
 
-int componentCount(int32_t kind) { return kind == kGrayColor ? 1 : kind == kFourColor ? 4 : kind == kThreeColor ? 3 : 0; }
+int componentCount(int32_t kind) {
+  return kind == kGrayColor ? 1 : kind == kFourColor ? 4 : kind == kThreeColor ? 3 : 0;
+}
 
 bool sameColour(const AIColor& a, const AIColor& b) {
   if (a.kind != b.kind) return false;
@@ -204,9 +206,9 @@ void checkThickening(const Result& r, const std::string& what, std::size_t made)
 }
 
 struct Row {
-  int preset;          // its number in the Preset style list
-  const char* name;    // of the files in the gallery
-  bool withPalette;    // --swatches
+  int preset;        // its number in the Preset style list
+  const char* name;  // of the files in the gallery
+  bool withPalette;  // --swatches
   std::function<void(const Result&, const std::string&)> check;
 };
 
@@ -248,8 +250,8 @@ class Gallery : public ::testing::TestWithParam<Row> {
   // width, height, painted pixels, pixels unlike the original's render.
   static std::vector<long> pngFacts(const fs::path& png) {
     const fs::path out = privateName(png.string() + ".facts");
-    const int status = run(quoted(CONTOUR_PYTHON3) + " " + quoted(CONTOUR_PNG_FACTS) + " " + quoted(png.string()) + " " +
-                           quoted((dir() / "original.png").string()) + " > " + quoted(out.string()));
+    const int status = run(quoted(CONTOUR_PYTHON3) + " " + quoted(CONTOUR_PNG_FACTS) + " " + quoted(png.string()) +
+                           " " + quoted((dir() / "original.png").string()) + " > " + quoted(out.string()));
     std::vector<long> facts;
     if (status == 0) {
       std::ifstream in(out);
@@ -266,8 +268,9 @@ TEST_P(Gallery, PresetPaintsTheContoursByItsRules) {
   const fs::path png = dir() / (std::string(row.name) + ".png");
   fs::remove(svg);
   fs::remove(png);
-  std::string command = quoted(CONTOUR_EXE) + " apply " + quoted(CONTOUR_GALLERY_DRAWING) + " -o " + quoted(svg.string()) +
-                        " --seed 20240607 --select path920,path5378 --preset " + std::to_string(row.preset);
+  std::string command = quoted(CONTOUR_EXE) + " apply " + quoted(CONTOUR_GALLERY_DRAWING) + " -o " +
+                        quoted(svg.string()) + " --seed 20240607 --select path920,path5378 --preset " +
+                        std::to_string(row.preset);
   if (row.withPalette) command += " --swatches " + quoted((dir() / "palette.gpl").string());
   ASSERT_EQ(run(command), 0) << command;
 
@@ -299,6 +302,8 @@ TEST_P(Gallery, PresetPaintsTheContoursByItsRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PaintPresets, Gallery, ::testing::ValuesIn(kRows),
-                         [](const ::testing::TestParamInfo<Row>& info) { return "Preset" + std::to_string(info.param.preset); });
+                         [](const ::testing::TestParamInfo<Row>& info) {
+                           return "Preset" + std::to_string(info.param.preset);
+                         });
 
 }  // namespace

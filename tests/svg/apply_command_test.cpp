@@ -138,8 +138,9 @@ TEST_F(ApplyCommand, APaletteComesRightAfterTheTwoFixedSwatches) {
 }
 
 TEST_F(ApplyCommand, AppliesAndWritesContoursWithDerivedIds) {
-  write("in.svg", std::string(kOpen) + "<path id=\"star\" d=\"M50 10 L60 40 L90 40 L65 60 L75 90 L50 70 Z\" "
-                                       "fill=\"#ffcc00\" stroke=\"#000\"/></svg>");
+  write("in.svg", std::string(kOpen) +
+                      "<path id=\"star\" d=\"M50 10 L60 40 L90 40 L65 60 L75 90 L50 70 Z\" "
+                      "fill=\"#ffcc00\" stroke=\"#000\"/></svg>");
   const Outcome r = contour("'" + path("in.svg") + "' -o '" + path("out.svg") + "' --seed 7 --select star --quiet");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");  // --quiet: no summary
@@ -212,7 +213,8 @@ TEST_F(ApplyCommand, OutputsKeepTheirLinksModesAndKinds) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(fs::is_symlink(path("link.svg")));
   EXPECT_EQ(read("real.svg").rfind("<svg", 0), 0u);
-  EXPECT_EQ(fs::status(path("real.svg")).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(path("real.svg")).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
 
   ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
   const std::string command = "cat '" + path("pipe") + "' > '" + path("got.svg") + "' & '" CONTOUR_EXE "' apply '" +

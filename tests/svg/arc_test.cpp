@@ -53,26 +53,25 @@ TEST_P(ArcConversion, EndsWherePathDataSays) {
 
 // On screen (y down) sweep 1 turns clockwise. Joints worked out from the
 // centre and the start angle.
-INSTANTIATE_TEST_SUITE_P(
-    Table, ArcConversion,
-    ::testing::Values(
-        // Centre (5,0); from angle 180 degrees clockwise to 360: through (5,-5).
-        ArcCase{"halfCircleSweep", {0, 0}, 5, 5, 0, false, true, {10, 0}, 2, {5, -5}},
-        ArcCase{"halfCircleCounter", {0, 0}, 5, 5, 0, false, false, {10, 0}, 2, {5, 5}},
-        // Radii 1 cannot span 10: scaled up to 5, the same half circle.
-        ArcCase{"radiiScaledUp", {0, 0}, 1, 1, 0, false, false, {10, 0}, 2, {5, 5}},
-        // From (0,0) to (10,10) with radius 10 the centre is (10,0) or (0,10);
-        // turning clockwise the small arc is about (0,10): one quarter, one piece.
-        ArcCase{"quarter", {0, 0}, 10, 10, 0, false, true, {10, 10}, 1, {10, 10}},
-        // The large arc between the same points: three quarters, centre (10,0),
-        // first joint a quarter turn on from (0,0): (10,-10).
-        ArcCase{"threeQuarters", {0, 0}, 10, 10, 0, true, true, {10, 10}, 3, {10, -10}},
-        // An ellipse 10 by 5 turned 90 degrees: tall; from its top (0,0) to its
-        // bottom (0,20) clockwise passes its right side (5,10).
-        ArcCase{"rotatedEllipse", {0, 0}, 10, 5, 90, false, true, {0, 20}, 2, {5, 10}},
-        // Negative radii are taken as positive.
-        ArcCase{"negativeRadii", {0, 0}, -5, -5, 0, false, true, {10, 0}, 2, {5, -5}}),
-    [](const ::testing::TestParamInfo<ArcCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, ArcConversion,
+                         ::testing::Values(
+                             // Centre (5,0); from angle 180 degrees clockwise to 360: through (5,-5).
+                             ArcCase{"halfCircleSweep", {0, 0}, 5, 5, 0, false, true, {10, 0}, 2, {5, -5}},
+                             ArcCase{"halfCircleCounter", {0, 0}, 5, 5, 0, false, false, {10, 0}, 2, {5, 5}},
+                             // Radii 1 cannot span 10: scaled up to 5, the same half circle.
+                             ArcCase{"radiiScaledUp", {0, 0}, 1, 1, 0, false, false, {10, 0}, 2, {5, 5}},
+                             // From (0,0) to (10,10) with radius 10 the centre is (10,0) or (0,10);
+                             // turning clockwise the small arc is about (0,10): one quarter, one piece.
+                             ArcCase{"quarter", {0, 0}, 10, 10, 0, false, true, {10, 10}, 1, {10, 10}},
+                             // The large arc between the same points: three quarters, centre (10,0),
+                             // first joint a quarter turn on from (0,0): (10,-10).
+                             ArcCase{"threeQuarters", {0, 0}, 10, 10, 0, true, true, {10, 10}, 3, {10, -10}},
+                             // An ellipse 10 by 5 turned 90 degrees: tall; from its top (0,0) to its
+                             // bottom (0,20) clockwise passes its right side (5,10).
+                             ArcCase{"rotatedEllipse", {0, 0}, 10, 5, 90, false, true, {0, 20}, 2, {5, 10}},
+                             // Negative radii are taken as positive.
+                             ArcCase{"negativeRadii", {0, 0}, -5, -5, 0, false, true, {10, 0}, 2, {5, -5}}),
+                         [](const ::testing::TestParamInfo<ArcCase>& i) { return std::string(i.param.name); });
 
 TEST(ArcConversion, StaysOnTheCircle) {
   expectOnCircle({0, 0}, arcToCubics({0, 0}, 5, 5, 0, false, true, {10, 0}), {5, 0}, 5);
@@ -93,7 +92,8 @@ TEST(ArcConversion, BoundsOfAHalfCircle) {
   const PathGeometry path = parsePathData("M0 0 A5 5 0 0 1 10 0");
   std::vector<AIPathSegment> segments;
   for (const Anchor& a : path[0].anchors) {
-    segments.push_back({{float(a.p.x), float(a.p.y)}, {float(a.in.x), float(a.in.y)}, {float(a.out.x), float(a.out.y)}, 1});
+    segments.push_back(
+        {{float(a.p.x), float(a.p.y)}, {float(a.in.x), float(a.in.y)}, {float(a.out.x), float(a.out.y)}, 1});
   }
   easel::BoundsBuilder b;
   b.addPath(segments, false);

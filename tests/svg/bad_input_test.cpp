@@ -43,8 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, BadSvg,
     ::testing::Values(
         BadFile{"empty", "", "in.svg: empty file, not an SVG drawing"},
-        BadFile{"blank", "  \n ", "in.svg: empty file, not an SVG drawing"},
-        BadFile{"notXml", "hello", "in.svg:1:..."},
+        BadFile{"blank", "  \n ", "in.svg: empty file, not an SVG drawing"}, BadFile{"notXml", "hello", "in.svg:1:..."},
         BadFile{"notSvg", "<html><body/></html>", "in.svg:1:1: not an SVG file: the root element is <html>"},
         BadFile{"truncated", kOpen + "<path d=\"M0 0\"", "in.svg:2:..."},
         // The value starts in column 12; its L has one number of two, and
@@ -55,8 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"hugeNumber", kOpen + "<path d=\"M1e39 0\"/></svg>", "in.svg:2:11: number out of range: 1e39 in d"},
         BadFile{"hugeAfterTransform", kOpen + "<path transform=\"scale(1e30)\" d=\"M1e30 0\"/></svg>",
                 "in.svg:2:1: coordinate out of range"},
-        BadFile{"useLoop",
-                kOpen + "<use id=\"a\" href=\"#b\"/>\n<use id=\"b\" href=\"#a\"/></svg>",
+        BadFile{"useLoop", kOpen + "<use id=\"a\" href=\"#b\"/>\n<use id=\"b\" href=\"#a\"/></svg>",
                 "in.svg:2:1: reference loop in <use> through #b"},
         BadFile{"useOfItsOwnGroup", kOpen + "<g id=\"g\"><use href=\"#g\"/></g></svg>",
                 "in.svg:2:11: reference loop in <use> through #g"},
@@ -66,8 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "in.svg:2:32: style declaration without ':' in style"},
         BadFile{"badTransform", kOpen + "<g transform=\"spin(3)\"/></svg>",
                 "in.svg:2:15: unknown transform 'spin' in transform"},
-        BadFile{"oddPoints", kOpen + "<polyline points=\"0 0 1\"/></svg>", "in.svg:2:24: odd number of coordinates in points"},
-        BadFile{"utf16", std::string("\xFF\xFE<\0s\0v\0g\0", 10), "in.svg: written in UTF-16 or UTF-32; save it as UTF-8"},
+        BadFile{"oddPoints", kOpen + "<polyline points=\"0 0 1\"/></svg>",
+                "in.svg:2:24: odd number of coordinates in points"},
+        BadFile{"utf16", std::string("\xFF\xFE<\0s\0v\0g\0", 10),
+                "in.svg: written in UTF-16 or UTF-32; save it as UTF-8"},
         // No stroke-width in the file: the scale of the viewBox is what is out of range.
         BadFile{"hugeViewBoxScale",
                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" viewBox=\"0 0 1e-37 1e-37\">\n"

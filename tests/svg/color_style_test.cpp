@@ -24,15 +24,16 @@ TEST_P(Colors, ReadAsBytes) {
   EXPECT_DOUBLE_EQ(c.b * 255, GetParam().b) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Colors,
-    ::testing::Values(ColorCase{"#f00", 255, 0, 0}, ColorCase{"#FF8000", 255, 128, 0},
-                      ColorCase{"#a1B2c3", 0xa1, 0xb2, 0xc3}, ColorCase{"rgb(255, 0, 128)", 255, 0, 128},
-                      ColorCase{"rgb(300,-5,0)", 255, 0, 0},  // clamped
-                      // 50% of 255 is 127.5, which rounds to 128.
-                      ColorCase{"rgb(100%, 50%, 0%)", 255, 128, 0}, ColorCase{"red", 255, 0, 0},
-                      ColorCase{"CornflowerBlue", 100, 149, 237}, ColorCase{"grey", 128, 128, 128},
-                      ColorCase{"lightgoldenrodyellow", 250, 250, 210}, ColorCase{" white ", 255, 255, 255}));
+INSTANTIATE_TEST_SUITE_P(Table, Colors,
+                         ::testing::Values(ColorCase{"#f00", 255, 0, 0}, ColorCase{"#FF8000", 255, 128, 0},
+                                           ColorCase{"#a1B2c3", 0xa1, 0xb2, 0xc3},
+                                           ColorCase{"rgb(255, 0, 128)", 255, 0, 128},
+                                           ColorCase{"rgb(300,-5,0)", 255, 0, 0},  // clamped
+                                           // 50% of 255 is 127.5, which rounds to 128.
+                                           ColorCase{"rgb(100%, 50%, 0%)", 255, 128, 0}, ColorCase{"red", 255, 0, 0},
+                                           ColorCase{"CornflowerBlue", 100, 149, 237}, ColorCase{"grey", 128, 128, 128},
+                                           ColorCase{"lightgoldenrodyellow", 250, 250, 210},
+                                           ColorCase{" white ", 255, 255, 255}));
 
 TEST(Colors, BadColours) {
   for (const char* bad : {"#12", "#ggg", "rgb(1,2)", "rgb(1 2 3)", "nosuchcolour", "#1234567", "red blue", ""}) {

@@ -13,7 +13,6 @@
 #include <sstream>
 #include <string>
 
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -59,7 +58,9 @@ class ContourRuns : public ::testing::Test {
     err_ = read("err.txt");
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << line << "\n" << err_;
   }
-  void apply(const std::string& in, const std::string& out, const std::string& args) { contour("apply", in, out, args); }
+  void apply(const std::string& in, const std::string& out, const std::string& args) {
+    contour("apply", in, out, args);
+  }
 
   fs::path dir_;
   std::string err_;
@@ -71,7 +72,8 @@ const char* kSecond = "--seed 5 --set contourCount=1 --set rotation=30";
 TEST_F(ContourRuns, TheSourceKeepsItsIdBelowCopiesOfItsOwnShape) {
   // Contours 0 and 5 of " Five By Five" are the square itself. (A full turn
   // of rotation is not: the engine's single-precision sine of 2 pi moves it.)
-  for (const char* args : {"--set scaleH=0 --set pointsContourMode=6 --set pointsContourAmount=10 --set contourCount=6"}) {
+  for (const char* args :
+       {"--set scaleH=0 --set pointsContourMode=6 --set pointsContourAmount=10 --set contourCount=6"}) {
     apply("in.svg", "out.svg", std::string("--seed 1 ") + args);
     const std::string out = read("out.svg");
     // The source's element is written as it was, first (at the bottom).
@@ -88,7 +90,8 @@ TEST_F(ContourRuns, RunsAreReplacedRepeatedAndStrippedWhole) {
   const std::string once = read("once.svg");
   EXPECT_EQ(count(once, "contour:run=\"contour-run-1\""), 3u);
   EXPECT_EQ(count(once, "contour:source=\"sq\" contour:index=\"2\""), 1u);
-  EXPECT_NE(once.find("<metadata contour:role=\"runs\"><contour:run id=\"contour-run-1\" version=\""), std::string::npos);
+  EXPECT_NE(once.find("<metadata contour:role=\"runs\"><contour:run id=\"contour-run-1\" version=\""),
+            std::string::npos);
   EXPECT_NE(once.find(" seed=\"3\" "), std::string::npos);
   EXPECT_NE(once.find(" sources=\"sq\"><contour:params previewOn="), std::string::npos);
   EXPECT_EQ(count(once, "contour:note="), 5u);  // the root, the source and its three contours
@@ -150,8 +153,9 @@ TEST_F(ContourRuns, TheMarksAndRecordsRenderNothing) {
   plain = std::regex_replace(plain, std::regex("<metadata contour:role=\"runs\">.*</metadata>"), "");
   ASSERT_EQ(plain.find("contour:run"), std::string::npos);
   write("plain.svg", plain);
-  const std::string line = std::string(CONTOUR_PYTHON3) + " '" CONTOUR_COMPARE_RENDERS "' --pixel-threshold 0 --max-share 0 '" +
-                           path("plain.svg") + "' '" + path("once.svg") + "'";
+  const std::string line = std::string(CONTOUR_PYTHON3) +
+                           " '" CONTOUR_COMPARE_RENDERS "' --pixel-threshold 0 --max-share 0 '" + path("plain.svg") +
+                           "' '" + path("once.svg") + "'";
   EXPECT_EQ(std::system(line.c_str()), 0);
 }
 

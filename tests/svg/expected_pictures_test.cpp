@@ -82,8 +82,8 @@ class PictureRuns : public ::testing::Test {
   // false when rsvg-convert is missing.
   bool probe(const std::string& file, const std::vector<std::pair<int, int>>& points, int* width, int* height,
              std::vector<Pixel>* pixels) {
-    std::string command = std::string(CONTOUR_PYTHON3) + " '" CONTOUR_RENDER_PROBE "' '" + file + "' " +
-                          std::to_string(kRenderSize);
+    std::string command =
+        std::string(CONTOUR_PYTHON3) + " '" CONTOUR_RENDER_PROBE "' '" + file + "' " + std::to_string(kRenderSize);
     for (const auto& [x, y] : points) command += " " + std::to_string(x * 4) + "," + std::to_string(y * 4);
     int status = 0;
     std::istringstream out(run(command, &status));

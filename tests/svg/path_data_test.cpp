@@ -44,37 +44,41 @@ TEST_P(PathGrammar, ReadsTheAnchors) {
 INSTANTIATE_TEST_SUITE_P(
     Commands, PathGrammar,
     ::testing::Values(
-        PathCase{"empty", "", {}},
-        PathCase{"blank", " \t\n", {}},
+        PathCase{"empty", "", {}}, PathCase{"blank", " \t\n", {}},
         PathCase{"absoluteLine", "M10 20 L30 40", {{{at(10, 20), at(30, 40)}, false}}},
         PathCase{"relativeRepeats", "m10 20 l5 5 5 5", {{{at(10, 20), at(15, 25), at(20, 30)}, false}}},
         PathCase{"movetoRepeatsAreLines", "M0,0 10,0 10,10Z", {{{at(0, 0), at(10, 0), at(10, 10)}, true}}},
         PathCase{"relativeMovetoRepeats", "m1 1 2 0 0 2", {{{at(1, 1), at(3, 1), at(3, 3)}, false}}},
         PathCase{"compactNumbers", "M1.5.5L2-1e-3", {{{at(1.5, 0.5), at(2, -0.001)}, false}}},
         PathCase{"exponentForms", "M1E2,+2e+1 L-.5e1 0", {{{at(100, 20), at(-5, 0)}, false}}},
-        PathCase{"horizontalVertical", "M0 0H10V5h-5v-5z",
-                 {{{at(0, 0), at(10, 0), at(10, 5), at(5, 5), at(5, 0)}, true}}},
+        PathCase{
+            "horizontalVertical", "M0 0H10V5h-5v-5z", {{{at(0, 0), at(10, 0), at(10, 5), at(5, 5), at(5, 0)}, true}}},
         PathCase{"closeFoldsTheLastAnchor", "M0 0 L10 0 L0 0 Z", {{{at(0, 0), at(10, 0)}, true}}},
-        PathCase{"cubic", "M0 0C1 2 3 4 5 6",
-                 {{{curve({0, 0}, {0, 0}, {1, 2}), curve({3, 4}, {5, 6}, {5, 6})}, false}}},
-        PathCase{"relativeCubic", "M10 10c1 2 3 4 5 6",
+        PathCase{
+            "cubic", "M0 0C1 2 3 4 5 6", {{{curve({0, 0}, {0, 0}, {1, 2}), curve({3, 4}, {5, 6}, {5, 6})}, false}}},
+        PathCase{"relativeCubic",
+                 "M10 10c1 2 3 4 5 6",
                  {{{curve({10, 10}, {10, 10}, {11, 12}), curve({13, 14}, {15, 16}, {15, 16})}, false}}},
         // S reflects the previous second control point (10,10) about (10,0).
-        PathCase{"smoothCubic", "M0 0C0 10 10 10 10 0S20 -10 20 0",
-                 {{{curve({0, 0}, {0, 0}, {0, 10}), curve({10, 10}, {10, 0}, {10, -10}),
-                    curve({20, -10}, {20, 0}, {20, 0})},
-                   false}}},
+        PathCase{
+            "smoothCubic",
+            "M0 0C0 10 10 10 10 0S20 -10 20 0",
+            {{{curve({0, 0}, {0, 0}, {0, 10}), curve({10, 10}, {10, 0}, {10, -10}), curve({20, -10}, {20, 0}, {20, 0})},
+              false}}},
         // Without a cubic before it, S starts at the current point.
-        PathCase{"smoothCubicAlone", "M0 0S5 5 10 0",
+        PathCase{"smoothCubicAlone",
+                 "M0 0S5 5 10 0",
                  {{{curve({0, 0}, {0, 0}, {0, 0}), curve({5, 5}, {10, 0}, {10, 0})}, false}}},
         // Q raised: c1 = p0 + 2/3 (q - p0) = (2,4); c2 = p + 2/3 (q - p) = (4,4).
-        PathCase{"quadratic", "M0 0Q3 6 6 0",
-                 {{{curve({0, 0}, {0, 0}, {2, 4}), curve({4, 4}, {6, 0}, {6, 0})}, false}}},
+        PathCase{
+            "quadratic", "M0 0Q3 6 6 0", {{{curve({0, 0}, {0, 0}, {2, 4}), curve({4, 4}, {6, 0}, {6, 0})}, false}}},
         // T reflects (3,6) about (6,0) to (9,-6): c1 = (8,-4), c2 = (10,-4).
-        PathCase{"smoothQuadratic", "M0 0Q3 6 6 0T12 0",
+        PathCase{"smoothQuadratic",
+                 "M0 0Q3 6 6 0T12 0",
                  {{{curve({0, 0}, {0, 0}, {2, 4}), curve({4, 4}, {6, 0}, {8, -4}), curve({10, -4}, {12, 0}, {12, 0})},
                    false}}},
-        PathCase{"relativeQuadratic", "M1 1q3 6 6 0",
+        PathCase{"relativeQuadratic",
+                 "M1 1q3 6 6 0",
                  {{{curve({1, 1}, {1, 1}, {3, 5}), curve({5, 5}, {7, 1}, {7, 1})}, false}}},
         PathCase{"twoSubpaths", "M0 0 z m 5 5 l1 0", {{{at(0, 0)}, true}, {{at(5, 5), at(6, 5)}, false}}},
         // A drawing command after a close starts again at the closed subpath's start.
@@ -107,13 +111,13 @@ TEST_P(MalformedPath, FailsWhereTheTextGoesWrong) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Errors, MalformedPath,
-                         ::testing::Values(BadPath{"L0 0", 0},            // must begin with a moveto
-                                           BadPath{"M0 0 L1", 7},         // a coordinate missing
-                                           BadPath{"M0 0 X1 2", 5},       // no such command
-                                           BadPath{"M 1e39 0", 2},        // beyond a float
+                         ::testing::Values(BadPath{"L0 0", 0},                  // must begin with a moveto
+                                           BadPath{"M0 0 L1", 7},               // a coordinate missing
+                                           BadPath{"M0 0 X1 2", 5},             // no such command
+                                           BadPath{"M 1e39 0", 2},              // beyond a float
                                            BadPath{"M0 0 a1 1 0 2 0 1 1", 12},  // a flag is 0 or 1
-                                           BadPath{"M0,0,", 5},           // a comma needs a number after it
-                                           BadPath{"M0 0 Z 1 2", 7},      // close takes no numbers
+                                           BadPath{"M0,0,", 5},                 // a comma needs a number after it
+                                           BadPath{"M0 0 Z 1 2", 7},            // close takes no numbers
                                            BadPath{"M0 0 L1 -", 8}));
 
 TEST(PathWriter, WritesAbsoluteCommandsThatReadBack) {

@@ -51,13 +51,13 @@ TEST(StyleSheets, SelectorsAndTheCascade) {
     <path id="important2" class="strong" d="M0 0 L1 1" style="fill: rgb(71,0,0) !important"/>)~",
                              R"~(width="10" height="10" viewBox="0 0 10 10")~");
   const Document& d = *s.document;
-  EXPECT_EQ(fillRed(d, "type"), 1);      // the sheet wins over the attribute
-  EXPECT_EQ(fillRed(d, "cls"), 2);       // class over type
-  EXPECT_EQ(fillRed(d, "byid"), 3);      // id over two classes and a type
-  EXPECT_EQ(fillRed(d, "compound"), 4);  // both classes, in any order and spacing
-  EXPECT_EQ(fillRed(d, "group"), 4);     // the other selector of the group
-  EXPECT_EQ(fillRed(d, "order"), 6);     // equal specificity: the later rule
-  EXPECT_EQ(fillRed(d, "attr"), 60);     // the style attribute over the sheet
+  EXPECT_EQ(fillRed(d, "type"), 1);         // the sheet wins over the attribute
+  EXPECT_EQ(fillRed(d, "cls"), 2);          // class over type
+  EXPECT_EQ(fillRed(d, "byid"), 3);         // id over two classes and a type
+  EXPECT_EQ(fillRed(d, "compound"), 4);     // both classes, in any order and spacing
+  EXPECT_EQ(fillRed(d, "group"), 4);        // the other selector of the group
+  EXPECT_EQ(fillRed(d, "order"), 6);        // equal specificity: the later rule
+  EXPECT_EQ(fillRed(d, "attr"), 60);        // the style attribute over the sheet
   EXPECT_EQ(fillRed(d, "important"), 7);    // an !important rule over the style attribute
   EXPECT_EQ(fillRed(d, "important2"), 71);  // ... but not over an !important declaration
   // Declarations of a rule that do not compete apply too (0.75 pt a pixel).
@@ -75,9 +75,9 @@ TEST(StyleSheets, InheritanceFromAGroupAndSheetsThatDoNotApply) {
   const Document& d = *s.document;
   const AIPathStyle inside = d.pathStyle(find(d, "inside"));
   ASSERT_TRUE(inside.strokePaint);
-  EXPECT_EQ(inside.stroke.color.c.rgb.green, 1);  // inherited from the group's rule
-  EXPECT_EQ(inside.stroke.color.c.rgb.blue, 0);   // the sheet of another language is not read
-  EXPECT_FALSE(inside.fillPaint);                 // the rule after the at-rule applies
+  EXPECT_EQ(inside.stroke.color.c.rgb.green, 1);                     // inherited from the group's rule
+  EXPECT_EQ(inside.stroke.color.c.rgb.blue, 0);                      // the sheet of another language is not read
+  EXPECT_FALSE(inside.fillPaint);                                    // the rule after the at-rule applies
   EXPECT_EQ(d.pathStyle(find(d, "own")).stroke.color.c.rgb.red, 1);  // its own attribute beats inheritance
 }
 
@@ -100,7 +100,8 @@ TEST(StyleSheets, ARealIconColouredByItsSheet) {
   const ImportedSvg s = importSvgFile(std::string(CONTOUR_SVG_FIXTURES) + "/breeze-view-financial-list.svg");
   const Document& d = *s.document;
   std::vector<std::string> colours;
-  for (ArtRef a : test::children(d, d.firstLayer())) colours.push_back(hexColor(displayColor(d.pathStyle(a).fill.color)));
+  for (ArtRef a : test::children(d, d.firstLayer()))
+    colours.push_back(hexColor(displayColor(d.pathStyle(a).fill.color)));
   // The paths from the top of the stack: NegativeText, Text, PositiveText.
   EXPECT_EQ(colours, (std::vector<std::string>{"#da4453", "#232629", "#27ae60"}));
 }
@@ -122,7 +123,8 @@ std::size_t count(const std::string& text, const std::string& what) {
 }
 
 TEST(StyleSheets, TheExportKeepsTheSheetAndWritesWhatItNoLongerReaches) {
-  const std::string sheet = "<style>#star { fill: #ff0000 } .thin { stroke: #0000ff; stroke-width: 4 !important }</style>";
+  const std::string sheet =
+      "<style>#star { fill: #ff0000 } .thin { stroke: #0000ff; stroke-width: 4 !important }</style>";
   ImportedSvg s = load(sheet + R"~(<path id="star" class="thin" d="M0 0 L10 0 L5 8 Z"/>)~",
                        R"~(width="10" height="10" viewBox="0 0 10 10")~");
   Document& d = *s.document;
@@ -137,8 +139,9 @@ TEST(StyleSheets, TheExportKeepsTheSheetAndWritesWhatItNoLongerReaches) {
   EXPECT_NE(out.find(R"~(<path id="star" class="thin" d="M0 0 L10 0 L5 8 Z"/>)~"), std::string::npos) << out;
   // The copy has a new id, so it says the fill itself; its new width wins
   // over the !important rule only as !important.
-  EXPECT_NE(out.find(R"~(id="star-1" class="thin" d="M0 0 L10 0 L5 8 Z" style="fill:#ff0000;stroke-width:6 !important")~"),
-            std::string::npos)
+  EXPECT_NE(
+      out.find(R"~(id="star-1" class="thin" d="M0 0 L10 0 L5 8 Z" style="fill:#ff0000;stroke-width:6 !important")~"),
+      std::string::npos)
       << out;
   // Read back, both have the paint the document had.
   const ImportedSvg back = importSvg(out, "out.svg");

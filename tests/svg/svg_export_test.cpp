@@ -109,8 +109,9 @@ TEST(SvgExport, MovedTextKeepsItsContentAndGetsATransform) {
   Document& d = *s.document;
   d.transform(find(d, "t"), {1, 0, 0, 1, 7.5f, -15}, 1, kTransformObjects);  // 10 px right, 20 px down
   const std::string out = exportSvg(d, s.source.get());
-  EXPECT_NE(out.find(R"~(<text id="t" x="10" y="20" transform="matrix(1,0,0,1,10,20)">Hi <tspan>there</tspan></text>)~"),
-            std::string::npos)
+  EXPECT_NE(
+      out.find(R"~(<text id="t" x="10" y="20" transform="matrix(1,0,0,1,10,20)">Hi <tspan>there</tspan></text>)~"),
+      std::string::npos)
       << out;
 }
 

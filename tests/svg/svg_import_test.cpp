@@ -37,8 +37,8 @@ TEST(SvgPage, PixelsAreThreeQuartersOfAPointAndYTurnsUp) {
 
 TEST(SvgPage, ViewBoxMapsOntoThePage) {
   // 100 x 50 pt page; the viewBox 200 x 100 fills it: one user unit is 0.5 pt.
-  const ImportedSvg s = load(R"~(<path id="p" d="M200 0 L100 50"/>)~",
-                             R"~(width="100pt" height="50pt" viewBox="0 0 200 100")~");
+  const ImportedSvg s =
+      load(R"~(<path id="p" d="M200 0 L100 50"/>)~", R"~(width="100pt" height="50pt" viewBox="0 0 200 100")~");
   EXPECT_FLOAT_EQ(s.document->pageWidth(), 100);
   EXPECT_FLOAT_EQ(s.document->pageHeight(), 50);
   const ArtContent& c = s.document->content(find(*s.document, "p"));
@@ -48,7 +48,8 @@ TEST(SvgPage, ViewBoxMapsOntoThePage) {
 
 TEST(SvgPage, ViewBoxIsCentredWhenItsShapeDiffers) {
   // A 100 x 100 box on a 200 x 100 px page: scale 1, moved right by 50 px.
-  const ImportedSvg s = load(R"~(<path id="p" d="M0 0 L100 100"/>)~", R"~(width="200" height="100" viewBox="0 0 100 100")~");
+  const ImportedSvg s =
+      load(R"~(<path id="p" d="M0 0 L100 100"/>)~", R"~(width="200" height="100" viewBox="0 0 100 100")~");
   const ArtContent& c = s.document->content(find(*s.document, "p"));
   expectPoint(c.segments[0].p, 50 * 0.75, 75);
   expectPoint(c.segments[1].p, 150 * 0.75, 0);
@@ -176,7 +177,7 @@ TEST(SvgPaint, GradientsPatternsAndSolidSwatches) {
     <path id="a" d="M0 0 L1 1" fill="url(#g)" stroke="url(#pat)"/>
     <path id="b" d="M0 0 L1 1" fill="url(#ref)"/>
     <path id="c" d="M0 0 L1 1" fill="url(#missing) #ff0000"/>)~",
-      R"~(xmlns:osb="http://www.openswatchbook.org/uri/2009/osb" width="10" height="10")~");
+                             R"~(xmlns:osb="http://www.openswatchbook.org/uri/2009/osb" width="10" height="10")~");
   const Document& d = *s.document;
   const AIPathStyle a = d.pathStyle(find(d, "a"));
   EXPECT_EQ(a.fill.color.kind, kGradient);
@@ -229,7 +230,7 @@ TEST(SvgPaint, OurNamespaceCarriesGreyAndFourColour) {
     <path id="cmyk" d="M0 0" fill="#000000" stroke="#000" contour:fill-color="cmyk(0.2,0.4,-0.5,1.25)"
           contour:stroke-color="cmyk(0,0,0,1)" contour:stroke-overprint="1"/>
     <path id="stale" d="M0 0" fill="#ff0000" contour:fill-color="gray(0.3)"/>)~",
-      R"~(xmlns:contour="urn:contour:easel" width="10" height="10")~");
+                             R"~(xmlns:contour="urn:contour:easel" width="10" height="10")~");
   const Document& d = *s.document;
   const AIPathStyle grey = d.pathStyle(find(d, "grey"));
   EXPECT_EQ(grey.fill.color.kind, kGrayColor);

@@ -23,26 +23,21 @@ TEST_P(TransformList, MapsThePoint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TransformList,
-    ::testing::Values(TransformCase{"", {3, 4}, {3, 4}},
-                      TransformCase{"translate(10)", {1, 1}, {11, 1}},
-                      TransformCase{"translate(10,20) scale(2)", {1, 1}, {12, 22}},  // scale first
-                      TransformCase{"scale(2) translate(10,20)", {1, 1}, {22, 42}},
-                      TransformCase{"scale(2,3)", {1, 1}, {2, 3}},
-                      TransformCase{"rotate(90)", {1, 0}, {0, 1}},
-                      TransformCase{"rotate(90 10 10)", {20, 10}, {10, 20}},
-                      TransformCase{"rotate(-90)", {1, 0}, {0, -1}},
-                      TransformCase{"rotate(45)", {1, 0}, {0.70710678118654752, 0.70710678118654752}},
-                      TransformCase{"skewX(45)", {0, 1}, {1, 1}},
-                      TransformCase{"skewY(45)", {1, 0}, {1, 1}},
-                      TransformCase{"matrix(1 2 3 4 5 6)", {1, 1}, {9, 12}},
-                      TransformCase{"matrix(1,2,3,4,5,6)", {1, 1}, {9, 12}},
-                      TransformCase{"translate(1,1),scale(2)", {1, 1}, {3, 3}},
-                      TransformCase{"  rotate( 180 )  ", {1, 2}, {-1, -2}},
-                      TransformCase{"translate(-1-2)", {0, 0}, {-1, -2}}));
+    ::testing::Values(
+        TransformCase{"", {3, 4}, {3, 4}}, TransformCase{"translate(10)", {1, 1}, {11, 1}},
+        TransformCase{"translate(10,20) scale(2)", {1, 1}, {12, 22}},  // scale first
+        TransformCase{"scale(2) translate(10,20)", {1, 1}, {22, 42}}, TransformCase{"scale(2,3)", {1, 1}, {2, 3}},
+        TransformCase{"rotate(90)", {1, 0}, {0, 1}}, TransformCase{"rotate(90 10 10)", {20, 10}, {10, 20}},
+        TransformCase{"rotate(-90)", {1, 0}, {0, -1}},
+        TransformCase{"rotate(45)", {1, 0}, {0.70710678118654752, 0.70710678118654752}},
+        TransformCase{"skewX(45)", {0, 1}, {1, 1}}, TransformCase{"skewY(45)", {1, 0}, {1, 1}},
+        TransformCase{"matrix(1 2 3 4 5 6)", {1, 1}, {9, 12}}, TransformCase{"matrix(1,2,3,4,5,6)", {1, 1}, {9, 12}},
+        TransformCase{"translate(1,1),scale(2)", {1, 1}, {3, 3}}, TransformCase{"  rotate( 180 )  ", {1, 2}, {-1, -2}},
+        TransformCase{"translate(-1-2)", {0, 0}, {-1, -2}}));
 
 TEST(TransformList, RejectsWhatIsNotATransform) {
-  for (const char* bad : {"translate(1", "foo(1)", "rotate(1 2)", "matrix(1 2 3)", "scale()", "translate(1 2 3)",
-                          "translate 1"}) {
+  for (const char* bad :
+       {"translate(1", "foo(1)", "rotate(1 2)", "matrix(1 2 3)", "scale()", "translate(1 2 3)", "translate 1"}) {
     EXPECT_THROW(parseTransformList(bad), ValueError) << bad;
   }
 }
@@ -61,10 +56,9 @@ TEST_P(Lengths, InUserUnits) {
 // 96 user units (CSS pixels) to the inch; em is 16 px, ex half of it.
 INSTANTIATE_TEST_SUITE_P(Units, Lengths,
                          ::testing::Values(LengthCase{"10", 10}, LengthCase{"10px", 10}, LengthCase{"1in", 96},
-                                           LengthCase{"72pt", 96}, LengthCase{"6pc", 96},
-                                           LengthCase{"25.4mm", 96}, LengthCase{"2.54cm", 96},
-                                           LengthCase{"1em", 16}, LengthCase{"2ex", 16}, LengthCase{"50%", 100},
-                                           LengthCase{" -1.5e1px ", -15}));
+                                           LengthCase{"72pt", 96}, LengthCase{"6pc", 96}, LengthCase{"25.4mm", 96},
+                                           LengthCase{"2.54cm", 96}, LengthCase{"1em", 16}, LengthCase{"2ex", 16},
+                                           LengthCase{"50%", 100}, LengthCase{" -1.5e1px ", -15}));
 
 TEST(Lengths, UnknownUnitsAndJunkAreErrors) {
   for (const char* bad : {"10qq", "10 px", "px", "", "1e39", "10px5"}) {
