@@ -58,10 +58,12 @@ class Session {
   void recordMisuse(std::string what);
   const std::vector<std::string>& misuses() const { return misuses_; }
 
-  static Session* current();
+  // Inline: every host call starts here.
+  static Session* current() { return current_; }
 
  private:
   friend class SessionScope;
+  static inline Session* current_ = nullptr;
   std::array<int, kAcquirableSuiteCount> held_{};
   std::vector<std::string> misuses_;
   std::unique_ptr<Document> document_;
