@@ -108,6 +108,7 @@ struct EditorServer::Impl {
   void relay(const HostRequestPtr& request, const httplib::Request& req, httplib::Response& res) {
     request->revision = headerNumber(req, "X-Contour-Revision");
     request->order = headerNumber(req, "X-Contour-Order");
+    request->page = req.get_header_value("X-Contour-Page");
     Reply reply = host.post(request).get();
     sendJson(res, reply.status, reply.body);
   }
