@@ -65,19 +65,11 @@ class Call {
 
   template <class T>
   Call& in(std::string_view key, const T& value) {
-    if (record_ != nullptr) {
-      record_->in.key(key);
-      writeJson(record_->in, value);
-    }
-    return *this;
+    return note(&CallRecord::in, key, value);
   }
   template <class T>
   Call& out(std::string_view key, const T& value) {
-    if (record_ != nullptr) {
-      record_->out.key(key);
-      writeJson(record_->out, value);
-    }
-    return *this;
+    return note(&CallRecord::out, key, value);
   }
   // For values that need more than one writeJson (arrays, records).
   JsonWriter* inWriter() { return record_ != nullptr ? &record_->in : nullptr; }
@@ -92,6 +84,14 @@ class Call {
   void misuse(std::string what);
 
  private:
+  template <class T>
+  Call& note(JsonWriter CallRecord::*side, std::string_view key, const T& value) {
+    if (record_ != nullptr) {
+      (record_->*side).key(key);
+      writeJson(record_->*side, value);
+    }
+    return *this;
+  }
   Session& session_;
   SuiteId suite_;
   const char* op_;
