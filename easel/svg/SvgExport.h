@@ -14,6 +14,7 @@
 #ifndef EASEL_SVG_SVGEXPORT_H
 #define EASEL_SVG_SVGEXPORT_H
 
+#include <span>
 #include <string>
 
 #include "SvgSource.h"
@@ -25,12 +26,21 @@ struct ExportOptions {
   // Write every path's geometry and paint from the document, as if all had
   // changed (for tests of the writer on real files).
   bool rewriteAll = false;
+  // For a view that keeps its own copy of the drawing and patches it: every
+  // element of art gets this attribute with the art's ref as a number.
+  const char* markAttribute = nullptr;
 };
 
 // `source` is what the document was read from (null for a document made
 // otherwise: then the page is the root's size in points and user units are
 // points).
 std::string exportSvg(const Document& document, const SvgSource* source, const ExportOptions& options = {});
+
+// The elements of `art` (objects below the layers, each with its members) as
+// exportSvg would write them now, one after another inside a root element
+// that declares the file's namespaces. Art with nothing to show writes none.
+std::string exportArtElements(const Document& document, const SvgSource* source, std::span<const ArtRef> art,
+                              const ExportOptions& options = {});
 
 // Writes the text to a temporary file beside `path` and renames it over
 // `path`, so a failure leaves no half-written file ("-": standard output).

@@ -85,14 +85,15 @@ EditorHost::Outcome EditorHost::undoOrRedo(bool redo) {
 EditorHost::Outcome EditorHost::save(const Json& body, bool saveAs) {
   const std::filesystem::path path =
       saveAs ? saveAsPath(body, options_.drawingPath) : std::filesystem::path(options_.drawingPath);
-  const std::string& svg = reporter_.drawing(easel_->session.document());
+  const std::string svg = reporter_.svgText(easel_->session.document());
   try {
     svg::writeOutput(path.string(), svg);  // a temporary file renamed into place
   } catch (const svg::SvgError& e) {
     return {500, e.what()};
   }
   options_.drawingPath = path.string();
-  savedRevision_ = reporter_.revision();
+  reporter_.look(easel_->session.document());
+  savedFingerprint_ = reporter_.committedFingerprint();
   note("saved " + path.string());
   return {};
 }

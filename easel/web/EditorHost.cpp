@@ -53,8 +53,8 @@ void EditorHost::run() {
     easel->dialogs.setEventSource(std::make_shared<WebEventSource>(*this));
     easel->start(options_.pluginPath);
     easel_ = easel.get();
-    reporter_.drawing(easel->session.document());
-    savedRevision_ = reporter_.revision();  // the file on disk is the drawing as loaded
+    reporter_.look(easel->session.document());
+    savedFingerprint_ = reporter_.committedFingerprint();  // the file on disk is the drawing as loaded
   } catch (const std::exception& e) {
     ready_.set_value(std::string(e.what()));
     return;
@@ -75,6 +75,10 @@ HostRequestPtr EditorHost::nextRequest() {
     for (const HostRequestPtr& old : taken->superseded) supersede(old);
     // A change that arrives after a newer one of the same item was applied is stale.
     const std::string key = coalescingKey(*taken->item);
+    if (taken->item->page != orderingPage_) {  // a new page (or a reload) counts its changes anew
+      orderingPage_ = taken->item->page;
+      appliedOrder_.clear();
+    }
     if (!key.empty() && taken->item->order != 0) {
       uint64_t& applied = appliedOrder_[key];
       if (taken->item->order < applied) {
@@ -99,7 +103,7 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
     if (!outcome.error.empty()) reply.body["error"] = outcome.error;
     reply.body["messages"] = notes_;
     reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
-    reply.body["modified"] = reporter_.revision() != savedRevision_;
+    reply.body["modified"] = reporter_.committedFingerprint() != savedFingerprint_;
   } catch (const std::exception& e) {
     reply = refusal(500, std::string("the editor could not report its state: ") + e.what());
   }

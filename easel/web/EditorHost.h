@@ -100,9 +100,10 @@ class EditorHost {
   StateReporter reporter_;
   HostRequestPtr pending_;
   std::vector<std::string> notes_;
-  uint64_t savedRevision_ = 0;
+  uint64_t savedFingerprint_ = 0;  // of the drawing as the file on disk has it
   uint64_t answered_ = 0;
   std::map<std::string, uint64_t> appliedOrder_;  // by coalescing key: the newest change applied
+  std::string orderingPage_;                      // the page load whose orders those are
 };
 
 }  // namespace easel::web
