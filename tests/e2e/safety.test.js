@@ -191,13 +191,14 @@ describe('the drawing\'s own content never runs in the page', () => {
     const at = `http://127.0.0.1:${lure.address().port}`;
     const svg = `<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="400" height="400" onload="parent.ran = 'root'">
   <script>parent.ran = 'script';</script>
-  <style>@import url("${at}/sheet.css"); rect { fill: url("${at}/fill.png"); }</style>
+  <style>@import url("${at}/sheet.css");</style>
   <image x="0" y="0" width="10" height="10" xlink:href="${at}/picture.png"/>
   <rect id="bait" x="40" y="40" width="80" height="80" onload="parent.ran = 'rect'" onmouseover="parent.ran = 'hover'"/>
 </svg>`;
-    const editor = await startEditor(writeDrawing(workDir(), 'bait.svg', svg));
-    const browser = await launchBrowser();
+    let editor, browser;
     try {
+      editor = await startEditor(writeDrawing(workDir(), 'bait.svg', svg));
+      browser = await launchBrowser();
       const page = await openPage(browser, editor);
       await andRedraw(page, () => page.keyboard.press('Control+a'));
       await andRedraw(page, () => page.evaluate(() => document.querySelector('.menu[data-menu="Filter"] .submenu .menu-list .menu-item').click()));
@@ -207,8 +208,8 @@ describe('the drawing\'s own content never runs in the page', () => {
       assert.equal(await page.evaluate(() => window.ran), undefined);
       assert.equal(loads, 0);
     } finally {
-      await browser.close();
-      await stopEditor(editor);
+      await browser?.close();
+      if (editor) await stopEditor(editor);
       lure.close();
     }
   });
