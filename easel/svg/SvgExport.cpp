@@ -74,8 +74,8 @@ Subpath toLocalSubpath(const std::vector<AIPathSegment>& segments, bool closed, 
 // The attributes that hold a basic shape's geometry: a shape written as a
 // path drops them.
 bool isGeometryAttribute(std::string_view name) {
-  static constexpr std::string_view kNames[] = {"d",  "x",  "y",  "width", "height", "rx", "ry", "cx",
-                                                "cy", "r",  "x1", "y1",    "x2",     "y2", "points"};
+  static constexpr std::string_view kNames[] = {"d",  "x", "y",  "width", "height", "rx", "ry",    "cx",
+                                                "cy", "r", "x1", "y1",    "x2",     "y2", "points"};
   return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
 }
 
@@ -85,8 +85,8 @@ const char* joinName(int32_t join) { return join == 1 ? "round" : join == 2 ? "b
 std::string number(double v) { return floatText(static_cast<float>(v)); }
 
 std::string matrixText(const Affine& m) {
-  return "matrix(" + number(m.a) + "," + number(m.b) + "," + number(m.c) + "," + number(m.d) + "," +
-         number(m.e) + "," + number(m.f) + ")";
+  return "matrix(" + number(m.a) + "," + number(m.b) + "," + number(m.c) + "," + number(m.d) + "," + number(m.e) + "," +
+         number(m.f) + ")";
 }
 
 class Exporter {
@@ -306,9 +306,7 @@ class Exporter {
         return;
       }
       case ArtType::Path:
-      case ArtType::CompoundPath:
-        writePath(parent, art, frame, e);
-        return;
+      case ArtType::CompoundPath: writePath(parent, art, frame, e); return;
       default:
         if (e && hasMatrix(c.type)) writeMatrixArt(parent, art, frame, *e);
         // Other art without an element of the file has nothing SVG can show.
@@ -396,9 +394,7 @@ class Exporter {
     // copy under a new id: the copy says them itself.
     static const std::vector<std::string> kNoNames;
     const std::vector<std::string>& byId = e && renamed(art) ? e->idRuleProperties : kNoNames;
-    const auto forced = [&](std::string_view name) {
-      return std::find(byId.begin(), byId.end(), name) != byId.end();
-    };
+    const auto forced = [&](std::string_view name) { return std::find(byId.begin(), byId.end(), name) != byId.end(); };
     if (pathScale) writePaint(el, c.style, e, everything, forced, *pathScale, changes);
     if ((e ? c.opacity != e->opacity : c.opacity != 1) || forced("opacity")) {
       changes.push_back({"opacity", number(c.opacity)});
@@ -430,8 +426,8 @@ class Exporter {
   }
 
   template <class Forced>
-  void writePaint(pugi::xml_node el, const AIPathStyle& s, const SvgArtExtra* e, bool everything,
-                  const Forced& forced, double scale, std::vector<std::pair<std::string, std::string>>& changes) {
+  void writePaint(pugi::xml_node el, const AIPathStyle& s, const SvgArtExtra* e, bool everything, const Forced& forced,
+                  double scale, std::vector<std::pair<std::string, std::string>>& changes) {
     for (const PaintProperty& p : paintProperties()) {
       if (!everything && p.same(s, e->style) && !forced(p.name)) continue;
       const std::string_view name = p.name;

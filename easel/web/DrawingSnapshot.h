@@ -15,9 +15,9 @@
 namespace easel::web {
 
 struct SnapshotEntry {
-  uint64_t key = 0;      // the art's ref
-  uint64_t parent = 0;   // its container's ref; 0 for a layer
-  uint64_t above = 0;    // the object above it in its container (after it in the file); 0 for the top
+  uint64_t key = 0;     // the art's ref
+  uint64_t parent = 0;  // its container's ref; 0 for a layer
+  uint64_t above = 0;   // the object above it in its container (after it in the file); 0 for the top
   uint64_t fingerprint = 0;
   friend bool operator==(const SnapshotEntry&, const SnapshotEntry&) = default;
 };

@@ -12,7 +12,9 @@ namespace {
 constexpr std::size_t kKeptRevisions = 2;
 
 // Refs are 64-bit: as text, since the page's numbers hold only 53 bits.
-nlohmann::json keyText(uint64_t key) { return key == 0 ? nlohmann::json(nullptr) : nlohmann::json(std::to_string(key)); }
+nlohmann::json keyText(uint64_t key) {
+  return key == 0 ? nlohmann::json(nullptr) : nlohmann::json(std::to_string(key));
+}
 
 }  // namespace
 

@@ -18,7 +18,9 @@ Reply refusal(int status, const std::string& error) { return Reply{status, Json{
 
 // Actions that change nothing and call no plug-in code, so that they may run
 // while the settings dialog is open.
-bool allowedDuringDialog(const std::string& action) { return action == "state" || action == "view" || action == "dialog"; }
+bool allowedDuringDialog(const std::string& action) {
+  return action == "state" || action == "view" || action == "dialog";
+}
 
 }  // namespace
 
@@ -48,7 +50,8 @@ void EditorHost::run() {
   try {
     easel->session.setDocument(std::move(document_));
     if (options_.seed) easel->session.random().setSeed(*options_.seed);
-    else easel->session.random().seedFromClock();
+    else
+      easel->session.random().seedFromClock();
     for (const auto& fault : options_.faults) easel->session.faults.failCall(fault.operation, fault.nth, fault.code);
     easel->dialogs.setEventSource(std::make_shared<WebEventSource>(*this));
     easel->start(options_.pluginPath);

@@ -157,7 +157,8 @@ struct EditorServer::Impl {
       res.set_content(std::string(file->data), std::string(contentType(file->path)));
     });
     server.set_error_handler([](const auto&, auto& res) {
-      if (res.body.empty()) refuse(res, res.status, "the request was refused (HTTP " + std::to_string(res.status) + ")");
+      if (res.body.empty())
+        refuse(res, res.status, "the request was refused (HTTP " + std::to_string(res.status) + ")");
     });
   }
 };

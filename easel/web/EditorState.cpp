@@ -41,9 +41,7 @@ Json nameOrNull(const std::string& name) { return name.empty() ? Json(nullptr) :
 
 }  // namespace
 
-std::string StateReporter::svgText(const Document& document) const {
-  return svg::exportSvg(document, view_.source());
-}
+std::string StateReporter::svgText(const Document& document) const { return svg::exportSvg(document, view_.source()); }
 
 Json StateReporter::newlyShown(const adm::DialogManager& dialogs) {
   Json shown = Json::array();
@@ -71,7 +69,8 @@ Json StateReporter::report(const EditorParts& parts, uint64_t pageRevision) {
   state["dialog"] = runningSettingsDialog(parts.dialogs);
   state["shown"] = newlyShown(parts.dialogs);
   const auto& alerts = parts.dialogs.alerts();
-  state["alerts"] = Json(std::vector<std::string>(alerts.begin() + static_cast<std::ptrdiff_t>(std::min(alertsReported_, alerts.size())), alerts.end()));
+  state["alerts"] = Json(std::vector<std::string>(
+      alerts.begin() + static_cast<std::ptrdiff_t>(std::min(alertsReported_, alerts.size())), alerts.end()));
   alertsReported_ = alerts.size();
   return state;
 }

@@ -1,8 +1,7 @@
 // What the page is told after every request: the drawing (what changed
-// since the revision the page has, DrawingView.h), the page size, the selection's bounds, the view's zoom, what undo and
-// redo would do, the filter's menu texts, the settings dialog while it is
-// open (the dialog manager's own model), and the dialogs and alerts the
-// plug-in showed since the last answer (About box, error dialog).
+// since the revision the page has, DrawingView.h), the page size, the selection's bounds, the view's zoom, what undo
+// and redo would do, the filter's menu texts, the settings dialog while it is open (the dialog manager's own model),
+// and the dialogs and alerts the plug-in showed since the last answer (About box, error dialog).
 #ifndef EASEL_WEB_EDITORSTATE_H
 #define EASEL_WEB_EDITORSTATE_H
 

@@ -28,12 +28,12 @@ struct Reply {
 };
 
 struct HostRequest {
-  std::string action;                   // "state", "select", "filter", "dialog", ...
-  nlohmann::json body;                  // the request's JSON (an object; empty for "dialog")
+  std::string action;                     // "state", "select", "filter", "dialog", ...
+  nlohmann::json body;                    // the request's JSON (an object; empty for "dialog")
   std::vector<easel::adm::Event> events;  // "dialog": the user's actions, as a dialog script gives them
-  uint64_t revision = 0;                // the document revision the page already shows
-  uint64_t order = 0;                   // the page's count of its requests (0: none given)
-  std::string page;                     // which page load sent it: each counts its orders from 1
+  uint64_t revision = 0;                  // the document revision the page already shows
+  uint64_t order = 0;                     // the page's count of its requests (0: none given)
+  std::string page;                       // which page load sent it: each counts its orders from 1
   std::promise<Reply> reply;
 };
 using HostRequestPtr = std::shared_ptr<HostRequest>;

@@ -57,21 +57,39 @@ TEST(DrawingSnapshotTest, EachKindOfChangeIsSentAsItsArtOnly) {
     std::vector<std::string> expected;
   };
   const Case cases[] = {
-      {"selection is not drawn", [](Drawing& d) { d.doc.setSelected(d.b, true); return std::vector<ArtRef>{}; }, {}},
+      {"selection is not drawn",
+       [](Drawing& d) {
+         d.doc.setSelected(d.b, true);
+         return std::vector<ArtRef>{};
+       },
+       {}},
       {"a copy below b",
-       [](Drawing& d) { return std::vector<ArtRef>{d.doc.duplicate(d.b, d.b, Place::Below)}; }, {"+n1<b"}},
+       [](Drawing& d) { return std::vector<ArtRef>{d.doc.duplicate(d.b, d.b, Place::Below)}; },
+       {"+n1<b"}},
       {"two copies above a, the upper one put in first",
        [](Drawing& d) {
          ArtRef lower = d.doc.duplicate(d.a, d.a, Place::Above);
          return std::vector<ArtRef>{d.doc.duplicate(d.a, lower, Place::Above), lower};
        },
        {"+n1<", "+n2<n1"}},
-      {"disposed", [](Drawing& d) { d.doc.dispose(d.b); return std::vector<ArtRef>{}; }, {"-b"}},
+      {"disposed",
+       [](Drawing& d) {
+         d.doc.dispose(d.b);
+         return std::vector<ArtRef>{};
+       },
+       {"-b"}},
       {"new geometry",
-       [](Drawing& d) { d.doc.setSegments(d.c, {corner(1, 1), corner(2, 2)}, false); return std::vector<ArtRef>{}; },
+       [](Drawing& d) {
+         d.doc.setSegments(d.c, {corner(1, 1), corner(2, 2)}, false);
+         return std::vector<ArtRef>{};
+       },
        {"-c", "+c<b"}},
       {"moved to the top",
-       [](Drawing& d) { d.doc.move(d.c, d.a, Place::Above); return std::vector<ArtRef>{}; }, {"-c", "+c<"}},
+       [](Drawing& d) {
+         d.doc.move(d.c, d.a, Place::Above);
+         return std::vector<ArtRef>{};
+       },
+       {"-c", "+c<"}},
       {"a group around b: b goes in with it",
        [](Drawing& d) {
          ArtRef group = d.doc.createArt(ArtType::Group, d.b, Place::Above);
