@@ -46,8 +46,7 @@ struct Bed {
   double buildSeconds = 0;
 
   explicit Bed(int objects) {
-    for (auto id : {easel::SuiteId::AIArt, easel::SuiteId::AITransformArt, easel::SuiteId::AIUndo})
-      session.acquire(id);
+    for (auto id : {easel::SuiteId::AIArt, easel::SuiteId::AITransformArt, easel::SuiteId::AIUndo}) session.acquire(id);
     const auto start = Clock::now();
     easel::Document& doc = session.document();
     const easel::ArtRef layer = doc.addLayer("Layer 1");

@@ -10,6 +10,11 @@ packages=(
   binutils-mingw-w64-i686 gcc-mingw-w64-i686 g++-mingw-w64-i686
   librsvg2-bin
 )
+if [ "${CONTOUR_WITH_PACKAGE:-0}" = 1 ]; then
+  # The package tests: xmllint checks the Inkscape extension against Inkscape's
+  # own schema, and Inkscape's command line reads the result.
+  packages+=(dpkg-dev lintian libxml2-utils inkscape)
+fi
 if [ "${CONTOUR_WITH_WINDOWS:-0}" = 1 ]; then
   packages+=(binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 python3-pefile wine64)
 fi

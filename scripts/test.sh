@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds Contour and runs every test:
-#  1. a plain build (gcc) with the unit, command-line and browser tests;
+#  1. a plain build (gcc) with the unit, command-line, browser and package
+#     tests (install, Debian package, Inkscape extension);
 #  2. a clang build under AddressSanitizer and UndefinedBehaviorSanitizer,
 #     which also builds the libFuzzer targets and gives each a short run;
 #  3. the Windows checks (scripts/test-windows.sh): the 32-bit plug-in file
@@ -10,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 start=$(date +%s)
 lap() { echo "== $1 done after $(( $(date +%s) - start )) s"; }
-CONTOUR_WITH_FUZZ=1 CONTOUR_WITH_BROWSER=1 bash scripts/install-deps.sh
+CONTOUR_WITH_FUZZ=1 CONTOUR_WITH_BROWSER=1 CONTOUR_WITH_PACKAGE=1 bash scripts/install-deps.sh
 bash scripts/install-e2e.sh  # before configuring: the browser tests are registered only when it has run
 lap "installing"
 
@@ -18,6 +19,7 @@ jobs=$(nproc)
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export CONTOUR_REQUIRE_PACKAGE_TOOLS=1  # the package tests run here, never skip
 
 bash scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # A failed test gets one more try, so that one slow moment of the browser on
@@ -25,11 +27,11 @@ bash scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build/test -j "$jobs" --output-on-failure --repeat until-pass:2
 lap "plain build and tests"
 
-# The browser tests ran against the plain build; here the sanitizers watch the
-# rest, and the fuzz targets get their short runs.
+# The browser and package tests ran against the plain build; here the
+# sanitizers watch the rest, and the fuzz targets get their short runs.
 bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCONTOUR_SANITIZE=ON -DCONTOUR_FUZZ=ON -DCONTOUR_BENCH=OFF
-ctest --test-dir build/sanitize -j "$jobs" --output-on-failure -LE browser
+ctest --test-dir build/sanitize -j "$jobs" --output-on-failure -LE "browser|package"
 lap "sanitizer build, tests and fuzzing"
 
 bash scripts/test-windows.sh

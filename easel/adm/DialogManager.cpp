@@ -71,8 +71,7 @@ ASErr DialogManager::notify(Item& item, std::string_view type) {
   Notifier notifier{&item, std::string(type)};
   auto ref = handles_.make<ADMNotifierRef>(HandleKind::Notifier, &notifier);
   ++notifyDepth_;
-  if (item.notifyProc != nullptr)
-    item.notifyProc(item.handle, ref);
+  if (item.notifyProc != nullptr) item.notifyProc(item.handle, ref);
   else
     defaultNotify(item);
   --notifyDepth_;

@@ -59,13 +59,11 @@ class DialogManager {
   static DialogManager* current();
 
   // ---- Set-up by the host (command line, tests, browser).
-  // Where the driven dialog takes its events (null: nowhere, so it ends at
+  // Where the settings dialog takes its events (null: nowhere, so it ends at
   // once with 1). Setting a source clears the last script error.
   void setEventSource(std::shared_ptr<EventSource> source);
   void setScript(std::vector<Event> events);
   EventSource* eventSource() const { return source_.get(); }
-  // The name of the dialog that takes events (default: the settings dialog).
-  void setDrivenDialog(std::string name) { drivenName_ = std::move(name); }
 
   // ---- What the user saw.
   // Every dialog shown, in the order in which they closed, as they were then.
@@ -140,7 +138,6 @@ class DialogManager {
   HandleTable handles_;
   std::shared_ptr<EventSource> source_;
   std::size_t eventsTaken_ = 0;
-  std::string drivenName_{kSettingsDialogName};
   std::vector<Dialog*> running_;
   std::vector<ShownDialog> shown_;
   std::vector<std::string> alerts_;

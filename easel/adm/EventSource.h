@@ -21,7 +21,10 @@ class EventSource {
   // kind, ...). The message starts with the event's position ("event 3: ...").
   // Returns true to stop the modal run with an error (scripts), false to go
   // on with the next event (an interactive source that shows the message).
-  virtual bool rejected(const std::string& message) { (void)message; return true; }
+  virtual bool rejected(const std::string& message) {
+    (void)message;
+    return true;
+  }
   // Called once the dialog has been built and its init procedure has run,
   // and when it has closed; an interactive source shows the dialog.
   virtual void opened(const Dialog& dialog) { (void)dialog; }

@@ -17,10 +17,10 @@ struct Event {
   };
   Kind kind = Kind::End;
   int item = 0;
-  double value = 0;  // SetValue
-  int entry = 0;     // ChooseEntry
-  float x = 0, y = 0;  // Pick: the artwork point
-  int result = 1;    // End
+  double value = 0;      // SetValue
+  int entry = 0;         // ChooseEntry
+  float x = 0, y = 0;    // Pick: the artwork point
+  int result = 1;        // End
   int modifiers = 0x20;  // Pick: the tracker's modifier flags (0x20: a point picked in the document view)
 
   static Event setValue(int item, double value) { return {Kind::SetValue, item, value, 0, 0, 0, 0}; }

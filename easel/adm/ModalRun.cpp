@@ -37,7 +37,7 @@ ASErr DialogManager::runModal(std::unique_ptr<Dialog> owned, int32_t* itemHit) {
     RunningDialog running(running_, dialog);
     if (dialog.initProc != nullptr) result = dialog.initProc(dialog.handle);
     if (result == kNoErr && !dialog.ended) {
-      if (dialog.name == drivenName_) {
+      if (dialog.name == kSettingsDialogName) {
         if (!play(dialog)) result = kBadParameterErr;
       } else {
         pressToEnd(dialog, 1);

@@ -19,8 +19,17 @@ namespace easel::adm {
 // What an item is: the types a plug-in creates by name, and the kinds of
 // control that a dialog template brings with it.
 enum class ItemKind {
-  SpinEdit, TextStatic, TextCheckBox, PicturePushButton, TextPushButton, PopupList,  // created by name
-  DefaultPushButton, PushButton, StaticText, BlackFrame, Other                      // from templates
+  SpinEdit,
+  TextStatic,
+  TextCheckBox,
+  PicturePushButton,
+  TextPushButton,
+  PopupList,  // created by name
+  DefaultPushButton,
+  PushButton,
+  StaticText,
+  BlackFrame,
+  Other  // from templates
 };
 
 // "ADM Spin Edit Type", ..., "default push button", "static text", ...
@@ -72,7 +81,7 @@ struct Item {
   std::list<Entry> entries;
 
   ADMItemRef handle = nullptr;
-  ADMListRef listHandle = nullptr;  // popup lists only
+  ADMListRef listHandle = nullptr;      // popup lists only
   ADMDialogRef dialogHandle = nullptr;  // the dialog it belongs to
 
   const Entry* activeEntry() const;

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "Model.h"
-#include "easel/core/resources/dialog_template.h"
+#include "easel/core/resources/DialogTemplate.h"
 
 namespace easel::adm {
 

@@ -1,11 +1,30 @@
 // `contour about`: the plug-in's About box, shown headless; prints what the
 // box says.
+#include <cstddef>
 #include <iostream>
+#include <string>
 
 #include "Commands.h"
-#include "HostSetup.h"
+#include "easel/host/HostSetup.h"
 
 namespace contour_cli {
+
+namespace {
+
+// A button's text without its accelerator mark ("&OK" is shown as "OK";
+// "&&" stands for an ampersand).
+std::string withoutAccelerator(const std::string& text) {
+  std::string shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;
+    else if (text[i] == '&')
+      continue;
+    shown += text[i];
+  }
+  return shown;
+}
+
+}  // namespace
 
 void addAboutCommand(CLI::App& app, int& status) {
   auto* command = app.add_subcommand("about", "Show the plug-in's About box and print its texts");
@@ -20,7 +39,7 @@ void addAboutCommand(CLI::App& app, int& status) {
       for (const auto& dialog : easel.dialogs.shownDialogs()) {
         std::cout << dialog.title << '\n';
         for (const auto& item : dialog.items)
-          if (!item.text.empty()) std::cout << "  " << item.text << '\n';
+          if (!item.text.empty()) std::cout << "  " << withoutAccelerator(item.text) << '\n';
       }
     } catch (const std::exception& e) {
       status = fail(e.what());

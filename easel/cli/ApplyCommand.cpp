@@ -1,13 +1,16 @@
 // `contour apply IN.svg -o OUT.svg`: the main job. Loads the drawing, selects,
 // loads the plug-in, runs one use of the filter (Startup; "AI Get
-// Parameters" with the settings dialog run headless; "AI Go"; Shutdown) and
-// saves. Every failure is one line naming the file and the problem, with a
-// non-zero exit status, and the output file is then neither made nor touched
-// (it is written last, to a temporary file renamed into place).
+// Parameters" with the settings dialog run headless; "AI Go"; Shutdown),
+// saves and says what it did. Every failure is one line naming the file and
+// the problem, with a non-zero exit status, and no file it writes is then
+// made or touched (each is written to a temporary file, and all are renamed
+// into place together). Several drawings go to --out-dir, each in a worker
+// process.
 #include <unistd.h>
 
+#include <charconv>
+#include <chrono>
 #include <cstdint>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -16,12 +19,20 @@
 #include <string>
 #include <vector>
 
+#include "ArtSelection.h"
+#include "BatchApply.h"
 #include "Commands.h"
 #include "DialogChoices.h"
-#include "DialogScriptJson.h"
-#include "HostSetup.h"
-#include "ParamsJson.h"
+#include "DialogReport.h"
+#include "NameSuggestions.h"
+#include "RunBook.h"
+#include "RunSeed.h"
+#include "RunSummary.h"
+#include "easel/host/DialogScriptJson.h"
+#include "easel/host/HostSetup.h"
+#include "easel/host/ParamsJson.h"
 #include "easel/core/Document.h"
+#include "easel/core/FileIo.h"
 #include "easel/core/Random.h"
 #include "easel/svg/GimpPalette.h"
 #include "easel/svg/SvgError.h"
@@ -33,8 +44,13 @@ namespace contour_cli {
 namespace {
 
 struct ApplyOptions {
-  std::string input;
+  std::vector<std::string> inputs;
+  std::string input;  // the one being run
   std::string output;
+  std::string outDir;
+  int jobs = 1;
+  bool quiet = false;
+  bool includeHidden = false;
   std::string select = "all";
   std::optional<uint64_t> seed;
   std::optional<uint64_t> memoryBudgetMb;
@@ -48,6 +64,8 @@ struct ApplyOptions {
   std::string dialogScript;
   std::string dialogState;
   std::string plugin;
+  bool replace = false;
+  bool again = false;
 };
 
 // A failure to report: the whole line after "contour: ".
@@ -79,69 +97,62 @@ class Progress {
   bool active_ = false;
 };
 
-// "all", or ids separated by commas: each must name some art.
-void select(easel::Document& document, const std::string& what, const std::string& file) {
-  document.deselectAll();
-  if (what == "all") {
-    for (easel::ArtRef layer = document.firstLayer(); layer; layer = document.nextSibling(layer)) {
-      document.setSelected(layer, true);
-    }
-    return;
-  }
-  std::stringstream ids(what);
-  std::string id;
-  while (std::getline(ids, id, ',')) {
-    if (id.empty()) throw ApplyError("--select: an empty id in '" + what + "'");
-    if (document.selectByName(id) == 0) throw ApplyError(file + ": no art with the id '" + id + "' to select");
-  }
-}
+// The files the run writes, each to a temporary file until every one is
+// complete. The output and the trace are refused before the run when they
+// cannot be written or are one of the files it reads.
+struct ApplyOutputs {
+  easel::FileSet files;
+  easel::PendingOutput* trace = nullptr;
+  easel::PendingOutput* drawing = nullptr;
+  easel::PendingOutput* dialogState = nullptr;
+  easel::PendingOutput* saveParams = nullptr;
+};
 
-std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ApplyError(path + ": cannot be read");
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+// Warnings go out whatever --quiet says: they are about the result.
+void warn(const std::string& line) { std::cerr << "contour: warning: " << line << '\n'; }
 
-void writeText(const std::string& path, const std::string& text) {
-  try {
-    easel::svg::writeOutput(path, text);
-  } catch (const easel::svg::SvgError& e) {
-    throw ApplyError(e.what());
-  }
-}
-
-void run(const ApplyOptions& o) {
+RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
+  const auto began = std::chrono::steady_clock::now();
   Progress progress;
   progress.step("reading " + displayName(o.input));
-  easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input);
+  const std::size_t budget =
+      o.memoryBudgetMb ? static_cast<std::size_t>(*o.memoryBudgetMb) << 20 : easel::Document::kDefaultMemoryBudget;
+  easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input, budget);
   if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(*drawing.document, o.swatches);
-  select(*drawing.document, o.select, displayName(o.input));
+  selectArt(*drawing.document, o.select, o.includeHidden, displayName(o.input));
+  RunBook runs(*drawing.document, *drawing.source, displayName(o.input), std::cerr);
+  std::optional<RunBook::Repeat> repeat;
+  if (o.again) repeat = runs.chooseAgain(*drawing.document);
+  if (o.replace || o.again) runs.removeContours(*drawing.document, false);
+  RunFacts facts;
+  facts.objects = selectedObjectCount(*drawing.document);
+  const std::vector<std::uintptr_t> objectsBefore = objectIds(*drawing.document);
 
   // Everything the run needs from files is read before the plug-in runs.
+  // Without the dialog and without a record, the plug-in's defaults apply,
+  // as on a first use.
   std::optional<ContourParams> params;
+  std::string paramsText;
+  if (repeat) params = repeat->params;
   if (!o.params.empty()) {
     try {
-      params = paramsFromJsonText(readText(o.params));
+      paramsText = easel::readLimited(o.params, easel::kTextReadLimit);
+      params = paramsFromJsonText(paramsText, &personalParamsNaming());
     } catch (const ParamsJsonError& e) {
       throw ApplyError(o.params + ": " + e.what());
     }
+  } else if (o.noDialog && !repeat) {
+    params = defaultContourParams();
   }
 
   Easel easel;
   easel.session.setDocument(std::move(drawing.document));
   easel::Document& document = easel.session.document();
-  if (o.memoryBudgetMb) document.setMemoryBudget(static_cast<std::size_t>(*o.memoryBudgetMb) << 20);
+  if (o.memoryBudgetMb) document.setMemoryBudget(budget);
   const uint64_t refusalsBefore = document.memoryRefusals();
-  if (o.seed) easel.session.random().setSeed(*o.seed);
-  else easel.session.random().seedFromClock();
-  std::ofstream traceFile;
-  if (!o.trace.empty()) {
-    traceFile.open(o.trace, std::ios::binary | std::ios::trunc);
-    if (!traceFile) throw ApplyError(o.trace + ": cannot be written");
-    easel.session.trace.writeTo(&traceFile);
-  }
+  const RunSeed seed = repeat && repeat->seed ? seedRepeat(easel.session.random(), *repeat->seed)
+                                              : seedRun(easel.session.random(), o.seed);
+  if (out.trace != nullptr) easel.session.trace.writeTo(&out.trace->stream());
   setDialogEvents(easel.dialogs, DialogChoices{o.preset, o.sets}, o.dialogScript);
 
   progress.step("loading the plug-in");
@@ -149,7 +160,7 @@ void run(const ApplyOptions& o) {
   if (params) easel.host.setParameterBlock(&*params, sizeof *params);
 
   progress.step("applying the filter");
-  const ASErr result = easel.host.runFilter(!o.noDialog);
+  const ASErr result = easel.host.runFilter(!o.noDialog && !o.again);
   const std::string failure = dialogFailure(result, easel.dialogs);
   easel.host.shutdown();
   easel.session.trace.writeTo(nullptr);
@@ -160,62 +171,191 @@ void run(const ApplyOptions& o) {
     throw ApplyError(displayName(o.input) + ": the contours need more than the memory budget of " +
                      std::to_string(document.memoryBudget() >> 20) + " MB (--memory-budget); nothing was written");
   }
+  const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(easel::adm::kSettingsDialogName);
+  if (shown != nullptr && easel.host.parameterBlockSize() == sizeof(ContourParams)) {
+    const auto& used = *static_cast<const ContourParams*>(easel.host.parameterBlock());
+    for (const std::string& line : dialogChanges(givenValues(o.params, paramsText, o.sets), *shown, used)) warn(line);
+  }
 
-  if (!o.dialogState.empty() && !o.noDialog) {
-    const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(easel::adm::kSettingsDialogName);
+  if (out.dialogState != nullptr) {
     if (shown == nullptr) throw ApplyError(o.dialogState + ": the settings dialog was not shown");
-    writeText(o.dialogState, dialogStateText(*shown));
+    out.dialogState->write(dialogStateText(*shown));
   }
-  if (!o.saveParams.empty() && easel.host.parameterBlockSize() == sizeof(ContourParams)) {
-    writeText(o.saveParams, paramsToJsonText(*static_cast<const ContourParams*>(easel.host.parameterBlock())));
+  if (out.saveParams != nullptr) {
+    if (easel.host.parameterBlockSize() != sizeof(ContourParams)) {
+      throw ApplyError(o.saveParams + ": the plug-in kept no parameter record to save");
+    }
+    out.saveParams->write(paramsToJsonText(*static_cast<const ContourParams*>(easel.host.parameterBlock())));
   }
 
+  const bool kept = easel.host.parameterBlockSize() == sizeof(ContourParams);
+  const easel::svg::RunEdits edits =
+      runs.finish(document, kept ? static_cast<const ContourParams*>(easel.host.parameterBlock()) : nullptr,
+                  seedToRecord(seed, easel.session.random()));
   progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
-  const std::string svg = easel::svg::exportSvg(easel.session.document(), drawing.source.get());
+  const std::string svg = easel::svg::exportSvg(easel.session.document(), drawing.source.get(), {.runs = &edits});
+  out.drawing->write(svg);
   progress.done();
-  writeText(o.output, svg);
+  out.files.commitAll();
+
+  facts.contours = objectsAdded(objectsBefore, objectIds(easel.session.document()));
+  facts.outputBytes = svg.size();
+  if (const std::optional<RecordedSeed> used = seedToRecord(seed, easel.session.random())) facts.seed = used->seed;
+  facts.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+  return facts;
+}
+
+// Notes what the run reads, opens what it writes, and runs it. A failed run
+// changes no file but its trace, which is kept since that is when it is wanted.
+RunFacts runWithFiles(const ApplyOptions& o) {
+  ApplyOutputs out;
+  for (const std::string* input : {&o.input, &o.params, &o.dialogScript, &o.swatches, &o.plugin}) {
+    if (!input->empty()) out.files.addInput(*input);
+  }
+  if (!o.trace.empty()) out.trace = &out.files.addOutput(o.trace);
+  if (!o.dialogState.empty() && !o.noDialog) out.dialogState = &out.files.addOutput(o.dialogState);
+  if (!o.saveParams.empty()) out.saveParams = &out.files.addOutput(o.saveParams);
+  out.drawing = &out.files.addOutput(o.output);
+  try {
+    return run(o, out);
+  } catch (...) {
+    if (out.trace != nullptr) {
+      try {
+        out.files.commitOnly(*out.trace);
+      } catch (const std::exception&) {
+        // The run's own failure is the one to report.
+      }
+    }
+    throw;
+  }
+}
+
+// 0 to 2^64 - 1, written in decimal; CLI11 would take "-1" as 2^64 - 1 and
+// clamp what does not fit.
+uint64_t seedFrom(const std::string& text) {
+  uint64_t seed = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size())
+    throw CLI::ValidationError("--seed", quotedInput(text) + " is not a whole number from 0 to 18446744073709551615");
+  return seed;
+}
+
+// Combinations that cannot do what they say; each is a usage error.
+void checkUsage(const ApplyOptions& o) {
+  const bool batch = o.inputs.size() > 1 || !o.outDir.empty();
+  if (o.select.empty()) throw UsageError("--select: give \"all\" or ids separated by commas");
+  if (o.noDialog) {
+    const char* skipped = !o.sets.empty()           ? "--set"
+                          : !o.preset.empty()       ? "--preset"
+                          : !o.dialogState.empty()  ? "--dialog-state"
+                          : !o.dialogScript.empty() ? "--dialog-script"
+                                                    : nullptr;
+    if (skipped) throw UsageError(std::string(skipped) + " acts in the settings dialog, which --no-dialog skips");
+  }
+  if (!batch && o.output.empty()) throw UsageError("give -o FILE for the result (or --out-dir DIR)");
+  if (batch && !o.output.empty())
+    throw UsageError(o.outDir.empty() ? "-o names one output: write several drawings with --out-dir"
+                                      : "-o and --out-dir: give one of them");
+  if (batch && o.outDir.empty()) throw UsageError("several drawings: give --out-dir DIR");
+  if (batch) {
+    for (const std::string& input : o.inputs)
+      if (input == "-") throw UsageError("standard input (-) is one drawing: not with --out-dir");
+    const char* single = !o.trace.empty()         ? "--trace"
+                         : !o.saveParams.empty()  ? "--save-params"
+                         : !o.dialogState.empty() ? "--dialog-state"
+                                                  : nullptr;
+    if (single) throw UsageError(std::string(single) + " writes one file: not with --out-dir");
+  }
+  choiceEvents(DialogChoices{o.preset, o.sets});  // a preset or field that is not there
+}
+
+int runOne(const ApplyOptions& o, RunFacts& facts) {
+  try {
+    facts = runWithFiles(o);
+    return kExitDone;
+  } catch (const UsageError& e) {
+    fail(e.what());
+    return kExitUsage;
+  } catch (const std::exception& e) {
+    // Errors of the loader, the drawing, the dialog script and the parameter
+    // record already name what they are about.
+    return fail(e.what());
+  }
+}
+
+int apply(const ApplyOptions& options) {
+  try {
+    checkUsage(options);
+  } catch (const std::exception& e) {  // UsageError, DialogChoiceError
+    fail(e.what());
+    return kExitUsage;
+  }
+  if (options.inputs.size() == 1 && options.outDir.empty()) {
+    ApplyOptions o = options;
+    o.input = o.inputs[0];
+    RunFacts facts;
+    const int status = runOne(o, facts);
+    if (status == kExitDone && !o.quiet)
+      std::cerr << "contour: " << displayName(o.input) << ": " << summaryText(facts) << '\n';
+    return status;
+  }
+  return applyBatch(options.inputs, options.outDir, options.jobs, options.quiet,
+                    [&](const std::string& input, const std::string& output, RunFacts& facts) {
+                      ApplyOptions o = options;
+                      o.input = input;
+                      o.output = output;
+                      return runOne(o, facts);
+                    });
 }
 
 }  // namespace
 
 void addApplyCommand(CLI::App& app, int& status) {
   auto o = std::make_shared<ApplyOptions>();
-  auto* command = app.add_subcommand("apply", "Apply the Contour filter to a drawing and save the result");
-  command->add_option("input", o->input, "The drawing (SVG; - for standard input)")->required();
-  command->add_option("-o,--output", o->output, "Where to write the result (SVG; - for standard output)")
-      ->required();
-  command->add_option("--select", o->select, "What to apply the filter to: all, or ids separated by commas")
+  auto* command = app.add_subcommand("apply", "Apply the Contour filter to drawings and save the results");
+  command->footer(kExitStatusHelp);
+  command->add_option("inputs", o->inputs, "The drawings (SVG; - for standard input)")->required();
+  command->add_option("-o,--output", o->output, "Where to write the result (SVG; - for standard output)");
+  command->add_option("--out-dir", o->outDir, "Write each result to this folder under its drawing's name");
+  command->add_option("-j,--jobs", o->jobs, "How many drawings to work on at once (with --out-dir)")
+      ->check(CLI::Range(1, 64));
+  command->add_flag("-q,--quiet", o->quiet, "Say nothing after a run that went well");
+  command
+      ->add_option("--select", o->select,
+                   "What to apply the filter to: all (visible, unlocked art), or ids separated by commas")
       ->capture_default_str();
-  command->add_option_function<uint64_t>(
-      "--seed", [o](const uint64_t& seed) { o->seed = seed; }, "Seed of the random numbers (for repeatable runs)");
-  command->add_option_function<uint64_t>(
-      "--memory-budget", [o](const uint64_t& mb) { o->memoryBudgetMb = mb; },
-      "Most memory the drawing may take, in megabytes (default " +
-          std::to_string(easel::Document::kDefaultMemoryBudget >> 20) + ")")
+  command->add_flag("--include-hidden", o->includeHidden, "With --select all: take hidden and locked art too");
+  command->add_option_function<std::string>(
+      "--seed", [o](const std::string& text) { o->seed = seedFrom(text); },
+      "Seed of the random numbers, 0 to 2^64-1 (for repeatable runs)");
+  command
+      ->add_option_function<uint64_t>(
+          "--memory-budget", [o](const uint64_t& mb) { o->memoryBudgetMb = mb; },
+          "Most memory the drawing may take, in megabytes (default " +
+              std::to_string(easel::Document::kDefaultMemoryBudget >> 20) + ")")
       ->check(CLI::Range(uint64_t{1}, uint64_t{1} << 30));
-  command->add_option("--swatches", o->swatches, "A GIMP palette (.gpl) whose colours join the swatch list after [None] and [Registration]");
+  command->add_option("--swatches", o->swatches,
+                      "A GIMP palette (.gpl) whose colours join the swatch list after [None] and [Registration]");
   command->add_option("--trace", o->trace, "Write every host call the plug-in makes to this file (JSON lines)");
-  command->add_option("--preset", o->preset, "Choose a preset style in the dialog (by name or number)");
-  command->add_option("--set", o->sets, "Set a field in the dialog: FIELD=VALUE (repeatable)");
+  command->add_option("--preset", o->preset,
+                      "Choose a preset style in the dialog (by name or number; see `contour presets`)");
+  command->add_option("--set", o->sets,
+                      "Set a field in the dialog: FIELD=VALUE (repeatable; see `contour params`, `contour modes`)");
   command->add_option("--params", o->params, "Start from the parameter record in this JSON file");
   command->add_option("--save-params", o->saveParams, "Write the parameter record used to this JSON file");
-  command->add_flag("--no-dialog", o->noDialog, "Skip the settings dialog: apply the record as it is");
+  command->add_flag("--no-dialog", o->noDialog,
+                    "Skip the settings dialog: apply the --params record as it is (without one, the defaults)");
   command->add_option("--dialog-script", o->dialogScript, "Play these dialog actions (JSON) before accepting");
   command->add_option("--dialog-state", o->dialogState, "Write what the dialog showed when it closed (JSON)");
+  command->add_flag("--replace", o->replace,
+                    "First remove the contours (and run records) of earlier runs on the selected art");
+  auto* again =
+      command->add_flag("--again", o->again, "Repeat the recorded run of the selected art, with its settings and seed");
+  for (const char* other : {"--seed", "--params", "--preset", "--set", "--dialog-script"}) {
+    again->excludes(command->get_option(other));
+  }
   command->add_option("--plugin", o->plugin, "The plug-in module (default: the one beside contour)");
-  command->callback([o, &status] {
-    try {
-      run(*o);
-    } catch (const ApplyError& e) {
-      status = fail(e.what());
-    } catch (const easel::svg::SvgError& e) {
-      status = fail(e.what());
-    } catch (const std::exception& e) {
-      // Errors of the loader, the dialog script and the parameter record
-      // already name what they are about.
-      status = fail(e.what());
-    }
-  });
+  command->callback([o, &status] { status = apply(*o); });
 }
 
 }  // namespace contour_cli

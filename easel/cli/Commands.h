@@ -4,14 +4,32 @@
 
 #include <CLI/CLI.hpp>
 
+#include <stdexcept>
+
 namespace contour_cli {
+
+// The exit status of every command.
+constexpr int kExitDone = 0;
+constexpr int kExitFailed = 1;  // the run failed or was cancelled
+constexpr int kExitUsage = 2;   // the command line asks for something there is not, or for two things at odds
+constexpr const char* kExitStatusHelp =
+    "Exit status: 0 done; 1 the run failed or was cancelled; 2 usage error (an unknown subcommand, option, "
+    "preset, field or mode, or options that do not go together).";
+
+// A usage error found once the command line has been parsed; the message
+// names the option at fault.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // Each adds its subcommand to the app; the callback runs it and sets the exit status.
 void addAboutCommand(CLI::App& app, int& status);
 void addApplyCommand(CLI::App& app, int& status);
 void addParamsCommand(CLI::App& app, int& status);
-void addListsCommands(CLI::App& app, int& status);   // `contour presets`, `contour modes`
-void addEditCommand(CLI::App& app, int& status);     // the editor in the browser
+void addStripCommand(CLI::App& app, int& status);   // removes recorded contour runs
+void addListsCommands(CLI::App& app, int& status);  // `contour presets`, `contour modes`
+void addEditCommand(CLI::App& app, int& status);    // the editor in the browser
 
 }  // namespace contour_cli
 

@@ -7,6 +7,7 @@
 #define EASEL_CLI_DIALOGCHOICES_H
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,12 +15,13 @@
 
 #include "easel/adm/DialogManager.h"
 #include "easel/adm/Events.h"
+#include "easel/host/ParamsJson.h"
 #include "plugin/host/HostTypes.h"
 
 namespace contour_cli {
 
-// A preset or a setting the dialog does not have; the message says what is
-// wrong and what there is.
+// A preset or a setting the dialog does not have (a usage error); the
+// message says what is wrong and suggests the nearest names.
 class DialogChoiceError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -39,13 +41,25 @@ void setDialogEvents(easel::adm::DialogManager& dialogs, const DialogChoices& ch
 
 // The entry id of a preset given by number or by name (its text with or
 // without the leading blank, in any case). A name that is no preset's gets an
-// error that lists the presets.
+// error that suggests the nearest.
 int32_t presetId(std::string_view nameOrNumber);
+
+// The id of the dialog item that shows a field (named in any case), or none.
+std::optional<int32_t> itemShowingField(std::string_view field);
+
+// The entry of a mode list named by its text (in any case) or number, for the
+// field that list sets; none when no list sets the field. An entry the list
+// does not have is a DialogChoiceError.
+std::optional<int32_t> modeEntryNamed(std::string_view field, std::string_view entryName);
+
+// How a --params file written by a person is read: field names in any case
+// (an unknown one suggests the nearest), and list entries by name too.
+const ParamsNaming& personalParamsNaming();
 
 // The one-line reason a settings dialog run did not give a result to use, or
 // "" when it was accepted: the dialog was cancelled, or its script could not
-// be played ("dialog script: event 3: item 77 does not exist"), or the
-// plug-in's code.
+// be played ("script.json: event 3: item 77 does not exist", "--set
+// \"scaleH=5\": ..."), or the plug-in's code.
 std::string dialogFailure(ASErr result, const easel::adm::DialogManager& dialogs);
 
 }  // namespace contour_cli

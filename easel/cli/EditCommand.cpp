@@ -13,13 +13,14 @@
 #include <vector>
 
 #include "Commands.h"
-#include "HostSetup.h"
+#include "easel/host/HostSetup.h"
 #include "easel/svg/SvgError.h"
 #include "easel/svg/SvgImport.h"
 #include "easel/web/EditorHost.h"
 #include "easel/web/EditorServer.h"
 #include "easel/web/Lifetime.h"
 #include "easel/web/OpenBrowser.h"
+#include "easel/web/Recovery.h"
 #include "easel/web/RequestGuard.h"
 
 namespace contour_cli {
@@ -91,9 +92,11 @@ int run(const EditOptions& o) {
   easel::web::EditorServer server(host, lifetime, easel::web::makeSessionToken());
   server.bind(o.port);
   server.start();
+  if (auto offer = easel::web::recoveryOffer(o.input)) std::cout << "contour edit: " << *offer << "\n";
   std::cout << "contour edit: editing " << o.input << " at " << server.address() << "\n"
             << "contour edit: press Ctrl-C (or close the page) to stop" << std::endl;
-  if (!o.noOpen && !easel::web::openBrowser(server.address()))
+  // The browser's command line, which any local user can read, gets a code that works once.
+  if (!o.noOpen && !easel::web::openBrowser(server.openingAddress()))
     std::cout << "contour edit: no browser could be started: open the address above" << std::endl;
 
   const std::string why = lifetime.wait();
@@ -108,16 +111,18 @@ int run(const EditOptions& o) {
 
 void addEditCommand(CLI::App& app, int& status) {
   auto o = std::make_shared<EditOptions>();
-  auto* command = app.add_subcommand("edit", "Edit a drawing in the browser: select, apply Contour with its dialog, save");
+  auto* command =
+      app.add_subcommand("edit", "Edit a drawing in the browser: select, apply Contour with its dialog, save");
   command->add_option("input", o->input, "The drawing (SVG)")->required();
   command->add_option("--port", o->port, "The port on 127.0.0.1 (default: a free one)")->capture_default_str();
   command->add_flag("--no-open", o->noOpen, "Print the address but do not open a browser");
   command->add_option("--plugin", o->plugin, "The plug-in module (default: the one beside contour)");
   command->add_option_function<uint64_t>(
       "--seed", [o](const uint64_t& seed) { o->seed = seed; }, "Seed of the random numbers (for repeatable runs)");
-  command->add_option("--fail-call", o->faults,
-                      "Make a host operation fail, to see the plug-in's error message: OPERATION[:N[:CODE]] "
-                      "(the N-th call, default 1; CODE default -108)")
+  command
+      ->add_option("--fail-call", o->faults,
+                   "Make a host operation fail, to see the plug-in's error message: OPERATION[:N[:CODE]] "
+                   "(the N-th call, default 1; CODE default -108)")
       ->group("Diagnostics");
   command->callback([o, &status] {
     try {

@@ -5,14 +5,12 @@
 #include <string>
 
 #include "Commands.h"
-#include "easel/cli/ParamsJson.h"
 #include "plugin/dialog/ModeLists.h"
+#include "plugin/params/ParamFields.h"
 
 namespace contour_cli {
 
 namespace {
-
-constexpr int32_t kPresetList = 30;
 
 void printEntries(const ModeList& list) {
   for (std::size_t i = 0; i < list.entries.size(); ++i) {
@@ -21,14 +19,10 @@ void printEntries(const ModeList& list) {
   }
 }
 
-// The record field a list sets, by its place in the record.
+// The record field a list sets.
 std::string fieldName(const ModeList& list) {
-  static const ContourParams probe{};
-  const auto offset = static_cast<std::size_t>(reinterpret_cast<const unsigned char*>(&(probe.*list.field)) -
-                                               reinterpret_cast<const unsigned char*>(&probe));
-  for (const ParamsField& field : paramsFields())
-    if (field.offset == offset) return field.name;
-  return "list " + std::to_string(list.itemId);
+  const ParamField* field = paramFieldOf(list.field);
+  return field != nullptr ? field->name : "list " + std::to_string(list.itemId);
 }
 
 }  // namespace

@@ -1,34 +1,42 @@
-// `contour params`: the parameter record as JSON.
-#include <fstream>
+// `contour params`: the record a run starts from, each field with its unit and
+// range; with --defaults or --check, the record as JSON.
 #include <iostream>
-#include <sstream>
+#include <string>
 
 #include "Commands.h"
-#include "HostSetup.h"
-#include "ParamsJson.h"
+#include "DialogChoices.h"
+#include "FieldListing.h"
+#include "easel/core/FileIo.h"
+#include "easel/host/HostSetup.h"
+#include "easel/host/ParamsJson.h"
 
 namespace contour_cli {
 
 void addParamsCommand(CLI::App& app, int& status) {
-  auto* command = app.add_subcommand("params", "Print the filter's parameter record as JSON");
+  auto* command = app.add_subcommand("params",
+                                     "Print the filter's parameter record: each field with its value, "
+                                     "unit and range (or as JSON with --defaults or --check)");
   auto defaults = std::make_shared<bool>(false);
   auto check = std::make_shared<std::string>();
-  command->add_flag("--defaults", *defaults, "The record a first use of the filter starts from");
-  command->add_option("--check", *check, "Read a record from a JSON file and print it whole (missing fields "
-                                         "take their defaults)");
+  command->add_flag("--defaults", *defaults, "The record a first use of the filter starts from, as JSON");
+  command->add_option("--check", *check,
+                      "Read a record from a JSON file and print it whole (missing fields "
+                      "take their defaults)");
   command->callback([&status, defaults, check] {
     try {
       if (!check->empty()) {
-        std::ifstream in(*check);
-        if (!in) {
-          status = fail(*check + ": cannot be read");
+        std::string text;
+        try {
+          text = easel::readLimited(*check, easel::kTextReadLimit);
+        } catch (const easel::FileError& e) {
+          status = fail(e.what());
           return;
         }
-        std::stringstream text;
-        text << in.rdbuf();
-        std::cout << paramsToJsonText(paramsFromJsonText(text.str()));
-      } else {
+        std::cout << paramsToJsonText(paramsFromJsonText(text, &personalParamsNaming()));
+      } else if (*defaults) {
         std::cout << paramsToJsonText(defaultContourParams());
+      } else {
+        std::cout << fieldListing(defaultContourParams());
       }
     } catch (const std::exception& e) {
       status = fail((check->empty() ? std::string() : *check + ": ") + e.what());

@@ -5,12 +5,16 @@ namespace easel {
 
 bool artTypeFromCode(int16_t code, ArtType* type) {
   switch (code) {
-    case kGroupArt: case kPathArt: case kCompoundPathArt: case kTextArt: case kPlacedArt:
-    case kMysteryPathArt: case kRasterArt: case kMeshArt: case kSymbolArt:
-      *type = static_cast<ArtType>(code);
-      return true;
-    default:
-      return false;
+    case kGroupArt:
+    case kPathArt:
+    case kCompoundPathArt:
+    case kTextArt:
+    case kPlacedArt:
+    case kMysteryPathArt:
+    case kRasterArt:
+    case kMeshArt:
+    case kSymbolArt: *type = static_cast<ArtType>(code); return true;
+    default: return false;
   }
 }
 

@@ -5,7 +5,7 @@
 
 namespace easel {
 
-ArtTree::ArtTree() : tag_(newOwnerTag()) {
+ArtTree::ArtTree(std::size_t budget) : tag_(newOwnerTag()), budget_(budget) {
   nodes_.emplace_back();
   nodes_[kRootSlot].state = SlotState::Alive;
   alive_ = 1;
@@ -82,6 +82,7 @@ uint32_t ArtTree::takeSlot(uint32_t createdSerial) {
   n.parent = n.firstChild = n.lastChild = n.prev = n.next = kNoSlot;
   n.state = SlotState::Alive;
   n.createdSerial = createdSerial;
+  n.birth = ++births_;
   n.markSerial = 0;
   n.markKinds = 0;
   n.boundsKnown = false;
@@ -180,16 +181,19 @@ void ArtTree::link(uint32_t slot, uint32_t parent, uint32_t next) {
     nodes_[next].prev = slot;
   }
   if (n.prev == kNoSlot) p.firstChild = slot;
-  else nodes_[n.prev].next = slot;
+  else
+    nodes_[n.prev].next = slot;
 }
 
 void ArtTree::unlink(uint32_t slot) {
   ArtNode& n = nodes_[slot];
   ArtNode& p = nodes_[n.parent];
   if (n.prev == kNoSlot) p.firstChild = n.next;
-  else nodes_[n.prev].next = n.next;
+  else
+    nodes_[n.prev].next = n.next;
   if (n.next == kNoSlot) p.lastChild = n.prev;
-  else nodes_[n.next].prev = n.prev;
+  else
+    nodes_[n.next].prev = n.prev;
   n.parent = n.prev = n.next = kNoSlot;
 }
 
@@ -198,7 +202,8 @@ void ArtTree::setSubtreeState(uint32_t slot, SlotState state) {
     ArtNode& n = nodes_[s];
     if (n.state == state) continue;
     if (state == SlotState::Alive) ++alive_;
-    else if (n.state == SlotState::Alive) --alive_;
+    else if (n.state == SlotState::Alive)
+      --alive_;
     n.state = state;
   }
 }

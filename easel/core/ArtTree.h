@@ -11,7 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "Document.h"
+#include "DocumentTypes.h"
+#include "Handles.h"  // HandleCheck
 
 namespace easel {
 
@@ -30,6 +31,8 @@ struct ArtNode {
   uint8_t markKinds = 0;
   uint32_t createdSerial = 0;
   uint32_t markSerial = 0;
+  // When the object was made, counting every object the tree ever made.
+  uint64_t birth = 0;
   // The bounds of leaf art, computed on first read and kept until its
   // geometry changes (a copy starts with its source's). Containers are not
   // cached: their bounds depend on their members.
@@ -41,7 +44,8 @@ struct ArtNode {
 
 class ArtTree {
  public:
-  ArtTree();
+  // An empty tree (the root alone) that holds at most `budget` bytes.
+  explicit ArtTree(std::size_t budget);
 
   uint32_t tag() const { return tag_; }
   HandleCheck check(ArtRef art) const;
@@ -130,8 +134,9 @@ class ArtTree {
   std::vector<uint32_t> freeSlots_;
   std::size_t alive_ = 0;
   std::size_t segmentsHeld_ = 0;
-  std::size_t budget_ = Document::kDefaultMemoryBudget;
+  std::size_t budget_;
   uint64_t refusals_ = 0;
+  uint64_t births_ = 0;
 };
 
 }  // namespace easel

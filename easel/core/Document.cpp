@@ -102,6 +102,11 @@ int Document::depth(ArtRef art) const {
 
 std::size_t Document::artCount() const { return state_->tree.aliveCount() - 1; }  // not the root
 
+uint64_t Document::birth(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return t.node(t.slotOf(art)).birth;
+}
+
 // --- Reading one object -----------------------------------------------------
 
 const ArtContent& Document::content(ArtRef art) const {
@@ -247,7 +252,8 @@ void Document::move(ArtRef art, ArtRef reference, Place where) {
   if (t.isWithin(spot.parent, slot)) fail(kBadParameterErr, "the place is inside the art itself");
   if (spot.next == slot) spot.next = t.node(slot).next;  // already there
   if (state_->log.open()) state_->log.moved(slot);
-  else state_->log.forget();
+  else
+    state_->log.forget();
   t.unlink(slot);
   t.link(slot, spot.parent, spot.next);
 }
@@ -363,7 +369,8 @@ void setBits(ArtTree& t, UndoLog& log, uint32_t slot, int32_t mask, bool on) {
 void Document::setSelected(ArtRef art, bool selected) {
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
-  for (uint32_t s = slot; s != kNoSlot; s = t.nextInSubtree(s, slot)) setBits(t, state_->log, s, kArtSelected, selected);
+  for (uint32_t s = slot; s != kNoSlot; s = t.nextInSubtree(s, slot))
+    setBits(t, state_->log, s, kArtSelected, selected);
   if (!selected)
     for (uint32_t s = t.node(slot).parent; s != kRootSlot; s = t.node(s).parent)
       setBits(t, state_->log, s, kArtSelected, false);
@@ -403,20 +410,16 @@ bool pathRange(const ArtNode& n, AIRealRect* range) {
   return coordinateRange(n.content.segments, range);
 }
 
-}  // namespace
-
 // The usual contour step, a path scaled and shifted: when the path's range
 // shows that every moved point stays finite, it moves in place in one pass.
 // False when the general way must be taken (nothing is changed then).
-bool Document::axisMovePath(uint32_t slot, const AIRealMatrix& matrix, bool lines, AIReal widthScale) {
-  ArtTree& t = state_->tree;
+bool axisMovePath(ArtTree& t, UndoLog& log, uint32_t slot, const AIRealMatrix& matrix, bool lines, AIReal widthScale) {
   const ArtNode& n = t.node(slot);
   AIRealRect range{};
   if (!hasSegments(n.content.type) || !isAxisMove(matrix) || !pathRange(n, &range) || !axisMoveFinite(matrix, range))
     return false;
   if (lines && !isFinite(n.content.style.stroke.width * widthScale))
     fail(kBadParameterErr, "the scaled stroke width is not finite");
-  UndoLog& log = state_->log;
   if (log.wants(slot, ChangeKind::Geometry)) log.saveGeometry(slot);
   AIRealRect movedBounds = n.boundsRect;
   const bool keep = n.boundsKnown && n.boundsTight && mapTightBounds(matrix, movedBounds);
@@ -430,6 +433,8 @@ bool Document::axisMovePath(uint32_t slot, const AIRealMatrix& matrix, bool line
   return true;
 }
 
+}  // namespace
+
 void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScale, int32_t flags) {
   ArtTree& t = state_->tree;
   const uint32_t top = t.slotOf(art);
@@ -437,7 +442,7 @@ void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScal
   const bool objects = (flags & kTransformObjects) != 0;
   const bool lines = (flags & kScaleLines) != 0;
   const AIReal widthScale = std::fabs(lineScale);
-  if (objects && axisMovePath(top, matrix, lines, widthScale)) return;
+  if (objects && axisMovePath(t, state_->log, top, matrix, lines, widthScale)) return;
   // Compute and check every result first, so that a refused transform
   // changes nothing; the moved segments wait in the scratch buffer.
   std::vector<AIPathSegment>& moved = state_->scratchSegments;

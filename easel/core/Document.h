@@ -9,11 +9,6 @@
 // is the order of a walk from the top layer down: a container comes before its
 // members, the top of a stack before what lies below it.
 //
-// Art is named by ArtRef, an opaque value that packs the document's tag, a
-// generation and a slot index; it is the AIArtHandle the plug-in sees. A
-// stale ref (disposed art) or a foreign one (another document, or any other
-// value) is detected by lookup and never dereferenced.
-//
 // Every reading function taking an ArtRef throws DocumentError with
 // kBadHandleErr for a null, stale or foreign ref; every changing function
 // checks all of its arguments first and throws DocumentError (kBadHandleErr,
@@ -33,134 +28,19 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <new>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "plugin/host/AIArt.h"
-#include "plugin/host/AIColor.h"
-#include "plugin/host/AIPath.h"
-#include "plugin/host/AIPathStyle.h"
-#include "plugin/host/AITransformArt.h"
-#include "plugin/host/HostTypes.h"
+#include "DocumentTypes.h"
 #include "Handles.h"  // HandleCheck
 
 namespace easel {
 
-// Art type codes, the same numbers as the interface's.
-enum class ArtType : int16_t {
-  Group = kGroupArt,
-  Path = kPathArt,
-  CompoundPath = kCompoundPathArt,
-  Text = kTextArt,
-  Placed = kPlacedArt,
-  MysteryPath = kMysteryPathArt,
-  Raster = kRasterArt,
-  Mesh = kMeshArt,
-  Symbol = kSymbolArt
-};
-
-// The type for a code of the interface; false for an unknown code.
-bool artTypeFromCode(int16_t code, ArtType* type);
-const char* artTypeName(ArtType type);  // "group", "path", "compound", ...
-// Groups and compound paths hold other art.
-bool isContainer(ArtType type);
-// Paths and mystery paths have segments and a path style.
-bool hasSegments(ArtType type);
-// Text, placed, raster, mesh and symbol art: a matrix and local bounds.
-bool hasMatrix(ArtType type);
-
-// Where new or moved art goes relative to a reference object: the paint
-// order codes of duplicate art.
-enum class Place : int16_t {
-  Above = kPlaceAbove,                    // directly above the reference
-  Below = kPlaceBelow,                    // directly below the reference
-  InsideOnTop = kPlaceInsideOnTop,        // first child of the reference container
-  InsideOnBottom = kPlaceInsideOnBottom,  // last child of the reference container
-  AboveAll = kPlaceAboveAll,              // top of the reference's own container
-  BelowAll = kPlaceBelowAll               // bottom of the reference's own container
-};
-bool placeFromCode(int16_t code, Place* place);
-
-// An art object as the plug-in sees it (equal to its AIArtHandle).
-class ArtRef {
- public:
-  constexpr ArtRef() = default;
-  constexpr explicit ArtRef(uintptr_t bits) : bits_(bits) {}
-  static ArtRef fromHandle(AIArtHandle handle) { return ArtRef(reinterpret_cast<uintptr_t>(handle)); }
-  AIArtHandle handle() const { return reinterpret_cast<AIArtHandle>(bits_); }
-  constexpr uintptr_t bits() const { return bits_; }
-  constexpr explicit operator bool() const { return bits_ != 0; }
-  friend constexpr bool operator==(ArtRef, ArtRef) = default;
-
- private:
-  uintptr_t bits_ = 0;
-};
-
-// What outer layers (SVG) keep with an object that the document does not
-// understand. Shared, never changed: duplicates share it.
-class ArtExtra {
- public:
-  virtual ~ArtExtra() = default;
-  // A stable text of the contents, part of the document's serialisation.
-  virtual std::string canonical() const = 0;
-};
-
-// Everything about one object except its place in the tree.
-struct ArtContent {
-  ArtType type = ArtType::Group;
-  int32_t attributes = 0;  // kArtSelected | kArtLocked | kArtHidden
-  AIReal opacity = 1.0f;
-  // Paths and mystery paths.
-  bool closed = false;
-  std::vector<AIPathSegment> segments;
-  // Paths, mystery paths and compound paths (a compound path's own style is
-  // kept for outer layers; the path style operations use its members').
-  AIPathStyle style{};
-  // Text, placed, raster, mesh and symbol art: the box the art occupies in its
-  // own coordinates, and the matrix that places it on the page.
-  AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
-  AIRealRect localBounds{0, 0, 0, 0};
-  // The object's name (the SVG id, the layer's title); empty for none.
-  std::string name;
-  std::shared_ptr<const ArtExtra> extra;
-};
-
 // The style of new path art: filled white (grey 0), stroked black (grey 1),
 // 1 point wide, butt caps, miter joins, miter limit 4, solid, non-zero rule.
 AIPathStyle defaultPathStyle();
-
-class DocumentError : public std::runtime_error {
- public:
-  DocumentError(ASErr code, const std::string& what) : std::runtime_error(what), code_(code) {}
-  ASErr code() const { return code_; }
-
- private:
-  ASErr code_;
-};
-
-// A change the document's memory budget refuses. A std::bad_alloc, so that
-// the host's suites answer it with kOutOfMemoryErr as any other shortage.
-class MemoryBudgetError : public std::bad_alloc {
- public:
-  const char* what() const noexcept override { return "the document's memory budget is used up"; }
-};
-
-// One condition of matching art: art of `type` whose attribute bits masked
-// by `whichAttr` equal `attr`.
-struct ArtMatch {
-  ArtType type;
-  int32_t whichAttr;
-  int32_t attr;
-};
-
-struct Swatch {
-  std::string name;
-  AIColor color;
-};
 
 struct SerializeOptions {
   bool handles = false;  // also write each object's ref (for undo tests)
@@ -168,11 +48,12 @@ struct SerializeOptions {
 
 class Document {
  public:
-  static constexpr AIReal kDefaultPageWidth = 612;   // US Letter, points
+  static constexpr AIReal kDefaultPageWidth = 612;  // US Letter, points
   static constexpr AIReal kDefaultPageHeight = 792;
   // Enough for millions of contours, and still far from what a 64-bit (or a
   // 32-bit) process can take.
-  static constexpr std::size_t kDefaultMemoryBudget = sizeof(void*) >= 8 ? std::size_t{2} << 30 : std::size_t{512} << 20;
+  static constexpr std::size_t kDefaultMemoryBudget =
+      sizeof(void*) >= 8 ? std::size_t{2} << 30 : std::size_t{512} << 20;
 
   // An empty document: the default page, no layers, the default swatch list.
   Document();
@@ -204,6 +85,10 @@ class Document {
   int depth(ArtRef art) const;
   // Objects in the document (layers included).
   std::size_t artCount() const;
+  // Rises with every object made (a copy's members included), so that art
+  // can be put in the order it was made; art that an undo brings back keeps
+  // its number.
+  uint64_t birth(ArtRef art) const;
 
   // --- Reading one object -------------------------------------------------
   const ArtContent& content(ArtRef art) const;
@@ -348,7 +233,6 @@ class Document {
   std::string serialize(const SerializeOptions& options = {}) const;
 
  private:
-  bool axisMovePath(uint32_t slot, const AIRealMatrix& matrix, bool lines, AIReal widthScale);
   struct State;  // the implementation (DocumentState.h)
   std::unique_ptr<State> state_;
 };

@@ -10,7 +10,7 @@
 namespace easel {
 
 struct Document::State {
-  ArtTree tree;
+  ArtTree tree{kDefaultMemoryBudget};
   UndoLog log{tree};
   SwatchList swatches;
   AIReal pageWidth = kDefaultPageWidth;

@@ -23,7 +23,8 @@ class Text {
     for (char c : s) {
       if (c == '"' || c == '\\') q += '\\';
       if (c == '\n') q += "\\n";
-      else q += c;
+      else
+        q += c;
     }
     q += '"';
     return word(q);
@@ -79,7 +80,13 @@ void writeArt(Text& t, const ArtTree& tree, uint32_t slot, int depth, const Seri
   if (hasSegments(a.type)) t.word(a.closed ? "closed" : "open");
   if (hasSegments(a.type) || a.type == ArtType::CompoundPath) writeStyle(t, a.style);
   if (hasMatrix(a.type)) {
-    t.word("matrix").real(a.matrix.a).real(a.matrix.b).real(a.matrix.c).real(a.matrix.d).real(a.matrix.tx).real(a.matrix.ty);
+    t.word("matrix")
+        .real(a.matrix.a)
+        .real(a.matrix.b)
+        .real(a.matrix.c)
+        .real(a.matrix.d)
+        .real(a.matrix.tx)
+        .real(a.matrix.ty);
     t.word("box").real(a.localBounds.left).real(a.localBounds.top).real(a.localBounds.right).real(a.localBounds.bottom);
   }
   if (a.extra) t.word("extra").quoted(a.extra->canonical());

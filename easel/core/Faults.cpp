@@ -6,9 +6,7 @@ namespace easel {
 
 void Faults::failSuite(std::string_view suite, int32_t code) { suites_[std::string(suite)] = code; }
 
-void Faults::failCall(std::string_view op, int nth, int32_t code) {
-  calls_[std::string(op)] = CallFault{nth, 0, code};
-}
+void Faults::failCall(std::string_view op, int nth, int32_t code) { calls_[std::string(op)] = CallFault{nth, 0, code}; }
 
 void Faults::clear() {
   suites_.clear();

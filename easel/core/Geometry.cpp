@@ -38,14 +38,14 @@ double cubicAt(double p0, double p1, double p2, double p3, double t) {
 }  // namespace
 
 bool isFinite(const AIRealMatrix& m) {
-  return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) &&
-         std::isfinite(m.tx) && std::isfinite(m.ty);
+  return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) && std::isfinite(m.tx) &&
+         std::isfinite(m.ty);
 }
 
 AIRealMatrix concat(const AIRealMatrix& f, const AIRealMatrix& t) {
   const double fa = f.a, fb = f.b, fc = f.c, fd = f.d, fx = f.tx, fy = f.ty;
   const double ta = t.a, tb = t.b, tc = t.c, td = t.d;
-  return {toReal(ta * fa + tc * fb), toReal(tb * fa + td * fb), toReal(ta * fc + tc * fd),
+  return {toReal(ta * fa + tc * fb), toReal(tb * fa + td * fb),        toReal(ta * fc + tc * fd),
           toReal(tb * fc + td * fd), toReal(ta * fx + tc * fy + t.tx), toReal(tb * fx + td * fy + t.ty)};
 }
 
@@ -154,7 +154,8 @@ bool BoundsBuilder::addAxis(double q0, double q1, double q2, double q3, double l
   for (int i = 0; i < n; ++i) {
     const double v = cubicAt(q0, q1, q2, q3, roots[i]);
     if (horizontal) add(v, bottom_);
-    else add(left_, v);
+    else
+      add(left_, v);
   }
   return false;
 }
@@ -185,7 +186,8 @@ bool BoundsBuilder::addPath(std::span<const AIPathSegment> segments, bool closed
 }
 
 void BoundsBuilder::addBox(const AIRealRect& box, const AIRealMatrix& m) {
-  const AIRealPoint corners[4] = {{box.left, box.bottom}, {box.right, box.bottom}, {box.right, box.top}, {box.left, box.top}};
+  const AIRealPoint corners[4] = {
+      {box.left, box.bottom}, {box.right, box.bottom}, {box.right, box.top}, {box.left, box.top}};
   for (const auto& c : corners) {
     const double x = c.h, y = c.v;
     add(m.a * x + m.c * y + m.tx, m.b * x + m.d * y + m.ty);

@@ -25,8 +25,6 @@ inline AIRealPoint transformPoint(const AIRealMatrix& m, const AIRealPoint& p) {
   const double x = p.h, y = p.v;
   return {static_cast<AIReal>(m.a * x + m.c * y + m.tx), static_cast<AIReal>(m.b * x + m.d * y + m.ty)};
 }
-// Whether m maps p to a finite point.
-inline bool mapsFinite(const AIRealMatrix& m, const AIRealPoint& p) { return isFinite(transformPoint(m, p)); }
 inline AIPathSegment transformedSegment(const AIRealMatrix& m, const AIPathSegment& s) {
   AIPathSegment r = s;
   r.p = transformPoint(m, s.p);
@@ -34,11 +32,9 @@ inline AIPathSegment transformedSegment(const AIRealMatrix& m, const AIPathSegme
   r.out = transformPoint(m, s.out);
   return r;
 }
-inline void transformSegment(const AIRealMatrix& m, AIPathSegment& s) { s = transformedSegment(m, s); }
 // Writes the segments moved by m to `to` (as many as `from`), each point
 // exactly as transformPoint gives it; false when a result is not finite.
 bool transformSegments(const AIRealMatrix& m, std::span<const AIPathSegment> from, AIPathSegment* to);
-inline bool mapsFinite(const AIRealMatrix& m, const AIPathSegment& s) { return isFinite(transformedSegment(m, s)); }
 
 // A matrix that neither turns nor shears and moves both axes off zero
 // (b = c = 0, tx != 0, ty != 0). Each coordinate of transformPoint is then

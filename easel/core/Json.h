@@ -35,7 +35,10 @@ class JsonWriter {
 
   const std::string& str() const { return out_; }
   std::string take() { return std::move(out_); }
-  void clear() { out_.clear(); needComma_ = false; }
+  void clear() {
+    out_.clear();
+    needComma_ = false;
+  }
 
  private:
   void separate();

@@ -49,7 +49,6 @@ class Memory {
   void* allocateBlock(std::size_t size, std::string debugName);
   // False for a pointer this memory did not hand out or has freed.
   bool freeBlock(void* block);
-  bool ownsBlock(const void* block) const { return blocks_.count(block) != 0; }
   std::size_t liveBlocks() const { return blocks_.size(); }
   // The debug name a block was allocated under ("" for an unknown block).
   std::string blockName(const void* block) const;

@@ -5,8 +5,8 @@
 #include <dlfcn.h>
 
 #include "Module.h"
-#include "easel/core/resources/elf_section.h"
-#include "easel/core/resources/res_file.h"
+#include "easel/core/resources/ElfSection.h"
+#include "easel/core/resources/ResFile.h"
 
 namespace easel {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Module.h"
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel {
 
@@ -27,9 +27,9 @@ std::wstring widen(const std::string& utf8) {
 // The system's own text for an error code, without its line break.
 std::string systemMessage(DWORD code) {
   char* text = nullptr;
-  DWORD length = FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-      0, reinterpret_cast<char*>(&text), 0, nullptr);
+  DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
   std::string message = length != 0 && text != nullptr ? std::string(text, length) : std::string();
   if (text != nullptr) LocalFree(text);
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
@@ -42,12 +42,9 @@ std::string loadFailure(DWORD code) {
   switch (code) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-    case ERROR_MOD_NOT_FOUND:
-      return "cannot be loaded: the file or a library it needs is missing";
-    case ERROR_BAD_EXE_FORMAT:
-      return "not a Windows library file";
-    default:
-      return "cannot be loaded: " + systemMessage(code);
+    case ERROR_MOD_NOT_FOUND: return "cannot be loaded: the file or a library it needs is missing";
+    case ERROR_BAD_EXE_FORMAT: return "not a Windows library file";
+    default: return "cannot be loaded: " + systemMessage(code);
   }
 }
 

@@ -29,11 +29,20 @@ class Random {
     seed_ = seed;
     state_ = seed;
     draws_ = 0;
+    runStart_ = 0;
   }
   // Seeds from the clock; returns the seed, so that a run can be repeated.
   uint64_t seedFromClock();
   uint64_t seed() const { return seed_; }
   uint64_t draws() const { return draws_; }
+  // Where the run whose art stays began: every run of the filter starts by
+  // taking back the one before (a preview), so its first draw comes after
+  // the draws counted here. Repeating a run means skipping them.
+  void markRunStart() { runStart_ = draws_; }
+  uint64_t runStart() const { return runStart_; }
+  void skip(uint64_t draws) {
+    for (uint64_t i = 0; i < draws; ++i) nextBits();
+  }
 
   uint64_t nextBits() {
     ++draws_;
@@ -48,6 +57,7 @@ class Random {
   uint64_t seed_ = kDefaultSeed;
   uint64_t state_ = kDefaultSeed;
   uint64_t draws_ = 0;
+  uint64_t runStart_ = 0;
 };
 
 }  // namespace easel

@@ -11,10 +11,32 @@
 namespace easel {
 
 enum class SuiteId : uint8_t {
-  SPBlocks, SPAccess, AIMdMemory, AIRealMath, AIArt, AIUser, AIDocument, AIDocumentView,
-  AIMatchingArt, AIPath, AIPathStyle, AIRandom, AIBlendStyle, AITransformArt, AISwatchList,
-  AIUndo, AIMenu, AIFilter, ADMBasic, ADMDialog, ADMItem, ADMIcon, ADMNotifier, ADMList,
-  ADMEntry, ADMTracker,
+  SPBlocks,
+  SPAccess,
+  AIMdMemory,
+  AIRealMath,
+  AIArt,
+  AIUser,
+  AIDocument,
+  AIDocumentView,
+  AIMatchingArt,
+  AIPath,
+  AIPathStyle,
+  AIRandom,
+  AIBlendStyle,
+  AITransformArt,
+  AISwatchList,
+  AIUndo,
+  AIMenu,
+  AIFilter,
+  ADMBasic,
+  ADMDialog,
+  ADMItem,
+  ADMIcon,
+  ADMNotifier,
+  ADMList,
+  ADMEntry,
+  ADMTracker,
   SPBasic  // the basic suite of the messages: never acquired, always usable
 };
 

@@ -26,8 +26,14 @@
 namespace easel {
 
 enum class ChangeKind : uint8_t {
-  Created, Disposed, Moved,                           // place in the tree
-  Geometry, Style, Opacity, Attributes, Identity      // content
+  Created,
+  Disposed,
+  Moved,  // place in the tree
+  Geometry,
+  Style,
+  Opacity,
+  Attributes,
+  Identity  // content
 };
 
 struct GeometryValue {

@@ -1,5 +1,5 @@
 #include "Suites.h"
-#include "easel/core/HostCall.h"
+#include "easel/suites/HostCall.h"
 #include "easel/core/PluginRegistry.h"
 
 namespace easel::suites {

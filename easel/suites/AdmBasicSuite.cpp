@@ -7,7 +7,7 @@
 #include "AdmLookup.h"
 #include "Suites.h"
 #include "easel/core/PluginRegistry.h"
-#include "easel/core/resources/string_resources.h"
+#include "easel/core/resources/StringResources.h"
 
 namespace easel::suites {
 namespace {

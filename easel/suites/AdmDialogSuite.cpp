@@ -1,5 +1,7 @@
 // The dialog manager's dialog suite: modal runs from the plug-in's dialog
 // templates, items created by type name, the dialog's place and size.
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -7,7 +9,7 @@
 #include "Suites.h"
 #include "easel/adm/TemplateDialog.h"
 #include "easel/core/PluginRegistry.h"
-#include "easel/core/resources/dialog_template.h"
+#include "easel/core/resources/DialogTemplate.h"
 
 namespace easel::suites {
 namespace {
@@ -103,14 +105,20 @@ ASErr createItem(ADMDialogRef dialog, int32_t itemId, const char* itemType, cons
   });
 }
 
+// A place from the parameter record plus a size: held to the integers, not wrapped.
+int32_t saturatingAdd(int32_t a, int32_t b) {
+  const int64_t sum = static_cast<int64_t>(a) + b;
+  return static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
+}
+
 ASErr setSize(ADMDialogRef dialog, int32_t width, int32_t height) noexcept {
   return hostCall(SuiteId::ADMDialog, "set size", [&](Call& c) -> ASErr {
     c.in("dialog", dialog).in("width", width).in("height", height);
     Dialog* found = admDialogOf(c, dialog);
     if (found == nullptr) return kBadHandleErr;
     if (width < 0 || height < 0) return kBadParameterErr;
-    found->bounds.right = found->bounds.left + width;
-    found->bounds.bottom = found->bounds.top + height;
+    found->bounds.right = saturatingAdd(found->bounds.left, width);
+    found->bounds.bottom = saturatingAdd(found->bounds.top, height);
     return kNoErr;
   });
 }

@@ -17,7 +17,10 @@ ASErr withEntry(Call& c, ADMEntryRef ref, Change&& change) {
 ASErr setID(ADMEntryRef entry, int32_t entryId) noexcept {
   return hostCall(SuiteId::ADMEntry, "set id", [&](Call& c) -> ASErr {
     c.in("entry", entry).in("entryId", entryId);
-    return withEntry(c, entry, [&](Entry& e) { e.id = entryId; return kNoErr; });
+    return withEntry(c, entry, [&](Entry& e) {
+      e.id = entryId;
+      return kNoErr;
+    });
   });
 }
 
@@ -39,8 +42,7 @@ ASErr select(ADMEntryRef entry, ASBoolean selectIt) noexcept {
     return withEntry(c, entry, [&](Entry& e) {
       c.in("entryId", e.id);
       adm::Item* list = adm::DialogManager::current()->list(e.listHandle);
-      if (selectIt != 0 && list != nullptr)
-        list->select(e);  // a popup list has one chosen entry
+      if (selectIt != 0 && list != nullptr) list->select(e);  // a popup list has one chosen entry
       else
         e.selected = selectIt != 0;
       return kNoErr;

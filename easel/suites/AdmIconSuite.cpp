@@ -2,7 +2,7 @@
 #include "AdmLookup.h"
 #include "Suites.h"
 #include "easel/core/PluginRegistry.h"
-#include "easel/core/resources/resource_source.h"
+#include "easel/core/resources/ResourceSource.h"
 
 namespace easel::suites {
 namespace {

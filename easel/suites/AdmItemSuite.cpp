@@ -18,7 +18,10 @@ using adm::Item;
 ASErr setNotifyProc(ADMItemRef item, ADMItemNotifyProc proc) noexcept {
   return hostCall(SuiteId::ADMItem, "set notify procedure", [&](Call& c) -> ASErr {
     c.in("item", item).in("proc", proc != nullptr);  // an address in the module: only whether one is given
-    return withAdmItem(c, item, [&](Item& it) { it.notifyProc = proc; return kNoErr; });
+    return withAdmItem(c, item, [&](Item& it) {
+      it.notifyProc = proc;
+      return kNoErr;
+    });
   });
 }
 
@@ -50,7 +53,10 @@ ASErr sendNotify(ADMItemRef item, const char* notifierType) noexcept {
 ASErr setTrackProc(ADMItemRef item, ADMItemTrackProc proc) noexcept {
   return hostCall(SuiteId::ADMItem, "set track procedure", [&](Call& c) -> ASErr {
     c.in("item", item).in("proc", proc != nullptr);  // an address in the module: only whether one is given
-    return withAdmItem(c, item, [&](Item& it) { it.trackProc = proc; return kNoErr; });
+    return withAdmItem(c, item, [&](Item& it) {
+      it.trackProc = proc;
+      return kNoErr;
+    });
   });
 }
 
@@ -109,21 +115,30 @@ ASErr getID(ADMItemRef item, int32_t* itemId) noexcept {
 ASErr show(ADMItemRef item, ASBoolean showIt) noexcept {
   return hostCall(SuiteId::ADMItem, "show or hide", [&](Call& c) -> ASErr {
     c.in("item", item).in("show", showIt != 0);
-    return withAdmItem(c, item, [&](Item& it) { it.shown = showIt != 0; return kNoErr; });
+    return withAdmItem(c, item, [&](Item& it) {
+      it.shown = showIt != 0;
+      return kNoErr;
+    });
   });
 }
 
 ASErr enable(ADMItemRef item, ASBoolean enableIt) noexcept {
   return hostCall(SuiteId::ADMItem, "enable or disable", [&](Call& c) -> ASErr {
     c.in("item", item).in("enable", enableIt != 0);
-    return withAdmItem(c, item, [&](Item& it) { it.enabled = enableIt != 0; return kNoErr; });
+    return withAdmItem(c, item, [&](Item& it) {
+      it.enabled = enableIt != 0;
+      return kNoErr;
+    });
   });
 }
 
 ASErr setFont(ADMItemRef item, int32_t font) noexcept {
   return hostCall(SuiteId::ADMItem, "set font", [&](Call& c) -> ASErr {
     c.in("item", item).in("font", font);
-    return withAdmItem(c, item, [&](Item& it) { it.font = font; return kNoErr; });
+    return withAdmItem(c, item, [&](Item& it) {
+      it.font = font;
+      return kNoErr;
+    });
   });
 }
 
@@ -141,7 +156,10 @@ ASErr setText(ADMItemRef item, const char* text) noexcept {
 ASErr setUnits(ADMItemRef item, int32_t units) noexcept {
   return hostCall(SuiteId::ADMItem, "set units", [&](Call& c) -> ASErr {
     c.in("item", item).in("units", units);
-    return withAdmItem(c, item, [&](Item& it) { it.units = units; return kNoErr; });
+    return withAdmItem(c, item, [&](Item& it) {
+      it.units = units;
+      return kNoErr;
+    });
   });
 }
 
@@ -160,7 +178,10 @@ ASErr setPrecision(ADMItemRef item, int32_t places) noexcept {
 ASErr setBooleanValue(ADMItemRef item, ASBoolean value) noexcept {
   return hostCall(SuiteId::ADMItem, "set boolean value", [&](Call& c) -> ASErr {
     c.in("item", item).in("value", value != 0);
-    return withAdmItem(c, item, [&](Item& it) { it.value = value != 0 ? 1 : 0; return kNoErr; });
+    return withAdmItem(c, item, [&](Item& it) {
+      it.value = value != 0 ? 1 : 0;
+      return kNoErr;
+    });
   });
 }
 
@@ -181,7 +202,10 @@ ASErr getBooleanValue(ADMItemRef item, ASBoolean* value) noexcept {
 ASErr setIntValue(ADMItemRef item, int32_t value) noexcept {
   return hostCall(SuiteId::ADMItem, "set integer value", [&](Call& c) -> ASErr {
     c.in("item", item).in("value", value);
-    return withAdmItem(c, item, [&](Item& it) { it.value = value; return kNoErr; });
+    return withAdmItem(c, item, [&](Item& it) {
+      it.value = value;
+      return kNoErr;
+    });
   });
 }
 
@@ -249,11 +273,12 @@ ASErr setMaxFloatValue(ADMItemRef item, float value) noexcept {
   return setLimit("set maximum real", item, value, &Item::maximum);
 }
 
-const ADMItemSuite kSuite{setNotifyProc,    defaultNotify,    sendNotify,       setTrackProc,    defaultTrack,
-                          getDialog,        getList,          getID,            show,            enable,
-                          setFont,          setText,          setUnits,         setPrecision,    setBooleanValue,
-                          getBooleanValue,  setIntValue,      getIntValue,      setFloatValue,   getFloatValue,
-                          setMinIntValue,   setMaxIntValue,   setMinFloatValue, setMaxFloatValue};
+const ADMItemSuite kSuite{setNotifyProc,  defaultNotify,  sendNotify,       setTrackProc,
+                          defaultTrack,   getDialog,      getList,          getID,
+                          show,           enable,         setFont,          setText,
+                          setUnits,       setPrecision,   setBooleanValue,  getBooleanValue,
+                          setIntValue,    getIntValue,    setFloatValue,    getFloatValue,
+                          setMinIntValue, setMaxIntValue, setMinFloatValue, setMaxFloatValue};
 
 }  // namespace
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "easel/adm/DialogManager.h"
-#include "easel/core/HostCall.h"
+#include "easel/suites/HostCall.h"
 
 namespace easel::suites {
 
@@ -19,8 +19,7 @@ template <class T, class Ref>
 T* admLookup(Call& c, Ref ref, T* (adm::DialogManager::*find)(Ref) const, const char* what) {
   adm::DialogManager* manager = adm::DialogManager::current();
   T* found = manager != nullptr && ref != nullptr ? (manager->*find)(ref) : nullptr;
-  if (found == nullptr)
-    c.misuse(std::string(ref == nullptr ? "null " : "stale or foreign ") + what + " handle");
+  if (found == nullptr) c.misuse(std::string(ref == nullptr ? "null " : "stale or foreign ") + what + " handle");
   return found;
 }
 

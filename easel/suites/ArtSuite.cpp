@@ -86,7 +86,7 @@ ASErr getArtUserAttr(AIArtHandle art, int32_t whichAttr, int32_t* attr) noexcept
   });
 }
 
-const AIArtSuite kSuite{disposeArt,    duplicateArt,    getArtType,   getArtFirstChild,
+const AIArtSuite kSuite{disposeArt,    duplicateArt, getArtType,   getArtFirstChild,
                         getArtSibling, getArtParent, getArtBounds, getArtUserAttr};
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "Suites.h"
-#include "easel/core/HostCall.h"
+#include "easel/suites/HostCall.h"
 
 namespace easel::suites {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "easel/core/Document.h"
-#include "easel/core/HostCall.h"
+#include "easel/suites/HostCall.h"
 #include "plugin/host/AIColor.h"
 #include "plugin/host/AIPath.h"
 #include "plugin/host/AIPathStyle.h"

@@ -63,16 +63,18 @@ ASErr convertPoint(const char* op, AIDocumentViewHandle view, const AIRealPoint*
   });
 }
 
-ASErr viewPointToArtworkPoint(AIDocumentViewHandle view, const AIRealPoint* viewPoint, AIRealPoint* artworkPoint) noexcept {
+ASErr viewPointToArtworkPoint(AIDocumentViewHandle view, const AIRealPoint* viewPoint,
+                              AIRealPoint* artworkPoint) noexcept {
   return convertPoint<&ViewState::viewToArtwork>("view point to artwork point", view, viewPoint, artworkPoint);
 }
 
-ASErr artworkPointToViewPoint(AIDocumentViewHandle view, const AIRealPoint* artworkPoint, AIRealPoint* viewPoint) noexcept {
+ASErr artworkPointToViewPoint(AIDocumentViewHandle view, const AIRealPoint* artworkPoint,
+                              AIRealPoint* viewPoint) noexcept {
   return convertPoint<&ViewState::artworkToView>("artwork point to view point", view, artworkPoint, viewPoint);
 }
 
-const AIDocumentViewSuite kSuite{getNthDocumentView, setDocumentViewZoom, getDocumentViewZoom,
-                                 viewPointToArtworkPoint, artworkPointToViewPoint};
+const AIDocumentViewSuite kSuite{getNthDocumentView, setDocumentViewZoom, getDocumentViewZoom, viewPointToArtworkPoint,
+                                 artworkPointToViewPoint};
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Suites.h"
-#include "easel/core/HostCall.h"
+#include "easel/suites/HostCall.h"
 #include "easel/core/PluginRegistry.h"
 
 namespace easel::suites {

@@ -24,7 +24,11 @@ ASErr getMatchingArt(const AIMatchingArtSpec* specs, int16_t numSpecs, AIMdMemor
     if (JsonWriter* w = c.inWriter()) {
       w->key("specs").beginArray();
       for (int i = 0; i < numSpecs; ++i)
-        w->beginArray().value(static_cast<int64_t>(specs[i].type)).value(specs[i].whichAttr).value(specs[i].attr).endArray();
+        w->beginArray()
+            .value(static_cast<int64_t>(specs[i].type))
+            .value(specs[i].whichAttr)
+            .value(specs[i].attr)
+            .endArray();
       w->endArray();
     }
     const std::vector<ArtRef> found = d.matching(conditions);

@@ -1,5 +1,5 @@
 #include "Suites.h"
-#include "easel/core/HostCall.h"
+#include "easel/suites/HostCall.h"
 #include "easel/core/PluginRegistry.h"
 
 namespace easel::suites {
@@ -9,8 +9,9 @@ ASErr updateMenuItemAutomatically(AIMenuItemHandle item, int32_t action, int32_t
                                   int32_t ifObjectIsNotInArtwork, int32_t ifObjectIsSelected,
                                   int32_t ifObjectIsNotSelected, int32_t ifIsTrue, int32_t ifIsNotTrue) noexcept {
   return hostCall(SuiteId::AIMenu, "set automatic menu-item update", [&](Call& c) -> ASErr {
-    std::array<int32_t, 7> values{action, ifObjectIsInArtwork, ifObjectIsNotInArtwork, ifObjectIsSelected,
-                                  ifObjectIsNotSelected, ifIsTrue, ifIsNotTrue};
+    std::array<int32_t, 7> values{
+        action,   ifObjectIsInArtwork, ifObjectIsNotInArtwork, ifObjectIsSelected, ifObjectIsNotSelected,
+        ifIsTrue, ifIsNotTrue};
     c.in("menuItem", item);
     if (JsonWriter* w = c.inWriter()) {
       w->key("values").beginArray();

@@ -60,7 +60,8 @@ ASErr divide(AIReal a, AIReal b, AIReal* quotient) noexcept {
 }
 
 ASErr squareRoot(AIReal a, AIReal* root) noexcept {
-  return unary("square root", a, root, [](double x) { return std::sqrt(x); }, [](AIReal x) { return x < 0; });
+  return unary(
+      "square root", a, root, [](double x) { return std::sqrt(x); }, [](AIReal x) { return x < 0; });
 }
 
 ASErr sine(AIReal radians, AIReal* result) noexcept {

@@ -1,5 +1,6 @@
 // Taking back what the current filter command has changed.
 #include "DocumentCall.h"
+#include "easel/core/Random.h"
 #include "Suites.h"
 
 namespace easel::suites {
@@ -9,6 +10,7 @@ ASErr undoChanges() noexcept {
   return documentCall(SuiteId::AIUndo, "undo changes of this plug-in call", [&](Call& c, Document& d) {
     c.in("changes", d.pendingChanges());
     d.undoChanges();
+    c.session().random().markRunStart();
     return kNoErr;
   });
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Suites.h"
-#include "easel/core/HostCall.h"
+#include "easel/suites/HostCall.h"
 
 namespace easel::suites {
 namespace {
@@ -30,7 +30,8 @@ ASErr numberToText(AIReal value, int16_t decimalPlaces, unsigned char* text) noe
     c.in("value", value).in("decimalPlaces", decimalPlaces);
     if (text == nullptr || decimalPlaces < 0 || decimalPlaces > 10 || !std::isfinite(value)) return kBadParameterErr;
     char buffer[64];
-    int length = std::snprintf(buffer, sizeof buffer, "%.*f", static_cast<int>(decimalPlaces), static_cast<double>(value));
+    int length =
+        std::snprintf(buffer, sizeof buffer, "%.*f", static_cast<int>(decimalPlaces), static_cast<double>(value));
     if (length < 0 || length > 255) return kBadParameterErr;
     text[0] = static_cast<unsigned char>(length);
     std::memcpy(text + 1, buffer, static_cast<std::size_t>(length));

@@ -9,14 +9,12 @@ namespace easel::svg {
 namespace {
 
 // The signed angle from u to v.
-double angleBetween(Vec2 u, Vec2 v) {
-  return std::atan2(u.x * v.y - u.y * v.x, u.x * v.x + u.y * v.y);
-}
+double angleBetween(Vec2 u, Vec2 v) { return std::atan2(u.x * v.y - u.y * v.x, u.x * v.x + u.y * v.y); }
 
 }  // namespace
 
-std::vector<Cubic> arcToCubics(Vec2 from, double rx, double ry, double xAxisRotationDegrees,
-                               bool largeArc, bool sweep, Vec2 to) {
+std::vector<Cubic> arcToCubics(Vec2 from, double rx, double ry, double xAxisRotationDegrees, bool largeArc, bool sweep,
+                               Vec2 to) {
   std::vector<Cubic> out;
   if (from == to) return out;
   rx = std::abs(rx);
@@ -66,8 +64,7 @@ std::vector<Cubic> arcToCubics(Vec2 from, double rx, double ry, double xAxisRota
 
   // Pieces of at most a quarter turn (the small slack keeps an exact quarter
   // turn in one piece despite rounding).
-  const int pieces =
-      std::max(1, static_cast<int>(std::ceil(std::abs(delta) / (std::numbers::pi / 2) - 1e-9)));
+  const int pieces = std::max(1, static_cast<int>(std::ceil(std::abs(delta) / (std::numbers::pi / 2) - 1e-9)));
   const double step = delta / pieces;
   const double k = 4.0 / 3.0 * std::tan(step / 4);
   const auto onEllipse = [&](double x, double y) {

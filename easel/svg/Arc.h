@@ -17,8 +17,8 @@ struct Cubic {
 
 // The cubics of the arc from `from` to `to` (the last ends exactly at `to`).
 // Equal end points give no cubic; a zero radius gives one straight cubic.
-std::vector<Cubic> arcToCubics(Vec2 from, double rx, double ry, double xAxisRotationDegrees,
-                               bool largeArc, bool sweep, Vec2 to);
+std::vector<Cubic> arcToCubics(Vec2 from, double rx, double ry, double xAxisRotationDegrees, bool largeArc, bool sweep,
+                               Vec2 to);
 
 }  // namespace easel::svg
 

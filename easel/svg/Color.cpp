@@ -118,7 +118,8 @@ Paint parsePaint(std::string_view text) {
     const char quote = (s.peek() == '"' || s.peek() == '\'') ? s.peek() : '\0';
     if (quote) s.advance();
     if (!s.accept('#')) s.fail("only references inside the document (url(#id)) are supported");
-    const std::string_view id = s.rest().substr(0, s.rest().find_first_of(quote ? std::string_view(&quote, 1) : ") \t\r\n"));
+    const std::string_view id =
+        s.rest().substr(0, s.rest().find_first_of(quote ? std::string_view(&quote, 1) : ") \t\r\n"));
     if (id.empty()) s.fail("empty reference in url()");
     s.advance(id.size());
     if (quote && !s.accept(quote)) s.fail("unterminated quote in url()");

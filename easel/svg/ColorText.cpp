@@ -52,14 +52,12 @@ Rgb displayColor(const AIColor& c) {
       const double k = 1.0 - unit(c.c.f.black);
       return {(1.0 - unit(c.c.f.cyan)) * k, (1.0 - unit(c.c.f.magenta)) * k, (1.0 - unit(c.c.f.yellow)) * k};
     }
-    case kThreeColor:
-      return {unit(c.c.rgb.red), unit(c.c.rgb.green), unit(c.c.rgb.blue)};
+    case kThreeColor: return {unit(c.c.rgb.red), unit(c.c.rgb.green), unit(c.c.rgb.blue)};
     case kCustomColor: {
       const double v = unit(1.0 - c.c.ref.tint);
       return {v, v, v};
     }
-    default:
-      return {};
+    default: return {};
   }
 }
 
@@ -108,8 +106,9 @@ bool sameColor(const AIColor& a, const AIColor& b) {
     case kGrayColor: used = 1; break;
     case kFourColor: used = 4; break;
     case kThreeColor: used = 3; break;
-    case kPattern: case kGradient: case kCustomColor:
-      return a.c.ref.reference == b.c.ref.reference && a.c.ref.tint == b.c.ref.tint;
+    case kPattern:
+    case kGradient:
+    case kCustomColor: return a.c.ref.reference == b.c.ref.reference && a.c.ref.tint == b.c.ref.tint;
     default: return true;
   }
   for (int i = 0; i < used; ++i) {

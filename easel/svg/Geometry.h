@@ -22,7 +22,6 @@ struct Affine {
 
   Vec2 apply(Vec2 p) const { return {a * p.x + c * p.y + e, b * p.x + d * p.y + f}; }
   double determinant() const { return a * d - b * c; }
-  bool isIdentity() const { return a == 1 && b == 0 && c == 0 && d == 1 && e == 0 && f == 0; }
   // The inverse; a singular matrix has none and gives the identity (callers
   // check determinant() first where it matters).
   Affine inverse() const {
@@ -32,8 +31,8 @@ struct Affine {
   }
   // (this * m).apply(p) == this->apply(m.apply(p)): `m` is applied first.
   friend Affine operator*(const Affine& l, const Affine& r) {
-    return {l.a * r.a + l.c * r.b,     l.b * r.a + l.d * r.b,     l.a * r.c + l.c * r.d,
-            l.b * r.c + l.d * r.d,     l.a * r.e + l.c * r.f + l.e, l.b * r.e + l.d * r.f + l.f};
+    return {l.a * r.a + l.c * r.b, l.b * r.a + l.d * r.b,       l.a * r.c + l.c * r.d,
+            l.b * r.c + l.d * r.d, l.a * r.e + l.c * r.f + l.e, l.b * r.e + l.d * r.f + l.f};
   }
   friend bool operator==(const Affine&, const Affine&) = default;
 };

@@ -7,6 +7,7 @@
 #include "Scanner.h"
 #include "SvgError.h"
 #include "SvgImport.h"
+#include "easel/core/FileIo.h"
 
 namespace easel::svg {
 
@@ -60,7 +61,7 @@ void addGimpPalette(Document& document, const std::string& text, const std::stri
 }
 
 void addGimpPaletteFile(Document& document, const std::string& path) {
-  addGimpPalette(document, readInput(path), path);
+  addGimpPalette(document, readLimited(path, kTextReadLimit), path);
 }
 
 }  // namespace easel::svg

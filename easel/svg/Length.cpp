@@ -14,15 +14,9 @@ struct UnitName {
   double pixels;  // user units per unit (percent: per 1%)
 };
 constexpr UnitName kUnits[] = {
-    {"", Unit::None, 1},
-    {"px", Unit::Px, 1},
-    {"pt", Unit::Pt, 96.0 / 72.0},
-    {"pc", Unit::Pc, 16},
-    {"mm", Unit::Mm, 96.0 / 25.4},
-    {"cm", Unit::Cm, 96.0 / 2.54},
-    {"in", Unit::In, 96},
-    {"em", Unit::Em, kFontSizePx},
-    {"ex", Unit::Ex, kFontSizePx / 2},
+    {"", Unit::None, 1},        {"px", Unit::Px, 1},           {"pt", Unit::Pt, 96.0 / 72.0},
+    {"pc", Unit::Pc, 16},       {"mm", Unit::Mm, 96.0 / 25.4}, {"cm", Unit::Cm, 96.0 / 2.54},
+    {"in", Unit::In, 96},       {"em", Unit::Em, kFontSizePx}, {"ex", Unit::Ex, kFontSizePx / 2},
     {"%", Unit::Percent, 0.01},
 };
 

@@ -13,10 +13,14 @@ namespace {
 // How many numbers one repetition of each command takes.
 int argumentCount(char command) {
   switch (command | 0x20) {  // lower case
-    case 'm': case 'l': case 't': return 2;
-    case 'h': case 'v': return 1;
+    case 'm':
+    case 'l':
+    case 't': return 2;
+    case 'h':
+    case 'v': return 1;
     case 'c': return 6;
-    case 's': case 'q': return 4;
+    case 's':
+    case 'q': return 4;
     case 'a': return 7;
     case 'z': return 0;
     default: return -1;
@@ -127,7 +131,9 @@ PathGeometry parsePathData(std::string_view d) {
     }
     const int count = argumentCount(command);
     for (int i = 0; i < count; ++i) {
-      if (i > 0) s.skipCommaSpace(); else s.skipSpace();
+      if (i > 0) s.skipCommaSpace();
+      else
+        s.skipSpace();
       const bool isFlag = (command | 0x20) == 'a' && (i == 3 || i == 4);
       a[i] = isFlag ? (s.flag() ? 1 : 0) : s.number();
     }
@@ -180,8 +186,7 @@ std::string writePathData(const PathGeometry& path) {
   };
   // Compared as floats: that is what is written.
   const auto same = [](Vec2 a, Vec2 b) {
-    return static_cast<float>(a.x) == static_cast<float>(b.x) &&
-           static_cast<float>(a.y) == static_cast<float>(b.y);
+    return static_cast<float>(a.x) == static_cast<float>(b.x) && static_cast<float>(a.y) == static_cast<float>(b.y);
   };
   const auto segment = [&](const Anchor& from, const Anchor& to) {
     if (same(from.out, from.p) && same(to.in, to.p)) {

@@ -84,8 +84,7 @@ double Scanner::number(const char* what) {
     value = std::strtod(copy.c_str(), nullptr);
     ec = std::errc();
   }
-  if (ec != std::errc() || end != text_.data() + i ||
-      !(std::abs(value) <= std::numeric_limits<float>::max())) {
+  if (ec != std::errc() || end != text_.data() + i || !(std::abs(value) <= std::numeric_limits<float>::max())) {
     failAt(start, "number out of range: " + std::string(text_.substr(start, i - start)));
   }
   pos_ = i;
@@ -111,9 +110,7 @@ std::string_view Scanner::word() {
 
 void Scanner::fail(const std::string& message) const { failAt(pos_, message); }
 
-void Scanner::failAt(std::size_t offset, const std::string& message) const {
-  throw ValueError(message, offset);
-}
+void Scanner::failAt(std::size_t offset, const std::string& message) const { throw ValueError(message, offset); }
 
 double parseNumber(std::string_view text, const char* what) {
   Scanner s(text);

@@ -43,8 +43,10 @@ class Outline {
 PathGeometry rectPath(double x, double y, double width, double height, double rx, double ry) {
   if (!(width > 0 && height > 0)) return {};
   if (rx < 0 && ry < 0) rx = ry = 0;
-  else if (rx < 0) rx = ry;
-  else if (ry < 0) ry = rx;
+  else if (rx < 0)
+    rx = ry;
+  else if (ry < 0)
+    ry = rx;
   rx = std::min(rx, width / 2);
   ry = std::min(ry, height / 2);
   if (rx == 0 || ry == 0) {
@@ -92,7 +94,7 @@ PathGeometry pointsPath(std::string_view points, bool closed) {
     v.push_back(s.number("a coordinate"));
     s.skipCommaSpace();
   }
-  if (v.size() % 2 != 0) s.fail("odd number of coordinates in points");
+  if (v.size() % 2 != 0) s.fail("odd number of coordinates");  // the reader adds " in points"
   if (v.empty()) return {};
   Subpath sub;
   for (std::size_t i = 0; i < v.size(); i += 2) {

@@ -55,7 +55,8 @@ std::vector<Declaration> parseStyle(std::string_view text) {
         throw ValueError("style declaration without ':'", static_cast<std::size_t>(item.data() - plain.data()));
       }
       Declaration d;
-      for (char c : trim(item.substr(0, colon))) d.property += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      for (char c : trim(item.substr(0, colon)))
+        d.property += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
       const std::string_view value = trim(item.substr(colon + 1));
       d.value = std::string(value);
       d.valueOffset = static_cast<std::size_t>(value.data() - plain.data());

@@ -12,10 +12,9 @@
 namespace easel::svg {
 
 struct Declaration {
-  std::string property;  // lower case
-  std::string value;     // trimmed, as written (with any !important)
+  std::string property;         // lower case
+  std::string value;            // trimmed, as written (with any !important)
   std::size_t valueOffset = 0;  // where the value starts in the style text
-  
 };
 
 // Comments are dropped; a declaration without ':' is an error (ValueError).

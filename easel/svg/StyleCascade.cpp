@@ -17,18 +17,10 @@ struct PropertyInfo {
   bool inherited;
 };
 constexpr PropertyInfo kProperties[kPropertyCount] = {
-    {"fill", "black", true},
-    {"fill-rule", "nonzero", true},
-    {"stroke", "none", true},
-    {"stroke-width", "1", true},
-    {"stroke-linecap", "butt", true},
-    {"stroke-linejoin", "miter", true},
-    {"stroke-miterlimit", "4", true},
-    {"stroke-dasharray", "none", true},
-    {"stroke-dashoffset", "0", true},
-    {"color", "black", true},
-    {"visibility", "visible", true},
-    {"opacity", "1", false},
+    {"fill", "black", true},          {"fill-rule", "nonzero", true},     {"stroke", "none", true},
+    {"stroke-width", "1", true},      {"stroke-linecap", "butt", true},   {"stroke-linejoin", "miter", true},
+    {"stroke-miterlimit", "4", true}, {"stroke-dasharray", "none", true}, {"stroke-dashoffset", "0", true},
+    {"color", "black", true},         {"visibility", "visible", true},    {"opacity", "1", false},
     {"display", "inline", false},
 };
 
@@ -37,7 +29,6 @@ const PropertyInfo& info(Property p) { return kProperties[static_cast<std::size_
 }  // namespace
 
 std::string_view propertyName(Property p) { return info(p).name; }
-bool isInherited(Property p) { return info(p).inherited; }
 
 ComputedStyle initialStyle() {
   ComputedStyle s;
@@ -77,8 +68,8 @@ ComputedStyle cascade(const ComputedStyle& parent, pugi::xml_node element, const
   }
   for (const SheetMatch& m : sheet.matching(element)) {
     const Declaration& d = *m.declaration;
-    candidates.push_back({m.important ? kImportantSheet : kSheet, m.specificity, m.order, d.property, d.value,
-                          d.valueOffset, m.byId});
+    candidates.push_back(
+        {m.important ? kImportantSheet : kSheet, m.specificity, m.order, d.property, d.value, d.valueOffset, m.byId});
   }
   std::vector<Declaration> declarations;
   if (pugi::xml_attribute style = element.attribute("style")) {
@@ -126,8 +117,7 @@ ComputedStyle cascade(const ComputedStyle& parent, pugi::xml_node element, const
       } else {
         out.fontSizePx = toUserUnits(l, 0);
       }
-    } catch (const ValueError&) {
-    }
+    } catch (const ValueError&) {}
   }
   return out;
 }

@@ -21,16 +21,25 @@ namespace easel::svg {
 
 enum class Property {
   // Inherited.
-  Fill, FillRule, Stroke, StrokeWidth, StrokeLinecap, StrokeLinejoin, StrokeMiterlimit,
-  StrokeDasharray, StrokeDashoffset, Color, Visibility,
+  Fill,
+  FillRule,
+  Stroke,
+  StrokeWidth,
+  StrokeLinecap,
+  StrokeLinejoin,
+  StrokeMiterlimit,
+  StrokeDasharray,
+  StrokeDashoffset,
+  Color,
+  Visibility,
   // Not inherited.
-  Opacity, Display,
+  Opacity,
+  Display,
   Count
 };
 constexpr std::size_t kPropertyCount = static_cast<std::size_t>(Property::Count);
 
 std::string_view propertyName(Property p);
-bool isInherited(Property p);
 
 struct SpecifiedValue {
   std::string text;

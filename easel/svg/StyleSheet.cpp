@@ -29,7 +29,8 @@ std::size_t blockEnd(std::string_view text, std::size_t open) {
     const char c = text[i];
     if (quote) {
       if (c == '\\') ++i;
-      else if (c == quote) quote = 0;
+      else if (c == quote)
+        quote = 0;
     } else if (c == '"' || c == '\'') {
       quote = c;
     } else if (c == '{') {

@@ -1,14 +1,7 @@
 #include "SvgExport.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <iostream>
 #include <map>
 #include <set>
 #include <span>
@@ -95,6 +88,9 @@ class Exporter {
       : doc_(doc), source_(source), options_(options) {
     contourPrefix_ = source ? source->contourPrefix : std::string(kContourPrefix) + ":";
     if (source) fileIds_ = source->ids;
+    if (options.runs) {
+      for (const std::string& id : options.runs->freedIds) fileIds_.erase(id);
+    }
   }
 
   std::string run() {
@@ -127,6 +123,9 @@ class Exporter {
     std::reverse(layers.begin(), layers.end());  // the file paints the bottom first
     static const std::vector<SourceItem> kNone;
     writeItems(root, source_ ? source_->rootItems : kNone, layers, rootFrame());
+    if (options_.runs &&
+        writeRunEdits(root, *options_.runs, source_ ? source_->svgPrefix : std::string(), contourPrefix_))
+      usedContourNamespace_ = true;
     declareContourNamespace(root);
     // The nodes around the root (declaration, doctype, comments) one to a
     // line, as the file had them; inside the root, the file's own spacing.
@@ -216,15 +215,15 @@ class Exporter {
     return true;
   }
 
-  // The art that is still what was imported keeps its id; found first so
-  // that copies written before it (below it) do not take the id.
+  // The art that was imported keeps its id whatever its copies look like;
+  // found first so that copies written before it (below it) do not take it.
   void claimOriginalIds() {
     for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
       const std::string& name = doc_.content(a).name;
       const SvgArtExtra* e = extraOf(a);
       if (!doc_.parent(a) || name.empty() || !e || e->kind != SvgArtExtra::Kind::Element) continue;
       if (std::string_view(e->node.attribute("id").value()) != name) continue;
-      if (geometryAsImported(a, *e) && !claimed_.count(name)) claimed_.emplace(name, a);
+      if (e->original == a && !claimed_.count(name)) claimed_.emplace(name, a);
     }
   }
 
@@ -411,6 +410,18 @@ class Exporter {
       }
     }
     if (!changes.empty()) setStyle(el, changes);
+    if (options_.runs) markContour(el, art);
+  }
+
+  // A contour says which run made it, from what and in what order; a copy
+  // of an earlier contour says it anew.
+  void markContour(pugi::xml_node el, ArtRef art) {
+    const auto found = options_.runs->marks.find(art.bits());
+    if (found == options_.runs->marks.end()) return;
+    const ContourMark& m = found->second;
+    setOrRemove(el, contourPrefix_ + "source", m.source);
+    setOrRemove(el, contourPrefix_ + "index", std::to_string(m.index));
+    setOrRemove(el, contourPrefix_ + "run", m.run);
   }
 
   // Whether the art or a container of it is written under another id than
@@ -559,36 +570,6 @@ std::string exportSvg(const Document& document, const SvgSource* source, const E
 std::string exportArtElements(const Document& document, const SvgSource* source, std::span<const ArtRef> art,
                               const ExportOptions& options) {
   return Exporter(document, source, options).fragments(art);
-}
-
-void writeOutput(const std::string& path, const std::string& text) {
-  if (path == "-") {
-    std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-    std::cout.flush();
-    if (!std::cout) throw SvgError(errorText("<stdout>", 0, 0, "cannot write"));
-    return;
-  }
-  static int counter = 0;
-  const std::string temporary = path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) throw SvgError(errorText(path, 0, 0, std::string("cannot write: ") + std::strerror(errno)));
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const int error = errno;
-      ::close(fd);
-      ::unlink(temporary.c_str());
-      throw SvgError(errorText(path, 0, 0, std::string("cannot write: ") + std::strerror(error)));
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (::close(fd) != 0 || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    throw SvgError(errorText(path, 0, 0, std::string("cannot write: ") + std::strerror(error)));
-  }
 }
 
 }  // namespace easel::svg

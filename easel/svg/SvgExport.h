@@ -7,8 +7,9 @@
 // that changed (in the element's `style`, so that it wins over presentation
 // attributes and style sheets). New art (the copies the plug-in makes) takes
 // its source's element with its new geometry and paint; ids stay unique:
-// the art that still is the original keeps the id, the others get the id
-// with "-1", "-2", ... in file order. Coordinates go back through the
+// the art that was imported keeps the id (when it is gone, the first copy in
+// document order takes it), the copies get the id with "-1", "-2", ... in
+// document order. Coordinates go back through the
 // inverse of the page mapping and of each element's transforms, numbers in
 // the shortest form that reads back to the same float.
 #ifndef EASEL_SVG_SVGEXPORT_H
@@ -17,6 +18,7 @@
 #include <span>
 #include <string>
 
+#include "ContourRuns.h"
 #include "SvgSource.h"
 #include "easel/core/Document.h"
 
@@ -29,6 +31,8 @@ struct ExportOptions {
   // For a view that keeps its own copy of the drawing and patches it: every
   // element of art gets this attribute with the art's ref as a number.
   const char* markAttribute = nullptr;
+  // The contours a run made and the run records that come and go.
+  const RunEdits* runs = nullptr;
 };
 
 // `source` is what the document was read from (null for a document made
@@ -41,11 +45,6 @@ std::string exportSvg(const Document& document, const SvgSource* source, const E
 // that declares the file's namespaces. Art with nothing to show writes none.
 std::string exportArtElements(const Document& document, const SvgSource* source, std::span<const ArtRef> art,
                               const ExportOptions& options = {});
-
-// Writes the text to a temporary file beside `path` and renames it over
-// `path`, so a failure leaves no half-written file ("-": standard output).
-// Throws SvgError naming the file.
-void writeOutput(const std::string& path, const std::string& text);
 
 }  // namespace easel::svg
 

@@ -24,6 +24,7 @@
 #ifndef EASEL_SVG_SVGIMPORT_H
 #define EASEL_SVG_SVGIMPORT_H
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -39,11 +40,9 @@ struct ImportedSvg {
 
 // Throws SvgError naming `fileName` (with line and column where they help).
 ImportedSvg importSvg(std::string text, const std::string& fileName);
-// Reads the file ("-": standard input) and imports it.
-ImportedSvg importSvgFile(const std::string& path);
-
-// The whole of a file or of standard input ("-"); SvgError when unreadable.
-std::string readInput(const std::string& path);
+// Reads the file ("-": standard input), at most `limit` bytes (the
+// document's memory budget), and imports it.
+ImportedSvg importSvgFile(const std::string& path, std::size_t limit = Document::kDefaultMemoryBudget);
 
 }  // namespace easel::svg
 

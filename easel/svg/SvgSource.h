@@ -50,12 +50,15 @@ struct SvgSource {
 class SvgArtExtra : public ArtExtra {
  public:
   enum class Kind {
-    Element,       // an element of the file
-    LooseArt       // a layer made for art that sits directly in the root
+    Element,  // an element of the file
+    LooseArt  // a layer made for art that sits directly in the root
   };
   std::shared_ptr<const SvgSource> source;
   Kind kind = Kind::Element;
   pugi::xml_node node;
+  // The art the element became; the copies the document makes share this
+  // extra, and the exporter keeps the element's id for this art alone.
+  ArtRef original;
   // From the parent's user space to the page, and the element's own transform.
   Affine parentToDoc;
   Affine transform;

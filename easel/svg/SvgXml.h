@@ -11,6 +11,7 @@ namespace easel::svg {
 
 inline constexpr const char* kSvgNamespace = "http://www.w3.org/2000/svg";
 inline constexpr const char* kInkscapeNamespace = "http://www.inkscape.org/namespaces/inkscape";
+inline constexpr const char* kSodipodiNamespace = "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd";
 
 // The element's SVG name ("path") when it is in the SVG namespace as the file
 // writes it (no prefix, or `svgPrefix` such as "svg:"); empty otherwise.

@@ -15,8 +15,7 @@ struct TransformKind {
   int minArgs, maxArgs;
 };
 constexpr TransformKind kKinds[] = {
-    {"matrix", 6, 6}, {"translate", 1, 2}, {"scale", 1, 2},
-    {"rotate", 1, 3}, {"skewX", 1, 1},     {"skewY", 1, 1},
+    {"matrix", 6, 6}, {"translate", 1, 2}, {"scale", 1, 2}, {"rotate", 1, 3}, {"skewX", 1, 1}, {"skewY", 1, 1},
 };
 
 double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
@@ -40,9 +39,12 @@ Affine rotation(double degrees) {
   const double r = std::fmod(degrees, 360.0);
   double c = std::cos(radians(r)), s = std::sin(radians(r));
   if (r == 0) c = 1, s = 0;
-  else if (r == 90 || r == -270) c = 0, s = 1;
-  else if (r == 180 || r == -180) c = -1, s = 0;
-  else if (r == 270 || r == -90) c = 0, s = -1;
+  else if (r == 90 || r == -270)
+    c = 0, s = 1;
+  else if (r == 180 || r == -180)
+    c = -1, s = 0;
+  else if (r == 270 || r == -90)
+    c = 0, s = -1;
   return {c, s, -s, c, 0, 0};
 }
 

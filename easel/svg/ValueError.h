@@ -11,8 +11,7 @@ namespace easel::svg {
 
 class ValueError : public std::runtime_error {
  public:
-  ValueError(const std::string& message, std::size_t offset)
-      : std::runtime_error(message), offset_(offset) {}
+  ValueError(const std::string& message, std::size_t offset) : std::runtime_error(message), offset_(offset) {}
   std::size_t offset() const { return offset_; }
 
  private:

@@ -10,9 +10,12 @@ struct TypeOfExtension {
 };
 
 constexpr TypeOfExtension kTypes[] = {
-    {".html", "text/html; charset=utf-8"},     {".css", "text/css; charset=utf-8"},
-    {".js", "text/javascript; charset=utf-8"}, {".svg", "image/svg+xml"},
-    {".png", "image/png"},                     {".json", "application/json"},
+    {".html", "text/html; charset=utf-8"},
+    {".css", "text/css; charset=utf-8"},
+    {".js", "text/javascript; charset=utf-8"},
+    {".svg", "image/svg+xml"},
+    {".png", "image/png"},
+    {".json", "application/json"},
 };
 
 }  // namespace

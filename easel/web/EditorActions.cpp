@@ -5,11 +5,11 @@
 
 #include "CanvasSelection.h"
 #include "EditorHost.h"
-#include "easel/cli/HostSetup.h"
+#include "easel/host/HostSetup.h"
 #include "easel/core/Document.h"
+#include "easel/core/FileIo.h"
 #include "easel/core/PluginRegistry.h"
 #include "easel/core/ViewState.h"
-#include "easel/svg/SvgError.h"
 #include "easel/svg/SvgExport.h"
 
 namespace easel::web {
@@ -31,16 +31,23 @@ AIRealPoint point(const Json& pair) {
 
 bool flagOf(const Json& body, const char* key) { return body.contains(key) && body[key].get<bool>(); }
 
-// A Save As name: an .svg file, relative names beside the drawing.
-std::filesystem::path saveAsPath(const Json& body, const std::string& current) {
+// A Save As name: an .svg file in the folder of the drawing the editor opened
+// (or a folder inside it). Names that climb out of it, absolute or with "..",
+// are refused: whoever holds the session may write only where the user's
+// drawing already is.
+std::filesystem::path saveAsPath(const Json& body, const std::filesystem::path& folder) {
   if (!body.contains("path") || !body["path"].is_string()) throw BadRequest("Save As needs a file name");
-  std::filesystem::path path = body["path"].get<std::string>();
-  std::string extension = path.extension().string();
+  const std::filesystem::path name = body["path"].get<std::string>();
+  std::string extension = name.extension().string();
   for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (path.filename().empty() || extension != ".svg")
+  if (name.filename().empty() || extension != ".svg")
     throw BadRequest("Save As writes SVG: give a file name ending in .svg");
-  if (path.is_relative()) path = std::filesystem::path(current).parent_path() / path;
-  return path;
+  bool climbs = name.has_root_path();
+  for (const auto& part : name) climbs = climbs || part == "..";
+  if (climbs)
+    throw BadRequest("Save As writes in the drawing's folder " + folder.string() +
+                     ": give a name inside it, without \"..\"");
+  return folder / name;
 }
 
 }  // namespace
@@ -84,11 +91,18 @@ EditorHost::Outcome EditorHost::undoOrRedo(bool redo) {
 
 EditorHost::Outcome EditorHost::save(const Json& body, bool saveAs) {
   const std::filesystem::path path =
-      saveAs ? saveAsPath(body, options_.drawingPath) : std::filesystem::path(options_.drawingPath);
+      saveAs ? saveAsPath(body, drawingFolder_) : std::filesystem::path(options_.drawingPath);
+  // Save As replaces another file only when asked to in so many words.
+  std::error_code ignored;
+  const bool samePlace = path.lexically_normal() == std::filesystem::absolute(options_.drawingPath).lexically_normal();
+  if (saveAs && !samePlace && !flagOf(body, "overwrite") &&
+      std::filesystem::symlink_status(path, ignored).type() != std::filesystem::file_type::not_found)
+    return {409, path.filename().string() + " exists: replace it (\"overwrite\": true) or choose another name",
+            "exists"};
   const std::string svg = reporter_.svgText(easel_->session.document());
   try {
-    svg::writeOutput(path.string(), svg);  // a temporary file renamed into place
-  } catch (const svg::SvgError& e) {
+    writeWhole(path.string(), svg);  // a temporary file renamed into place
+  } catch (const FileError& e) {
     return {500, e.what()};
   }
   options_.drawingPath = path.string();

@@ -2,11 +2,15 @@
 
 #include <exception>
 #include <filesystem>
+#include <iostream>
 
+#include "Recovery.h"
 #include "WebEventSource.h"
-#include "easel/cli/HostSetup.h"
+#include "easel/host/HostSetup.h"
 #include "easel/core/Document.h"
+#include "easel/core/FileIo.h"
 #include "easel/core/Random.h"
+#include "easel/svg/SvgExport.h"
 
 namespace easel::web {
 
@@ -27,6 +31,7 @@ bool allowedDuringDialog(const std::string& action) {
 EditorHost::EditorHost(svg::ImportedSvg drawing, EditorOptions options)
     : document_(std::move(drawing.document)),
       options_(std::move(options)),
+      drawingFolder_(std::filesystem::absolute(options_.drawingPath).parent_path()),
       readyFuture_(ready_.get_future()),
       reporter_(std::move(drawing.source)) {}
 
@@ -62,10 +67,24 @@ void EditorHost::run() {
     ready_.set_value(std::string(e.what()));
     return;
   }
+  if (auto offer = recoveryOffer(options_.drawingPath)) note(*offer);
   ready_.set_value(std::nullopt);
   while (HostRequestPtr request = nextRequest()) handle(request);
+  keepUnsavedWork();
   easel->host.shutdown();
   easel_ = nullptr;
+}
+
+void EditorHost::keepUnsavedWork() {
+  if (reporter_.committedFingerprint() == savedFingerprint_) return;
+  const std::filesystem::path copy = recoveryPathFor(options_.drawingPath);
+  try {
+    writeWhole(copy.string(), reporter_.svgText(easel_->session.document()));
+    std::cout << "contour edit: the changes were not saved; they are in " << copy.string() << std::endl;
+  } catch (const std::exception& e) {
+    std::cout << "contour edit: the changes were not saved, and no recovery copy could be written: " << e.what()
+              << std::endl;
+  }
 }
 
 HostRequestPtr EditorHost::nextRequest() {
@@ -104,6 +123,7 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
     reply.body["ok"] = outcome.status == 200;
     reply.body["sequence"] = ++answered_;  // answers on separate connections can arrive out of order
     if (!outcome.error.empty()) reply.body["error"] = outcome.error;
+    if (!outcome.reason.empty()) reply.body["reason"] = outcome.reason;
     reply.body["messages"] = notes_;
     reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
     reply.body["modified"] = reporter_.committedFingerprint() != savedFingerprint_;

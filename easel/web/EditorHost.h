@@ -12,6 +12,7 @@
 #define EASEL_WEB_EDITORHOST_H
 
 #include <cstdint>
+#include <filesystem>
 #include <future>
 #include <map>
 #include <memory>
@@ -74,12 +75,17 @@ class EditorHost {
 
  private:
   struct Outcome {
+    Outcome() = default;
+    Outcome(int s, std::string e, std::string r = {}) : status(s), error(std::move(e)), reason(std::move(r)) {}
     int status = 200;
     std::string error;
+    std::string reason;  // for the page: "exists" when Save As would replace a file
   };
   void handle(const HostRequestPtr& request);
   Outcome perform(const HostRequest& request);
   void answer(const HostRequestPtr& request, const Outcome& outcome);
+  // Ending with changes not saved: they go to the recovery copy (Recovery.h).
+  void keepUnsavedWork();
 
   // The actions (EditorActions.cpp).
   Outcome select(const nlohmann::json& body);
@@ -94,6 +100,7 @@ class EditorHost {
   CoalescingQueue<HostRequestPtr> queue_;
   std::unique_ptr<Document> document_;  // handed to the session when run() starts
   EditorOptions options_;
+  std::filesystem::path drawingFolder_;  // where Save As writes: the opened drawing's folder
   std::promise<std::optional<std::string>> ready_;
   std::future<std::optional<std::string>> readyFuture_;
   contour_cli::Easel* easel_ = nullptr;  // while run() runs

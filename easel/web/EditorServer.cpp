@@ -11,7 +11,8 @@
 #include "EditorHost.h"
 #include "Lifetime.h"
 #include "RequestGuard.h"
-#include "easel/cli/DialogScriptJson.h"
+#include "easel/host/DialogScriptJson.h"
+#include "easel/core/JsonDepth.h"
 
 namespace easel::web {
 
@@ -20,6 +21,9 @@ namespace {
 using Json = nlohmann::json;
 
 constexpr const char* kLoopback = "127.0.0.1";
+constexpr time_t kIoTimeoutSeconds = 5;
+constexpr std::size_t kKeepAliveRequests = 20;
+constexpr std::size_t kWorkers = 64;
 
 // The page runs only its own scripts and styles; the drawing is shown in a
 // frame of its own (below), so that nothing in it can run or load.
@@ -89,7 +93,15 @@ struct EditorServer::Impl {
     std::from_chars(lengthText.data(), lengthText.data() + lengthText.size(), length);
     const std::string host = req.get_header_value("Host"), tokenHeader = req.get_header_value("X-Contour-Token"),
                       tokenQuery = req.get_param_value("token"), cookie = req.get_header_value("Cookie");
-    if (auto refusal = guard->check({req.method, req.path, host, tokenHeader, tokenQuery, cookie, length})) {
+    const RequestFacts facts{req.method, req.path, host, tokenHeader, tokenQuery, cookie, length};
+    // The browser's one-time address: the code becomes the cookie, and the
+    // page is loaded again without it.
+    if (req.has_param("code") && guard->redeem(facts, req.get_param_value("code"))) {
+      res.set_header("Set-Cookie", guard->cookie());
+      res.set_redirect("/", 303);
+      return httplib::Server::HandlerResponse::Handled;
+    }
+    if (auto refusal = guard->check(facts)) {
       std::cerr << "contour edit: " << req.method << ' ' << req.path << ": " << refusal->message << '\n';
       refuse(res, refusal->status, refusal->message);
       return httplib::Server::HandlerResponse::Handled;
@@ -110,6 +122,7 @@ struct EditorServer::Impl {
     auto request = std::make_shared<HostRequest>();
     request->action = req.matches[1];
     if (!req.body.empty()) {
+      if (auto tooDeep = easel::jsonTooDeep(req.body)) return refuse(res, 400, "malformed request: " + *tooDeep);
       request->body = Json::parse(req.body, nullptr, false);
       if (request->body.is_discarded() || !request->body.is_object())
         return refuse(res, 400, "malformed request: the body is not a JSON object");
@@ -132,11 +145,22 @@ struct EditorServer::Impl {
     server.set_default_headers(kSafetyHeaders);
     server.set_payload_max_length(RequestGuard::kMaxBodyLength);
     server.set_keep_alive_timeout(1);  // so that stopping does not wait for idle connections
+    // A client that sends or reads slowly is dropped after a few seconds of
+    // silence and may not keep its connection for many requests; with more
+    // workers than the page ever uses, a handful of such clients cannot keep
+    // the page's requests waiting.
+    server.set_read_timeout(kIoTimeoutSeconds);
+    server.set_write_timeout(kIoTimeoutSeconds);
+    server.set_keep_alive_max_count(kKeepAliveRequests);
+    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
     server.set_pre_routing_handler([this](const auto& req, auto& res) { return screen(req, res); });
     server.Get("/api/state", [this](const auto& req, auto& res) {
       auto request = std::make_shared<HostRequest>();
       request->action = "state";
       relay(request, req, res);
+    });
+    server.Get(std::string(RequestGuard::kSessionPath), [this](const auto&, auto& res) {
+      sendJson(res, 200, Json{{"ok", true}, {"token", token}});
     });
     server.Post("/api/dialog", [this](const auto& req, auto& res) { dialogAction(req, res); });
     server.Post(std::string("/api/(") + kObjectActions + ")",
@@ -185,6 +209,11 @@ int EditorServer::port() const { return impl_->port; }
 
 std::string EditorServer::address() const {
   return "http://" + std::string(kLoopback) + ":" + std::to_string(impl_->port) + "/?token=" + impl_->token;
+}
+
+std::string EditorServer::openingAddress() const {
+  return "http://" + std::string(kLoopback) + ":" + std::to_string(impl_->port) +
+         "/?code=" + impl_->guard->openingCode();
 }
 
 void EditorServer::start() {

@@ -24,8 +24,10 @@ class EditorServer {
   // one-line message when it cannot (the port is in use, ...).
   void bind(int port);
   int port() const;
-  // The address to open, with the session token.
+  // The address to open, with the session token (for the terminal).
   std::string address() const;
+  // The address for the browser: a one-time code instead of the token.
+  std::string openingAddress() const;
   // Serves on a thread of its own until stop().
   void start();
   void stop();

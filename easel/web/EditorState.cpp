@@ -1,7 +1,7 @@
 #include "EditorState.h"
 
 #include "CanvasSelection.h"
-#include "easel/cli/DialogScriptJson.h"
+#include "easel/host/DialogScriptJson.h"
 #include "easel/core/Document.h"
 #include "easel/core/PluginRegistry.h"
 #include "easel/core/ViewState.h"

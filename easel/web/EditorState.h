@@ -13,7 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "easel/adm/DialogManager.h"
-#include "easel/core/PluginHost.h"
+#include "easel/host/PluginHost.h"
 #include "easel/core/Session.h"
 #include "DrawingView.h"
 #include "easel/svg/SvgSource.h"

@@ -21,6 +21,14 @@ std::string_view trim(std::string_view text) {
   return text;
 }
 
+// The same time for every wrong secret of the right length.
+bool sameSecret(std::string_view given, std::string_view secret) {
+  if (given.size() != secret.size()) return false;
+  unsigned difference = 0;
+  for (std::size_t i = 0; i < given.size(); ++i) difference |= static_cast<unsigned char>(given[i] ^ secret[i]);
+  return difference == 0;
+}
+
 }  // namespace
 
 std::string makeSessionToken() {
@@ -34,7 +42,16 @@ std::string makeSessionToken() {
   return token;
 }
 
-RequestGuard::RequestGuard(std::string token, int port) : token_(std::move(token)), port_(port) {}
+RequestGuard::RequestGuard(std::string token, int port)
+    : token_(std::move(token)), port_(port), code_(makeSessionToken()) {}
+
+bool RequestGuard::redeem(const RequestFacts& request, std::string_view code) {
+  if (!hostAllowed(request.host) || request.method != "GET" || isApi(request.path)) return false;
+  std::lock_guard<std::mutex> lock(codeMutex_);
+  if (codeUsed_ || !sameSecret(code, code_)) return false;
+  codeUsed_ = true;
+  return true;
+}
 
 std::string RequestGuard::cookie() const {
   return std::string(kCookieName) + "=" + token_ + "; Path=/; HttpOnly; SameSite=Strict";
@@ -49,13 +66,7 @@ bool RequestGuard::hostAllowed(std::string_view host) const {
   return name == "127.0.0.1" || equalsIgnoringCase(name, "localhost");
 }
 
-bool RequestGuard::tokenMatches(std::string_view given) const {
-  if (given.size() != token_.size()) return false;
-  // The same time for every wrong token of the right length.
-  unsigned difference = 0;
-  for (std::size_t i = 0; i < given.size(); ++i) difference |= static_cast<unsigned char>(given[i] ^ token_[i]);
-  return difference == 0;
-}
+bool RequestGuard::tokenMatches(std::string_view given) const { return sameSecret(given, token_); }
 
 std::string_view RequestGuard::cookieToken(std::string_view header) const {
   while (!header.empty()) {
@@ -73,8 +84,9 @@ std::optional<Refusal> RequestGuard::check(const RequestFacts& request) const {
   if (!hostAllowed(request.host))
     return Refusal{403, "refused: the Host header '" + std::string(request.host) + "' is not this editor's address"};
   const bool api = isApi(request.path);
-  const bool tokenGiven = api ? tokenMatches(request.tokenHeader)
-                              : tokenMatches(request.tokenQuery) || tokenMatches(cookieToken(request.cookie));
+  const bool byCookie = !api || (request.path == kSessionPath && request.method == "GET");
+  const bool tokenGiven = (api && tokenMatches(request.tokenHeader)) || (!api && tokenMatches(request.tokenQuery)) ||
+                          (byCookie && tokenMatches(cookieToken(request.cookie)));
   if (!tokenGiven) return Refusal{403, "refused: the request does not carry this session's token"};
   const bool post = request.method == "POST";
   if (!(request.method == "GET" || (api && post)))

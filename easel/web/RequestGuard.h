@@ -5,12 +5,17 @@
 // (Host 127.0.0.1:PORT or localhost:PORT) and carry the session's random
 // token; the API takes the token only in a header that other sites' pages
 // cannot send, the page's own files also in the address or the cookie set
-// when the page was first loaded. Bodies are small JSON: anything larger is
-// refused before it is read.
+// when the page was first loaded. The browser is opened with a one-time code
+// instead of the token, so that the token never shows in the process table:
+// the code is exchanged once for the cookie, and the page then reads the
+// token from /api/session, which alone takes the cookie (other local pages
+// may send it the cookie but cannot read the answer). Bodies are small JSON:
+// anything larger is refused before it is read.
 #ifndef EASEL_WEB_REQUESTGUARD_H
 #define EASEL_WEB_REQUESTGUARD_H
 
 #include <cstddef>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,10 +47,17 @@ class RequestGuard {
   static constexpr std::string_view kTokenHeader = "X-Contour-Token";
   static constexpr std::string_view kCookieName = "contour_token";
 
+  static constexpr std::string_view kSessionPath = "/api/session";
+
   RequestGuard(std::string token, int port);
 
   // Nothing when the request may go on.
   std::optional<Refusal> check(const RequestFacts& request) const;
+  // The one-time code for the browser's address.
+  const std::string& openingCode() const { return code_; }
+  // Whether `code` is the opening code, used now for the first and last time
+  // by a GET of the page from this editor's address. Any thread.
+  bool redeem(const RequestFacts& request, std::string_view code);
 
   const std::string& token() const { return token_; }
   // The Set-Cookie value that lets the page load its own files.
@@ -60,6 +72,9 @@ class RequestGuard {
 
   std::string token_;
   int port_;
+  std::string code_;
+  std::mutex codeMutex_;
+  bool codeUsed_ = false;
 };
 
 }  // namespace easel::web

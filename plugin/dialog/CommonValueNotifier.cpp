@@ -7,11 +7,8 @@
 #include "plugin/dialog/EnablingRules.h"
 #include "plugin/dialog/ItemValues.h"
 #include "plugin/engine/RunContours.h"
+#include "plugin/params/ItemIds.h"
 #include "plugin/shell/SuiteSlots.h"
-
-namespace {
-constexpr int32_t kPreviewItem = 3;
-}  // namespace
 
 void commonValueNotify(ADMItemRef item, ADMNotifierRef notifier) {
   (void)sADMItem->defaultNotify(item, notifier);
@@ -21,7 +18,7 @@ void commonValueNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
   record.finalRun = 0;
   ASBoolean preview = record.previewOn != 0 ? 1 : 0;
-  (void)sADMItem->getBooleanValue(itemById(context.dialog, kPreviewItem), &preview);
+  (void)sADMItem->getBooleanValue(itemById(context.dialog, kPreviewCheck), &preview);
   record.previewOn = preview != 0 ? 1 : 0;
 
   // The place the dialog opens at next time.

@@ -1,13 +1,15 @@
 // The settings dialog's 78 items as data, in creation order: id, type,
-// rectangle, text, the record field shown, the range of a spin edit, the
-// procedure attached, and the order of the calls that set it up.
+// rectangle, text, the record field shown and the range of a spin edit (both
+// from the field table), the procedure attached, and the order of the calls
+// that set it up.
 #ifndef CONTOUR_DIALOG_DIALOGITEMS_H
 #define CONTOUR_DIALOG_DIALOGITEMS_H
 
 #include <cstdint>
 #include <span>
 
-#include "plugin/dialog/FieldRef.h"
+#include "plugin/params/FieldRef.h"
+#include "plugin/params/ItemIds.h"
 #include "plugin/host/ADMTypes.h"
 
 enum class ItemType : uint8_t { SpinEdit, StaticText, CheckBox, PictureButton, TextButton, PopupList };
@@ -17,19 +19,19 @@ enum class ItemProc : uint8_t { None, CommonValue, Zoom, PageButton, PickTracker
 
 // When an item's calls are made, where the items differ.
 enum class SetupOrder : uint8_t {
-  Standard,            // spin edits: value, limits, units, precision, procedure, hide
-  UnitsFirst,          // spin edits: units, limits, precision, value, procedure, hide
-  AttachAtCreation,    // popup lists: procedure when the list is created
-  AttachBeforeFilling, // popup lists: procedure before the entries are inserted
-  AttachAfterFilling,  // popup lists: procedure once an entry is chosen
+  Standard,             // spin edits: value, limits, units, precision, procedure, hide
+  UnitsFirst,           // spin edits: units, limits, precision, value, procedure, hide
+  AttachAtCreation,     // popup lists: procedure when the list is created
+  AttachBeforeFilling,  // popup lists: procedure before the entries are inserted
+  AttachAfterFilling,   // popup lists: procedure once an entry is chosen
 };
 
 struct ItemSpec {
-  int32_t id;
+  ItemId id;
   ItemType type;
   ADMRect rect;
-  const char* text;  // null: none
-  FieldRef field;    // empty: the item shows no field
+  const char* text;        // null: none
+  FieldRef field;          // empty: the item shows no field
   float minimum, maximum;  // spin edits; the maximum of swatchBound items is the swatch count
   bool swatchBound;
   ItemProc proc;

@@ -4,16 +4,30 @@
 
 namespace {
 
-constexpr int32_t kContour[] = {4, 5, 6, 9, 10, 32, 70, 71, 73, 56, 60, 61, 120, 121, 122};
-constexpr int32_t kRotate[] = {11, 74, 33, 12, 75, 13, 14, 76, 123};
-constexpr int32_t kShift[] = {7, 36, 8, 72, 124, 125};
-constexpr int32_t kPoints[] = {34, 35, 16, 17, 18, 19, 77, 78, 79, 126};
-constexpr int32_t kStyle[] = {140, 142, 141, 143, 145, 144, 146, 31, 15, 20, 80};
-constexpr int32_t kSettings[] = {51, 57, 50, 53, 52, 54, 55, 58, 59};
+constexpr int32_t kContour[] = {kContoursEdit,    kScaleHEdit,       kScaleVEdit,      kSkipEdit,
+                                kCreateEdit,      kContourScaleList, kContoursLabel,   kContourScaleLabel,
+                                kSkipCreateLabel, kLinkScaleCheck,   kPlaceAboveCheck, kScaleLinesCheck,
+                                kContoursPick,    kScaleHPick,       kScaleVPick};
+constexpr int32_t kRotate[] = {kRotationEdit, kRotationLabel, kRotationCenterList, kPathNumberEdit, kUsePathLabel,
+                               kCenterXEdit,  kCenterYEdit,   kUserCenterLabel,    kRotationPick};
+constexpr int32_t kShift[] = {kShiftHEdit, kShiftModeList, kShiftVEdit, kShiftLabel, kShiftHPick, kShiftVPick};
+constexpr int32_t kPoints[] = {kPointsContourList,     kPointsVariationList,      kPointsContourEdit,  kVarianceEdit,
+                               kInterpolateAnchorEdit, kInterpolateDirectionEdit, kPointsContourLabel, kVarianceLabel,
+                               kInterpolateLabel,      kPointsContourPick};
+constexpr int32_t kStyle[] = {kFillColorList,   kFillStepsEdit,        kFillSwatchEdit,       kStrokeColorList,
+                              kStrokeStepsEdit, kStrokeSwatchEdit,     kPatternList,          kWidthModeList,
+                              kWidthAmountEdit, kInterpolateStyleEdit, kInterpolateStyleLabel};
+constexpr int32_t kSettings[] = {kPathAlternateFlipCheck,   kPathCreateCheck,       kPathOpacityCheck,
+                                 kPointsKeepDirectionCheck, kPointsKeepAnchorCheck, kPointsRotateCenterCheck,
+                                 kPathDeleteCheck,          kPointsAddScaleCheck,   kPointsApplyCheck};
 
 const DialogPage kPages[] = {
-    {1, 100, 106, 4, kContour},  {2, 101, 107, 11, kRotate}, {3, 102, 108, 7, kShift},
-    {4, 103, 109, 16, kPoints}, {5, 104, 110, 140, kStyle}, {6, 105, 111, 51, kSettings},
+    {kContourPage, kContourPageButton, kContourPageLabel, kContoursEdit, kContour},
+    {kRotatePage, kRotatePageButton, kRotatePageLabel, kRotationEdit, kRotate},
+    {kShiftPage, kShiftPageButton, kShiftPageLabel, kShiftHEdit, kShift},
+    {kPointsPage, kPointsPageButton, kPointsPageLabel, kPointsContourEdit, kPoints},
+    {kStylePage, kStylePageButton, kStylePageLabel, kFillColorList, kStyle},
+    {kSettingsPage, kSettingsPageButton, kSettingsPageLabel, kPathAlternateFlipCheck, kSettings},
 };
 
 }  // namespace

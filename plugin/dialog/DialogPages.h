@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <span>
 
+#include "plugin/params/ItemIds.h"
+
 struct DialogPage {
-  int32_t number;     // 1 Contour, 2 Rotate, 3 Shift, 4 Points, 5 Style, 6 Settings
-  int32_t button;     // 99 + number
-  int32_t label;      // 105 + number
+  int32_t number;  // 1 Contour, 2 Rotate, 3 Shift, 4 Points, 5 Style, 6 Settings
+  int32_t button;  // 99 + number
+  int32_t label;   // 105 + number
   int32_t firstItem;
   std::span<const int32_t> members;
 };

@@ -5,19 +5,26 @@
 #include <span>
 
 #include "plugin/dialog/DialogContext.h"
+#include "plugin/params/ItemIds.h"
+#include "plugin/params/ModeIds.h"
 #include "plugin/shell/SuiteSlots.h"
 
 namespace {
 
-bool oneOf(int32_t value, std::initializer_list<int32_t> values) {
-  for (int32_t v : values)
-    if (v == value) return true;
+bool oneOf(int32_t value, std::initializer_list<ColorMode> modes) {
+  for (ColorMode mode : modes)
+    if (static_cast<int32_t>(mode) == value) return true;
   return false;
 }
 
 // The rotation centre modes the dialog knows; for any other value the items
 // that depend on the mode are left as they are.
-bool knownCenterMode(const ContourParams& p) { return p.rotationCenterMode >= 0 && p.rotationCenterMode <= 4; }
+bool knownCenterMode(const ContourParams& p) {
+  return p.rotationCenterMode >= 0 && p.rotationCenterMode < modeCount<RotationCenterMode>();
+}
+bool centerModeIs(const ContourParams& p, RotationCenterMode mode) {
+  return p.rotationCenterMode == static_cast<int32_t>(mode);
+}
 
 struct Rule {
   std::span<const int32_t> items;
@@ -25,47 +32,57 @@ struct Rule {
   std::optional<bool> (*enabled)(const ContourParams&);
 };
 
-constexpr int32_t kPointsContourList[] = {34};
-constexpr int32_t kVerticalScale[] = {6};
-constexpr int32_t kPointsVariationList[] = {35};
-constexpr int32_t kPointOptions[] = {52, 53, 54, 58, 59, 18, 19};
-constexpr int32_t kFillSwatch[] = {141};
-constexpr int32_t kStrokeSwatch[] = {144};
-constexpr int32_t kFillSteps[] = {142};
-constexpr int32_t kStrokeSteps[] = {145};
-constexpr int32_t kWidthAmount[] = {15};
-constexpr int32_t kPathNumber[] = {12};
-constexpr int32_t kUserCenter[] = {13, 14};
-constexpr int32_t kRotation[] = {11};
+constexpr int32_t kPointsContourListItem[] = {kPointsContourList};
+constexpr int32_t kVerticalScale[] = {kScaleVEdit};
+constexpr int32_t kPointsVariationListItem[] = {kPointsVariationList};
+constexpr int32_t kPointOptions[] = {kPointsKeepAnchorCheck,   kPointsKeepDirectionCheck, kPointsRotateCenterCheck,
+                                     kPointsAddScaleCheck,     kPointsApplyCheck,         kInterpolateAnchorEdit,
+                                     kInterpolateDirectionEdit};
+constexpr int32_t kFillSwatch[] = {kFillSwatchEdit};
+constexpr int32_t kStrokeSwatch[] = {kStrokeSwatchEdit};
+constexpr int32_t kFillSteps[] = {kFillStepsEdit};
+constexpr int32_t kStrokeSteps[] = {kStrokeStepsEdit};
+constexpr int32_t kWidthAmount[] = {kWidthAmountEdit};
+constexpr int32_t kPathNumber[] = {kPathNumberEdit};
+constexpr int32_t kUserCenter[] = {kCenterXEdit, kCenterYEdit};
+constexpr int32_t kRotation[] = {kRotationEdit};
 
 // Colour modes that go to a swatch, and those that progress over steps.
-constexpr std::initializer_list<int32_t> kSwatchModes = {6, 11};
-constexpr std::initializer_list<int32_t> kStepModes = {1, 2, 5, 6, 7, 8, 13};
+constexpr std::initializer_list<ColorMode> kSwatchModes = {ColorMode::ToSwatch, ColorMode::AlternateSwatch};
+constexpr std::initializer_list<ColorMode> kStepModes = {
+    ColorMode::ToWhite,     ColorMode::ToBlack,    ColorMode::ToWhiteMidpoint,    ColorMode::ToSwatch,
+    ColorMode::ToHalfColor, ColorMode::ToInverted, ColorMode::ToHalfColorInverted};
 
 // In their order; comparisons of reals with 0 are exact.
 const Rule kRules[] = {
-    {kPointsContourList, [](const ContourParams& p) -> std::optional<bool> { return p.pointsContourAmount != 0; }},
+    {kPointsContourListItem, [](const ContourParams& p) -> std::optional<bool> { return p.pointsContourAmount != 0; }},
     {kVerticalScale, [](const ContourParams& p) -> std::optional<bool> { return p.linkContourScale == 0; }},
-    {kPointsVariationList, [](const ContourParams& p) -> std::optional<bool> { return p.pointsVariance != 0; }},
-    {kPointOptions, [](const ContourParams& p) -> std::optional<bool> {
-       return p.pointsVariance != 0 || p.pointsContourAmount != 0;
-     }},
+    {kPointsVariationListItem, [](const ContourParams& p) -> std::optional<bool> { return p.pointsVariance != 0; }},
+    {kPointOptions,
+     [](const ContourParams& p) -> std::optional<bool> { return p.pointsVariance != 0 || p.pointsContourAmount != 0; }},
     {kFillSwatch, [](const ContourParams& p) -> std::optional<bool> { return oneOf(p.fillColorMode, kSwatchModes); }},
-    {kStrokeSwatch, [](const ContourParams& p) -> std::optional<bool> { return oneOf(p.strokeColorMode, kSwatchModes); }},
+    {kStrokeSwatch,
+     [](const ContourParams& p) -> std::optional<bool> { return oneOf(p.strokeColorMode, kSwatchModes); }},
     {kFillSteps, [](const ContourParams& p) -> std::optional<bool> { return oneOf(p.fillColorMode, kStepModes); }},
     {kStrokeSteps, [](const ContourParams& p) -> std::optional<bool> { return oneOf(p.strokeColorMode, kStepModes); }},
-    {kWidthAmount, [](const ContourParams& p) -> std::optional<bool> { return p.widthMode != 0; }},
-    // The rotation centre: the path number for mode 1, the user centre for
-    // mode 2, the rotation itself for every known mode.
-    {kPathNumber, [](const ContourParams& p) -> std::optional<bool> {
-       if (!knownCenterMode(p)) return std::nullopt;
-       return p.rotationCenterMode == 1;
+    {kWidthAmount,
+     [](const ContourParams& p) -> std::optional<bool> {
+       return p.widthMode != static_cast<int32_t>(WidthMode::NoChange);
      }},
-    {kUserCenter, [](const ContourParams& p) -> std::optional<bool> {
+    // The rotation centre: the path number for the supplied path, the user
+    // centre for the user centre, the rotation itself for every known mode.
+    {kPathNumber,
+     [](const ContourParams& p) -> std::optional<bool> {
        if (!knownCenterMode(p)) return std::nullopt;
-       return p.rotationCenterMode == 2;
+       return centerModeIs(p, RotationCenterMode::SuppliedPath);
      }},
-    {kRotation, [](const ContourParams& p) -> std::optional<bool> {
+    {kUserCenter,
+     [](const ContourParams& p) -> std::optional<bool> {
+       if (!knownCenterMode(p)) return std::nullopt;
+       return centerModeIs(p, RotationCenterMode::UserCenter);
+     }},
+    {kRotation,
+     [](const ContourParams& p) -> std::optional<bool> {
        if (!knownCenterMode(p)) return std::nullopt;
        return true;
      }},

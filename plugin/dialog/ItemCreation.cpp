@@ -43,25 +43,20 @@ void setSpinEdit(ADMItemRef item, const ItemSpec& spec, const ContourParams& rec
 
 void setItem(ADMItemRef item, const ItemSpec& spec, const ContourParams& record, int32_t swatchCount) {
   switch (spec.type) {
-    case ItemType::SpinEdit:
-      setSpinEdit(item, spec, record, swatchCount);
-      break;
+    case ItemType::SpinEdit: setSpinEdit(item, spec, record, swatchCount); break;
     case ItemType::CheckBox:
       showField(item, spec, record);
       (void)sADMItem->setNotifyProc(item, notifyProcOf(spec.proc));
       (void)sADMItem->setText(item, spec.text);
       break;
-    case ItemType::StaticText:
-      (void)sADMItem->setText(item, spec.text);
-      break;
+    case ItemType::StaticText: (void)sADMItem->setText(item, spec.text); break;
     case ItemType::TextButton:
       (void)sADMItem->setText(item, spec.text);
       // Cancel keeps the host's own handling, which ends the dialog with its id.
       if (spec.proc != ItemProc::None) (void)sADMItem->setNotifyProc(item, notifyProcOf(spec.proc));
       break;
     case ItemType::PictureButton:
-      if (spec.proc == ItemProc::PickTracker)
-        (void)sADMItem->setTrackProc(item, pickTrack);
+      if (spec.proc == ItemProc::PickTracker) (void)sADMItem->setTrackProc(item, pickTrack);
       else
         (void)sADMItem->setNotifyProc(item, notifyProcOf(spec.proc));
       break;

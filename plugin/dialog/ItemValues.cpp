@@ -3,22 +3,13 @@
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/shell/SuiteSlots.h"
 
-namespace {
-constexpr int32_t kPreviewItem = 3;
-}  // namespace
-
-bool isValueItem(const ItemSpec& item) {
-  return !item.field.empty() && item.proc == ItemProc::CommonValue;
-}
+bool isValueItem(const ItemSpec& item) { return !item.field.empty() && item.proc == ItemProc::CommonValue; }
 
 void showField(ADMItemRef item, const ItemSpec& spec, const ContourParams& record) {
   switch (spec.type) {
-    case ItemType::CheckBox:
-      (void)sADMItem->setBooleanValue(item, record.*spec.field.integer != 0 ? 1 : 0);
-      return;
+    case ItemType::CheckBox: (void)sADMItem->setBooleanValue(item, record.*spec.field.integer != 0 ? 1 : 0); return;
     case ItemType::SpinEdit:
-      if (spec.field.isReal())
-        (void)sADMItem->setFloatValue(item, record.*spec.field.real);
+      if (spec.field.isReal()) (void)sADMItem->setFloatValue(item, record.*spec.field.real);
       else
         (void)sADMItem->setIntValue(item, record.*spec.field.integer);
       return;
@@ -28,8 +19,7 @@ void showField(ADMItemRef item, const ItemSpec& spec, const ContourParams& recor
       chooseEntry(list, record.*spec.field.integer);
       return;
     }
-    default:
-      return;
+    default: return;
   }
 }
 
@@ -47,8 +37,7 @@ void readField(ADMItemRef item, const ItemSpec& spec, ContourParams& record) {
       return;
     }
     case ItemType::SpinEdit:
-      if (spec.field.isReal())
-        (void)sADMItem->getFloatValue(item, &(record.*spec.field.real));
+      if (spec.field.isReal()) (void)sADMItem->getFloatValue(item, &(record.*spec.field.real));
       else
         (void)sADMItem->getIntValue(item, &(record.*spec.field.integer));
       return;
@@ -60,14 +49,13 @@ void readField(ADMItemRef item, const ItemSpec& spec, ContourParams& record) {
       if (entry != nullptr) (void)sADMEntry->getID(entry, &(record.*spec.field.integer));
       return;
     }
-    default:
-      return;
+    default: return;
   }
 }
 
 void readValueItems(ADMDialogRef dialog, ContourParams& record) {
   for (const ItemSpec& spec : dialogItems())
-    if (isValueItem(spec) && spec.id != kPreviewItem) readField(itemById(dialog, spec.id), spec, record);
+    if (isValueItem(spec) && spec.id != kPreviewCheck) readField(itemById(dialog, spec.id), spec, record);
 }
 
 void refreshValueItems(ADMDialogRef dialog, const ContourParams& record) {

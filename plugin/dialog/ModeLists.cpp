@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "plugin/params/ModeIds.h"
+
 namespace {
 
 constexpr const char* kPresetStyles[] = {
@@ -112,17 +114,9 @@ constexpr auto kFillColorModes = colorList(" Fill color - Ignore");
 constexpr auto kStrokeColorModes = colorList(" Stroke color - Ignore");
 
 constexpr const char* kPatternModes[] = {
-    " Pattern - ignore",
-    " Pattern center 1",
-    " Pattern center 2",
-    " Pattern center 3",
-    " Pattern center 4",
-    " Pattern center 5",
-    " Pattern center 6",
-    " Pattern center 7",
-    " Pattern center 8",
-    " Pattern center 9",
-    " Pattern center 10",
+    " Pattern - ignore", " Pattern center 1", " Pattern center 2",  " Pattern center 3",
+    " Pattern center 4", " Pattern center 5", " Pattern center 6",  " Pattern center 7",
+    " Pattern center 8", " Pattern center 9", " Pattern center 10",
 };
 
 constexpr const char* kWidthModes[] = {
@@ -180,17 +174,27 @@ constexpr const char* kPointsVariationModes[] = {
     " Five Burst",
 };
 
+static_assert(oneEntryEach<PresetStyle>(std::size(kPresetStyles)));
+static_assert(oneEntryEach<ContourScaleMode>(std::size(kContourScaleModes)));
+static_assert(oneEntryEach<ShiftMode>(std::size(kShiftModes)));
+static_assert(oneEntryEach<RotationCenterMode>(std::size(kRotationCenters)));
+static_assert(oneEntryEach<ColorMode>(std::size(kFillColorModes)));
+static_assert(oneEntryEach<PatternMode>(std::size(kPatternModes)));
+static_assert(oneEntryEach<WidthMode>(std::size(kWidthModes)));
+static_assert(oneEntryEach<PointsContourMode>(std::size(kPointsContourModes)));
+static_assert(oneEntryEach<PointsVariationMode>(std::size(kPointsVariationModes)));
+
 const ModeList kModeLists[] = {
-    {30, &ContourParams::presetStyle, kPresetStyles},
-    {32, &ContourParams::contourScaleMode, kContourScaleModes},
-    {36, &ContourParams::shiftMode, kShiftModes},
-    {33, &ContourParams::rotationCenterMode, kRotationCenters},
-    {140, &ContourParams::fillColorMode, kFillColorModes},
-    {143, &ContourParams::strokeColorMode, kStrokeColorModes},
-    {146, &ContourParams::patternMode, kPatternModes},
-    {31, &ContourParams::widthMode, kWidthModes},
-    {34, &ContourParams::pointsContourMode, kPointsContourModes},
-    {35, &ContourParams::pointsVariationMode, kPointsVariationModes},
+    {kPresetList, &ContourParams::presetStyle, kPresetStyles},
+    {kContourScaleList, &ContourParams::contourScaleMode, kContourScaleModes},
+    {kShiftModeList, &ContourParams::shiftMode, kShiftModes},
+    {kRotationCenterList, &ContourParams::rotationCenterMode, kRotationCenters},
+    {kFillColorList, &ContourParams::fillColorMode, kFillColorModes},
+    {kStrokeColorList, &ContourParams::strokeColorMode, kStrokeColorModes},
+    {kPatternList, &ContourParams::patternMode, kPatternModes},
+    {kWidthModeList, &ContourParams::widthMode, kWidthModes},
+    {kPointsContourList, &ContourParams::pointsContourMode, kPointsContourModes},
+    {kPointsVariationList, &ContourParams::pointsVariationMode, kPointsVariationModes},
 };
 
 }  // namespace

@@ -8,9 +8,10 @@
 #include <span>
 
 #include "plugin/params/ContourParams.h"
+#include "plugin/params/ItemIds.h"
 
 struct ModeList {
-  int32_t itemId;
+  ItemId itemId;
   int32_t ContourParams::*field;
   std::span<const char* const> entries;  // shown texts, leading blank included
 };

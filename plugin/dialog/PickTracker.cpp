@@ -1,6 +1,7 @@
 // The pick tracker: a point the user picks in the document view sets the
 // field beside the pick button, which shows it; the page is then re-notified
-// so that the preview follows.
+// so that the preview follows. The picked value is held to the item's limits:
+// a point far out would otherwise ask the engine for millions of contours.
 #include <cmath>
 #include <cstdint>
 
@@ -30,7 +31,8 @@ const Pick kPicks[] = {
     {120, 4, [](ContourParams& r, AIRealPoint p) { r.contourCount = integerPart(p.h * 0.1f); }},
     {121, 5, [](ContourParams& r, AIRealPoint p) { r.scaleH = p.h * 0.05f; }},
     {122, 6, [](ContourParams& r, AIRealPoint p) { r.scaleV = p.v * 0.05f; }},
-    {123, 11, [](ContourParams& r, AIRealPoint p) {
+    {123, 11,
+     [](ContourParams& r, AIRealPoint p) {
        // The direction of the user centre seen from the picked point, in degrees.
        AIRealPoint center{r.centerX, r.centerY};
        AIReal radians = 0, degrees = 0;
@@ -42,6 +44,16 @@ const Pick kPicks[] = {
     {125, 8, [](ContourParams& r, AIRealPoint p) { r.shiftV = p.v * 0.1f; }},
     {126, 16, [](ContourParams& r, AIRealPoint p) { r.pointsContourAmount = p.h * 0.1f; }},
 };
+
+// Holds the field the item shows to the item's limits (a NaN to its minimum).
+void clampToItem(ContourParams& record, const ItemSpec& spec) {
+  auto held = [&](float x) { return !(x >= spec.minimum) ? spec.minimum : x > spec.maximum ? spec.maximum : x; };
+  if (spec.field.real != nullptr) record.*spec.field.real = held(record.*spec.field.real);
+  if (spec.field.integer != nullptr) {
+    int32_t& value = record.*spec.field.integer;
+    value = static_cast<int32_t>(held(static_cast<float>(value)));
+  }
+}
 
 const Pick* pickOf(int32_t button) {
   for (const Pick& pick : kPicks)
@@ -65,8 +77,10 @@ void pickInto(const DialogContext& context, ADMItemRef button, ADMTrackerRef tra
   const Pick* pick = pickOf(buttonId);
   if (pick == nullptr) return;
   ContourParams& record = *context.record;
+  const ItemSpec& spec = *dialogItem(pick->item);
   pick->apply(record, picked);
-  showField(itemById(context.dialog, pick->item), *dialogItem(pick->item), record);
+  clampToItem(record, spec);
+  showField(itemById(context.dialog, pick->item), spec, record);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/dialog/DialogProcs.h"
-#include "plugin/dialog/FieldRef.h"
+#include "plugin/params/FieldRef.h"
 #include "plugin/engine/RandomDraws.h"
 #include "plugin/shell/SuiteSlots.h"
 
@@ -15,14 +15,37 @@ using P = ContourParams;
 // The fields Tumble starts from their defaults; the others (Preview, the
 // user centre, the pattern, the zoom, the page, ...) are kept.
 const FieldRef kTumbled[] = {
-    &P::contourCount,        &P::contourScaleMode,    &P::scaleH,           &P::scaleV,
-    &P::skipCount,           &P::createCount,         &P::shiftH,           &P::shiftV,
-    &P::rotationCenterMode,  &P::rotation,            &P::pathAlternateFlip, &P::shiftMode,
-    &P::interpolateStyle,    &P::widthMode,           &P::widthAmount,      &P::pointsContourMode,
-    &P::pointsVariationMode, &P::pointsContourAmount, &P::interpolateAnchor, &P::interpolateDirection,
-    &P::pointsVariance,      &P::pointsKeepDirection, &P::pointsKeepAnchor, &P::pathCreate,
-    &P::pointsApply,         &P::fillColorMode,       &P::fillSwatchIndex,  &P::fillSteps,
-    &P::strokeColorMode,     &P::strokeSwatchIndex,   &P::strokeSteps,
+    &P::contourCount,
+    &P::contourScaleMode,
+    &P::scaleH,
+    &P::scaleV,
+    &P::skipCount,
+    &P::createCount,
+    &P::shiftH,
+    &P::shiftV,
+    &P::rotationCenterMode,
+    &P::rotation,
+    &P::pathAlternateFlip,
+    &P::shiftMode,
+    &P::interpolateStyle,
+    &P::widthMode,
+    &P::widthAmount,
+    &P::pointsContourMode,
+    &P::pointsVariationMode,
+    &P::pointsContourAmount,
+    &P::interpolateAnchor,
+    &P::interpolateDirection,
+    &P::pointsVariance,
+    &P::pointsKeepDirection,
+    &P::pointsKeepAnchor,
+    &P::pathCreate,
+    &P::pointsApply,
+    &P::fillColorMode,
+    &P::fillSwatchIndex,
+    &P::fillSteps,
+    &P::strokeColorMode,
+    &P::strokeSwatchIndex,
+    &P::strokeSteps,
 };
 
 // One draw at the moment each value needs it, in single precision.

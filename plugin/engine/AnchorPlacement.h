@@ -8,14 +8,14 @@
 
 // One anchor's measurements and where it stands in the run.
 struct AnchorPlace {
-  AIRealPoint center;  // G: the path's own bounds centre, around which the anchor is placed
-  AIReal length;       // distance of the anchor from the point centre Q
-  AIReal angle;        // direction of the anchor seen from Q, radians
-  AIReal offset;       // O: the radial offset of this contour
-  int32_t contourIndex;   // k
-  int32_t segmentIndex;   // i
-  int32_t segmentCount;   // n
-  int32_t objectIndex;    // m
+  AIRealPoint center;    // G: the path's own bounds centre, around which the anchor is placed
+  AIReal length;         // distance of the anchor from the point centre Q
+  AIReal angle;          // direction of the anchor seen from Q, radians
+  AIReal offset;         // O: the radial offset of this contour
+  int32_t contourIndex;  // k
+  int32_t segmentIndex;  // i
+  int32_t segmentCount;  // n
+  int32_t objectIndex;   // m
   AIReal pageWidth, pageHeight;
 };
 

@@ -20,23 +20,17 @@ struct Extremes {
   AIReal white, black;
 };
 
-Extremes extremesOf(int32_t kind) {
-  return kind == kThreeColor ? Extremes{1.0f, 0.0f} : Extremes{0.0f, 1.0f};
-}
+Extremes extremesOf(int32_t kind) { return kind == kThreeColor ? Extremes{1.0f, 0.0f} : Extremes{0.0f, 1.0f}; }
 
 // x moved toward `target` by step/S of the way. Written as x + (target - x)·k/S,
 // which for a target of 0 rounds exactly as x - x·k/S.
-AIReal toward(AIReal x, AIReal target, AIReal step, AIReal steps) {
-  return x + (target - x) * step / steps;
-}
+AIReal toward(AIReal x, AIReal target, AIReal step, AIReal steps) { return x + (target - x) * step / steps; }
 
 void randomColor(AIColor& color) {
   RandomDraws draws;  // the colour steps report no error
   AIReal* x = color.c.components;
   switch (color.kind) {
-    case kGrayColor:
-      x[0] = nextDraw(draws);
-      break;
+    case kGrayColor: x[0] = nextDraw(draws); break;
     case kFourColor:
       x[0] = nextDraw(draws);
       x[1] = nextDraw(draws);
@@ -71,9 +65,8 @@ void applyColorMode(int32_t mode, AIColor& color, const AIColor* swatch, const C
   const AIReal steps = static_cast<AIReal>(at.steps);
   const AIReal twoSteps = 2.0f * steps;
   // Past the midpoint the progression runs backwards: t = half - k.
-  const AIReal midpointStep = at.contourNumber <= at.half
-                                  ? k
-                                  : static_cast<AIReal>(static_cast<int64_t>(at.half) - at.contourNumber);
+  const AIReal midpointStep =
+      at.contourNumber <= at.half ? k : static_cast<AIReal>(static_cast<int64_t>(at.half) - at.contourNumber);
 
   for (int32_t j = 0; j < count; ++j) {
     AIReal& x = color.c.components[j];
@@ -84,10 +77,18 @@ void applyColorMode(int32_t mode, AIColor& color, const AIColor* swatch, const C
       case kColorToSwatch: x = toward(x, swatch->c.components[j], k, steps); break;
       case kColorToHalf: x = x - x * k / twoSteps; break;
       case kColorToInverted: x = x + (1.0f - 2.0f * x) * k / steps; break;
-      case kColorAlternateWhite: if (odd) x = ends.white; break;
-      case kColorAlternateBlack: if (odd) x = ends.black; break;
-      case kColorAlternateSwatch: if (odd) x = swatch->c.components[j]; break;
-      case kColorAlternateInverted: if (odd) x = 1.0f - x; break;
+      case kColorAlternateWhite:
+        if (odd) x = ends.white;
+        break;
+      case kColorAlternateBlack:
+        if (odd) x = ends.black;
+        break;
+      case kColorAlternateSwatch:
+        if (odd) x = swatch->c.components[j];
+        break;
+      case kColorAlternateInverted:
+        if (odd) x = 1.0f - x;
+        break;
       case kColorToHalfInverted:
         x = x <= 1.0f - x / 2.0f ? x + (1.0f - x) * k / twoSteps : x - (1.0f - x) * k / twoSteps;
         break;

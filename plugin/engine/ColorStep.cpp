@@ -19,8 +19,7 @@ Paint paintOf(AIPathStyle& style, PaintPart part) {
 
 // The new paint of the part, starting from the source object's. False when a
 // swatch the mode needs cannot be read: the copy then keeps its paint.
-bool computePaint(Paint paint, int32_t mode, int32_t swatchCount, int32_t swatchNumber,
-                  const ColorProgress& at) {
+bool computePaint(Paint paint, int32_t mode, int32_t swatchCount, int32_t swatchNumber, const ColorProgress& at) {
   AIColor swatch;
   if (mode == kColorRandomSwatch) {
     if (!readSwatchColor(randomSwatchNumber(swatchCount), swatch)) return false;

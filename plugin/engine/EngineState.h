@@ -8,24 +8,24 @@
 #include "plugin/params/ContourParams.h"
 
 struct RunValues {
-  AIReal flipAngle;            // a quarter turn, in radians
-  AIReal scaleStepH;           // scaleH / 100; scale modes 20 to 24 change it during the run
-  AIReal scaleStepV;           // scaleV / 100, or scaleStepH when the scales are linked
-  AIReal pointStep;            // pointsContourAmount / 10
-  AIReal pointVarianceStep;    // pointsVariance / 10
-  int32_t pointsActive;        // 1 when pointStep or pointVarianceStep is not 0
-  AIReal anchorInterpolation;  // interpolateAnchor / 100
+  AIReal flipAngle;               // a quarter turn, in radians
+  AIReal scaleStepH;              // scaleH / 100; scale modes 20 to 24 change it during the run
+  AIReal scaleStepV;              // scaleV / 100, or scaleStepH when the scales are linked
+  AIReal pointStep;               // pointsContourAmount / 10
+  AIReal pointVarianceStep;       // pointsVariance / 10
+  int32_t pointsActive;           // 1 when pointStep or pointVarianceStep is not 0
+  AIReal anchorInterpolation;     // interpolateAnchor / 100
   AIReal directionInterpolation;  // interpolateDirection / 100
-  int32_t pulsePeriod;         // 0 to 9, drawn once per run
-  int32_t rotationPathIndex;   // selection entry whose centre is the supplied path centre
-  int16_t paintOrder;          // 5 above all, 6 below all
-  int32_t placeBelowFlag;      // 0 when placing above, else 1
+  int32_t pulsePeriod;            // 0 to 9, drawn once per run
+  int32_t rotationPathIndex;      // selection entry whose centre is the supplied path centre
+  int16_t paintOrder;             // 5 above all, 6 below all
+  int32_t placeBelowFlag;         // 0 when placing above, else 1
   AIReal pageWidth, pageHeight;
   AIRealPoint documentCenter;
   AIRealPoint suppliedPathCenter;
   int32_t swatchCount;
-  AIReal widthStep;            // widthAmount * 0.1
-  AIReal styleFraction;        // interpolateStyle * 0.01
+  AIReal widthStep;      // widthAmount * 0.1
+  AIReal styleFraction;  // interpolateStyle * 0.01
 };
 
 struct ObjectState {
@@ -35,10 +35,10 @@ struct ObjectState {
   AIReal rotationStep;                // rotation (tenths of a degree) in radians / 10
   AIReal pointOffset, pointVariation;
   int32_t skipLeft, createLeft;
-  int32_t firstContour;               // 1 until contour 0 has been handled
+  int32_t firstContour;  // 1 until contour 0 has been handled
   AIRealPoint sourceCenter;
   int32_t fillStepCount, strokeStepCount;
-  int32_t objectIndex;                // the source object's index in the selection list
+  int32_t objectIndex;  // the source object's index in the selection list
 };
 
 // The centre of a bounds rectangle, computed the one way the engine always uses.

@@ -31,8 +31,7 @@ bool rotationCenter(const ContourParams& params, const RunValues& run, const Obj
     case 4:  // document centre
       *center = run.documentCenter;
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -18,9 +18,9 @@ AIReal scaledWidth(AIReal width, AIReal scaleFactorH, AIReal scaleFactorV) {
 
 }  // namespace
 
-ASErr lineWidthStep(AIArtHandle copy, AIArtHandle source, int32_t widthMode, int32_t contourIndex,
-                    int32_t contourCount, AIReal widthStep, AIReal styleFraction, int32_t scaleLines,
-                    AIReal scaleFactorH, AIReal scaleFactorV) {
+ASErr lineWidthStep(AIArtHandle copy, AIArtHandle source, int32_t widthMode, int32_t contourIndex, int32_t contourCount,
+                    AIReal widthStep, AIReal styleFraction, int32_t scaleLines, AIReal scaleFactorH,
+                    AIReal scaleFactorV) {
   AIPathStyle computed;
   AIPathStyle sourceStyle;
   ASErr err = sAIPathStyle->getPathStyle(copy, &computed);

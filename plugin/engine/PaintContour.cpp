@@ -1,7 +1,7 @@
 #include "plugin/engine/StyleVariation.h"
 
-void paintContour(const ContourParams& params, const RunValues& run, const ObjectState& object,
-                  AIArtHandle source, AIArtHandle copy, int32_t k) {
+void paintContour(const ContourParams& params, const RunValues& run, const ObjectState& object, AIArtHandle source,
+                  AIArtHandle copy, int32_t k) {
   const int32_t contourNumber = k + 1;
   colorStep(PaintPart::Fill, params.fillColorMode, source, copy, run.swatchCount, params.fillSwatchIndex,
             object.fillStepCount / 2, contourNumber, object.fillStepCount);

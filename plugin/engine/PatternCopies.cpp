@@ -15,9 +15,8 @@ ASErr transformMirror(AIArtHandle art, const AIRealMatrix& matrix) {
   const ASErr err = sAIArt->getArtType(art, &type);
   if (err != kNoErr) return err;
   if (type != kCompoundPathArt) return sAITransformArt->transformArt(art, &matrix, 1.0f, kTransformObjects);
-  return forEachChild(art, [&](AIArtHandle child) {
-    return sAITransformArt->transformArt(child, &matrix, 1.0f, kTransformObjects);
-  });
+  return forEachChild(
+      art, [&](AIArtHandle child) { return sAITransformArt->transformArt(child, &matrix, 1.0f, kTransformObjects); });
 }
 
 // Moves the art by (dx, dy), built in three steps through the centre: out to
@@ -64,8 +63,8 @@ ASErr patternMirrorCopies(AIArtHandle art, int32_t placeBelowFlag, AIReal x, AIR
     if (err != kNoErr) return err;
   }
   for (int32_t c = 0; c < 3; ++c) {
-    const ASErr err = flipInPlace(copies[c], kMirrors[c].acrossVertical ? -1.0f : 1.0f,
-                                  kMirrors[c].acrossHorizontal ? -1.0f : 1.0f);
+    const ASErr err =
+        flipInPlace(copies[c], kMirrors[c].acrossVertical ? -1.0f : 1.0f, kMirrors[c].acrossHorizontal ? -1.0f : 1.0f);
     if (err != kNoErr) return err;
   }
   return kNoErr;

@@ -12,7 +12,7 @@ void advancePointOffset(const ContourParams& params, const RunValues& run, Objec
 
 // Moves the anchors (and direction points) of one path by the point mode for
 // contour k. Returns the first host error (which ends the run).
-ASErr modifyPathPoints(AIArtHandle path, const ContourParams& params, const RunValues& run,
-                       const ObjectState& object, int32_t k);
+ASErr modifyPathPoints(AIArtHandle path, const ContourParams& params, const RunValues& run, const ObjectState& object,
+                       int32_t k);
 
 #endif

@@ -61,8 +61,16 @@ void moveSegment(AIPathSegment& s, const PathWalk& walk, int32_t i, RandomDraws&
   s.in = interpolate(walk.q, s.in, walk.run.directionInterpolation);
   s.out = interpolate(walk.q, s.out, walk.run.directionInterpolation);
 
-  AnchorPlace at{walk.g, 0.0f, 0.0f, walk.object.pointOffset, walk.contourIndex, i, walk.segmentCount,
-                 walk.object.objectIndex, walk.run.pageWidth, walk.run.pageHeight};
+  AnchorPlace at{walk.g,
+                 0.0f,
+                 0.0f,
+                 walk.object.pointOffset,
+                 walk.contourIndex,
+                 i,
+                 walk.segmentCount,
+                 walk.object.objectIndex,
+                 walk.run.pageWidth,
+                 walk.run.pageHeight};
   sAIRealMath->pointDistance(&walk.q, &s.p, &at.length);
   sAIRealMath->pointAngle(&walk.q, &s.p, &at.angle);
 
@@ -82,8 +90,8 @@ void moveSegment(AIPathSegment& s, const PathWalk& walk, int32_t i, RandomDraws&
 
 }  // namespace
 
-ASErr modifyPathPoints(AIArtHandle path, const ContourParams& params, const RunValues& run,
-                       const ObjectState& object, int32_t k) {
+ASErr modifyPathPoints(AIArtHandle path, const ContourParams& params, const RunValues& run, const ObjectState& object,
+                       int32_t k) {
   AIRealRect bounds;
   ASErr err = sAIArt->getArtBounds(path, &bounds);
   if (err != kNoErr) return err;

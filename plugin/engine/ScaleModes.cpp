@@ -1,6 +1,7 @@
 #include "plugin/engine/ScaleModes.h"
 
 #include "plugin/engine/ContourIndex.h"
+#include "plugin/params/ModeIds.h"
 
 namespace {
 
@@ -32,46 +33,44 @@ void updateScale(const ContourParams& params, RunValues& run, ObjectState& o, in
   const AIReal dv = run.scaleStepV;
   const AIReal n = indexPlusOne(k);
   const int64_t count = params.contourCount;
-  switch (params.contourScaleMode) {
-    case 0:  // Add
-      lower(o, dh, dv);
-      break;
-    case 1:  // Accumulate
+  using enum ContourScaleMode;
+  switch (static_cast<ContourScaleMode>(params.contourScaleMode)) {
+    case Add: lower(o, dh, dv); break;
+    case Accumulate:
       o.scaleFactorH = o.scaleFactorH * (1.0f - dh);
       o.scaleFactorV = o.scaleFactorV * (1.0f - dv);
       break;
-    case 2:  // Halved
+    case Halved:
       if (isEven(k)) lower(o, dh, dv);
-      else lower(o, 0.5f * dh, 0.5f * dv);
+      else
+        lower(o, 0.5f * dh, 0.5f * dv);
       break;
-    case 3:  // Dragggggggggg
-      lower(o, dh / n, dv / n);
-      break;
-    case 4: {  // By 1%
+    case Drag: lower(o, dh / n, dv / n); break;
+    case ByOnePercent: {
       const AIReal extra = 0.01f * static_cast<AIReal>(k);
       lower(o, dh + extra, dv + extra);
       break;
     }
-    case 5:  // To 50% original
+    case ToHalfOriginal:
       lower(o, dh, dv);
       if (o.scaleFactorH < 0.5f) o.scaleFactorH = 0.5f;
       if (o.scaleFactorV < 0.5f) o.scaleFactorV = 0.5f;
       break;
-    case 6: {  // Randomized
+    case Randomized: {
       const AIReal r1 = nextDraw(draws);
       const AIReal r2 = nextDraw(draws);
       lower(o, r1 * dh, r2 * dv);
       break;
     }
-    case 7:  // Linked vertical to horizontal scaling
+    case LinkedVertical:
       o.scaleFactorH = o.scaleFactorH - dh;
       o.scaleFactorV = o.scaleFactorH;
       break;
-    case 8:  // Linked vertical to half horizontal scaling
+    case LinkedHalfVertical:
       o.scaleFactorH = o.scaleFactorH - dh;
       o.scaleFactorV = 0.5f * o.scaleFactorH;
       break;
-    case 9: {  // Jitter
+    case Jitter: {
       lower(o, dh, dv);
       const AIReal r1 = nextDraw(draws);
       const AIReal r2 = nextDraw(draws);
@@ -81,72 +80,59 @@ void updateScale(const ContourParams& params, RunValues& run, ObjectState& o, in
       o.scaleFactorV = o.scaleFactorV + randomSign(r3) * 0.2f * r4;
       break;
     }
-    case 10: {  // Rapid
+    case Rapid: {
       const AIReal h = 1.0f - dh;
       const AIReal v = 1.0f - dv;
       o.scaleFactorH = o.scaleFactorH * (h * h);
       o.scaleFactorV = o.scaleFactorV * (v * v);
       break;
     }
-    case 11:  // Scale option 12
-      lower(o, 0.1f * n * dh, 0.1f * n * dv);
-      break;
-    case 12:  // Scale option 13
-      lower(o, 0.01f * (n * n) * dh, 0.01f * (n * n) * dv);
-      break;
-    case 13:  // Scale option 14
+    case ScaleOption12: lower(o, 0.1f * n * dh, 0.1f * n * dv); break;
+    case ScaleOption13: lower(o, 0.01f * (n * n) * dh, 0.01f * (n * n) * dv); break;
+    case ScaleOption14:
       o.scaleFactorV = o.scaleFactorV - 0.1f * n * dv;
       o.scaleFactorH = o.scaleFactorH - 0.01f * (n * n) * dh;
       break;
-    case 14:  // Scale option 15
+    case ScaleOption15:
       o.scaleFactorV = o.scaleFactorV - 0.1f * n * dv;
       o.scaleFactorH = o.scaleFactorH - 0.1f * static_cast<AIReal>((k % 5) + 1) * dh;
       break;
-    case 15: {  // Scale option 16
+    case ScaleOption16: {
       const AIReal parity = static_cast<AIReal>((k % 2) + 1);
       o.scaleFactorV = o.scaleFactorV - 0.02f * static_cast<AIReal>(static_cast<int64_t>(k) - 1) * parity * dv;
       o.scaleFactorH = o.scaleFactorH - 0.01f * static_cast<AIReal>((k % 5) + 1) * parity * dh;
       break;
     }
-    case 16: {  // Scale option 17
+    case ScaleOption17: {
       const AIReal product = n * (n + 1.0f) * (n + 2.0f);
       lower(o, 0.0033333334f * product * dh, 0.0033333334f * product * dv);
       break;
     }
-    case 17: {  // Scale option 18
+    case ScaleOption18: {
       const AIReal h = 1.0f - dh;
       const AIReal v = 1.0f - dv;
       lower(o, 1.0f - 0.5f * (h * h), 1.0f - 0.5f * (v * v));
       break;
     }
-    case 18:  // Scale modified by shift 1
-      lower(o, 0.1f * (o.shiftOffsetH + 1.0f) * dh, 0.1f * (o.shiftOffsetV + 1.0f) * dv);
-      break;
-    case 19: {  // Scale modified by shift 2
+    case ModifiedByShift1: lower(o, 0.1f * (o.shiftOffsetH + 1.0f) * dh, 0.1f * (o.shiftOffsetV + 1.0f) * dv); break;
+    case ModifiedByShift2: {
       const AIReal h = o.shiftOffsetH + 1.0f;
       const AIReal v = o.shiftOffsetV + 1.0f;
       lower(o, 0.01f * (h * h) * dh, 0.01f * (v * v) * dv);
       break;
     }
-    case 20:  // Reduced halfway: half the step after the middle contour
+    case ReducedHalfway:  // half the step after the middle contour
       lower(o, dh, dv);
       if (k > count / 2) setSteps(params, run, 200.0f);
       break;
-    case 21:  // Third modified: a third of the step in the middle third
+    case ThirdModified:  // a third of the step in the middle third
       lower(o, dh, dv);
       if (k > count / 3) setSteps(params, run, 300.0f);
       if (k > (2 * count) / 3) setSteps(params, run, 100.0f);
       break;
-    case 22:  // Pulse3
-      pulse(params, run, o, k, 3);
-      break;
-    case 23:  // Pulse5
-      pulse(params, run, o, k, 5);
-      break;
-    case 24:  // PulseRandom
-      pulse(params, run, o, k, run.pulsePeriod);
-      break;
-    default:
-      break;
+    case Pulse3: pulse(params, run, o, k, 3); break;
+    case Pulse5: pulse(params, run, o, k, 5); break;
+    case PulseRandom: pulse(params, run, o, k, run.pulsePeriod); break;
+    default: break;
   }
 }

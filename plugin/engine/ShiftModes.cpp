@@ -27,11 +27,13 @@ void updateShift(const ContourParams& params, ObjectState& o, int32_t k, RandomD
       break;
     case 3:  // Alternate/2
       if (isEven(k)) add(o, sh, sv);
-      else add(o, 0.5f * sh, 0.5f * sv);
+      else
+        add(o, 0.5f * sh, 0.5f * sv);
       break;
     case 4:  // Accumulate alternate/2
       if (isEven(k)) add(o, 0.1f * n * sh, 0.1f * n * sv);
-      else add(o, 0.05f * n * sh, 0.05f * n * sv);
+      else
+        add(o, 0.05f * n * sh, 0.05f * n * sv);
       break;
     case 5:  // Rapid/10
       add(o, 0.1f * (n * n) * sh, 0.1f * (n * n) * sv);
@@ -59,14 +61,18 @@ void updateShift(const ContourParams& params, ObjectState& o, int32_t k, RandomD
     case 9: {  // Change course: ten contours along each side of a four-sided walk
       const int32_t q = k % 40;
       if (q < 10) add(o, sh, sv);
-      else if (q < 20) add(o, -sh, sv);
-      else if (q < 30) add(o, -sh, -sv);
-      else add(o, sh, -sv);
+      else if (q < 20)
+        add(o, -sh, sv);
+      else if (q < 30)
+        add(o, -sh, -sv);
+      else
+        add(o, sh, -sv);
       break;
     }
     case 10:  // Zag: twenty contours up, twenty down
       if (k % 40 < 20) add(o, sh, sv);
-      else add(o, sh, -sv);
+      else
+        add(o, sh, -sv);
       break;
     case 11: {  // Local: replaced, not accumulated
       const AIReal r1 = nextDraw(draws);
@@ -77,7 +83,6 @@ void updateShift(const ContourParams& params, ObjectState& o, int32_t k, RandomD
       o.shiftOffsetV = randomSign(r3) * r4 * sv;
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }

@@ -14,16 +14,16 @@ void colorStep(PaintPart part, int32_t mode, AIArtHandle source, AIArtHandle cop
 
 // The line width step and the blend with the source style. Returns the result
 // of its last style write.
-ASErr lineWidthStep(AIArtHandle copy, AIArtHandle source, int32_t widthMode, int32_t contourIndex,
-                    int32_t contourCount, AIReal widthStep, AIReal styleFraction, int32_t scaleLines,
-                    AIReal scaleFactorH, AIReal scaleFactorV);
+ASErr lineWidthStep(AIArtHandle copy, AIArtHandle source, int32_t widthMode, int32_t contourIndex, int32_t contourCount,
+                    AIReal widthStep, AIReal styleFraction, int32_t scaleLines, AIReal scaleFactorH,
+                    AIReal scaleFactorV);
 
 // One random opacity for the copy.
 void opacityStep(AIArtHandle copy);
 
 // The four paint steps for one contour, in their order, for a path copy and
 // its source (the driver calls this once per pair of children for compound paths).
-void paintContour(const ContourParams& params, const RunValues& run, const ObjectState& object,
-                  AIArtHandle source, AIArtHandle copy, int32_t k);
+void paintContour(const ContourParams& params, const RunValues& run, const ObjectState& object, AIArtHandle source,
+                  AIArtHandle copy, int32_t k);
 
 #endif

@@ -8,9 +8,12 @@ extern "C" {
 #define kAIBlendStyleSuiteVersion 2
 
 typedef struct AIBlendStyleSuite {
-  /* The art's opacity, 0 (transparent) to 1 (opaque). kBadParameterErr for a
-     value outside [0, 1] or not finite; kBadHandleErr for a bad handle. */
+  /* Set the art's opacity, 0 (transparent) to 1 (opaque). kBadParameterErr
+     (and no change) for a value outside [0, 1] or not finite; kBadHandleErr
+     for a null, stale or foreign art handle. When: any message. */
   ASErr (*setOpacity)(AIArtHandle art, AIReal opacity);
+  /* The art's opacity. kBadHandleErr as above; kBadParameterErr for a null
+     result pointer. When: any message. */
   ASErr (*getOpacity)(AIArtHandle art, AIReal* opacity);
 } AIBlendStyleSuite;
 #ifdef __cplusplus

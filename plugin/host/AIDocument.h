@@ -9,16 +9,19 @@ extern "C" {
 
 /* The page setup of a document; the page size comes first. */
 typedef struct AIDocumentSetup {
-  AIReal width, height;  /* the page, in points */
+  AIReal width, height; /* the page, in points */
   int32_t showPlacedImages;
   int32_t pageTileMode;
   AIReal outputResolution;
 } AIDocumentSetup;
 
 typedef struct AIDocumentSuite {
-  /* The current document's setup. kBadParameterErr when there is no document. */
+  /* The current document's setup, written to the caller's record.
+     kBadParameterErr when there is no document or for a null pointer. When:
+     any message. */
   ASErr (*getDocumentSetup)(AIDocumentSetup* setup);
-  /* Have the document's views drawn again. */
+  /* Ask for the document's views to be drawn again; the host draws when it
+     can, not necessarily during the call. When: any message. */
   ASErr (*redrawDocument)(void);
 } AIDocumentSuite;
 #ifdef __cplusplus

@@ -17,10 +17,15 @@ typedef struct PlatformAddFilterData {
 typedef struct AIFilterSuite {
   /* Register a filter under `name` with its menu category and title (copied by
      the host); the host then sends "AI Filter" messages for it. kBadParameterErr
-     for a null argument or a name already registered. */
+     for a null argument or a name already registered; kBadHandleErr for a
+     foreign plug-in reference. `self`: the reference of the message; `name`:
+     zero-terminated, copied; `options`: kept as given. *filter is the host's
+     handle for the filter; it comes back in every "AI Filter" message. When: any message, usually "Startup". */
   ASErr (*addFilter)(SPPluginRef self, const char* name, const PlatformAddFilterData* data, int32_t options,
                      AIFilterHandle* filter);
-  /* The menu item of a registered filter. kBadHandleErr for a bad filter. */
+  /* The menu item of a registered filter, owned by the host. kBadHandleErr for
+     a null or foreign filter; kBadParameterErr for a null result pointer.
+     When: any message after addFilter. */
   ASErr (*getFilterMenuItem)(AIFilterHandle filter, AIMenuItemHandle* menuItem);
 } AIFilterSuite;
 #ifdef __cplusplus

@@ -18,9 +18,12 @@ typedef struct AIMatchingArtSuite {
      document order (top of the stack first, a container before its members).
      *matches is a new memory handle whose block is an array of *numMatches art
      handles; the caller owns it (AI MdMemory: dispose handle). With no match,
-     *matches is null and *numMatches 0. kBadParameterErr for a null pointer or
-     numSpecs < 0. */
-  ASErr (*getMatchingArt)(const AIMatchingArtSpec* specs, int16_t numSpecs, AIMdMemoryHandle* matches, int32_t* numMatches);
+     *matches is null and *numMatches 0. `specs`: an array of numSpecs specs,
+     read only; a spec of an unknown type matches nothing. The art handles are
+     the document's (see AIArt.h). kBadParameterErr for a null pointer or
+     numSpecs < 0; -108 when memory runs out. When: any message. */
+  ASErr (*getMatchingArt)(const AIMatchingArtSpec* specs, int16_t numSpecs, AIMdMemoryHandle* matches,
+                          int32_t* numMatches);
 } AIMatchingArtSuite;
 #ifdef __cplusplus
 }

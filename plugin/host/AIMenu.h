@@ -9,8 +9,9 @@ extern "C" {
 
 typedef struct AIMenuSuite {
   /* Let the host enable or disable the menu item by itself: `action` and the
-     six conditions are flag words that only the host interprets. kBadHandleErr
-     for a bad menu item. */
+     six conditions are flag words that only the host interprets; the host
+     keeps them. kBadHandleErr for a menu item that is not one of a filter of
+     this host (see AIFilter.h). When: any message, usually "Startup". */
   ASErr (*updateMenuItemAutomatically)(AIMenuItemHandle item, int32_t action, int32_t ifObjectIsInArtwork,
                                        int32_t ifObjectIsNotInArtwork, int32_t ifObjectIsSelected,
                                        int32_t ifObjectIsNotSelected, int32_t ifIsTrue, int32_t ifIsNotTrue);

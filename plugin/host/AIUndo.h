@@ -10,7 +10,10 @@ extern "C" {
 typedef struct AIUndoSuite {
   /* Take the document back to where the current filter command began (its
      "AI Get Parameters" and "AI Go" messages are one command). Nothing to undo
-     is not an error. */
+     is not an error. Art made since then goes stale; art disposed of since
+     then comes back under its old handle. When: any message of a filter
+     command, from its dialog's procedures too (a preview takes itself back so);
+     outside one there is nothing to take back. */
   ASErr (*undoChanges)(void);
 } AIUndoSuite;
 #ifdef __cplusplus

@@ -12,10 +12,13 @@ extern "C" {
 typedef struct AIUserSuite {
   /* Write `value` with `decimalPlaces` digits after the point (0 to 10) into
      `text`, a caller's buffer of 256 bytes, as a length-prefixed string; -108
-     prints "-108". kBadParameterErr for a null buffer or a bad precision. */
+     prints "-108". kBadParameterErr for a null buffer, a bad precision or a
+     value that is not finite. When: any message. */
   ASErr (*numberToText)(AIReal value, int16_t decimalPlaces, unsigned char* text);
   /* Read a decimal number (optional sign, digits, optional fraction) from a
-     length-prefixed string. kBadParameterErr when the text is not a number. */
+     length-prefixed string `text` (read only); *value is the number rounded
+     to single precision. kBadParameterErr when the text is not such a number,
+     and for a null pointer. When: any message. */
   ASErr (*textToNumber)(const unsigned char* text, AIReal* value);
 } AIUserSuite;
 #ifdef __cplusplus

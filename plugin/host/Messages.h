@@ -26,10 +26,10 @@ extern "C" {
 
 /* Every message starts with this header. */
 typedef struct SPMessageData {
-  int32_t checkWord;     /* not used by the plug-in */
-  SPPluginRef self;      /* the host's reference for this plug-in */
-  void* globals;         /* where the host keeps the globals pointer while the library is unloaded */
-  SPBasicSuite* basic;   /* the basic suite of this message */
+  int32_t checkWord;   /* not used by the plug-in */
+  SPPluginRef self;    /* the host's reference for this plug-in */
+  void* globals;       /* where the host keeps the globals pointer while the library is unloaded */
+  SPBasicSuite* basic; /* the basic suite of this message */
 } SPMessageData;
 
 /* Caller "AI Filter": the filter meant and its parameter block, a memory handle

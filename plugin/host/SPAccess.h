@@ -11,8 +11,9 @@ extern "C" {
    calls nothing of it today. */
 typedef struct SPAccessSuite {
   /* The file the plug-in was loaded from, as a zero-terminated UTF-8 path owned
-     by the host and valid while the plug-in is loaded. kBadHandleErr for a
-     foreign plug-in reference. */
+     by the host and valid while the plug-in is loaded. `plugin`: the
+     reference of the message. kBadHandleErr for a foreign plug-in reference;
+     kBadParameterErr for a null result pointer. When: any message. */
   ASErr (*getPluginFilePath)(SPPluginRef plugin, const char** path);
 } SPAccessSuite;
 #ifdef __cplusplus

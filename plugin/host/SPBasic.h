@@ -10,14 +10,21 @@ extern "C" {
 #endif
 
 typedef struct SPBasicSuite {
-  /* Acquire the suite `name` at `version`; its function table is written to
-     *suite and stays valid until the matching release. Returns "S!Fd" when the
-     host has no such suite or version (then *suite is set to null). */
+  /* Acquire the suite `name` (zero-terminated) at `version`; its function
+     table is written to *suite. The table is the host's, valid until the
+     matching release; every acquire needs one release. "S!Fd" when the host
+     has no such suite or version (*suite is then null); kBadParameterErr for
+     a null name or result pointer. When: any message; this suite itself is
+     held for as long as the message lasts. */
   ASErr (*acquireSuite)(const char* name, int32_t version, const void** suite);
-  /* Release one acquisition of the suite. "S!Fd" for a suite that is not held. */
+  /* Release one acquisition of the suite `name` at `version`; once the last
+     acquisition is released, calls through its table get kSuiteReleasedErr.
+     "S!Fd" for a suite that is not held or a name or version the host does not
+     have; kBadParameterErr for a null name. When: any message. */
   ASErr (*releaseSuite)(const char* name, int32_t version);
   /* Compare two zero-terminated strings; *equal is 1 when they are the same
-     byte for byte. kBadParameterErr for a null string or result pointer. */
+     byte for byte, else 0. kBadParameterErr for a null string or result
+     pointer. When: any message. */
   ASErr (*compareStrings)(const char* a, const char* b, ASBoolean* equal);
 } SPBasicSuite;
 

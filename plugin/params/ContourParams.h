@@ -37,27 +37,27 @@ struct ContourParams {
   float viewZoom;               // percent
   float scaleH;                 // percent per contour
   float scaleV;
-  float shiftH;                 // points
+  float shiftH;  // points
   float shiftV;
-  float rotation;               // tenths of a degree per contour
-  float centerX;                // user rotation centre, points
+  float rotation;  // tenths of a degree per contour
+  float centerX;   // user rotation centre, points
   float centerY;
-  float pointsContourAmount;    // tenths of a point per contour
-  float interpolateAnchor;      // percent
-  float interpolateDirection;   // percent
-  float interpolateStyle;       // percent
-  float pointsVariance;         // tenths of a point
-  float widthAmount;            // tenths of a point
-  int32_t fillColorMode;        // Fill colour list entry id
+  float pointsContourAmount;   // tenths of a point per contour
+  float interpolateAnchor;     // percent
+  float interpolateDirection;  // percent
+  float interpolateStyle;      // percent
+  float pointsVariance;        // tenths of a point
+  float widthAmount;           // tenths of a point
+  int32_t fillColorMode;       // Fill colour list entry id
   int32_t fillSwatchIndex;
-  int32_t fillSteps;            // 0 stands for contourCount + 1
-  int32_t strokeColorMode;      // Stroke colour list entry id
+  int32_t fillSteps;        // 0 stands for contourCount + 1
+  int32_t strokeColorMode;  // Stroke colour list entry id
   int32_t strokeSwatchIndex;
   int32_t strokeSteps;
-  int32_t patternMode;          // Pattern list entry id
-  int32_t finalRun;             // 1 for the host's "AI Go", 0 for a preview
-  int32_t previewShown;         // 1 while preview contours are in the document
-  int32_t dialogBoundsLeft;     // last bounds of the settings dialog
+  int32_t patternMode;       // Pattern list entry id
+  int32_t finalRun;          // 1 for the host's "AI Go", 0 for a preview
+  int32_t previewShown;      // 1 while preview contours are in the document
+  int32_t dialogBoundsLeft;  // last bounds of the settings dialog
   int32_t dialogBoundsTop;
   int32_t dialogBoundsRight;
   int32_t dialogBoundsBottom;
@@ -65,7 +65,7 @@ struct ContourParams {
   int32_t reserved2;
   int32_t reserved3;
   int32_t reserved4;
-  int32_t dialogBoundsSaved;    // flag: the four bounds fields hold a position
+  int32_t dialogBoundsSaved;  // flag: the four bounds fields hold a position
 };
 
 static_assert(sizeof(float) == 4, "reals are IEEE single precision");

@@ -51,8 +51,8 @@ ASErr getParameters(AIFilterMessage* message) {
 
   const ContourParams snapshot = *record;
   int32_t itemHit = 0;
-  ASErr modalErr = sADMDialog->modal(message->d.self, "Tesk_Contour", CONTOUR_SETTINGS_DIALOG_ID, 0,
-                                     settingsDialogInit, record, &itemHit);
+  ASErr modalErr = sADMDialog->modal(message->d.self, "Tesk_Contour", CONTOUR_SETTINGS_DIALOG_ID, 0, settingsDialogInit,
+                                     record, &itemHit);
   if (modalErr == kNoErr && itemHit == kAcceptItem) return kNoErr;
 
   // A dialog that could not run is treated like a cancelled one, so that no

@@ -1,10 +1,11 @@
 #include "Lifecycle.h"
 #include "PluginGlobals.h"
 #include "SuiteSlots.h"
+#include "plugin/resources/resource_ids.h"
 
 namespace {
 
-constexpr int32_t kAboutDialog = 16050;
+constexpr int32_t kAboutDialog = CONTOUR_ABOUT_DIALOG_ID;
 constexpr int32_t kOkItem = 1;
 
 void closeOnly(ADMItemRef item, ADMNotifierRef notifier) { sADMItem->defaultNotify(item, notifier); }

@@ -5,12 +5,14 @@
 #include "PluginGlobals.h"
 #include "SuiteSlots.h"
 #include "TextRoutines.h"
+#include "plugin/resources/resource_ids.h"
 
 namespace {
 
-constexpr int32_t kErrorStringList = 16050;
-constexpr int32_t kErrorDialog = 16051;
-constexpr int32_t kOkItem = 1, kMessageItem = 2, kCodeItem = 3;
+constexpr int32_t kErrorStringList = CONTOUR_ERROR_STRINGS_ID;
+constexpr int32_t kErrorDialog = CONTOUR_ERROR_DIALOG_ID;
+constexpr int32_t kOkItem = CONTOUR_ERROR_ITEM_OK, kMessageItem = CONTOUR_ERROR_ITEM_MESSAGE,
+                  kCodeItem = CONTOUR_ERROR_ITEM_CODE;
 
 // The data the error dialog shows.
 struct ErrorTextRecord {

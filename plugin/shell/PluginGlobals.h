@@ -6,11 +6,11 @@
 #include "plugin/host/AllSuites.h"
 
 struct PluginGlobals {
-  AIFilterHandle filterHandle;    // the one filter registered at start-up
-  int32_t filterCount;            // filters registered, 0 or 1
-  SPBasicSuite* basicSuite;       // the basic suite of the start-up message
+  AIFilterHandle filterHandle;       // the one filter registered at start-up
+  int32_t filterCount;               // filters registered, 0 or 1
+  SPBasicSuite* basicSuite;          // the basic suite of the start-up message
   AIMdMemoryHandle selectionHandle;  // the gathered selection (array of art handles), or null
-  int32_t selectionCount;         // entries of selectionHandle; -1: no selection gathered
+  int32_t selectionCount;            // entries of selectionHandle; -1: no selection gathered
 };
 
 // Null outside the life between "Startup" and "Shutdown".

@@ -4,12 +4,13 @@
 #include "PluginGlobals.h"
 #include "SuiteSlots.h"
 #include "TextRoutines.h"
+#include "plugin/resources/resource_ids.h"
 
 PluginGlobals* gPluginGlobals = nullptr;
 
 namespace {
 
-constexpr int32_t kFilterStringList = 16000;
+constexpr int32_t kFilterStringList = CONTOUR_MENU_STRINGS_ID;
 constexpr int32_t kMenuTextBuffer = 68;
 constexpr int32_t kMenuTextMaximum = 65;
 

@@ -9,8 +9,8 @@ int16_t gNesting = 0;
 
 void showSuiteLoadingError(ASErr code, const SuiteRow& row) {
   char text[256];
-  std::snprintf(text, sizeof text, "Suite Loading Error: %d, suite: %s, version: %d!", static_cast<int>(code),
-                row.name, static_cast<int>(row.version));
+  std::snprintf(text, sizeof text, "Suite Loading Error: %d, suite: %s, version: %d!", static_cast<int>(code), row.name,
+                static_cast<int>(row.version));
   sADMBasic->messageAlert(text);
 }
 }  // namespace

@@ -158,9 +158,9 @@ AdmTest::AdmTest() {
   if (!loaded) throw std::runtime_error(loaded.error());
   resources = std::move(loaded).value();
   plugin = session.plugins().addPlugin("contour.res", &resources);
-  for (easel::SuiteId id : {easel::SuiteId::ADMBasic, easel::SuiteId::ADMDialog, easel::SuiteId::ADMItem,
-                            easel::SuiteId::ADMIcon, easel::SuiteId::ADMNotifier, easel::SuiteId::ADMList,
-                            easel::SuiteId::ADMEntry, easel::SuiteId::ADMTracker})
+  for (easel::SuiteId id :
+       {easel::SuiteId::ADMBasic, easel::SuiteId::ADMDialog, easel::SuiteId::ADMItem, easel::SuiteId::ADMIcon,
+        easel::SuiteId::ADMNotifier, easel::SuiteId::ADMList, easel::SuiteId::ADMEntry, easel::SuiteId::ADMTracker})
     session.acquire(id);
 }
 

@@ -13,7 +13,7 @@
 
 #include "easel/adm/DialogManager.h"
 #include "easel/core/Session.h"
-#include "easel/core/resources/res_file.h"
+#include "easel/core/resources/ResFile.h"
 #include "plugin/host/AllSuites.h"
 
 inline bool operator==(const ADMRect& a, const ADMRect& b) {
@@ -29,13 +29,13 @@ namespace adm_test {
 enum ProbeItem : int32_t {
   kCancel = 2,
   kCheck = 3,
-  kIntSpin = 4,      // integer 0..40, starts at 12
-  kRealSpin = 5,     // real -50..50, 2 places, starts at 4
+  kIntSpin = 4,   // integer 0..40, starts at 12
+  kRealSpin = 5,  // real -50..50, 2 places, starts at 4
   kLabel = 70,
-  kList = 34,        // entries 0..3, then a second " Alternate" with id 8
-  kRelay = 90,       // its procedure notifies kIntSpin
-  kLoop = 91,        // its procedure notifies itself
-  kPickButton = 120, // a track procedure
+  kList = 34,         // entries 0..3, then a second " Alternate" with id 8
+  kRelay = 90,        // its procedure notifies kIntSpin
+  kLoop = 91,         // its procedure notifies itself
+  kPickButton = 120,  // a track procedure
 };
 
 // What the probe dialog's procedures saw and kept.
@@ -47,8 +47,8 @@ struct Probe {
   ADMEntryRef firstEntry = nullptr;
   ADMNotifierRef lastNotifier = nullptr;
   ADMTrackerRef lastTracker = nullptr;
-  int32_t intValue = 0;     // kIntSpin's value at its last notification
-  float realValue = 0;      // kRealSpin's value at its last notification
+  int32_t intValue = 0;  // kIntSpin's value at its last notification
+  float realValue = 0;   // kRealSpin's value at its last notification
   int32_t activeEntryId = -1;
   ADMRealPoint point{};
   int32_t modifiers = 0;

@@ -14,7 +14,7 @@ TEST_F(AdmTest, DrivenDialogWithoutItemOneEndsWithTheDefaultItemKey) {
   EXPECT_EQ(itemHit, 1);
   ASSERT_EQ(runProbe({Event::end(1), Event::setValue(kIntSpin, 30)}), kNoErr);
   EXPECT_EQ(itemHit, 1);
-  EXPECT_EQ(shownItem(kIntSpin).value, 12);  // nothing after the end was played
+  EXPECT_EQ(shownItem(kIntSpin).value, 12);      // nothing after the end was played
   ASSERT_EQ(runProbe({Event::end(2)}), kNoErr);  // the cancel key presses Cancel
   EXPECT_EQ(itemHit, 2);
 }
@@ -56,7 +56,8 @@ TEST_F(AdmTest, EveryDialogShownIsRecordedAsItWasWhenItClosed) {
   EXPECT_EQ(shown.result, 2);
   std::vector<int32_t> ids;
   for (const auto& item : shown.items) ids.push_back(item.id);
-  EXPECT_EQ(ids, (std::vector<int32_t>{kIntSpin, kRealSpin, kCheck, kLabel, kCancel, kRelay, kLoop, kPickButton, kList}));
+  EXPECT_EQ(ids,
+            (std::vector<int32_t>{kIntSpin, kRealSpin, kCheck, kLabel, kCancel, kRelay, kLoop, kPickButton, kList}));
   EXPECT_EQ(shownItem(kRealSpin).kind, easel::adm::ItemKind::SpinEdit);
   EXPECT_EQ(easel::adm::shownText(shownItem(kRealSpin)), "12.50");
   EXPECT_EQ(easel::adm::shownText(shownItem(kList)), " Flip Around");
@@ -194,4 +195,3 @@ TEST_F(AdmTest, MessageAlertsAreRecorded) {
 
 }  // namespace
 }  // namespace adm_test
-

@@ -45,7 +45,7 @@ TEST_F(AdmTest, ANotifierKnowsItsItemAndType) {
 TEST_F(AdmTest, ANotificationLoopIsCutOffAndRecorded) {
   ASSERT_EQ(runProbe({Event::press(kLoop)}), kNoErr);
   EXPECT_EQ(probe.loopResult, kBadParameterErr);
-  EXPECT_GT(probe.loopDepth, 8);    // real chains are a few levels deep
+  EXPECT_GT(probe.loopDepth, 8);  // real chains are a few levels deep
   EXPECT_LT(probe.loopDepth, 1000);
   ASSERT_FALSE(session.misuses().empty());
   EXPECT_EQ(session.misuses().back(), "send notification: notifications nested too deep");

@@ -1,7 +1,7 @@
 // Dialog scripts read from JSON, and dialog states written to it.
 #include <gtest/gtest.h>
 
-#include "easel/cli/DialogScriptJson.h"
+#include "easel/host/DialogScriptJson.h"
 
 namespace {
 
@@ -44,27 +44,43 @@ TEST(DialogScript, EventsWrittenAsJsonReadBackTheSame) {
 
 TEST(DialogScript, BadEventsAreNamedWithTheirPosition) {
   struct Case {
-    const char* script;
-    const char* message;
+    std::string script;
+    std::string message;
   };
+  const std::string tooLong(1 << 20, 'x');
   const Case cases[] = {
-      {R"([{"end": 1}, 7])", "event 2 7: an event is a JSON object"},
+      {R"([{"item": 91, "press": true}, 7])", "event 2 7: an event is a JSON object"},
+      {R"([{"end": 1}, {"end": 2}])", "event 2 {\"end\":2}: comes after event 1 ended the dialog"},
+      // Nesting is refused before parsing, with its line and depth.
+      {"[\n\n" + std::string(100000, '[') + std::string(100000, ']') + "]",
+       "line 3: nested 65 deep, deeper than the limit of 64"},
+      // A bad event is quoted in at most 80 characters.
+      {R"([{"item": 4, "value": ")" + tooLong + "\"}]",
+       "event 1 {\"item\":4,\"value\":\"" + std::string(80 - 3 - 19, 'x') + "...: \"value\" is a number"},
       {R"([{"value": 3}])", "event 1 {\"value\":3}: it names no \"item\" (or \"end\")"},
-      {R"([{"end": 1}, {"end": 1}, {"item": "four", "value": 3}])", "event 3 {\"item\":\"four\",\"value\":3}: \"item\" is a whole number"},
+      {R"([{"item": 5, "value": 1}, {"item": 5, "value": 2}, {"item": "four", "value": 3}])",
+       "event 3 {\"item\":\"four\",\"value\":3}: \"item\" is a whole number"},
       {R"([{"item": 4, "value": "20"}])", "event 1 {\"item\":4,\"value\":\"20\"}: \"value\" is a number"},
       {R"([{"item": 34, "entry": 1.5}])", "event 1 {\"entry\":1.5,\"item\":34}: \"entry\" is a whole number"},
       {R"([{"item": 91, "press": false}])", "event 1 {\"item\":91,\"press\":false}: \"press\" is true"},
       {R"([{"item": 120, "pick": [1]}])", "event 1 {\"item\":120,\"pick\":[1]}: \"pick\" is an artwork point [x, y]"},
       {R"([{"item": 4}])", "event 1 {\"item\":4}: it says what to do with item 4"},
-      {R"([{"item": 4, "value": 1, "entry": 2}])", "event 1 {\"entry\":2,\"item\":4,\"value\":1}: unexpected \"entry\""},
+      {R"([{"item": 4, "value": 1, "entry": 2}])",
+       "event 1 {\"entry\":2,\"item\":4,\"value\":1}: unexpected \"entry\""},
       {R"([{"end": 4294967297}])", "event 1 {\"end\":4294967297}: \"end\" is a whole number"},
+      // Quoted input is cut to about 80 characters.
+      {R"([{"item": 4, "value": 1, "entry": "0123456789012345678901234567890123456789012345678901234567890123456789"}])",
+       "event 1 {\"entry\":\"0123456789012345678901234567890123456789012345678901234567890123456...: unexpected"},
+      {R"([{"item": 120, "pick": [1e39, 0]}])",
+       "event 1 {\"item\":120,\"pick\":[1e+39,0]}: \"pick\" is an artwork point"},
+      {R"([{"end": 1e999}])", "malformed JSON"},  // too large for any number
   };
   for (const Case& c : cases) {
     try {
       parseDialogScript(c.script);
-      ADD_FAILURE() << "accepted " << c.script;
+      ADD_FAILURE() << "accepted " << c.script.substr(0, 200);
     } catch (const DialogScriptError& e) {
-      EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << e.what();
+      EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << std::string(e.what()).substr(0, 200);
     }
   }
 }
@@ -91,7 +107,7 @@ TEST(DialogScript, MissingFileIsNamed) {
     contour_cli::loadDialogScript("/nonexistent/script.json");
     ADD_FAILURE();
   } catch (const DialogScriptError& e) {
-    EXPECT_STREQ(e.what(), "/nonexistent/script.json: cannot be read");
+    EXPECT_STREQ(e.what(), "/nonexistent/script.json: cannot open the file");
   }
 }
 
@@ -152,8 +168,9 @@ TEST(DialogState, EveryItemIsWrittenWithWhatItShowed) {
   EXPECT_TRUE(items[1]["maximum"].is_null());
   EXPECT_EQ(items[2]["value"], 1);
   EXPECT_EQ(items[2]["text"], "Preview");
-  EXPECT_EQ(items[3]["entries"], nlohmann::ordered_json::parse(
-      R"([{"id": 0, "text": " Contour points as settings"}, {"id": 8, "text": " Alternate"}])"));
+  EXPECT_EQ(items[3]["entries"],
+            nlohmann::ordered_json::parse(
+                R"([{"id": 0, "text": " Contour points as settings"}, {"id": 8, "text": " Alternate"}])"));
   EXPECT_EQ(items[3]["active"], 8);
   EXPECT_EQ(items[3]["text"], " Alternate");
   EXPECT_EQ(items[3]["shown"], false);

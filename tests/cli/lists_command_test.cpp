@@ -33,7 +33,8 @@ TEST(ListsCommand, PresetsAreListedWithTheirNumbers) {
 TEST(ListsCommand, ModesAreListedByTheFieldTheySet) {
   std::string text = run("modes");
   EXPECT_EQ(text.rfind("contourScaleMode:\n   0  Contour - Add\n", 0), 0u) << text.substr(0, 80);
-  EXPECT_NE(text.find("\n\npointsContourMode:\n   0  Contour points as settings\n   1  Alternate\n"), std::string::npos);
+  EXPECT_NE(text.find("\n\npointsContourMode:\n   0  Contour points as settings\n   1  Alternate\n"),
+            std::string::npos);
   EXPECT_NE(text.find("   8  Alternate\n"), std::string::npos);
   EXPECT_NE(text.find("\n\nstrokeColorMode:\n"), std::string::npos);
   EXPECT_EQ(text.find("Reset"), std::string::npos);  // the presets have their own command

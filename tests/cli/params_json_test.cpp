@@ -7,11 +7,11 @@
 #include <limits>
 #include <string>
 
-#include "easel/cli/ParamsJson.h"
+#include "easel/host/ParamsJson.h"
 
-using contour_cli::ParamsJsonError;
 using contour_cli::paramsFromJson;
 using contour_cli::paramsFromJsonText;
+using contour_cli::ParamsJsonError;
 using contour_cli::paramsToJson;
 using nlohmann::json;
 
@@ -41,7 +41,7 @@ TEST(ParamsJsonNames, FollowTheRecordInOrder) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
     EXPECT_EQ(fields[i].offset, i * 4) << fields[i].name;
     // Fields 26 to 39 (1-based) are the record's reals, and only they.
-    EXPECT_EQ(fields[i].real, i >= 25 && i <= 38) << fields[i].name;
+    EXPECT_EQ(fields[i].isReal(), i >= 25 && i <= 38) << fields[i].name;
   }
   const auto written = paramsToJson(contour_cli::defaultContourParams());
   std::size_t i = 0;
@@ -79,7 +79,7 @@ TEST(ParamsJsonRoundTrip, KeepsEveryBitOfEveryField) {
   EXPECT_NE(contour_cli::paramsToJsonText(p).find("\"scaleH\": 0.1,"), std::string::npos);
 }
 
-TEST(ParamsJsonRoundTrip, NonFiniteRealsTravelAsStrings) {
+TEST(ParamsJsonRoundTrip, NonFiniteRealsAreWrittenAsStringsAndRefusedOnReading) {
   ContourParams p = contour_cli::defaultContourParams();
   p.scaleH = std::numeric_limits<float>::quiet_NaN();
   p.shiftH = std::numeric_limits<float>::infinity();
@@ -88,10 +88,19 @@ TEST(ParamsJsonRoundTrip, NonFiniteRealsTravelAsStrings) {
   EXPECT_EQ(written["scaleH"], "NaN");
   EXPECT_EQ(written["shiftH"], "Infinity");
   EXPECT_EQ(written["shiftV"], "-Infinity");
-  const ContourParams back = paramsFromJson(json::parse(written.dump()));
-  EXPECT_TRUE(std::isnan(back.scaleH));
-  EXPECT_EQ(back.shiftH, std::numeric_limits<float>::infinity());
-  EXPECT_EQ(back.shiftV, -std::numeric_limits<float>::infinity());
+  for (const char* field : {"scaleH", "shiftH", "rotation", "centerX"}) {
+    for (const char* name : {"NaN", "Infinity", "-Infinity"}) {
+      const std::string text = std::string("{\"") + field + "\": \"" + name + "\"}";
+      EXPECT_EQ(errorOf(text), std::string("field \"") + field + "\": " + name + " is not a finite real");
+    }
+  }
+}
+
+TEST(ParamsJsonReading, RefusesNestingDeeperThanTheLimitNamingLineAndDepth) {
+  std::string deep = "{\"contourCount\":\n" + std::string(100000, '[') + std::string(100000, ']') + "}";
+  EXPECT_EQ(errorOf(deep), "line 2: nested 65 deep, deeper than the limit of 64");
+  // Brackets inside strings do not count.
+  EXPECT_NE(errorOf("{\"a\": \"" + std::string(100, '[') + "\"}").find("unknown field"), std::string::npos);
 }
 
 TEST(ParamsJsonReading, MissingFieldsTakeTheirDefaults) {
@@ -117,32 +126,33 @@ TEST(ParamsJsonReading, ErrorsNameTheField) {
     const char* field;
   };
   const Case cases[] = {
-      {R"({"contourCount": 12.0})", "\"contourCount\""},     // a real where an integer belongs
-      {R"({"contourCount": "12"})", "\"contourCount\""},     // a string
-      {R"({"previewOn": true})", "\"previewOn\""},           // flags are integers
-      {R"({"scaleH": "big"})", "\"scaleH\""},                // not one of the non-finite names
+      {R"({"contourCount": 12.0})", "\"contourCount\""},  // a real where an integer belongs
+      {R"({"contourCount": "12"})", "\"contourCount\""},  // a string
+      {R"({"previewOn": true})", "\"previewOn\""},        // flags are integers
+      {R"({"scaleH": "big"})", "\"scaleH\""},             // not one of the non-finite names
       {R"({"scaleH": null})", "\"scaleH\""},
-      {R"({"scaleH": 1e39})", "\"scaleH\""},                 // beyond the largest float
-      {R"({"scaleH": -3.4028236e38})", "\"scaleH\""},       // rounds to an infinity
-      {R"({"contourcount": 12})", "\"contourcount\""},       // names are case-sensitive
+      {R"({"scaleH": 1e39})", "\"scaleH\""},            // beyond the largest float
+      {R"({"scaleH": -3.4028236e38})", "\"scaleH\""},   // rounds to an infinity
+      {R"({"contourcount": 12})", "\"contourcount\""},  // names are case-sensitive
       {R"({"colour": 1})", "unknown field \"colour\""},
   };
-  for (const Case& c : cases) EXPECT_NE(errorOf(c.text).find(c.field), std::string::npos) << c.text << " -> " << errorOf(c.text);
+  for (const Case& c : cases)
+    EXPECT_NE(errorOf(c.text).find(c.field), std::string::npos) << c.text << " -> " << errorOf(c.text);
 }
 
 TEST(ParamsJsonReading, RejectsWhatIsNotAnObject) {
   EXPECT_NE(errorOf("[1, 2]"), "");
-  EXPECT_NE(errorOf("{\"contourCount\": "), "");  // not JSON at all
+  EXPECT_NE(errorOf("{\"contourCount\": "), "");                                   // not JSON at all
+  EXPECT_NE(errorOf(R"({"scaleH": 1e999})").find("not JSON"), std::string::npos);  // too large to read
 }
 
 TEST(ParamsJsonSetField, TakesCommandLineText) {
   ContourParams p = contour_cli::defaultContourParams();
   contour_cli::setParamsFieldText(p, "contourCount", "40");
   contour_cli::setParamsFieldText(p, "rotation", "-12.5");
-  contour_cli::setParamsFieldText(p, "shiftH", "NaN");
   EXPECT_EQ(p.contourCount, 40);
   EXPECT_EQ(p.rotation, -12.5f);
-  EXPECT_TRUE(std::isnan(p.shiftH));
+  EXPECT_THROW(contour_cli::setParamsFieldText(p, "shiftH", "NaN"), ParamsJsonError);
   EXPECT_THROW(contour_cli::setParamsFieldText(p, "contourCount", "many"), ParamsJsonError);
   EXPECT_THROW(contour_cli::setParamsFieldText(p, "noSuchField", "1"), ParamsJsonError);
 }

@@ -16,10 +16,10 @@ namespace easel::test {
 class SuiteTest : public ::testing::Test {
  protected:
   SuiteTest() : scope_(session) {
-    for (SuiteId id : {SuiteId::SPBlocks, SuiteId::AIMdMemory, SuiteId::AIRealMath, SuiteId::AIArt,
-                       SuiteId::AIDocument, SuiteId::AIDocumentView, SuiteId::AIMatchingArt, SuiteId::AIPath,
-                       SuiteId::AIPathStyle, SuiteId::AIRandom, SuiteId::AIBlendStyle, SuiteId::AITransformArt,
-                       SuiteId::AISwatchList, SuiteId::AIUndo})
+    for (SuiteId id :
+         {SuiteId::SPBlocks, SuiteId::AIMdMemory, SuiteId::AIRealMath, SuiteId::AIArt, SuiteId::AIDocument,
+          SuiteId::AIDocumentView, SuiteId::AIMatchingArt, SuiteId::AIPath, SuiteId::AIPathStyle, SuiteId::AIRandom,
+          SuiteId::AIBlendStyle, SuiteId::AITransformArt, SuiteId::AISwatchList, SuiteId::AIUndo})
       session.acquire(id);
     layer = doc().addLayer("Layer 1");
   }

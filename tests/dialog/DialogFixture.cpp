@@ -16,8 +16,8 @@ const std::vector<int32_t> kPageItems[6] = {
 namespace {
 
 // Items shown on every page.
-const std::vector<int32_t> kEveryPage = {2, 3, 21, 30, 90, 91, 100, 101, 102, 103, 104, 105,
-                                         106, 107, 108, 109, 110, 111};
+const std::vector<int32_t> kEveryPage = {2,   3,   21,  30,  90,  91,  100, 101, 102,
+                                         103, 104, 105, 106, 107, 108, 109, 110, 111};
 
 AIPathSegment corner(AIReal x, AIReal y) { return {{x, y}, {x, y}, {x, y}, 1}; }
 }  // namespace

@@ -2,6 +2,7 @@
 // byte but previewShown, and every preview leaves the document.
 #include <cstring>
 
+#include "plugin/params/ItemIds.h"
 #include "tests/dialog/DialogFixture.h"
 
 namespace contour_test {
@@ -9,14 +10,15 @@ namespace {
 
 TEST_F(DialogTest, CancelAfterSeveralPreviewsRestoresRecordAndDocument) {
   // A first accepted dialog leaves its record and its preview.
-  ASSERT_EQ(open({Event::setValue(4, 6), Event::press(102), Event::end(1)}), kNoErr);
+  ASSERT_EQ(open({Event::setValue(kContoursEdit, 6), Event::press(kShiftPageButton), Event::end(1)}), kNoErr);
   close();
   const ContourParams before = record();
   const std::string documentBefore = doc().serialize();
   ASSERT_EQ(before.previewShown, 1);
 
-  ASSERT_EQ(open({Event::setValue(4, 20), Event::choose(140, 3), Event::press(91), Event::choose(30, 6),
-                  Event::press(90), Event::setValue(21, 300), Event::press(105), Event::end(2)}),
+  ASSERT_EQ(open({Event::setValue(kContoursEdit, 20), Event::choose(kFillColorList, 3), Event::press(kTumbleButton),
+                  Event::choose(kPresetList, 6), Event::press(kShuffleButton), Event::setValue(kZoomEdit, 300),
+                  Event::press(kSettingsPageButton), Event::end(2)}),
             kUserCanceledErr);
   EXPECT_EQ(dialog().result, 2);
   ContourParams expected = before;
@@ -28,14 +30,15 @@ TEST_F(DialogTest, CancelAfterSeveralPreviewsRestoresRecordAndDocument) {
 TEST_F(DialogTest, CancelButtonEndsTheDialogWithTwo) {
   harness.setParams(defaultParams());
   const std::string documentBefore = doc().serialize();
-  ASSERT_EQ(open({Event::setValue(4, 20), Event::press(2), Event::setValue(4, 30)}), kUserCanceledErr);
+  ASSERT_EQ(open({Event::setValue(kContoursEdit, 20), Event::press(kCancelButton), Event::setValue(kContoursEdit, 30)}),
+            kUserCanceledErr);
   EXPECT_EQ(dialog().result, 2);
   EXPECT_EQ(record().contourCount, 12);
   EXPECT_EQ(doc().serialize(), documentBefore);
 }
 
 TEST_F(DialogTest, AcceptingKeepsWhatTheDialogWrote) {
-  ASSERT_EQ(open({Event::setValue(4, 20), Event::press(104)}), kNoErr);
+  ASSERT_EQ(open({Event::setValue(kContoursEdit, 20), Event::press(kStylePageButton)}), kNoErr);
   EXPECT_EQ(record().contourCount, 20);
   EXPECT_EQ(record().currentPage, 5);
   EXPECT_EQ(record().previewShown, 1);
@@ -45,7 +48,7 @@ TEST_F(DialogTest, AcceptingKeepsWhatTheDialogWrote) {
 TEST_F(DialogTest, AScriptTheDialogCannotTakeStopsItAndUndoesItsPreviews) {
   harness.setParams(defaultParams());
   const std::string documentBefore = doc().serialize();
-  EXPECT_EQ(open({Event::setValue(4, 20), Event::choose(34, 17)}), kBadParameterErr);
+  EXPECT_EQ(open({Event::setValue(kContoursEdit, 20), Event::choose(kPointsContourList, 17)}), kBadParameterErr);
   EXPECT_EQ(harness.dialogs().scriptError(), "event 2: item 34 has no entry with id 17");
   EXPECT_EQ(record().contourCount, 12);
   EXPECT_EQ(doc().serialize(), documentBefore);

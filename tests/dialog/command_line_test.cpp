@@ -1,7 +1,7 @@
 // The command line's --preset and --set played on the real dialog, and the
 // dialog state it writes.
 #include "easel/cli/DialogChoices.h"
-#include "easel/cli/DialogScriptJson.h"
+#include "easel/host/DialogScriptJson.h"
 #include "tests/dialog/DialogFixture.h"
 
 namespace contour_test {
@@ -41,7 +41,8 @@ TEST_F(DialogTest, CancelIsReportedAsSuch) {
             "the settings dialog was cancelled; nothing was written");
   close();
   ASSERT_EQ(open({Event::setValue(99, 1)}), kBadParameterErr);
-  EXPECT_EQ(contour_cli::dialogFailure(kBadParameterErr, harness.dialogs()), "dialog script: event 1: item 99 does not exist");
+  EXPECT_EQ(contour_cli::dialogFailure(kBadParameterErr, harness.dialogs()),
+            "dialog script: event 1: item 99 does not exist");
 }
 
 }  // namespace

@@ -1,26 +1,50 @@
 // The pick buttons: a point picked in the document view (modifier bit 0x20)
-// sets the field beside the button, unclamped, and redraws the preview.
+// sets the field beside the button, held to that item's limits, and redraws
+// the preview.
 #include <cmath>
 
+#include "plugin/params/ItemIds.h"
 #include "tests/dialog/DialogFixture.h"
 
 namespace contour_test {
 namespace {
 
 TEST_F(DialogTest, PickOnContoursTakesATenthOfX) {
-  ASSERT_EQ(open({Event::pick(120, 125.7f, 300)}), kNoErr);
+  ASSERT_EQ(open({Event::pick(kContoursPick, 125.7f, 300)}), kNoErr);
   EXPECT_EQ(record().contourCount, 12);
-  EXPECT_EQ(item(4).value, 12);
+  EXPECT_EQ(item(kContoursEdit).value, 12);
   close();
-  ASSERT_EQ(open({Event::pick(120, -30, 300)}), kNoErr);
-  EXPECT_EQ(record().contourCount, -3);  // outside the field's range, kept as picked
-  EXPECT_EQ(item(4).value, -3);
+  ASSERT_EQ(open({Event::pick(kContoursPick, -30, 300)}), kNoErr);
+  EXPECT_EQ(record().contourCount, 1);  // -3 is below the item's least count
+  EXPECT_EQ(item(kContoursEdit).value, 1);
+}
+
+TEST_F(DialogTest, PickFarAwayIsHeldToTheItemsLimits) {
+  // The items' limits: contours 1..200, scale steps -50..50, shifts -2000..2000.
+  struct Case {
+    ItemId button, item;
+    float x, y;
+    float expected;
+  };
+  const Case cases[] = {
+      {kContoursPick, kContoursEdit, 1e6f, 0, 200}, {kContoursPick, kContoursEdit, 1e12f, 1e12f, 200},
+      {kScaleHPick, kScaleHEdit, 1e6f, 0, 50},      {kScaleHPick, kScaleHEdit, -1e6f, 0, -50},
+      {kScaleVPick, kScaleVEdit, 0, 1e12f, 50},     {kShiftHPick, kShiftHEdit, 1e12f, 0, 2000},
+      {kShiftVPick, kShiftVEdit, 0, -1e12f, -2000},
+  };
+  for (const Case& c : cases) {
+    harness.setParams(defaultParams());
+    ASSERT_EQ(open({Event::pick(c.button, c.x, c.y)}), kNoErr);
+    EXPECT_EQ(item(c.item).value, c.expected) << c.button << " at " << c.x << ", " << c.y;
+    close();
+  }
+  EXPECT_EQ(record().shiftV, -2000.0f);
 }
 
 TEST_F(DialogTest, PickWithoutTheViewFlagDoesNothing) {
   harness.setParams(defaultParams());
   std::string before;
-  ASSERT_EQ(open({Event::pick(120, 500, 300, 0)},
+  ASSERT_EQ(open({Event::pick(kContoursPick, 500, 300, 0)},
                  [&](std::size_t i) {
                    if (i == 0) before = doc().serialize();
                    if (i == 1) {
@@ -29,7 +53,7 @@ TEST_F(DialogTest, PickWithoutTheViewFlagDoesNothing) {
                  }),
             kNoErr);
   EXPECT_EQ(record().contourCount, 12);
-  EXPECT_EQ(item(4).value, 12);
+  EXPECT_EQ(item(kContoursEdit).value, 12);
 }
 
 TEST_F(DialogTest, EachPickButtonSetsItsField) {
@@ -58,10 +82,10 @@ TEST_F(DialogTest, EachPickButtonSetsItsField) {
 
 TEST_F(DialogTest, PickOnRotationTakesTheAngleToTheUserCentre) {
   // The user centre (200, 200) seen from (100, 50): atan2(150, 100) in degrees.
-  ASSERT_EQ(open({Event::pick(123, 100, 50)}), kNoErr);
+  ASSERT_EQ(open({Event::pick(kRotationPick, 100, 50)}), kNoErr);
   const double expected = std::atan2(150.0, 100.0) * 180.0 / 3.14159265358979323846;
   EXPECT_NEAR(record().rotation, expected, 1e-4);
-  EXPECT_EQ(item(11).value, record().rotation);
+  EXPECT_EQ(item(kRotationEdit).value, record().rotation);
   EXPECT_EQ(record().centerX, 200.0f);
   EXPECT_EQ(record().centerY, 200.0f);
 }
@@ -69,14 +93,14 @@ TEST_F(DialogTest, PickOnRotationTakesTheAngleToTheUserCentre) {
 TEST_F(DialogTest, PickFollowsTheViewsZoomAndScroll) {
   harness.session().view().setZoom(5);
   harness.session().view().setOrigin({-40, 900});
-  ASSERT_EQ(open({Event::pick(124, 125.5f, 300)}), kNoErr);
+  ASSERT_EQ(open({Event::pick(kShiftHPick, 125.5f, 300)}), kNoErr);
   EXPECT_NEAR(record().shiftH, 12.55f, 1e-5);
 }
 
 TEST_F(DialogTest, WithoutADocumentViewAPickSetsNothingButRedraws) {
   harness.setParams(defaultParams());
   uint64_t redraws = 0;
-  ASSERT_EQ(open({Event::pick(120, 500, 300)},
+  ASSERT_EQ(open({Event::pick(kContoursPick, 500, 300)},
                  [&](std::size_t i) {
                    if (i == 0) {
                      harness.session().faults.failCall("get nth view", 1, kBadParameterErr);

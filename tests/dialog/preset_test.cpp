@@ -1,44 +1,82 @@
 // The preset styles: every setting the items show goes back to its default
 // (but the zoom), the preset's own values follow, Preview comes on and the
 // preview is drawn.
+#include <string>
+#include <utility>
+
+#include "plugin/dialog/ModeLists.h"
+#include "plugin/params/ParamFields.h"
 #include "tests/dialog/DialogFixture.h"
 
 namespace contour_test {
 namespace {
 
-// The record a preset makes of the defaults, from the preset table.
-ContourParams presetRecord(int32_t id) {
+// Each preset's assignments after the preset reset, by the entry text of the
+// Preset style list and the fields' names.
+struct PresetValues {
+  const char* entry;
+  std::vector<std::pair<const char*, double>> values;
+};
+
+const PresetValues kPresetValues[] = {
+    {"Reset", {}},
+    {"Zoom right", {{"shiftH", 10}}},
+    {"More rapid scaling", {{"scaleH", 6}, {"scaleV", 6}}},
+    {"Points contour basic", {{"pointsContourAmount", 50}}},
+    {"Slow rotation", {{"contourCount", 20}, {"rotation", 2}}},
+    {"Rapid rotation", {{"contourCount", 20}, {"rotation", 10}}},
+    {"Twist", {{"contourCount", 20}, {"rotation", 50}}},
+    {"Rotate about origin of document",
+     {{"centerX", 0}, {"centerY", 0}, {"rotationCenterMode", 2}, {"contourCount", 20}, {"rotation", 10}}},
+    {"Alternate point contours", {{"pointsContourAmount", 50}, {"pointsContourMode", 8}}},  // the second " Alternate"
+    {"Gaps 1-2", {{"skipCount", 1}, {"createCount", 2}, {"contourCount", 20}}},
+    {"Gaps 2-4", {{"skipCount", 2}, {"createCount", 4}, {"contourCount", 20}}},
+    {"Super zoom diagonal", {{"shiftH", 10}, {"shiftV", 10}, {"contourCount", 30}}},
+    {"Flip paths (alternate) - not for all shapes!", {{"pathAlternateFlip", 1}}},
+    {"Points contour - ignore direction points", {{"pointsContourAmount", 50}, {"pointsKeepDirection", 1}}},
+    {"Points contour - ignore segment info", {{"pointsContourAmount", 50}, {"pointsKeepAnchor", 1}}},
+    {"Points contour - dragggg paths",
+     {{"rotationCenterMode", 2},
+      {"centerX", 400},
+      {"centerY", 400},
+      {"pointsContourAmount", 50},
+      {"pointsRotateCenter", 1}}},
+    {"Points contour - warped",
+     {{"rotationCenterMode", 2},
+      {"centerX", 400},
+      {"centerY", 400},
+      {"pointsContourAmount", 50},
+      {"pointsRotateCenter", 1},
+      {"pointsKeepAnchor", 1}}},
+    {"Fill paths with colors from swatches palette", {{"fillColorMode", 4}}},  // " Random swatches"
+    {"Fill to black", {{"fillColorMode", 2}}},
+    {"Random path opacity", {{"pathOpacity", 1}}},
+    {"Thickening line width", {{"widthMode", 1}, {"widthAmount", 5}}},  // " Width - Add"
+    {"Thickening line width - Steps",
+     {{"contourCount", 20}, {"skipCount", 2}, {"createCount", 2}, {"widthMode", 1}, {"widthAmount", 5}}},
+    {"Intense", {{"scaleH", 2}, {"scaleV", 2}, {"contourCount", 50}}},
+    {"Reverse", {{"scaleH", -2}, {"scaleV", -2}, {"contourCount", 10}, {"shiftH", 10}}},
+    {"No change vertically", {{"scaleH", 5}, {"scaleV", 0}, {"contourCount", 10}, {"linkContourScale", 0}}},
+    {"Random pulse", {{"contourCount", 25}, {"scaleH", 5}, {"contourScaleMode", 24}}},  // " Contour - PulseRandom"
+};
+
+// The entry id of the Preset style list entry with this text (-1 for none).
+int32_t presetId(const std::string& text) {
+  const ModeList& list = *modeListByItem(kPresetList);
+  for (std::size_t i = 0; i < list.entries.size(); ++i)
+    if (list.entries[i] == " " + text) return static_cast<int32_t>(i);
+  return -1;
+}
+
+// The record a preset makes of the defaults.
+ContourParams presetRecord(const PresetValues& preset) {
   ContourParams p = defaultParams();
-  p.presetStyle = id;
-  switch (id) {
-    case 1: p.shiftH = 10; break;
-    case 2: p.scaleH = p.scaleV = 6; break;
-    case 3: p.pointsContourAmount = 50; break;
-    case 4: p.contourCount = 20; p.rotation = 2; break;
-    case 5: p.contourCount = 20; p.rotation = 10; break;
-    case 6: p.contourCount = 20; p.rotation = 50; break;
-    case 7: p.centerX = p.centerY = 0; p.rotationCenterMode = 2; p.contourCount = 20; p.rotation = 10; break;
-    case 8: p.pointsContourAmount = 50; p.pointsContourMode = 8; break;
-    case 9: p.skipCount = 1; p.createCount = 2; p.contourCount = 20; break;
-    case 10: p.skipCount = 2; p.createCount = 4; p.contourCount = 20; break;
-    case 11: p.shiftH = p.shiftV = 10; p.contourCount = 30; break;
-    case 12: p.pathAlternateFlip = 1; break;
-    case 13: p.pointsContourAmount = 50; p.pointsKeepDirection = 1; break;
-    case 14: p.pointsContourAmount = 50; p.pointsKeepAnchor = 1; break;
-    case 16: p.pointsKeepAnchor = 1; [[fallthrough]];
-    case 15:
-      p.rotationCenterMode = 2; p.centerX = p.centerY = 400; p.pointsContourAmount = 50; p.pointsRotateCenter = 1;
-      break;
-    case 17: p.fillColorMode = 4; break;
-    case 18: p.fillColorMode = 2; break;
-    case 19: p.pathOpacity = 1; break;
-    case 20: p.widthMode = 1; p.widthAmount = 5; break;
-    case 21: p.contourCount = 20; p.skipCount = 2; p.createCount = 2; p.widthMode = 1; p.widthAmount = 5; break;
-    case 22: p.scaleH = p.scaleV = 2; p.contourCount = 50; break;
-    case 23: p.scaleH = p.scaleV = -2; p.contourCount = 10; p.shiftH = 10; break;
-    case 24: p.scaleH = 5; p.scaleV = 0; p.contourCount = 10; p.linkContourScale = 0; break;
-    case 25: p.contourCount = 25; p.scaleH = 5; p.contourScaleMode = 24; break;
-    default: break;
+  p.presetStyle = presetId(preset.entry);
+  for (const auto& [name, value] : preset.values) {
+    const ParamField& field = *findParamField(name);
+    if (field.isReal()) p.*field.field.real = static_cast<float>(value);
+    else
+      p.*field.field.integer = static_cast<int32_t>(value);
   }
   return p;
 }
@@ -90,10 +128,10 @@ ContourParams changedParams() {
 
 class PresetTest : public DialogTest {
  protected:
-  // The record after changedParams() and the preset, against what the preset table
-  // gives: every field but the zoom, the page and the bookkeeping ones.
-  void expectPreset(int32_t id) {
-    ContourParams expected = presetRecord(id);
+  // The record after changedParams() and the preset, against the preset's
+  // values: every field but the zoom, the page and the bookkeeping ones.
+  void expectPreset(const PresetValues& preset) {
+    ContourParams expected = presetRecord(preset);
     ContourParams actual = record();
     EXPECT_EQ(actual.viewZoom, 250.0f);
     EXPECT_EQ(actual.currentPage, 4);
@@ -104,19 +142,25 @@ class PresetTest : public DialogTest {
       p->dialogBoundsLeft = p->dialogBoundsTop = p->dialogBoundsRight = p->dialogBoundsBottom = 0;
       p->dialogBoundsSaved = 0;
     }
-    const auto* a = reinterpret_cast<const int32_t*>(&actual);
-    const auto* e = reinterpret_cast<const int32_t*>(&expected);
-    for (int i = 0; i < 57; ++i) EXPECT_EQ(a[i], e[i]) << "preset " << id << ", field " << i + 1;
+    for (const ParamField& field : paramFields()) {
+      if (field.isReal())
+        EXPECT_EQ(actual.*field.field.real, expected.*field.field.real) << preset.entry << ", " << field.name;
+      else
+        EXPECT_EQ(actual.*field.field.integer, expected.*field.field.integer) << preset.entry << ", " << field.name;
+    }
   }
 };
 
 TEST_F(PresetTest, EveryPresetGivesItsValuesAndNothingElse) {
-  for (int32_t id = 0; id < 26; ++id) {
+  ASSERT_EQ(std::size(kPresetValues), 26u);
+  for (const PresetValues& preset : kPresetValues) {
+    const int32_t id = presetId(preset.entry);
+    ASSERT_GE(id, 0) << preset.entry;
     harness.setParams(changedParams());
-    ASSERT_EQ(open({Event::choose(30, id)}), kNoErr) << id;
-    expectPreset(id);
-    EXPECT_EQ(record().previewShown, 1) << id;  // the preview of the preset was drawn
-    EXPECT_EQ(chosen(30), id);
+    ASSERT_EQ(open({Event::choose(kPresetList, id)}), kNoErr) << preset.entry;
+    expectPreset(preset);
+    EXPECT_EQ(record().previewShown, 1) << preset.entry;  // the preview of the preset was drawn
+    EXPECT_EQ(chosen(kPresetList), id);
     close();
   }
 }
@@ -129,8 +173,8 @@ TEST_F(PresetTest, ResetKeepsZoomPageAndPlace) {
   params.dialogBoundsRight = 560;
   params.dialogBoundsBottom = 270;
   harness.setParams(params);
-  ASSERT_EQ(open({Event::setValue(21, 250), Event::choose(30, 0)}), kNoErr);
-  expectPreset(0);
+  ASSERT_EQ(open({Event::setValue(kZoomEdit, 250), Event::choose(kPresetList, 0)}), kNoErr);
+  expectPreset(kPresetValues[0]);
   expectPage(4);
   EXPECT_EQ(harness.session().view().zoom(), 2.5f);
   EXPECT_EQ(record().dialogBoundsLeft, 40);
@@ -138,34 +182,36 @@ TEST_F(PresetTest, ResetKeepsZoomPageAndPlace) {
 }
 
 TEST_F(PresetTest, TwistDiscardsWhatItDoesNotName) {
-  ASSERT_EQ(open({Event::choose(140, 3), Event::choose(31, 2), Event::setValue(15, 4), Event::choose(30, 6)}), kNoErr);
+  ASSERT_EQ(open({Event::choose(kFillColorList, 3), Event::choose(kWidthModeList, 2),
+                  Event::setValue(kWidthAmountEdit, 4), Event::choose(kPresetList, 6)}),
+            kNoErr);
   EXPECT_EQ(record().fillColorMode, 0);
   EXPECT_EQ(record().widthMode, 0);
   EXPECT_EQ(record().widthAmount, 0.0f);
   EXPECT_EQ(record().contourCount, 20);
   EXPECT_EQ(record().rotation, 50.0f);
-  EXPECT_EQ(chosen(140), 0);
+  EXPECT_EQ(chosen(kFillColorList), 0);
   EXPECT_EQ(layerCount(), 22u);  // one preview of 21 contours
 }
 
 TEST_F(PresetTest, RandomPulseKeepsTheVerticalStepLinked) {
-  ASSERT_EQ(open({Event::choose(30, 25)}), kNoErr);
+  ASSERT_EQ(open({Event::choose(kPresetList, 25)}), kNoErr);
   EXPECT_EQ(record().scaleV, 4.0f);
   EXPECT_EQ(record().scaleH, 5.0f);
   EXPECT_EQ(record().linkContourScale, 1);
   EXPECT_EQ(record().contourScaleMode, 24);
-  EXPECT_FALSE(item(6).enabled);
+  EXPECT_FALSE(item(kScaleVEdit).enabled);
 }
 
 TEST_F(PresetTest, NoChangeVerticallyEnablesTheVerticalStep) {
-  ASSERT_EQ(open({Event::choose(30, 24)}), kNoErr);
-  EXPECT_TRUE(item(6).enabled);
-  EXPECT_EQ(easel::adm::shownText(item(6)), "0.00");
-  EXPECT_EQ(item(56).value, 0);
+  ASSERT_EQ(open({Event::choose(kPresetList, 24)}), kNoErr);
+  EXPECT_TRUE(item(kScaleVEdit).enabled);
+  EXPECT_EQ(easel::adm::shownText(item(kScaleVEdit)), "0.00");
+  EXPECT_EQ(item(kLinkScaleCheck).value, 0);
 }
 
 TEST_F(PresetTest, WarpedSetsAnchorRotateCentreAndTheUserCentre) {
-  ASSERT_EQ(open({Event::setValue(11, 20), Event::choose(30, 16)}), kNoErr);
+  ASSERT_EQ(open({Event::setValue(kRotationEdit, 20), Event::choose(kPresetList, 16)}), kNoErr);
   EXPECT_EQ(record().pointsKeepAnchor, 1);
   EXPECT_EQ(record().pointsRotateCenter, 1);
   EXPECT_EQ(record().centerX, 400.0f);
@@ -175,9 +221,9 @@ TEST_F(PresetTest, WarpedSetsAnchorRotateCentreAndTheUserCentre) {
 }
 
 TEST_F(PresetTest, APresetSwitchesPreviewOn) {
-  ASSERT_EQ(open({Event::setValue(3, 0), Event::choose(30, 6)}), kNoErr);
+  ASSERT_EQ(open({Event::setValue(kPreviewCheck, 0), Event::choose(kPresetList, 6)}), kNoErr);
   EXPECT_EQ(record().previewOn, 1);
-  EXPECT_EQ(item(3).value, 1);
+  EXPECT_EQ(item(kPreviewCheck).value, 1);
   EXPECT_EQ(record().previewShown, 1);
   EXPECT_EQ(layerCount(), 22u);
 }

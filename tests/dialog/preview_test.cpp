@@ -4,26 +4,31 @@
 #include <cstring>
 #include <map>
 
+#include "plugin/params/ItemIds.h"
 #include "tests/dialog/DialogFixture.h"
 
 namespace contour_test {
 namespace {
 
 TEST_F(DialogTest, WithPreviewOffChangesStayOutOfTheRecord) {
-  ASSERT_EQ(open({Event::setValue(3, 0), Event::setValue(4, 30), Event::choose(32, 3), Event::setValue(5, 7)}), kNoErr);
+  ASSERT_EQ(open({Event::setValue(kPreviewCheck, 0), Event::setValue(kContoursEdit, 30),
+                  Event::choose(kContourScaleList, 3), Event::setValue(kScaleHEdit, 7)}),
+            kNoErr);
   EXPECT_EQ(record().previewOn, 0);
   EXPECT_EQ(record().previewShown, 0);
   EXPECT_EQ(record().contourCount, 12);
   EXPECT_EQ(record().contourScaleMode, 0);
   EXPECT_EQ(record().scaleH, 4.0f);
   EXPECT_EQ(record().dialogBoundsSaved, 1);
-  EXPECT_EQ(item(4).value, 30);  // the dialog shows what was typed
+  EXPECT_EQ(item(kContoursEdit).value, 30);  // the dialog shows what was typed
   // The preview drawn at the opening stays: the square and 13 contours.
   EXPECT_EQ(layerCount(), 14u);
 }
 
 TEST_F(DialogTest, SwitchingPreviewOnCopiesEveryItem) {
-  ASSERT_EQ(open({Event::setValue(3, 0), Event::setValue(4, 30), Event::choose(32, 3), Event::setValue(3, 1)}), kNoErr);
+  ASSERT_EQ(open({Event::setValue(kPreviewCheck, 0), Event::setValue(kContoursEdit, 30),
+                  Event::choose(kContourScaleList, 3), Event::setValue(kPreviewCheck, 1)}),
+            kNoErr);
   EXPECT_EQ(record().previewOn, 1);
   EXPECT_EQ(record().previewShown, 1);
   EXPECT_EQ(record().contourCount, 30);
@@ -32,29 +37,35 @@ TEST_F(DialogTest, SwitchingPreviewOnCopiesEveryItem) {
 }
 
 TEST_F(DialogTest, AcceptedWithPreviewOffTheFinalRunUsesTheValuesLastCopied) {
-  ASSERT_EQ(harness.runFilter({Event::setValue(4, 5), Event::setValue(3, 0), Event::setValue(4, 30)}), kNoErr);
+  ASSERT_EQ(harness.runFilter({Event::setValue(kContoursEdit, 5), Event::setValue(kPreviewCheck, 0),
+                               Event::setValue(kContoursEdit, 30)}),
+            kNoErr);
   EXPECT_EQ(record().contourCount, 5);
   EXPECT_EQ(layerCount(), 7u);
 }
 
 TEST_F(DialogTest, ThePreviewLastDrawnStaysWhenPreviewIsSwitchedOff) {
-  ASSERT_EQ(open({Event::setValue(4, 5), Event::setValue(3, 0), Event::setValue(4, 40)}), kNoErr);
+  ASSERT_EQ(
+      open({Event::setValue(kContoursEdit, 5), Event::setValue(kPreviewCheck, 0), Event::setValue(kContoursEdit, 40)}),
+      kNoErr);
   EXPECT_EQ(layerCount(), 7u);
 }
 
 TEST_F(DialogTest, EnabledStatesChangeOnlyWhilePreviewIsOn) {
-  ASSERT_EQ(open({Event::setValue(3, 0), Event::choose(140, 6)}), kNoErr);  // " To swatch"
-  EXPECT_FALSE(item(141).enabled);
+  ASSERT_EQ(open({Event::setValue(kPreviewCheck, 0), Event::choose(kFillColorList, 6)}), kNoErr);  // " To swatch"
+  EXPECT_FALSE(item(kFillSwatchEdit).enabled);
   close();
-  ASSERT_EQ(open({Event::setValue(3, 0), Event::choose(140, 6), Event::setValue(3, 1)}), kNoErr);
-  EXPECT_TRUE(item(141).enabled);
+  ASSERT_EQ(
+      open({Event::setValue(kPreviewCheck, 0), Event::choose(kFillColorList, 6), Event::setValue(kPreviewCheck, 1)}),
+      kNoErr);
+  EXPECT_TRUE(item(kFillSwatchEdit).enabled);
 }
 
 TEST_F(DialogTest, ShuffleRedrawsThePreviewWithTheSameSettings) {
   // " Shift - Random": every preview draws its own shifts.
   std::string before, after;
   uint64_t drawsBefore = 0;
-  ASSERT_EQ(open({Event::choose(36, 6), Event::setValue(7, 50), Event::press(90)},
+  ASSERT_EQ(open({Event::choose(kShiftModeList, 6), Event::setValue(kShiftHEdit, 50), Event::press(kShuffleButton)},
                  [&](std::size_t i) {
                    if (i == 2) {
                      before = doc().serialize();
@@ -74,7 +85,7 @@ TEST_F(DialogTest, ShuffleWithPreviewOffChangesNothing) {
   std::string before, after;
   ContourParams recordBefore{};
   harness.setParams(defaultParams());  // the block the dialog edits, known to the test from the start
-  ASSERT_EQ(open({Event::choose(36, 6), Event::setValue(3, 0), Event::press(90)},
+  ASSERT_EQ(open({Event::choose(kShiftModeList, 6), Event::setValue(kPreviewCheck, 0), Event::press(kShuffleButton)},
                  [&](std::size_t i) {
                    if (i == 2) {
                      before = doc().serialize();
@@ -99,28 +110,52 @@ struct RuleCase {
 
 std::vector<RuleCase> ruleCases() {
   std::vector<RuleCase> cases = {
-      {"defaults", {},
-       {{34, false}, {6, false}, {35, false}, {52, false}, {53, false}, {54, false}, {58, false}, {59, false},
-        {18, false}, {19, false}, {141, false}, {144, false}, {142, false}, {145, false}, {15, false},
-        {12, false}, {13, false}, {14, false}, {11, true}}},
-      {"points contour amount", {Event::setValue(16, 0.5)},
+      {"defaults",
+       {},
+       {{34, false},
+        {6, false},
+        {35, false},
+        {52, false},
+        {53, false},
+        {54, false},
+        {58, false},
+        {59, false},
+        {18, false},
+        {19, false},
+        {141, false},
+        {144, false},
+        {142, false},
+        {145, false},
+        {15, false},
+        {12, false},
+        {13, false},
+        {14, false},
+        {11, true}}},
+      {"points contour amount",
+       {Event::setValue(kPointsContourEdit, 0.5)},
        {{34, true}, {35, false}, {52, true}, {53, true}, {54, true}, {58, true}, {59, true}, {18, true}, {19, true}}},
-      {"variance", {Event::setValue(17, -2)},
+      {"variance",
+       {Event::setValue(kVarianceEdit, -2)},
        {{34, false}, {35, true}, {52, true}, {53, true}, {54, true}, {58, true}, {59, true}, {18, true}, {19, true}}},
-      {"scale not linked", {Event::setValue(56, 0)}, {{6, true}}},
-      {"width mode", {Event::choose(31, 1)}, {{15, true}}},
-      {"width amount without mode", {Event::setValue(15, 3)}, {{15, false}}},
+      {"scale not linked", {Event::setValue(kLinkScaleCheck, 0)}, {{6, true}}},
+      {"width mode", {Event::choose(kWidthModeList, 1)}, {{15, true}}},
+      {"width amount without mode", {Event::setValue(kWidthAmountEdit, 3)}, {{15, false}}},
   };
   // Colour modes: a swatch for 6 and 11, steps for 1, 2, 5, 6, 7, 8, 13.
   for (int32_t mode = 0; mode <= 14; ++mode) {
     bool swatch = mode == 6 || mode == 11;
     bool steps = mode == 1 || mode == 2 || mode == 5 || mode == 6 || mode == 7 || mode == 8 || mode == 13;
-    cases.push_back({"fill mode", {Event::choose(140, mode)}, {{141, swatch}, {142, steps}, {144, false}, {145, false}}});
-    cases.push_back({"stroke mode", {Event::choose(143, mode)}, {{144, swatch}, {145, steps}, {141, false}, {142, false}}});
+    cases.push_back({"fill mode",
+                     {Event::choose(kFillColorList, mode)},
+                     {{141, swatch}, {142, steps}, {144, false}, {145, false}}});
+    cases.push_back({"stroke mode",
+                     {Event::choose(kStrokeColorList, mode)},
+                     {{144, swatch}, {145, steps}, {141, false}, {142, false}}});
   }
   // Rotation centres: the path number for 1, the user centre for 2.
   for (int32_t mode = 0; mode <= 4; ++mode)
-    cases.push_back({"rotation centre", {Event::choose(33, mode)},
+    cases.push_back({"rotation centre",
+                     {Event::choose(kRotationCenterList, mode)},
                      {{12, mode == 1}, {13, mode == 2}, {14, mode == 2}, {11, true}}});
   return cases;
 }
@@ -130,8 +165,8 @@ TEST_F(DialogTest, EnablingRules) {
     harness.setParams(defaultParams());
     ASSERT_EQ(open(c.events), kNoErr) << c.name;
     for (const auto& [id, enabled] : c.enabled)
-      EXPECT_EQ(item(id).enabled, enabled) << c.name << " " << (c.events.empty() ? -1 : c.events[0].entry)
-                                           << ": item " << id;
+      EXPECT_EQ(item(id).enabled, enabled)
+          << c.name << " " << (c.events.empty() ? -1 : c.events[0].entry) << ": item " << id;
     close();
   }
 }

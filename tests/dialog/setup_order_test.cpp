@@ -3,6 +3,7 @@
 // their points.
 #include <nlohmann/json.hpp>
 
+#include "plugin/params/ItemIds.h"
 #include "tests/dialog/DialogFixture.h"
 
 namespace contour_test {
@@ -30,19 +31,21 @@ class SetupOrderTest : public DialogTest {
 TEST_F(SetupOrderTest, EachKindOfItemIsSetUpInItsOrder) {
   harness.clearTrace();
   ASSERT_EQ(open({}), kNoErr);
-  EXPECT_EQ(setupOf(5), (Ops{"create item", "set real value", "set minimum real", "set maximum real", "set units",
-                             "set precision", "set notify procedure"}));
-  EXPECT_EQ(setupOf(12), (Ops{"create item", "set integer value", "set minimum integer", "set maximum integer",
-                              "set units", "set notify procedure", "show or hide"}));
-  EXPECT_EQ(setupOf(21), (Ops{"create item", "set units", "set minimum real", "set maximum real", "set precision",
-                              "set real value", "set notify procedure"}));
-  EXPECT_EQ(setupOf(141), (Ops{"create item", "set units", "set minimum integer", "set maximum integer",
-                               "set integer value", "set notify procedure", "show or hide"}));
-  EXPECT_EQ(setupOf(51), (Ops{"create item", "set boolean value", "set notify procedure", "set text", "show or hide"}));
-  EXPECT_EQ(setupOf(74), (Ops{"create item", "set text", "show or hide"}));
-  EXPECT_EQ(setupOf(2), (Ops{"create item", "set text"}));  // Cancel keeps the host's own handling
-  EXPECT_EQ(setupOf(123), (Ops{"create item", "set track procedure", "show or hide"}));
-  EXPECT_EQ(setupOf(104), (Ops{"create item", "set notify procedure"}));
+  EXPECT_EQ(setupOf(kScaleHEdit), (Ops{"create item", "set real value", "set minimum real", "set maximum real",
+                                       "set units", "set precision", "set notify procedure"}));
+  EXPECT_EQ(setupOf(kPathNumberEdit),
+            (Ops{"create item", "set integer value", "set minimum integer", "set maximum integer", "set units",
+                 "set notify procedure", "show or hide"}));
+  EXPECT_EQ(setupOf(kZoomEdit), (Ops{"create item", "set units", "set minimum real", "set maximum real",
+                                     "set precision", "set real value", "set notify procedure"}));
+  EXPECT_EQ(setupOf(kFillSwatchEdit), (Ops{"create item", "set units", "set minimum integer", "set maximum integer",
+                                           "set integer value", "set notify procedure", "show or hide"}));
+  EXPECT_EQ(setupOf(kPathAlternateFlipCheck),
+            (Ops{"create item", "set boolean value", "set notify procedure", "set text", "show or hide"}));
+  EXPECT_EQ(setupOf(kRotationLabel), (Ops{"create item", "set text", "show or hide"}));
+  EXPECT_EQ(setupOf(kCancelButton), (Ops{"create item", "set text"}));  // Cancel keeps the host's own handling
+  EXPECT_EQ(setupOf(kRotationPick), (Ops{"create item", "set track procedure", "show or hide"}));
+  EXPECT_EQ(setupOf(kStylePageButton), (Ops{"create item", "set notify procedure"}));
 }
 
 TEST_F(SetupOrderTest, ListsGetTheirProceduresAtTheirPoints) {
@@ -59,17 +62,17 @@ TEST_F(SetupOrderTest, ListsGetTheirProceduresAtTheirPoints) {
   Ops atCreation = {"create item", "set notify procedure", "show or hide"};
   Ops rest146 = filled({"find entry by id"}, 11);
   atCreation.insert(atCreation.end(), rest146.begin(), rest146.end());
-  EXPECT_EQ(setupOf(146), atCreation);
+  EXPECT_EQ(setupOf(kPatternList), atCreation);
   // Before filling: 31, 34 and 35.
   Ops before = {"create item", "show or hide", "get list", "set notify procedure"};
   for (int i = 0; i < 11; ++i) before.push_back(insert);
   before.push_back("find entry by id");
-  EXPECT_EQ(setupOf(35), before);
+  EXPECT_EQ(setupOf(kPointsVariationList), before);
   // After filling and choosing: 30, 32, 33 and 36.
   Ops after = {"create item", "show or hide"};
   Ops rest = filled({"find entry by id", "set notify procedure"}, 5);
   after.insert(after.end(), rest.begin(), rest.end());
-  EXPECT_EQ(setupOf(33), after);
+  EXPECT_EQ(setupOf(kRotationCenterList), after);
 }
 
 }  // namespace

@@ -2,98 +2,100 @@
 // from the host's generator in a fixed order of draws.
 #include "tests/dialog/DialogFixture.h"
 
+#include <utility>
+
+#include "plugin/params/ParamFields.h"
+
 namespace contour_test {
 namespace {
 
-// The record Tumble makes of `r` with the draws of `random`, worked out from
-// its table of steps: a chance p is one draw R with R x 100 > p, int() keeps
-// the integer part, R x a - R x b stores the first product before the second
-// draw, and a step whose chance fails draws nothing more.
-ContourParams tumbled(ContourParams r, easel::Random& random) {
-  const ContourParams d = defaultParams();
-  r.contourCount = d.contourCount;
-  r.contourScaleMode = d.contourScaleMode;
-  r.scaleH = d.scaleH;
-  r.scaleV = d.scaleV;
-  r.skipCount = d.skipCount;
-  r.createCount = d.createCount;
-  r.shiftH = r.shiftV = 0;
-  r.rotationCenterMode = 0;
-  r.rotation = 0;
-  r.pathAlternateFlip = 0;
-  r.shiftMode = 0;
-  r.interpolateStyle = 100;
-  r.widthMode = 0;
-  r.widthAmount = 0;
-  r.pointsContourMode = r.pointsVariationMode = 0;
-  r.pointsContourAmount = r.interpolateAnchor = r.interpolateDirection = r.pointsVariance = 0;
-  r.pointsKeepDirection = r.pointsKeepAnchor = r.pathCreate = r.pointsApply = 0;
-  r.fillColorMode = r.strokeColorMode = 0;
-  r.fillSwatchIndex = r.strokeSwatchIndex = 2;
-  r.fillSteps = r.strokeSteps = 0;
-  r.previewShown = 0;
+// The values Tumble draws for a seed, worked by hand from its steps: a chance
+// p is one draw R with R x 100 > p, int() keeps the integer part, R x a - R x b
+// stores the first product before the second draw, and a step whose chance
+// fails draws nothing more. Fields not named keep their defaults.
+struct Worked {
+  uint64_t seed;
+  std::vector<std::pair<const char*, double>> values;
+};
 
-  auto R = [&] { return random.nextReal(); };
-  auto chance = [&](float p) { return R() * 100.0f > p; };
-  auto whole = [&](float scale) { return static_cast<int32_t>(R() * scale); };
-  auto difference = [&](float a, float b) {
-    const float first = R() * a;
-    const float second = R() * b;
-    return first - second;
-  };
-  if (chance(80)) r.contourCount = whole(80);
-  if (chance(50)) r.contourCount = whole(40);
-  if (chance(50)) r.contourCount = whole(20);
-  if (chance(40)) {
-    r.contourScaleMode = whole(26);
-    if (r.contourScaleMode > 24) r.contourScaleMode = 24;
-  }
-  r.scaleH = difference(15, 4);
-  r.scaleV = difference(15, 4);
-  r.shiftH = difference(20, 20);
-  r.shiftV = difference(20, 20);
-  if (chance(80)) r.shiftMode = whole(11);
-  if (chance(50)) {
-    r.rotation = R() * 20;
-    if (chance(60)) r.rotationCenterMode = whole(4);
-  }
-  if (chance(70)) {
-    r.pointsContourAmount = difference(20, 10);
-    if (chance(30)) r.pointsContourMode = whole(16);
-    if (chance(60)) {
-      r.pointsVariance = difference(10, 5);
-      r.pointsVariationMode = whole(10);
+// Seed 7 draws 0.38982970 (not above 80: no step 1), 0.016788244 (no step 2),
+// 0.90076065 (step 3) and 0.58293027, so contourCount = int(11.658605) = 11.
+const Worked kSeed7 = {7,
+                       {{"contourCount", 11},
+                        {"contourScaleMode", 6},
+                        {"scaleH", 5.7069878578186035},
+                        {"scaleV", 0.36130857467651367},
+                        {"createCount", 2},
+                        {"shiftH", -17.126283645629883},
+                        {"shiftV", 0.9337539672851562},
+                        {"rotationCenterMode", 3},
+                        {"rotation", 6.527225971221924},
+                        {"shiftMode", 6},
+                        {"interpolateStyle", 20.751567840576172},
+                        {"pointsKeepAnchor", 1},
+                        {"pathCreate", 1}}};
+// Every list but the Points variation list drawn, and both colour steps.
+const Worked kSeed363 = {363,
+                         {{"contourCount", 39},
+                          {"contourScaleMode", 1},
+                          {"scaleH", 13.051860809326172},
+                          {"scaleV", 4.100048065185547},
+                          {"shiftH", -3.213474750518799},
+                          {"shiftV", 1.1471729278564453},
+                          {"rotationCenterMode", 2},
+                          {"rotation", 7.173766136169434},
+                          {"shiftMode", 8},
+                          {"widthMode", 3},
+                          {"widthAmount", 4.097803115844727},
+                          {"pointsContourMode", 4},
+                          {"pointsContourAmount", 2.451326370239258},
+                          {"pathCreate", 1},
+                          {"fillColorMode", 8},
+                          {"fillSwatchIndex", 11},
+                          {"fillSteps", 3},
+                          {"strokeColorMode", 7},
+                          {"strokeSwatchIndex", 4},
+                          {"strokeSteps", 3}}};
+// The anchor and direction interpolation drawn, and skip and create.
+const Worked kSeed1 = {1,
+                       {{"contourCount", 38},
+                        {"contourScaleMode", 19},
+                        {"scaleH", 11.067960739135742},
+                        {"scaleV", 1.1066431999206543},
+                        {"skipCount", 2},
+                        {"createCount", 3},
+                        {"shiftH", -4.025564193725586},
+                        {"shiftV", -1.5028209686279297},
+                        {"interpolateAnchor", -20.261962890625},
+                        {"interpolateDirection", -1.5454473495483398}}};
+// Step 3 ends at int(R x 20) = 0: Tumble can give zero contours.
+const Worked kSeed38 = {38,
+                        {{"contourCount", 0},
+                         {"scaleH", 12.590104103088379},
+                         {"scaleV", 10.107840538024902},
+                         {"shiftH", -7.748488426208496},
+                         {"shiftV", 6.810190200805664},
+                         {"rotationCenterMode", 1},
+                         {"rotation", 4.646302223205566},
+                         {"pathAlternateFlip", 1},
+                         {"pointsKeepAnchor", 1},
+                         {"strokeColorMode", 4},
+                         {"strokeSwatchIndex", 7},
+                         {"strokeSteps", 1}}};
+
+// `start` with the worked values written in, through the field table.
+ContourParams withWorked(ContourParams start, const Worked& worked) {
+  for (const auto& [name, value] : worked.values) {
+    const ParamField* field = findParamField(name);
+    if (field == nullptr) {
+      ADD_FAILURE() << name;
+      continue;
     }
+    if (field->isReal()) start.*field->field.real = static_cast<float>(value);
+    else
+      start.*field->field.integer = static_cast<int32_t>(value);
   }
-  if (chance(60)) {
-    r.interpolateAnchor = difference(100, 100);
-    r.interpolateDirection = difference(100, 100);
-  }
-  if (chance(80)) r.pathAlternateFlip = 1;
-  if (chance(80)) r.pointsKeepDirection = 1;
-  if (chance(80)) r.pointsKeepAnchor = 1;
-  if (chance(80)) r.pathCreate = 1;
-  if (chance(80)) r.pointsApply = 1;
-  if (chance(80)) {
-    r.widthMode = whole(16);
-    r.widthAmount = R() * 5;
-  }
-  if (chance(80)) r.interpolateStyle = R() * 50;
-  if (chance(80)) {
-    r.skipCount = whole(5);
-    r.createCount = 1 + whole(5);
-  }
-  if (chance(75)) {
-    r.fillColorMode = whole(14);
-    r.fillSwatchIndex = 2 + whole(20);
-    r.fillSteps = whole(5);
-  }
-  if (chance(75)) {
-    r.strokeColorMode = whole(14);
-    r.strokeSwatchIndex = 2 + whole(20);
-    r.strokeSteps = whole(5);
-  }
-  return r;
+  return start;
 }
 
 class TumbleTest : public DialogTest {
@@ -104,7 +106,7 @@ class TumbleTest : public DialogTest {
   ContourParams tumbleWithSeed(uint64_t seed, std::vector<Event> before = {}) {
     harness.setParams(defaultParams());
     std::vector<Event> script = before;
-    script.push_back(Event::press(91));
+    script.push_back(Event::press(kTumbleButton));
     ContourParams recordBefore{};
     EXPECT_EQ(open(script,
                    [&](std::size_t i) {
@@ -124,32 +126,34 @@ class TumbleTest : public DialogTest {
       p->dialogBoundsLeft = p->dialogBoundsTop = p->dialogBoundsRight = p->dialogBoundsBottom = 0;
       p->dialogBoundsSaved = 0;
     }
-    const auto* a = reinterpret_cast<const int32_t*>(&actual);
-    const auto* e = reinterpret_cast<const int32_t*>(&expected);
-    for (int i = 0; i < 57; ++i) EXPECT_EQ(a[i], e[i]) << "field " << i + 1;
+    for (const ParamField& field : paramFields()) {
+      if (field.isReal()) EXPECT_EQ(actual.*field.field.real, expected.*field.field.real) << field.name;
+      else
+        EXPECT_EQ(actual.*field.field.integer, expected.*field.field.integer) << field.name;
+    }
   }
 };
 
-TEST_F(TumbleTest, GivesTheRecordItsStepsComputeFromTheSameDraws) {
-  for (uint64_t seed : {1u, 2u, 3u, 42u, 1000u}) {
-    ContourParams before = tumbleWithSeed(seed);
-    easel::Random reference(seed);
-    ContourParams expected = tumbled(before, reference);
-    SCOPED_TRACE(seed);
+TEST_F(TumbleTest, GivesTheValuesItsStepsDraw) {
+  for (const Worked* worked : {&kSeed7, &kSeed363, &kSeed1, &kSeed38}) {
+    SCOPED_TRACE(worked->seed);
+    ContourParams before = tumbleWithSeed(worked->seed);
+    const ContourParams expected = withWorked(before, *worked);
     expectRecord(expected);
     // The items show what the record holds.
-    EXPECT_EQ(item(4).value, expected.contourCount);
-    EXPECT_EQ(item(5).value, expected.scaleH);
-    EXPECT_EQ(chosen(140), expected.fillColorMode);
-    EXPECT_EQ(item(53).value, expected.pointsKeepDirection);
+    EXPECT_EQ(item(kContoursEdit).value, expected.contourCount);
+    EXPECT_EQ(item(kScaleHEdit).value, expected.scaleH);
+    EXPECT_EQ(chosen(kFillColorList), expected.fillColorMode);
+    EXPECT_EQ(item(kPathCreateCheck).value, expected.pathCreate);
     close();
   }
 }
 
 TEST_F(TumbleTest, KeepsWhatItDoesNotDraw) {
-  const std::vector<Event> changes = {Event::setValue(60, 0),   Event::setValue(55, 1), Event::choose(146, 3),
-                                      Event::setValue(13, 10),  Event::setValue(14, 20), Event::setValue(12, 7),
-                                      Event::setValue(21, 250), Event::press(102)};
+  const std::vector<Event> changes = {Event::setValue(kPlaceAboveCheck, 0), Event::setValue(kPathDeleteCheck, 1),
+                                      Event::choose(kPatternList, 3),       Event::setValue(kCenterXEdit, 10),
+                                      Event::setValue(kCenterYEdit, 20),    Event::setValue(kPathNumberEdit, 7),
+                                      Event::setValue(kZoomEdit, 250),      Event::press(kShiftPageButton)};
   ContourParams before = tumbleWithSeed(7, changes);
   EXPECT_EQ(record().previewOn, 1);
   EXPECT_EQ(record().placeAbove, 0);
@@ -161,21 +165,23 @@ TEST_F(TumbleTest, KeepsWhatItDoesNotDraw) {
   EXPECT_EQ(record().viewZoom, 250.0f);
   EXPECT_EQ(record().currentPage, 3);
   expectPage(3);
-  easel::Random reference(7);
-  expectRecord(tumbled(before, reference));
+  expectRecord(withWorked(before, kSeed7));
 }
 
-TEST_F(TumbleTest, CanGiveZeroContours) {
-  // A seed whose draws end at int(R x 20) = 0 (or leave a 0 from an earlier step).
-  uint64_t seed = 0;
-  for (uint64_t s = 1; s < 10000 && seed == 0; ++s) {
-    easel::Random reference(s);
-    if (tumbled(defaultParams(), reference).contourCount == 0) seed = s;
-  }
-  ASSERT_NE(seed, 0u);
-  tumbleWithSeed(seed);
-  EXPECT_EQ(record().contourCount, 0);
-  EXPECT_EQ(item(4).value, 0);
+TEST_F(TumbleTest, StartsTheDrawnFieldsFromTheirDefaults) {
+  // Values a seed's draws leave alone go back to their defaults first.
+  const std::vector<Event> changes = {Event::choose(kWidthModeList, 2),  Event::setValue(kWidthAmountEdit, 9),
+                                      Event::setValue(kVarianceEdit, 3), Event::choose(kPointsVariationList, 4),
+                                      Event::choose(kFillColorList, 1),  Event::setValue(kFillStepsEdit, 5)};
+  ContourParams before = tumbleWithSeed(7, changes);
+  EXPECT_EQ(before.widthAmount, 9.0f);
+  EXPECT_EQ(before.fillSteps, 5);
+  EXPECT_EQ(record().widthMode, 0);
+  EXPECT_EQ(record().widthAmount, 0.0f);
+  EXPECT_EQ(record().fillColorMode, 0);
+  EXPECT_EQ(record().pointsVariationMode, 0);
+  EXPECT_EQ(record().pointsVariance, 0.0f);
+  EXPECT_EQ(record().fillSteps, 0);
 }
 
 TEST_F(TumbleTest, ValuesStayWithinTheirRanges) {

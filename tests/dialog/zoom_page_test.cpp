@@ -1,6 +1,7 @@
 // The zoom field and the page buttons: neither draws a preview.
 #include <algorithm>
 
+#include "plugin/params/ItemIds.h"
 #include "tests/dialog/DialogFixture.h"
 
 namespace contour_test {
@@ -13,7 +14,7 @@ TEST_F(DialogTest, ZoomFieldSetsTheViewZoomInHundredths) {
   };
   // 600 is typed past the field's maximum of 500.
   for (Case c : {Case{100, 1.0f}, Case{1, 0.01f}, Case{500, 5.0f}, Case{250, 2.5f}, Case{600, 5.0f}}) {
-    ASSERT_EQ(open({Event::setValue(21, c.typed)}), kNoErr);
+    ASSERT_EQ(open({Event::setValue(kZoomEdit, c.typed)}), kNoErr);
     EXPECT_EQ(harness.session().view().zoom(), c.zoom) << c.typed;
     EXPECT_EQ(record().viewZoom, static_cast<float>(std::min(c.typed, 500.0))) << c.typed;
     close();
@@ -24,7 +25,7 @@ TEST_F(DialogTest, ZoomDrawsNoPreview) {
   harness.setParams(defaultParams());
   std::string before, after;
   uint64_t redraws = 0;
-  ASSERT_EQ(open({Event::setValue(21, 300)},
+  ASSERT_EQ(open({Event::setValue(kZoomEdit, 300)},
                  [&](std::size_t i) {
                    if (i == 0) {
                      before = doc().serialize();
@@ -40,7 +41,7 @@ TEST_F(DialogTest, ZoomDrawsNoPreview) {
 }
 
 TEST_F(DialogTest, WithoutADocumentViewTheZoomIsNotSet) {
-  ASSERT_EQ(open({Event::setValue(21, 300)},
+  ASSERT_EQ(open({Event::setValue(kZoomEdit, 300)},
                  [&](std::size_t i) {
                    if (i == 0) harness.session().faults.failCall("get nth view", 1, kBadParameterErr);
                  }),
@@ -50,7 +51,7 @@ TEST_F(DialogTest, WithoutADocumentViewTheZoomIsNotSet) {
 }
 
 TEST_F(DialogTest, PageButtonShowsItsPage) {
-  ASSERT_EQ(open({Event::press(104)}), kNoErr);
+  ASSERT_EQ(open({Event::press(kStylePageButton)}), kNoErr);
   expectPage(5);
   EXPECT_EQ(record().currentPage, 5);
   int shown = 0;
@@ -68,7 +69,7 @@ TEST_F(DialogTest, PageButtonShowsItsPage) {
 TEST_F(DialogTest, PageButtonLeavesValuesAndThePreviewAlone) {
   harness.setParams(defaultParams());
   std::string before;
-  ASSERT_EQ(open({Event::setValue(3, 0), Event::press(103)},
+  ASSERT_EQ(open({Event::setValue(kPreviewCheck, 0), Event::press(kPointsPageButton)},
                  [&](std::size_t i) {
                    if (i == 1) before = doc().serialize();
                    if (i == 2) {

@@ -245,6 +245,23 @@ describe('contour edit in the browser', () => {
     assert.ok(!existsSync(`${file}.tmp`));
   });
 
+  test('Save As asks before it replaces a file, and replaces it only when the user agrees', async () => {
+    const other = writeDrawing(dir, 'other.svg', 'mine');
+    for (const agree of [false, true]) {
+      const asked = new Promise((resolve) => page.once('dialog', async (dialog) => {
+        resolve(dialog.message());
+        await (agree ? dialog.accept() : dialog.dismiss());
+      }));
+      await menu(page, 'File', 'Save As');
+      await page.locator('.prompt input').fill('other.svg');
+      await page.locator('.prompt input').press('Enter');
+      assert.match(await asked, /other\.svg already exists/);
+      await page.waitForFunction(() => !window.contourEditor.busy());
+      assert.equal(readFileSync(other, 'utf8') === 'mine', !agree);
+    }
+    assert.equal((await state(page)).file, 'other.svg');
+  });
+
   test('Export PNG gives a picture of the page', async () => {
     const download = page.waitForEvent('download');
     await menu(page, 'File', 'Export PNG');
@@ -268,12 +285,17 @@ describe('contour edit in the browser', () => {
     assert.equal(await box.count(), 0);
   });
 
-  test('closing the page stops the editor', async () => {
+  test('closing the page stops the editor, which keeps unsaved changes in a recovery copy', async () => {
+    await andRedraw(page, () => page.keyboard.press('Control+z'));
+    assert.equal((await state(page)).modified, true);
     await page.close();
     const result = await Promise.race([editor.exited, new Promise((r) => setTimeout(() => r(null), 8000))]);
     assert.ok(result, 'the editor did not stop');
     assert.equal(result.code, 0);
     assert.match(result.out, /the page was closed/);
+    // The undone command is kept beside the drawing, under the name it was saved as last.
+    assert.match(result.out, /the changes were not saved; they are in .*other\.contour-recovery\.svg/);
+    assert.ok(existsSync(path.join(dir, 'other.contour-recovery.svg')));
     editor = null;
   });
 });

@@ -1,11 +1,15 @@
 // What the server refuses and how bad input ends: requests without the token
-// or with a foreign Host header, malformed and oversized requests (the editor
-// keeps running with the document intact), files it does not have, a port in
-// use, a drawing that cannot be read, and Ctrl-C.
+// or with a foreign Host header, malformed, oversized and deeply nested
+// requests (the editor keeps running with the document intact), slow clients,
+// files it does not have, Save As outside the drawing's folder or over a file,
+// the browser's one-time address, a port in use, a drawing that cannot be
+// read, and Ctrl-C or a closed page with unsaved changes.
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import http from 'node:http';
 import net from 'node:net';
+import { chmodSync, existsSync, readFileSync, statSync, utimesSync, writeFileSync } from 'node:fs';
+import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
   andRedraw, contourBin, drawing, launchBrowser, openPage, shapeCount, startEditor, stopEditor, twoShapes, workDir,
@@ -110,6 +114,11 @@ describe('requests the editor refuses', () => {
     assert.equal(answer.status, 409);
     answer = await post('/api/saveAs', '{"path": "drawing.exe"}');
     assert.equal(answer.status, 400);
+    for (const [action, open, close] of [['/api/select', '{"a":', '}'], ['/api/dialog', '[', ']']]) {
+      answer = await post(action, open.repeat(20000) + close.repeat(20000));
+      assert.equal(answer.status, 400);
+      assert.match(JSON.parse(answer.text).error, /line 1: nested 65 deep, deeper than the limit of 64/);
+    }
     const large = `{"pad": "${'x'.repeat(70 * 1024)}"}`;
     answer = await post('/api/select', large, { 'Content-Length': String(large.length) });
     assert.equal(answer.status, 413);
@@ -124,6 +133,25 @@ describe('requests the editor refuses', () => {
     assert.equal(after.modified, false);
   });
 
+  test('slow clients do not keep the page waiting', async () => {
+    // Sixteen connections that send a byte of their headers every two seconds.
+    const slow = [];
+    for (let i = 0; i < 16; i++) {
+      const socket = net.connect(editor.port, '127.0.0.1');
+      socket.on('error', () => {});
+      const timer = setInterval(() => socket.write('G'), 2000);
+      slow.push({ socket, timer });
+    }
+    try {
+      await new Promise((resolve) => setTimeout(resolve, 500));
+      const started = Date.now();
+      assert.equal((await api()).status, 200);
+      assert.ok(Date.now() - started < 3000, `answered after ${Date.now() - started} ms`);
+    } finally {
+      for (const { socket, timer } of slow) { clearInterval(timer); socket.destroy(); }
+    }
+  });
+
   test('a request that is not HTTP does not stop the editor', async () => {
     await new Promise((resolve) => {
       const socket = net.connect(editor.port, '127.0.0.1', () => socket.end('NONSENSE\r\n\r\n'));
@@ -131,6 +159,123 @@ describe('requests the editor refuses', () => {
       socket.on('close', resolve);
     });
     assert.equal((await api()).status, 200);
+  });
+});
+
+describe('Save As', () => {
+  let editor, dir, post;
+
+  before(async () => {
+    dir = workDir();
+    editor = await startEditor(writeDrawing(dir, 'shapes.svg', twoShapes));
+    post = async (body) => {
+      const answer = await request(editor.port, {
+        method: 'POST', path: '/api/saveAs', body: JSON.stringify(body),
+        headers: { Host: `127.0.0.1:${editor.port}`, 'X-Contour-Token': editor.token, 'Content-Type': 'application/json' },
+      });
+      return { status: answer.status, ...JSON.parse(answer.text) };
+    };
+  });
+  after(() => stopEditor(editor));
+
+  test('writes in the drawing\'s folder, never outside it, and replaces a file only when told to', async () => {
+    const refused = ['/tmp/elsewhere.svg', '../elsewhere.svg', 'inside/../../elsewhere.svg'];
+    for (const name of refused) {
+      const answer = await post({ path: name });
+      assert.equal(answer.status, 400, name);
+      assert.match(answer.error, /drawing's folder/, name);
+    }
+    assert.equal((await post({ path: 'copy.svg' })).status, 200);
+    assert.ok(existsSync(path.join(dir, 'copy.svg')));
+    // A second relative name still lands beside the drawing, not beside the last copy.
+    writeFileSync(path.join(dir, 'kept.svg'), 'mine');
+    const exists = await post({ path: 'kept.svg' });
+    assert.equal(exists.status, 409);
+    assert.equal(exists.reason, 'exists');
+    assert.equal(readFileSync(path.join(dir, 'kept.svg'), 'utf8'), 'mine');
+    assert.equal((await post({ path: 'kept.svg', overwrite: true })).status, 200);
+    assert.match(readFileSync(path.join(dir, 'kept.svg'), 'utf8'), /<svg/);
+  });
+});
+
+describe('the browser\'s address', () => {
+  test('carries a one-time code, not the token, and the code gives the cookie once', async () => {
+    // A stand-in for the browser opener that notes the address it is given.
+    const dir = workDir();
+    const opened = path.join(dir, 'opened.txt');
+    writeFileSync(path.join(dir, 'xdg-open'), `#!/bin/sh\necho "$@" > "${opened}"\n`);
+    chmodSync(path.join(dir, 'xdg-open'), 0o755);
+    const editor = await startEditor(writeDrawing(dir, 'shapes.svg', twoShapes), [], {
+      open: true, env: { ...process.env, PATH: `${dir}:${process.env.PATH}` },
+    });
+    try {
+      while (!existsSync(opened)) await new Promise((resolve) => setTimeout(resolve, 50));
+      const address = readFileSync(opened, 'utf8').trim();
+      assert.ok(!address.includes(editor.token), address);
+      const code = /\?code=([0-9a-f]+)$/.exec(address)[1];
+      const host = { Host: `127.0.0.1:${editor.port}` };
+      const first = await request(editor.port, { path: `/?code=${code}`, headers: host });
+      assert.equal(first.status, 303);
+      const cookie = first.headers['set-cookie'][0].split(';')[0];
+      const again = await request(editor.port, { path: `/?code=${code}`, headers: host });
+      assert.equal(again.status, 403);
+      const session = await request(editor.port, { path: '/api/session', headers: { ...host, Cookie: cookie } });
+      assert.equal(JSON.parse(session.text).token, editor.token);
+      // The cookie alone opens no other part of the API.
+      const state = await request(editor.port, { path: '/api/state', headers: { ...host, Cookie: cookie } });
+      assert.equal(state.status, 403);
+    } finally {
+      await stopEditor(editor);
+    }
+  });
+});
+
+describe('unsaved changes', () => {
+  // Applies Contour through the API: the drawing then has changes not saved.
+  async function change(editor) {
+    const headers = { Host: `127.0.0.1:${editor.port}`, 'X-Contour-Token': editor.token };
+    await request(editor.port, { method: 'POST', path: '/api/select', headers, body: '{"all": true}' });
+    await request(editor.port, { method: 'POST', path: '/api/filter', headers });
+    const done = JSON.parse((await request(editor.port, { method: 'POST', path: '/api/dialog', headers, body: '[{"end": 1}]' })).text);
+    assert.equal(done.modified, true);
+  }
+
+  test('go to a recovery copy when the editor is ended, which the next editor offers', async () => {
+    for (const end of ['SIGINT', 'SIGTERM', 'close']) {
+      const dir = workDir();
+      const file = writeDrawing(dir, 'shapes.svg', twoShapes);
+      const copy = path.join(dir, 'shapes.contour-recovery.svg');
+      const editor = await startEditor(file);
+      await change(editor);
+      if (end === 'close') {
+        await request(editor.port, { method: 'POST', path: '/api/close',
+          headers: { Host: `127.0.0.1:${editor.port}`, 'X-Contour-Token': editor.token } });
+      } else {
+        editor.child.kill(end);
+      }
+      const result = await editor.exited;
+      assert.equal(result.code, 0, end);
+      assert.match(result.out, /the changes were not saved; they are in .*shapes\.contour-recovery\.svg/, end);
+      assert.ok(readFileSync(copy, 'utf8').split('<path').length > twoShapes.split('<path').length, end);
+      assert.equal(readFileSync(file, 'utf8'), twoShapes, end);
+      utimesSync(file, new Date(Date.now() - 60000), new Date(Date.now() - 60000));
+      const next = await startEditor(file);
+      assert.match(next.output().out, /shapes\.contour-recovery\.svg holds unsaved changes/, end);
+      await stopEditor(next);
+    }
+  });
+
+  test('nothing is kept when there are none, and an older copy is not offered', async () => {
+    const dir = workDir();
+    const file = writeDrawing(dir, 'shapes.svg', twoShapes);
+    const copy = writeDrawing(dir, 'shapes.contour-recovery.svg', twoShapes);
+    utimesSync(copy, new Date(Date.now() - 60000), new Date(Date.now() - 60000));
+    const before = statSync(copy).mtimeMs;
+    const editor = await startEditor(file);
+    assert.doesNotMatch(editor.output().out, /recovery/);
+    const result = await stopEditor(editor);
+    assert.doesNotMatch(result.out, /not saved/);
+    assert.equal(statSync(copy).mtimeMs, before);
   });
 });
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "easel/adm/DialogManager.h"
+#include "plugin/params/ItemIds.h"
 #include "tests/engine/ContourFixture.h"
 #include "tests/engine/TraceCalls.h"
 
@@ -92,7 +93,8 @@ TEST_F(ParamsFlowTest, CancelAfterPreviewsTakesThemBack) {
   harness.setParams(before);
   const std::string document = doc().serialize();
   harness.clearTrace();
-  const ASErr result = harness.getParameters({Event::setValue(4, 20), Event::setValue(5, 9), Event::end(2)});
+  const ASErr result =
+      harness.getParameters({Event::setValue(kContoursEdit, 20), Event::setValue(kScaleHEdit, 9), Event::end(2)});
   ASSERT_EQ(harness.dialogs().scriptError(), "");
   EXPECT_EQ(result, kUserCanceledErr);
   EXPECT_GE(callsOf(harness.trace(), "duplicate art").size(), 2u * 21u);  // the previews were drawn
@@ -105,7 +107,7 @@ TEST_F(ParamsFlowTest, CancelAfterPreviewsTakesThemBack) {
 TEST_F(ParamsFlowTest, AcceptReturnsZeroAndKeepsTheEdits) {
   addPath(squareSegments(100, 100, 50));
   harness.setParams(defaultParams());
-  const ASErr result = harness.getParameters({Event::setValue(4, 3), Event::end(1)});
+  const ASErr result = harness.getParameters({Event::setValue(kContoursEdit, 3), Event::end(1)});
   ASSERT_EQ(harness.dialogs().scriptError(), "");
   EXPECT_EQ(result, kNoErr);
   EXPECT_EQ(harness.params()->contourCount, 3);
@@ -125,7 +127,7 @@ TEST_F(ParamsFlowTest, AcceptReturnsZeroAndKeepsTheEdits) {
 TEST_F(ParamsFlowTest, PathDeleteWaitsForTheFinalRun) {
   const easel::ArtRef path = addPath(squareSegments(100, 100, 50));
   harness.setParams(defaultParams());
-  ASSERT_EQ(harness.getParameters({Event::setValue(55, 1), Event::end(1)}), kNoErr);
+  ASSERT_EQ(harness.getParameters({Event::setValue(kPathDeleteCheck, 1), Event::end(1)}), kNoErr);
   ASSERT_EQ(harness.dialogs().scriptError(), "");
   EXPECT_EQ(harness.params()->pathDelete, 1);
   EXPECT_TRUE(doc().valid(path));

@@ -22,7 +22,9 @@ std::vector<AIPathSegment> triangle() {
   return {corner(130, 180), corner(170, 180), corner(130, 210)};
 }
 
-AIRealPoint centerOf(const AIRealRect& r) { return {r.left + (r.right - r.left) * 0.5f, r.bottom + (r.top - r.bottom) * 0.5f}; }
+AIRealPoint centerOf(const AIRealRect& r) {
+  return {r.left + (r.right - r.left) * 0.5f, r.bottom + (r.top - r.bottom) * 0.5f};
+}
 
 class PatternTest : public ContourFixture {
  protected:

@@ -35,7 +35,9 @@ AIRealPoint hostInterpolate(AIRealPoint a, AIRealPoint b, AIReal t) {
           static_cast<AIReal>(b.v + (static_cast<double>(a.v) - b.v) * t)};
 }
 
-AIRealPoint centerOf(const AIRealRect& r) { return {r.left + (r.right - r.left) * 0.5f, r.bottom + (r.top - r.bottom) * 0.5f}; }
+AIRealPoint centerOf(const AIRealRect& r) {
+  return {r.left + (r.right - r.left) * 0.5f, r.bottom + (r.top - r.bottom) * 0.5f};
+}
 
 // Where one segment's points go, for the options of a run.
 struct PointRun {
@@ -58,7 +60,9 @@ class PointsTest : public ContourFixture {
   AIRealPoint rowAnchor(int32_t mode, AIRealPoint anchor, AIRealPoint g, AIReal len, AIReal ang, AIReal o, int32_t k,
                         int32_t i, int32_t n, int32_t m) {
     const AIReal cx = g.h, cy = g.v;
-    const auto radial = [&](AIReal d) { return AIRealPoint{cx + hostCos(ang) * (len - d), cy + hostSin(ang) * (len - d)}; };
+    const auto radial = [&](AIReal d) {
+      return AIRealPoint{cx + hostCos(ang) * (len - d), cy + hostSin(ang) * (len - d)};
+    };
     const AIReal third = 0.33333334f;
     switch (mode) {
       case 0: return radial(o);
@@ -159,8 +163,7 @@ TEST_P(PointModeTable, PlacesEveryAnchorByItsRow) {
   expectContours(source, r, {5, 10, 15}, "mode " + std::to_string(mode));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryPointMode, PointModeTable,
-                         ::testing::Combine(::testing::Range(0, 18), ::testing::Bool()),
+INSTANTIATE_TEST_SUITE_P(EveryPointMode, PointModeTable, ::testing::Combine(::testing::Range(0, 18), ::testing::Bool()),
                          [](const auto& info) {
                            return "mode" + std::to_string(std::get<0>(info.param)) +
                                   (std::get<1>(info.param) ? "_circle" : "_square");
@@ -246,8 +249,10 @@ TEST_F(PointsTest, BothRingsOfACompoundPathStepTowardTheirOwnCentres) {
   for (std::size_t k = 0; k < made.size(); ++k) {
     const ArtRef outer = doc().firstChild(made[k]);
     const ArtRef inner = doc().nextSibling(outer);
-    for (const AIPathSegment& s : doc().content(outer).segments) EXPECT_NEAR(radius(s.p, {300, 400}), 95.0 - 5.0 * k, 1e-3);
-    for (const AIPathSegment& s : doc().content(inner).segments) EXPECT_NEAR(radius(s.p, {300, 400}), 45.0 - 5.0 * k, 1e-3);
+    for (const AIPathSegment& s : doc().content(outer).segments)
+      EXPECT_NEAR(radius(s.p, {300, 400}), 95.0 - 5.0 * k, 1e-3);
+    for (const AIPathSegment& s : doc().content(inner).segments)
+      EXPECT_NEAR(radius(s.p, {300, 400}), 45.0 - 5.0 * k, 1e-3);
   }
 }
 
@@ -365,7 +370,8 @@ TEST_F(PointsTest, ReverseVariationPutsTheContourCountIntoTheSecondOffset) {
   ASSERT_EQ(run(p), kNoErr);
   const AIReal corner = std::sqrt(2.0f) * 40;
   // Contour 1: 5 + (5 + N), N = 4.
-  for (const AIPathSegment& s : doc().content(contours().at(1)).segments) EXPECT_NEAR(radius(s.p, {150, 220}), corner - 14, 1e-3);
+  for (const AIPathSegment& s : doc().content(contours().at(1)).segments)
+    EXPECT_NEAR(radius(s.p, {150, 220}), corner - 14, 1e-3);
 }
 
 TEST_F(PointsTest, ArtThatIsNotAPathEndsTheRunAtItsFirstContour) {
@@ -381,9 +387,9 @@ TEST_F(PointsTest, ArtThatIsNotAPathEndsTheRunAtItsFirstContour) {
 
 TEST_F(PointsTest, DegeneratePathsGiveFinitePoints) {
   const auto corner = [](AIReal x, AIReal y) { return AIPathSegment{{x, y}, {x, y}, {x, y}, 1}; };
-  addPath({corner(50, 50)});                                         // one segment
-  addPath({corner(80, 80), corner(80, 80), corner(80, 80)});          // all on one point
-  addPath({corner(100, 40), corner(160, 40), corner(130, 40)});       // no height
+  addPath({corner(50, 50)});                                     // one segment
+  addPath({corner(80, 80), corner(80, 80), corner(80, 80)});     // all on one point
+  addPath({corner(100, 40), corner(160, 40), corner(130, 40)});  // no height
   for (int32_t mode = 0; mode <= 16; ++mode) {
     ASSERT_EQ(run(pointParams(mode, 2)), kNoErr) << mode;
     const std::vector<ArtRef> made = contours(3);

@@ -70,7 +70,8 @@ AIReal rowValue(int32_t mode, int32_t kind, AIReal x, AIReal s, int32_t k, int32
 
 void expectSameColor(const AIColor& actual, const AIColor& expected, const std::string& where) {
   EXPECT_EQ(actual.kind, expected.kind) << where;
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(actual.c.components[i], expected.c.components[i]) << where << " component " << i;
+  for (int i = 0; i < 16; ++i)
+    EXPECT_EQ(actual.c.components[i], expected.c.components[i]) << where << " component " << i;
 }
 
 class StyleTest : public ContourFixture {
@@ -140,8 +141,8 @@ TEST_P(ColorModeTable, FollowsItsRowForEveryContour) {
   ASSERT_EQ(made.size(), 5u);
   const bool setsPaint = mode == 4 || mode == 6 || mode == 11 || mode == 12;
   for (int32_t k = 1; k <= 5; ++k) {
-    const std::string where = "mode " + std::to_string(mode) + " kind " + std::to_string(kind) + " contour " +
-                              std::to_string(k);
+    const std::string where =
+        "mode " + std::to_string(mode) + " kind " + std::to_string(kind) + " contour " + std::to_string(k);
     const AIColor expectedFill = expectedColor(mode, fill, kSwatchNumber, k, 5);
     const AIColor expectedStroke = expectedColor(mode, stroke, swatchCount() - 1, k, 3);
     const AIPathStyle style = styleOf(made[k - 1]);
@@ -288,7 +289,7 @@ TEST_F(StyleTest, HalfColourInvertedRisesBelowItsThresholdAndFallsAbove) {
   const std::vector<ArtRef> made = contours();
   ASSERT_EQ(made.size(), 5u);
   for (int32_t k = 1; k <= 5; ++k) {
-    EXPECT_EQ(styleOf(made[k - 1]).fill.color.c.g.gray, 0.5f + 0.5f * k / 10.0f);  // 0.5 <= 1 - 0.25
+    EXPECT_EQ(styleOf(made[k - 1]).fill.color.c.g.gray, 0.5f + 0.5f * k / 10.0f);          // 0.5 <= 1 - 0.25
     EXPECT_EQ(styleOf(made[k - 1]).stroke.color.c.g.gray, 0.8f - (1 - 0.8f) * k / 10.0f);  // 0.8 > 1 - 0.4
   }
 }
@@ -415,7 +416,7 @@ TEST_F(StyleTest, AWidthBeyondTheRealsBecomesZero) {
   wide.stroke.width = 3e38f;
   addPath(squareSegments(100, 100, 20), wide);
   ContourParams p = paintParams(0);
-  p.widthMode = 12;     // Multiplied: 3e38 × 10 is infinite
+  p.widthMode = 12;  // Multiplied: 3e38 × 10 is infinite
   p.widthAmount = 100;
   ASSERT_EQ(run(p), kNoErr);
   EXPECT_EQ(styleOf(contours().at(0)).stroke.width, 0.0f);

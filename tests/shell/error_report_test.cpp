@@ -8,8 +8,7 @@
 namespace contour_test {
 namespace {
 
-const char* const kMemoryMessage =
-    "The filter cannot complete because there isn't enough memory (RAM) available.";
+const char* const kMemoryMessage = "The filter cannot complete because there isn't enough memory (RAM) available.";
 const char* const kCatchAll =
     "The contour plugin cannot complete because of an unknown error. The plugin requires standard paths to be "
     "selected or symbols or other shapes. It will not work with text in version CS";
@@ -37,14 +36,13 @@ TEST_P(StartupFailure, ShowsTheMessageOfTheCode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, StartupFailure,
-    ::testing::Values(Case{fourCharCode("!MEM"), kCatchAll, "!MEM"}, Case{-108, kMemoryMessage, "-108"},
-                      Case{271, kMemoryMessage, "271"},
-                      Case{fourCharCode("SEGM"), "The filter cannot complete because a layer is locked or invisible.",
-                           "SEGM"},
-                      Case{fourCharCode("NESS"),
-                           "The filter cannot complete because a path has too many anchor points.", "NESS"},
-                      Case{fourCharCode("!sel"), "The selection is not valid for this filter.", "!sel"},
-                      Case{-42, kCatchAll, "-42"}));
+    ::testing::Values(
+        Case{fourCharCode("!MEM"), kCatchAll, "!MEM"}, Case{-108, kMemoryMessage, "-108"},
+        Case{271, kMemoryMessage, "271"},
+        Case{fourCharCode("SEGM"), "The filter cannot complete because a layer is locked or invisible.", "SEGM"},
+        Case{fourCharCode("NESS"), "The filter cannot complete because a path has too many anchor points.", "NESS"},
+        Case{fourCharCode("!sel"), "The selection is not valid for this filter.", "!sel"},
+        Case{-42, kCatchAll, "-42"}));
 
 TEST(ErrorReport, CancelAndMissingSuitesAreNeverReported) {
   for (ASErr code : {kUserCanceledErr, kSuiteNotFoundErr}) {

@@ -10,15 +10,15 @@ namespace contour_test {
 namespace {
 
 const char* const kSuiteOrder[26][2] = {
-    {"SP Blocks Suite", "2"},       {"SP Access Suite", "3"},        {"AI MdMemory Suite", "1"},
-    {"AI Real Math Suite", "1"},    {"AI Art Suite", "9"},           {"AI User Suite", "5"},
-    {"AI Document Suite", "7"},     {"AI Document View Suite", "7"}, {"AI Matching Art Suite", "4"},
-    {"AI Path Suite", "4"},         {"AI Path Style Suite", "5"},    {"AI Random Suite", "3"},
-    {"AI Blend Style Suite", "2"},  {"AI Transform Art Suite", "1"}, {"AI Swatch List Suite", "4"},
-    {"AI Undo Suite", "4"},         {"AI Menu Suite", "7"},          {"AI Filter Suite", "2"},
-    {"ADM Basic Suite", "2"},       {"ADM Dialog Suite", "3"},       {"ADM Item Suite", "4"},
-    {"ADM Icon Suite", "1"},        {"ADM Notifier Suite", "1"},     {"ADM List Suite", "1"},
-    {"ADM Entry Suite", "2"},       {"ADM Tracker Suite", "1"}};
+    {"SP Blocks Suite", "2"},      {"SP Access Suite", "3"},        {"AI MdMemory Suite", "1"},
+    {"AI Real Math Suite", "1"},   {"AI Art Suite", "9"},           {"AI User Suite", "5"},
+    {"AI Document Suite", "7"},    {"AI Document View Suite", "7"}, {"AI Matching Art Suite", "4"},
+    {"AI Path Suite", "4"},        {"AI Path Style Suite", "5"},    {"AI Random Suite", "3"},
+    {"AI Blend Style Suite", "2"}, {"AI Transform Art Suite", "1"}, {"AI Swatch List Suite", "4"},
+    {"AI Undo Suite", "4"},        {"AI Menu Suite", "7"},          {"AI Filter Suite", "2"},
+    {"ADM Basic Suite", "2"},      {"ADM Dialog Suite", "3"},       {"ADM Item Suite", "4"},
+    {"ADM Icon Suite", "1"},       {"ADM Notifier Suite", "1"},     {"ADM List Suite", "1"},
+    {"ADM Entry Suite", "2"},      {"ADM Tracker Suite", "1"}};
 
 // The globals block, which the plug-in hands to the host only on "Unload".
 PluginGlobals* globalsAfterUnload(PluginHarness& h) {

@@ -7,7 +7,7 @@
 
 #include "easel/adm/DialogManager.h"
 #include "easel/core/Module.h"
-#include "easel/core/PluginHost.h"
+#include "easel/host/PluginHost.h"
 
 namespace {
 
@@ -38,11 +38,8 @@ TEST(Loader, RefusesFilesThatAreNotPlugins) {
   const Case notALibrary{text, "not an ELF file"};
   const Case noResources{"/proc/self/exe", "no resource section"};
 #endif
-  for (const Case& c : {notALibrary,
-                        Case{"/definitely/missing/module.so", "module.so"},
-                        noResources,
-                        Case{NO_PIPL_MODULE, "not a plug-in"},
-                        Case{WRONG_KIND_MODULE, "XXXX"},
+  for (const Case& c : {notALibrary, Case{"/definitely/missing/module.so", "module.so"}, noResources,
+                        Case{NO_PIPL_MODULE, "not a plug-in"}, Case{WRONG_KIND_MODULE, "XXXX"},
                         Case{NO_ENTRY_MODULE, "entry point \"PluginMain\" is missing"}}) {
     std::string message = loadError(c.path);
     EXPECT_NE(message.find(c.problem), std::string::npos) << c.path << ": " << message;

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "easel/core/Module.h"
-#include "easel/core/resources/res_file.h"
+#include "easel/core/resources/ResFile.h"
 
 namespace {
 

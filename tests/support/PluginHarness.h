@@ -11,7 +11,7 @@
 #include "easel/adm/DialogManager.h"
 #include "easel/adm/Events.h"
 #include "easel/core/Document.h"
-#include "easel/core/PluginHost.h"
+#include "easel/host/PluginHost.h"
 #include "easel/core/Session.h"
 #include "plugin/params/ContourParams.h"
 

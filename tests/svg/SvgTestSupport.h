@@ -11,7 +11,8 @@
 namespace easel::svg::test {
 
 // An SVG file around `body`: the root has the namespaces and `rootAttributes`.
-inline std::string svgFile(const std::string& body, const std::string& rootAttributes = "width=\"400\" height=\"200\"") {
+inline std::string svgFile(const std::string& body,
+                           const std::string& rootAttributes = "width=\"400\" height=\"200\"") {
   return "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
          "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" " +
          rootAttributes + ">\n" + body + "\n</svg>\n";

@@ -50,8 +50,8 @@ TEST_F(CanvasSelectionTest, AFilledShapeIsHitInsideAndNotOutside) {
 
 TEST_F(CanvasSelectionTest, OutlinesAreHitWithinTheToleranceAndHalfTheStroke) {
   ArtRef a = path(layer, square(0, 0, 100), false, 4);
-  EXPECT_FALSE(objectAt(doc, {50, 50}, 1));        // no fill: the inside is empty
-  EXPECT_EQ(objectAt(doc, {102.9f, 50}, 1), a);    // 2.9 from the edge: 1 + 4 / 2 = 3 reaches it
+  EXPECT_FALSE(objectAt(doc, {50, 50}, 1));      // no fill: the inside is empty
+  EXPECT_EQ(objectAt(doc, {102.9f, 50}, 1), a);  // 2.9 from the edge: 1 + 4 / 2 = 3 reaches it
   EXPECT_FALSE(objectAt(doc, {103.2f, 50}, 1));
 }
 

@@ -18,9 +18,9 @@ TEST(CoalescingQueue, KeepsOrderAndTheNewestOfARunWithOneKey) {
   queue.push(1, "value 4");
   queue.push(2, "value 4");
   queue.push(3, "value 4");
-  queue.push(4);              // no key: never replaced
+  queue.push(4);  // no key: never replaced
   queue.push(5, "value 5");
-  queue.push(6, "value 4");   // not next to the first run: taken on its own
+  queue.push(6, "value 4");  // not next to the first run: taken on its own
   auto taken = queue.pop();
   ASSERT_TRUE(taken);
   EXPECT_EQ(taken->item, 3);

@@ -55,7 +55,8 @@ TEST(RequestGuard, TheApiTakesTheTokenOnlyInItsHeader) {
   EXPECT_EQ(statusOf(guard, api("127.0.0.1:41234", wrong)), 403);
   RequestFacts inAddress = api("127.0.0.1:41234", "");
   inAddress.tokenQuery = kToken;
-  inAddress.cookie = "contour_token=" + kToken;
+  const std::string cookie = "contour_token=" + kToken;  // kept: the facts are views
+  inAddress.cookie = cookie;
   EXPECT_EQ(statusOf(guard, inAddress), 403);  // another site's page can put it in an address or send the cookie
 }
 
@@ -110,3 +111,40 @@ TEST(SessionToken, Has128RandomBitsInHexadecimal) {
 }
 
 }  // namespace
+
+TEST(RequestGuard, TheOpeningCodeWorksOnceForThePageFromTheEditorsAddress) {
+  RequestGuard guard(kToken, kPort);
+  const std::string code = guard.openingCode();
+  ASSERT_EQ(code.size(), kToken.size());
+  EXPECT_NE(code, kToken);
+  RequestFacts page;
+  page.method = "GET";
+  page.path = "/";
+  page.host = "127.0.0.1:41234";
+  RequestFacts foreign = page, apiPath = page, posted = page;
+  foreign.host = "evil.example:41234";
+  apiPath.path = "/api/state";
+  posted.method = "POST";
+  for (const RequestFacts& refused : {foreign, apiPath, posted}) EXPECT_FALSE(guard.redeem(refused, code));
+  EXPECT_FALSE(guard.redeem(page, kToken));
+  EXPECT_TRUE(guard.redeem(page, code));
+  EXPECT_FALSE(guard.redeem(page, code));  // used up
+}
+
+TEST(RequestGuard, TheSessionTokenIsGivenForTheCookieAndNothingElseIs) {
+  RequestGuard guard(kToken, kPort);
+  RequestFacts session = api();
+  session.method = "GET";
+  session.path = "/api/session";
+  session.tokenHeader = "";
+  const std::string cookie = "other=1; contour_token=" + kToken, shortCookie = "contour_token=" + kToken.substr(1);
+  session.cookie = cookie;
+  EXPECT_EQ(statusOf(guard, session), 200);
+  RequestFacts postedSession = session, state = session;
+  postedSession.method = "POST";
+  state.path = "/api/state";
+  EXPECT_EQ(statusOf(guard, postedSession), 403);
+  EXPECT_EQ(statusOf(guard, state), 403);
+  session.cookie = shortCookie;
+  EXPECT_EQ(statusOf(guard, session), 403);
+}

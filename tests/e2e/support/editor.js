@@ -48,8 +48,10 @@ export function starGrid(count) {
 
 // Runs `contour edit FILE --no-open` with more arguments; resolves once it
 // prints its address, or rejects with what it printed when it exits first.
-export function startEditor(file, args = []) {
-  const child = spawn(contourBin, ['edit', file, '--no-open', '--seed', '7', ...args], { stdio: ['ignore', 'pipe', 'pipe'] });
+// With `open`, the editor opens the browser (the program xdg-open of `env`).
+export function startEditor(file, args = [], { open = false, env = process.env } = {}) {
+  const options = open ? [] : ['--no-open'];
+  const child = spawn(contourBin, ['edit', file, ...options, '--seed', '7', ...args], { stdio: ['ignore', 'pipe', 'pipe'], env });
   let out = '', err = '';
   const exited = new Promise((resolve) => child.on('exit', (code, signal) => resolve({ code, signal, out, err })));
   child.stderr.on('data', (d) => { err += d; });

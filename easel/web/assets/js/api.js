@@ -1,7 +1,19 @@
 // Talks to the editor's host. Every request carries the session token (from
-// the page's address) and the revision of the drawing the page shows, so that
-// an answer leaves out a drawing the page already has.
-const token = new URLSearchParams(location.search).get('token') || '';
+// the page's address, or else asked of the editor with the session cookie)
+// and the revision of the drawing the page shows, so that an answer leaves out
+// a drawing the page already has.
+let token = new URLSearchParams(location.search).get('token') || '';
+
+async function sessionToken() {
+  if (!token) {
+    try {
+      token = (await (await fetch('/api/session')).json()).token || '';
+    } catch {
+      // Left empty: the request that follows is refused and says why.
+    }
+  }
+  return token;
+}
 let revision = 0;
 let order = 0;  // requests can overtake one another: the host keeps the newest change of an item
 // This page load: a reloaded page counts its orders from 1 again.
@@ -10,7 +22,7 @@ const pageId = Array.from(crypto.getRandomValues(new Uint8Array(8)), (b) => b.to
 export function setRevision(value) { revision = value; }
 
 async function request(method, path, body) {
-  const headers = { 'X-Contour-Token': token, 'X-Contour-Revision': String(revision), 'X-Contour-Order': String(++order), 'X-Contour-Page': pageId };
+  const headers = { 'X-Contour-Token': await sessionToken(), 'X-Contour-Revision': String(revision), 'X-Contour-Order': String(++order), 'X-Contour-Page': pageId };
   const init = { method, headers };
   if (body !== undefined) {
     headers['Content-Type'] = 'application/json';

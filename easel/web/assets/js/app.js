@@ -71,7 +71,12 @@ let lastCommand = Promise.resolve();
 function command(action, body = {}) {
   queued += 1;
   busy = true;
-  const run = lastCommand.then(async () => show(await api.post(action, body))).finally(() => {
+  buildMenus();
+  const run = lastCommand.then(async () => {
+    const reply = await api.post(action, body);
+    await show(reply);
+    return reply;
+  }).finally(() => {
     queued -= 1;
     busy = queued > 0;
     buildMenus();
@@ -196,7 +201,11 @@ function buildMenus() {
 
 async function saveAs() {
   const name = await askText('Save As', 'File name (SVG): ', state.file);
-  if (name) await command('saveAs', { path: name });
+  if (!name) return;
+  // The editor replaces an existing file only once the user has said so.
+  const reply = await command('saveAs', { path: name });
+  if (reply && reply.reason === 'exists' && confirm(`${name} already exists. Replace it?`))
+    await command('saveAs', { path: name, overwrite: true });
 }
 
 async function exportPng() {
@@ -252,6 +261,13 @@ zoomField.addEventListener('change', () => {
 });
 
 addEventListener('pagehide', () => api.sayGoodbye());
+// Closing or reloading the page with unsaved changes asks first.
+addEventListener('beforeunload', (event) => {
+  if (state && state.modified) {
+    event.preventDefault();
+    event.returnValue = '';  // browsers that ask only when a text is set
+  }
+});
 // For the browser tests: the state the page shows.
 window.contourEditor = { state: () => state, drawing: () => canvas.svg, drawn: () => drawn, busy: () => busy };
 show(await api.getState());

@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""Contour as an Inkscape effect (contour_effect.inx).
+
+Inkscape runs this with the dialog's values as --NAME=VALUE, one --id=ID per
+selected object and the drawing's file last, and reads the new drawing from
+standard output. The work is `contour apply`'s; this only translates the
+options and turns any failure into one line on standard error, which Inkscape
+shows to the user.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+
+NAME = "contour_effect"
+
+
+class EffectError(Exception):
+    """A failure to report as one line."""
+
+
+class OneLineParser(argparse.ArgumentParser):
+    """argparse, with a bad option reported as one line rather than the usage."""
+
+    def error(self, message):
+        raise EffectError(message)
+
+
+def inkscape_bool(text):
+    return str(text).strip().lower() in ("true", "1", "yes")
+
+
+def arg_parser():
+    """The options the .inx gives, plus those Inkscape adds of its own."""
+    parser = OneLineParser(prog=NAME)
+    parser.add_argument("--id", action="append", default=[], help="a selected object (repeated)")
+    parser.add_argument("--selected-nodes", action="append", default=[], help="Inkscape's node selection (unused)")
+    parser.add_argument("--output", default="", help="write here rather than to standard output")
+    parser.add_argument("--preset", default="none", help="a preset's number, or none")
+    parser.add_argument("--use_values", type=inkscape_bool, default=False)
+    parser.add_argument("--count", type=int, default=12)
+    parser.add_argument("--scale_h", type=float, default=4.0)
+    parser.add_argument("--scale_v", type=float, default=4.0)
+    parser.add_argument("--rotation", type=float, default=0.0)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--params_file", default="")
+    parser.add_argument("input", help="the drawing (SVG)")
+    return parser
+
+
+def contour_candidates():
+    """Where `contour` may be: $CONTOUR, the bin/ of the tree this script is
+    installed in (share/inkscape/extensions), then the PATH."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    candidates = []
+    if os.environ.get("CONTOUR"):
+        candidates.append(os.environ["CONTOUR"])
+    candidates.append(os.path.normpath(os.path.join(here, "..", "..", "..", "bin", "contour")))
+    return candidates
+
+
+def find_contour():
+    candidates = contour_candidates()
+    for path in candidates:
+        if os.path.isfile(path) and os.access(path, os.X_OK):
+            return path
+    on_path = shutil.which("contour")
+    if on_path:
+        return on_path
+    raise EffectError("cannot find the contour program; looked at " + ", ".join(candidates) +
+                      " and on the PATH (" + os.environ.get("PATH", "") + ")")
+
+
+def apply_command(contour, options):
+    command = [contour, "apply", options.input, "-o", "-",
+               "--select", ",".join(options.id) if options.id else "all", "--seed", str(options.seed)]
+    # A preset replaces the record, a settings file's values too: none keeps them.
+    if options.preset != "none":
+        command += ["--preset", options.preset]
+    if options.params_file:
+        command += ["--params", options.params_file]
+    if options.use_values:
+        # Unlinked, so that the vertical step is the one given and not a copy of the horizontal.
+        command += ["--set", "linkContourScale=0", "--set", f"contourCount={options.count}",
+                    "--set", f"scaleH={options.scale_h:g}", "--set", f"scaleV={options.scale_v:g}",
+                    "--set", f"rotation={options.rotation:g}"]
+    return command
+
+
+def one_line(text, fallback):
+    lines = [line.strip() for line in text.splitlines() if line.strip()]
+    return lines[-1] if lines else fallback
+
+
+def main(argv):
+    try:
+        options = arg_parser().parse_args(argv)
+        run = subprocess.run(apply_command(find_contour(), options), stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, check=False)
+    except (EffectError, OSError) as error:
+        print(f"{NAME}: {error}", file=sys.stderr)
+        return 1
+    if run.returncode != 0:
+        message = one_line(run.stderr.decode("utf-8", "replace"), f"contour failed with status {run.returncode}")
+        print(message, file=sys.stderr)
+        return 1
+    if options.output:
+        with open(options.output, "wb") as out:
+            out.write(run.stdout)
+    else:
+        sys.stdout.buffer.write(run.stdout)
+        sys.stdout.buffer.flush()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

@@ -1,0 +1,73 @@
+#include "easel/cli/ArtSelection.h"
+
+#include <sstream>
+#include <stdexcept>
+
+#include "easel/cli/Commands.h"
+
+namespace contour_cli {
+
+namespace {
+
+using easel::ArtRef;
+using easel::ArtType;
+
+bool takenBySelectAll(const easel::Document& document, ArtRef art) {
+  return (document.content(art).attributes & (kArtHidden | kArtLocked)) == 0;
+}
+
+// Whether every object in the subtree can be taken.
+bool wholeSubtreeTaken(const easel::Document& document, ArtRef art) {
+  if (!takenBySelectAll(document, art)) return false;
+  for (ArtRef child = document.firstChild(art); child; child = document.nextSibling(child))
+    if (!wholeSubtreeTaken(document, child)) return false;
+  return true;
+}
+
+// A container whose members are all taken is selected whole, so the filter
+// sees the group as the user would have selected it; otherwise its members
+// are taken one by one.
+void selectVisibleUnlocked(easel::Document& document, ArtRef art) {
+  if (!takenBySelectAll(document, art)) return;
+  if (document.type(art) == ArtType::CompoundPath || wholeSubtreeTaken(document, art)) {
+    document.setSelected(art, true);
+    return;
+  }
+  for (ArtRef child = document.firstChild(art); child; child = document.nextSibling(child))
+    selectVisibleUnlocked(document, child);
+}
+
+}  // namespace
+
+void selectArt(easel::Document& document, const std::string& what, bool includeHidden, const std::string& file) {
+  document.deselectAll();
+  if (what.empty()) throw UsageError("--select: give \"all\" or ids separated by commas");
+  if (what == "all") {
+    for (ArtRef layer = document.firstLayer(); layer; layer = document.nextSibling(layer)) {
+      if (includeHidden) document.setSelected(layer, true);
+      else
+        selectVisibleUnlocked(document, layer);
+    }
+    return;
+  }
+  std::stringstream ids(what);
+  std::string id;
+  while (std::getline(ids, id, ','))
+    if (id.empty()) throw UsageError("--select: an empty id in \"" + what + "\"");
+  ids = std::stringstream(what);
+  while (std::getline(ids, id, ','))
+    if (document.selectByName(id) == 0) throw std::runtime_error(file + ": no art with the id '" + id + "' to select");
+}
+
+std::size_t selectedObjectCount(const easel::Document& document) {
+  std::size_t count = 0;
+  for (ArtRef art = document.firstLayer(); art; art = document.nextInOrder(art)) {
+    const bool selected = (document.content(art).attributes & kArtSelected) != 0;
+    const ArtRef parent = document.parent(art);
+    const bool member = parent && document.type(parent) == ArtType::CompoundPath;
+    if (selected && !member && document.type(art) != ArtType::Group) ++count;
+  }
+  return count;
+}
+
+}  // namespace contour_cli

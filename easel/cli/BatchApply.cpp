@@ -1,0 +1,145 @@
+#include "easel/cli/BatchApply.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <stdexcept>
+
+#include "easel/cli/Commands.h"
+
+namespace contour_cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Job {
+  std::string input, output;
+};
+
+struct Worker {
+  Job job;
+  int pipe = -1;  // the facts it hands back
+};
+
+// One line in a single write, so that lines of workers never mix.
+void say(const std::string& line) {
+  const std::string text = "contour: " + line + "\n";
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  std::fflush(stderr);
+}
+
+// The drawings to run, each output in DIR under the input's name. An input
+// given twice, or two inputs that would be written to one output, are
+// reported and left out (they count as failed).
+std::vector<Job> plannedJobs(const std::vector<std::string>& inputs, const std::string& outDir, int& failed) {
+  std::vector<Job> jobs;
+  std::map<std::string, std::string> byInput, byOutput;  // -> the input first given
+  for (const std::string& input : inputs) {
+    std::error_code error;
+    const std::string same = fs::weakly_canonical(input, error).string();
+    const std::string output = (fs::path(outDir) / fs::path(input).filename()).string();
+    if (auto first = byInput.find(error ? input : same); first != byInput.end()) {
+      say(input + ": given more than once; done once");
+      ++failed;
+    } else if (auto clash = byOutput.find(output); clash != byOutput.end()) {
+      say(input + ": would be written to " + output + " like " + clash->second + "; left out");
+      ++failed;
+    } else {
+      byInput[error ? input : same] = input;
+      byOutput[output] = input;
+      jobs.push_back({input, output});
+    }
+  }
+  return jobs;
+}
+
+// Forks a worker for the job; returns its process id.
+pid_t start(const Job& job, const ApplyOne& applyOne, std::map<pid_t, Worker>& running) {
+  int fds[2];
+  if (::pipe(fds) != 0) throw std::runtime_error("cannot start a worker: no pipe");
+  std::cout.flush();
+  const pid_t pid = ::fork();
+  if (pid < 0) throw std::runtime_error("cannot start a worker process");
+  if (pid == 0) {
+    ::close(fds[0]);
+    RunFacts facts;
+    int status = kExitFailed;
+    try {
+      status = applyOne(job.input, job.output, facts);
+    } catch (...) {
+      status = kExitFailed;
+    }
+    const std::string text = status == kExitDone ? facts.serialized() : std::string();
+    if (!text.empty() && ::write(fds[1], text.data(), text.size()) < 0) status = kExitFailed;
+    std::cout.flush();
+    std::cerr.flush();
+    ::_exit(status);
+  }
+  ::close(fds[1]);
+  running[pid] = Worker{job, fds[0]};
+  return pid;
+}
+
+std::string readAll(int fd) {
+  std::string text;
+  char buffer[256];
+  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
+  ::close(fd);
+  return text;
+}
+
+}  // namespace
+
+int applyBatch(const std::vector<std::string>& inputs, const std::string& outDir, int jobs, bool quiet,
+               const ApplyOne& applyOne) {
+  const auto began = std::chrono::steady_clock::now();
+  std::error_code error;
+  fs::create_directories(outDir, error);
+  if (error || !fs::is_directory(outDir)) {
+    say(outDir + ": cannot be made a folder for the outputs");
+    return kExitFailed;
+  }
+  int failed = 0, done = 0;
+  RunFacts total;
+  const std::vector<Job> planned = plannedJobs(inputs, outDir, failed);
+  std::map<pid_t, Worker> running;
+  std::size_t next = 0;
+  // Facts are one short line, within a pipe's buffer, so a worker never
+  // blocks on its pipe and can be waited for before the pipe is read.
+  while (next < planned.size() || !running.empty()) {
+    while (next < planned.size() && static_cast<int>(running.size()) < jobs) start(planned[next++], applyOne, running);
+    int status = 0;
+    const pid_t ended = ::waitpid(-1, &status, 0);
+    if (ended < 0) throw std::runtime_error("lost track of the worker processes");
+    auto worker = running.find(ended);
+    if (worker == running.end()) continue;
+    const Job job = worker->second.job;
+    const std::optional<RunFacts> facts = RunFacts::fromSerialized(readAll(worker->second.pipe));
+    running.erase(worker);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != kExitDone || !facts) {
+      if (WIFSIGNALED(status)) say(job.input + ": the worker ended by signal " + std::to_string(WTERMSIG(status)));
+      ++failed;
+      continue;
+    }
+    ++done;
+    total.objects += facts->objects;
+    total.contours += facts->contours;
+    total.outputBytes += facts->outputBytes;
+    if (!quiet) say(job.input + " -> " + job.output + ": " + summaryText(*facts));
+  }
+  total.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+  if (!quiet) {
+    const std::string drawings = std::to_string(inputs.size()) + (inputs.size() == 1 ? " drawing: " : " drawings: ");
+    say(drawings + std::to_string(done) + " done, " + std::to_string(failed) + " failed; " + summaryText(total));
+  }
+  return failed == 0 ? kExitDone : kExitFailed;
+}
+
+}  // namespace contour_cli

@@ -1,0 +1,70 @@
+#include "easel/cli/FieldListing.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+#include "plugin/dialog/ModeLists.h"
+
+namespace contour_cli {
+
+namespace {
+
+// The shortest text that reads back to the same float.
+std::string number(float x) {
+  char text[32];
+  auto written = std::to_chars(text, text + sizeof text, x);
+  return std::string(text, written.ptr);
+}
+
+// The entry's text without its leading blank, or "" when the value names none.
+std::string entryText(const ParamField& field, int32_t value) {
+  for (const ModeList& list : modeLists()) {
+    if (!(FieldRef(list.field) == field.field)) continue;
+    if (value < 0 || static_cast<std::size_t>(value) >= list.entries.size()) return "";
+    std::string text = list.entries[static_cast<std::size_t>(value)];
+    return text.substr(text.find_first_not_of(' ') == std::string::npos ? 0 : text.find_first_not_of(' '));
+  }
+  return "";
+}
+
+std::string valueText(const ParamField& field, const ContourParams& params) {
+  if (field.isReal()) return number(params.*field.field.real);
+  const int32_t value = params.*field.field.integer;
+  std::string text = std::to_string(value);
+  if (field.type == FieldType::List) {
+    const std::string entry = entryText(field, value);
+    if (!entry.empty()) text += " (" + entry + ")";
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string fieldUnitAndRange(const ParamField& field) {
+  std::string text = field.unit;
+  if (field.type == FieldType::List) text += " list entry";
+  if (!field.range) return text + ", any value, kept by the plug-in";
+  if (field.type == FieldType::Flag) text += ", 0 or 1";
+  else if (field.range->swatchBound)
+    text += ", 0 to the number of swatches in the document";
+  else
+    text += ", " + number(field.range->minimum) + " to " + number(field.range->maximum);
+  if (field.item == kNoItem) text += ", kept by the plug-in";
+  return text;
+}
+
+std::string fieldListing(const ContourParams& params) {
+  std::size_t width = 0;
+  for (const ParamField& field : paramFields())
+    width = std::max(width, std::strlen(field.name) + 3 + valueText(field, params).size());
+  std::string listing;
+  for (const ParamField& field : paramFields()) {
+    std::string line = std::string(field.name) + " = " + valueText(field, params);
+    line.resize(width, ' ');
+    listing += line + "  " + fieldUnitAndRange(field) + "\n";
+  }
+  return listing;
+}
+
+}  // namespace contour_cli

@@ -1,0 +1,53 @@
+// `contour strip IN.svg -o OUT.svg`: removes every contour and run record
+// that the drawing records, giving back the drawing as it was before the
+// runs. Records that cannot be used are reported and, with their contours,
+// kept.
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "Commands.h"
+#include "easel/host/HostSetup.h"
+#include "RunBook.h"
+#include "easel/core/FileIo.h"
+#include "easel/svg/SvgExport.h"
+#include "easel/svg/SvgImport.h"
+
+namespace contour_cli {
+
+namespace {
+
+struct StripOptions {
+  std::string input;
+  std::string output;
+};
+
+void strip(const StripOptions& o) {
+  easel::FileSet files;
+  files.addInput(o.input);
+  easel::PendingOutput& output = files.addOutput(o.output);
+  easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input);
+  RunBook runs(*drawing.document, *drawing.source, o.input == "-" ? "<stdin>" : o.input, std::cerr);
+  runs.removeContours(*drawing.document, true);
+  const easel::svg::RunEdits edits = runs.finish(*drawing.document, nullptr, std::nullopt);
+  output.write(easel::svg::exportSvg(*drawing.document, drawing.source.get(), {.runs = &edits}));
+  files.commitAll();
+}
+
+}  // namespace
+
+void addStripCommand(CLI::App& app, int& status) {
+  auto o = std::make_shared<StripOptions>();
+  auto* command = app.add_subcommand("strip", "Remove every recorded contour run from a drawing");
+  command->add_option("input", o->input, "The drawing (SVG; - for standard input)")->required();
+  command->add_option("-o,--output", o->output, "Where to write the result (SVG; - for standard output)")->required();
+  command->callback([o, &status] {
+    try {
+      strip(*o);
+    } catch (const std::exception& e) {
+      status = fail(e.what());
+    }
+  });
+}
+
+}  // namespace contour_cli

@@ -1,0 +1,220 @@
+#include "ContourRuns.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+namespace easel::svg {
+
+namespace {
+
+const SvgArtExtra* elementExtra(const Document& document, ArtRef art, const SvgSource& source) {
+  const auto* e = dynamic_cast<const SvgArtExtra*>(document.content(art).extra.get());
+  return e && e->source.get() == &source && e->kind == SvgArtExtra::Kind::Element ? e : nullptr;
+}
+
+bool readNumber(std::string_view text, uint64_t* value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *value);
+  return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+// "18.3.0" as numbers; empty when it is not of that form.
+std::vector<uint64_t> versionNumbers(std::string_view text) {
+  std::vector<uint64_t> parts;
+  while (true) {
+    const std::size_t dot = text.find('.');
+    uint64_t n = 0;
+    if (!readNumber(text.substr(0, dot), &n)) return {};
+    parts.push_back(n);
+    if (dot == std::string_view::npos) return parts;
+    text.remove_prefix(dot + 1);
+  }
+}
+
+std::vector<std::string> words(std::string_view text) {
+  std::vector<std::string> out;
+  std::size_t i = 0;
+  while ((i = text.find_first_not_of(" \t\r\n", i)) != std::string_view::npos) {
+    const std::size_t end = std::min(text.find_first_of(" \t\r\n", i), text.size());
+    out.emplace_back(text.substr(i, end - i));
+    i = end;
+  }
+  return out;
+}
+
+RecordedRun readRun(pugi::xml_node node, const std::string& prefix, const std::vector<uint64_t>& current) {
+  RecordedRun r;
+  RunRecord& record = r.record;
+  record.id = node.attribute("id").value();
+  record.version = node.attribute("version").value();
+  const std::vector<uint64_t> version = versionNumbers(record.version);
+  const pugi::xml_attribute seed = node.attribute("seed");
+  const pugi::xml_attribute sources = node.attribute("sources");
+  const pugi::xml_node params = node.child((prefix + "params").c_str());
+  const pugi::xml_attribute drawsBefore = node.attribute("draws-before");
+  uint64_t seedValue = 0, drawsValue = 0;
+  if (record.id.empty()) {
+    r.problem = "it has no id";
+  } else if (version.empty()) {
+    r.problem = "its version '" + record.version + "' is not a version number";
+  } else if (std::lexicographical_compare(current.begin(), current.end(), version.begin(), version.end())) {
+    r.problem = "it was made by version " + record.version + ", newer than this one";
+  } else if (seed && !readNumber(seed.value(), &seedValue)) {
+    r.problem = "its seed '" + std::string(seed.value()) + "' is not a number";
+  } else if (drawsBefore && (!seed || !readNumber(drawsBefore.value(), &drawsValue))) {
+    r.problem = "its draws-before '" + std::string(drawsBefore.value()) + "' is not a number after a seed";
+  } else if (!sources) {
+    r.problem = "it names no sources";
+  } else if (!params) {
+    r.problem = "it has no parameter record";
+  }
+  if (seed && r.problem.empty()) record.seed = seedValue, record.drawsBefore = drawsValue;
+  record.sources = words(sources.value());
+  for (pugi::xml_attribute a : params.attributes()) record.params.emplace_back(a.name(), a.value());
+  return r;
+}
+
+void collectRuns(pugi::xml_node node, const std::string& name, const std::string& prefix,
+                 const std::vector<uint64_t>& current, std::vector<RecordedRun>& out) {
+  for (pugi::xml_node c : node.children()) {
+    if (c.type() != pugi::node_element) continue;
+    if (name == c.name()) {
+      out.push_back(readRun(c, prefix, current));
+    } else {
+      collectRuns(c, name, prefix, current, out);
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<RecordedRun> readRecordedRuns(const SvgSource& source, const std::string& currentVersion) {
+  std::vector<RecordedRun> out;
+  collectRuns(source.root, source.contourPrefix + "run", source.contourPrefix, versionNumbers(currentVersion), out);
+  return out;
+}
+
+std::optional<ContourMark> recordedMark(const Document& document, ArtRef art, const SvgSource& source) {
+  const SvgArtExtra* e = elementExtra(document, art, source);
+  if (!e || e->original != art) return std::nullopt;
+  const std::string& p = source.contourPrefix;
+  const pugi::xml_attribute run = e->node.attribute((p + "run").c_str());
+  if (!run) return std::nullopt;
+  ContourMark mark;
+  mark.run = run.value();
+  mark.source = e->node.attribute((p + "source").c_str()).value();
+  mark.index = e->node.attribute((p + "index").c_str()).as_int();
+  return mark;
+}
+
+bool isImportedElement(const Document& document, ArtRef art, const SvgSource& source, std::string* id) {
+  const SvgArtExtra* e = elementExtra(document, art, source);
+  if (!e || e->original != art || !document.parent(art)) return false;
+  *id = e->node.attribute("id").value();
+  return true;
+}
+
+std::map<uintptr_t, ContourMark> markNewContours(const Document& document, const SvgSource& source,
+                                                 const std::string& runId) {
+  struct Copy {
+    uint64_t birth;
+    ArtRef art;
+    const SvgArtExtra* of;
+  };
+  std::vector<Copy> copies;
+  for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
+    const SvgArtExtra* e = elementExtra(document, a, source);
+    if (!e || e->original == a) continue;
+    // The members of a copied group or compound path belong to their copy.
+    const ArtRef parent = document.parent(a);
+    const SvgArtExtra* pe = parent ? elementExtra(document, parent, source) : nullptr;
+    if (pe && pe->original != parent) continue;
+    copies.push_back({document.birth(a), a, e});
+  }
+  std::sort(copies.begin(), copies.end(), [](const Copy& x, const Copy& y) { return x.birth < y.birth; });
+  std::map<const SvgArtExtra*, int> made;
+  std::map<uintptr_t, ContourMark> marks;
+  for (const Copy& c : copies) {
+    marks[c.art.bits()] = ContourMark{runId, c.of->node.attribute("id").value(), made[c.of]++};
+  }
+  return marks;
+}
+
+namespace {
+
+void editRecords(pugi::xml_node node, const RunEdits& edits, const std::string& runName) {
+  for (pugi::xml_node c = node.first_child(); c;) {
+    const pugi::xml_node next = c.next_sibling();
+    if (c.type() == pugi::node_element && runName == c.name()) {
+      const std::string id = c.attribute("id").value();
+      const auto left = edits.sourcesLeft.find(id);
+      if (edits.dropped.count(id)) {
+        node.remove_child(c);
+      } else if (left != edits.sourcesLeft.end()) {
+        c.attribute("sources") = left->second.c_str();
+      }
+    } else if (c.type() == pugi::node_element) {
+      editRecords(c, edits, runName);
+    }
+    c = next;
+  }
+}
+
+bool usesPrefix(pugi::xml_node node, std::string_view prefix) {
+  if (std::string_view(node.name()).starts_with(prefix)) return true;
+  for (pugi::xml_attribute a : node.attributes()) {
+    if (std::string_view(a.name()).starts_with(prefix)) return true;
+  }
+  for (pugi::xml_node c : node.children()) {
+    if (c.type() == pugi::node_element && usesPrefix(c, prefix)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool writeRunEdits(pugi::xml_node root, const RunEdits& edits, const std::string& svgPrefix,
+                   const std::string& contourPrefix) {
+  editRecords(root, edits, contourPrefix + "run");
+  const std::string metadataName = svgPrefix + "metadata", role = contourPrefix + "role";
+  pugi::xml_node metadata;
+  for (pugi::xml_node c : root.children(metadataName.c_str())) {
+    if (std::string_view(c.attribute(role.c_str()).value()) == "runs") metadata = c;
+  }
+  if (edits.added.empty()) {
+    // The place the runs made goes with the last of them.
+    if (metadata && !metadata.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; })) {
+      root.remove_child(metadata);
+    }
+    // So does the namespace, when the runs were all that used it.
+    const std::string declaration = "xmlns:" + contourPrefix.substr(0, contourPrefix.size() - 1);
+    if (!edits.dropped.empty() && !usesPrefix(root, contourPrefix)) root.remove_attribute(declaration.c_str());
+    return false;
+  }
+  if (!metadata) {
+    metadata = root.append_child(metadataName.c_str());
+    metadata.append_attribute(role.c_str()) = "runs";
+  }
+  for (const RunRecord& r : edits.added) {
+    pugi::xml_node run = metadata.append_child((contourPrefix + "run").c_str());
+    run.append_attribute("id") = r.id.c_str();
+    run.append_attribute("version") = r.version.c_str();
+    if (r.seed) run.append_attribute("seed") = std::to_string(*r.seed).c_str();
+    if (r.seed && r.drawsBefore > 0) run.append_attribute("draws-before") = std::to_string(r.drawsBefore).c_str();
+    std::string sources;
+    for (const std::string& id : r.sources) sources += (sources.empty() ? "" : " ") + id;
+    run.append_attribute("sources") = sources.c_str();
+    pugi::xml_node params = run.append_child((contourPrefix + "params").c_str());
+    for (const auto& [name, value] : r.params) params.append_attribute(name.c_str()) = value.c_str();
+  }
+  return true;
+}
+
+std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped) {
+  for (int n = 1;; ++n) {
+    std::string id = "contour-run-" + std::to_string(n);
+    if (!source.ids.count(id) || dropped.count(id)) return id;
+  }
+}
+
+}  // namespace easel::svg

@@ -1,0 +1,94 @@
+// Contours that stay editable in plain SVG. Every contour a run makes says,
+// in our namespace, which run made it, from which source (by id) and in what
+// order: contour:run="contour-run-1" contour:source="star" contour:index="3".
+// Every run leaves a record in <metadata contour:role="runs">:
+//
+//   <contour:run id="contour-run-1" version="18.3.0" seed="7" draws-before="2" sources="star heart">
+//     <contour:params contourCount="12" scaleH="4" .../>
+//   </contour:run>
+//
+// The record's fields are opaque text here: the command line knows them.
+// Reading the records back lets a later command find a run's contours again
+// (to replace, repeat or strip them); a record that cannot be read is
+// reported and left alone, and so are the contours that name it.
+#ifndef EASEL_SVG_CONTOURRUNS_H
+#define EASEL_SVG_CONTOURRUNS_H
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "SvgSource.h"
+#include "easel/core/Document.h"
+
+namespace easel::svg {
+
+using NamedValues = std::vector<std::pair<std::string, std::string>>;
+
+// What a contour says about itself.
+struct ContourMark {
+  std::string run;
+  std::string source;  // empty when the source has no id
+  int index = 0;       // the order in which the run made it from its source
+};
+
+// A run record as the file holds it, or as a run writes it.
+struct RunRecord {
+  std::string id;
+  std::string version;
+  std::optional<uint64_t> seed;
+  uint64_t drawsBefore = 0;  // random numbers drawn before the run (by previews)
+  std::vector<std::string> sources;
+  NamedValues params;  // in the record's order
+};
+
+// A record found in the file: usable, or the reason it is not.
+struct RecordedRun {
+  RunRecord record;
+  std::string problem;  // empty when usable
+};
+
+// Every contour:run element of the file, in file order. `currentVersion`
+// ("18.3.0"): a record of a newer version is not usable.
+std::vector<RecordedRun> readRecordedRuns(const SvgSource& source, const std::string& currentVersion);
+
+// What the file says about the art's element, when it is a contour (has contour:run).
+std::optional<ContourMark> recordedMark(const Document& document, ArtRef art, const SvgSource& source);
+
+// The art read from an element of the file (not a copy the document made);
+// its id ("" for none) in *id.
+bool isImportedElement(const Document& document, ArtRef art, const SvgSource& source, std::string* id);
+
+// The top objects that the document made by copying art of the file, each
+// with the id of the element it copies and its index (in the order made),
+// as run `runId` marks them.
+std::map<uintptr_t, ContourMark> markNewContours(const Document& document, const SvgSource& source,
+                                                 const std::string& runId);
+
+// The changes a command makes to the file's contours and records, which the
+// exporter carries out.
+struct RunEdits {
+  std::map<uintptr_t, ContourMark> marks;  // new contours, by their ArtRef bits
+  std::vector<RunRecord> added;
+  std::set<std::string> dropped;                   // records that go
+  std::map<std::string, std::string> sourcesLeft;  // records that keep only some sources
+  std::set<std::string> freedIds;                  // of the contours removed: new art may take them
+};
+
+// For the exporter: carries out the edits of the records in the written
+// tree (the contours' own marks it writes itself). True when it wrote
+// something in our namespace.
+bool writeRunEdits(pugi::xml_node root, const RunEdits& edits, const std::string& svgPrefix,
+                   const std::string& contourPrefix);
+
+// An id of the form contour-run-N that no element of the file has, other
+// than the records that are dropped.
+std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped);
+
+}  // namespace easel::svg
+
+#endif

@@ -1,0 +1,163 @@
+// Text, images and symbols: art placed by a matrix, with an estimated box.
+#include "SvgImporter.h"
+
+#include <algorithm>
+
+#include "Scanner.h"
+#include "Shapes.h"
+
+namespace easel::svg::detail {
+
+namespace {
+
+AIRealMatrix toMatrix(const Affine& m) {
+  return {static_cast<AIReal>(m.a), static_cast<AIReal>(m.b), static_cast<AIReal>(m.c),
+          static_cast<AIReal>(m.d), static_cast<AIReal>(m.e), static_cast<AIReal>(m.f)};
+}
+
+// The number of characters of the text content (UTF-8 code points).
+std::size_t characterCount(pugi::xml_node node) {
+  std::size_t n = 0;
+  for (pugi::xml_node c : node.children()) {
+    if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) {
+      for (const char* p = c.value(); *p; ++p) n += (static_cast<unsigned char>(*p) & 0xC0) != 0x80;
+    } else if (c.type() == pugi::node_element) {
+      n += characterCount(c);
+    }
+  }
+  return n;
+}
+
+}  // namespace
+
+const SvgArtExtra* Importer::importMatrixArt(pugi::xml_node node, ElementKind kind, ArtRef container,
+                                             const ComputedStyle& parentStyle, const Affine& frame) {
+  const ComputedStyle style = cascadeOf(parentStyle, node);
+  auto extra = newExtra(node, frame);
+  ArtType type = ArtType::Text;
+  Affine local = extra->transform;
+  easel::BoundsBuilder box;
+  if (kind == ElementKind::Image) {
+    const std::string_view href = hrefAttribute(node).value();
+    type = href.substr(0, 5) == "data:" ? ArtType::Raster : ArtType::Placed;
+    addImageBox(node, Affine{}, box);
+  } else if (kind == ElementKind::Use) {
+    type = ArtType::Symbol;
+    local = local * Affine::translate(length(node, "x", viewportWidth_), length(node, "y", viewportHeight_));
+    std::vector<pugi::xml_node> active;
+    addUseContent(node, Affine{}, box, active);
+  } else {
+    addTextBox(node, style, Affine{}, box);
+  }
+  const Affine toDoc = frame * local;
+  const AIRealMatrix matrix = toMatrix(toDoc);
+  if (!easel::isFinite(matrix)) failNode(node, "transform out of range");
+  const ArtRef art = doc_->createArt(type, container, Place::InsideOnTop);
+  doc_->setMatrix(art, matrix);
+  const AIRealRect r = box.rect();
+  if (!easel::isFinite(r.left) || !easel::isFinite(r.top) || !easel::isFinite(r.right) || !easel::isFinite(r.bottom)) {
+    failNode(node, "coordinate out of range");
+  }
+  doc_->setLocalBounds(art, r);
+  extra->matrix = matrix;
+  doc_->setExtra(art, extra);
+  finishArt(art, *extra, node, style);
+  return extra.get();
+}
+
+void Importer::spend(pugi::xml_node node) {
+  if (++work_ > kWorkLimit) failNode(node, "too many <use> expansions (references multiply)");
+}
+
+void Importer::addImageBox(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box) {
+  const double x = length(node, "x", viewportWidth_), y = length(node, "y", viewportHeight_);
+  const double w = length(node, "width", viewportWidth_), h = length(node, "height", viewportHeight_);
+  addRect(x, y, x + w, y + h, m, box);
+}
+
+void Importer::addRect(double x0, double y0, double x1, double y1, const Affine& m, easel::BoundsBuilder& box) {
+  for (Vec2 corner : {Vec2{x0, y0}, Vec2{x1, y0}, Vec2{x1, y1}, Vec2{x0, y1}}) {
+    const Vec2 p = m.apply(corner);
+    box.add(p.x, p.y);
+  }
+}
+
+void Importer::addTextBox(pugi::xml_node node, const ComputedStyle& style, const Affine& m, easel::BoundsBuilder& box) {
+  const auto first = [&](const char* name, double base) {
+    pugi::xml_attribute a = node.attribute(name);
+    if (!a) return 0.0;
+    return read(a, [&](std::string_view t) {
+      Scanner s(t);
+      s.skipSpace();
+      if (s.atEnd()) return 0.0;
+      const std::size_t start = s.offset();
+      s.number("a coordinate");
+      while (!s.atEnd() && !isSvgSpace(s.peek()) && s.peek() != ',') s.advance();
+      return toUserUnits(parseLength(t.substr(start, s.offset() - start)), base);
+    });
+  };
+  const double x = first("x", viewportWidth_), y = first("y", viewportHeight_);
+  const double em = style.fontSizePx;
+  const double width = 0.6 * em * static_cast<double>(characterCount(node));
+  addRect(x, y - 0.8 * em, x + width, y + 0.2 * em, m, box);
+}
+
+void Importer::addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
+                             std::vector<pugi::xml_node>& active) {
+  pugi::xml_attribute href = hrefAttribute(use);
+  const std::string_view ref = href.value();
+  if (ref.size() < 2 || ref[0] != '#') return;  // outside the file: nothing to show here
+  const auto found = byId_.find(std::string(ref.substr(1)));
+  if (found == byId_.end()) return;
+  const pugi::xml_node target = found->second;
+  bool loop = std::find(active.begin(), active.end(), target) != active.end();
+  for (pugi::xml_node up = use; up && !loop; up = up.parent()) loop = up == target;
+  if (loop) failNode(use, "reference loop in <use> through " + std::string(ref));
+  active.push_back(target);
+  const ComputedStyle style = initialStyle();
+  if (nameOf(target) == "symbol" || nameOf(target) == "svg") {
+    for (pugi::xml_node c : target.children()) addContent(c, m, box, active, style);
+  } else {
+    addContent(target, m, box, active, style);
+  }
+  active.pop_back();
+}
+
+void Importer::addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box,
+                          std::vector<pugi::xml_node>& active, const ComputedStyle& parentStyle) {
+  if (node.type() != pugi::node_element) return;
+  spend(node);
+  if (useDepth_ >= kDepthLimit) {
+    failNode(node, "<use> content nested more than " + std::to_string(kDepthLimit) + " deep (the limit)");
+  }
+  ++useDepth_;
+  struct Leave {
+    std::size_t& depth;
+    ~Leave() { --depth; }
+  } leave{useDepth_};
+  const ElementKind kind = kindOf(nameOf(node));
+  if (kind == ElementKind::Raw) return;
+  Affine local = m;
+  if (pugi::xml_attribute t = node.attribute("transform")) local = local * read(t, parseTransformList);
+  switch (kind) {
+    case ElementKind::Group:
+      for (pugi::xml_node c : node.children()) addContent(c, local, box, active, parentStyle);
+      break;
+    case ElementKind::Shape:
+      for (const Subpath& sub : transformed(shapeGeometry(node), local)) {
+        const std::vector<AIPathSegment> segments = toSegments(node, sub);
+        box.addPath(segments, sub.closed);
+      }
+      break;
+    case ElementKind::Image: addImageBox(node, local, box); break;
+    case ElementKind::Text: addTextBox(node, cascadeOf(parentStyle, node), local, box); break;
+    case ElementKind::Use:
+      addUseContent(node,
+                    local * Affine::translate(length(node, "x", viewportWidth_), length(node, "y", viewportHeight_)),
+                    box, active);
+      break;
+    case ElementKind::Raw: break;
+  }
+}
+
+}  // namespace easel::svg::detail

@@ -1,0 +1,227 @@
+// The art tree: layers, groups and paths, each element in file order.
+#include "SvgImporter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "Scanner.h"
+#include "Shapes.h"
+
+namespace easel::svg::detail {
+
+namespace {
+
+AIRealPoint toPoint(Vec2 v) { return {static_cast<AIReal>(v.x), static_cast<AIReal>(v.y)}; }
+
+// A corner unless the direction points lie on one line through the anchor,
+// on opposite sides.
+bool isCorner(const AIPathSegment& s) {
+  const double ix = s.p.h - s.in.h, iy = s.p.v - s.in.v;
+  const double ox = s.out.h - s.p.h, oy = s.out.v - s.p.v;
+  if ((ix == 0 && iy == 0) || (ox == 0 && oy == 0)) return true;
+  const double cross = ix * oy - iy * ox, dot = ix * ox + iy * oy;
+  return !(dot > 0 && std::abs(cross) <= 1e-6 * std::hypot(ix, iy) * std::hypot(ox, oy));
+}
+
+bool pointFits(Vec2 v) {
+  const double limit = std::numeric_limits<float>::max();
+  return std::abs(v.x) <= limit && std::abs(v.y) <= limit;
+}
+
+}  // namespace
+
+bool Importer::isLayer(pugi::xml_node node) const {
+  return nameOf(node) == "g" &&
+         std::string_view(node.attribute((source_->inkscapePrefix + "groupmode").c_str()).value()) == "layer";
+}
+
+void Importer::importRoot() {
+  pugi::xml_node root = source_->root;
+  const ComputedStyle style = cascadeOf(initialStyle(), root);
+  const Affine& frame = source_->rootToDoc;
+  std::shared_ptr<SvgArtExtra> loose;
+  ArtRef looseLayer;
+  for (pugi::xml_node child : root.children()) {
+    const ElementKind kind = child.type() == pugi::node_element ? kindOf(nameOf(child)) : ElementKind::Raw;
+    if (kind == ElementKind::Group && isLayer(child)) {
+      loose.reset();
+      const ArtRef layer = doc_->addLayer(layerName(child));
+      source_->rootItems.push_back({{}, importGroup(child, layer, style, frame)});
+    } else if (kind != ElementKind::Raw) {
+      if (!loose) {
+        looseLayer = doc_->addLayer("");
+        loose = std::make_shared<SvgArtExtra>();
+        loose->source = source_;
+        loose->kind = SvgArtExtra::Kind::LooseArt;
+        loose->parentToDoc = frame;
+        doc_->setExtra(looseLayer, loose);
+        source_->rootItems.push_back({{}, loose.get()});
+      }
+      loose->items.push_back({{}, importElement(child, kind, looseLayer, style, frame)});
+    } else if (loose) {
+      loose->items.push_back({child, nullptr});
+    } else {
+      source_->rootItems.push_back({child, nullptr});
+    }
+  }
+}
+
+std::string Importer::layerName(pugi::xml_node node) const {
+  pugi::xml_attribute label = node.attribute((source_->inkscapePrefix + "label").c_str());
+  return label ? label.value() : node.attribute("id").value();
+}
+
+ComputedStyle Importer::cascadeOf(const ComputedStyle& parent, pugi::xml_node node) {
+  try {
+    return cascade(parent, node, source_->buffer.data(), sheet_);
+  } catch (const ValueError& e) {
+    failAt(e.offset(), std::string(e.what()) + " in style");
+  }
+}
+
+void Importer::importChildren(pugi::xml_node parent, ArtRef container, const ComputedStyle& style, const Affine& frame,
+                              std::vector<SourceItem>& items) {
+  for (pugi::xml_node child : parent.children()) {
+    const ElementKind kind = child.type() == pugi::node_element ? kindOf(nameOf(child)) : ElementKind::Raw;
+    if (kind == ElementKind::Raw) {
+      items.push_back({child, nullptr});
+    } else {
+      items.push_back({{}, importElement(child, kind, container, style, frame)});
+    }
+  }
+}
+
+const SvgArtExtra* Importer::importElement(pugi::xml_node node, ElementKind kind, ArtRef container,
+                                           const ComputedStyle& parentStyle, const Affine& frame) {
+  if (kind == ElementKind::Group) {
+    const ArtRef group = doc_->createArt(ArtType::Group, container, Place::InsideOnTop);
+    return importGroup(node, group, parentStyle, frame);
+  }
+  if (kind == ElementKind::Shape) return importShape(node, container, parentStyle, frame);
+  return importMatrixArt(node, kind, container, parentStyle, frame);
+}
+
+std::shared_ptr<SvgArtExtra> Importer::newExtra(pugi::xml_node node, const Affine& frame) {
+  auto extra = std::make_shared<SvgArtExtra>();
+  extra->source = source_;
+  extra->node = node;
+  extra->parentToDoc = frame;
+  if (pugi::xml_attribute t = node.attribute("transform")) extra->transform = read(t, parseTransformList);
+  return extra;
+}
+
+void Importer::finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, const ComputedStyle& style) {
+  extra.original = art;
+  // A layer's name is its label; other art is named by its id.
+  if (pugi::xml_attribute id = node.attribute("id"); id && doc_->parent(art)) doc_->setName(art, id.value());
+  const double opacity = read(style[Property::Opacity], Property::Opacity, [](std::string_view t) {
+    Scanner s(t);
+    s.skipSpace();
+    double v = s.number("an opacity");
+    if (s.peek() == '%') s.advance(), v /= 100;
+    s.skipSpace();
+    if (!s.atEnd()) s.fail("unexpected text after the opacity");
+    return std::clamp(v, 0.0, 1.0);
+  });
+  doc_->setOpacity(art, static_cast<AIReal>(opacity));
+  extra.opacity = static_cast<AIReal>(opacity);
+  const bool hidden = style[Property::Display].text == "none" ||
+                      (doc_->type(art) != ArtType::Group && style[Property::Visibility].text != "visible");
+  if (hidden) doc_->setHidden(art, true);
+  extra.hidden = hidden;
+  // Locked in the editors' markup: Select All passes it by.
+  if (node.attribute(insensitiveName_.c_str())) doc_->setLocked(art, true);
+  for (std::size_t i = 0; i < kPropertyCount; ++i) {
+    const std::string name(propertyName(static_cast<Property>(i)));
+    if (style.values[i].byIdRule) extra.idRuleProperties.push_back(name);
+    if (style.values[i].importantRule) extra.importantProperties.push_back(name);
+  }
+}
+
+const SvgArtExtra* Importer::importGroup(pugi::xml_node node, ArtRef group, const ComputedStyle& parentStyle,
+                                         const Affine& frame) {
+  const ComputedStyle style = cascadeOf(parentStyle, node);
+  auto extra = newExtra(node, frame);
+  doc_->setExtra(group, extra);
+  finishArt(group, *extra, node, style);
+  importChildren(node, group, style, frame * extra->transform, extra->items);
+  return extra.get();
+}
+
+PathGeometry Importer::shapeGeometry(pugi::xml_node node) {
+  const std::string_view name = nameOf(node);
+  const double w = viewportWidth_, h = viewportHeight_;
+  const double diagonal = std::sqrt((w * w + h * h) / 2);
+  if (name == "path") {
+    pugi::xml_attribute d = node.attribute("d");
+    return d ? read(d, parsePathData) : PathGeometry{};
+  }
+  if (name == "rect") {
+    return rectPath(length(node, "x", w), length(node, "y", h), length(node, "width", w), length(node, "height", h),
+                    length(node, "rx", w, -1), length(node, "ry", h, -1));
+  }
+  if (name == "circle") {
+    const double r = length(node, "r", diagonal);
+    return ellipsePath(length(node, "cx", w), length(node, "cy", h), r, r);
+  }
+  if (name == "ellipse") {
+    return ellipsePath(length(node, "cx", w), length(node, "cy", h), length(node, "rx", w), length(node, "ry", h));
+  }
+  if (name == "line") {
+    return linePath(length(node, "x1", w), length(node, "y1", h), length(node, "x2", w), length(node, "y2", h));
+  }
+  pugi::xml_attribute points = node.attribute("points");
+  return points ? read(points, [&](std::string_view t) { return pointsPath(t, name == "polygon"); }) : PathGeometry{};
+}
+
+std::vector<AIPathSegment> Importer::toSegments(pugi::xml_node node, const Subpath& sub) {
+  std::vector<AIPathSegment> out;
+  out.reserve(sub.anchors.size());
+  for (const Anchor& a : sub.anchors) {
+    if (!pointFits(a.p) || !pointFits(a.in) || !pointFits(a.out)) failNode(node, "coordinate out of range");
+    out.push_back({toPoint(a.p), toPoint(a.in), toPoint(a.out), 0});
+  }
+  // A closed path whose last anchor lands on its first in points: one
+  // anchor, as the closing segment has no length (path data folds it
+  // likewise before rounding).
+  if (sub.closed && out.size() > 1 && out.back().p.h == out.front().p.h && out.back().p.v == out.front().p.v) {
+    out.front().in = out.back().in;
+    out.pop_back();
+  }
+  for (AIPathSegment& s : out) s.corner = isCorner(s) ? 1 : 0;
+  return out;
+}
+
+const SvgArtExtra* Importer::importShape(pugi::xml_node node, ArtRef container, const ComputedStyle& parentStyle,
+                                         const Affine& frame) {
+  const ComputedStyle style = cascadeOf(parentStyle, node);
+  auto extra = newExtra(node, frame);
+  const Affine local = frame * extra->transform;
+  const PathGeometry geometry = transformed(shapeGeometry(node), local);
+  const AIPathStyle pathStyle = readPathStyle(node, style, local);
+  ArtRef art;
+  if (geometry.size() <= 1) {
+    art = doc_->createArt(ArtType::Path, container, Place::InsideOnTop);
+    if (!geometry.empty()) {
+      extra->segments.push_back(toSegments(node, geometry[0]));
+      extra->closed.push_back(geometry[0].closed);
+      doc_->setSegments(art, extra->segments[0], geometry[0].closed);
+    }
+  } else {
+    art = doc_->createArt(ArtType::CompoundPath, container, Place::InsideOnTop);
+    for (const Subpath& sub : geometry) {
+      const ArtRef member = doc_->createArt(ArtType::Path, art, Place::InsideOnBottom);
+      extra->segments.push_back(toSegments(node, sub));
+      extra->closed.push_back(sub.closed);
+      doc_->setSegments(member, extra->segments.back(), sub.closed);
+    }
+  }
+  doc_->setPathStyle(art, pathStyle);
+  extra->style = pathStyle;
+  doc_->setExtra(art, extra);
+  finishArt(art, *extra, node, style);
+  return extra.get();
+}
+
+}  // namespace easel::svg::detail

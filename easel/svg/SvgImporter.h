@@ -1,0 +1,175 @@
+// The SVG importer's working state, shared by its stages: the file
+// (ImportFile.cpp), errors (ImportErrors.cpp), the art tree (ImportTree.cpp),
+// paint (ImportPaint.cpp), text, images and symbols (ImportMatrixArt.cpp) and
+// swatches (ImportSwatches.cpp). Private to easel/svg.
+#ifndef EASEL_SVG_SVGIMPORTER_H
+#define EASEL_SVG_SVGIMPORTER_H
+
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "Color.h"
+#include "Length.h"
+#include "PathData.h"
+#include "Style.h"
+#include "StyleCascade.h"
+#include "StyleSheet.h"
+#include "SvgError.h"
+#include "SvgImport.h"
+#include "SvgXml.h"
+#include "Transform.h"
+#include "ValueError.h"
+#include "easel/core/Geometry.h"
+
+namespace easel::svg::detail {
+
+enum class ElementKind { Raw, Group, Shape, Text, Image, Use };
+
+inline ElementKind kindOf(std::string_view name) {
+  if (name == "g" || name == "a") return ElementKind::Group;
+  if (name == "path" || name == "rect" || name == "circle" || name == "ellipse" || name == "line" ||
+      name == "polyline" || name == "polygon") {
+    return ElementKind::Shape;
+  }
+  if (name == "text") return ElementKind::Text;
+  if (name == "image") return ElementKind::Image;
+  if (name == "use") return ElementKind::Use;
+  return ElementKind::Raw;
+}
+
+class Importer {
+ public:
+  Importer(std::string text, const std::string& fileName) : original_(std::move(text)) {
+    source_ = std::make_shared<SvgSource>();
+    source_->fileName = fileName;
+    source_->buffer = original_;
+  }
+
+  ImportedSvg run();
+
+ private:
+  // --- Errors ----------------------------------------------------------------
+  [[noreturn]] void failAt(std::size_t offset, const std::string& message) const;
+  [[noreturn]] void failNode(pugi::xml_node node, const std::string& message) const;
+  // Where a string of the parsed XML starts in the file.
+  std::size_t offsetOf(const char* p) const;
+  static std::size_t plus(std::size_t offset, std::size_t more) {
+    return offset == std::string::npos ? offset : offset + more;
+  }
+  // Runs a reader of an attribute's value, turning its ValueError into an
+  // SvgError at the place in the file.
+  template <class F>
+  auto read(pugi::xml_attribute a, F reader) {
+    try {
+      return reader(std::string_view(a.value()));
+    } catch (const ValueError& e) {
+      failAt(plus(offsetOf(a.value()), e.offset()), std::string(e.what()) + " in " + a.name());
+    }
+  }
+  template <class F>
+  auto read(const SpecifiedValue& v, Property p, F reader) {
+    try {
+      return reader(std::string_view(v.text));
+    } catch (const ValueError& e) {
+      failAt(v.offset == 0 ? std::string::npos : v.offset + e.offset(),
+             std::string(e.what()) + " in " + std::string(propertyName(p)));
+    }
+  }
+  double length(pugi::xml_node node, const char* name, double percentBase, double fallback = 0);
+
+  // --- The file -----------------------------------------------------------------
+  void parseXml();
+  std::string_view nameOf(pugi::xml_node node) const;
+  void readPage();
+  Affine viewBoxTransform(const double* vb, double width, double height, pugi::xml_attribute par);
+  void collectIds();
+  // Every <style> of the file applies to the whole file, in file order. A
+  // sheet in another language than CSS is kept but not read.
+  void readStyleSheets();
+
+  // --- The tree -----------------------------------------------------------------
+  bool isLayer(pugi::xml_node node) const;
+  void importRoot();
+  std::string layerName(pugi::xml_node node) const;
+  ComputedStyle cascadeOf(const ComputedStyle& parent, pugi::xml_node node);
+  // The children of a container into `items`, in file order.
+  void importChildren(pugi::xml_node parent, ArtRef container, const ComputedStyle& style, const Affine& frame,
+                      std::vector<SourceItem>& items);
+  const SvgArtExtra* importElement(pugi::xml_node node, ElementKind kind, ArtRef container,
+                                   const ComputedStyle& parentStyle, const Affine& frame);
+  std::shared_ptr<SvgArtExtra> newExtra(pugi::xml_node node, const Affine& frame);
+  // Name, opacity and visibility, common to all art.
+  void finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, const ComputedStyle& style);
+  const SvgArtExtra* importGroup(pugi::xml_node node, ArtRef group, const ComputedStyle& parentStyle,
+                                 const Affine& frame);
+  PathGeometry shapeGeometry(pugi::xml_node node);
+  std::vector<AIPathSegment> toSegments(pugi::xml_node node, const Subpath& sub);
+  const SvgArtExtra* importShape(pugi::xml_node node, ArtRef container, const ComputedStyle& parentStyle,
+                                 const Affine& frame);
+
+  // --- Paint --------------------------------------------------------------------
+  // A paint as the document holds it: whether it paints, and the colour.
+  std::pair<bool, AIColor> readPaint(const ComputedStyle& style, Property property);
+  int32_t paintIndex(const std::string& id);
+  // The stops of a gradient, following href to the gradient that has them.
+  std::vector<pugi::xml_node> gradientStops(pugi::xml_node gradient);
+  Rgb stopColor(pugi::xml_node stop);
+  // Our own attribute carrying the exact colour replaces the sRGB one when
+  // the two still agree (an editor that changed the paint drops ours).
+  void exactColor(pugi::xml_node node, const char* localName, AIColor& color);
+  double lengthValue(const ComputedStyle& style, Property p);
+  AIPathStyle readPathStyle(pugi::xml_node node, const ComputedStyle& style, const Affine& local);
+  int32_t keyword(const ComputedStyle& style, Property p,
+                  std::initializer_list<std::pair<std::string_view, int32_t>> table);
+  void readDashes(const ComputedStyle& style, AIStrokeStyle& stroke, double scale);
+
+  // --- Text, images, symbols ----------------------------------------------------
+  const SvgArtExtra* importMatrixArt(pugi::xml_node node, ElementKind kind, ArtRef container,
+                                     const ComputedStyle& parentStyle, const Affine& frame);
+  // Each element costs one unit of a budget shared by the whole file, so that
+  // <use> chains that multiply cannot make the import run for ever.
+  void spend(pugi::xml_node node);
+  void addImageBox(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box);
+  void addRect(double x0, double y0, double x1, double y1, const Affine& m, easel::BoundsBuilder& box);
+  // A box for text without laying it out: 0.6 em a character from the first
+  // x and y, from 0.8 em above the baseline to 0.2 em below.
+  void addTextBox(pugi::xml_node node, const ComputedStyle& style, const Affine& m, easel::BoundsBuilder& box);
+  // The bounds of what a <use> shows, in the use's own coordinates (before
+  // its x and y). `active` holds the elements being expanded, to find loops.
+  void addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
+                     std::vector<pugi::xml_node>& active);
+  void addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box, std::vector<pugi::xml_node>& active,
+                  const ComputedStyle& parentStyle);
+
+  // --- Swatches -----------------------------------------------------------------
+  // Solid swatches as editors keep them: a one-stop gradient marked as a
+  // solid paint. In file order, right after the document's fixed swatches.
+  void addSolidSwatches();
+
+  static constexpr std::size_t kWorkLimit = 100'000;
+  // The tree and the <use> references are walked by recursion, as are the
+  // document's art and the writer's output: elements nested deeper than this
+  // are refused, which keeps every walk far inside the stack.
+  static constexpr std::size_t kDepthLimit = 2'000;
+  std::string original_;
+  std::shared_ptr<SvgSource> source_;
+  std::string insensitiveName_;  // the editors' lock attribute with its prefix
+  std::unique_ptr<Document> doc_;
+  std::unordered_map<std::string, pugi::xml_node> byId_;
+  std::vector<pugi::xml_node> styleElements_;
+  StyleSheet sheet_;
+  std::map<std::string, int32_t> paintIndices_;
+  double viewportWidth_ = 0, viewportHeight_ = 0;
+  std::size_t work_ = 0;
+  std::size_t useDepth_ = 0;  // elements being expanded for <use>, with their references
+};
+
+}  // namespace easel::svg::detail
+
+#endif

@@ -1,0 +1,247 @@
+// `contour` as a person uses it every day: exit statuses, suggestions, the
+// summary, warnings about what the dialog changed, options that would do
+// nothing, Select All, several drawings at once, and the messages.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string out, err;
+};
+
+struct Case {
+  std::string arguments;  // IN, OUT, DIR stand for the test's own paths
+  int status;
+  std::string err;  // what standard error holds (a part of it, or "" for nothing)
+};
+
+const std::string kStar =
+    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">\n"
+    "<path id=\"star\" d=\"M50 10 L60 40 L90 40 L65 60 L75 90 L50 70 Z\" fill=\"#fc0\" stroke=\"#000\"/></svg>";
+
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("contour-cli-test-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+    write("in.svg", kStar);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  void write(const std::string& name, const std::string& text) const {
+    std::ofstream(path(name), std::ios::binary) << text;
+  }
+  std::string read(const std::string& name) const {
+    std::ifstream in(path(name), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  // IN, OUT and DIR in the arguments become in.svg, out.svg and the folder.
+  std::string expand(std::string text) const {
+    for (const auto& [word, name] :
+         {std::pair<std::string, std::string>{"IN", "in.svg"}, {"OUT", "out.svg"}, {"DIR", ""}}) {
+      for (std::size_t at; (at = text.find(word)) != std::string::npos;) text.replace(at, word.size(), path(name));
+    }
+    return text;
+  }
+  Outcome contour(const std::string& arguments) const {
+    const std::string command =
+        "'" CONTOUR_EXE "' " + expand(arguments) + " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read("stdout.txt"), read("stderr.txt")};
+  }
+  void expectCases(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+      const Outcome r = contour(c.arguments);
+      EXPECT_EQ(r.status, c.status) << c.arguments << "\n" << r.err;
+      if (c.err.empty()) {
+        EXPECT_EQ(r.err, "") << c.arguments;
+      } else {
+        EXPECT_NE(r.err.find(expand(c.err)), std::string::npos) << c.arguments << "\n" << r.err;
+      }
+      const auto lines = std::count(r.err.begin(), r.err.end(), '\n');
+      if (c.status != 0) {
+        EXPECT_EQ(lines, 1) << c.arguments << "\n" << r.err;
+      }
+    }
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(CommandLine, ExitStatusZeroOneOrTwoWithTheNearestNames) {
+  write("cancel.json", "[{\"end\": 2}]");
+  expectCases({
+      {"aply IN -o OUT", 2,
+       "contour: \"aply\" is not a command; did you mean 'apply'? (`contour --help` lists them)\n"},
+      {"APPLY IN -o OUT -q", 0, ""},
+      {"apply IN -o OUT --sed 3", 2, "contour: unknown option \"--sed\" for `contour apply`; did you mean '--seed'"},
+      {"apply IN -o OUT --preset Twst", 2,
+       "contour: --preset: \"Twst\" is not an entry; did you mean 'Twist'? (`contour presets` lists them)\n"},
+      {"apply IN -o OUT --preset twist -q", 0, ""},
+      {"apply IN -o OUT --set contourCont=3", 2, "is not a setting of the dialog; did you mean 'contourCount'?"},
+      {"apply IN -o OUT --set CONTOURCOUNT=3 -q", 0, ""},
+      {"apply IN -o OUT --set 'fillColorMode=to swatc'", 2, "did you mean 'To swatch'? (`contour modes` lists them)"},
+      {"apply IN -o OUT --set 'fillColorMode=TO SWATCH' -q", 0, ""},
+      {"apply IN -o OUT --set contourCount=NaN", 2, "contour: --set contourCount: \"NaN\" is not a finite number\n"},
+      {"apply IN -o OUT --seed -1", 2, "--seed: \"-1\" is not a whole number from 0 to 18446744073709551615"},
+      {"apply IN -o OUT --seed 18446744073709551616", 2, "is not a whole number from 0 to 18446744073709551615"},
+      {"apply IN -o OUT --seed 18446744073709551615 -q", 0, ""},
+      {"apply IN -o OUT --dialog-script DIRcancel.json", 1, "the settings dialog was cancelled"},
+  });
+  const Outcome help = contour("apply --help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("Exit status: 0 done; 1 the run failed or was cancelled; 2 usage error"), std::string::npos);
+}
+
+TEST_F(CommandLine, OptionsThatWouldDoNothingAreRefused) {
+  write("late.json", "[{\"end\": 1}, {\"item\": 4, \"value\": 3}]");
+  expectCases({
+      {"apply IN -o OUT --no-dialog --set contourCount=3", 2,
+       "--set acts in the settings dialog, which --no-dialog skips"},
+      {"apply IN -o OUT --no-dialog --preset 1", 2, "--preset acts in the settings dialog"},
+      {"apply IN -o OUT --no-dialog --dialog-state DIRs.json", 2, "--dialog-state acts in the settings dialog"},
+      {"apply IN -o OUT --select ''", 2, "--select: give \"all\" or ids separated by commas"},
+      {"apply IN -o OUT --out-dir DIRo", 2, "-o and --out-dir: give one of them"},
+      {"apply IN DIRlate.json -o OUT", 2, "-o names one output: write several drawings with --out-dir"},
+      {"apply IN -o OUT --dialog-script DIRlate.json", 1,
+       "DIRlate.json: event 2 {\"item\":4,\"value\":3}: comes after event 1 ended the dialog\n"},
+      // Without the dialog and without a record: the plug-in's defaults, 13 contours.
+      {"apply IN -o OUT --no-dialog", 0, "1 object, 13 contours made"},
+  });
+}
+
+TEST_F(CommandLine, ASummaryAfterEveryRunUnlessQuiet) {
+  write("hidden.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"><path d=\"M0 0 L9 9\" display=\"none\"/></svg>");
+  const std::regex summary(
+      "contour: .*in\\.svg: 1 object, 13 contours made in [0-9]+\\.[0-9]{2} s, [0-9.]+ (B|KB) written(; seed "
+      "[0-9]+)?\n");
+  const Outcome plain = contour("apply IN -o OUT");
+  EXPECT_TRUE(std::regex_match(plain.err, summary)) << plain.err;
+  expectCases({
+      {"apply IN -o OUT --seed 42 --preset 'Random pulse'", 0, "written; seed 42\n"},
+      {"apply DIRhidden.svg -o OUT", 0, "hidden.svg: nothing selected, nothing made in "},
+      {"apply IN -o OUT --quiet", 0, ""},
+  });
+}
+
+TEST_F(CommandLine, ValuesTheDialogChangedOrIgnoresAreNamed) {
+  expectCases({
+      {"apply IN -o OUT -q --set contourCount=100000", 0,
+       "contour: warning: --set contourCount: 100000 given, 200 used (the dialog allows 1 to 200)\n"},
+      {"apply IN -o OUT -q --set scaleH=1e9", 0, "--set scaleH: 1e9 given, 50 used (the dialog allows -50 to 50)\n"},
+      // The scales are linked by default: the vertical one is disabled.
+      {"apply IN -o OUT -q --set scaleV=9", 0,
+       "--set scaleV: 9 has no effect with these settings (the dialog disables it)\n"},
+      {"apply IN -o OUT -q --set linkContourScale=0 --set scaleV=9 --set contourCount=200", 0, ""},
+  });
+}
+
+TEST_F(CommandLine, ParamsFilesTakeNamesInAnyCase) {
+  write("modes.json", "{\"ContourCount\": 3, \"fillColorMode\": \"to swatch\"}");
+  write("typo.json", "{\"fillColorMode\": \"to swatc\"}");
+  write("field.json", "{\"contourCont\": 3}");
+  write("broken.json", "{\"contourCount\": }");
+  expectCases({
+      {"apply IN -o OUT --no-dialog --params DIRmodes.json", 0, "1 object, 4 contours made"},
+      {"apply IN -o OUT --no-dialog --params DIRtypo.json", 1,
+       "typo.json: fillColorMode: \"to swatc\" is not an entry; did you mean 'To swatch'?"},
+      {"apply IN -o OUT --no-dialog --params DIRfield.json", 1,
+       "field.json: unknown field \"contourCont\"; did you mean 'contourCount'?"},
+      {"apply IN -o OUT --no-dialog --params DIRbroken.json", 1,
+       "broken.json: not JSON: parse error at line 1, column 18"},
+  });
+}
+
+TEST_F(CommandLine, SelectAllTakesVisibleUnlockedArtAsEditorsDo) {
+  const std::string p = "d=\"M10 10 L90 10 L50 90 Z\"";
+  write("mixed.svg",
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
+        "xmlns:sodipodi=\"http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd\" width=\"100\" height=\"100\">\n"
+        "<g inkscape:groupmode=\"layer\" sodipodi:insensitive=\"true\"><path " +
+            p +
+            "/></g>\n"  // locked layer
+            "<g inkscape:groupmode=\"layer\">\n"
+            "<path " +
+            p +
+            "/>\n"  // taken
+            "<path style=\"display:none\" " +
+            p +
+            "/>\n"  // hidden
+            "<path visibility=\"hidden\" " +
+            p +
+            "/>\n"  // hidden
+            "<path sodipodi:insensitive=\"true\" " +
+            p +
+            "/>\n"  // locked
+            "<g display=\"none\"><path " +
+            p +
+            "/></g>\n"  // hidden with its group
+            "<g style=\"visibility:hidden\"><path " +
+            p + "/><path visibility=\"visible\" " + p +
+            "/></g>\n"  // one shown
+            "</g></svg>");
+  expectCases({
+      {"apply DIRmixed.svg -o OUT", 0, "mixed.svg: 2 objects, 26 contours made"},
+      {"apply DIRmixed.svg -o OUT --include-hidden", 0, "mixed.svg: 8 objects, 104 contours made"},
+  });
+}
+
+TEST_F(CommandLine, SeveralDrawingsEachReportedAndTheRestStillDone) {
+  write("b.svg", kStar);
+  write("c.svg", kStar);
+  expectCases({{"apply IN DIRb.svg DIRc.svg --out-dir DIRout -j 2", 0,
+                "3 drawings: 3 done, 0 failed; 3 objects, 39 contours made"}});
+  EXPECT_NE(read("stderr.txt").find(path("b.svg") + " -> " + path("out/b.svg") + ": 1 object, 13 contours made"),
+            std::string::npos);
+  fs::remove_all(path("out"));
+  const Outcome r = contour(expand("apply IN DIRmissing.svg DIRb.svg IN DIR --out-dir DIRout"));
+  EXPECT_EQ(r.status, 1);
+  for (const std::string& line :
+       {path("in.svg") + ": given more than once; done once", path("missing.svg") + ": cannot open the file",
+        path("") + ": is a folder, not a file",
+        std::string("5 drawings: 2 done, 3 failed; 2 objects, 26 contours made")})
+    EXPECT_NE(r.err.find(line), std::string::npos) << line << "\n" << r.err;
+  EXPECT_TRUE(fs::exists(path("out/in.svg")));
+  EXPECT_TRUE(fs::exists(path("out/b.svg")));
+}
+
+TEST_F(CommandLine, MessagesNameTheFileInPlainWords) {
+  std::string utf16 = "\xFF\xFE";
+  for (char c : kStar) utf16 += std::string{c, '\0'};
+  write("utf16.svg", utf16);
+  write("huge.svg",
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" viewBox=\"0 0 1e-37 1e-37\">\n"
+        "<path d=\"M0 0 L1e-38 0\"/></svg>");
+  write("bad-item.json", "[{\"item\": 99, \"value\": 1}]");
+  expectCases({
+      {"apply DIR -o OUT", 1, "contour: " + path("") + ": is a folder, not a file\n"},
+      // Events count from 1 within the script, after the --set events.
+      {"apply IN -o OUT --set contourCount=3 --dialog-script DIRbad-item.json", 1,
+       "contour: DIRbad-item.json: event 1: item 99 does not exist\n"},
+      {"apply DIRutf16.svg -o OUT", 1, "utf16.svg: written in UTF-16 or UTF-32; save it as UTF-8\n"},
+      {"apply DIRhuge.svg -o OUT", 1, "huge.svg:2:1: the viewBox and transforms scale the lines out of range\n"},
+  });
+  const Outcome about = contour("about");
+  EXPECT_EQ(about.status, 0);
+  EXPECT_EQ(about.out.find('&'), std::string::npos) << about.out;
+}
+
+}  // namespace

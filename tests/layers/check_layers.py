@@ -1,0 +1,109 @@
+#!/usr/bin/env python3
+"""Checks the layering of the source tree (ARCHITECTURE.md): every include in
+easel/ and plugin/, every library a CMake file links and every source file it
+compiles from another folder must come from the folder's own layer or one it
+may use. Prints each violation and exits 1 when there is any.
+
+  check_layers.py ROOT
+"""
+import os
+import re
+import sys
+
+# Each layer and the layers it may use besides itself. plugin/host is the
+# interface; "plugin" is the rest of the plug-in (its data, which the host
+# runtime and the shells compile in). A folder belongs to the longest layer
+# name that prefixes its path.
+MAY_USE = {
+    "plugin/host": set(),
+    "plugin": {"plugin/host"},
+    "easel/core": {"plugin/host"},
+    "easel/adm": {"plugin/host", "easel/core"},
+    "easel/suites": {"plugin/host", "easel/core", "easel/adm"},
+    "easel/host": {"plugin/host", "plugin", "easel/core", "easel/adm", "easel/suites"},
+    "easel/svg": {"plugin/host", "easel/core"},
+    "easel/web": {"plugin/host", "plugin", "easel/core", "easel/adm", "easel/suites", "easel/host", "easel/svg"},
+    "easel/cli": {"plugin/host", "plugin", "easel/core", "easel/adm", "easel/suites", "easel/host", "easel/svg",
+                  "easel/web"},
+}
+SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".inc")
+INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^">]+)[">]', re.M)
+LIBRARY = re.compile(r"add_(?:library|executable)\(\s*([\w-]+)")
+LINKS = re.compile(r"target_link_libraries\(\s*([\w-]+)([^)]*)\)", re.S)
+PROJECT_PATH = re.compile(r"\$\{PROJECT_SOURCE_DIR\}/([\w./-]+)")
+
+
+def layer_of(path):
+    best = None
+    for layer in MAY_USE:
+        if (path == layer or path.startswith(layer + "/")) and (best is None or len(layer) > len(best)):
+            best = layer
+    return best
+
+
+def allowed(user, used):
+    return user is None or used is None or used == user or used in MAY_USE[user]
+
+
+def tree_files(root):
+    for top in ("plugin", "easel"):
+        for folder, _, names in os.walk(os.path.join(root, top)):
+            for name in sorted(names):
+                yield os.path.relpath(os.path.join(folder, name), root).replace(os.sep, "/")
+
+
+def include_target(root, source, included):
+    """The included file's path from the root, or None when it lies outside the tree."""
+    if included.startswith(("easel/", "plugin/")):
+        return included
+    beside = os.path.normpath(os.path.join(os.path.dirname(source), included)).replace(os.sep, "/")
+    return beside if os.path.exists(os.path.join(root, beside)) else None
+
+
+def read(root, path):
+    with open(os.path.join(root, path), encoding="utf-8") as f:
+        return f.read()
+
+
+def check_includes(root, files):
+    for path in files:
+        if not path.endswith(SOURCE_SUFFIXES):
+            continue
+        user = layer_of(path)
+        for included in INCLUDE.findall(read(root, path)):
+            target = include_target(root, path, included)
+            if target is not None and not allowed(user, layer_of(target)):
+                yield f"{path}: includes {included} ({layer_of(target)} is not below {user})"
+
+
+def check_cmake(root, files):
+    cmake_files = [p for p in files if os.path.basename(p) == "CMakeLists.txt"]
+    target_layer = {}
+    for path in cmake_files:
+        for name in LIBRARY.findall(read(root, path)):
+            target_layer[name] = layer_of(path)
+    for path in cmake_files:
+        text = read(root, path)
+        user = layer_of(path)
+        for name, links in LINKS.findall(text):
+            linker = target_layer.get(name, user)
+            for used in re.findall(r"[\w-]+", links):
+                if used in target_layer and not allowed(linker, target_layer[used]):
+                    yield f"{path}: {name} links {used} ({target_layer[used]} is not below {linker})"
+        for compiled in PROJECT_PATH.findall(text):
+            if not allowed(user, layer_of(compiled)):
+                yield f"{path}: uses {compiled} ({layer_of(compiled)} is not below {user})"
+
+
+def main():
+    root = sys.argv[1] if len(sys.argv) > 1 else "."
+    files = list(tree_files(root))
+    problems = list(check_includes(root, files)) + list(check_cmake(root, files))
+    for problem in problems:
+        print(problem)
+    print(f"{len(problems)} layering violations in {len(files)} files")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

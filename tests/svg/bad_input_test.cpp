@@ -1,0 +1,169 @@
+// Input that is not a good SVG drawing: one line naming the file, and the
+// line and column where that helps.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "SvgTestSupport.h"
+#include "easel/svg/GimpPalette.h"
+#include "easel/svg/SvgError.h"
+#include "easel/svg/SvgExport.h"
+#include "easel/svg/SvgImport.h"
+
+namespace easel::svg {
+namespace {
+
+struct BadFile {
+  const char* name;
+  std::string text;
+  std::string message;  // the whole message, or its start when it ends in "..."
+};
+
+class BadSvg : public ::testing::TestWithParam<BadFile> {};
+
+TEST_P(BadSvg, OneLineNamingTheFileAndPlace) {
+  try {
+    importSvg(GetParam().text, "in.svg");
+    FAIL() << "no error";
+  } catch (const SvgError& e) {
+    const std::string got = e.what();
+    const std::string& want = GetParam().message;
+    if (want.size() > 3 && want.substr(want.size() - 3) == "...") {
+      EXPECT_EQ(got.substr(0, want.size() - 3), want.substr(0, want.size() - 3));
+    } else {
+      EXPECT_EQ(got, want);
+    }
+    EXPECT_EQ(got.find('\n'), std::string::npos);
+  }
+}
+
+const std::string kOpen = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadSvg,
+    ::testing::Values(
+        BadFile{"empty", "", "in.svg: empty file, not an SVG drawing"},
+        BadFile{"blank", "  \n ", "in.svg: empty file, not an SVG drawing"}, BadFile{"notXml", "hello", "in.svg:1:..."},
+        BadFile{"notSvg", "<html><body/></html>", "in.svg:1:1: not an SVG file: the root element is <html>"},
+        BadFile{"truncated", kOpen + "<path d=\"M0 0\"", "in.svg:2:..."},
+        // The value starts in column 12; its L has one number of two, and
+        // column 19 is where the second should be.
+        BadFile{"malformedPath", kOpen + "  <path d=\"M0 0 L1\"/>\n</svg>", "in.svg:2:19: expected number in d"},
+        BadFile{"unknownUnit", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10qq\" height=\"10\"/>",
+                "in.svg:1:50: unknown unit 'qq' in width"},
+        BadFile{"hugeNumber", kOpen + "<path d=\"M1e39 0\"/></svg>", "in.svg:2:11: number out of range: 1e39 in d"},
+        BadFile{"hugeAfterTransform", kOpen + "<path transform=\"scale(1e30)\" d=\"M1e30 0\"/></svg>",
+                "in.svg:2:1: coordinate out of range"},
+        BadFile{"useLoop", kOpen + "<use id=\"a\" href=\"#b\"/>\n<use id=\"b\" href=\"#a\"/></svg>",
+                "in.svg:2:1: reference loop in <use> through #b"},
+        BadFile{"useOfItsOwnGroup", kOpen + "<g id=\"g\"><use href=\"#g\"/></g></svg>",
+                "in.svg:2:11: reference loop in <use> through #g"},
+        BadFile{"badColour", kOpen + "<path d=\"M0 0\" fill=\"#12\"/></svg>",
+                "in.svg:2:22: a hexadecimal colour has 3 or 6 digits in fill"},
+        BadFile{"badStyle", kOpen + "<path d=\"M0 0\" style=\"fill:red;oops\"/></svg>",
+                "in.svg:2:32: style declaration without ':' in style"},
+        BadFile{"badTransform", kOpen + "<g transform=\"spin(3)\"/></svg>",
+                "in.svg:2:15: unknown transform 'spin' in transform"},
+        BadFile{"oddPoints", kOpen + "<polyline points=\"0 0 1\"/></svg>",
+                "in.svg:2:24: odd number of coordinates in points"},
+        BadFile{"utf16", std::string("\xFF\xFE<\0s\0v\0g\0", 10),
+                "in.svg: written in UTF-16 or UTF-32; save it as UTF-8"},
+        // No stroke-width in the file: the scale of the viewBox is what is out of range.
+        BadFile{"hugeViewBoxScale",
+                "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" viewBox=\"0 0 1e-37 1e-37\">\n"
+                "<path d=\"M0 0 L1e-38 0\"/></svg>",
+                "in.svg:2:1: the viewBox and transforms scale the lines out of range"},
+        BadFile{"zeroViewBox", "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 0 10\"/>",
+                "in.svg:1:50: a viewBox needs a width and height above 0 in viewBox"}),
+    [](const ::testing::TestParamInfo<BadFile>& i) { return std::string(i.param.name); });
+
+TEST(BadSvg, ManyUsesThatMultiplyAreStopped) {
+  // Each level uses the one below ten times: 10^7 elements if expanded.
+  std::string body = "<defs><path id=\"l0\" d=\"M0 0 L1 1\"/>";
+  for (int level = 1; level <= 7; ++level) {
+    body += "<g id=\"l" + std::to_string(level) + "\">";
+    for (int i = 0; i < 10; ++i) body += "<use href=\"#l" + std::to_string(level - 1) + "\"/>";
+    body += "</g>";
+  }
+  body += "</defs><use href=\"#l7\"/>";
+  try {
+    test::load(body);
+    FAIL();
+  } catch (const SvgError& e) {
+    EXPECT_NE(std::string(e.what()).find("too many <use> expansions"), std::string::npos) << e.what();
+  }
+}
+
+std::string nested(int groups, const std::string& inside) {
+  std::string text;
+  for (int i = 0; i < groups; ++i) text += "<g>";
+  text += inside;
+  for (int i = 0; i < groups; ++i) text += "</g>";
+  return text;
+}
+
+// Every walk of the tree (import, the document, export) recurses; nesting is
+// limited to 2000 elements, the root being the first, so that none of them
+// runs out of stack, even under the sanitizers.
+TEST(BadSvg, NestingIsLimitedAndNamedWhereItIsPassed) {
+  const ImportedSvg deepest = importSvg(kOpen + nested(1998, "<path id=\"p\" d=\"M0 0 L1 1\"/>") + "</svg>", "in.svg");
+  EXPECT_NE(exportSvg(*deepest.document, deepest.source.get()).find("id=\"p\""), std::string::npos);
+  // The 2000th <g> starts at column 1 + 1999 x 3 and lies 2001 deep.
+  const struct {
+    std::string text, message;
+  } cases[] = {
+      {kOpen + nested(2000, "") + "</svg>", "in.svg:2:5998: elements nested 2001 deep (the limit is 2000)"},
+      // Two chains of 1500 that are each within the limit, joined by <use>.
+      {kOpen + "<defs><g id=\"a\">" + nested(1500, "<path d=\"M0 0 L1 1\"/>") + "</g><g id=\"b\">" +
+           nested(1500, "<use href=\"#a\"/>") + "</g></defs><use href=\"#b\"/></svg>",
+       "in.svg:2:...<use> content nested more than 2000 deep (the limit)"},
+  };
+  for (const auto& c : cases) {
+    try {
+      importSvg(c.text, "in.svg");
+      ADD_FAILURE() << c.message;
+    } catch (const SvgError& e) {
+      const std::string got = e.what();
+      const std::size_t dots = c.message.find("...");
+      if (dots == std::string::npos) {
+        EXPECT_EQ(got, c.message);
+      } else {
+        EXPECT_EQ(got.rfind(c.message.substr(0, dots), 0), 0u) << got;
+        EXPECT_NE(got.find(c.message.substr(dots + 3)), std::string::npos) << got;
+      }
+    }
+  }
+}
+
+TEST(GimpPalettes, GoRightAfterTheTwoFixedSwatches) {
+  Document d;
+  const std::size_t before = d.swatches().size();
+  addGimpPalette(d, "GIMP Palette\nName: Test\nColumns: 2\n# a comment\n255 0 0\tRed\n  0 128 255 Sky blue\n0 0 0\n",
+                 "p.gpl");
+  ASSERT_EQ(d.swatches().size(), before + 3);
+  EXPECT_EQ(d.swatches()[0].name, "[None]");
+  EXPECT_EQ(d.swatches()[1].name, "[Registration]");
+  EXPECT_EQ(d.swatches()[2].name, "Red");
+  EXPECT_EQ(d.swatches()[2].color.kind, kThreeColor);
+  EXPECT_FLOAT_EQ(d.swatches()[2].color.c.rgb.red, 1);
+  EXPECT_EQ(d.swatches()[3].name, "Sky blue");
+  EXPECT_FLOAT_EQ(d.swatches()[3].color.c.rgb.green, 128 / 255.0f);
+  EXPECT_EQ(d.swatches()[4].name, "#000000");
+  EXPECT_EQ(d.swatches()[5].name, "White");  // the rest of the list follows
+}
+
+TEST(GimpPalettes, BadPalettesChangeNothing) {
+  Document d;
+  const std::size_t before = d.swatches().size();
+  EXPECT_THROW(addGimpPalette(d, "not a palette\n", "p.gpl"), SvgError);
+  try {
+    addGimpPalette(d, "GIMP Palette\n1 2 3 ok\n1 2 300 too bright\n", "p.gpl");
+    FAIL();
+  } catch (const SvgError& e) {
+    EXPECT_EQ(std::string(e.what()), "p.gpl:3:5: a component is a whole number from 0 to 255");
+  }
+  EXPECT_EQ(d.swatches().size(), before);
+}
+
+}  // namespace
+}  // namespace easel::svg
