@@ -12,6 +12,7 @@
 #include "easel/host/ParamsJson.h"
 #include "plugin/dialog/DialogItems.h"
 #include "plugin/dialog/ModeLists.h"
+#include "easel/core/Trimmed.h"
 
 namespace contour_cli {
 
@@ -19,16 +20,12 @@ namespace {
 
 using easel::adm::Event;
 
-std::string trimmed(std::string_view text) {
-  std::size_t first = text.find_first_not_of(' ');
-  std::size_t last = text.find_last_not_of(' ');
-  return first == std::string_view::npos ? std::string() : std::string(text.substr(first, last - first + 1));
+bool sameName(std::string_view a, std::string_view b) {
+  return sameNameIgnoringCase(easel::trimmed(a), easel::trimmed(b));
 }
 
-bool sameName(std::string_view a, std::string_view b) { return sameNameIgnoringCase(trimmed(a), trimmed(b)); }
-
 std::optional<double> number(std::string_view text) {
-  std::string t = trimmed(text);
+  std::string t(easel::trimmed(text));
   double value = 0;
   auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
   if (t.empty() || error != std::errc() || end != t.data() + t.size() || !std::isfinite(value)) return std::nullopt;
@@ -51,7 +48,7 @@ int32_t entryOf(const ModeList& list, std::string_view what, std::string_view va
                               std::to_string(found[0]) + " and " + std::to_string(found[1]) + "; give its number");
   }
   const std::vector<std::string> names(list.entries.begin(), list.entries.end());
-  throw DialogChoiceError(std::string(what) + ": " + quotedInput(trimmed(valueText)) + " is not an entry" +
+  throw DialogChoiceError(std::string(what) + ": " + quotedInput(easel::trimmed(valueText)) + " is not an entry" +
                           didYouMean(valueText, names) + " (`" + lister + "` lists them)");
 }
 
@@ -76,7 +73,7 @@ Event setting(std::string_view assignment) {
   std::size_t equals = assignment.find('=');
   if (equals == std::string_view::npos)
     throw DialogChoiceError("--set \"" + std::string(assignment) + "\": write FIELD=VALUE");
-  std::string given = trimmed(assignment.substr(0, equals));
+  std::string given(easel::trimmed(assignment.substr(0, equals)));
   std::string_view valueText = assignment.substr(equals + 1);
   const ItemSpec* item = itemShowing(given);
   if (item == nullptr)
@@ -87,14 +84,15 @@ Event setting(std::string_view assignment) {
     case ItemType::PopupList:
       return Event::choose(item->id, entryOf(*modeListByItem(item->id), what, valueText, "contour modes"));
     case ItemType::CheckBox: {
-      std::string t = trimmed(valueText);
+      std::string t(easel::trimmed(valueText));
       if (t == "1" || t == "true") return Event::setValue(item->id, 1);
       if (t == "0" || t == "false") return Event::setValue(item->id, 0);
       throw DialogChoiceError(what + ": " + quotedInput(t) + " is not 0 or 1");
     }
     default: {
       std::optional<double> value = number(valueText);
-      if (!value) throw DialogChoiceError(what + ": " + quotedInput(trimmed(valueText)) + " is not a finite number");
+      if (!value)
+        throw DialogChoiceError(what + ": " + quotedInput(easel::trimmed(valueText)) + " is not a finite number");
       return Event::setValue(item->id, *value);
     }
   }

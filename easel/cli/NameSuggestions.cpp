@@ -1,4 +1,5 @@
 #include "easel/cli/NameSuggestions.h"
+#include "easel/core/Trimmed.h"
 
 #include <algorithm>
 #include <cctype>
@@ -26,12 +27,6 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
   return d[a.size()][b.size()];
 }
 
-std::string trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  const std::size_t last = text.find_last_not_of(' ');
-  return first == std::string_view::npos ? std::string() : std::string(text.substr(first, last - first + 1));
-}
-
 }  // namespace
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
@@ -40,13 +35,13 @@ bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 std::vector<std::string> nearestNames(std::string_view given, std::span<const std::string> names) {
-  const std::string word = trimmed(given);
+  const std::string word(easel::trimmed(given));
   // A third of the word's letters may be wrong, at least one; a name that
   // starts with what was typed is close too ("Twi" for "Twist").
   const std::size_t allowed = std::max<std::size_t>(1, word.size() / 3);
   std::vector<std::pair<std::size_t, std::string>> close;
   for (const std::string& name : names) {
-    const std::string candidate = trimmed(name);
+    const std::string candidate(easel::trimmed(name));
     std::size_t distance = editDistance(word, candidate);
     const bool prefix = word.size() >= 3 && candidate.size() > word.size() &&
                         sameNameIgnoringCase(candidate.substr(0, word.size()), word);

@@ -8,10 +8,6 @@
 
 namespace easel {
 
-namespace {
-Session* g_current = nullptr;
-}
-
 Session::Session()
     : document_(std::make_unique<Document>()),
       memory_(std::make_unique<Memory>()),
@@ -20,7 +16,7 @@ Session::Session()
       plugins_(std::make_unique<PluginRegistry>()) {}
 
 Session::~Session() {
-  if (g_current == this) g_current = nullptr;
+  if (current_ == this) current_ = nullptr;
 }
 
 void Session::setDocument(std::unique_ptr<Document> document) { document_ = std::move(document); }
@@ -34,10 +30,8 @@ bool Session::release(SuiteId id) {
 
 void Session::recordMisuse(std::string what) { misuses_.push_back(std::move(what)); }
 
-Session* Session::current() { return g_current; }
+SessionScope::SessionScope(Session& session) : previous_(Session::current_) { Session::current_ = &session; }
 
-SessionScope::SessionScope(Session& session) : previous_(g_current) { g_current = &session; }
-
-SessionScope::~SessionScope() { g_current = previous_; }
+SessionScope::~SessionScope() { Session::current_ = previous_; }
 
 }  // namespace easel

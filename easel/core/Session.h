@@ -45,16 +45,25 @@ class Session {
   void acquire(SuiteId id) { ++held_[static_cast<std::size_t>(id)]; }
   bool release(SuiteId id);
   bool isHeld(SuiteId id) const { return id == SuiteId::SPBasic || heldCount(id) > 0; }
+  // Whether a call into suite `id` needs no checks beyond the operation's own:
+  // the suite is held, nothing is traced and no fault is armed. Evaluated
+  // without short cuts so that the host call takes a single branch on it.
+  bool runsPlain(SuiteId id) const {
+    const bool held = isHeld(id), untraced = !trace.enabled(), unarmed = !faults.armed();
+    return held & untraced & unarmed;
+  }
 
   // Misuse of the interface by the plug-in (a released suite, a stale handle):
   // recorded here and in the trace.
   void recordMisuse(std::string what);
   const std::vector<std::string>& misuses() const { return misuses_; }
 
-  static Session* current();
+  // Inline: every host call starts here.
+  static Session* current() { return current_; }
 
  private:
   friend class SessionScope;
+  static inline Session* current_ = nullptr;
   std::array<int, kAcquirableSuiteCount> held_{};
   std::vector<std::string> misuses_;
   std::unique_ptr<Document> document_;

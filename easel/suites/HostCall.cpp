@@ -25,7 +25,7 @@ void writeJson(JsonWriter& w, const void* handle) {
   w.value(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(handle)));
 }
 
-bool Call::beginChecked(ASErr* code) {
+bool Call::begin(ASErr* code) {
   if (!session_.isHeld(suite_)) {
     misuse(std::string("called while \"") + std::string(suiteName(suite_)) + "\" is not held");
     *code = kSuiteReleasedErr;
@@ -34,7 +34,7 @@ bool Call::beginChecked(ASErr* code) {
   if (session_.faults.armed()) {
     if (auto fault = session_.faults.onCall(op_)) {
       *code = *fault;
-      if (tracing_) out_.key("injected").value(true);
+      if (record_ != nullptr) record_->out.key("injected").value(true);
       return false;
     }
   }
@@ -43,17 +43,19 @@ bool Call::beginChecked(ASErr* code) {
 
 void Call::misuse(std::string what) {
   session_.recordMisuse(std::string(op_) + ": " + what);
-  if (misuse_.empty()) misuse_ = std::move(what);
+  if (record_ != nullptr && record_->misuse.empty()) record_->misuse = std::move(what);
 }
 
 void Call::end(ASErr result) {
-  if (!tracing_) return;
-  in_.endObject();
-  out_.endObject();
+  if (record_ == nullptr) return;
+  JsonWriter& in = record_->in;
+  JsonWriter& out = record_->out;
+  in.endObject();
+  out.endObject();
   JsonWriter line;
   line.beginObject().key("suite").value(suiteName(suite_)).key("op").value(op_);
-  line.key("in").raw(in_.str()).key("out").raw(out_.str()).key("result").value(result);
-  if (!misuse_.empty()) line.key("misuse").value(misuse_);
+  line.key("in").raw(in.str()).key("out").raw(out.str()).key("result").value(result);
+  if (!record_->misuse.empty()) line.key("misuse").value(record_->misuse);
   line.endObject();
   session_.trace.add(line.take());
 }

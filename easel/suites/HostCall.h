@@ -1,5 +1,7 @@
 // The frame of every suite function: checks that the suite is held, applies
 // injected faults, turns exceptions into error codes and writes the trace line.
+// A call that needs none of these (held, untraced, no fault armed) goes
+// straight to its body.
 //
 //   ASErr duplicateArt(...) noexcept {
 //     return easel::hostCall(SuiteId::AIArt, "duplicate art", [&](easel::Call& c) {
@@ -42,74 +44,95 @@ inline void writeJson(JsonWriter& w, Int n) {
     w.value(static_cast<uint64_t>(n));
 }
 
+// What a traced call writes into its trace line.
+struct CallRecord {
+  JsonWriter in, out;
+  std::string misuse;
+};
+
 class Call {
  public:
-  Call(Session& session, SuiteId suite, const char* op)
-      : session_(session), suite_(suite), op_(op), tracing_(session.trace.enabled()) {
-    if (tracing_) {
-      in_.beginObject();
-      out_.beginObject();
+  // `record` is null when nothing is traced: in() and out() then cost one test.
+  Call(Session& session, SuiteId suite, const char* op, CallRecord* record)
+      : session_(session), suite_(suite), op_(op), record_(record) {
+    if (record_ != nullptr) {
+      record_->in.beginObject();
+      record_->out.beginObject();
     }
   }
   Session& session() { return session_; }
-  bool tracing() const { return tracing_; }
+  bool tracing() const { return record_ != nullptr; }
 
   template <class T>
   Call& in(std::string_view key, const T& value) {
-    if (tracing_) {
-      in_.key(key);
-      writeJson(in_, value);
-    }
-    return *this;
+    return note(&CallRecord::in, key, value);
   }
   template <class T>
   Call& out(std::string_view key, const T& value) {
-    if (tracing_) {
-      out_.key(key);
-      writeJson(out_, value);
-    }
-    return *this;
+    return note(&CallRecord::out, key, value);
   }
   // For values that need more than one writeJson (arrays, records).
-  JsonWriter* inWriter() { return tracing_ ? &in_ : nullptr; }
-  JsonWriter* outWriter() { return tracing_ ? &out_ : nullptr; }
+  JsonWriter* inWriter() { return record_ != nullptr ? &record_->in : nullptr; }
+  JsonWriter* outWriter() { return record_ != nullptr ? &record_->out : nullptr; }
 
   // Returns false with *code set when the call must not run (suite not held,
-  // injected fault). The usual case is decided inline.
-  bool begin(ASErr* code) {
-    if (session_.isHeld(suite_) && !session_.faults.armed()) return true;
-    return beginChecked(code);
-  }
+  // injected fault).
+  bool begin(ASErr* code);
+  // Writes the trace line, when traced.
   void end(ASErr result);
   // Records misuse of a handle or argument (also in the trace line).
   void misuse(std::string what);
 
  private:
-  bool beginChecked(ASErr* code);
+  template <class T>
+  Call& note(JsonWriter CallRecord::*side, std::string_view key, const T& value) {
+    if (record_ != nullptr) {
+      (record_->*side).key(key);
+      writeJson(record_->*side, value);
+    }
+    return *this;
+  }
   Session& session_;
   SuiteId suite_;
   const char* op_;
-  bool tracing_;
-  JsonWriter in_, out_;
-  std::string misuse_;
+  CallRecord* record_;
 };
 
+// Runs the body, turning exceptions into error codes.
+template <class Body>
+ASErr runBody(Call& call, Body& body) noexcept {
+  try {
+    return body(call);
+  } catch (const std::bad_alloc&) {
+    return kOutOfMemoryErr;
+  } catch (...) {
+    return kBadParameterErr;
+  }
+}
+
+// The usual case, with the suite held, nothing traced and no fault armed,
+// takes one branch to the body; the full frame checks, injects and traces.
 template <class Body>
 ASErr hostCall(SuiteId suite, const char* op, Body&& body) noexcept {
   Session* session = Session::current();
   if (session == nullptr) return kBadParameterErr;
-  try {
-    Call call(*session, suite, op);
-    ASErr result = kNoErr;
-    if (call.begin(&result)) {
-      try {
-        result = body(call);
-      } catch (const std::bad_alloc&) {
-        result = kOutOfMemoryErr;
-      } catch (...) {
-        result = kBadParameterErr;
-      }
+  if (session->runsPlain(suite)) [[likely]] {
+    // Written out rather than through runBody so that the body is inlined
+    // here, where the compiler sees that nothing is traced.
+    Call call(*session, suite, op, nullptr);
+    try {
+      return body(call);
+    } catch (const std::bad_alloc&) {
+      return kOutOfMemoryErr;
+    } catch (...) {
+      return kBadParameterErr;
     }
+  }
+  try {
+    CallRecord record;
+    Call call(*session, suite, op, session->trace.enabled() ? &record : nullptr);
+    ASErr result = kNoErr;
+    if (call.begin(&result)) result = runBody(call, body);
     call.end(result);
     return result;
   } catch (...) {

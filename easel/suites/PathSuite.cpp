@@ -53,7 +53,11 @@ ASErr setPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, const 
     c.in("path", path).in("segNumber", segNumber).in("count", count);
     if (count >= 0 && segments != nullptr)
       c.in("segments", std::span<const AIPathSegment>(segments, static_cast<std::size_t>(count)));
-    if (ASErr e = rangeError(c, segmentsOf(d, path).size(), segNumber, count, segments)) return e;
+    // The document checks the handle, the type and the range itself, in that
+    // order, with the same refusals: only arguments it cannot see are checked
+    // here first, after the path's own checks as always.
+    if (count < 0 || (count > 0 && segments == nullptr))
+      if (ASErr e = rangeError(c, segmentsOf(d, path).size(), segNumber, count, segments)) return e;
     d.replaceSegments(ArtRef::fromHandle(path), static_cast<std::size_t>(segNumber),
                       std::span<const AIPathSegment>(segments, static_cast<std::size_t>(count)));
     return kNoErr;

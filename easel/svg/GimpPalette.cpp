@@ -8,18 +8,11 @@
 #include "SvgError.h"
 #include "SvgImport.h"
 #include "easel/core/FileIo.h"
+#include "easel/core/Trimmed.h"
 
 namespace easel::svg {
 
-namespace {
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && isSvgSpace(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isSvgSpace(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void addGimpPalette(Document& document, const std::string& text, const std::string& fileName) {
   std::istringstream in(text);
@@ -28,7 +21,7 @@ void addGimpPalette(Document& document, const std::string& text, const std::stri
   std::vector<Swatch> colours;
   while (std::getline(in, line)) {
     ++number;
-    std::string_view l = trim(line);
+    std::string_view l = trimmed(line, kSvgWhiteSpace);
     if (number == 1) {
       if (l.substr(0, 3) == "\xEF\xBB\xBF") l.remove_prefix(3);  // a byte order mark
       if (l != "GIMP Palette") throw SvgError(errorText(fileName, 1, 1, "not a GIMP palette"));
@@ -53,7 +46,7 @@ void addGimpPalette(Document& document, const std::string& text, const std::stri
       const std::size_t column = static_cast<std::size_t>(l.data() - line.data()) + e.offset() + 1;
       throw SvgError(errorText(fileName, number, static_cast<int>(column), e.what()));
     }
-    const std::string_view name = trim(s.rest());
+    const std::string_view name = trimmed(s.rest(), kSvgWhiteSpace);
     colours.push_back({name.empty() ? hexColor(rgb) : std::string(name), rgbColor(rgb)});
   }
   if (number == 0) throw SvgError(errorText(fileName, 0, 0, "empty file, not a GIMP palette"));

@@ -3,18 +3,11 @@
 #include <cctype>
 
 #include "Scanner.h"
+#include "easel/core/Trimmed.h"
 
 namespace easel::svg {
 
-namespace {
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && isSvgSpace(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isSvgSpace(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void blankComments(std::string& text) {
   for (std::size_t at = text.find("/*"); at != std::string::npos; at = text.find("/*", at)) {
@@ -48,16 +41,16 @@ std::vector<Declaration> parseStyle(std::string_view text) {
         break;
       }
     }
-    const std::string_view item = trim(std::string_view(plain).substr(start, end - start));
+    const std::string_view item = trimmed(std::string_view(plain).substr(start, end - start), kSvgWhiteSpace);
     if (!item.empty()) {
       const std::size_t colon = item.find(':');
       if (colon == std::string_view::npos) {
         throw ValueError("style declaration without ':'", static_cast<std::size_t>(item.data() - plain.data()));
       }
       Declaration d;
-      for (char c : trim(item.substr(0, colon)))
+      for (char c : trimmed(item.substr(0, colon), kSvgWhiteSpace))
         d.property += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-      const std::string_view value = trim(item.substr(colon + 1));
+      const std::string_view value = trimmed(item.substr(colon + 1), kSvgWhiteSpace);
       d.value = std::string(value);
       d.valueOffset = static_cast<std::size_t>(value.data() - plain.data());
       if (d.property.empty()) {
@@ -82,14 +75,14 @@ std::string writeStyle(const std::vector<Declaration>& declarations) {
 }
 
 std::string_view plainValue(std::string_view value) {
-  value = trim(value);
+  value = trimmed(value, kSvgWhiteSpace);
   const std::size_t bang = value.rfind('!');
-  if (bang != std::string_view::npos && trim(value.substr(bang + 1)) == "important") {
-    value = trim(value.substr(0, bang));
+  if (bang != std::string_view::npos && trimmed(value.substr(bang + 1), kSvgWhiteSpace) == "important") {
+    value = trimmed(value.substr(0, bang), kSvgWhiteSpace);
   }
   return value;
 }
 
-bool isImportant(std::string_view value) { return plainValue(value).size() != trim(value).size(); }
+bool isImportant(std::string_view value) { return plainValue(value).size() != trimmed(value, kSvgWhiteSpace).size(); }
 
 }  // namespace easel::svg

@@ -4,6 +4,7 @@
 
 #include "Scanner.h"
 #include "ValueError.h"
+#include "easel/core/Trimmed.h"
 
 namespace easel::svg {
 
@@ -12,12 +13,6 @@ namespace {
 bool isNameChar(char c) {
   const auto u = static_cast<unsigned char>(c);
   return std::isalnum(u) || c == '-' || c == '_' || u >= 0x80;
-}
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && isSvgSpace(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isSvgSpace(s.back())) s.remove_suffix(1);
-  return s;
 }
 
 // Where the block that opens at `open` ('{') closes, past nested blocks and
@@ -108,7 +103,7 @@ std::vector<SimpleSelector> parseSelectors(std::string_view text) {
     std::size_t comma = text.find(',', start);
     if (comma == std::string_view::npos) comma = text.size();
     SimpleSelector s;
-    if (parseSimple(trim(text.substr(start, comma - start)), s)) out.push_back(std::move(s));
+    if (parseSimple(trimmed(text.substr(start, comma - start), kSvgWhiteSpace), s)) out.push_back(std::move(s));
     start = comma + 1;
   }
   return out;
@@ -123,10 +118,10 @@ void StyleSheet::add(std::string_view original, std::size_t offset) {
     const std::size_t open = all.find('{', at);
     if (open == std::string_view::npos) break;
     const std::size_t close = blockEnd(all, open);
-    std::string_view prelude = trim(all.substr(at, open - at));
+    std::string_view prelude = trimmed(all.substr(at, open - at), kSvgWhiteSpace);
     // A statement at-rule (@import ...;) before the prelude ends at its ';'.
     while (!prelude.empty() && prelude.front() == '@' && prelude.find(';') != std::string_view::npos) {
-      prelude = trim(prelude.substr(prelude.find(';') + 1));
+      prelude = trimmed(prelude.substr(prelude.find(';') + 1), kSvgWhiteSpace);
     }
     at = close + 1;
     if (prelude.empty() || prelude.front() == '@') continue;  // a block at-rule: skipped whole

@@ -2,7 +2,9 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <charconv>
+#include <future>
 #include <iostream>
 #include <stdexcept>
 #include <thread>
@@ -75,6 +77,7 @@ struct EditorServer::Impl {
   std::unique_ptr<RequestGuard> guard;
   httplib::Server server;
   std::thread thread;
+  std::future<void> listened;  // ready once the listening loop has ended
   int port = 0;
 
   Impl(EditorHost& h, Lifetime& l, std::string t) : host(h), lifetime(l), token(std::move(t)) {
@@ -217,12 +220,20 @@ std::string EditorServer::openingAddress() const {
 }
 
 void EditorServer::start() {
-  impl_->thread = std::thread([this] { impl_->server.listen_after_bind(); });
+  std::packaged_task<void()> listen([this] { impl_->server.listen_after_bind(); });
+  impl_->listened = listen.get_future();
+  impl_->thread = std::thread(std::move(listen));
 }
 
+// The server takes a stop only once its loop runs: a stop that comes right
+// after start() would otherwise be lost, and the loop would wait in accept()
+// for good. So it is asked again until the loop has ended.
 void EditorServer::stop() {
-  impl_->server.stop();
-  if (impl_->thread.joinable()) impl_->thread.join();
+  if (!impl_->thread.joinable()) return;
+  do {
+    impl_->server.stop();
+  } while (impl_->listened.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready);
+  impl_->thread.join();
 }
 
 }  // namespace easel::web

@@ -33,14 +33,15 @@ struct HostRequest {
   std::vector<easel::adm::Event> events;  // "dialog": the user's actions, as a dialog script gives them
   uint64_t revision = 0;                  // the document revision the page already shows
   uint64_t order = 0;                     // the page's count of its requests (0: none given)
-  std::string page;                       // which page load sent it: each counts its orders from 1
+  std::string page;                       // which load of the page counts them: each counts from 1
   std::promise<Reply> reply;
 };
 using HostRequestPtr = std::shared_ptr<HostRequest>;
 
 // The key under which a newer request replaces an older one still waiting:
 // a single value typed into the same item, or a single entry chosen in the
-// same list. Empty for everything else (every press and pick counts).
+// same list, by the same load of the page. Empty for everything else (every
+// press and pick counts).
 std::string coalescingKey(const HostRequest& request);
 
 }  // namespace easel::web

@@ -1,4 +1,5 @@
 #include "RequestGuard.h"
+#include "easel/core/Trimmed.h"
 
 #include <algorithm>
 #include <cctype>
@@ -13,12 +14,6 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
          });
-}
-
-std::string_view trim(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
 }
 
 // The same time for every wrong secret of the right length.
@@ -71,7 +66,7 @@ bool RequestGuard::tokenMatches(std::string_view given) const { return sameSecre
 std::string_view RequestGuard::cookieToken(std::string_view header) const {
   while (!header.empty()) {
     std::size_t end = header.find(';');
-    std::string_view pair = trim(header.substr(0, end));
+    std::string_view pair = trimmed(header.substr(0, end));
     std::size_t equals = pair.find('=');
     if (equals != std::string_view::npos && pair.substr(0, equals) == kCookieName) return pair.substr(equals + 1);
     if (end == std::string_view::npos) break;

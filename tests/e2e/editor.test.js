@@ -1,7 +1,8 @@
 // The editor as a designer uses it: open a drawing, select, open Contour...,
 // change values and watch the preview, switch pages, presets, Tumble, pick,
-// cancel, accept, undo and redo, repeat, save, export, the About box; and the
-// plug-in's error dialog. Screenshots of the dialog's pages go to the artefacts.
+// cancel, accept, undo and redo, repeat, save, export, the About box; the
+// plug-in's error dialog; and the question before a reload loses unsaved
+// changes. Screenshots of the dialog's pages go to the artefacts.
 import assert from 'node:assert/strict';
 import { existsSync, readFileSync, statSync } from 'node:fs';
 import path from 'node:path';
@@ -333,5 +334,59 @@ describe('the plug-in\'s error dialog', () => {
     await page.locator('.window[data-dialog="Tesk_Contour"]').waitFor();
     await andRedraw(page, () => page.keyboard.press('Escape'));
     assert.ok(statSync(artifacts).isDirectory());
+  });
+});
+
+// Chromium asks before unloading only a page the user has interacted with (the
+// change below is made with keys and clicks), and only when the page navigates
+// away, as on a reload: closing it through the automation protocol never asks.
+describe('reloading the page with unsaved changes', () => {
+  const WAIT = 5000;
+  let editor, browser, page;
+
+  before(async () => {
+    editor = await startEditor(writeDrawing(workDir(), 'shapes.svg', twoShapes));
+    browser = await launchBrowser();
+    page = await openPage(browser, editor);
+    page.setDefaultTimeout(WAIT);
+  });
+  after(async () => {
+    await browser?.close();
+    if (editor) await stopEditor(editor);
+  });
+
+  // Reloads the page as the user would; resolves with the dialog that asks first, 'reloaded' or 'neither'.
+  function reloadByUser() {
+    return new Promise((resolve) => {
+      const timer = setTimeout(() => answer('neither'), WAIT);
+      function answer(value) {
+        clearTimeout(timer);
+        page.off('dialog', answer);
+        page.off('framenavigated', reloaded);
+        resolve(value);
+      }
+      const reloaded = () => answer('reloaded');
+      page.on('dialog', answer);
+      page.on('framenavigated', reloaded);
+      page.reload({ waitUntil: 'commit', timeout: WAIT }).catch(() => {});  // a reload refused never commits
+    });
+  }
+
+  test('asks before unsaved changes are lost, and not once they are saved', { timeout: 60000 }, async () => {
+    await andRedraw(page, () => page.keyboard.press('Control+a'));
+    await openContour(page);
+    await andRedraw(page, () => page.keyboard.press('Enter'));
+    assert.equal((await state(page)).modified, true);
+
+    const asked = await reloadByUser();
+    assert.equal(asked?.type?.(), 'beforeunload', `the reload gave ${asked}`);
+    await asked.dismiss();  // stay on the page
+    assert.equal((await state(page)).modified, true);
+
+    await andRedraw(page, () => menu(page, 'File', 'Save'));
+    assert.equal((await state(page)).modified, false);
+    const reload = await reloadByUser();
+    if (typeof reload !== 'string') await reload.accept();
+    assert.equal(typeof reload === 'string' ? reload : `a ${reload.type()} dialog`, 'reloaded');
   });
 });

@@ -14,6 +14,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/svg/ScratchFolder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -23,22 +25,10 @@ struct Outcome {
   std::string err;
 };
 
-class ApplyCommand : public ::testing::Test {
+class ApplyCommand : public ::testing::Test, protected easel::svg::test::ScratchFolder {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("contour-apply-test-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  ApplyCommand() : ScratchFolder("contour-apply-test-") {}
 
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  void write(const std::string& name, const std::string& text) const { std::ofstream(path(name)) << text; }
-  std::string read(const std::string& name) const {
-    std::ifstream in(path(name));
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
   // Runs contour with the arguments (already quoted); standard error is kept.
   Outcome contour(const std::string& arguments) const {
     const std::string errFile = path("stderr.txt");
@@ -60,11 +50,10 @@ class ApplyCommand : public ::testing::Test {
     EXPECT_EQ(read("out.svg"), "untouched");
     // Nothing else beside it (no temporary file left).
     std::size_t files = 0;
-    for (const auto& e : fs::directory_iterator(dir_)) files += e.is_regular_file();
+    for (const auto& e : fs::directory_iterator(folder())) files += e.is_regular_file();
     EXPECT_EQ(files, 2u + extraFiles_);
   }
 
-  fs::path dir_;
   std::size_t extraFiles_ = 1;  // the input
 };
 

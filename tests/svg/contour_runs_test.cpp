@@ -13,6 +13,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/svg/ScratchFolder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -32,23 +34,11 @@ std::size_t count(const std::string& text, const std::string& what) {
   return n;
 }
 
-class ContourRuns : public ::testing::Test {
+class ContourRuns : public ::testing::Test, protected easel::svg::test::ScratchFolder {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("contour-runs-test-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    write("in.svg", kDrawing);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  ContourRuns() : ScratchFolder("contour-runs-test-") {}
+  void SetUp() override { write("in.svg", kDrawing); }
 
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  void write(const std::string& name, const std::string& text) const { std::ofstream(path(name)) << text; }
-  std::string read(const std::string& name) const {
-    std::ifstream in(path(name));
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
   // `contour COMMAND IN -o OUT ARGS`; standard error in err_.
   void contour(const std::string& command, const std::string& in, const std::string& out,
                const std::string& args = "") {
@@ -62,7 +52,6 @@ class ContourRuns : public ::testing::Test {
     contour("apply", in, out, args);
   }
 
-  fs::path dir_;
   std::string err_;
 };
 

@@ -98,16 +98,22 @@ TEST(CoalescingQueue, EverySentItemIsTakenOrSupersededOnce) {
 
 TEST(CoalescingKey, OneValueOrEntryPerItemCoalesces) {
   using easel::adm::Event;
-  auto request = [](std::string action, std::vector<Event> events) {
+  auto request = [](std::string action, std::vector<Event> events, std::string page = "") {
     easel::web::HostRequest r;
     r.action = std::move(action);
     r.events = std::move(events);
+    r.page = std::move(page);
     return r;
   };
   EXPECT_EQ(coalescingKey(request("dialog", {Event::setValue(4, 20)})), "value 4");
   EXPECT_EQ(coalescingKey(request("dialog", {Event::choose(30, 6)})), "entry 30");
   EXPECT_NE(coalescingKey(request("dialog", {Event::setValue(4, 20)})),
             coalescingKey(request("dialog", {Event::setValue(5, 20)})));
+  // A reloaded page counts its orders anew: its changes are not compared with the old page's.
+  EXPECT_NE(coalescingKey(request("dialog", {Event::setValue(4, 20)}, "a1")),
+            coalescingKey(request("dialog", {Event::setValue(4, 20)}, "b2")));
+  EXPECT_EQ(coalescingKey(request("dialog", {Event::setValue(4, 20)}, "a1")),
+            coalescingKey(request("dialog", {Event::setValue(4, 30)}, "a1")));
   // Presses, picks, endings and several events each count.
   EXPECT_EQ(coalescingKey(request("dialog", {Event::press(91)})), "");
   EXPECT_EQ(coalescingKey(request("dialog", {Event::pick(120, 1, 2)})), "");

@@ -16,13 +16,13 @@ async function sessionToken() {
 }
 let revision = 0;
 let order = 0;  // requests can overtake one another: the host keeps the newest change of an item
-// This page load: a reloaded page counts its orders from 1 again.
-const pageId = Array.from(crypto.getRandomValues(new Uint8Array(8)), (b) => b.toString(16).padStart(2, '0')).join('');
+// This load of the page: a reloaded page counts its orders from 1 again.
+const page = Array.from(crypto.getRandomValues(new Uint8Array(8)), (b) => b.toString(16).padStart(2, '0')).join('');
 
 export function setRevision(value) { revision = value; }
 
 async function request(method, path, body) {
-  const headers = { 'X-Contour-Token': await sessionToken(), 'X-Contour-Revision': String(revision), 'X-Contour-Order': String(++order), 'X-Contour-Page': pageId };
+  const headers = { 'X-Contour-Token': await sessionToken(), 'X-Contour-Revision': String(revision), 'X-Contour-Order': String(++order), 'X-Contour-Page': page };
   const init = { method, headers };
   if (body !== undefined) {
     headers['Content-Type'] = 'application/json';
