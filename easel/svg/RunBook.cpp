@@ -1,62 +1,45 @@
-#include "easel/cli/RunBook.h"
+#include "RunBook.h"
 
 #include <algorithm>
-#include <map>
 #include <stdexcept>
 
-#include "easel/host/ParamsJson.h"
+namespace easel::svg {
 
-namespace contour_cli {
-
-using easel::ArtRef;
-using easel::Document;
-namespace svg = easel::svg;
-
-const std::string& contourVersion() {
-  static const std::string kVersion = CONTOUR_VERSION;
-  return kVersion;
-}
-
-namespace {
-
-// Every object of the document that is a contour of a recorded run.
-std::vector<std::pair<ArtRef, svg::ContourMark>> recordedContours(const Document& d, const svg::SvgSource& source) {
-  std::vector<std::pair<ArtRef, svg::ContourMark>> out;
+std::vector<std::pair<ArtRef, ContourMark>> recordedContours(const Document& d, const SvgSource& source) {
+  std::vector<std::pair<ArtRef, ContourMark>> out;
   for (ArtRef a = d.firstLayer(); a; a = d.nextInOrder(a)) {
-    if (auto mark = svg::recordedMark(d, a, source)) out.emplace_back(a, std::move(*mark));
+    if (auto mark = recordedMark(d, a, source)) out.emplace_back(a, std::move(*mark));
   }
   return out;
 }
 
-ContourParams paramsOf(const svg::RunRecord& record) {
-  ContourParams params = defaultContourParams();
-  for (const auto& [name, value] : record.params) setParamsFieldText(params, name, value);
-  return params;
-}
-
-svg::NamedValues namedValues(const ContourParams& params) {
-  svg::NamedValues out;
-  const nlohmann::ordered_json json = paramsToJson(params);
-  for (const auto& field : json.items()) {
-    const auto& value = field.value();
-    out.emplace_back(field.key(), value.is_string() ? value.get<std::string>() : value.dump());
+RunRecord runRecordOf(const Document& document, const std::map<uintptr_t, ContourMark>& marks, std::string id,
+                      std::string version, NamedValues params, std::optional<uint64_t> seed, uint64_t drawsBefore) {
+  RunRecord record;
+  record.id = std::move(id);
+  record.version = std::move(version);
+  if (seed) record.seed = *seed, record.drawsBefore = drawsBefore;
+  for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
+    const auto mark = marks.find(a.bits());
+    if (mark == marks.end() || mark->second.source.empty()) continue;
+    const std::string& source = mark->second.source;
+    if (std::find(record.sources.begin(), record.sources.end(), source) == record.sources.end()) {
+      record.sources.push_back(source);
+    }
   }
-  return out;
+  record.params = std::move(params);
+  return record;
 }
 
-}  // namespace
-
-RunBook::RunBook(const Document& document, const svg::SvgSource& source, std::string fileName, std::ostream& warnings)
-    : source_(source), fileName_(std::move(fileName)), warnings_(warnings) {
+RunBook::RunBook(const Document& document, const SvgSource& source, std::string fileName, std::string version,
+                 const ParamsCheck& paramsCheck, std::ostream& warnings)
+    : source_(source), fileName_(std::move(fileName)), version_(std::move(version)), warnings_(warnings) {
   std::set<std::string> known;
-  for (svg::RecordedRun& r : svg::readRecordedRuns(source, contourVersion())) {
+  for (RecordedRun& r : readRecordedRuns(source, version_)) {
     known.insert(r.record.id);
     if (r.problem.empty()) {
-      try {
-        paramsOf(r.record);
-      } catch (const ParamsJsonError& e) {
-        r.problem = std::string("its parameter record does not read: ") + e.what();
-      }
+      const std::string problem = paramsCheck(r.record.params);
+      if (!problem.empty()) r.problem = "its parameter record does not read: " + problem;
     }
     std::vector<std::string> gone;
     for (const std::string& id : r.record.sources) {
@@ -90,7 +73,7 @@ std::vector<ArtRef> RunBook::sourcesNamed(const Document& document, const std::s
   std::vector<ArtRef> out;
   std::string name;
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
-    if (svg::isImportedElement(document, a, source_, &name) && name == id) {
+    if (isImportedElement(document, a, source_, &name) && name == id) {
       out.push_back(a);
     }
   }
@@ -101,15 +84,15 @@ std::set<std::string> RunBook::selectedSources(const Document& document) const {
   std::set<std::string> out;
   std::string id;
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
-    if ((document.content(a).attributes & kArtSelected) && svg::isImportedElement(document, a, source_, &id) &&
-        !id.empty() && !svg::recordedMark(document, a, source_)) {
+    if ((document.content(a).attributes & kArtSelected) && isImportedElement(document, a, source_, &id) &&
+        !id.empty() && !recordedMark(document, a, source_)) {
       out.insert(id);
     }
   }
   return out;
 }
 
-RunBook::Repeat RunBook::chooseAgain(Document& document) {
+const RunRecord& RunBook::chooseAgain(Document& document) {
   const std::set<std::string> selected = selectedSources(document);
   for (auto r = usable_.rbegin(); r != usable_.rend(); ++r) {
     const auto& sources = r->sources;
@@ -120,9 +103,7 @@ RunBook::Repeat RunBook::chooseAgain(Document& document) {
     for (const std::string& id : sources) {
       for (ArtRef a : sourcesNamed(document, id)) document.setSelected(a, true);
     }
-    std::optional<RecordedSeed> seed;
-    if (r->seed) seed = RecordedSeed{*r->seed, r->drawsBefore};
-    return {paramsOf(*r), seed};
+    return *r;
   }
   throw std::runtime_error(fileName_ + ": --again: no usable run of the selected art is recorded");
 }
@@ -130,7 +111,7 @@ RunBook::Repeat RunBook::chooseAgain(Document& document) {
 void RunBook::removeContours(Document& document, bool all) {
   std::set<std::string> going = selectedSources(document);
   std::set<std::string> usable;
-  for (const svg::RunRecord& r : usable_) {
+  for (const RunRecord& r : usable_) {
     usable.insert(r.id);
     if (all) going.insert(r.sources.begin(), r.sources.end());
   }
@@ -148,7 +129,7 @@ void RunBook::removeContours(Document& document, bool all) {
       removedSome = true;
     }
   }
-  for (const svg::RunRecord& r : usable_) {
+  for (const RunRecord& r : usable_) {
     std::string left;
     std::size_t kept = 0;
     for (const std::string& id : r.sources) {
@@ -162,26 +143,15 @@ void RunBook::removeContours(Document& document, bool all) {
   }
 }
 
-svg::RunEdits RunBook::finish(const Document& document, const ContourParams* params, std::optional<RecordedSeed> seed) {
-  svg::RunEdits edits = edits_;
+RunEdits RunBook::finish(const Document& document, const NamedValues* params, std::optional<uint64_t> seed,
+                         uint64_t drawsBefore) const {
+  RunEdits edits = edits_;
   if (params == nullptr) return edits;
-  svg::RunRecord record;
-  record.id = svg::newRunId(source_, edits.dropped);
-  edits.marks = svg::markNewContours(document, source_, record.id);
+  std::string id = newRunId(source_, edits.dropped);
+  edits.marks = markNewContours(document, source_, id);
   if (edits.marks.empty()) return edits;
-  record.version = contourVersion();
-  if (seed) record.seed = seed->seed, record.drawsBefore = seed->drawsBefore;
-  for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
-    const auto mark = edits.marks.find(a.bits());
-    if (mark == edits.marks.end() || mark->second.source.empty()) continue;
-    const std::string& id = mark->second.source;
-    if (std::find(record.sources.begin(), record.sources.end(), id) == record.sources.end()) {
-      record.sources.push_back(id);
-    }
-  }
-  record.params = namedValues(*params);
-  edits.added.push_back(std::move(record));
+  edits.added.push_back(runRecordOf(document, edits.marks, std::move(id), version_, *params, seed, drawsBefore));
   return edits;
 }
 
-}  // namespace contour_cli
+}  // namespace easel::svg
