@@ -30,6 +30,7 @@ bool allowedDuringDialog(const std::string& action) {
 
 EditorHost::EditorHost(svg::ImportedSvg drawing, EditorOptions options)
     : document_(std::move(drawing.document)),
+      runs_(*document_, drawing.source),
       options_(std::move(options)),
       drawingFolder_(std::filesystem::absolute(options_.drawingPath).parent_path()),
       readyFuture_(ready_.get_future()),
@@ -68,6 +69,7 @@ void EditorHost::run() {
     return;
   }
   if (auto offer = recoveryOffer(options_.drawingPath)) note(*offer);
+  for (const std::string& warning : runs_.warnings()) note(warning);
   ready_.set_value(std::nullopt);
   while (HostRequestPtr request = nextRequest()) handle(request);
   keepUnsavedWork();
@@ -79,7 +81,8 @@ void EditorHost::keepUnsavedWork() {
   if (reporter_.committedFingerprint() == savedFingerprint_) return;
   const std::filesystem::path copy = recoveryPathFor(options_.drawingPath);
   try {
-    writeWhole(copy.string(), reporter_.svgText(easel_->session.document()));
+    const Document& document = easel_->session.document();
+    writeWhole(copy.string(), reporter_.svgText(document, runs_.edits(document)));
     std::cout << "contour edit: the changes were not saved; they are in " << copy.string() << std::endl;
   } catch (const std::exception& e) {
     std::cout << "contour edit: the changes were not saved, and no recovery copy could be written: " << e.what()
@@ -127,6 +130,7 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
     reply.body["messages"] = notes_;
     reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
     reply.body["modified"] = reporter_.committedFingerprint() != savedFingerprint_;
+    reply.body["editContour"] = runs_.selectedRun(easel_->session.document()).has_value();
   } catch (const std::exception& e) {
     reply = refusal(500, std::string("the editor could not report its state: ") + e.what());
   }
@@ -179,6 +183,7 @@ EditorHost::Outcome EditorHost::perform(const HostRequest& request) {
   if (action == "select") return select(body);
   if (action == "filter") return runFilter(true);
   if (action == "repeat") return runFilter(false);
+  if (action == "editContour") return editContour();
   if (action == "undo") return undoOrRedo(false);
   if (action == "redo") return undoOrRedo(true);
   if (action == "save") return save(body, false);

@@ -47,7 +47,7 @@ constexpr const char* kDrawingFramePolicy =
     "frame-ancestors 'self'; sandbox allow-same-origin";
 
 // The actions that take a JSON object (dialog events take a script).
-constexpr const char* kObjectActions = "select|filter|repeat|undo|redo|save|saveAs|view|about";
+constexpr const char* kObjectActions = "select|filter|repeat|editContour|undo|redo|save|saveAs|view|about";
 
 // With the charset named, cpp-httplib leaves the answer uncompressed: on the
 // loopback, compressing a drawing of a megabyte costs seconds and saves nothing.

@@ -41,7 +41,9 @@ Json nameOrNull(const std::string& name) { return name.empty() ? Json(nullptr) :
 
 }  // namespace
 
-std::string StateReporter::svgText(const Document& document) const { return svg::exportSvg(document, view_.source()); }
+std::string StateReporter::svgText(const Document& document, const svg::RunEdits& runs) const {
+  return svg::exportSvg(document, view_.source(), {.runs = &runs});
+}
 
 Json StateReporter::newlyShown(const adm::DialogManager& dialogs) {
   Json shown = Json::array();

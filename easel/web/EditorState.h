@@ -16,6 +16,7 @@
 #include "easel/host/PluginHost.h"
 #include "easel/core/Session.h"
 #include "DrawingView.h"
+#include "easel/svg/ContourRuns.h"
 #include "easel/svg/SvgSource.h"
 
 namespace easel::web {
@@ -30,8 +31,8 @@ class StateReporter {
  public:
   explicit StateReporter(std::shared_ptr<const svg::SvgSource> source) : view_(std::move(source)) {}
 
-  // The drawing as saving writes it.
-  std::string svgText(const Document& document) const;
+  // The drawing as saving writes it, with the contour runs' marks and records.
+  std::string svgText(const Document& document, const svg::RunEdits& runs) const;
   // Looks at the document; the revision goes up whenever what it shows changes.
   void look(const Document& document) { view_.look(document); }
   uint64_t revision() const { return view_.revision(); }

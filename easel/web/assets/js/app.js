@@ -191,6 +191,8 @@ function buildMenus() {
     ] },
     { title: 'Filter', items: [
       { label: `Apply ${name}`, keys: 'Ctrl+E', run: () => command('repeat'), enabled: idle && !!filter && filter.repeat },
+      // The recorded run of the selected contour or source, in the dialog again.
+      { label: 'Edit Contour\u2026', run: () => command('editContour'), enabled: idle && !!filter && !!s.editContour },
       '-',
       filter ? { label: filter.category, items: [{ label: filter.title, run: () => command('filter'), enabled: idle }] }
         : { label: 'No filter was registered', enabled: false },
