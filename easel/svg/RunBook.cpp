@@ -33,7 +33,7 @@ RunRecord runRecordOf(const Document& document, const std::map<uintptr_t, Contou
 
 RunBook::RunBook(const Document& document, const SvgSource& source, std::string fileName, std::string version,
                  const ParamsCheck& paramsCheck, std::ostream& warnings)
-    : source_(source), fileName_(std::move(fileName)), version_(std::move(version)), warnings_(warnings) {
+    : source_(source), fileName_(std::move(fileName)), version_(std::move(version)) {
   std::set<std::string> known;
   for (RecordedRun& r : readRecordedRuns(source, version_)) {
     known.insert(r.record.id);
@@ -53,20 +53,19 @@ RunBook::RunBook(const Document& document, const SvgSource& source, std::string 
     if (r.problem.empty()) {
       usable_.push_back(std::move(r.record));
     } else {
-      warn(r.record.id, r.problem);
+      warn(warnings, r.record.id, r.problem);
     }
   }
   std::set<std::string> unrecorded;
   for (const auto& [art, mark] : recordedContours(document, source)) {
     if (!known.count(mark.run)) unrecorded.insert(mark.run);
   }
-  for (const std::string& run : unrecorded) warn(run, "contours name it, but the file does not record it");
+  for (const std::string& run : unrecorded) warn(warnings, run, "contours name it, but the file does not record it");
 }
 
-void RunBook::warn(const std::string& run, const std::string& problem) {
+void RunBook::warn(std::ostream& warnings, const std::string& run, const std::string& problem) const {
   const std::string name = run.empty() ? "a contour:run element without an id" : "run element '" + run + "'";
-  warnings_ << "contour: warning: " << fileName_ << ": " << name << ": " << problem
-            << "; its contours are left alone\n";
+  warnings << "contour: warning: " << fileName_ << ": " << name << ": " << problem << "; its contours are left alone\n";
 }
 
 std::vector<ArtRef> RunBook::sourcesNamed(const Document& document, const std::string& id) const {

@@ -40,7 +40,8 @@ class RunBook {
   // Why a record's parameter fields do not read; "" when they do.
   using ParamsCheck = std::function<std::string(const NamedValues&)>;
 
-  // `version`: the program's ("18.3.0"); records of newer versions are not usable.
+  // `version`: the program's ("18.3.0"); records of newer versions are not
+  // usable. The records that cannot be used are reported on `warnings` here.
   RunBook(const Document& document, const SvgSource& source, std::string fileName, std::string version,
           const ParamsCheck& paramsCheck, std::ostream& warnings);
 
@@ -67,12 +68,11 @@ class RunBook {
   std::set<std::string> selectedSources(const Document& document) const;
 
  private:
-  void warn(const std::string& run, const std::string& problem);
+  void warn(std::ostream& warnings, const std::string& run, const std::string& problem) const;
 
   const SvgSource& source_;
   std::string fileName_;
   std::string version_;
-  std::ostream& warnings_;
   std::vector<RunRecord> usable_;
   RunEdits edits_;
 };
