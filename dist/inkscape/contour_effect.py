@@ -44,6 +44,7 @@ def arg_parser():
     parser.add_argument("--scale_v", type=float, default=4.0)
     parser.add_argument("--rotation", type=float, default=0.0)
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--replace", type=inkscape_bool, default=True)
     parser.add_argument("--params_file", default="")
     parser.add_argument("input", help="the drawing (SVG)")
     return parser
@@ -80,6 +81,11 @@ def apply_command(contour, options):
         command += ["--preset", options.preset]
     if options.params_file:
         command += ["--params", options.params_file]
+    # Running the effect again on a shape edits its contours rather than
+    # stacking a second set (and, with nothing selected, does not contour
+    # the earlier contours); a drawing without recorded runs simply applies.
+    if options.replace:
+        command.append("--replace")
     if options.use_values:
         # Unlinked, so that the vertical step is the one given and not a copy of the horizontal.
         command += ["--set", "linkContourScale=0", "--set", f"contourCount={options.count}",

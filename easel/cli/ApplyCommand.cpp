@@ -25,17 +25,17 @@
 #include "DialogChoices.h"
 #include "DialogReport.h"
 #include "NameSuggestions.h"
-#include "RunBook.h"
-#include "RunSeed.h"
 #include "RunSummary.h"
 #include "TerminalProgress.h"
 #include "easel/host/DialogScriptJson.h"
 #include "easel/host/HostSetup.h"
 #include "easel/host/ParamsJson.h"
+#include "easel/host/RunRecording.h"
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
 #include "easel/core/Random.h"
 #include "easel/svg/GimpPalette.h"
+#include "easel/svg/RunBook.h"
 #include "easel/svg/SvgError.h"
 #include "easel/svg/SvgExport.h"
 #include "easel/svg/SvgImport.h"
@@ -91,6 +91,18 @@ struct ApplyOutputs {
 // Warnings go out whatever --quiet says: they are about the result.
 void warn(const std::string& line) { std::cerr << "contour: warning: " << line << '\n'; }
 
+// A recorded run to repeat: its parameter record and where its random numbers began.
+struct Repeat {
+  ContourParams params;
+  std::optional<RecordedSeed> seed;
+};
+
+Repeat repeatOf(const easel::svg::RunRecord& record) {
+  Repeat repeat{paramsFromNames(record.params), std::nullopt};
+  if (record.seed) repeat.seed = RecordedSeed{*record.seed, record.drawsBefore};
+  return repeat;
+}
+
 RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   const auto began = std::chrono::steady_clock::now();
   TerminalProgress progress(std::cerr, ::isatty(STDERR_FILENO) == 1);
@@ -100,9 +112,10 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input, budget);
   if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(*drawing.document, o.swatches);
   selectArt(*drawing.document, o.select, o.includeHidden, displayName(o.input));
-  RunBook runs(*drawing.document, *drawing.source, displayName(o.input), std::cerr);
-  std::optional<RunBook::Repeat> repeat;
-  if (o.again) repeat = runs.chooseAgain(*drawing.document);
+  easel::svg::RunBook runs(*drawing.document, *drawing.source, displayName(o.input), contourVersion(), paramsProblem,
+                           std::cerr);
+  std::optional<Repeat> repeat;
+  if (o.again) repeat = repeatOf(runs.chooseAgain(*drawing.document));
   if (o.replace || o.again) runs.removeContours(*drawing.document, false);
   RunFacts facts;
   const std::vector<uintptr_t> selected = selectedObjectIds(*drawing.document);
@@ -171,10 +184,13 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
     out.saveParams->write(paramsToJsonText(*static_cast<const ContourParams*>(easel.host.parameterBlock())));
   }
 
-  const bool kept = easel.host.parameterBlockSize() == sizeof(ContourParams);
+  std::optional<ParamsByName> kept;
+  if (easel.host.parameterBlockSize() == sizeof(ContourParams))
+    kept = paramsByName(*static_cast<const ContourParams*>(easel.host.parameterBlock()));
+  const std::optional<RecordedSeed> recorded = seedToRecord(seed, easel.session.random());
   const easel::svg::RunEdits edits =
-      runs.finish(document, kept ? static_cast<const ContourParams*>(easel.host.parameterBlock()) : nullptr,
-                  seedToRecord(seed, easel.session.random()));
+      runs.finish(document, kept ? &*kept : nullptr, recorded ? std::optional(recorded->seed) : std::nullopt,
+                  recorded ? recorded->drawsBefore : 0);
   progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
   const std::string svg = easel::svg::exportSvg(easel.session.document(), drawing.source.get(), {.runs = &edits});
   out.drawing->write(svg);

@@ -8,8 +8,9 @@
 
 #include "Commands.h"
 #include "easel/host/HostSetup.h"
-#include "RunBook.h"
 #include "easel/core/FileIo.h"
+#include "easel/host/RunRecording.h"
+#include "easel/svg/RunBook.h"
 #include "easel/svg/SvgExport.h"
 #include "easel/svg/SvgImport.h"
 
@@ -27,9 +28,10 @@ void strip(const StripOptions& o) {
   files.addInput(o.input);
   easel::PendingOutput& output = files.addOutput(o.output);
   easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input);
-  RunBook runs(*drawing.document, *drawing.source, o.input == "-" ? "<stdin>" : o.input, std::cerr);
+  easel::svg::RunBook runs(*drawing.document, *drawing.source, o.input == "-" ? "<stdin>" : o.input, contourVersion(),
+                           paramsProblem, std::cerr);
   runs.removeContours(*drawing.document, true);
-  const easel::svg::RunEdits edits = runs.finish(*drawing.document, nullptr, std::nullopt);
+  const easel::svg::RunEdits edits = runs.finish(*drawing.document, nullptr, std::nullopt, 0);
   output.write(easel::svg::exportSvg(*drawing.document, drawing.source.get(), {.runs = &edits}));
   files.commitAll();
 }

@@ -137,4 +137,9 @@ void PluginHost::setParameterBlock(const void* bytes, std::size_t size) {
   if (size > 0) std::memcpy(memory.dereference(parameters_), bytes, size);
 }
 
+void PluginHost::clearParameterBlock() {
+  if (parameters_ != nullptr && session_.memory().valid(parameters_)) session_.memory().dispose(parameters_);
+  parameters_ = nullptr;
+}
+
 }  // namespace easel

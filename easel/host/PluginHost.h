@@ -56,6 +56,8 @@ class PluginHost {
   std::size_t parameterBlockSize();
   // Allocates (or resizes) the filter's parameter block and copies `bytes` in.
   void setParameterBlock(const void* bytes, std::size_t size);
+  // Forgets the parameter block, as before the filter's first use.
+  void clearParameterBlock();
 
   // Any message, for tests of the dispatch: the header is filled in here.
   ASErr send(const char* caller, const char* selector, void* message);

@@ -115,7 +115,7 @@ bool isImportedElement(const Document& document, ArtRef art, const SvgSource& so
 }
 
 std::map<uintptr_t, ContourMark> markNewContours(const Document& document, const SvgSource& source,
-                                                 const std::string& runId) {
+                                                 const std::string& runId, uint64_t bornAfter) {
   struct Copy {
     uint64_t birth;
     ArtRef art;
@@ -124,7 +124,7 @@ std::map<uintptr_t, ContourMark> markNewContours(const Document& document, const
   std::vector<Copy> copies;
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
     const SvgArtExtra* e = elementExtra(document, a, source);
-    if (!e || e->original == a) continue;
+    if (!e || e->original == a || document.birth(a) <= bornAfter) continue;
     // The members of a copied group or compound path belong to their copy.
     const ArtRef parent = document.parent(a);
     const SvgArtExtra* pe = parent ? elementExtra(document, parent, source) : nullptr;
@@ -210,10 +210,11 @@ bool writeRunEdits(pugi::xml_node root, const RunEdits& edits, const std::string
   return true;
 }
 
-std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped) {
+std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped,
+                     const std::set<std::string>& taken) {
   for (int n = 1;; ++n) {
     std::string id = "contour-run-" + std::to_string(n);
-    if (!source.ids.count(id) || dropped.count(id)) return id;
+    if ((!source.ids.count(id) || dropped.count(id)) && !taken.count(id)) return id;
   }
 }
 

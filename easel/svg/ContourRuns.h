@@ -63,11 +63,11 @@ std::optional<ContourMark> recordedMark(const Document& document, ArtRef art, co
 // its id ("" for none) in *id.
 bool isImportedElement(const Document& document, ArtRef art, const SvgSource& source, std::string* id);
 
-// The top objects that the document made by copying art of the file, each
-// with the id of the element it copies and its index (in the order made),
-// as run `runId` marks them.
+// The top objects that the document made by copying art of the file (those
+// born after `bornAfter`: Document::birth), each with the id of the element
+// it copies and its index (in the order made), as run `runId` marks them.
 std::map<uintptr_t, ContourMark> markNewContours(const Document& document, const SvgSource& source,
-                                                 const std::string& runId);
+                                                 const std::string& runId, uint64_t bornAfter = 0);
 
 // The changes a command makes to the file's contours and records, which the
 // exporter carries out.
@@ -86,8 +86,9 @@ bool writeRunEdits(pugi::xml_node root, const RunEdits& edits, const std::string
                    const std::string& contourPrefix);
 
 // An id of the form contour-run-N that no element of the file has, other
-// than the records that are dropped.
-std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped);
+// than the records that are dropped, and that is not `taken`.
+std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped,
+                     const std::set<std::string>& taken = {});
 
 }  // namespace easel::svg
 

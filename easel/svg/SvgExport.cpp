@@ -4,11 +4,14 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <span>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "ColorText.h"
 #include "FloatText.h"
+#include "ArtCompare.h"
 #include "PathData.h"
 #include "Style.h"
 #include "SvgError.h"
@@ -18,20 +21,7 @@ namespace easel::svg {
 
 namespace {
 
-bool sameSegment(const AIPathSegment& a, const AIPathSegment& b) {
-  return a.p.h == b.p.h && a.p.v == b.p.v && a.in.h == b.in.h && a.in.v == b.in.v && a.out.h == b.out.h &&
-         a.out.v == b.out.v && a.corner == b.corner;
-}
-
-bool sameSegments(const std::vector<AIPathSegment>& a, const std::vector<AIPathSegment>& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameSegment);
-}
-
 Affine toAffine(const AIRealMatrix& m) { return {m.a, m.b, m.c, m.d, m.tx, m.ty}; }
-
-bool sameMatrix(const AIRealMatrix& a, const AIRealMatrix& b) {
-  return a.a == b.a && a.b == b.b && a.c == b.c && a.d == b.d && a.tx == b.tx && a.ty == b.ty;
-}
 
 // The float that `scale` maps back onto `target` when the reader multiplies
 // and rounds (the nearest quotient, or a neighbour when rounding moved it),
@@ -92,41 +82,6 @@ std::string matrixText(const Affine& m) {
          number(m.f) + ")";
 }
 
-// The properties of a path's paint that the writer compares one by one.
-struct PaintProperty {
-  const char* name;
-  bool (*same)(const AIPathStyle&, const AIPathStyle&);
-};
-
-bool sameFill(const AIPathStyle& a, const AIPathStyle& b) {
-  return a.fillPaint == b.fillPaint && sameColor(a.fill.color, b.fill.color) && a.fill.overprint == b.fill.overprint;
-}
-bool sameStroke(const AIPathStyle& a, const AIPathStyle& b) {
-  return a.strokePaint == b.strokePaint && sameColor(a.stroke.color, b.stroke.color) &&
-         a.stroke.overprint == b.stroke.overprint;
-}
-bool sameDashes(const AIPathStyle& a, const AIPathStyle& b) {
-  if (a.stroke.dashCount != b.stroke.dashCount) return false;
-  for (int i = 0; i < a.stroke.dashCount && i < kMaxDashComponents; ++i) {
-    if (a.stroke.dashes[i] != b.stroke.dashes[i]) return false;
-  }
-  return true;
-}
-
-constexpr PaintProperty kPaintProperties[] = {
-    {"fill", sameFill},
-    {"fill-rule", [](const AIPathStyle& a, const AIPathStyle& b) { return a.evenOdd == b.evenOdd; }},
-    {"stroke", sameStroke},
-    {"stroke-width", [](const AIPathStyle& a, const AIPathStyle& b) { return a.stroke.width == b.stroke.width; }},
-    {"stroke-dasharray", sameDashes},
-    {"stroke-dashoffset",
-     [](const AIPathStyle& a, const AIPathStyle& b) { return a.stroke.dashOffset == b.stroke.dashOffset; }},
-    {"stroke-linecap", [](const AIPathStyle& a, const AIPathStyle& b) { return a.stroke.cap == b.stroke.cap; }},
-    {"stroke-linejoin", [](const AIPathStyle& a, const AIPathStyle& b) { return a.stroke.join == b.stroke.join; }},
-    {"stroke-miterlimit",
-     [](const AIPathStyle& a, const AIPathStyle& b) { return a.stroke.miterLimit == b.stroke.miterLimit; }},
-};
-
 class Exporter {
  public:
   Exporter(const Document& doc, const SvgSource* source, const ExportOptions& options)
@@ -142,7 +97,6 @@ class Exporter {
     claimOriginalIds();
     assignIds();
     pugi::xml_node root;
-    Affine rootToDoc;
     if (source_) {
       for (pugi::xml_node n : source_->xml.children()) {
         if (n == source_->root) {
@@ -152,7 +106,6 @@ class Exporter {
           out_.append_copy(n);
         }
       }
-      rootToDoc = source_->rootToDoc;
     } else {
       pugi::xml_node decl = out_.append_child(pugi::node_declaration);
       decl.append_attribute("version") = "1.0";
@@ -164,20 +117,16 @@ class Exporter {
       root.append_attribute("width") = (w + "pt").c_str();
       root.append_attribute("height") = (h + "pt").c_str();
       root.append_attribute("viewBox") = ("0 0 " + w + " " + h).c_str();
-      rootToDoc = Affine{1, 0, 0, -1, 0, static_cast<double>(doc_.pageHeight())};
     }
     std::vector<ArtRef> layers;
     for (ArtRef l = doc_.firstLayer(); l; l = doc_.nextSibling(l)) layers.push_back(l);
     std::reverse(layers.begin(), layers.end());  // the file paints the bottom first
     static const std::vector<SourceItem> kNone;
-    writeItems(root, source_ ? source_->rootItems : kNone, layers, rootToDoc);
+    writeItems(root, source_ ? source_->rootItems : kNone, layers, rootFrame());
     if (options_.runs &&
         writeRunEdits(root, *options_.runs, source_ ? source_->svgPrefix : std::string(), contourPrefix_))
       usedContourNamespace_ = true;
-    if (usedContourNamespace_ && prefixFor(root, kContourNamespace, "").empty()) {
-      const std::string prefix = contourPrefix_.substr(0, contourPrefix_.size() - 1);
-      root.append_attribute(("xmlns:" + prefix).c_str()) = kContourNamespace;
-    }
+    declareContourNamespace(root);
     // The nodes around the root (declaration, doctype, comments) one to a
     // line, as the file had them; inside the root, the file's own spacing.
     const unsigned format = source_ ? pugi::format_raw : pugi::format_indent;
@@ -189,11 +138,54 @@ class Exporter {
     return text.str();
   }
 
+  // Each object's element alone (with its members), inside a root that
+  // declares the file's namespaces.
+  std::string fragments(std::span<const ArtRef> arts) {
+    claimOriginalIds();
+    assignIds();
+    pugi::xml_node root = out_.append_child(source_ ? source_->root.name() : "svg");
+    if (source_) {
+      for (pugi::xml_attribute a : source_->root.attributes())
+        if (std::string_view(a.name()).starts_with("xmlns")) root.append_attribute(a.name()) = a.value();
+    } else {
+      root.append_attribute("xmlns") = kSvgNamespace;
+    }
+    for (ArtRef art : arts) writeArt(root, art, frameOf(art));
+    declareContourNamespace(root);
+    std::ostringstream text;
+    root.print(text, "", pugi::format_raw, pugi::encoding_utf8);
+    return text.str();
+  }
+
  private:
   // The extra of art read from this source; null for art made otherwise.
   const SvgArtExtra* extraOf(ArtRef art) const {
     const auto* e = dynamic_cast<const SvgArtExtra*>(doc_.content(art).extra.get());
     return e && source_ && e->source.get() == source_ ? e : nullptr;
+  }
+
+  // What maps the root's user space to the page.
+  Affine rootFrame() const {
+    return source_ ? source_->rootToDoc : Affine{1, 0, 0, -1, 0, static_cast<double>(doc_.pageHeight())};
+  }
+
+  // What maps the user space of the element that holds `art` to the page.
+  Affine frameOf(ArtRef art) const {
+    std::vector<ArtRef> containers;
+    for (ArtRef p = doc_.parent(art); p; p = doc_.parent(p)) containers.push_back(p);
+    Affine frame = rootFrame();
+    for (auto c = containers.rbegin(); c != containers.rend(); ++c) {
+      const SvgArtExtra* e = extraOf(*c);
+      if (e && e->kind != SvgArtExtra::Kind::LooseArt) frame = frame * e->transform;
+    }
+    return frame;
+  }
+
+  void declareContourNamespace(pugi::xml_node root) {
+    if (usedContourNamespace_ && prefixFor(root, kContourNamespace, "").empty()) {
+      const std::string prefix = contourPrefix_.substr(0, contourPrefix_.size() - 1);
+      root.append_attribute(("xmlns:" + prefix).c_str()) = kContourNamespace;
+    }
   }
 
   std::vector<ArtRef> childrenInFileOrder(ArtRef art) const {
@@ -391,6 +383,10 @@ class Exporter {
     } else {
       el.prepend_attribute("id") = id.c_str();
     }
+    if (options_.markAttribute != nullptr) {
+      pugi::xml_attribute mark = el.attribute(options_.markAttribute);
+      (mark ? mark : el.append_attribute(options_.markAttribute)) = std::to_string(art.bits()).c_str();
+    }
     std::vector<std::pair<std::string, std::string>> changes;
     const bool everything = !e || options_.rewriteAll;
     // Values that a sheet rule gave through the source's id do not reach a
@@ -443,7 +439,7 @@ class Exporter {
   template <class Forced>
   void writePaint(pugi::xml_node el, const AIPathStyle& s, const SvgArtExtra* e, bool everything, const Forced& forced,
                   double scale, std::vector<std::pair<std::string, std::string>>& changes) {
-    for (const PaintProperty& p : kPaintProperties) {
+    for (const PaintProperty& p : paintProperties()) {
       if (!everything && p.same(s, e->style) && !forced(p.name)) continue;
       const std::string_view name = p.name;
       if (name == "fill") {
@@ -569,6 +565,11 @@ class Exporter {
 
 std::string exportSvg(const Document& document, const SvgSource* source, const ExportOptions& options) {
   return Exporter(document, source, options).run();
+}
+
+std::string exportArtElements(const Document& document, const SvgSource* source, std::span<const ArtRef> art,
+                              const ExportOptions& options) {
+  return Exporter(document, source, options).fragments(art);
 }
 
 }  // namespace easel::svg

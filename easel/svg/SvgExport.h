@@ -15,6 +15,7 @@
 #ifndef EASEL_SVG_SVGEXPORT_H
 #define EASEL_SVG_SVGEXPORT_H
 
+#include <span>
 #include <string>
 
 #include "ContourRuns.h"
@@ -27,6 +28,9 @@ struct ExportOptions {
   // Write every path's geometry and paint from the document, as if all had
   // changed (for tests of the writer on real files).
   bool rewriteAll = false;
+  // For a view that keeps its own copy of the drawing and patches it: every
+  // element of art gets this attribute with the art's ref as a number.
+  const char* markAttribute = nullptr;
   // The contours a run made and the run records that come and go.
   const RunEdits* runs = nullptr;
 };
@@ -35,6 +39,12 @@ struct ExportOptions {
 // otherwise: then the page is the root's size in points and user units are
 // points).
 std::string exportSvg(const Document& document, const SvgSource* source, const ExportOptions& options = {});
+
+// The elements of `art` (objects below the layers, each with its members) as
+// exportSvg would write them now, one after another inside a root element
+// that declares the file's namespaces. Art with nothing to show writes none.
+std::string exportArtElements(const Document& document, const SvgSource* source, std::span<const ArtRef> art,
+                              const ExportOptions& options = {});
 
 }  // namespace easel::svg
 

@@ -6,9 +6,11 @@
 #include "CanvasSelection.h"
 #include "EditorHost.h"
 #include "easel/host/HostSetup.h"
+#include "easel/host/RunRecording.h"
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
 #include "easel/core/PluginRegistry.h"
+#include "easel/core/Random.h"
 #include "easel/core/ViewState.h"
 #include "easel/svg/SvgExport.h"
 
@@ -76,7 +78,65 @@ EditorHost::Outcome EditorHost::runFilter(bool withDialog) {
   if (easel_->session.plugins().filters().empty()) return {409, "the plug-in registered no filter"};
   if (!withDialog && easel_->host.parameterBlock() == nullptr)
     return {409, "there is no last filter to repeat: use Contour... first"};
+  const uint64_t bornAfter = lastBirth(easel_->session.document());
   const ASErr result = easel_->host.runFilter(withDialog);
+  if (result == kUserCanceledErr) note("cancelled: the document is as it was");
+  if (result == kNoErr) recordRun(bornAfter);
+  return {};
+}
+
+void EditorHost::recordRun(uint64_t bornAfter) {
+  if (easel_->host.parameterBlockSize() != sizeof(ContourParams)) return;
+  const Random& random = easel_->session.random();
+  runs_.recordRun(easel_->session.document(), bornAfter,
+                  *static_cast<const ContourParams*>(easel_->host.parameterBlock()),
+                  contour_cli::seedToRecord({random.seed(), options_.seed.has_value()}, random));
+}
+
+// The run opens the settings dialog with the record and the seed of the run
+// chosen, on its sources, so that accepting it unchanged makes the same
+// contours; the old contours go once the new ones are made, in the same
+// command, so that one undo gives them back. A cancel puts back the
+// selection, the kept parameter block and the random numbers as they were.
+EditorHost::Outcome EditorHost::editContour() {
+  if (easel_->session.plugins().filters().empty()) return {409, "the plug-in registered no filter"};
+  Document& document = easel_->session.document();
+  const std::optional<EditorRuns::Run> run = runs_.selectedRun(document);
+  if (!run) return {409, "Edit Contour... needs a selected contour, or the source of one, that the drawing records"};
+  PluginHost& host = easel_->host;
+  std::vector<ArtRef> selected;
+  for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a))
+    if (document.content(a).attributes & kArtSelected) selected.push_back(a);
+  const std::optional<std::string> block =
+      host.parameterBlock()
+          ? std::optional(std::string(static_cast<const char*>(host.parameterBlock()), host.parameterBlockSize()))
+          : std::nullopt;
+  const Random random = easel_->session.random();
+
+  document.deselectAll();
+  for (ArtRef a : run->sources) document.setSelected(a, true);
+  host.setParameterBlock(&run->params, sizeof run->params);
+  if (run->seed) contour_cli::seedRepeat(easel_->session.random(), *run->seed);
+  const uint64_t bornAfter = lastBirth(document);
+  host.beginCommand("Edit Contour");
+  ASErr result = host.getParameters();
+  if (result == kNoErr) result = host.go();
+  if (result == kNoErr) {
+    for (ArtRef a : run->contours)
+      if (document.valid(a)) document.dispose(a);
+  }
+  host.endCommand();
+  if (result == kNoErr) {
+    recordRun(bornAfter);
+    return {};
+  }
+  document.deselectAll();
+  for (ArtRef a : selected)
+    if (document.valid(a)) document.setSelected(a, true);
+  if (block) host.setParameterBlock(block->data(), block->size());
+  else
+    host.clearParameterBlock();
+  easel_->session.random() = random;
   if (result == kUserCanceledErr) note("cancelled: the document is as it was");
   return {};
 }
@@ -99,14 +159,16 @@ EditorHost::Outcome EditorHost::save(const Json& body, bool saveAs) {
       std::filesystem::symlink_status(path, ignored).type() != std::filesystem::file_type::not_found)
     return {409, path.filename().string() + " exists: replace it (\"overwrite\": true) or choose another name",
             "exists"};
-  const std::string& svg = reporter_.drawing(easel_->session.document());
+  const Document& document = easel_->session.document();
+  const std::string svg = reporter_.svgText(document, runs_.edits(document));
   try {
     writeWhole(path.string(), svg);  // a temporary file renamed into place
   } catch (const FileError& e) {
     return {500, e.what()};
   }
   options_.drawingPath = path.string();
-  savedRevision_ = reporter_.revision();
+  reporter_.look(easel_->session.document());
+  savedFingerprint_ = reporter_.committedFingerprint();
   note("saved " + path.string());
   return {};
 }

@@ -30,6 +30,7 @@ bool allowedDuringDialog(const std::string& action) {
 
 EditorHost::EditorHost(svg::ImportedSvg drawing, EditorOptions options)
     : document_(std::move(drawing.document)),
+      runs_(*document_, drawing.source),
       options_(std::move(options)),
       drawingFolder_(std::filesystem::absolute(options_.drawingPath).parent_path()),
       readyFuture_(ready_.get_future()),
@@ -61,13 +62,14 @@ void EditorHost::run() {
     easel->dialogs.setEventSource(std::make_shared<WebEventSource>(*this));
     easel->start(options_.pluginPath);
     easel_ = easel.get();
-    reporter_.drawing(easel->session.document());
-    savedRevision_ = reporter_.revision();  // the file on disk is the drawing as loaded
+    reporter_.look(easel->session.document());
+    savedFingerprint_ = reporter_.committedFingerprint();  // the file on disk is the drawing as loaded
   } catch (const std::exception& e) {
     ready_.set_value(std::string(e.what()));
     return;
   }
   if (auto offer = recoveryOffer(options_.drawingPath)) note(*offer);
+  for (const std::string& warning : runs_.warnings()) note(warning);
   ready_.set_value(std::nullopt);
   while (HostRequestPtr request = nextRequest()) handle(request);
   keepUnsavedWork();
@@ -76,10 +78,11 @@ void EditorHost::run() {
 }
 
 void EditorHost::keepUnsavedWork() {
-  if (reporter_.revision() == savedRevision_) return;
+  if (reporter_.committedFingerprint() == savedFingerprint_) return;
   const std::filesystem::path copy = recoveryPathFor(options_.drawingPath);
   try {
-    writeWhole(copy.string(), reporter_.drawing(easel_->session.document()));
+    const Document& document = easel_->session.document();
+    writeWhole(copy.string(), reporter_.svgText(document, runs_.edits(document)));
     std::cout << "contour edit: the changes were not saved; they are in " << copy.string() << std::endl;
   } catch (const std::exception& e) {
     std::cout << "contour edit: the changes were not saved, and no recovery copy could be written: " << e.what()
@@ -97,6 +100,10 @@ HostRequestPtr EditorHost::nextRequest() {
     for (const HostRequestPtr& old : taken->superseded) supersede(old);
     // A change that arrives after a newer one of the same item was applied is stale.
     const std::string key = coalescingKey(*taken->item);
+    if (taken->item->page != orderingPage_) {  // a new page (or a reload) counts its changes anew
+      orderingPage_ = taken->item->page;
+      appliedOrder_.clear();
+    }
     if (!key.empty() && taken->item->order != 0) {
       uint64_t& applied = appliedOrder_[key];
       if (taken->item->order < applied) {
@@ -122,7 +129,8 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
     if (!outcome.reason.empty()) reply.body["reason"] = outcome.reason;
     reply.body["messages"] = notes_;
     reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
-    reply.body["modified"] = reporter_.revision() != savedRevision_;
+    reply.body["modified"] = reporter_.committedFingerprint() != savedFingerprint_;
+    reply.body["editContour"] = runs_.selectedRun(easel_->session.document()).has_value();
   } catch (const std::exception& e) {
     reply = refusal(500, std::string("the editor could not report its state: ") + e.what());
   }
@@ -175,6 +183,7 @@ EditorHost::Outcome EditorHost::perform(const HostRequest& request) {
   if (action == "select") return select(body);
   if (action == "filter") return runFilter(true);
   if (action == "repeat") return runFilter(false);
+  if (action == "editContour") return editContour();
   if (action == "undo") return undoOrRedo(false);
   if (action == "redo") return undoOrRedo(true);
   if (action == "save") return save(body, false);

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "CoalescingQueue.h"
+#include "EditorRuns.h"
 #include "EditorState.h"
 #include "HostRequest.h"
 #include "easel/svg/SvgImport.h"
@@ -90,6 +91,8 @@ class EditorHost {
   // The actions (EditorActions.cpp).
   Outcome select(const nlohmann::json& body);
   Outcome runFilter(bool withDialog);
+  Outcome editContour();               // Filter > Edit Contour...: one recorded run again, replaced
+  void recordRun(uint64_t bornAfter);  // after a run of the filter that made contours
   Outcome undoOrRedo(bool redo);
   Outcome save(const nlohmann::json& body, bool saveAs);
   Outcome setZoom(const nlohmann::json& body);
@@ -99,6 +102,7 @@ class EditorHost {
 
   CoalescingQueue<HostRequestPtr> queue_;
   std::unique_ptr<Document> document_;  // handed to the session when run() starts
+  EditorRuns runs_;                     // the contour runs, recorded when saved
   EditorOptions options_;
   std::filesystem::path drawingFolder_;  // where Save As writes: the opened drawing's folder
   std::promise<std::optional<std::string>> ready_;
@@ -107,9 +111,10 @@ class EditorHost {
   StateReporter reporter_;
   HostRequestPtr pending_;
   std::vector<std::string> notes_;
-  uint64_t savedRevision_ = 0;
+  uint64_t savedFingerprint_ = 0;  // of the drawing as the file on disk has it
   uint64_t answered_ = 0;
   std::map<std::string, uint64_t> appliedOrder_;  // by coalescing key: the newest change applied
+  std::string orderingPage_;                      // the page load whose orders those are
 };
 
 }  // namespace easel::web

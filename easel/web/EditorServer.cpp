@@ -27,19 +27,27 @@ constexpr time_t kIoTimeoutSeconds = 5;
 constexpr std::size_t kKeepAliveRequests = 20;
 constexpr std::size_t kWorkers = 64;
 
-// The page runs only its own scripts and styles; the drawing is shown as an
-// image made from its SVG text, so that nothing in it can run or load.
+// The page runs only its own scripts and styles; the drawing is shown in a
+// frame of its own (below), so that nothing in it can run or load.
 const httplib::Headers kSafetyHeaders = {
     {"Content-Security-Policy",
      "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self' blob: data:; connect-src 'self'; "
-     "base-uri 'none'; form-action 'none'; frame-ancestors 'none'"},
+     "frame-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'"},
     {"X-Content-Type-Options", "nosniff"},
     {"Referrer-Policy", "no-referrer"},
     {"Cache-Control", "no-store"},
 };
 
+// The frame the page copies the drawing into: sandboxed without scripts (so
+// the drawing's scripts and event attributes stay inert), loading nothing but
+// data: pictures, its style sheets applied; only the page may frame it.
+constexpr const char* kDrawingFrame = "/drawing-frame.html";
+constexpr const char* kDrawingFramePolicy =
+    "default-src 'none'; style-src 'unsafe-inline'; img-src data:; base-uri 'none'; form-action 'none'; "
+    "frame-ancestors 'self'; sandbox allow-same-origin";
+
 // The actions that take a JSON object (dialog events take a script).
-constexpr const char* kObjectActions = "select|filter|repeat|undo|redo|save|saveAs|view|about";
+constexpr const char* kObjectActions = "select|filter|repeat|editContour|undo|redo|save|saveAs|view|about";
 
 // With the charset named, cpp-httplib leaves the answer uncompressed: on the
 // loopback, compressing a drawing of a megabyte costs seconds and saves nothing.
@@ -169,6 +177,10 @@ struct EditorServer::Impl {
       if (file == nullptr) return refuse(res, 404, "not found: " + req.path);
       // The token in the address becomes a cookie, so that the page's scripts and pictures load.
       if (req.has_param("token")) res.set_header("Set-Cookie", guard->cookie());
+      if (file->path == kDrawingFrame) {
+        res.headers.erase("Content-Security-Policy");
+        res.set_header("Content-Security-Policy", kDrawingFramePolicy);
+      }
       res.set_content(std::string(file->data), std::string(contentType(file->path)));
     });
     server.set_error_handler([](const auto&, auto& res) {

@@ -41,13 +41,8 @@ Json nameOrNull(const std::string& name) { return name.empty() ? Json(nullptr) :
 
 }  // namespace
 
-const std::string& StateReporter::drawing(const Document& document) {
-  std::string svg = svg::exportSvg(document, source_.get());
-  if (svg != svg_) {
-    svg_ = std::move(svg);
-    ++revision_;
-  }
-  return svg_;
+std::string StateReporter::svgText(const Document& document, const svg::RunEdits& runs) const {
+  return svg::exportSvg(document, view_.source(), {.runs = &runs});
 }
 
 Json StateReporter::newlyShown(const adm::DialogManager& dialogs) {
@@ -61,10 +56,10 @@ Json StateReporter::newlyShown(const adm::DialogManager& dialogs) {
 
 Json StateReporter::report(const EditorParts& parts, uint64_t pageRevision) {
   Document& document = parts.session.document();
-  const std::string& svg = drawing(document);
+  view_.look(document);
   Json state;
-  state["revision"] = revision_;
-  if (pageRevision != revision_) state["svg"] = svg;
+  state["revision"] = view_.revision();
+  state["drawing"] = view_.forPage(document, pageRevision);
   state["page"] = {document.pageWidth(), document.pageHeight()};
   Json boxes = Json::array();
   for (const AIRealRect& box : selectionBounds(document)) boxes.push_back(rectJson(box));

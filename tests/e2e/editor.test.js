@@ -4,11 +4,12 @@
 // plug-in's error dialog; and the question before a reload loses unsaved
 // changes. Screenshots of the dialog's pages go to the artefacts.
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { existsSync, readFileSync, statSync } from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  andRedraw, artifacts, drawing, launchBrowser, openPage, shapeCount, startEditor, state, stopEditor, twoShapes,
+  andRedraw, artifacts, contourBin, drawing, launchBrowser, openPage, shapeCount, startEditor, state, stopEditor, twoShapes,
   workDir, writeDrawing,
 } from './support/editor.js';
 
@@ -23,6 +24,7 @@ const FIRST_ITEM = [4, 11, 7, 16, 140, 51];
 const dialogItem = (page, id) => page.locator(`.window[data-dialog="Tesk_Contour"] [data-item-id="${id}"]`);
 const spinValue = (page, id) => dialogItem(page, id).locator('input').inputValue();
 const boxes = async (page) => (await state(page)).selection;
+const count = (text, what) => text.split(what).length - 1;
 
 // A point of the page, in artwork points (y up), clicked at zoom 1.
 async function artworkClick(page, x, y, modifiers = []) {
@@ -233,8 +235,12 @@ describe('contour edit in the browser', () => {
     assert.equal((await state(page)).modified, true);
     await andRedraw(page, () => menu(page, 'File', 'Save'));
     const saved = readFileSync(file, 'utf8');
-    assert.equal(saved, await drawing(page));
+    assert.equal(shapeCount(saved), shapeCount(await drawing(page)));
     assert.equal(shapeCount(saved), 2 + 6);
+    // The run is recorded as `contour apply` records it; the one undone is not.
+    assert.equal(count(saved, ' contour:run="contour-run-1"'), 6);
+    assert.equal(count(saved, '<contour:run '), 1);
+    assert.ok(!saved.includes('data-contour-art'), 'the page\'s marks stay out of the file');
     assert.equal((await state(page)).modified, false);
     await menu(page, 'File', 'Save As');
     await page.locator('.prompt input').fill('copy.svg');
@@ -297,6 +303,86 @@ describe('contour edit in the browser', () => {
     assert.match(result.out, /the changes were not saved; they are in .*other\.contour-recovery\.svg/);
     assert.ok(existsSync(path.join(dir, 'other.contour-recovery.svg')));
     editor = null;
+  });
+});
+
+describe('Edit Contour... on a drawing that records a run', () => {
+  const editItem = (page) => page.locator('.menu[data-menu="Filter"] .menu-item', { hasText: 'Edit Contour' });
+  let editor, browser, page, file, recorded;
+
+  before(async () => {
+    const dir = workDir();
+    file = path.join(dir, 'runs.svg');
+    // Contours 0 to 3 of the square: four copies.
+    execFileSync(contourBin, ['apply', writeDrawing(dir, 'shapes.svg', twoShapes), '-o', file, '--select', 'square',
+      '--seed', '3', '--set', 'contourCount=3', '--quiet']);
+    recorded = readFileSync(file, 'utf8');
+    editor = await startEditor(file);
+    browser = await launchBrowser();
+    page = await openPage(browser, editor);
+  });
+  after(async () => {
+    await browser?.close();
+    if (editor) await stopEditor(editor);
+  });
+
+  test('Chromium draws the marks and the record as nothing', async () => {
+    const plain = recorded.replace(/ contour:(source|index|run)="[^"]*"/g, '')
+      .replace(/<metadata contour:role="runs">.*<\/metadata>/s, '');
+    assert.ok(!plain.includes('contour:run') && plain.length < recorded.length);
+    const blank = await browser.newPage();
+    const { differ, painted } = await blank.evaluate(async (files) => {
+      const pixels = async (svg) => {
+        const image = new Image();
+        image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(svg)}`;
+        await image.decode();
+        const canvas = Object.assign(document.createElement('canvas'), { width: 400, height: 400 });
+        const context = canvas.getContext('2d');
+        context.drawImage(image, 0, 0);
+        return context.getImageData(0, 0, 400, 400).data;
+      };
+      const [marked, unmarked] = await Promise.all(files.map(pixels));
+      let different = 0, opaque = 0;
+      for (let i = 0; i < marked.length; i++) different += marked[i] !== unmarked[i];
+      for (let i = 3; i < marked.length; i += 4) opaque += marked[i] === 255;
+      return { differ: different, painted: opaque };
+    }, [recorded, plain]);
+    await blank.close();
+    assert.equal(differ, 0);
+    assert.ok(painted > 80 * 80, 'the drawing was drawn');  // the square alone covers 80 x 80 pixels
+  });
+
+  test('is offered for a recorded contour; Cancel keeps it; OK replaces the run as one undo step', async () => {
+    assert.equal(shapeCount(await drawing(page)), 2 + 4);
+    assert.ok(await editItem(page).evaluate((n) => n.classList.contains('disabled')));  // nothing selected
+    await andRedraw(page, () => artworkClick(page, 210, 142));  // the star: no run made anything from it
+    assert.equal((await state(page)).editContour, false);
+    await andRedraw(page, () => artworkClick(page, 60, 240));  // the square's innermost contour
+    assert.equal((await state(page)).editContour, true);
+
+    const editContour = () => andRedraw(page, () => menu(page, 'Filter', 'Edit Contour'));
+    await editContour();
+    assert.equal(await spinValue(page, 4), '3');  // the recorded record
+    await andRedraw(page, () => page.keyboard.press('Escape'));
+    assert.equal((await state(page)).modified, false);
+    assert.equal(shapeCount(await drawing(page)), 2 + 4);
+
+    await editContour();
+    await typeInto(page, 4, 2);
+    await andRedraw(page, () => page.keyboard.press('Enter'));
+    assert.equal(shapeCount(await drawing(page)), 2 + 3);
+    const save = async () => {
+      await andRedraw(page, () => menu(page, 'File', 'Save'));
+      return readFileSync(file, 'utf8');
+    };
+    const edited = await save();
+    assert.equal(count(edited, 'contour:run="contour-run-1"'), 3);
+    assert.equal(count(edited, '<contour:run '), 1);
+    assert.match(edited, /contourCount="2"/);
+
+    await andRedraw(page, () => page.keyboard.press('Control+z'));
+    assert.equal(shapeCount(await drawing(page)), 2 + 4);
+    assert.equal(await save(), recorded);  // the old contours and their record, as the file had them
   });
 });
 

@@ -11,7 +11,10 @@ import net from 'node:net';
 import { chmodSync, existsSync, readFileSync, statSync, utimesSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { contourBin, startEditor, stopEditor, twoShapes, workDir, writeDrawing } from './support/editor.js';
+import {
+  andRedraw, contourBin, drawing, launchBrowser, openPage, shapeCount, startEditor, stopEditor, twoShapes, workDir,
+  writeDrawing,
+} from './support/editor.js';
 
 // One raw request: headers exactly as given (no Host unless we say).
 function request(port, { method = 'GET', path = '/api/state', headers = {}, body } = {}) {
@@ -322,5 +325,37 @@ describe('how the editor starts and ends', () => {
     const result = await editor.exited;
     assert.equal(result.code, 0);
     assert.match(result.out, /stopping \(interrupted\)/);
+  });
+});
+
+describe('the drawing\'s own content never runs in the page', () => {
+  test('scripts, event attributes and loads stay inert, also in the preview\'s patches', async () => {
+    let loads = 0;
+    const lure = http.createServer((req, res) => { loads += 1; res.end(); });
+    await new Promise((resolve) => lure.listen(0, '127.0.0.1', resolve));
+    const at = `http://127.0.0.1:${lure.address().port}`;
+    const svg = `<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="400" height="400" onload="parent.ran = 'root'">
+  <script>parent.ran = 'script';</script>
+  <style>@import url("${at}/sheet.css");</style>
+  <image x="0" y="0" width="10" height="10" xlink:href="${at}/picture.png"/>
+  <rect id="bait" x="40" y="40" width="80" height="80" onload="parent.ran = 'rect'" onmouseover="parent.ran = 'hover'"/>
+</svg>`;
+    let editor, browser;
+    try {
+      editor = await startEditor(writeDrawing(workDir(), 'bait.svg', svg));
+      browser = await launchBrowser();
+      const page = await openPage(browser, editor);
+      await andRedraw(page, () => page.keyboard.press('Control+a'));
+      await andRedraw(page, () => page.evaluate(() => document.querySelector('.menu[data-menu="Filter"] .submenu .menu-list .menu-item').click()));
+      assert.equal(shapeCount(await drawing(page)), 1 + 13);  // the rect's contours were patched in
+      await page.mouse.move(120, 180);
+      await page.mouse.move(140, 200);
+      assert.equal(await page.evaluate(() => window.ran), undefined);
+      assert.equal(loads, 0);
+    } finally {
+      await browser?.close();
+      if (editor) await stopEditor(editor);
+      lure.close();
+    }
   });
 });

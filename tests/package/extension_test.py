@@ -100,6 +100,16 @@ class EffectRuns(Installed):
                 self.assertEqual((len(self.copies(run.stdout, "wide")), len(self.copies(run.stdout, "tall"))),
                                  (wide, tall))
 
+    def test_running_again_replaces_the_earlier_contours_unless_told_not_to(self):
+        first = self.run_effect(["wide"], use_values="true", count="2")
+        self.assertEqual(first.returncode, 0, first.stderr)
+        once = self.write("once.svg", first.stdout)
+        for replace, contours in [("true", 3), ("false", 6)]:  # a count of 2 makes 3 copies (above), once or twice
+            with self.subTest(replace=replace):
+                run = self.run_effect(["wide"], drawing=once, use_values="true", count="2", replace=replace)
+                self.assertEqual(run.returncode, 0, run.stderr)
+                self.assertEqual(len(self.copies(run.stdout, "wide")), contours)
+
     def test_failures_are_one_line(self):
         lonely = os.path.join(self.tmp, "alone", "share", "inkscape", "extensions")
         os.makedirs(lonely, exist_ok=True)

@@ -97,5 +97,7 @@ export async function andRedraw(page, action) {
 }
 
 export const state = (page) => page.evaluate(() => window.contourEditor.state());
-export const drawing = (page) => page.evaluate(() => window.contourEditor.drawing());
+// The page's copy of the drawing as SVG text (the spacing between elements left out:
+// patches put new art in without the file's line breaks).
+export const drawing = (page) => page.evaluate(() => window.contourEditor.drawing().replace(/>\s+</g, '><'));
 export const shapeCount = (svg) => (svg.match(/<path\b/g) || []).length + (svg.match(/<rect\b/g) || []).length;

@@ -30,7 +30,7 @@ function say(text, isError = false) {
 }
 
 const canvas = new Canvas({
-  mode: () => (picking ? 'pick' : settings || notice || busy ? 'none' : 'select'),
+  mode: () => (picking ? 'pick' : settings || notice ? 'none' : 'select'),
   select: (body) => command('select', body),
 });
 
@@ -53,23 +53,36 @@ async function show(reply) {
   document.title = `${reply.file}${reply.modified ? ' *' : ''} \u2014 Contour editor`;
   document.getElementById('file-name').textContent = reply.file + (reply.modified ? ' (modified)' : '');
   zoomField.value = `${Math.round(reply.view.zoom * 10000) / 100}%`;
-  await canvas.show(reply);
+  if (!(await canvas.show(reply))) {
+    // Changes to a drawing the page does not have: ask for all of it.
+    api.setRevision(0);
+    await show(await api.getState());
+    return;
+  }
   api.setRevision(reply.revision);
   drawn = Math.max(drawn, reply.sequence);
   document.dispatchEvent(new CustomEvent('contour:drawn', { detail: { sequence: reply.sequence } }));
 }
 
-async function command(action, body = {}) {
+// Commands run one after another: keys and menu picks that come while one
+// runs wait their turn (Ctrl+Z pressed during a click is not lost).
+let queued = 0;
+let lastCommand = Promise.resolve();
+function command(action, body = {}) {
+  queued += 1;
   busy = true;
   buildMenus();
-  try {
+  const run = lastCommand.then(async () => {
     const reply = await api.post(action, body);
     await show(reply);
     return reply;
-  } finally {
-    busy = false;
+  }).finally(() => {
+    queued -= 1;
+    busy = queued > 0;
     buildMenus();
-  }
+  });
+  lastCommand = run.catch(() => {});
+  return run;
 }
 
 const sendEvents = async (events) => show(await api.sendDialogEvents(events));
@@ -158,7 +171,7 @@ function showNextNotice() {
 // ---- Menus.
 function buildMenus() {
   const s = state;
-  const idle = !!s && !settings && !notice && !busy;
+  const idle = !!s && !settings && !notice;  // commands given while one runs are queued
   const filter = s && s.filter;
   const name = filter ? filter.title.replace(/(\.\.\.|\u2026)$/, '') : 'Contour';
   const undo = s && s.undo.undo, redo = s && s.undo.redo;
@@ -178,6 +191,8 @@ function buildMenus() {
     ] },
     { title: 'Filter', items: [
       { label: `Apply ${name}`, keys: 'Ctrl+E', run: () => command('repeat'), enabled: idle && !!filter && filter.repeat },
+      // The recorded run of the selected contour or source, in the dialog again.
+      { label: 'Edit Contour\u2026', run: () => command('editContour'), enabled: idle && !!filter && !!s.editContour },
       '-',
       filter ? { label: filter.category, items: [{ label: filter.title, run: () => command('filter'), enabled: idle }] }
         : { label: 'No filter was registered', enabled: false },
@@ -213,6 +228,11 @@ const shortcuts = {
 };
 
 addEventListener('keydown', (event) => {
+  if (event.key === 'Escape' && menuBar.open) {
+    event.preventDefault();
+    menuBar.close();
+    return;
+  }
   if (notice) {
     if (event.key === 'Enter' || event.key === 'Escape') { event.preventDefault(); notice.dismiss(); }
     return;
@@ -227,7 +247,7 @@ addEventListener('keydown', (event) => {
     }
     return;
   }
-  if (document.querySelector('.prompt') || !(event.ctrlKey || event.metaKey) || busy || !state) return;
+  if (document.querySelector('.prompt') || !(event.ctrlKey || event.metaKey) || !state) return;
   const run = shortcuts[event.shiftKey ? event.key.toUpperCase() : event.key.toLowerCase()];
   if (run) { event.preventDefault(); run(); }
 });

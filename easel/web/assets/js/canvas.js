@@ -1,23 +1,14 @@
-// The document view: the drawing as an image of its SVG at the view's zoom
+// The document view: the drawing (drawing.js) at the view's zoom
 // (one artwork point is `zoom` pixels), the page outline, the selection's
 // bounds, and the pointer: click, shift-click and marquee select, and a pick
 // gives an artwork point. Artwork points are y up from the page's bottom-left
 // corner; the image is y down from its top-left corner.
+import { Drawing } from './drawing.js';
 import { element } from './text.js';
 
 const SVG_NS = 'http://www.w3.org/2000/svg';
 const POINTS_PER_PIXEL = 0.75;  // an SVG user unit (CSS pixel) is 0.75 point
 const DRAG_START = 4;           // pixels the pointer moves before a click becomes a marquee
-
-// The drawing as an image must scale with its box: a root without a viewBox
-// gets the one that its page size implies.
-function scalableSvg(svg, page) {
-  const root = /<([A-Za-z_][\w.-]*:)?svg\b[^>]*>/.exec(svg);
-  if (!root || /\sviewBox\s*=/.test(root[0])) return svg;
-  const box = ` viewBox="0 0 ${page[0] / POINTS_PER_PIXEL} ${page[1] / POINTS_PER_PIXEL}"`;
-  const at = root.index + root[0].indexOf('svg') + 3;
-  return svg.slice(0, at) + box + svg.slice(at);
-}
 
 function svgNode(tag, attributes, parent) {
   const node = document.createElementNS(SVG_NS, tag);
@@ -32,40 +23,32 @@ export class Canvas {
     this.hooks = hooks;
     this.viewport = document.getElementById('viewport');
     this.image = document.getElementById('drawing');
+    this.drawing = new Drawing(this.image);
     this.overlay = document.getElementById('overlay');
     this.zoom = 1;
     this.page = [612, 792];
-    this.svg = '';
-    this.url = null;
     this.drawn = 0;
     this.viewport.addEventListener('pointerdown', (e) => this.pointerDown(e));
   }
 
-  // Shows a state; resolves once the browser has painted it.
+  // Shows a state; resolves once the browser has painted it. False when
+  // the state's drawing is changes to a revision the page does not have.
   async show(state) {
     this.zoom = state.view.zoom;
     this.page = state.page;
     const ticket = ++this.drawn;
-    if (state.svg !== undefined) {
-      this.svg = state.svg;
-      const url = URL.createObjectURL(new Blob([scalableSvg(state.svg, state.page)], { type: 'image/svg+xml' }));
-      const loaded = new Promise((resolve) => {
-        this.image.onload = this.image.onerror = resolve;
-      });
-      this.image.src = url;
-      await loaded;
-      if (this.url) URL.revokeObjectURL(this.url);
-      this.url = url;
-    }
-    if (ticket !== this.drawn) return;  // a newer state is being shown
+    if (state.drawing && !(await this.drawing.apply(state.drawing, state.page))) return false;
+    if (ticket !== this.drawn) return true;  // a newer state is being shown
     const [w, h] = [this.page[0] * this.zoom, this.page[1] * this.zoom];
-    this.image.style.width = `${w}px`;
-    this.image.style.height = `${h}px`;
+    this.drawing.size(w, h);
     this.overlay.setAttribute('width', w);
     this.overlay.setAttribute('height', h);
     this.drawSelection(state.selection);
     await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+    return true;
   }
+
+  get svg() { return this.drawing.text(); }
 
   toScreen([x, y]) { return [x * this.zoom, (this.page[1] - y) * this.zoom]; }
 
@@ -132,7 +115,12 @@ export class Canvas {
     const context = canvas.getContext('2d');
     context.fillStyle = 'white';
     context.fillRect(0, 0, w, h);
-    context.drawImage(this.image, 0, 0, w, h);
+    // The page's copy as an image: an image's SVG runs and loads nothing.
+    const url = URL.createObjectURL(new Blob([this.svg], { type: 'image/svg+xml' }));
+    const image = new Image();
+    await new Promise((resolve) => { image.onload = image.onerror = resolve; image.src = url; });
+    context.drawImage(image, 0, 0, w, h);
+    URL.revokeObjectURL(url);
     return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
   }
 }

@@ -1,0 +1,56 @@
+#include "easel/host/RunRecording.h"
+
+#include "easel/host/ParamsJson.h"
+
+namespace contour_cli {
+
+const std::string& contourVersion() {
+  static const std::string kVersion = CONTOUR_VERSION;
+  return kVersion;
+}
+
+ParamsByName paramsByName(const ContourParams& params) {
+  ParamsByName out;
+  const nlohmann::ordered_json json = paramsToJson(params);
+  for (const auto& field : json.items()) {
+    const auto& value = field.value();
+    out.emplace_back(field.key(), value.is_string() ? value.get<std::string>() : value.dump());
+  }
+  return out;
+}
+
+ContourParams paramsFromNames(const ParamsByName& fields) {
+  ContourParams params = defaultContourParams();
+  for (const auto& [name, value] : fields) setParamsFieldText(params, name, value);
+  return params;
+}
+
+std::string paramsProblem(const ParamsByName& fields) {
+  try {
+    paramsFromNames(fields);
+    return {};
+  } catch (const ParamsJsonError& e) {
+    return e.what();
+  }
+}
+
+RunSeed seedRun(easel::Random& random, std::optional<uint64_t> given) {
+  if (given) {
+    random.setSeed(*given);
+    return {*given, true};
+  }
+  return {random.seedFromClock(), false};
+}
+
+RunSeed seedRepeat(easel::Random& random, const RecordedSeed& recorded) {
+  random.setSeed(recorded.seed);
+  random.skip(recorded.drawsBefore);
+  return {recorded.seed, true};
+}
+
+std::optional<RecordedSeed> seedToRecord(const RunSeed& seed, const easel::Random& random) {
+  if (seed.given || random.draws() > 0) return RecordedSeed{seed.value, random.runStart()};
+  return std::nullopt;
+}
+
+}  // namespace contour_cli

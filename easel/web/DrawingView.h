@@ -1,0 +1,53 @@
+// The drawing as the page shows it. The page keeps its own copy of the SVG
+// (each element of art marked with the art's ref) and is sent only what
+// changed since the revision it shows: the art to take out, and the art to
+// put in with its elements and where each goes. A page whose revision is
+// unknown here (a new or reloaded page, or one that fell behind) is sent the
+// whole drawing again. The whole SVG is written only then, never per change.
+#ifndef EASEL_WEB_DRAWINGVIEW_H
+#define EASEL_WEB_DRAWINGVIEW_H
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <utility>
+
+#include <nlohmann/json.hpp>
+
+#include "DrawingSnapshot.h"
+#include "easel/svg/SvgSource.h"
+
+namespace easel::web {
+
+// The attribute that carries each element's art ref on the page.
+inline constexpr const char* kArtMark = "data-contour-art";
+
+class DrawingView {
+ public:
+  explicit DrawingView(std::shared_ptr<const svg::SvgSource> source) : source_(std::move(source)) {}
+
+  // Looks at the document: a new revision when anything the page shows changed.
+  void look(const Document& document);
+  uint64_t revision() const { return kept_.empty() ? 0 : kept_.back().first; }
+  // The drawing's fingerprint outside of commands: while a command is open
+  // (a preview), the one from before it, so that previewing modifies nothing.
+  uint64_t committedFingerprint() const { return committed_; }
+
+  // What a page that shows `pageRevision` needs: null when it is current,
+  // {"revision", "base", "remove", "insert", "svg"} with the changes since a
+  // revision kept here, else {"revision", "svg"} with the whole drawing.
+  nlohmann::json forPage(const Document& document, uint64_t pageRevision) const;
+
+  const svg::SvgSource* source() const { return source_.get(); }
+
+ private:
+  std::shared_ptr<const svg::SvgSource> source_;
+  // The current snapshot and the one before it, with their revisions: a page
+  // may still send requests made before it drew the last answer.
+  std::deque<std::pair<uint64_t, DrawingSnapshot>> kept_;
+  uint64_t committed_ = 0;
+};
+
+}  // namespace easel::web
+
+#endif
