@@ -1,0 +1,62 @@
+// Art the page draws itself on a canvas, from geometry, instead of from SVG:
+// paths and compound paths with flat paint, and plain groups of them, whose
+// elements say nothing the document does not model. For that art the canvas
+// shows exactly what the SVG would: the same float coordinates, colours
+// (#rrggbb as the writer gives them), widths, caps, joins, dashes, fill rule
+// and opacity. Anything else (gradients, patterns, text, images, style
+// sheets, kept elements of other kinds, unknown attributes) keeps the drawing
+// in SVG.
+//
+// The geometry goes to the page as little-endian 32-bit floats, one record
+// per object in the order the answer names them:
+//   paint  index into the answer's paints; -1 for a group
+//   hidden 1 when it (and what it holds) shows nothing, else 0
+//   count  subpaths, then for each: anchors, closed (0 or 1), and for every
+//          anchor p, in, out as x, y pairs (6 floats), in artwork points (y up)
+#ifndef EASEL_WEB_DRAWINGGEOMETRY_H
+#define EASEL_WEB_DRAWINGGEOMETRY_H
+
+#include <map>
+#include <string>
+#include <unordered_map>
+
+#include <nlohmann/json.hpp>
+
+#include "easel/core/Document.h"
+#include "easel/svg/SvgSource.h"
+
+namespace easel::web {
+
+class GeometryFilter {
+ public:
+  explicit GeometryFilter(const svg::SvgSource* source);
+  // Whether the page can draw this object itself (not what it holds).
+  bool drawable(const Document& document, ArtRef art) const;
+
+ private:
+  bool elementDrawable(const svg::SvgArtExtra& extra) const;
+
+  const svg::SvgSource* source_;
+  bool sourceDrawable_ = true;  // no style sheets, nothing the root or its other children add
+  mutable std::unordered_map<const svg::SvgArtExtra*, bool> elements_;
+};
+
+// The records and paints of one answer.
+class GeometryWriter {
+ public:
+  void add(const Document& document, ArtRef art);
+  std::string& bytes() { return bytes_; }
+  const nlohmann::json& paints() const { return paints_; }
+
+ private:
+  void number(float v);
+  int paintOf(const ArtContent& content);
+
+  std::string bytes_;
+  nlohmann::json paints_ = nlohmann::json::array();
+  std::map<std::string, int> paintIndex_;
+};
+
+}  // namespace easel::web
+
+#endif

@@ -1,0 +1,145 @@
+// The page's own picture of a drawing made of plain art (paths with flat
+// paint, and groups of them), drawn on a canvas from the geometry the host
+// sends: no text of the drawing is parsed or shown. Each object is a record
+// of the floats the host writes (DrawingGeometry.h): its paint (an index into
+// the answer's paints; -1 for a group), whether it is hidden, its subpaths
+// with their anchors and direction points, in artwork points (y up). Each container
+// keeps its objects bottom to top, each object linked to the one above it.
+const SVG_NS = 'http://www.w3.org/2000/svg';
+
+function container() { return { first: null, last: null }; }
+
+// Walks a record's subpaths (at `at`: count, then each subpath) as the SVG
+// writer writes them: a segment whose direction points lie on its anchors is
+// a line, any other a cubic; a closed subpath's closing segment is drawn out
+// only when curved. `to` gets moveTo, lineTo, bezierCurveTo and closePath.
+// Returns where the record ends.
+function walkPath(f, at, to) {
+  const count = f[at++];
+  for (let s = 0; s < count; s++) {
+    const anchors = f[at++], closed = f[at++] === 1, start = at;
+    const straight = (a, b) => f[a + 4] === f[a] && f[a + 5] === f[a + 1] && f[b + 2] === f[b] && f[b + 3] === f[b + 1];
+    const segment = (a, b) => {
+      if (straight(a, b)) to.lineTo(f[b], f[b + 1]);
+      else to.bezierCurveTo(f[a + 4], f[a + 5], f[b + 2], f[b + 3], f[b], f[b + 1]);
+    };
+    to.moveTo(f[start], f[start + 1]);
+    const last = start + 6 * (anchors - 1);
+    for (let a = start; a < last; a += 6) segment(a, a + 6);
+    if (closed) {
+      if (!straight(last, start)) segment(last, start);
+      to.closePath();
+    }
+    at = start + 6 * anchors;
+  }
+  return at;
+}
+
+// Path data text of the same commands.
+class PathText {
+  constructor() { this.d = ''; }
+  moveTo(x, y) { this.d += `${this.d ? ' ' : ''}M${x},${y}`; }
+  lineTo(x, y) { this.d += ` L${x},${y}`; }
+  bezierCurveTo(a, b, c, d, x, y) { this.d += ` C${a},${b} ${c},${d} ${x},${y}`; }
+  closePath() { this.d += ' Z'; }
+}
+
+export class GeometryPicture {
+  constructor() {
+    this.items = new Map();  // art ref -> {paint, path, d, parent, below, above, first, last}
+    this.root = container();
+  }
+
+  // Takes out `removed`, then puts in `inserted` ([ref, container, above])
+  // with their records from `floats` and the answer's `paints`.
+  patch(removed, inserted, floats, paints) {
+    for (const key of removed) this.forget(this.items.get(key));
+    let at = 0;
+    for (const [key, parent, above] of inserted) {
+      const paint = floats[at], hidden = floats[at + 1] === 1, start = at + 2;
+      const path = paint >= 0 && !hidden ? new Path2D() : null;
+      at = walkPath(floats, start, path || new PathText());
+      this.forget(this.items.get(key));
+      const item = { key, paint: paint >= 0 ? paints[paint] : null, hidden, path, floats, start,
+        parent: this.items.get(parent) || this.root, below: null, above: null, first: null, last: null };
+      this.link(item, above && this.items.get(above));
+      this.items.set(key, item);
+    }
+  }
+
+  link(item, above) {
+    const list = item.parent;
+    const next = above && above.parent === list ? above : null;
+    item.above = next;
+    item.below = next ? next.below : list.last;
+    if (item.below) item.below.above = item; else list.first = item;
+    if (next) next.below = item; else list.last = item;
+  }
+
+  forget(item) {
+    if (!item) return;
+    for (let c = item.first; c; c = c.above) this.forget(c);
+    const list = item.parent;
+    if (item.below) item.below.above = item.above; else list.first = item.above;
+    if (item.above) item.above.below = item.below; else list.last = item.below;
+    this.items.delete(item.key);
+  }
+
+  // Paints every object, bottom first, with `context` mapping artwork points to pixels.
+  draw(context) {
+    let current = null;
+    const visit = (list) => {
+      for (let item = list.first; item; item = item.above) {
+        if (item.hidden) continue;
+        const p = item.paint;
+        if (p && item.path) {
+          if (p !== current) {
+            current = p;
+            context.globalAlpha = p.opacity;
+            if (p.stroke) {
+              context.strokeStyle = p.stroke;
+              context.lineWidth = p.width;
+              context.lineCap = p.cap;
+              context.lineJoin = p.join;
+              context.miterLimit = p.miter;
+              context.setLineDash(p.dash);
+              context.lineDashOffset = p.dashOffset;
+            }
+            if (p.fill) context.fillStyle = p.fill;
+          }
+          if (p.fill) context.fill(item.path, p.evenOdd ? 'evenodd' : 'nonzero');
+          if (p.stroke) context.stroke(item.path);
+        }
+        visit(item);
+      }
+    };
+    visit(this.root);
+    context.globalAlpha = 1;
+  }
+
+  // The picture as SVG text (for tests and the PNG's fallback): one element
+  // per object, in the file's order, with its geometry and paint.
+  text(page) {
+    const out = [`<svg xmlns="${SVG_NS}" viewBox="0 0 ${page[0]} ${page[1]}"><g transform="matrix(1,0,0,-1,0,${page[1]})">`];
+    const visit = (list) => {
+      for (let item = list.first; item; item = item.above) {
+        const hidden = item.hidden ? ' display="none"' : '';
+        if (!item.paint) {
+          out.push(`<g data-contour-art="${item.key}"${hidden}>`);
+          visit(item);
+          out.push('</g>');
+          continue;
+        }
+        const p = item.paint, d = new PathText();
+        walkPath(item.floats, item.start, d);
+        out.push(`<path data-contour-art="${item.key}"${hidden} d="${d.d}" fill="${p.fill || 'none'}" stroke="${p.stroke || 'none'}"`
+          + ` stroke-width="${p.width}" stroke-linecap="${p.cap}" stroke-linejoin="${p.join}" stroke-miterlimit="${p.miter}"`
+          + ` stroke-dasharray="${p.dash.join(',') || 'none'}" stroke-dashoffset="${p.dashOffset}"`
+          + ` fill-rule="${p.evenOdd ? 'evenodd' : 'nonzero'}" opacity="${p.opacity}"/>`);
+      }
+    };
+    visit(this.root);
+    out.push('</g></svg>');
+    return out.join('');
+  }
+}
