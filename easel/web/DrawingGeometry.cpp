@@ -98,8 +98,10 @@ GeometryFilter::GeometryFilter(const svg::SvgSource* source) : source_(source) {
 }
 
 bool GeometryFilter::elementDrawable(const SvgArtExtra& extra) const {
-  if (extra.kind == SvgArtExtra::Kind::LooseArt) return true;
   const std::string& prefix = source_->svgPrefix;
+  for (const svg::SourceItem& item : extra.items)
+    if (item.raw && !isInertItem(item.raw, prefix)) return false;
+  if (extra.kind == SvgArtExtra::Kind::LooseArt) return true;
   const std::string_view name = localName(extra.node, prefix);
   if (!isOneOf(name, {"g", "path", "rect", "polygon", "polyline", "line"})) return false;
   if (!isSimilarity(extra.transform)) return false;
@@ -114,8 +116,6 @@ bool GeometryFilter::elementDrawable(const SvgArtExtra& extra) const {
   }
   for (pugi::xml_node child : extra.node.children())
     if (name != "g" && !isInertItem(child, prefix)) return false;
-  for (const svg::SourceItem& item : extra.items)
-    if (item.raw && !isInertItem(item.raw, prefix)) return false;
   return true;
 }
 
