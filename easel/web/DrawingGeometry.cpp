@@ -147,6 +147,35 @@ void GeometryWriter::number(float v) {
   bytes_.append(b, sizeof b);
 }
 
+// As the SVG writer writes path data: a segment whose direction points lie on
+// its anchors is a line, any other a cubic; a closed subpath's closing
+// segment is written only when curved (the close draws a straight one).
+void GeometryWriter::writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed) {
+  const auto straight = [](const AIPathSegment& from, const AIPathSegment& to) {
+    return from.out.h == from.p.h && from.out.v == from.p.v && to.in.h == to.p.h && to.in.v == to.p.v;
+  };
+  const bool closingCurve = closed && !straight(anchors.back(), anchors.front());
+  const std::size_t segments = anchors.size() - 1 + (closingCurve ? 1 : 0);
+  for (float v : {static_cast<float>(segments), closed ? 1.0f : 0.0f, anchors.front().p.h, anchors.front().p.v}) number(v);
+  const std::size_t at = bytes_.size();
+  bytes_.resize(at + segments * 7 * sizeof(float));  // at most: shrunk after
+  char* out = bytes_.data() + at;
+  const auto segment = [&](const AIPathSegment& from, const AIPathSegment& to) {
+    if (straight(from, to)) {
+      const float line[] = {0, to.p.h, to.p.v};
+      std::memcpy(out, line, sizeof line);
+      out += sizeof line;
+    } else {
+      const float curve[] = {1, from.out.h, from.out.v, to.in.h, to.in.v, to.p.h, to.p.v};
+      std::memcpy(out, curve, sizeof curve);
+      out += sizeof curve;
+    }
+  };
+  for (std::size_t i = 1; i < anchors.size(); ++i) segment(anchors[i - 1], anchors[i]);
+  if (closingCurve) segment(anchors.back(), anchors.front());
+  bytes_.resize(static_cast<std::size_t>(out - bytes_.data()));
+}
+
 int GeometryWriter::paintOf(const ArtContent& c) {
   const AIPathStyle& s = c.style;
   const bool fills = isPainted(s.fillPaint, s.fill.color);
@@ -202,18 +231,7 @@ void GeometryWriter::add(const Document& document, ArtRef art) {
   }
   std::erase_if(subpaths, [](const ArtContent* s) { return s->segments.empty(); });
   number(static_cast<float>(subpaths.size()));
-  for (const ArtContent* s : subpaths) {
-    number(static_cast<float>(s->segments.size()));
-    number(s->closed ? 1.0f : 0.0f);
-    const std::size_t at = bytes_.size();
-    bytes_.resize(at + s->segments.size() * 6 * sizeof(float));
-    char* out = bytes_.data() + at;
-    for (const AIPathSegment& g : s->segments) {
-      const float xy[6] = {g.p.h, g.p.v, g.in.h, g.in.v, g.out.h, g.out.v};
-      std::memcpy(out, xy, sizeof xy);
-      out += sizeof xy;
-    }
-  }
+  for (const ArtContent* s : subpaths) writeSubpath(s->segments, s->closed);
 }
 
 }  // namespace easel::web

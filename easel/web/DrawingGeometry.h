@@ -11,8 +11,10 @@
 // per object in the order the answer names them:
 //   paint  index into the answer's paints; -1 for a group
 //   hidden 1 when it (and what it holds) shows nothing, else 0
-//   count  subpaths, then for each: anchors, closed (0 or 1), and for every
-//          anchor p, in, out as x, y pairs (6 floats), in artwork points (y up)
+//   count  subpaths, then for each: segments, closed (0 or 1), the start
+//          point, and each segment as the SVG writer writes it: 0 and the
+//          end point for a line, 1 and two direction points and the end point
+//          for a cubic; points x, y in artwork points (y up)
 #ifndef EASEL_WEB_DRAWINGGEOMETRY_H
 #define EASEL_WEB_DRAWINGGEOMETRY_H
 
@@ -50,6 +52,7 @@ class GeometryWriter {
 
  private:
   void number(float v);
+  void writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed);
   int paintOf(const ArtContent& content);
 
   std::string bytes_;

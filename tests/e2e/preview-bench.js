@@ -3,9 +3,12 @@
 // drawing (100 stars x 50 contours) and on rings of 64 cubic segments.
 //   node preview-bench.js stars            100 objects, 50 <-> 49 contours
 //   node preview-bench.js rings N [SAMPLES] N rings, 13 <-> 12 contours
+//   node preview-bench.js memory N CHANGES  the editor's resident memory after
+//                                          10 changes and after CHANGES on N rings
 // Needs CONTOUR_BIN (and CONTOUR_CHROMIUM) as the tests do. Prints one JSON
 // line: page figures (median, p95, max) and the host's own (from its
 // Server-Timing header when it sends one).
+import { readFileSync } from 'node:fs';
 import {
   andRedraw, launchBrowser, openPage, starGrid, startEditor, stopEditor, workDir, writeDrawing,
 } from './support/editor.js';
@@ -33,6 +36,7 @@ export function ringGrid(count) {
 
 const [kind = 'stars', countText = '1000', samplesText = '8'] = process.argv.slice(2);
 const svg = kind === 'stars' ? starGrid(100) : ringGrid(Number(countText));
+const residentKiB = (pid) => Number(/VmRSS:\s+(\d+)/.exec(readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
 const [high, low] = kind === 'stars' ? [50, 49] : [13, 12];
 const samples = Number(samplesText);
 
@@ -44,17 +48,18 @@ try {
   await page.click('.menu[data-menu="Filter"] > .title');
   await page.hover('.menu[data-menu="Filter"] .submenu');
   await andRedraw(page, () => page.locator('.menu-item', { hasText: 'Contour...' }).click());
-  const times = [], host = [];
+  const times = [], host = [], resident = {};
   for (let i = 0; i <= samples; i++) {
+    if (kind === 'memory' && (i === 10 || i === samples)) resident[i] = residentKiB(editor.child.pid);
     const value = i % 2 === 0 ? high : low;
     const figure = await page.evaluate((v) => new Promise((resolve) => {
       const input = document.querySelector('.window [data-item-id="4"] input');
-      performance.clearResourceTimings(); performance.clearMeasures();
+      performance.clearResourceTimings();
       const start = performance.now();
       document.addEventListener('contour:drawn', () => {
         const total = performance.now() - start;
         const timing = performance.getEntriesByType('resource').filter((e) => e.name.includes('/api/dialog')).pop();
-        resolve({ marks: Object.fromEntries(performance.getEntriesByType('measure').map((m) => [m.name, m.duration])), total, response: timing ? timing.responseEnd - timing.startTime : null,
+        resolve({ total, response: timing ? timing.responseEnd - timing.startTime : null,
           bytes: timing ? timing.encodedBodySize : null,
           server: timing ? Object.fromEntries(timing.serverTiming.map((s) => [s.name, s.duration])) : {} });
       }, { once: true });
@@ -69,9 +74,9 @@ try {
   const serverNames = [...new Set(host.flatMap((h) => Object.keys(h.server)))];
   console.log(JSON.stringify({
     drawing: kind === 'stars' ? '100 stars' : `${countText} rings`, contours: `${high}<->${low}`, samples,
+    ...(kind === 'memory' ? { residentKiB: resident } : {}),
     repaintMs: { median: at(0.5), p95: at(0.95), max: Math.round(sorted[sorted.length - 1]) },
     responseMs: median(host.map((h) => h.response)), bytes: median(host.map((h) => h.bytes)),
-    pageMs: Object.fromEntries([...new Set(host.flatMap((h) => Object.keys(h.marks || {})))].map((n) => [n, median(host.map((h) => (h.marks || {})[n]))])),
     hostMs: Object.fromEntries(serverNames.map((n) => [n, median(host.map((h) => h.server[n]))])),
   }));
 } finally {

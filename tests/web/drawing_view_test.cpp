@@ -84,13 +84,22 @@ TEST(DrawingViewTest, GeometryRecordsCarryTheArtworkPointsAndPaint) {
   EXPECT_EQ(answer["geometry"]["paints"],
             nlohmann::json::parse(R"([{"fill":"#4e8cf2","stroke":"#222222","width":1.5,"cap":"butt","join":"miter",
               "miter":4.0,"dash":[],"dashOffset":0.0,"evenOdd":false,"opacity":1.0}])"));
-  const std::vector<float> f = floatsOf(geometry);
-  // The layer: no paint, shown, no subpaths; the square: paint 0, shown, one closed subpath of four anchors.
-  ASSERT_EQ(f.size(), 3u + 3u + 2u + 4u * 6u);
-  EXPECT_EQ(std::vector<float>(f.begin(), f.begin() + 8), (std::vector<float>{-1, 0, 0, 0, 0, 1, 4, 1}));
-  std::vector<std::pair<float, float>> anchors;
-  for (std::size_t i = 8; i < f.size(); i += 6) anchors.emplace_back(f[i], f[i + 1]);
-  EXPECT_EQ(anchors, (std::vector<std::pair<float, float>>{{30, 270}, {90, 270}, {90, 210}, {30, 210}}));
+  // The layer: no paint, shown, no subpaths. The square: paint 0, shown, one
+  // subpath of three segments, closed, from its first corner; three lines
+  // (the close draws the fourth side).
+  EXPECT_EQ(floatsOf(geometry), (std::vector<float>{-1, 0, 0,                            //
+                                                    0, 0, 1, 3, 1, 30, 270,              //
+                                                    0, 90, 270, 0, 90, 210, 0, 30, 210}));
+  // A curve: a flag and three points.
+  ArtRef square = v.doc().firstChild(v.doc().firstLayer());
+  std::vector<AIPathSegment> curved = v.doc().content(square).segments;
+  curved[1].in = {80, 280};
+  v.doc().setSegments(square, curved, false);
+  v.view.look(v.doc());
+  v.answer(1, &geometry);
+  EXPECT_EQ(floatsOf(geometry), (std::vector<float>{0, 0, 1, 3, 0, 30, 270,             //
+                                                    1, 30, 270, 80, 280, 90, 270,       //
+                                                    0, 90, 210, 0, 30, 210}));
 }
 
 TEST(DrawingViewTest, APageGetsChangesOnlyToAPictureOfTheSameKindItShows) {

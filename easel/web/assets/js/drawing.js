@@ -127,8 +127,12 @@ export class Drawing {
     const [w, h] = this.picture ? [Math.round(width * ratio), Math.round(height * ratio)] : [0, 0];
     this.canvas.style.width = `${width}px`;
     this.canvas.style.height = `${height}px`;
-    this.canvas.width = w;  // also clears it
-    this.canvas.height = h;
+    if (this.canvas.width !== w || this.canvas.height !== h) {
+      this.canvas.width = w;  // also clears it
+      this.canvas.height = h;
+    } else {
+      this.canvas.getContext('2d').clearRect(0, 0, w, h);
+    }
     if (this.picture) this.paint(this.canvas.getContext('2d'), w, h);
   }
 

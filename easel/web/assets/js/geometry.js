@@ -9,28 +9,26 @@ const SVG_NS = 'http://www.w3.org/2000/svg';
 
 function container() { return { first: null, last: null }; }
 
-// Walks a record's subpaths (at `at`: count, then each subpath) as the SVG
-// writer writes them: a segment whose direction points lie on its anchors is
-// a line, any other a cubic; a closed subpath's closing segment is drawn out
-// only when curved. `to` gets moveTo, lineTo, bezierCurveTo and closePath.
-// Returns where the record ends.
+// Walks a record's subpaths (at `at`: count, then each subpath: segments,
+// closed, start point, then 0 x y for a line or 1 and three points for a
+// cubic), as the SVG writer writes them. `to` gets moveTo, lineTo,
+// bezierCurveTo and closePath. Returns where the record ends.
 function walkPath(f, at, to) {
   const count = f[at++];
   for (let s = 0; s < count; s++) {
-    const anchors = f[at++], closed = f[at++] === 1, start = at;
-    const straight = (a, b) => f[a + 4] === f[a] && f[a + 5] === f[a + 1] && f[b + 2] === f[b] && f[b + 3] === f[b + 1];
-    const segment = (a, b) => {
-      if (straight(a, b)) to.lineTo(f[b], f[b + 1]);
-      else to.bezierCurveTo(f[a + 4], f[a + 5], f[b + 2], f[b + 3], f[b], f[b + 1]);
-    };
-    to.moveTo(f[start], f[start + 1]);
-    const last = start + 6 * (anchors - 1);
-    for (let a = start; a < last; a += 6) segment(a, a + 6);
-    if (closed) {
-      if (!straight(last, start)) segment(last, start);
-      to.closePath();
+    const segments = f[at], closed = f[at + 1] === 1;
+    to.moveTo(f[at + 2], f[at + 3]);
+    at += 4;
+    for (let i = 0; i < segments; i++) {
+      if (f[at] === 0) {
+        to.lineTo(f[at + 1], f[at + 2]);
+        at += 3;
+      } else {
+        to.bezierCurveTo(f[at + 1], f[at + 2], f[at + 3], f[at + 4], f[at + 5], f[at + 6]);
+        at += 7;
+      }
     }
-    at = start + 6 * anchors;
+    if (closed) to.closePath();
   }
   return at;
 }
