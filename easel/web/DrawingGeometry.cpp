@@ -1,6 +1,7 @@
 #include "DrawingGeometry.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <string_view>
@@ -12,6 +13,8 @@
 namespace easel::web {
 
 namespace {
+
+static_assert(std::endian::native == std::endian::little, "the page reads the words in place, little-endian");
 
 using svg::SvgArtExtra;
 
@@ -141,6 +144,12 @@ bool GeometryFilter::drawable(const Document& document, ArtRef art) const {
   return elements_[extra] = elementDrawable(*extra);
 }
 
+void GeometryWriter::word(uint32_t w) {
+  char b[sizeof w];
+  std::memcpy(b, &w, sizeof w);
+  bytes_.append(b, sizeof b);
+}
+
 void GeometryWriter::number(float v) {
   char b[sizeof v];
   std::memcpy(b, &v, sizeof v);
@@ -215,7 +224,8 @@ int GeometryWriter::paintOf(const ArtContent& c) {
   return index;
 }
 
-void GeometryWriter::add(const Document& document, ArtRef art) {
+void GeometryWriter::add(const Document& document, ArtRef art, uint32_t id, uint32_t parent, uint32_t above) {
+  for (uint32_t w : {id, parent, above}) word(w);
   const ArtContent& c = document.content(art);
   number(c.type == ArtType::Group ? -1.0f : static_cast<float>(paintOf(c)));
   number((c.attributes & kArtHidden) != 0 ? 1.0f : 0.0f);

@@ -7,8 +7,11 @@
 // sheets, kept elements of other kinds, unknown attributes) keeps the drawing
 // in SVG.
 //
-// The geometry goes to the page as little-endian 32-bit floats, one record
-// per object in the order the answer names them:
+// The geometry goes to the page as little-endian 32-bit words: the number of
+// objects to take out and their ids, the number to put in, then a record for
+// each, in order, each put in below the object above it (already there):
+//   id, container, above   unsigned (0: a layer's container / the top)
+// and then floats:
 //   paint  index into the answer's paints; -1 for a group
 //   hidden 1 when it (and what it holds) shows nothing, else 0
 //   count  subpaths, then for each: segments, closed (0 or 1), the start
@@ -46,7 +49,10 @@ class GeometryFilter {
 // The records and paints of one answer.
 class GeometryWriter {
  public:
-  void add(const Document& document, ArtRef art);
+  // The object's record: its id, its container's and the id of the object
+  // above it (0: none), then its paint and geometry.
+  void add(const Document& document, ArtRef art, uint32_t id, uint32_t parent, uint32_t above);
+  void word(uint32_t w);
   std::string& bytes() { return bytes_; }
   const nlohmann::json& paints() const { return paints_; }
 

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <unordered_map>
 #include <utility>
 
 #include <nlohmann/json.hpp>
@@ -42,18 +43,23 @@ class DrawingView {
   // {"revision", "base", "remove", "insert", "svg"} with the changes since a
   // revision kept here, else {"revision", "svg"} with the whole drawing.
   // Given `geometry` (the page draws geometry) and a drawing made only of
-  // art it can draw: "geometry": {"paints", "bytes"} in place of "svg", the
-  // records of every object put in written to `geometry`.
+  // art it can draw: {"revision", "base", "geometry": {"paints", "bytes"}},
+  // what to take out and put in written to `geometry` (DrawingGeometry.h).
   nlohmann::json forPage(const Document& document, uint64_t pageRevision, std::string* geometry = nullptr) const;
 
   const svg::SvgSource* source() const { return source_.get(); }
 
  private:
+  uint32_t pageId(uint64_t key) const;
+  uint32_t putIn(const Document& document, ArtRef art, GeometryWriter& writer) const;
   nlohmann::json geometryForPage(const Document& document, const DrawingSnapshot* base, uint64_t pageRevision,
                                  std::string& geometry) const;
 
   std::shared_ptr<const svg::SvgSource> source_;
   GeometryFilter filter_;
+  // Geometry names art by small ids of its own, the same for every answer.
+  mutable std::unordered_map<uint64_t, uint32_t> pageIds_;
+  mutable uint32_t nextPageId_ = 1;
   // The current snapshot and the one before it, with their revisions: a page
   // may still send requests made before it drew the last answer.
   std::deque<std::pair<uint64_t, DrawingSnapshot>> kept_;

@@ -22,14 +22,17 @@ const page = Array.from(crypto.getRandomValues(new Uint8Array(8)), (b) => b.toSt
 export function setRevision(value) { revision = value; }
 
 // An answer with geometry: the JSON's length (4 bytes, little-endian), the
-// JSON, padding to 4 bytes, then the drawing's floats, read in place.
+// JSON, padding to 4 bytes, then the drawing's words and floats, read in place.
 async function answer(response) {
   if (!(response.headers.get('Content-Type') || '').startsWith('application/vnd.contour.answer')) return response.json();
   const buffer = await response.arrayBuffer();
   const length = new DataView(buffer).getUint32(0, true);
   const reply = JSON.parse(new TextDecoder().decode(new Uint8Array(buffer, 4, length)));
   const start = 4 + length + ((4 - (length % 4)) % 4);
-  if (reply.drawing) reply.drawing.floats = new Float32Array(buffer, start, (buffer.byteLength - start) / 4);
+  if (reply.drawing) {
+    reply.drawing.words = new Uint32Array(buffer, start, (buffer.byteLength - start) / 4);
+    reply.drawing.floats = new Float32Array(buffer, start, (buffer.byteLength - start) / 4);
+  }
   return reply;
 }
 

@@ -73,7 +73,7 @@ export class Drawing {
     } else if (update.base !== this.revision || !this.picture) {
       return false;
     }
-    this.picture.patch(update.remove, update.insert, update.floats, update.geometry.paints);
+    this.picture.patch(update.words, update.floats, update.geometry.paints);
     this.revision = update.revision;
     this.stale = true;
     return true;

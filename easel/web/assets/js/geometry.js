@@ -1,7 +1,8 @@
 // The page's own picture of a drawing made of plain art (paths with flat
 // paint, and groups of them), drawn on a canvas from the geometry the host
-// sends: no text of the drawing is parsed or shown. Each object is a record
-// of the floats the host writes (DrawingGeometry.h): its paint (an index into
+// sends: no text of the drawing is parsed or shown. The host names objects
+// by small ids. Each object is a record of the words the host writes
+// (DrawingGeometry.h): its id, its container's, the one above it, then floats: its paint (an index into
 // the answer's paints; -1 for a group), whether it is hidden, its subpaths
 // with their anchors and direction points, in artwork points (y up). Each container
 // keeps its objects bottom to top, each object linked to the one above it.
@@ -44,17 +45,20 @@ class PathText {
 
 export class GeometryPicture {
   constructor() {
-    this.items = new Map();  // art ref -> {paint, path, d, parent, below, above, first, last}
+    this.items = new Map();  // id -> {paint, path, floats, start, parent, below, above, first, last}
     this.root = container();
   }
 
-  // Takes out `removed`, then puts in `inserted` ([ref, container, above])
-  // with their records from `floats` and the answer's `paints`.
-  patch(removed, inserted, floats, paints) {
-    for (const key of removed) this.forget(this.items.get(key));
+  // Takes out and puts in what an answer's `words` (and the same bytes as
+  // `floats`) say, with the answer's `paints`.
+  patch(words, floats, paints) {
     let at = 0;
-    for (const [key, parent, above] of inserted) {
-      const paint = floats[at], hidden = floats[at + 1] === 1, start = at + 2;
+    const removed = words[at++];
+    for (let i = 0; i < removed; i++) this.forget(this.items.get(words[at++]));
+    const inserted = words[at++];
+    for (let i = 0; i < inserted; i++) {
+      const key = words[at], parent = words[at + 1], above = words[at + 2];
+      const paint = floats[at + 3], hidden = floats[at + 4] === 1, start = at + 5;
       const path = paint >= 0 && !hidden ? new Path2D() : null;
       at = walkPath(floats, start, path || new PathText());
       this.forget(this.items.get(key));
