@@ -23,12 +23,14 @@ export class Canvas {
     this.hooks = hooks;
     this.viewport = document.getElementById('viewport');
     this.image = document.getElementById('drawing');
-    this.drawing = new Drawing(this.image, document.getElementById('drawing-canvas'));
+    this.drawing = new Drawing(this.image, document.getElementById('drawing-canvas'), this.viewport);
     this.overlay = document.getElementById('overlay');
     this.zoom = 1;
     this.page = [612, 792];
     this.drawn = 0;
     this.viewport.addEventListener('pointerdown', (e) => this.pointerDown(e));
+    this.viewport.addEventListener('scroll', () => this.drawing.moved(), { passive: true });
+    addEventListener('resize', () => this.drawing.moved());
   }
 
   // Shows a state; resolves once the browser has painted it. False when

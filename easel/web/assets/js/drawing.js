@@ -12,8 +12,6 @@ import { GeometryPicture } from './geometry.js';
 
 const MARK = 'data-contour-art';
 const POINTS_PER_PIXEL = 0.75;  // an SVG user unit (CSS pixel) is 0.75 point
-// A canvas of more pixels than this is drawn at a lower resolution and scaled up.
-const MAX_CANVAS_PIXELS = 4096 * 4096;
 
 function parse(text) {
   const doc = new DOMParser().parseFromString(text, 'image/svg+xml');
@@ -22,9 +20,10 @@ function parse(text) {
 }
 
 export class Drawing {
-  constructor(frame, canvas) {
+  constructor(frame, canvas, viewport) {
     this.frame = frame;
     this.canvas = canvas;
+    this.viewport = viewport;  // what scrolls the page into view
     this.picture = null;  // the geometry picture, when the drawing is shown as one
     this.box = [0, 0];    // CSS pixels
     this.page = [612, 792];
@@ -118,22 +117,49 @@ export class Drawing {
     this.root.setAttribute('height', height);
   }
 
-  // Draws the geometry picture on the canvas (and clears it for SVG).
+  // The page scrolled or the window changed: draw what is now in view.
+  moved() {
+    if (!this.picture || this.moving) return;
+    this.moving = true;
+    requestAnimationFrame(() => {
+      this.moving = false;
+      this.stale = true;
+      this.render();
+    });
+  }
+
+  // The part of the page in the window, in CSS pixels from its top-left corner.
+  visible() {
+    const [width, height] = this.box;
+    const page = this.frame.getBoundingClientRect(), view = this.viewport.getBoundingClientRect();
+    const clamp = (v, most) => Math.min(most, Math.max(0, v));
+    return [Math.floor(clamp(view.left - page.left, width)), Math.floor(clamp(view.top - page.top, height)),
+      Math.ceil(clamp(view.left + this.viewport.clientWidth - page.left, width)),
+      Math.ceil(clamp(view.top + this.viewport.clientHeight - page.top, height))];
+  }
+
+  // Draws the geometry picture on the canvas (and clears it for SVG): only
+  // the part in the window, at the screen's resolution, so that a deep zoom
+  // costs no more than the window's pixels.
   render() {
     if (!this.stale) return;
     this.stale = false;
     const [width, height] = this.box;
-    const ratio = Math.min(devicePixelRatio || 1, Math.sqrt(MAX_CANVAS_PIXELS / Math.max(1, width * height)));
-    const [w, h] = this.picture ? [Math.round(width * ratio), Math.round(height * ratio)] : [0, 0];
-    this.canvas.style.width = `${width}px`;
-    this.canvas.style.height = `${height}px`;
+    const [x0, y0, x1, y1] = this.picture ? this.visible() : [0, 0, 0, 0];
+    const ratio = devicePixelRatio || 1;
+    const [w, h] = [Math.ceil((x1 - x0) * ratio), Math.ceil((y1 - y0) * ratio)];
+    Object.assign(this.canvas.style, { left: `${x0}px`, top: `${y0}px`, width: `${x1 - x0}px`, height: `${y1 - y0}px` });
     if (this.canvas.width !== w || this.canvas.height !== h) {
       this.canvas.width = w;  // also clears it
       this.canvas.height = h;
     } else {
       this.canvas.getContext('2d').clearRect(0, 0, w, h);
     }
-    if (this.picture) this.paint(this.canvas.getContext('2d'), w, h);
+    if (!this.picture || !w || !h) return;
+    const context = this.canvas.getContext('2d');
+    context.setTransform((ratio * width) / this.page[0], 0, 0, (-ratio * height) / this.page[1], -ratio * x0, ratio * (height - y0));
+    this.picture.draw(context);
+    context.setTransform(1, 0, 0, 1, 0, 0);
   }
 
   // Paints the geometry picture on a context of w x h pixels showing the page.
