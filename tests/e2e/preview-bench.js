@@ -50,7 +50,7 @@ try {
   await andRedraw(page, () => page.locator('.menu-item', { hasText: 'Contour...' }).click());
   const times = [], host = [], resident = {};
   for (let i = 0; i <= samples; i++) {
-    if (kind === 'memory' && (i === 10 || i === samples)) resident[i] = residentKiB(editor.child.pid);
+    if (kind === 'memory' && (i === 10 || i % 100 === 0 || i === samples)) resident[i] = residentKiB(editor.child.pid);
     const value = i % 2 === 0 ? high : low;
     const figure = await page.evaluate((v) => new Promise((resolve) => {
       const input = document.querySelector('.window [data-item-id="4"] input');
