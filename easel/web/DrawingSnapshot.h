@@ -25,6 +25,7 @@ struct SnapshotEntry {
 struct DrawingSnapshot {
   std::vector<SnapshotEntry> entries;  // document order
   uint64_t fingerprint = 0;            // of the whole drawing, page and order included
+  bool drawable = false;               // all of it can go to the page as geometry
   friend bool operator==(const DrawingSnapshot& a, const DrawingSnapshot& b) { return a.entries == b.entries; }
 };
 

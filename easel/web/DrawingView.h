@@ -1,19 +1,24 @@
-// The drawing as the page shows it. The page keeps its own copy of the SVG
-// (each element of art marked with the art's ref) and is sent only what
-// changed since the revision it shows: the art to take out, and the art to
-// put in with its elements and where each goes. A page whose revision is
-// unknown here (a new or reloaded page, or one that fell behind) is sent the
-// whole drawing again. The whole SVG is written only then, never per change.
+// The drawing as the page shows it. The page keeps its own picture of the
+// drawing and is sent only what changed since the revision it shows: the art
+// to take out, and the art to put in and where each goes. A drawing made only
+// of art the page can draw itself (DrawingGeometry.h) goes as geometry to a
+// page that says it draws it; any other goes as SVG, each element of art
+// marked with the art's ref. A page whose revision is unknown here (a new or
+// reloaded page, or one that fell behind), or whose picture is of the other
+// kind, is sent the whole drawing again. The whole SVG is written only then,
+// never per change.
 #ifndef EASEL_WEB_DRAWINGVIEW_H
 #define EASEL_WEB_DRAWINGVIEW_H
 
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <unordered_map>
 #include <utility>
 
 #include <nlohmann/json.hpp>
 
+#include "DrawingGeometry.h"
 #include "DrawingSnapshot.h"
 #include "easel/svg/SvgSource.h"
 
@@ -24,7 +29,8 @@ inline constexpr const char* kArtMark = "data-contour-art";
 
 class DrawingView {
  public:
-  explicit DrawingView(std::shared_ptr<const svg::SvgSource> source) : source_(std::move(source)) {}
+  explicit DrawingView(std::shared_ptr<const svg::SvgSource> source)
+      : source_(std::move(source)), filter_(source_.get()) {}
 
   // Looks at the document: a new revision when anything the page shows changed.
   void look(const Document& document);
@@ -36,12 +42,24 @@ class DrawingView {
   // What a page that shows `pageRevision` needs: null when it is current,
   // {"revision", "base", "remove", "insert", "svg"} with the changes since a
   // revision kept here, else {"revision", "svg"} with the whole drawing.
-  nlohmann::json forPage(const Document& document, uint64_t pageRevision) const;
+  // Given `geometry` (the page draws geometry) and a drawing made only of
+  // art it can draw: {"revision", "base", "geometry": {"paints", "bytes"}},
+  // what to take out and put in written to `geometry` (DrawingGeometry.h).
+  nlohmann::json forPage(const Document& document, uint64_t pageRevision, std::string* geometry = nullptr) const;
 
   const svg::SvgSource* source() const { return source_.get(); }
 
  private:
+  uint32_t pageId(uint64_t key) const;
+  uint32_t putIn(const Document& document, ArtRef art, GeometryWriter& writer) const;
+  nlohmann::json geometryForPage(const Document& document, const DrawingSnapshot* base, uint64_t pageRevision,
+                                 std::string& geometry) const;
+
   std::shared_ptr<const svg::SvgSource> source_;
+  GeometryFilter filter_;
+  // Geometry names art by small ids of its own, the same for every answer.
+  mutable std::unordered_map<uint64_t, uint32_t> pageIds_;
+  mutable uint32_t nextPageId_ = 1;
   // The current snapshot and the one before it, with their revisions: a page
   // may still send requests made before it drew the last answer.
   std::deque<std::pair<uint64_t, DrawingSnapshot>> kept_;

@@ -1,5 +1,6 @@
 #include "EditorHost.h"
 
+#include <chrono>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -112,6 +113,7 @@ HostRequestPtr EditorHost::nextRequest() {
       }
       applied = taken->item->order;
     }
+    taken->item->taken = std::chrono::steady_clock::now();
     return std::move(taken->item);
   }
 }
@@ -120,9 +122,10 @@ EditorParts EditorHost::parts() { return EditorParts{easel_->session, easel_->di
 
 void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
   Reply reply;
+  const auto started = std::chrono::steady_clock::now();
   try {
     reply.status = outcome.status;
-    reply.body = reporter_.report(parts(), request->revision);
+    reply.body = reporter_.report(parts(), request->revision, request->drawsGeometry ? &reply.geometry : nullptr);
     reply.body["ok"] = outcome.status == 200;
     reply.body["sequence"] = ++answered_;  // answers on separate connections can arrive out of order
     if (!outcome.error.empty()) reply.body["error"] = outcome.error;
@@ -135,6 +138,9 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
     reply = refusal(500, std::string("the editor could not report its state: ") + e.what());
   }
   notes_.clear();
+  const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
+  reply.runMs = ms(started - request->taken);
+  reply.answerMs = ms(std::chrono::steady_clock::now() - started);
   request->reply.set_value(std::move(reply));
 }
 

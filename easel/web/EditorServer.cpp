@@ -4,10 +4,14 @@
 
 #include <chrono>
 #include <charconv>
+#include <cstdio>
 #include <future>
 #include <iostream>
 #include <stdexcept>
 #include <thread>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "Assets.h"
 #include "EditorHost.h"
@@ -54,6 +58,21 @@ constexpr const char* kObjectActions = "select|filter|repeat|editContour|undo|re
 void sendJson(httplib::Response& res, int status, const Json& body) {
   res.status = status;
   res.set_content(body.dump(-1, ' ', false, Json::error_handler_t::replace), "application/json; charset=utf-8");
+}
+
+// The JSON's length (4 bytes, little-endian), the JSON, zeros up to a
+// multiple of 4 bytes, then the geometry: the page reads the floats in place.
+void sendWithGeometry(httplib::Response& res, const Reply& reply) {
+  const std::string json = reply.body.dump(-1, ' ', false, Json::error_handler_t::replace);
+  const auto length = static_cast<uint32_t>(json.size());
+  std::string body(4, '\0');
+  for (int i = 0; i < 4; ++i) body[static_cast<std::size_t>(i)] = static_cast<char>((length >> (8 * i)) & 0xff);
+  body.reserve(4 + json.size() + 3 + reply.geometry.size());
+  body += json;
+  body.append((4 - body.size() % 4) % 4, '\0');
+  body += reply.geometry;
+  res.status = reply.status;
+  res.set_content(std::move(body), "application/vnd.contour.answer");
 }
 
 void refuse(httplib::Response& res, int status, const std::string& message) {
@@ -117,8 +136,13 @@ struct EditorServer::Impl {
     request->revision = headerNumber(req, "X-Contour-Revision");
     request->order = headerNumber(req, "X-Contour-Order");
     request->page = req.get_header_value("X-Contour-Page");
+    request->drawsGeometry = req.get_header_value("X-Contour-Draws") == "geometry";
     Reply reply = host.post(request).get();
-    sendJson(res, reply.status, reply.body);
+    char timing[96];
+    std::snprintf(timing, sizeof timing, "run;dur=%.1f, answer;dur=%.1f", reply.runMs, reply.answerMs);
+    res.set_header("Server-Timing", timing);
+    if (reply.geometry.empty()) return sendJson(res, reply.status, reply.body);
+    sendWithGeometry(res, reply);
   }
 
   void objectAction(const httplib::Request& req, httplib::Response& res) {
@@ -147,6 +171,14 @@ struct EditorServer::Impl {
   void routes() {
     server.set_default_headers(kSafetyHeaders);
     server.set_payload_max_length(RequestGuard::kMaxBodyLength);
+#ifdef __GLIBC__
+    // Answers of tens of megabytes are made and freed on every change, on
+    // any of the workers: mapped alone and unmapped when freed, they do not
+    // stay in each worker's heap (the allocator's own threshold rises to
+    // 32 MiB once such a block is freed).
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
+    server.set_tcp_nodelay(true);  // an answer's last bytes are not held back for an acknowledgement
     server.set_keep_alive_timeout(1);  // so that stopping does not wait for idle connections
     // A client that sends or reads slowly is dropped after a few seconds of
     // silence and may not keep its connection for many requests; with more

@@ -54,12 +54,12 @@ Json StateReporter::newlyShown(const adm::DialogManager& dialogs) {
   return shown;
 }
 
-Json StateReporter::report(const EditorParts& parts, uint64_t pageRevision) {
+Json StateReporter::report(const EditorParts& parts, uint64_t pageRevision, std::string* geometry) {
   Document& document = parts.session.document();
   view_.look(document);
   Json state;
   state["revision"] = view_.revision();
-  state["drawing"] = view_.forPage(document, pageRevision);
+  state["drawing"] = view_.forPage(document, pageRevision, geometry);
   state["page"] = {document.pageWidth(), document.pageHeight()};
   Json boxes = Json::array();
   for (const AIRealRect& box : selectionBounds(document)) boxes.push_back(rectJson(box));

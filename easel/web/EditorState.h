@@ -39,7 +39,8 @@ class StateReporter {
   uint64_t committedFingerprint() const { return view_.committedFingerprint(); }
 
   // The whole state; "drawing" only when the page's revision is not the current one.
-  nlohmann::json report(const EditorParts& parts, uint64_t pageRevision);
+  // With `geometry`, a page that draws plain art itself gets it as geometry there.
+  nlohmann::json report(const EditorParts& parts, uint64_t pageRevision, std::string* geometry = nullptr);
 
  private:
   nlohmann::json newlyShown(const adm::DialogManager& dialogs);

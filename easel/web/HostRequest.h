@@ -3,11 +3,13 @@
 #ifndef EASEL_WEB_HOSTREQUEST_H
 #define EASEL_WEB_HOSTREQUEST_H
 
+#include <chrono>
 #include <cstdint>
 #include <future>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -23,8 +25,12 @@ class BadRequest : public std::runtime_error {
 };
 
 struct Reply {
+  Reply() = default;
+  Reply(int status, nlohmann::json body) : status(status), body(std::move(body)) {}
   int status = 200;
   nlohmann::json body;
+  std::string geometry;  // the drawing's geometry (DrawingGeometry.h), sent after the JSON
+  double runMs = 0, answerMs = 0;  // the host's work on the request, and writing its answer
 };
 
 struct HostRequest {
@@ -34,6 +40,8 @@ struct HostRequest {
   uint64_t revision = 0;                  // the document revision the page already shows
   uint64_t order = 0;                     // the page's count of its requests (0: none given)
   std::string page;                       // which load of the page counts them: each counts from 1
+  bool drawsGeometry = false;             // the page draws plain art itself from geometry
+  std::chrono::steady_clock::time_point taken;  // when the host took it up
   std::promise<Reply> reply;
 };
 using HostRequestPtr = std::shared_ptr<HostRequest>;

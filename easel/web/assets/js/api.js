@@ -21,8 +21,26 @@ const page = Array.from(crypto.getRandomValues(new Uint8Array(8)), (b) => b.toSt
 
 export function setRevision(value) { revision = value; }
 
+// An answer with geometry: the JSON's length (4 bytes, little-endian), the
+// JSON, padding to 4 bytes, then the drawing's words and floats, read in place.
+async function answer(response) {
+  if (!(response.headers.get('Content-Type') || '').startsWith('application/vnd.contour.answer')) return response.json();
+  const buffer = await response.arrayBuffer();
+  const length = new DataView(buffer).getUint32(0, true);
+  const reply = JSON.parse(new TextDecoder().decode(new Uint8Array(buffer, 4, length)));
+  const start = 4 + length + ((4 - (length % 4)) % 4);
+  if (reply.drawing) {
+    reply.drawing.words = new Uint32Array(buffer, start, (buffer.byteLength - start) / 4);
+    reply.drawing.floats = new Float32Array(buffer, start, (buffer.byteLength - start) / 4);
+  }
+  return reply;
+}
+
 async function request(method, path, body) {
-  const headers = { 'X-Contour-Token': await sessionToken(), 'X-Contour-Revision': String(revision), 'X-Contour-Order': String(++order), 'X-Contour-Page': page };
+  const headers = {
+    'X-Contour-Token': await sessionToken(), 'X-Contour-Revision': String(revision), 'X-Contour-Order': String(++order),
+    'X-Contour-Page': page, 'X-Contour-Draws': 'geometry',
+  };
   const init = { method, headers };
   if (body !== undefined) {
     headers['Content-Type'] = 'application/json';
@@ -35,7 +53,7 @@ async function request(method, path, body) {
     return { ok: false, offline: true, error: 'The editor does not answer: was it stopped?' };
   }
   try {
-    return await response.json();
+    return await answer(response);
   } catch {
     return { ok: false, error: `The editor answered HTTP ${response.status}` };
   }

@@ -23,12 +23,14 @@ export class Canvas {
     this.hooks = hooks;
     this.viewport = document.getElementById('viewport');
     this.image = document.getElementById('drawing');
-    this.drawing = new Drawing(this.image);
+    this.drawing = new Drawing(this.image, document.getElementById('drawing-canvas'), this.viewport);
     this.overlay = document.getElementById('overlay');
     this.zoom = 1;
     this.page = [612, 792];
     this.drawn = 0;
     this.viewport.addEventListener('pointerdown', (e) => this.pointerDown(e));
+    this.viewport.addEventListener('scroll', () => this.drawing.moved(), { passive: true });
+    addEventListener('resize', () => this.drawing.moved());
   }
 
   // Shows a state; resolves once the browser has painted it. False when
@@ -115,6 +117,10 @@ export class Canvas {
     const context = canvas.getContext('2d');
     context.fillStyle = 'white';
     context.fillRect(0, 0, w, h);
+    if (this.drawing.picture) {
+      this.drawing.paint(context, w, h);
+      return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
+    }
     // The page's copy as an image: an image's SVG runs and loads nothing.
     const url = URL.createObjectURL(new Blob([this.svg], { type: 'image/svg+xml' }));
     const image = new Image();

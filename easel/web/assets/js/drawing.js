@@ -1,9 +1,15 @@
-// The page's own copy of the drawing, in a frame sandboxed without scripts:
-// the host sends the whole SVG once, then only what changed (art to take out,
-// art to put in with its elements). Every element of art carries its ref in
-// data-contour-art. SVG text is parsed by DOMParser, which runs nothing, and
-// the nodes are moved into the frame, where scripts, event attributes and
-// loads stay inert by its sandbox and its own Content-Security-Policy.
+// The page's own picture of the drawing, of one of two kinds. A drawing made
+// only of plain art comes as geometry and is drawn on a canvas over the frame
+// (geometry.js). Any other comes as SVG, kept in a frame sandboxed without
+// scripts: the host sends the whole SVG once, then only what changed (art to
+// take out, art to put in with its elements). Every element of art carries
+// its ref in data-contour-art. SVG text is parsed by DOMParser, which runs
+// nothing, and the nodes are moved into the frame, where scripts, event
+// attributes and loads stay inert by its sandbox and its own
+// Content-Security-Policy. Either way the host sends only what changed since
+// the revision the page shows, and the whole drawing when the kind changes.
+import { GeometryPicture } from './geometry.js';
+
 const MARK = 'data-contour-art';
 const POINTS_PER_PIXEL = 0.75;  // an SVG user unit (CSS pixel) is 0.75 point
 
@@ -14,8 +20,14 @@ function parse(text) {
 }
 
 export class Drawing {
-  constructor(frame) {
+  constructor(frame, canvas, viewport) {
     this.frame = frame;
+    this.canvas = canvas;
+    this.viewport = viewport;  // what scrolls the page into view
+    this.picture = null;  // the geometry picture, when the drawing is shown as one
+    this.box = [0, 0];    // CSS pixels
+    this.page = [612, 792];
+    this.stale = false;   // the canvas does not show the picture yet
     this.root = null;
     this.revision = 0;
     this.elements = new Map();  // art ref -> element
@@ -29,6 +41,8 @@ export class Drawing {
   // this copy does not have (the page must ask for the whole drawing).
   async apply(update, page) {
     await this.ready;
+    this.page = page;
+    if (update.geometry) return this.patchGeometry(update);
     if (update.base === undefined) return this.replace(update, page);
     if (update.base !== this.revision || !this.root) return false;
     for (const key of update.remove) this.forget(this.elements.get(key));
@@ -49,9 +63,26 @@ export class Drawing {
     return true;
   }
 
+  patchGeometry(update) {
+    if (update.base === undefined) {
+      this.picture = new GeometryPicture();
+      this.root = null;
+      this.elements.clear();
+      this.frame.contentDocument.body.replaceChildren();
+    } else if (update.base !== this.revision || !this.picture) {
+      return false;
+    }
+    this.picture.patch(update.words, update.floats, update.geometry.paints);
+    this.revision = update.revision;
+    this.stale = true;
+    return true;
+  }
+
   replace(update, page) {
     const root = parse(update.svg);
     if (!root) return false;
+    this.picture = null;
+    this.stale = true;
     // Scaled with its box: a root without a viewBox gets the one its page size implies.
     if (!root.hasAttribute('viewBox')) root.setAttribute('viewBox', `0 0 ${page[0] / POINTS_PER_PIXEL} ${page[1] / POINTS_PER_PIXEL}`);
     this.root = this.frame.contentDocument.importNode(root, true);
@@ -78,11 +109,70 @@ export class Drawing {
   size(width, height) {
     this.frame.style.width = `${width}px`;
     this.frame.style.height = `${height}px`;
+    if (this.box[0] !== width || this.box[1] !== height) this.stale = true;
+    this.box = [width, height];
+    this.render();
     if (!this.root) return;
     this.root.setAttribute('width', width);
     this.root.setAttribute('height', height);
   }
 
-  // The drawing as SVG text, as the page shows it.
-  text() { return this.root ? new XMLSerializer().serializeToString(this.root) : ''; }
+  // The page scrolled or the window changed: draw what is now in view.
+  moved() {
+    if (!this.picture || this.moving) return;
+    this.moving = true;
+    requestAnimationFrame(() => {
+      this.moving = false;
+      this.stale = true;
+      this.render();
+    });
+  }
+
+  // The part of the page in the window, in CSS pixels from its top-left corner.
+  visible() {
+    const [width, height] = this.box;
+    const page = this.frame.getBoundingClientRect(), view = this.viewport.getBoundingClientRect();
+    const clamp = (v, most) => Math.min(most, Math.max(0, v));
+    return [Math.floor(clamp(view.left - page.left, width)), Math.floor(clamp(view.top - page.top, height)),
+      Math.ceil(clamp(view.left + this.viewport.clientWidth - page.left, width)),
+      Math.ceil(clamp(view.top + this.viewport.clientHeight - page.top, height))];
+  }
+
+  // Draws the geometry picture on the canvas (and clears it for SVG): only
+  // the part in the window, at the screen's resolution, so that a deep zoom
+  // costs no more than the window's pixels.
+  render() {
+    if (!this.stale) return;
+    this.stale = false;
+    const [width, height] = this.box;
+    const [x0, y0, x1, y1] = this.picture ? this.visible() : [0, 0, 0, 0];
+    const ratio = devicePixelRatio || 1;
+    const [w, h] = [Math.ceil((x1 - x0) * ratio), Math.ceil((y1 - y0) * ratio)];
+    Object.assign(this.canvas.style, { left: `${x0}px`, top: `${y0}px`, width: `${x1 - x0}px`, height: `${y1 - y0}px` });
+    if (this.canvas.width !== w || this.canvas.height !== h) {
+      this.canvas.width = w;  // also clears it
+      this.canvas.height = h;
+    } else {
+      this.canvas.getContext('2d').clearRect(0, 0, w, h);
+    }
+    if (!this.picture || !w || !h) return;
+    const context = this.canvas.getContext('2d');
+    context.setTransform((ratio * width) / this.page[0], 0, 0, (-ratio * height) / this.page[1], -ratio * x0, ratio * (height - y0));
+    this.picture.draw(context);
+    context.setTransform(1, 0, 0, 1, 0, 0);
+  }
+
+  // Paints the geometry picture on a context of w x h pixels showing the page.
+  paint(context, w, h) {
+    context.setTransform(w / this.page[0], 0, 0, -h / this.page[1], 0, h);
+    this.picture.draw(context);
+    context.setTransform(1, 0, 0, 1, 0, 0);
+  }
+
+  // The drawing as SVG text, as the page shows it (of a geometry picture, one
+  // element per object with its geometry and paint).
+  text() {
+    if (this.picture) return this.picture.text(this.page);
+    return this.root ? new XMLSerializer().serializeToString(this.root) : '';
+  }
 }

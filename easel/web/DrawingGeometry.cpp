@@ -1,0 +1,247 @@
+#include "DrawingGeometry.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <string_view>
+
+#include "easel/svg/Color.h"
+#include "easel/svg/ColorText.h"
+#include "easel/svg/Style.h"
+
+namespace easel::web {
+
+namespace {
+
+static_assert(std::endian::native == std::endian::little, "the page reads the words in place, little-endian");
+
+using svg::SvgArtExtra;
+
+bool isOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// What the document reads into its paint, opacity and visibility.
+bool isModelledProperty(std::string_view name) {
+  return isOneOf(name, {"fill", "stroke", "stroke-width", "stroke-linecap", "stroke-linejoin", "stroke-miterlimit",
+                        "stroke-dasharray", "stroke-dashoffset", "fill-rule", "opacity", "display"});
+}
+
+// Attributes that show nothing of their own: names in other namespaces
+// (contour:, the editors' own), data and accessibility attributes.
+bool isInertAttribute(std::string_view name) {
+  return (name.find(':') != std::string_view::npos && !name.starts_with("xml:")) || name.starts_with("xmlns") ||
+         name.starts_with("data-") || name.starts_with("aria-") || isOneOf(name, {"id", "class"});
+}
+
+bool styleIsModelled(const char* text) {
+  try {
+    const auto declarations = svg::parseStyle(text);
+    return std::all_of(declarations.begin(), declarations.end(),
+                       [](const svg::Declaration& d) { return isModelledProperty(d.property); });
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+// Rotation, uniform scale, translation (and mirroring): a stroke drawn in
+// artwork points looks the same as one drawn in the element's user space.
+bool isSimilarity(const svg::Affine& m) {
+  const double x = m.a * m.a + m.b * m.b, y = m.c * m.c + m.d * m.d, skew = m.a * m.c + m.b * m.d;
+  const double tolerance = 1e-9 * std::max(x, y);
+  return std::abs(x - y) <= tolerance && std::abs(skew) <= tolerance;
+}
+
+bool isZero(const char* text) { return std::string_view(text).find_first_not_of("0. ") == std::string_view::npos; }
+
+std::string_view localName(const pugi::xml_node& node, const std::string& svgPrefix) {
+  std::string_view name = node.name();
+  if (!svgPrefix.empty() && name.starts_with(svgPrefix)) name.remove_prefix(svgPrefix.size());
+  return name;
+}
+
+// A child kept as XML that shows nothing: text nodes, comments, titles,
+// metadata, definitions (reached only through url() paint, a gradient or
+// pattern, or elements that are not drawable) and other namespaces' elements.
+bool isInertItem(const pugi::xml_node& node, const std::string& svgPrefix) {
+  if (node.type() != pugi::node_element) return true;
+  const std::string_view name = localName(node, svgPrefix);
+  return name.find(':') != std::string_view::npos || isOneOf(name, {"title", "desc", "metadata", "defs"});
+}
+
+bool hasStyleSheet(const pugi::xml_node& root, const std::string& svgPrefix) {
+  for (pugi::xml_node n = root; n; n = n.next_sibling()) {
+    if (n.type() != pugi::node_element) continue;
+    if (localName(n, svgPrefix) == "style" || hasStyleSheet(n.first_child(), svgPrefix)) return true;
+  }
+  return false;
+}
+
+bool isPainted(bool on, const AIColor& color) { return on && color.kind != kNoneColor; }
+bool isFlat(const AIColor& color) { return color.kind != kGradient && color.kind != kPattern; }
+
+const char* capName(int32_t cap) { return cap == 1 ? "round" : cap == 2 ? "square" : "butt"; }
+const char* joinName(int32_t join) { return join == 1 ? "round" : join == 2 ? "bevel" : "miter"; }
+
+}  // namespace
+
+GeometryFilter::GeometryFilter(const svg::SvgSource* source) : source_(source) {
+  if (!source) return;
+  const std::string& prefix = source->svgPrefix;
+  sourceDrawable_ = !hasStyleSheet(source->root, prefix);
+  for (pugi::xml_attribute a : source->root.attributes()) {
+    const std::string_view name = a.name();
+    if (isInertAttribute(name) || isOneOf(name, {"version", "baseProfile", "width", "height", "viewBox", "x", "y"})) continue;
+    if (name == "style" ? styleIsModelled(a.value()) : isModelledProperty(name)) continue;
+    sourceDrawable_ = false;
+  }
+  for (const svg::SourceItem& item : source->rootItems)
+    if (item.raw && !isInertItem(item.raw, prefix)) sourceDrawable_ = false;
+}
+
+bool GeometryFilter::elementDrawable(const SvgArtExtra& extra) const {
+  const std::string& prefix = source_->svgPrefix;
+  for (const svg::SourceItem& item : extra.items)
+    if (item.raw && !isInertItem(item.raw, prefix)) return false;
+  if (extra.kind == SvgArtExtra::Kind::LooseArt) return true;
+  const std::string_view name = localName(extra.node, prefix);
+  if (!isOneOf(name, {"g", "path", "rect", "polygon", "polyline", "line"})) return false;
+  if (!isSimilarity(extra.transform)) return false;
+  for (pugi::xml_attribute a : extra.node.attributes()) {
+    const std::string_view attribute = a.name();
+    if (isInertAttribute(attribute) || isModelledProperty(attribute) || attribute == "transform") continue;
+    if (attribute == "style" && styleIsModelled(a.value())) continue;
+    // Geometry the document holds exactly (a rounded rectangle's corners it holds as curves).
+    if (isOneOf(attribute, {"d", "x", "y", "width", "height", "points", "x1", "y1", "x2", "y2"})) continue;
+    if (isOneOf(attribute, {"rx", "ry"}) && isZero(a.value())) continue;
+    return false;
+  }
+  for (pugi::xml_node child : extra.node.children())
+    if (name != "g" && !isInertItem(child, prefix)) return false;
+  return true;
+}
+
+bool GeometryFilter::drawable(const Document& document, ArtRef art) const {
+  if (!sourceDrawable_) return false;
+  const ArtContent& c = document.content(art);
+  const auto* extra = dynamic_cast<const SvgArtExtra*>(c.extra.get());
+  if (extra && extra->source.get() != source_) extra = nullptr;
+  if (c.type == ArtType::Group) {
+    if (c.opacity != 1) return false;  // a group's opacity applies to it as one picture
+  } else if (c.type == ArtType::Path || c.type == ArtType::CompoundPath) {
+    const AIPathStyle& s = c.style;
+    const bool fills = isPainted(s.fillPaint, s.fill.color), strokes = isPainted(s.strokePaint, s.stroke.color);
+    if ((fills && !isFlat(s.fill.color)) || (strokes && !isFlat(s.stroke.color))) return false;
+    // Opacity over both fill and stroke applies to them as one picture.
+    if (c.opacity != 1 && fills && strokes) return false;
+  } else {
+    return false;
+  }
+  if (!extra) return true;
+  const auto found = elements_.find(extra);
+  if (found != elements_.end()) return found->second;
+  return elements_[extra] = elementDrawable(*extra);
+}
+
+void GeometryWriter::word(uint32_t w) {
+  char b[sizeof w];
+  std::memcpy(b, &w, sizeof w);
+  bytes_.append(b, sizeof b);
+}
+
+void GeometryWriter::number(float v) {
+  char b[sizeof v];
+  std::memcpy(b, &v, sizeof v);
+  bytes_.append(b, sizeof b);
+}
+
+// As the SVG writer writes path data: a segment whose direction points lie on
+// its anchors is a line, any other a cubic; a closed subpath's closing
+// segment is written only when curved (the close draws a straight one).
+void GeometryWriter::writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed) {
+  const auto straight = [](const AIPathSegment& from, const AIPathSegment& to) {
+    return from.out.h == from.p.h && from.out.v == from.p.v && to.in.h == to.p.h && to.in.v == to.p.v;
+  };
+  const bool closingCurve = closed && !straight(anchors.back(), anchors.front());
+  const std::size_t segments = anchors.size() - 1 + (closingCurve ? 1 : 0);
+  for (float v : {static_cast<float>(segments), closed ? 1.0f : 0.0f, anchors.front().p.h, anchors.front().p.v}) number(v);
+  const std::size_t at = bytes_.size();
+  bytes_.resize(at + segments * 7 * sizeof(float));  // at most: shrunk after
+  char* out = bytes_.data() + at;
+  const auto segment = [&](const AIPathSegment& from, const AIPathSegment& to) {
+    if (straight(from, to)) {
+      const float line[] = {0, to.p.h, to.p.v};
+      std::memcpy(out, line, sizeof line);
+      out += sizeof line;
+    } else {
+      const float curve[] = {1, from.out.h, from.out.v, to.in.h, to.in.v, to.p.h, to.p.v};
+      std::memcpy(out, curve, sizeof curve);
+      out += sizeof curve;
+    }
+  };
+  for (std::size_t i = 1; i < anchors.size(); ++i) segment(anchors[i - 1], anchors[i]);
+  if (closingCurve) segment(anchors.back(), anchors.front());
+  bytes_.resize(static_cast<std::size_t>(out - bytes_.data()));
+}
+
+int GeometryWriter::paintOf(const ArtContent& c) {
+  const AIPathStyle& s = c.style;
+  const bool fills = isPainted(s.fillPaint, s.fill.color);
+  const bool strokes = isPainted(s.strokePaint, s.stroke.color) && s.stroke.width > 0;
+  std::vector<float> dashes(s.stroke.dashes, s.stroke.dashes + std::clamp<int32_t>(s.stroke.dashCount, 0, kMaxDashComponents));
+  // As SVG reads a dash array: a negative length or no length at all draws solid.
+  float total = 0;
+  for (float d : dashes) total += d;
+  if (std::any_of(dashes.begin(), dashes.end(), [](float d) { return d < 0; }) || !(total > 0)) dashes.clear();
+  // The paint as the page uses it, as bytes: most objects share a few paints.
+  const svg::Rgb fill = fills ? svg::displayColor(s.fill.color) : svg::Rgb{-1, 0, 0};
+  const svg::Rgb stroke = strokes ? svg::displayColor(s.stroke.color) : svg::Rgb{-1, 0, 0};
+  const float reals[] = {s.stroke.width, s.stroke.miterLimit, s.stroke.dashOffset, c.opacity};
+  const int32_t words[] = {s.stroke.cap, s.stroke.join, s.evenOdd != 0};
+  std::string key;
+  for (const auto& [bytes, size] : {std::pair<const void*, std::size_t>{&fill, sizeof fill}, {&stroke, sizeof stroke},
+                                    {reals, sizeof reals}, {words, sizeof words},
+                                    {dashes.data(), dashes.size() * sizeof(float)}})
+    key.append(static_cast<const char*>(bytes), size);
+  const auto found = paintIndex_.find(key);
+  if (found != paintIndex_.end()) return found->second;
+
+  nlohmann::json paint = {
+      {"fill", fills ? nlohmann::json(svg::hexColor(fill)) : nlohmann::json(nullptr)},
+      {"stroke", strokes ? nlohmann::json(svg::hexColor(stroke)) : nlohmann::json(nullptr)},
+      {"width", s.stroke.width},
+      {"cap", capName(s.stroke.cap)},
+      {"join", joinName(s.stroke.join)},
+      {"miter", s.stroke.miterLimit},
+      {"dash", dashes},
+      {"dashOffset", s.stroke.dashOffset},
+      {"evenOdd", s.evenOdd != 0},
+      {"opacity", c.opacity}};
+  const int index = static_cast<int>(paints_.size());
+  paints_.push_back(std::move(paint));
+  paintIndex_.emplace(std::move(key), index);
+  return index;
+}
+
+void GeometryWriter::add(const Document& document, ArtRef art, uint32_t id, uint32_t parent, uint32_t above) {
+  for (uint32_t w : {id, parent, above}) word(w);
+  const ArtContent& c = document.content(art);
+  number(c.type == ArtType::Group ? -1.0f : static_cast<float>(paintOf(c)));
+  number((c.attributes & kArtHidden) != 0 ? 1.0f : 0.0f);
+  if (c.type == ArtType::Group) {
+    number(0);
+    return;
+  }
+  std::vector<const ArtContent*> subpaths;
+  if (c.type == ArtType::Path) {
+    subpaths.push_back(&c);
+  } else {
+    for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m)) subpaths.push_back(&document.content(m));
+  }
+  std::erase_if(subpaths, [](const ArtContent* s) { return s->segments.empty(); });
+  number(static_cast<float>(subpaths.size()));
+  for (const ArtContent* s : subpaths) writeSubpath(s->segments, s->closed);
+}
+
+}  // namespace easel::web

@@ -1,0 +1,71 @@
+// Art the page draws itself on a canvas, from geometry, instead of from SVG:
+// paths and compound paths with flat paint, and plain groups of them, whose
+// elements say nothing the document does not model. For that art the canvas
+// shows exactly what the SVG would: the same float coordinates, colours
+// (#rrggbb as the writer gives them), widths, caps, joins, dashes, fill rule
+// and opacity. Anything else (gradients, patterns, text, images, style
+// sheets, kept elements of other kinds, unknown attributes) keeps the drawing
+// in SVG.
+//
+// The geometry goes to the page as little-endian 32-bit words: the number of
+// objects to take out and their ids, the number to put in, then a record for
+// each, in order, each put in below the object above it (already there):
+//   id, container, above   unsigned (0: a layer's container / the top)
+// and then floats:
+//   paint  index into the answer's paints; -1 for a group
+//   hidden 1 when it (and what it holds) shows nothing, else 0
+//   count  subpaths, then for each: segments, closed (0 or 1), the start
+//          point, and each segment as the SVG writer writes it: 0 and the
+//          end point for a line, 1 and two direction points and the end point
+//          for a cubic; points x, y in artwork points (y up)
+#ifndef EASEL_WEB_DRAWINGGEOMETRY_H
+#define EASEL_WEB_DRAWINGGEOMETRY_H
+
+#include <map>
+#include <string>
+#include <unordered_map>
+
+#include <nlohmann/json.hpp>
+
+#include "easel/core/Document.h"
+#include "easel/svg/SvgSource.h"
+
+namespace easel::web {
+
+class GeometryFilter {
+ public:
+  explicit GeometryFilter(const svg::SvgSource* source);
+  // Whether the page can draw this object itself (not what it holds).
+  bool drawable(const Document& document, ArtRef art) const;
+
+ private:
+  bool elementDrawable(const svg::SvgArtExtra& extra) const;
+
+  const svg::SvgSource* source_;
+  bool sourceDrawable_ = true;  // no style sheets, nothing the root or its other children add
+  mutable std::unordered_map<const svg::SvgArtExtra*, bool> elements_;
+};
+
+// The records and paints of one answer.
+class GeometryWriter {
+ public:
+  // The object's record: its id, its container's and the id of the object
+  // above it (0: none), then its paint and geometry.
+  void add(const Document& document, ArtRef art, uint32_t id, uint32_t parent, uint32_t above);
+  void word(uint32_t w);
+  std::string& bytes() { return bytes_; }
+  const nlohmann::json& paints() const { return paints_; }
+
+ private:
+  void number(float v);
+  void writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed);
+  int paintOf(const ArtContent& content);
+
+  std::string bytes_;
+  nlohmann::json paints_ = nlohmann::json::array();
+  std::map<std::string, int> paintIndex_;
+};
+
+}  // namespace easel::web
+
+#endif

@@ -1,0 +1,114 @@
+// The page draws a drawing of plain art on a canvas from geometry: what it
+// shows must be what the SVG shows. The page's picture is compared, pixel
+// by pixel, with the same drawing's SVG (as the editor writes it) shown as
+// an image in its place.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+import { andRedraw, launchBrowser, openPage, startEditor, stopEditor, workDir, writeDrawing } from './support/editor.js';
+
+// Every kind of paint the canvas draws itself, at no pixel-aligned place.
+const plain = `<svg xmlns="http://www.w3.org/2000/svg" width="300" height="200" viewBox="0 0 300 200">
+  <path d="M 20.3,30.7 C 60,5 90,80 130.2,40.1 L 110,90 Z" fill="#3a7bd5" stroke="#102030" stroke-width="3.5"
+        stroke-linejoin="round"/>
+  <path d="M 150,20 h 60 v 60 h -60 Z M 165,35 h 30 v 30 h -30 Z" fill="#e06c2f" fill-rule="evenodd"/>
+  <path d="M 230.5,20 L 280,70 L 240,90" fill="none" stroke="#2a9d3f" stroke-width="6" stroke-linecap="round"
+        stroke-dasharray="12,7" stroke-dashoffset="3"/>
+  <g transform="rotate(15 80 140)">
+    <rect x="40.25" y="115.5" width="70" height="45" fill="#8e44ad" opacity="0.55"/>
+    <path d="M 60,120 L 100,170" stroke="#000" stroke-width="9" stroke-linejoin="bevel" stroke-miterlimit="2"/>
+  </g>
+  <polygon points="170,110 260,130 190,185" fill="#f1c40f" stroke="#7f5f00" stroke-width="2" stroke-linejoin="miter"/>
+  <path d="M 10,190 L 290,190" stroke="#c0392b" display="none"/>
+</svg>
+`;
+
+describe('a drawing of plain art on the canvas', () => {
+  let editor, browser, page;
+
+  before(async () => {
+    editor = await startEditor(writeDrawing(workDir(), 'plain.svg', plain));
+    browser = await launchBrowser();
+    page = await openPage(browser, editor);
+  });
+  after(async () => {
+    await browser?.close();
+    await stopEditor(editor);
+  });
+
+  // The viewport as the page shows it, then with the editor's SVG of the
+  // drawing as an image in the canvas's place; the number of pixels that differ.
+  async function compare() {
+    const shown = page.locator('#viewport');
+    const canvasShot = await shown.screenshot();
+    await page.evaluate(async () => {
+      const token = new URLSearchParams(location.search).get('token');
+      const { drawing } = await (await fetch('/api/state', { headers: { 'X-Contour-Token': token } })).json();
+      const canvas = document.getElementById('drawing-canvas'), frame = document.getElementById('drawing');
+      const image = new Image();
+      image.id = 'reference';
+      image.style.cssText = `position:absolute;left:0;top:0;width:${frame.style.width};height:${frame.style.height}`;
+      await new Promise((resolve) => {
+        image.onload = resolve;
+        image.src = `data:image/svg+xml;base64,${btoa(unescape(encodeURIComponent(drawing.svg)))}`;
+      });
+      canvas.style.visibility = 'hidden';
+      canvas.after(image);
+    });
+    const svgShot = await shown.screenshot();
+    await page.evaluate(() => {
+      document.getElementById('reference').remove();
+      document.getElementById('drawing-canvas').style.visibility = '';
+    });
+    // Compared in a page of its own, whose policy lets it read the screenshots.
+    const blank = await browser.newPage();
+    const difference = await blank.evaluate(async ([a, b]) => {
+      const pixels = async (base64) => {
+        const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${base64}`)).blob());
+        const c = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+        c.drawImage(bitmap, 0, 0);
+        return c.getImageData(0, 0, bitmap.width, bitmap.height).data;
+      };
+      const [p, q] = [await pixels(a), await pixels(b)];
+      let largest = 0, differing = 0, coloured = 0;
+      for (let i = 0; i < p.length; i++) {
+        const d = Math.abs(p[i] - q[i]);
+        largest = Math.max(largest, d);
+        if (d > 2) differing++;
+        if (i % 4 === 0 && p[i] < 150) coloured++;
+      }
+      return { largest, differing, coloured, total: p.length / 4 };
+    }, [canvasShot.toString('base64'), svgShot.toString('base64')]);
+    await blank.close();
+    return difference;
+  }
+
+  test('shows what its SVG shows, whole and zoomed in', async () => {
+    const shown = await page.evaluate(() => ({
+      frameChildren: document.getElementById('drawing').contentDocument.body.children.length,
+      canvasWidth: document.getElementById('drawing-canvas').width,
+    }));
+    assert.equal(shown.frameChildren, 0, 'the frame holds no SVG');
+    assert.ok(shown.canvasWidth > 0, 'the canvas is drawn');
+    const whole = await compare();
+    console.log(`canvas against SVG, whole: ${JSON.stringify(whole)}`);
+    assert.ok(whole.coloured > 1000, 'the drawing shows');
+    assert.equal(whole.differing, 0, `pixels differ by more than 2 levels: ${JSON.stringify(whole)}`);
+
+    // At 1200% the page is far larger than the window: the canvas draws the part in view.
+    await andRedraw(page, async () => {
+      await page.fill('#zoom-field', '1200%');
+      await page.press('#zoom-field', 'Enter');
+    });
+    await page.evaluate(() => new Promise((resolve) => {
+      document.getElementById('viewport').scrollTo(700, 500);
+      requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+    }));
+    const zoomed = await compare();
+    console.log(`canvas against SVG, zoomed: ${JSON.stringify(zoomed)}`);
+    assert.ok(zoomed.coloured > 10000, 'the drawing shows');
+    // Deep in, the renderer shades some edge pixels of paths that reach far
+    // outside the surface differently (up to a sixth of a pixel's coverage);
+    // a place off by a pixel, or a wrong scale, differs by far more.
+    assert.ok(zoomed.largest <= 64 && zoomed.differing < zoomed.total / 50, `zoomed in: ${JSON.stringify(zoomed)}`);
+  });
+});

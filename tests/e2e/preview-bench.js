@@ -1,0 +1,85 @@
+// Preview benchmarks (not part of the test run): the time from a change of
+// the contour count in the dialog to the repainted page, on the latency
+// drawing (100 stars x 50 contours) and on rings of 64 cubic segments.
+//   node preview-bench.js stars            100 objects, 50 <-> 49 contours
+//   node preview-bench.js rings N [SAMPLES] N rings, 13 <-> 12 contours
+//   node preview-bench.js memory N CHANGES  the editor's resident memory after
+//                                          10 changes and after CHANGES on N rings
+// Needs CONTOUR_BIN (and CONTOUR_CHROMIUM) as the tests do. Prints one JSON
+// line: page figures (median, p95, max) and the host's own (from its
+// Server-Timing header when it sends one).
+import { readFileSync } from 'node:fs';
+import {
+  andRedraw, launchBrowser, openPage, starGrid, startEditor, stopEditor, workDir, writeDrawing,
+} from './support/editor.js';
+
+// `count` rings in a square grid: circles of 64 cubic segments, filled and stroked.
+export function ringGrid(count) {
+  const side = Math.ceil(Math.sqrt(count)), pitch = 60, r = 20, k = (4 / 3) * Math.tan(Math.PI / 128);
+  const rings = [];
+  for (let i = 0; i < count; i++) {
+    const cx = 40 + (i % side) * pitch, cy = 40 + Math.floor(i / side) * pitch;
+    const at = (a, s = r) => [cx + s * Math.cos(a), cy + s * Math.sin(a)];
+    let d = `M${at(0).map((v) => v.toFixed(3)).join(',')}`;
+    for (let j = 0; j < 64; j++) {
+      const a0 = (j * Math.PI) / 32, a1 = ((j + 1) * Math.PI) / 32;
+      const [x0, y0] = at(a0), [x1, y1] = at(a1);
+      const c1 = [x0 - k * r * Math.sin(a0), y0 + k * r * Math.cos(a0)];
+      const c2 = [x1 + k * r * Math.sin(a1), y1 - k * r * Math.cos(a1)];
+      d += `C${[...c1, ...c2, x1, y1].map((v) => v.toFixed(3)).join(',')}`;
+    }
+    rings.push(`<path d="${d}Z" fill="#c06060" stroke="#302020" stroke-width="1.5"/>`);
+  }
+  const size = 80 + side * pitch;
+  return `<svg xmlns="http://www.w3.org/2000/svg" width="${size}" height="${size}" viewBox="0 0 ${size} ${size}">\n${rings.join('\n')}\n</svg>\n`;
+}
+
+const [kind = 'stars', countText = '1000', samplesText = '8'] = process.argv.slice(2);
+const svg = kind === 'stars' ? starGrid(100) : ringGrid(Number(countText));
+const residentKiB = (pid) => Number(/VmRSS:\s+(\d+)/.exec(readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
+const [high, low] = kind === 'stars' ? [50, 49] : [13, 12];
+const samples = Number(samplesText);
+
+const editor = await startEditor(writeDrawing(workDir(), 'bench.svg', svg));
+const browser = await launchBrowser();
+try {
+  const page = await openPage(browser, editor);
+  await andRedraw(page, () => page.keyboard.press('Control+a'));
+  await page.click('.menu[data-menu="Filter"] > .title');
+  await page.hover('.menu[data-menu="Filter"] .submenu');
+  await andRedraw(page, () => page.locator('.menu-item', { hasText: 'Contour...' }).click());
+  const times = [], host = [], resident = {};
+  for (let i = 0; i <= samples; i++) {
+    if (kind === 'memory' && (i === 10 || i % 100 === 0 || i === samples)) resident[i] = residentKiB(editor.child.pid);
+    const value = i % 2 === 0 ? high : low;
+    const figure = await page.evaluate((v) => new Promise((resolve) => {
+      const input = document.querySelector('.window [data-item-id="4"] input');
+      performance.clearResourceTimings();
+      const start = performance.now();
+      document.addEventListener('contour:drawn', () => {
+        const total = performance.now() - start;
+        const timing = performance.getEntriesByType('resource').filter((e) => e.name.includes('/api/dialog')).pop();
+        resolve({ total, response: timing ? timing.responseEnd - timing.startTime : null,
+          bytes: timing ? timing.encodedBodySize : null,
+          server: timing ? Object.fromEntries(timing.serverTiming.map((s) => [s.name, s.duration])) : {} });
+      }, { once: true });
+      input.value = String(v);
+      input.dispatchEvent(new Event('change'));
+    }), value);
+    if (i > 0) { times.push(figure.total); host.push(figure); }
+  }
+  const sorted = [...times].sort((a, b) => a - b);
+  const at = (q) => Math.round(sorted[Math.min(sorted.length - 1, Math.floor(q * sorted.length))]);
+  const median = (xs) => { const s = xs.filter((x) => x != null).sort((a, b) => a - b); return s.length ? Math.round(s[Math.floor(s.length / 2)] * 10) / 10 : null; };
+  const serverNames = [...new Set(host.flatMap((h) => Object.keys(h.server)))];
+  console.log(JSON.stringify({
+    drawing: kind === 'stars' ? '100 stars' : `${countText} rings`, contours: `${high}<->${low}`, samples,
+    ...(kind === 'memory' ? { residentKiB: resident } : {}),
+    repaintMs: { median: at(0.5), p95: at(0.95), max: Math.round(sorted[sorted.length - 1]) },
+    responseMs: median(host.map((h) => h.response)), bytes: median(host.map((h) => h.bytes)),
+    hostMs: Object.fromEntries(serverNames.map((n) => [n, median(host.map((h) => h.server[n]))])),
+  }));
+} finally {
+  await browser.close();
+  await stopEditor(editor);
+}
