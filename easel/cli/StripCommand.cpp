@@ -30,7 +30,7 @@ void strip(const StripOptions& o) {
   RunBook runs(*drawing.document, *drawing.source, o.input == "-" ? "<stdin>" : o.input, std::cerr);
   runs.removeContours(*drawing.document, true);
   const easel::svg::RunEdits edits = runs.finish(*drawing.document, nullptr, std::nullopt);
-  output.write(easel::svg::exportSvg(*drawing.document, drawing.source.get(), {.runs = &edits}));
+  easel::svg::exportSvg(output.stream(), *drawing.document, drawing.source.get(), {.runs = &edits});
   files.commitAll();
 }
 

@@ -180,9 +180,9 @@ PathGeometry transformed(const PathGeometry& path, const Affine& m) {
 std::string writePathData(const PathGeometry& path) {
   std::string out;
   const auto point = [&](Vec2 p) {
-    out += floatText(static_cast<float>(p.x));
+    appendFloat(out, static_cast<float>(p.x));
     out += ',';
-    out += floatText(static_cast<float>(p.y));
+    appendFloat(out, static_cast<float>(p.y));
   };
   // Compared as floats: that is what is written.
   const auto same = [](Vec2 a, Vec2 b) {
