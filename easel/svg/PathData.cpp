@@ -179,6 +179,9 @@ PathGeometry transformed(const PathGeometry& path, const Affine& m) {
 
 std::string writePathData(const PathGeometry& path) {
   std::string out;
+  std::size_t anchors = 0;
+  for (const Subpath& sp : path) anchors += sp.anchors.size();
+  out.reserve(anchors * 48);  // a cubic's three points, mostly
   const auto point = [&](Vec2 p) {
     appendFloat(out, static_cast<float>(p.x));
     out += ',';

@@ -360,12 +360,12 @@ class Exporter {
           if (!isGeometryAttribute(a.name())) {
             el.append(a.name(), std::string_view(a.value()));
           } else if (!wroteD) {
-            el.append("d", std::move(d));  // where the geometry was
+            el.appendPlain("d", std::move(d));  // where the geometry was
             wroteD = true;
           }
         }
       }
-      if (!wroteD) el.append("d", std::move(d));
+      if (!wroteD) el.appendPlain("d", std::move(d));
     }
     const double scale = std::sqrt(std::abs(local.determinant()));
     finish(el, art, e, &scale);

@@ -42,6 +42,10 @@ void XmlAttributes::append(std::string name, std::string value) {
   list_.push_back({std::move(name), {}, std::move(value), true});
 }
 
+void XmlAttributes::appendPlain(std::string name, std::string value) {
+  list_.push_back({std::move(name), {}, std::move(value), true, true});
+}
+
 void XmlAttributes::prepend(std::string name, std::string value) {
   list_.insert(list_.begin(), {std::move(name), {}, std::move(value), true});
 }
@@ -49,6 +53,7 @@ void XmlAttributes::prepend(std::string name, std::string value) {
 void XmlAttributes::set(Attribute& a, std::string value) {
   a.held = std::move(value);
   a.isHeld = true;
+  a.plain = false;
 }
 
 void XmlAttributes::remove(std::string_view name) {
@@ -128,7 +133,11 @@ void XmlOut::startElement(std::string_view name, const XmlAttributes& attributes
     text(" ");
     text(a.name);
     text("=\"");
-    escapedAttribute(a.value());
+    if (a.plain) {
+      text(a.value());
+    } else {
+      escapedAttribute(a.value());
+    }
     text("\"");
   }
   startTagOpen_ = true;

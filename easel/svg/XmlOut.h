@@ -23,6 +23,7 @@ class XmlAttributes {
     std::string_view viewed;
     std::string held;
     bool isHeld = false;
+    bool plain = false;  // nothing in it needs escaping
     std::string_view value() const { return isHeld ? std::string_view(held) : viewed; }
   };
 
@@ -32,6 +33,8 @@ class XmlAttributes {
   Attribute* find(std::string_view name);
   void append(std::string name, std::string_view fileValue);  // viewed
   void append(std::string name, std::string value);           // held
+  // A value known to hold nothing that needs escaping (numbers, path data).
+  void appendPlain(std::string name, std::string value);
   void prepend(std::string name, std::string value);
   void set(Attribute& a, std::string value);
   void remove(std::string_view name);
