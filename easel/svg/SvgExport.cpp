@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ColorText.h"
+#include "ExportGeometry.h"
 #include "ExportIds.h"
 #include "FloatText.h"
 #include "PathData.h"
@@ -19,62 +20,6 @@
 namespace easel::svg {
 
 namespace {
-
-bool sameSegment(const AIPathSegment& a, const AIPathSegment& b) {
-  return a.p.h == b.p.h && a.p.v == b.p.v && a.in.h == b.in.h && a.in.v == b.in.v && a.out.h == b.out.h &&
-         a.out.v == b.out.v && a.corner == b.corner;
-}
-
-bool sameSegments(const std::vector<AIPathSegment>& a, const std::vector<AIPathSegment>& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameSegment);
-}
-
-Affine toAffine(const AIRealMatrix& m) { return {m.a, m.b, m.c, m.d, m.tx, m.ty}; }
-
-bool sameMatrix(const AIRealMatrix& a, const AIRealMatrix& b) {
-  return a.a == b.a && a.b == b.b && a.c == b.c && a.d == b.d && a.tx == b.tx && a.ty == b.ty;
-}
-
-// The float that `scale` maps back onto `target` when the reader multiplies
-// and rounds (the nearest quotient, or a neighbour when rounding moved it),
-// so that widths read back exactly.
-float exactPreimage(float target, double scale) {
-  if (!(scale > 0)) return target;
-  const float guess = static_cast<float>(target / scale);
-  for (float f : {guess, std::nextafter(guess, -INFINITY), std::nextafter(guess, INFINITY)}) {
-    if (static_cast<float>(f * scale) == target) return f;
-  }
-  return guess;
-}
-
-// The point of the element's user space (float-valued) that the reader's
-// mapping `local` takes onto the artwork point `p` exactly, trying the
-// floats next to the inverse's answer; the inverse's answer when none does.
-Vec2 exactPreimage(const AIRealPoint& p, const Affine& local, const Affine& inverse) {
-  const Vec2 guess = inverse.apply({p.h, p.v});
-  const float gx = static_cast<float>(guess.x), gy = static_cast<float>(guess.y);
-  const float xs[] = {gx, std::nextafter(gx, -INFINITY), std::nextafter(gx, INFINITY)};
-  const float ys[] = {gy, std::nextafter(gy, -INFINITY), std::nextafter(gy, INFINITY)};
-  for (float y : ys) {
-    for (float x : xs) {
-      const Vec2 back = local.apply({x, y});
-      if (static_cast<float>(back.x) == p.h && static_cast<float>(back.y) == p.v) return {x, y};
-    }
-  }
-  return {gx, gy};
-}
-
-// A path of the document in an element's user space.
-Subpath toLocalSubpath(const std::vector<AIPathSegment>& segments, bool closed, const Affine& local,
-                       const Affine& inverse) {
-  Subpath s;
-  s.closed = closed;
-  for (const AIPathSegment& g : segments) {
-    s.anchors.push_back({exactPreimage(g.p, local, inverse), exactPreimage(g.in, local, inverse),
-                         exactPreimage(g.out, local, inverse)});
-  }
-  return s;
-}
 
 // The attributes that hold a basic shape's geometry: a shape written as a
 // path drops them.
@@ -128,6 +73,11 @@ constexpr PaintProperty kPaintProperties[] = {
     {"stroke-miterlimit",
      [](const AIPathStyle& a, const AIPathStyle& b) { return a.stroke.miterLimit == b.stroke.miterLimit; }},
 };
+
+const PaintProperty& paintProperty(std::string_view name) {
+  return *std::find_if(std::begin(kPaintProperties), std::end(kPaintProperties),
+                       [&](const PaintProperty& p) { return p.name == name; });
+}
 
 class Exporter {
  public:
@@ -196,18 +146,43 @@ class Exporter {
     bool declared = false;
     for (const auto& a : root.list()) declared = declared || (a.name.starts_with("xmlns:") && a.value() == kContourNamespace);
     startRecords();
-    const bool mayDrop = records_ && records_->mayDropDeclaration() && root.find(records_->declarationName());
-    const bool addsRecords = records_ && records_->addsRecords();
-    if (!mayDrop && (declared || addsRecords)) {
-      if (!declared) root.append("xmlns:" + prefixName(), std::string(kContourNamespace));
+    if (records_ && records_->mayDropDeclaration() && root.find(records_->declarationName())) {
+      // Whether anything else uses it: a first pass that writes nothing looks.
+      XmlOut probe = XmlOut::probe(contourPrefix_);
+      out_ = &probe;
+      writeRoot(root);
+      if (!probe.sawPrefix()) root.remove(records_->declarationName());
       return;
     }
-    XmlOut probe = XmlOut::probe(contourPrefix_);
-    out_ = &probe;
-    writeRoot(root);
-    if (mayDrop && !probe.sawPrefix()) root.remove(records_->declarationName());
-    if (!declared && (usedContourNamespace_ || addsRecords)) {
-      root.append("xmlns:" + prefixName(), std::string(kContourNamespace));
+    if (declared) return;
+    bool used = records_ && records_->addsRecords();
+    for (ArtRef l = doc_.firstLayer(); l && !used; l = doc_.nextSibling(l)) used = writesContourAttribute(l);
+    if (used) root.append("xmlns:" + prefixName(), std::string(kContourNamespace));
+  }
+
+  // Whether the art, as writeArt() writes it, or any art inside carries an
+  // attribute in our namespace: a contour's mark or an exact colour.
+  bool writesContourAttribute(ArtRef art) const {
+    const ArtContent& c = doc_.content(art);
+    const SvgArtExtra* e = extraOf(art);
+    const bool marked = options_.runs && options_.runs->marks.count(art.bits());
+    switch (c.type) {
+      case ArtType::Group: {
+        if (marked && !(e && e->kind == SvgArtExtra::Kind::LooseArt)) return true;
+        for (ArtRef child = doc_.firstChild(art); child; child = doc_.nextSibling(child)) {
+          if (writesContourAttribute(child)) return true;
+        }
+        return false;
+      }
+      case ArtType::Path:
+      case ArtType::CompoundPath: {
+        if (marked) return true;
+        const AIPathStyle& s = c.style;
+        const PaintChanges changes(*this, art, e);
+        return (changes.written(paintProperty("fill"), s) && needsExactColor(s.fillPaint, s.fill)) ||
+               (changes.written(paintProperty("stroke"), s) && needsExactColor(s.strokePaint, s.stroke));
+      }
+      default: return marked && e && hasMatrix(c.type);
     }
   }
 
@@ -389,18 +364,13 @@ class Exporter {
       el.prepend("id", id);
     }
     std::vector<std::pair<std::string, std::string>> changes;
-    const bool everything = !e || options_.rewriteAll;
-    // Values that a sheet rule gave through the source's id do not reach a
-    // copy under a new id: the copy says them itself.
-    static const std::vector<std::string> kNoNames;
-    const std::vector<std::string>& byId = e && renamed(art) ? e->idRuleProperties : kNoNames;
-    const auto forced = [&](std::string_view name) { return std::find(byId.begin(), byId.end(), name) != byId.end(); };
-    if (pathScale) writePaint(el, c.style, e, everything, forced, *pathScale, changes);
-    if ((e ? c.opacity != e->opacity : c.opacity != 1) || forced("opacity")) {
+    const PaintChanges paint(*this, art, e);
+    if (pathScale) writePaint(el, c.style, paint, *pathScale, changes);
+    if ((e ? c.opacity != e->opacity : c.opacity != 1) || paint.forced("opacity")) {
       changes.push_back({"opacity", number(c.opacity)});
     }
     const bool hidden = (c.attributes & kArtHidden) != 0;
-    if ((e ? hidden != e->hidden : hidden) || (hidden && (forced("display") || forced("visibility")))) {
+    if ((e ? hidden != e->hidden : hidden) || (hidden && (paint.forced("display") || paint.forced("visibility")))) {
       changes.push_back({"display", hidden ? "none" : "inline"});
     }
     // Over a value an !important sheet rule set, only !important wins.
@@ -437,11 +407,33 @@ class Exporter {
     return false;
   }
 
-  template <class Forced>
-  void writePaint(XmlAttributes& el, const AIPathStyle& s, const SvgArtExtra* e, bool everything, const Forced& forced,
-                  double scale, std::vector<std::pair<std::string, std::string>>& changes) {
+  // Which properties of a path's paint are written: those that changed,
+  // every one for art made otherwise or when all is rewritten, and those
+  // that a sheet rule gave through the source's id (which does not reach a
+  // copy under a new id: the copy says them itself).
+  class PaintChanges {
+   public:
+    PaintChanges(const Exporter& exporter, ArtRef art, const SvgArtExtra* e)
+        : e_(e), everything_(!e || exporter.options_.rewriteAll) {
+      if (e && exporter.renamed(art)) byId_ = &e->idRuleProperties;
+    }
+    bool forced(std::string_view name) const {
+      return byId_ && std::find(byId_->begin(), byId_->end(), name) != byId_->end();
+    }
+    bool written(const PaintProperty& p, const AIPathStyle& s) const {
+      return everything_ || !p.same(s, e_->style) || forced(p.name);
+    }
+
+   private:
+    const SvgArtExtra* e_;
+    bool everything_;
+    const std::vector<std::string>* byId_ = nullptr;
+  };
+
+  void writePaint(XmlAttributes& el, const AIPathStyle& s, const PaintChanges& paint, double scale,
+                  std::vector<std::pair<std::string, std::string>>& changes) {
     for (const PaintProperty& p : kPaintProperties) {
-      if (!everything && p.same(s, e->style) && !forced(p.name)) continue;
+      if (!paint.written(p, s)) continue;
       const std::string_view name = p.name;
       if (name == "fill") {
         changes.push_back({"fill", paintText(s.fillPaint, s.fill.color)});
@@ -486,6 +478,11 @@ class Exporter {
   // contour:fill-color and contour:fill-overprint (and the stroke's): set
   // when the colour needs them, removed when it no longer does.
   template <class PaintStyle>
+  static bool needsExactColor(bool paints, const PaintStyle& paint) {
+    return paint.overprint || (paints && !exactColorText(paint.color).empty());
+  }
+
+  template <class PaintStyle>
   void exactColorAttribute(XmlAttributes& el, const std::string& what, bool paints, const PaintStyle& paint) {
     const std::string exact = paints ? exactColorText(paint.color) : std::string();
     setOrRemove(el, contourPrefix_ + what + "-color", exact);
@@ -502,7 +499,6 @@ class Exporter {
     } else {
       el.append(name, std::move(value));
     }
-    usedContourNamespace_ = true;
   }
 
   // Changed properties go into `style` (which wins over presentation
@@ -564,7 +560,6 @@ const Document& doc_;
   XmlOut* out_ = nullptr;
   std::optional<RunRecordWriter> records_;
   std::string contourPrefix_;
-  bool usedContourNamespace_ = false;
   ExportIds ids_;
 };
 

@@ -1,0 +1,30 @@
+// The exporter's geometry: what changed since the import, and the points
+// of the user space that read back to the document's exactly.
+#ifndef EASEL_SVG_EXPORTGEOMETRY_H
+#define EASEL_SVG_EXPORTGEOMETRY_H
+
+#include <vector>
+
+#include "Geometry.h"
+#include "PathData.h"
+#include "easel/core/Document.h"
+
+namespace easel::svg {
+
+bool sameSegments(const std::vector<AIPathSegment>& a, const std::vector<AIPathSegment>& b);
+Affine toAffine(const AIRealMatrix& m);
+bool sameMatrix(const AIRealMatrix& a, const AIRealMatrix& b);
+
+// The float that `scale` maps back onto `target` when the reader multiplies
+// and rounds, so that widths read back exactly.
+float exactPreimage(float target, double scale);
+
+// A path of the document in an element's user space: each point the float
+// point that `local` (the reader's mapping) takes back onto it exactly,
+// where one next to the `inverse`'s answer does.
+Subpath toLocalSubpath(const std::vector<AIPathSegment>& segments, bool closed, const Affine& local,
+                       const Affine& inverse);
+
+}  // namespace easel::svg
+
+#endif
