@@ -169,12 +169,11 @@ PathGeometry parsePathData(std::string_view d) {
   return b.take();
 }
 
-PathGeometry transformed(const PathGeometry& path, const Affine& m) {
-  PathGeometry out = path;
-  for (Subpath& sp : out) {
+PathGeometry transformed(PathGeometry path, const Affine& m) {
+  for (Subpath& sp : path) {
     for (Anchor& a : sp.anchors) a = {m.apply(a.p), m.apply(a.in), m.apply(a.out)};
   }
-  return out;
+  return path;
 }
 
 std::string writePathData(const PathGeometry& path) {

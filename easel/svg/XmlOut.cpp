@@ -1,6 +1,7 @@
 #include "XmlOut.h"
 
 #include <algorithm>
+#include <array>
 
 namespace easel::svg {
 
@@ -99,11 +100,18 @@ void XmlOut::closeStartTag() {
 
 // As pugixml escapes attribute values: &, <, " and the control characters
 // (as two-digit character references); > and ' stay.
+constexpr std::array<bool, 256> kEscapedInAttributes = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 32; ++c) table[static_cast<std::size_t>(c)] = true;
+  table['&'] = table['<'] = table['"'] = true;
+  return table;
+}();
+
 void XmlOut::escapedAttribute(std::string_view value) {
   std::size_t from = 0;
   for (std::size_t i = 0; i < value.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(value[i]);
-    if (c >= 32 && c != '&' && c != '<' && c != '"') continue;
+    if (!kEscapedInAttributes[c]) continue;
     text(value.substr(from, i - from));
     if (c == '&') {
       text("&amp;");
