@@ -138,10 +138,9 @@ class Exporter {
     }
   }
 
-  // The root declares our namespace when anything written uses it, and no
-  // longer does when the run records that go were all that used it. Both are
-  // known only once everything is written: a first pass writes nothing and
-  // looks.
+  // The root declares our namespace when anything written uses it (found
+  // from the art), and no longer does when the run records that go were all
+  // that used it.
   void declareNamespace(XmlAttributes& root) {
     bool declared = false;
     for (const auto& a : root.list()) declared = declared || (a.name.starts_with("xmlns:") && a.value() == kContourNamespace);
