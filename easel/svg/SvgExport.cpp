@@ -142,8 +142,9 @@ class Exporter {
   // from the art), and no longer does when the run records that go were all
   // that used it.
   void declareNamespace(XmlAttributes& root) {
-    bool declared = false;
-    for (const auto& a : root.list()) declared = declared || (a.name.starts_with("xmlns:") && a.value() == kContourNamespace);
+    const bool declared = std::any_of(root.list().begin(), root.list().end(), [](const auto& a) {
+      return a.name.starts_with("xmlns:") && a.value() == kContourNamespace;
+    });
     startRecords();
     if (records_ && records_->mayDropDeclaration() && root.find(records_->declarationName())) {
       // Whether anything else uses it: a first pass that writes nothing looks.
@@ -553,7 +554,7 @@ class Exporter {
     out_->endElement(e.node.name());
   }
 
-const Document& doc_;
+  const Document& doc_;
   const SvgSource* source_;
   ExportOptions options_;
   XmlOut* out_ = nullptr;

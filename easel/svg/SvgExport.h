@@ -41,7 +41,7 @@ std::string exportSvg(const Document& document, const SvgSource* source, const E
 // whole (a caller that wants to know the writing went well checks `out`).
 // Answers the number of bytes written.
 std::size_t exportSvg(std::ostream& out, const Document& document, const SvgSource* source,
-               const ExportOptions& options = {});
+                      const ExportOptions& options = {});
 
 }  // namespace easel::svg
 

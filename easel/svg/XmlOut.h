@@ -81,7 +81,7 @@ class XmlOut : public pugi::xml_writer {
   std::ostream* sink_ = nullptr;
   Layout layout_ = Layout::Raw;
   std::string buffer_;
-  std::size_t written_ = 0;  // to the sink and in the buffer
+  std::size_t written_ = 0;    // to the sink and in the buffer
   bool startTagOpen_ = false;  // a start tag waits for its '>' or '/>'
   bool probing_ = false;
   std::string prefix_;
