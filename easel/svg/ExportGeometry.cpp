@@ -55,6 +55,7 @@ Subpath toLocalSubpath(const std::vector<AIPathSegment>& segments, bool closed, 
                        const Affine& inverse) {
   Subpath s;
   s.closed = closed;
+  s.anchors.reserve(segments.size());
   for (const AIPathSegment& g : segments) {
     s.anchors.push_back({exactPreimage(g.p, local, inverse), exactPreimage(g.in, local, inverse),
                          exactPreimage(g.out, local, inverse)});
