@@ -15,6 +15,10 @@ if [ "${CONTOUR_WITH_PACKAGE:-0}" = 1 ]; then
   # own schema, and Inkscape's command line reads the result.
   packages+=(dpkg-dev lintian libxml2-utils inkscape)
 fi
+if [ "${CONTOUR_WITH_BENCH:-0}" = 1 ]; then
+  # scripts/bench.sh: xmllint parses the output for comparison, /usr/bin/time gives the peak memory.
+  packages+=(libxml2-utils time)
+fi
 if [ "${CONTOUR_WITH_WINDOWS:-0}" = 1 ]; then
   packages+=(binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 python3-pefile wine64)
 fi

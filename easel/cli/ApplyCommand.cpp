@@ -192,13 +192,14 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
       runs.finish(document, kept ? &*kept : nullptr, recorded ? std::optional(recorded->seed) : std::nullopt,
                   recorded ? recorded->drawsBefore : 0);
   progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
-  const std::string svg = easel::svg::exportSvg(easel.session.document(), drawing.source.get(), {.runs = &edits});
-  out.drawing->write(svg);
+  // Written as it is produced, into the temporary file that commitAll() puts in place.
+  const std::size_t written =
+      easel::svg::exportSvg(out.drawing->stream(), easel.session.document(), drawing.source.get(), {.runs = &edits});
   progress.done();
   out.files.commitAll();
 
   facts.contours = objectsAdded(objectsBefore, objectIds(easel.session.document()));
-  facts.outputBytes = svg.size();
+  facts.outputBytes = written;
   if (const std::optional<RecordedSeed> used = seedToRecord(seed, easel.session.random())) facts.seed = used->seed;
   facts.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
   return facts;

@@ -32,7 +32,7 @@ void strip(const StripOptions& o) {
                            paramsProblem, std::cerr);
   runs.removeContours(*drawing.document, true);
   const easel::svg::RunEdits edits = runs.finish(*drawing.document, nullptr, std::nullopt, 0);
-  output.write(easel::svg::exportSvg(*drawing.document, drawing.source.get(), {.runs = &edits}));
+  easel::svg::exportSvg(output.stream(), *drawing.document, drawing.source.get(), {.runs = &edits});
   files.commitAll();
 }
 

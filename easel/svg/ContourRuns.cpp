@@ -160,41 +160,25 @@ void editRecords(pugi::xml_node node, const RunEdits& edits, const std::string& 
   }
 }
 
-bool usesPrefix(pugi::xml_node node, std::string_view prefix) {
-  if (std::string_view(node.name()).starts_with(prefix)) return true;
-  for (pugi::xml_attribute a : node.attributes()) {
-    if (std::string_view(a.name()).starts_with(prefix)) return true;
-  }
+// Notes the elements under `node` (and `node`) that hold a record that
+// changes; true when `node` does.
+bool noteEditedRecords(pugi::xml_node node, const RunEdits& edits, const std::string& runName,
+                       std::set<const void*>& holders) {
+  bool holds = false;
   for (pugi::xml_node c : node.children()) {
-    if (c.type() == pugi::node_element && usesPrefix(c, prefix)) return true;
+    if (c.type() != pugi::node_element) continue;
+    if (runName == c.name()) {
+      const std::string id = c.attribute("id").value();
+      if (edits.dropped.count(id) || edits.sourcesLeft.count(id)) holders.insert(c.internal_object()), holds = true;
+    } else if (noteEditedRecords(c, edits, runName, holders)) {
+      holds = true;
+    }
   }
-  return false;
+  if (holds) holders.insert(node.internal_object());
+  return holds;
 }
 
-}  // namespace
-
-bool writeRunEdits(pugi::xml_node root, const RunEdits& edits, const std::string& svgPrefix,
-                   const std::string& contourPrefix) {
-  editRecords(root, edits, contourPrefix + "run");
-  const std::string metadataName = svgPrefix + "metadata", role = contourPrefix + "role";
-  pugi::xml_node metadata;
-  for (pugi::xml_node c : root.children(metadataName.c_str())) {
-    if (std::string_view(c.attribute(role.c_str()).value()) == "runs") metadata = c;
-  }
-  if (edits.added.empty()) {
-    // The place the runs made goes with the last of them.
-    if (metadata && !metadata.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; })) {
-      root.remove_child(metadata);
-    }
-    // So does the namespace, when the runs were all that used it.
-    const std::string declaration = "xmlns:" + contourPrefix.substr(0, contourPrefix.size() - 1);
-    if (!edits.dropped.empty() && !usesPrefix(root, contourPrefix)) root.remove_attribute(declaration.c_str());
-    return false;
-  }
-  if (!metadata) {
-    metadata = root.append_child(metadataName.c_str());
-    metadata.append_attribute(role.c_str()) = "runs";
-  }
+void appendRecords(pugi::xml_node metadata, const RunEdits& edits, const std::string& contourPrefix) {
   for (const RunRecord& r : edits.added) {
     pugi::xml_node run = metadata.append_child((contourPrefix + "run").c_str());
     run.append_attribute("id") = r.id.c_str();
@@ -207,7 +191,58 @@ bool writeRunEdits(pugi::xml_node root, const RunEdits& edits, const std::string
     pugi::xml_node params = run.append_child((contourPrefix + "params").c_str());
     for (const auto& [name, value] : r.params) params.append_attribute(name.c_str()) = value.c_str();
   }
-  return true;
+}
+
+}  // namespace
+
+RunRecordWriter::RunRecordWriter(const SvgSource* source, const RunEdits& edits, const std::string& svgPrefix,
+                                 const std::string& contourPrefix)
+    : edits_(edits),
+      runName_(contourPrefix + "run"),
+      metadataName_(svgPrefix + "metadata"),
+      contourPrefix_(contourPrefix) {
+  if (!source) return;
+  const std::string role = contourPrefix + "role";
+  // The runs go in the last such element among the root's children.
+  for (pugi::xml_node c : source->root.children(metadataName_.c_str())) {
+    if (std::string_view(c.attribute(role.c_str()).value()) == "runs") metadata_ = c;
+  }
+  if (!edits.dropped.empty() || !edits.sourcesLeft.empty()) {
+    noteEditedRecords(source->root, edits, runName_, holdsEditedRecords_);
+  }
+}
+
+std::string RunRecordWriter::declarationName() const {
+  return "xmlns:" + contourPrefix_.substr(0, contourPrefix_.size() - 1);
+}
+
+void RunRecordWriter::write(XmlOut& out, pugi::xml_node node) {
+  const bool isMetadata = node == metadata_;
+  if (!isMetadata && !holdsEditedRecords_.count(node.internal_object())) {
+    out.node(node);
+    return;
+  }
+  pugi::xml_document scratch;
+  scratch.append_copy(node);
+  editRecords(scratch, edits_, runName_);
+  pugi::xml_node edited = scratch.first_child();
+  if (!edited) return;  // a record that goes
+  if (isMetadata) {
+    wroteMetadata_ = true;
+    appendRecords(edited, edits_, contourPrefix_);
+    // The place the runs made goes with the last of them.
+    if (!edited.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; })) return;
+  }
+  out.node(edited);
+}
+
+void RunRecordWriter::finish(XmlOut& out) {
+  if (wroteMetadata_ || edits_.added.empty()) return;
+  pugi::xml_document scratch;
+  pugi::xml_node metadata = scratch.append_child(metadataName_.c_str());
+  metadata.append_attribute((contourPrefix_ + "role").c_str()) = "runs";
+  appendRecords(metadata, edits_, contourPrefix_);
+  out.node(metadata);
 }
 
 std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped,

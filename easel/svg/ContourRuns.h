@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "SvgSource.h"
+#include "XmlOut.h"
 #include "easel/core/Document.h"
 
 namespace easel::svg {
@@ -79,12 +80,34 @@ struct RunEdits {
   std::set<std::string> freedIds;                  // of the contours removed: new art may take them
 };
 
-// For the exporter: carries out the edits of the records in the written
-// tree (the contours' own marks it writes itself). True when it wrote
-// something in our namespace.
-bool writeRunEdits(pugi::xml_node root, const RunEdits& edits, const std::string& svgPrefix,
-                   const std::string& contourPrefix);
+// For the exporter: carries out the edits of the records as it writes the
+// file's elements (the contours' own marks it writes itself).
+class RunRecordWriter {
+ public:
+  RunRecordWriter(const SvgSource* source, const RunEdits& edits, const std::string& svgPrefix,
+                  const std::string& contourPrefix);
 
+  // Whether writing adds records, and so uses our namespace.
+  bool addsRecords() const { return !edits_.added.empty(); }
+  // The declaration of our namespace goes when the records that go were all
+  // that used it (the exporter checks the rest of the output).
+  bool mayDropDeclaration() const { return edits_.added.empty() && !edits_.dropped.empty(); }
+  std::string declarationName() const;
+
+  // A node of the file as written: with its records edited (and the new
+  // ones, when it is the runs' metadata element); nothing when it goes.
+  void write(XmlOut& out, pugi::xml_node node);
+  // After the root's children: a new metadata element for the new records
+  // when the file had none.
+  void finish(XmlOut& out);
+
+ private:
+  const RunEdits& edits_;
+  std::string runName_, metadataName_, contourPrefix_;
+  pugi::xml_node metadata_;  // the file's runs metadata element, where new records go
+  bool wroteMetadata_ = false;
+  std::set<const void*> holdsEditedRecords_;  // elements with a record that changes inside
+};
 // An id of the form contour-run-N that no element of the file has, other
 // than the records that are dropped, and that is not `taken`.
 std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped,

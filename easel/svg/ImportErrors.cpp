@@ -3,11 +3,23 @@
 
 #include <cstdint>
 
+#include "easel/core/FileIo.h"
+
 namespace easel::svg::detail {
 
 void Importer::failAt(std::size_t offset, const std::string& message) const {
   if (offset == std::string::npos) throw SvgError(errorText(source_->fileName, 0, 0, message));
-  const TextPosition p = positionOf(original_, offset);
+  TextPosition p;
+  if (!path_.empty()) {
+    // The parse changed the buffer in place: the place is counted in the file.
+    try {
+      p = positionOf(readLimited(path_, budget_), offset);
+    } catch (const std::exception&) {
+      p = positionOf(source_->buffer, offset);  // the file went: near enough
+    }
+  } else {
+    p = positionOf(original_, offset);
+  }
   throw SvgError(errorText(source_->fileName, p.line, p.column, message));
 }
 

@@ -15,11 +15,15 @@ namespace easel::svg::detail {
 ImportedSvg Importer::run() {
   parseXml();
   doc_ = std::make_unique<Document>();
+  // While reading, the text is held beside the art: the art gets what is left.
+  const std::size_t held = source_->buffer.size() + original_.size();
+  doc_->setMemoryBudget(budget_ > held ? budget_ - held : 0);
   readPage();
   collectIds();
   readStyleSheets();
   importRoot();
   addSolidSwatches();
+  doc_->setMemoryBudget(budget_);
   ImportedSvg out;
   out.document = std::move(doc_);
   out.source = source_;
@@ -27,12 +31,14 @@ ImportedSvg Importer::run() {
 }
 
 void Importer::parseXml() {
-  if (original_.find_first_not_of(" \t\r\n") == std::string::npos) {
+  // Before the parse the buffer is still the text as read.
+  const std::string& text = source_->buffer;
+  if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
     throw SvgError(errorText(source_->fileName, 0, 0, "empty file, not an SVG drawing"));
   }
   // UTF-16 and UTF-32 text has NUL bytes among its first few; the reader takes UTF-8 only.
-  if (original_.substr(0, 4).find('\0') != std::string::npos || original_.rfind("\xFF\xFE", 0) == 0 ||
-      original_.rfind("\xFE\xFF", 0) == 0) {
+  if (text.substr(0, 4).find('\0') != std::string::npos || text.rfind("\xFF\xFE", 0) == 0 ||
+      text.rfind("\xFE\xFF", 0) == 0) {
     throw SvgError(errorText(source_->fileName, 0, 0, "written in UTF-16 or UTF-32; save it as UTF-8"));
   }
   std::string& buffer = source_->buffer;
@@ -178,16 +184,29 @@ namespace easel::svg {
 
 using detail::Importer;
 
-ImportedSvg importSvg(std::string text, const std::string& fileName) {
+namespace {
+
+ImportedSvg importText(std::string text, const std::string& fileName, std::size_t budget, const std::string& path) {
   try {
-    return Importer(std::move(text), fileName).run();
+    return Importer(std::move(text), fileName, budget, path).run();
   } catch (const DocumentError& e) {
     throw SvgError(errorText(fileName, 0, 0, e.what()));
+  } catch (const MemoryBudgetError&) {
+    const std::size_t mb = std::size_t{1} << 20;
+    const std::string size = budget % mb == 0 ? std::to_string(budget / mb) + " MB" : std::to_string(budget) + " bytes";
+    throw SvgError(errorText(fileName, 0, 0, "the drawing needs more than the memory budget of " + size + " to read"));
   }
 }
 
+}  // namespace
+
+ImportedSvg importSvg(std::string text, const std::string& fileName, std::size_t budget) {
+  return importText(std::move(text), fileName, budget, std::string());
+}
+
 ImportedSvg importSvgFile(const std::string& path, std::size_t limit) {
-  return importSvg(readLimited(path, limit), path == "-" ? std::string("<stdin>") : path);
+  std::string text = readLimited(path, limit);
+  return importText(std::move(text), path == "-" ? std::string("<stdin>") : path, limit, path == "-" ? "" : path);
 }
 
 }  // namespace easel::svg

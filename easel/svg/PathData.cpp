@@ -169,20 +169,22 @@ PathGeometry parsePathData(std::string_view d) {
   return b.take();
 }
 
-PathGeometry transformed(const PathGeometry& path, const Affine& m) {
-  PathGeometry out = path;
-  for (Subpath& sp : out) {
+PathGeometry transformed(PathGeometry path, const Affine& m) {
+  for (Subpath& sp : path) {
     for (Anchor& a : sp.anchors) a = {m.apply(a.p), m.apply(a.in), m.apply(a.out)};
   }
-  return out;
+  return path;
 }
 
 std::string writePathData(const PathGeometry& path) {
   std::string out;
+  std::size_t anchors = 0;
+  for (const Subpath& sp : path) anchors += sp.anchors.size();
+  out.reserve(anchors * 48);  // a cubic's three points, mostly
   const auto point = [&](Vec2 p) {
-    out += floatText(static_cast<float>(p.x));
+    appendFloat(out, static_cast<float>(p.x));
     out += ',';
-    out += floatText(static_cast<float>(p.y));
+    appendFloat(out, static_cast<float>(p.y));
   };
   // Compared as floats: that is what is written.
   const auto same = [](Vec2 a, Vec2 b) {

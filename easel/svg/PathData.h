@@ -37,8 +37,9 @@ PathGeometry parsePathData(std::string_view d);
 // form that reads back to the same float (the geometry is rounded to floats).
 std::string writePathData(const PathGeometry& path);
 
-// Every point mapped by `m` (exact for lines and cubics).
-PathGeometry transformed(const PathGeometry& path, const Affine& m);
+// Every point mapped by `m` (exact for lines and cubics); a path passed as
+// a temporary is mapped where it is, without a copy.
+PathGeometry transformed(PathGeometry path, const Affine& m);
 
 }  // namespace easel::svg
 

@@ -52,42 +52,29 @@ bool Scanner::atNumber() const {
 
 double Scanner::number(const char* what) {
   const std::size_t start = pos_;
-  std::size_t i = pos_;
-  const auto digits = [&] {
-    const std::size_t from = i;
-    while (i < text_.size() && isDigit(text_[i])) ++i;
-    return i > from;
-  };
-  if (i < text_.size() && (text_[i] == '+' || text_[i] == '-')) ++i;
-  bool any = digits();
-  if (i < text_.size() && text_[i] == '.') {
-    ++i;
-    any = digits() || any;
+  const char* const end = text_.data() + text_.size();
+  const char* p = text_.data() + start;
+  const bool plus = p < end && *p == '+';  // from_chars takes no leading '+'
+  const char* const digits = p < end && (*p == '+' || *p == '-') ? p + 1 : p;
+  // A digit, or a point and a digit: from_chars would also take "inf" and "nan".
+  if (!(digits < end && (isDigit(*digits) || (*digits == '.' && digits + 1 < end && isDigit(digits[1]))))) {
+    failAt(start, std::string("expected ") + what);
   }
-  if (!any) failAt(start, std::string("expected ") + what);
-  // An exponent only when digits follow: "1em" and "2ex" are lengths.
-  if (i < text_.size() && (text_[i] == 'e' || text_[i] == 'E')) {
-    std::size_t j = i + 1;
-    if (j < text_.size() && (text_[j] == '+' || text_[j] == '-')) ++j;
-    if (j < text_.size() && isDigit(text_[j])) {
-      i = j;
-      digits();
-    }
-  }
-  // from_chars takes no leading '+'.
-  const std::size_t parseFrom = text_[start] == '+' ? start + 1 : start;
+  // from_chars stops where SVG's grammar does: at a second point ("1.5.5"),
+  // and before an exponent without digits ("1em" and "2ex" are lengths).
   double value = 0;
-  auto [end, ec] = std::from_chars(text_.data() + parseFrom, text_.data() + i, value);
+  auto [stop, ec] = std::from_chars(plus ? p + 1 : p, end, value);
+  const std::size_t length = static_cast<std::size_t>(stop - p);
   if (ec == std::errc::result_out_of_range) {
     // Underflow reads as zero; overflow is an error below.
-    const std::string copy(text_.substr(start, i - start));
+    const std::string copy(text_.substr(start, length));
     value = std::strtod(copy.c_str(), nullptr);
     ec = std::errc();
   }
-  if (ec != std::errc() || end != text_.data() + i || !(std::abs(value) <= std::numeric_limits<float>::max())) {
-    failAt(start, "number out of range: " + std::string(text_.substr(start, i - start)));
+  if (ec != std::errc() || !(std::abs(value) <= std::numeric_limits<float>::max())) {
+    failAt(start, "number out of range: " + std::string(text_.substr(start, length)));
   }
-  pos_ = i;
+  pos_ = start + length;
   return value;
 }
 

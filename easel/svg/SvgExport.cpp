@@ -4,65 +4,26 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <optional>
 #include <span>
-#include <sstream>
 #include <string_view>
 #include <vector>
 
-#include "ColorText.h"
-#include "FloatText.h"
 #include "ArtCompare.h"
+
+#include "ColorText.h"
+#include "ExportGeometry.h"
+#include "ExportIds.h"
+#include "FloatText.h"
 #include "PathData.h"
 #include "Style.h"
 #include "SvgError.h"
 #include "SvgXml.h"
+#include "XmlOut.h"
 
 namespace easel::svg {
 
 namespace {
-
-Affine toAffine(const AIRealMatrix& m) { return {m.a, m.b, m.c, m.d, m.tx, m.ty}; }
-
-// The float that `scale` maps back onto `target` when the reader multiplies
-// and rounds (the nearest quotient, or a neighbour when rounding moved it),
-// so that widths read back exactly.
-float exactPreimage(float target, double scale) {
-  if (!(scale > 0)) return target;
-  const float guess = static_cast<float>(target / scale);
-  for (float f : {guess, std::nextafter(guess, -INFINITY), std::nextafter(guess, INFINITY)}) {
-    if (static_cast<float>(f * scale) == target) return f;
-  }
-  return guess;
-}
-
-// The point of the element's user space (float-valued) that the reader's
-// mapping `local` takes onto the artwork point `p` exactly, trying the
-// floats next to the inverse's answer; the inverse's answer when none does.
-Vec2 exactPreimage(const AIRealPoint& p, const Affine& local, const Affine& inverse) {
-  const Vec2 guess = inverse.apply({p.h, p.v});
-  const float gx = static_cast<float>(guess.x), gy = static_cast<float>(guess.y);
-  const float xs[] = {gx, std::nextafter(gx, -INFINITY), std::nextafter(gx, INFINITY)};
-  const float ys[] = {gy, std::nextafter(gy, -INFINITY), std::nextafter(gy, INFINITY)};
-  for (float y : ys) {
-    for (float x : xs) {
-      const Vec2 back = local.apply({x, y});
-      if (static_cast<float>(back.x) == p.h && static_cast<float>(back.y) == p.v) return {x, y};
-    }
-  }
-  return {gx, gy};
-}
-
-// A path of the document in an element's user space.
-Subpath toLocalSubpath(const std::vector<AIPathSegment>& segments, bool closed, const Affine& local,
-                       const Affine& inverse) {
-  Subpath s;
-  s.closed = closed;
-  for (const AIPathSegment& g : segments) {
-    s.anchors.push_back({exactPreimage(g.p, local, inverse), exactPreimage(g.in, local, inverse),
-                         exactPreimage(g.out, local, inverse)});
-  }
-  return s;
-}
 
 // The attributes that hold a basic shape's geometry: a shape written as a
 // path drops them.
@@ -82,86 +43,154 @@ std::string matrixText(const Affine& m) {
          number(m.f) + ")";
 }
 
+const PaintProperty& paintProperty(std::string_view name) {
+  const std::span<const PaintProperty> all = paintProperties();
+  return *std::find_if(all.begin(), all.end(), [&](const PaintProperty& p) { return p.name == name; });
+}
+
 class Exporter {
  public:
   Exporter(const Document& doc, const SvgSource* source, const ExportOptions& options)
-      : doc_(doc), source_(source), options_(options) {
+      : doc_(doc),
+        source_(source),
+        options_(options),
+        ids_(doc, source, options.runs ? options.runs->freedIds : std::set<std::string>()) {
     contourPrefix_ = source ? source->contourPrefix : std::string(kContourPrefix) + ":";
-    if (source) fileIds_ = source->ids;
-    if (options.runs) {
-      for (const std::string& id : options.runs->freedIds) fileIds_.erase(id);
-    }
   }
 
-  std::string run() {
-    claimOriginalIds();
-    assignIds();
-    pugi::xml_node root;
+  // Writes to `sink` as it goes (the size in *written); with no sink,
+  // returns the text.
+  std::string run(std::ostream* sink, std::size_t* written) {
+    XmlAttributes rootAttributes = source_ ? XmlAttributes::of(source_->root) : newRootAttributes();
+    declareNamespace(rootAttributes);
+    XmlOut out(sink, source_ ? XmlOut::Layout::Raw : XmlOut::Layout::Indented);
+    out_ = &out;
+    startRecords();
     if (source_) {
+      // The nodes around the root (declaration, doctype, comments) one to a
+      // line, as the file had them; inside the root, the file's own spacing.
       for (pugi::xml_node n : source_->xml.children()) {
         if (n == source_->root) {
-          root = out_.append_child(n.name());
-          for (pugi::xml_attribute a : n.attributes()) root.append_attribute(a.name()) = a.value();
+          writeRoot(rootAttributes);
         } else {
-          out_.append_copy(n);
+          out.node(n);
         }
+        out.text("\n");
       }
     } else {
-      pugi::xml_node decl = out_.append_child(pugi::node_declaration);
-      decl.append_attribute("version") = "1.0";
-      decl.append_attribute("encoding") = "UTF-8";
-      root = out_.append_child("svg");
-      root.append_attribute("xmlns") = kSvgNamespace;
-      root.append_attribute("version") = "1.1";
-      const std::string w = number(doc_.pageWidth()), h = number(doc_.pageHeight());
-      root.append_attribute("width") = (w + "pt").c_str();
-      root.append_attribute("height") = (h + "pt").c_str();
-      root.append_attribute("viewBox") = ("0 0 " + w + " " + h).c_str();
+      out.text("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+      writeRoot(rootAttributes);
     }
-    std::vector<ArtRef> layers;
-    for (ArtRef l = doc_.firstLayer(); l; l = doc_.nextSibling(l)) layers.push_back(l);
-    std::reverse(layers.begin(), layers.end());  // the file paints the bottom first
-    static const std::vector<SourceItem> kNone;
-    writeItems(root, source_ ? source_->rootItems : kNone, layers, rootFrame());
-    if (options_.runs &&
-        writeRunEdits(root, *options_.runs, source_ ? source_->svgPrefix : std::string(), contourPrefix_))
-      usedContourNamespace_ = true;
-    declareContourNamespace(root);
-    // The nodes around the root (declaration, doctype, comments) one to a
-    // line, as the file had them; inside the root, the file's own spacing.
-    const unsigned format = source_ ? pugi::format_raw : pugi::format_indent;
-    std::ostringstream text;
-    for (pugi::xml_node n : out_.children()) {
-      n.print(text, "", format, pugi::encoding_utf8);
-      if (source_) text << '\n';
-    }
-    return text.str();
+    out.flush();
+    if (written) *written = out.written();
+    return out.take();
   }
 
   // Each object's element alone (with its members), inside a root that
   // declares the file's namespaces.
   std::string fragments(std::span<const ArtRef> arts) {
-    claimOriginalIds();
-    assignIds();
-    pugi::xml_node root = out_.append_child(source_ ? source_->root.name() : "svg");
+    XmlAttributes root;
     if (source_) {
-      for (pugi::xml_attribute a : source_->root.attributes())
-        if (std::string_view(a.name()).starts_with("xmlns")) root.append_attribute(a.name()) = a.value();
+      const XmlAttributes file = XmlAttributes::of(source_->root);
+      for (const XmlAttributes::Attribute& a : file.list())
+        if (a.name.starts_with("xmlns")) root.append(a.name, std::string(a.value()));
     } else {
-      root.append_attribute("xmlns") = kSvgNamespace;
+      root.append("xmlns", std::string(kSvgNamespace));
     }
-    for (ArtRef art : arts) writeArt(root, art, frameOf(art));
-    declareContourNamespace(root);
-    std::ostringstream text;
-    root.print(text, "", pugi::format_raw, pugi::encoding_utf8);
-    return text.str();
+    const bool declared = std::any_of(root.list().begin(), root.list().end(), [](const auto& a) {
+      return a.name.starts_with("xmlns:") && a.value() == kContourNamespace;
+    });
+    if (!declared && std::any_of(arts.begin(), arts.end(), [&](ArtRef a) { return writesContourAttribute(a); }))
+      root.append("xmlns:" + prefixName(), std::string(kContourNamespace));
+    XmlOut out(nullptr, XmlOut::Layout::Raw);
+    out_ = &out;
+    out.startElement(rootName(), root);
+    for (ArtRef art : arts) writeArt(art, frameOf(art));
+    out.endElement(rootName());
+    out.flush();
+    return out.take();
   }
 
  private:
-  // The extra of art read from this source; null for art made otherwise.
-  const SvgArtExtra* extraOf(ArtRef art) const {
-    const auto* e = dynamic_cast<const SvgArtExtra*>(doc_.content(art).extra.get());
-    return e && source_ && e->source.get() == source_ ? e : nullptr;
+  XmlAttributes newRootAttributes() const {
+    XmlAttributes a;
+    const std::string w = number(doc_.pageWidth()), h = number(doc_.pageHeight());
+    a.append("xmlns", std::string(kSvgNamespace));
+    a.append("version", std::string("1.1"));
+    a.append("width", w + "pt");
+    a.append("height", h + "pt");
+    a.append("viewBox", "0 0 " + w + " " + h);
+    return a;
+  }
+
+  std::string_view rootName() const { return source_ ? std::string_view(source_->root.name()) : "svg"; }
+
+  void startRecords() {
+    records_.reset();
+    if (options_.runs) {
+      records_.emplace(source_, *options_.runs, source_ ? source_->svgPrefix : std::string(), contourPrefix_);
+    }
+  }
+
+  // The root declares our namespace when anything written uses it (found
+  // from the art), and no longer does when the run records that go were all
+  // that used it.
+  void declareNamespace(XmlAttributes& root) {
+    const bool declared = std::any_of(root.list().begin(), root.list().end(), [](const auto& a) {
+      return a.name.starts_with("xmlns:") && a.value() == kContourNamespace;
+    });
+    startRecords();
+    if (records_ && records_->mayDropDeclaration() && root.find(records_->declarationName())) {
+      // Whether anything else uses it: a first pass that writes nothing looks.
+      XmlOut probe = XmlOut::probe(contourPrefix_);
+      out_ = &probe;
+      writeRoot(root);
+      if (!probe.sawPrefix()) root.remove(records_->declarationName());
+      return;
+    }
+    if (declared) return;
+    bool used = records_ && records_->addsRecords();
+    for (ArtRef l = doc_.firstLayer(); l && !used; l = doc_.nextSibling(l)) used = writesContourAttribute(l);
+    if (used) root.append("xmlns:" + prefixName(), std::string(kContourNamespace));
+  }
+
+  // Whether the art, as writeArt() writes it, or any art inside carries an
+  // attribute in our namespace: a contour's mark or an exact colour.
+  bool writesContourAttribute(ArtRef art) const {
+    const ArtContent& c = doc_.content(art);
+    const SvgArtExtra* e = extraOf(art);
+    const bool marked = options_.runs && options_.runs->marks.count(art.bits());
+    switch (c.type) {
+      case ArtType::Group: {
+        if (marked && !(e && e->kind == SvgArtExtra::Kind::LooseArt)) return true;
+        for (ArtRef child = doc_.firstChild(art); child; child = doc_.nextSibling(child)) {
+          if (writesContourAttribute(child)) return true;
+        }
+        return false;
+      }
+      case ArtType::Path:
+      case ArtType::CompoundPath: {
+        if (marked) return true;
+        const AIPathStyle& s = c.style;
+        const PaintChanges changes(*this, art, e);
+        return (changes.written(paintProperty("fill"), s) && needsExactColor(s.fillPaint, s.fill)) ||
+               (changes.written(paintProperty("stroke"), s) && needsExactColor(s.strokePaint, s.stroke));
+      }
+      default: return marked && e && hasMatrix(c.type);
+    }
+  }
+
+  std::string prefixName() const { return contourPrefix_.substr(0, contourPrefix_.size() - 1); }
+
+  void writeRoot(const XmlAttributes& attributes) {
+    out_->startElement(rootName(), attributes);
+    std::vector<ArtRef> layers;
+    for (ArtRef l = doc_.firstLayer(); l; l = doc_.nextSibling(l)) layers.push_back(l);
+    std::reverse(layers.begin(), layers.end());  // the file paints the bottom first
+    static const std::vector<SourceItem> kNone;
+    writeItems(source_ ? source_->rootItems : kNone, layers, rootFrame());
+    if (records_) records_->finish(*out_);
+    out_->endElement(rootName());
   }
 
   // What maps the root's user space to the page.
@@ -181,12 +210,20 @@ class Exporter {
     return frame;
   }
 
-  void declareContourNamespace(pugi::xml_node root) {
-    if (usedContourNamespace_ && prefixFor(root, kContourNamespace, "").empty()) {
-      const std::string prefix = contourPrefix_.substr(0, contourPrefix_.size() - 1);
-      root.append_attribute(("xmlns:" + prefix).c_str()) = kContourNamespace;
+  // An element of the file kept as it is (its run records edited).
+  void writeKept(pugi::xml_node node) {
+    if (records_) {
+      records_->write(*out_, node);
+    } else {
+      out_->node(node);
     }
   }
+
+  void writeKeptChildren(pugi::xml_node node) {
+    for (pugi::xml_node c : node.children()) writeKept(c);
+  }
+
+  const SvgArtExtra* extraOf(ArtRef art) const { return extraFrom(doc_, art, source_); }
 
   std::vector<ArtRef> childrenInFileOrder(ArtRef art) const {
     std::vector<ArtRef> out;
@@ -194,7 +231,6 @@ class Exporter {
     return out;
   }
 
-  // --- Ids ---------------------------------------------------------------------
   bool geometryAsImported(ArtRef art, const SvgArtExtra& e) const {
     const ArtContent& c = doc_.content(art);
     if (c.type == ArtType::Path) {
@@ -215,56 +251,11 @@ class Exporter {
     return true;
   }
 
-  // The art that was imported keeps its id whatever its copies look like;
-  // found first so that copies written before it (below it) do not take it.
-  void claimOriginalIds() {
-    for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
-      const std::string& name = doc_.content(a).name;
-      const SvgArtExtra* e = extraOf(a);
-      if (!doc_.parent(a) || name.empty() || !e || e->kind != SvgArtExtra::Kind::Element) continue;
-      if (std::string_view(e->node.attribute("id").value()) != name) continue;
-      if (e->original == a && !claimed_.count(name)) claimed_.emplace(name, a);
-    }
-  }
-
-  // The claimed original keeps its id; with none claimed, the first in
-  // document order takes it; the others get "-1", "-2", ... in document order
-  // (from the top of the stack down), skipping every id of the file.
-  void assignIds() {
-    for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
-      const std::string& name = doc_.content(a).name;
-      if (!doc_.parent(a) || name.empty()) continue;
-      const auto claim = claimed_.find(name);
-      const bool mayTake = claim != claimed_.end() ? claim->second == a : !taken_.count(name);
-      if (mayTake) {
-        taken_.insert(name);
-        ids_[a.bits()] = name;
-      }
-    }
-    for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
-      const std::string& name = doc_.content(a).name;
-      if (!doc_.parent(a) || name.empty() || ids_.count(a.bits())) continue;
-      int& n = nextSuffix_[name];
-      std::string id;
-      do {
-        id = name + "-" + std::to_string(++n);
-      } while (fileIds_.count(id) || taken_.count(id));
-      taken_.insert(id);
-      ids_[a.bits()] = id;
-    }
-  }
-
-  std::string idFor(ArtRef art) const {
-    const auto found = ids_.find(art.bits());
-    return found == ids_.end() ? std::string() : found->second;
-  }
-
   // --- Containers ----------------------------------------------------------------
   // The children of a container: the file's elements that are not art go
   // back before the first art that followed them in the file (or at the end
   // when none of that art is left).
-  void writeItems(pugi::xml_node parent, const std::vector<SourceItem>& items, const std::vector<ArtRef>& children,
-                  const Affine& frame) {
+  void writeItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children, const Affine& frame) {
     std::set<const SvgArtExtra*> present;
     for (ArtRef c : children) present.insert(extraOf(c));
     std::map<const SvgArtExtra*, std::vector<pugi::xml_node>> before;
@@ -281,45 +272,39 @@ class Exporter {
     for (ArtRef c : children) {
       const auto found = before.find(extraOf(c));
       if (found != before.end()) {
-        for (pugi::xml_node raw : found->second) parent.append_copy(raw);
+        for (pugi::xml_node raw : found->second) writeKept(raw);
         before.erase(found);
       }
-      writeArt(parent, c, frame);
+      writeArt(c, frame);
     }
-    for (pugi::xml_node raw : pending) parent.append_copy(raw);
+    for (pugi::xml_node raw : pending) writeKept(raw);
   }
 
-  void writeArt(pugi::xml_node parent, ArtRef art, const Affine& frame) {
+  void writeArt(ArtRef art, const Affine& frame) {
     const ArtContent& c = doc_.content(art);
     const SvgArtExtra* e = extraOf(art);
     switch (c.type) {
       case ArtType::Group: {
         if (e && e->kind == SvgArtExtra::Kind::LooseArt) {
-          writeItems(parent, e->items, childrenInFileOrder(art), frame);
+          writeItems(e->items, childrenInFileOrder(art), frame);
           return;
         }
-        pugi::xml_node el = e ? copyElement(parent, e->node, false) : parent.append_child("g");
-        static const std::vector<SourceItem> kNone;
-        writeItems(el, e ? e->items : kNone, childrenInFileOrder(art), frame * (e ? e->transform : Affine{}));
+        XmlAttributes el = e ? XmlAttributes::of(e->node) : XmlAttributes();
+        const std::string_view name = e ? std::string_view(e->node.name()) : "g";
         finish(el, art, e, nullptr);
+        out_->startElement(name, el);
+        static const std::vector<SourceItem> kNone;
+        writeItems(e ? e->items : kNone, childrenInFileOrder(art), frame * (e ? e->transform : Affine{}));
+        out_->endElement(name);
         return;
       }
       case ArtType::Path:
-      case ArtType::CompoundPath: writePath(parent, art, frame, e); return;
+      case ArtType::CompoundPath: writePath(art, frame, e); return;
       default:
-        if (e && hasMatrix(c.type)) writeMatrixArt(parent, art, frame, *e);
+        if (e && hasMatrix(c.type)) writeMatrixArt(art, frame, *e);
         // Other art without an element of the file has nothing SVG can show.
         return;
     }
-  }
-
-  pugi::xml_node copyElement(pugi::xml_node parent, pugi::xml_node original, bool withChildren) {
-    pugi::xml_node el = parent.append_child(original.name());
-    for (pugi::xml_attribute a : original.attributes()) el.append_attribute(a.name()) = a.value();
-    if (withChildren) {
-      for (pugi::xml_node c : original.children()) el.append_copy(c);
-    }
-    return el;
   }
 
   // --- Paths -------------------------------------------------------------------
@@ -342,64 +327,65 @@ class Exporter {
     return g;
   }
 
-  void writePath(pugi::xml_node parent, ArtRef art, const Affine& frame, const SvgArtExtra* e) {
+  void writePath(ArtRef art, const Affine& frame, const SvgArtExtra* e) {
     const Affine local = frame * (e ? e->transform : Affine{});
     const bool keepGeometry = e && !options_.rewriteAll && e->parentToDoc == frame && geometryAsImported(art, *e);
-    pugi::xml_node el;
+    XmlAttributes el;
+    std::string_view name = "path";
     if (keepGeometry) {
-      el = copyElement(parent, e->node, true);
+      el = XmlAttributes::of(e->node);
+      name = e->node.name();
     } else {
-      const std::string d = writePathData(localGeometry(art, local));
-      el = parent.append_child("path");
+      // A look ahead (probing) needs the names, not the geometry.
+      std::string d = out_->probing() ? std::string() : writePathData(localGeometry(art, local));
       bool wroteD = false;
       if (e) {
         for (pugi::xml_attribute a : e->node.attributes()) {
           if (!isGeometryAttribute(a.name())) {
-            el.append_attribute(a.name()) = a.value();
+            el.append(a.name(), std::string_view(a.value()));
           } else if (!wroteD) {
-            el.append_attribute("d") = d.c_str();  // where the geometry was
+            el.appendPlain("d", std::move(d));  // where the geometry was
             wroteD = true;
           }
         }
-        for (pugi::xml_node c : e->node.children()) el.append_copy(c);
       }
-      if (!wroteD) el.append_attribute("d") = d.c_str();
+      if (!wroteD) el.appendPlain("d", std::move(d));
     }
     const double scale = std::sqrt(std::abs(local.determinant()));
     finish(el, art, e, &scale);
+    out_->startElement(name, el);
+    if (e) writeKeptChildren(e->node);
+    out_->endElement(name);
   }
 
   // id, paint, opacity and visibility of any art.
-  void finish(pugi::xml_node el, ArtRef art, const SvgArtExtra* e, const double* pathScale) {
+  void finish(XmlAttributes& el, ArtRef art, const SvgArtExtra* e, const double* pathScale) {
     const ArtContent& c = doc_.content(art);
     // A layer's name is its label: its id stays as the file has it.
     const bool layer = !doc_.parent(art);
-    const std::string id = layer ? std::string(el.attribute("id").value()) : idFor(art);
-    pugi::xml_attribute idAttribute = el.attribute("id");
+    XmlAttributes::Attribute* idAttribute = el.find("id");
+    const std::string id = layer ? std::string(idAttribute ? idAttribute->value() : std::string_view()) : ids_.of(art);
     if (id.empty()) {
-      if (idAttribute) el.remove_attribute(idAttribute);
+      if (idAttribute) el.remove("id");
     } else if (idAttribute) {
-      idAttribute = id.c_str();
+      el.set(*idAttribute, id);
     } else {
-      el.prepend_attribute("id") = id.c_str();
+      el.prepend("id", id);
     }
     if (options_.markAttribute != nullptr) {
-      pugi::xml_attribute mark = el.attribute(options_.markAttribute);
-      (mark ? mark : el.append_attribute(options_.markAttribute)) = std::to_string(art.bits()).c_str();
+      std::string mark = std::to_string(art.bits());
+      if (XmlAttributes::Attribute* a = el.find(options_.markAttribute)) el.set(*a, std::move(mark));
+      else
+        el.appendPlain(options_.markAttribute, std::move(mark));
     }
     std::vector<std::pair<std::string, std::string>> changes;
-    const bool everything = !e || options_.rewriteAll;
-    // Values that a sheet rule gave through the source's id do not reach a
-    // copy under a new id: the copy says them itself.
-    static const std::vector<std::string> kNoNames;
-    const std::vector<std::string>& byId = e && renamed(art) ? e->idRuleProperties : kNoNames;
-    const auto forced = [&](std::string_view name) { return std::find(byId.begin(), byId.end(), name) != byId.end(); };
-    if (pathScale) writePaint(el, c.style, e, everything, forced, *pathScale, changes);
-    if ((e ? c.opacity != e->opacity : c.opacity != 1) || forced("opacity")) {
+    const PaintChanges paint(*this, art, e);
+    if (pathScale) writePaint(el, c.style, paint, *pathScale, changes);
+    if ((e ? c.opacity != e->opacity : c.opacity != 1) || paint.forced("opacity")) {
       changes.push_back({"opacity", number(c.opacity)});
     }
     const bool hidden = (c.attributes & kArtHidden) != 0;
-    if ((e ? hidden != e->hidden : hidden) || (hidden && (forced("display") || forced("visibility")))) {
+    if ((e ? hidden != e->hidden : hidden) || (hidden && (paint.forced("display") || paint.forced("visibility")))) {
       changes.push_back({"display", hidden ? "none" : "inline"});
     }
     // Over a value an !important sheet rule set, only !important wins.
@@ -415,7 +401,7 @@ class Exporter {
 
   // A contour says which run made it, from what and in what order; a copy
   // of an earlier contour says it anew.
-  void markContour(pugi::xml_node el, ArtRef art) {
+  void markContour(XmlAttributes& el, ArtRef art) {
     const auto found = options_.runs->marks.find(art.bits());
     if (found == options_.runs->marks.end()) return;
     const ContourMark& m = found->second;
@@ -431,16 +417,38 @@ class Exporter {
       const SvgArtExtra* e = extraOf(a);
       if (!e || e->kind != SvgArtExtra::Kind::Element) continue;
       const std::string_view original = e->node.attribute("id").value();
-      if (!original.empty() && original != idFor(a)) return true;
+      if (!original.empty() && original != ids_.of(a)) return true;
     }
     return false;
   }
 
-  template <class Forced>
-  void writePaint(pugi::xml_node el, const AIPathStyle& s, const SvgArtExtra* e, bool everything, const Forced& forced,
-                  double scale, std::vector<std::pair<std::string, std::string>>& changes) {
+  // Which properties of a path's paint are written: those that changed,
+  // every one for art made otherwise or when all is rewritten, and those
+  // that a sheet rule gave through the source's id (which does not reach a
+  // copy under a new id: the copy says them itself).
+  class PaintChanges {
+   public:
+    PaintChanges(const Exporter& exporter, ArtRef art, const SvgArtExtra* e)
+        : e_(e), everything_(!e || exporter.options_.rewriteAll) {
+      if (e && exporter.renamed(art)) byId_ = &e->idRuleProperties;
+    }
+    bool forced(std::string_view name) const {
+      return byId_ && std::find(byId_->begin(), byId_->end(), name) != byId_->end();
+    }
+    bool written(const PaintProperty& p, const AIPathStyle& s) const {
+      return everything_ || !p.same(s, e_->style) || forced(p.name);
+    }
+
+   private:
+    const SvgArtExtra* e_;
+    bool everything_;
+    const std::vector<std::string>* byId_ = nullptr;
+  };
+
+  void writePaint(XmlAttributes& el, const AIPathStyle& s, const PaintChanges& paint, double scale,
+                  std::vector<std::pair<std::string, std::string>>& changes) {
     for (const PaintProperty& p : paintProperties()) {
-      if (!everything && p.same(s, e->style) && !forced(p.name)) continue;
+      if (!paint.written(p, s)) continue;
       const std::string_view name = p.name;
       if (name == "fill") {
         changes.push_back({"fill", paintText(s.fillPaint, s.fill.color)});
@@ -485,39 +493,44 @@ class Exporter {
   // contour:fill-color and contour:fill-overprint (and the stroke's): set
   // when the colour needs them, removed when it no longer does.
   template <class PaintStyle>
-  void exactColorAttribute(pugi::xml_node el, const std::string& what, bool paints, const PaintStyle& paint) {
+  static bool needsExactColor(bool paints, const PaintStyle& paint) {
+    return paint.overprint || (paints && !exactColorText(paint.color).empty());
+  }
+
+  template <class PaintStyle>
+  void exactColorAttribute(XmlAttributes& el, const std::string& what, bool paints, const PaintStyle& paint) {
     const std::string exact = paints ? exactColorText(paint.color) : std::string();
     setOrRemove(el, contourPrefix_ + what + "-color", exact);
     setOrRemove(el, contourPrefix_ + what + "-overprint", paint.overprint ? "1" : "");
   }
 
-  void setOrRemove(pugi::xml_node el, const std::string& name, const std::string& value) {
-    pugi::xml_attribute a = el.attribute(name.c_str());
+  void setOrRemove(XmlAttributes& el, const std::string& name, std::string value) {
     if (value.empty()) {
-      if (a) el.remove_attribute(a);
+      el.remove(name);
       return;
     }
-    if (!a) a = el.append_attribute(name.c_str());
-    a = value.c_str();
-    usedContourNamespace_ = true;
+    if (XmlAttributes::Attribute* a = el.find(name)) {
+      el.set(*a, std::move(value));
+    } else {
+      el.append(name, std::move(value));
+    }
   }
 
   // Changed properties go into `style` (which wins over presentation
   // attributes and style sheets); a presentation attribute of the same name
   // goes, so the element says one thing.
-  void setStyle(pugi::xml_node el, const std::vector<std::pair<std::string, std::string>>& changes) {
+  void setStyle(XmlAttributes& el, const std::vector<std::pair<std::string, std::string>>& changes) {
     std::vector<Declaration> declarations;
-    pugi::xml_attribute style = el.attribute("style");
-    if (style) {
+    if (const XmlAttributes::Attribute* style = el.find("style")) {
       try {
-        declarations = parseStyle(style.value());
+        declarations = parseStyle(style->value());
       } catch (const std::exception&) {
         declarations.clear();  // unreadable: replaced by what we know
       }
     }
     for (const auto& change : changes) {
       const std::string& name = change.first;
-      if (pugi::xml_attribute a = el.attribute(name.c_str())) el.remove_attribute(a);
+      el.remove(name);
       auto it = std::find_if(declarations.begin(), declarations.end(),
                              [&](const Declaration& d) { return d.property == name; });
       if (it != declarations.end()) {
@@ -526,14 +539,17 @@ class Exporter {
         declarations.push_back({name, change.second, 0});
       }
     }
-    if (!style) style = el.append_attribute("style");
-    style = writeStyle(declarations).c_str();
+    if (XmlAttributes::Attribute* style = el.find("style")) {
+      el.set(*style, writeStyle(declarations));
+    } else {
+      el.append("style", writeStyle(declarations));
+    }
   }
 
   // --- Text, images, symbols -------------------------------------------------------
-  void writeMatrixArt(pugi::xml_node parent, ArtRef art, const Affine& frame, const SvgArtExtra& e) {
+  void writeMatrixArt(ArtRef art, const Affine& frame, const SvgArtExtra& e) {
     const ArtContent& c = doc_.content(art);
-    pugi::xml_node el = parent.append_copy(e.node);
+    XmlAttributes el = XmlAttributes::of(e.node);
     if (!sameMatrix(c.matrix, e.matrix) || !(e.parentToDoc == frame)) {
       // The change the document made, in page coordinates, carried into the
       // element's own transform.
@@ -541,35 +557,43 @@ class Exporter {
       const Affine change = toAffine(c.matrix) * (before.determinant() != 0 ? before.inverse() : Affine{});
       const Affine inverseFrame = frame.determinant() != 0 ? frame.inverse() : Affine{};
       const Affine transform = inverseFrame * change * e.parentToDoc * e.transform;
-      pugi::xml_attribute t = el.attribute("transform");
-      if (!t) t = el.append_attribute("transform");
-      t = matrixText(transform).c_str();
+      if (XmlAttributes::Attribute* t = el.find("transform")) {
+        el.set(*t, matrixText(transform));
+      } else {
+        el.append("transform", matrixText(transform));
+      }
     }
     finish(el, art, &e, nullptr);
+    out_->startElement(e.node.name(), el);
+    writeKeptChildren(e.node);
+    out_->endElement(e.node.name());
   }
 
   const Document& doc_;
   const SvgSource* source_;
   ExportOptions options_;
-  pugi::xml_document out_;
+  XmlOut* out_ = nullptr;
+  std::optional<RunRecordWriter> records_;
   std::string contourPrefix_;
-  bool usedContourNamespace_ = false;
-  std::set<std::string> fileIds_;
-  std::set<std::string> taken_;
-  std::map<std::string, ArtRef> claimed_;
-  std::map<std::string, int> nextSuffix_;
-  std::map<uintptr_t, std::string> ids_;
+  ExportIds ids_;
 };
 
 }  // namespace
 
-std::string exportSvg(const Document& document, const SvgSource* source, const ExportOptions& options) {
-  return Exporter(document, source, options).run();
-}
-
 std::string exportArtElements(const Document& document, const SvgSource* source, std::span<const ArtRef> art,
                               const ExportOptions& options) {
   return Exporter(document, source, options).fragments(art);
+}
+
+std::string exportSvg(const Document& document, const SvgSource* source, const ExportOptions& options) {
+  return Exporter(document, source, options).run(nullptr, nullptr);
+}
+
+std::size_t exportSvg(std::ostream& out, const Document& document, const SvgSource* source,
+                      const ExportOptions& options) {
+  std::size_t written = 0;
+  Exporter(document, source, options).run(&out, &written);
+  return written;
 }
 
 }  // namespace easel::svg

@@ -15,6 +15,7 @@
 #ifndef EASEL_SVG_SVGEXPORT_H
 #define EASEL_SVG_SVGEXPORT_H
 
+#include <ostream>
 #include <span>
 #include <string>
 
@@ -39,6 +40,12 @@ struct ExportOptions {
 // otherwise: then the page is the root's size in points and user units are
 // points).
 std::string exportSvg(const Document& document, const SvgSource* source, const ExportOptions& options = {});
+
+// The same, written to `out` as it is produced: the output is never held
+// whole (a caller that wants to know the writing went well checks `out`).
+// Answers the number of bytes written.
+std::size_t exportSvg(std::ostream& out, const Document& document, const SvgSource* source,
+                      const ExportOptions& options = {});
 
 // The elements of `art` (objects below the layers, each with its members) as
 // exportSvg would write them now, one after another inside a root element

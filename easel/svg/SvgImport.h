@@ -39,9 +39,13 @@ struct ImportedSvg {
 };
 
 // Throws SvgError naming `fileName` (with line and column where they help).
-ImportedSvg importSvg(std::string text, const std::string& fileName);
+// The text and the art read from it must fit in `budget` bytes together: a
+// drawing that needs more is refused while it is read, not once memory has
+// run out. The document then has the whole budget.
+ImportedSvg importSvg(std::string text, const std::string& fileName,
+                      std::size_t budget = Document::kDefaultMemoryBudget);
 // Reads the file ("-": standard input), at most `limit` bytes (the
-// document's memory budget), and imports it.
+// document's memory budget), and imports it within that budget.
 ImportedSvg importSvgFile(const std::string& path, std::size_t limit = Document::kDefaultMemoryBudget);
 
 }  // namespace easel::svg

@@ -45,10 +45,15 @@ inline ElementKind kindOf(std::string_view name) {
 
 class Importer {
  public:
-  Importer(std::string text, const std::string& fileName) : original_(std::move(text)) {
+  // `budget`: what the text and the document may take together. `path`:
+  // the file the text was read from, read again for the place of an error
+  // rather than kept as a second copy of the text; empty to keep the copy.
+  Importer(std::string text, const std::string& fileName, std::size_t budget, const std::string& path)
+      : budget_(budget), path_(path) {
     source_ = std::make_shared<SvgSource>();
     source_->fileName = fileName;
-    source_->buffer = original_;
+    if (path_.empty()) original_ = text;
+    source_->buffer = std::move(text);
   }
 
   ImportedSvg run();
@@ -157,7 +162,9 @@ class Importer {
   // document's art and the writer's output: elements nested deeper than this
   // are refused, which keeps every walk far inside the stack.
   static constexpr std::size_t kDepthLimit = 2'000;
-  std::string original_;
+  std::size_t budget_;
+  std::string path_;
+  std::string original_;  // the text as read, when there is no file to read again
   std::shared_ptr<SvgSource> source_;
   std::string insensitiveName_;  // the editors' lock attribute with its prefix
   std::unique_ptr<Document> doc_;

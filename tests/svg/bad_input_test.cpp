@@ -5,6 +5,7 @@
 #include <string>
 
 #include "SvgTestSupport.h"
+#include "tests/svg/ScratchFolder.h"
 #include "easel/svg/GimpPalette.h"
 #include "easel/svg/SvgError.h"
 #include "easel/svg/SvgExport.h"
@@ -76,6 +77,35 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"zeroViewBox", "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 0 10\"/>",
                 "in.svg:1:50: a viewBox needs a width and height above 0 in viewBox"}),
     [](const ::testing::TestParamInfo<BadFile>& i) { return std::string(i.param.name); });
+
+// The reader decodes the text in place (entities, line ends): the place of
+// an error is still counted in the file as written.
+TEST(BadSvg, APlaceInAFileIsCountedInTheFileAsWritten) {
+  const test::ScratchFolder folder("contour-bad-svg-");
+  folder.write("in.svg", kOpen + "<path title=\"a&#10;&#10;&#10;b\" d=\"M0 0\"/>\r\n<path d=\"M1e39 0\"/></svg>");
+  try {
+    importSvgFile(folder.path("in.svg"));
+    FAIL() << "no error";
+  } catch (const SvgError& e) {
+    EXPECT_EQ(std::string(e.what()), folder.path("in.svg") + ":3:11: number out of range: 1e39 in d");
+  }
+}
+
+// The text and the art read from it share the budget: 20,001 anchors of 28
+// bytes or more do not fit in 256 KB beside a text of 100 KB.
+TEST(BadSvg, ADrawingBeyondTheMemoryBudgetIsRefusedWhileItIsRead) {
+  std::string d = "M0 0";
+  for (int i = 0; i < 20'000; ++i) d += " L1 1";
+  const std::string text = kOpen + "<path d=\"" + d + "\"/></svg>";
+  try {
+    importSvg(text, "in.svg", 256 << 10);
+    ADD_FAILURE() << "read beyond the budget";
+  } catch (const SvgError& e) {
+    EXPECT_EQ(std::string(e.what()), "in.svg: the drawing needs more than the memory budget of 262144 bytes to read");
+  }
+  const ImportedSvg fits = importSvg(text, "in.svg", 4 << 20);
+  EXPECT_EQ(fits.document->memoryBudget(), std::size_t{4} << 20);
+}
 
 TEST(BadSvg, ManyUsesThatMultiplyAreStopped) {
   // Each level uses the one below ten times: 10^7 elements if expanded.

@@ -133,6 +133,21 @@ TEST(SvgExport, ADocumentMadeInCode) {
   EXPECT_EQ(back.document->pathStyle(find(*back.document, "line")).stroke.width, 1);
 }
 
+// A stream gets the text in pieces as it is made: the same text as the
+// string, however many pieces (here, well over one).
+TEST(SvgExport, StreamedAsTheStringIs) {
+  std::string body;
+  for (int i = 0; i < 3000; ++i) body += "<path id=\"p" + std::to_string(i) + "\" d=\"M0 0 L1 1 L2 0 Z\"/>\n";
+  const ImportedSvg s = load(body);
+  Document& d = *s.document;
+  d.setSegments(find(d, "p7"), {{{1, 2}, {1, 2}, {1, 2}, 1}, {{3, 4}, {3, 4}, {3, 4}, 1}}, false);
+  const std::string whole = exportSvg(d, s.source.get());
+  std::ostringstream streamed;
+  EXPECT_EQ(exportSvg(streamed, d, s.source.get()), whole.size());
+  EXPECT_GT(whole.size(), std::size_t{100'000});
+  EXPECT_EQ(streamed.str(), whole);
+}
+
 TEST(SvgOutput, WritesWholeFilesOrNothing) {
   const std::filesystem::path dir = std::filesystem::temp_directory_path() / "contour-svg-output-test";
   std::filesystem::remove_all(dir);
