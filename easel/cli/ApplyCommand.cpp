@@ -28,6 +28,7 @@
 #include "RunBook.h"
 #include "RunSeed.h"
 #include "RunSummary.h"
+#include "TerminalProgress.h"
 #include "easel/host/DialogScriptJson.h"
 #include "easel/host/HostSetup.h"
 #include "easel/host/ParamsJson.h"
@@ -76,27 +77,6 @@ class ApplyError : public std::runtime_error {
 
 std::string displayName(const std::string& path) { return path == "-" ? std::string("<stdin>") : path; }
 
-// One line on standard error that is rewritten as the run goes on, only when
-// a person is watching.
-class Progress {
- public:
-  Progress() : shown_(::isatty(STDERR_FILENO) == 1) {}
-  ~Progress() { done(); }
-  void step(const std::string& what) {
-    if (!shown_) return;
-    std::cerr << "\r\033[Kcontour: " << what << "..." << std::flush;
-    active_ = true;
-  }
-  void done() {
-    if (active_) std::cerr << "\r\033[K" << std::flush;
-    active_ = false;
-  }
-
- private:
-  bool shown_;
-  bool active_ = false;
-};
-
 // The files the run writes, each to a temporary file until every one is
 // complete. The output and the trace are refused before the run when they
 // cannot be written or are one of the files it reads.
@@ -113,7 +93,7 @@ void warn(const std::string& line) { std::cerr << "contour: warning: " << line <
 
 RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   const auto began = std::chrono::steady_clock::now();
-  Progress progress;
+  TerminalProgress progress(std::cerr, ::isatty(STDERR_FILENO) == 1);
   progress.step("reading " + displayName(o.input));
   const std::size_t budget =
       o.memoryBudgetMb ? static_cast<std::size_t>(*o.memoryBudgetMb) << 20 : easel::Document::kDefaultMemoryBudget;
@@ -125,7 +105,8 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   if (o.again) repeat = runs.chooseAgain(*drawing.document);
   if (o.replace || o.again) runs.removeContours(*drawing.document, false);
   RunFacts facts;
-  facts.objects = selectedObjectCount(*drawing.document);
+  const std::vector<uintptr_t> selected = selectedObjectIds(*drawing.document);
+  facts.objects = selected.size();
   const std::vector<std::uintptr_t> objectsBefore = objectIds(*drawing.document);
 
   // Everything the run needs from files is read before the plug-in runs.
@@ -160,6 +141,8 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   if (params) easel.host.setParameterBlock(&*params, sizeof *params);
 
   progress.step("applying the filter");
+  progress.startObjects(selected);
+  easel.session.watch.setListener([&progress](uintptr_t source, uint64_t) { progress.copied(source); });
   const ASErr result = easel.host.runFilter(!o.noDialog && !o.again);
   const std::string failure = dialogFailure(result, easel.dialogs);
   easel.host.shutdown();

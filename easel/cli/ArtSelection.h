@@ -5,7 +5,9 @@
 #define EASEL_CLI_ARTSELECTION_H
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "easel/core/Document.h"
 
@@ -15,8 +17,9 @@ namespace contour_cli {
 // std::runtime_error naming `file` for an id no art has.
 void selectArt(easel::Document& document, const std::string& what, bool includeHidden, const std::string& file);
 
-// The objects selected: leaf art, each compound path once with its members.
-std::size_t selectedObjectCount(const easel::Document& document);
+// The objects selected (their ids): leaf art, each compound path once with
+// its members.
+std::vector<uintptr_t> selectedObjectIds(const easel::Document& document);
 
 }  // namespace contour_cli
 

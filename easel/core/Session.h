@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Faults.h"
+#include "RunWatch.h"
 #include "SuiteId.h"
 #include "Trace.h"
 
@@ -31,6 +32,7 @@ class Session {
 
   Trace trace;
   Faults faults;
+  RunWatch watch;
 
   Document& document() { return *document_; }
   Memory& memory() { return *memory_; }
@@ -46,11 +48,12 @@ class Session {
   bool release(SuiteId id);
   bool isHeld(SuiteId id) const { return id == SuiteId::SPBasic || heldCount(id) > 0; }
   // Whether a call into suite `id` needs no checks beyond the operation's own:
-  // the suite is held, nothing is traced and no fault is armed. Evaluated
-  // without short cuts so that the host call takes a single branch on it.
+  // the suite is held, nothing is traced, no fault is armed and no stop is
+  // pending. Evaluated without short cuts so that the host call takes a single
+  // branch on it.
   bool runsPlain(SuiteId id) const {
     const bool held = isHeld(id), untraced = !trace.enabled(), unarmed = !faults.armed();
-    return held & untraced & unarmed;
+    return held & untraced & unarmed & !watch.stopPending();
   }
 
   // Misuse of the interface by the plug-in (a released suite, a stale handle):

@@ -100,6 +100,8 @@ ASErr PluginHost::filterMessage(const char* selector) {
   AIFilterMessage message{};
   message.filter = session_.plugins().filterHandle(0);
   message.parameters = parameters_;
+  // A stop asked for after the last run ended is not meant for this one.
+  session_.watch.startRun();
   ASErr result = sendHeader(kCallerAIFilter, selector, &message.d);
   // The host keeps the parameter block the plug-in allocated for its filter.
   parameters_ = message.parameters;

@@ -27,6 +27,7 @@ ASErr duplicateArt(AIArtHandle art, int16_t paintOrder, AIArtHandle prep, AIArtH
       return badArgument(c, "unknown paint order");
     }
     *newArt = d.duplicate(source, reference, where).handle();
+    c.session().watch.copied(source.bits());
     c.out("newArt", *newArt);
     return kNoErr;
   });

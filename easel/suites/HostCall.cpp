@@ -31,6 +31,11 @@ bool Call::begin(ASErr* code) {
     *code = kSuiteReleasedErr;
     return false;
   }
+  if (session_.watch.takeStop()) {
+    *code = kUserCanceledErr;
+    if (record_ != nullptr) record_->out.key("stopped").value(true);
+    return false;
+  }
   if (session_.faults.armed()) {
     if (auto fault = session_.faults.onCall(op_)) {
       *code = *fault;

@@ -1,5 +1,8 @@
 #include "SuiteFixture.h"
 
+#include <thread>
+#include <vector>
+
 namespace easel::test {
 namespace {
 
@@ -50,6 +53,33 @@ TEST_F(TraceAndFaultsTest, AnInjectedFaultFailsTheCallAndChangesNothing) {
   const AIRealMatrix m{2, 0, 0, 2, 0, 0};
   EXPECT_EQ(transform.transformArt(h(p), &m, 1, 15), kBadParameterErr);
   EXPECT_EQ(doc().serialize(), before);
+}
+
+// A stop asked for from another thread fails the next call alone, untraced or
+// traced, and copies are counted for the listener.
+TEST_F(TraceAndFaultsTest, AStopFailsTheNextCallOnceAndCopiesAreCounted) {
+  for (const bool traced : {false, true}) {
+    session.trace.captureToMemory(traced);
+    session.watch.startRun();
+    std::vector<uintptr_t> heard;
+    session.watch.setListener([&](uintptr_t source, uint64_t) { heard.push_back(source); });
+    ArtRef p = square(0, 0, 10);
+    AIArtHandle copy = nullptr;
+    ASSERT_EQ(art.duplicateArt(h(p), kPlaceAboveAll, h(p), &copy), kNoErr);
+    std::thread([&] { session.watch.requestStop(); }).join();
+    const std::string before = doc().serialize();
+    AIArtHandle stopped = nullptr;
+    EXPECT_EQ(art.duplicateArt(copy, kPlaceAboveAll, copy, &stopped), kUserCanceledErr);
+    EXPECT_EQ(doc().serialize(), before);
+    EXPECT_TRUE(session.watch.stopped());
+    if (traced) {
+      EXPECT_NE(lastLine().find("\"stopped\":true"), std::string::npos) << lastLine();
+    }
+    EXPECT_EQ(art.duplicateArt(copy, kPlaceAboveAll, copy, &stopped), kNoErr);
+    EXPECT_EQ(heard, (std::vector<uintptr_t>{p.bits(), ArtRef::fromHandle(copy).bits()}));
+    EXPECT_EQ(session.watch.copies(), 2u);
+    session.watch.setListener(nullptr);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+// How a long run is followed and stopped from outside the plug-in. The host
+// thread reports every copy of art that a run makes; a listener (a progress
+// bar, the editor's busy state) hears of each. Any thread may ask for a stop:
+// the plug-in's next host call then fails with kUserCanceledErr, and since the
+// engine ends a run at its first host error, the run ends there.
+#ifndef EASEL_CORE_RUNWATCH_H
+#define EASEL_CORE_RUNWATCH_H
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+namespace easel {
+
+class RunWatch {
+ public:
+  // Called on the host thread with the copied art and the copies made so far.
+  using Listener = std::function<void(uintptr_t source, uint64_t copies)>;
+
+  // Host thread.
+  void setListener(Listener listener) { listener_ = std::move(listener); }
+  void copied(uintptr_t source) {
+    const uint64_t made = copies_.fetch_add(1, std::memory_order_relaxed) + 1;
+    if (listener_) listener_(source, made);
+  }
+  // A new run starts with no copies and no stop pending.
+  void startRun() {
+    copies_.store(0, std::memory_order_relaxed);
+    stop_.store(false, std::memory_order_relaxed);
+    stopped_.store(false, std::memory_order_relaxed);
+  }
+  // Takes a pending stop: true exactly once per request, for the call that
+  // must fail.
+  bool takeStop() {
+    if (!stop_.exchange(false, std::memory_order_acq_rel)) return false;
+    stopped_.store(true, std::memory_order_relaxed);
+    return true;
+  }
+
+  // Any thread.
+  void requestStop() { stop_.store(true, std::memory_order_release); }
+  bool stopPending() const { return stop_.load(std::memory_order_relaxed); }
+  // Whether a host call failed because of a stop since the run started.
+  bool stopped() const { return stopped_.load(std::memory_order_relaxed); }
+  uint64_t copies() const { return copies_.load(std::memory_order_relaxed); }
+
+ private:
+  Listener listener_;
+  std::atomic<uint64_t> copies_{0};
+  std::atomic<bool> stop_{false};
+  std::atomic<bool> stopped_{false};
+};
+
+}  // namespace easel
+
+#endif
