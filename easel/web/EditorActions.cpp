@@ -6,11 +6,13 @@
 #include "CanvasSelection.h"
 #include "EditorHost.h"
 #include "easel/host/HostSetup.h"
+#include "easel/host/SelectedObjects.h"
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
 #include "easel/core/PluginRegistry.h"
 #include "easel/core/ViewState.h"
 #include "easel/svg/SvgExport.h"
+#include "plugin/params/ContourParams.h"
 
 namespace easel::web {
 
@@ -76,9 +78,26 @@ EditorHost::Outcome EditorHost::runFilter(bool withDialog) {
   if (easel_->session.plugins().filters().empty()) return {409, "the plug-in registered no filter"};
   if (!withDialog && easel_->host.parameterBlock() == nullptr)
     return {409, "there is no last filter to repeat: use Contour... first"};
+  // The dialog's first preview may be stopped, and the dialog is shown as it starts.
+  busy_.setStoppable(withDialog);
+  openingDialog_ = withDialog;
   const ASErr result = easel_->host.runFilter(withDialog);
+  openingDialog_ = false;
   if (result == kUserCanceledErr) note("cancelled: the document is as it was");
   return {};
+}
+
+// The record a run uses is the open dialog's (its user data: the plug-in
+// hands its record to the modal run), else the parameter block the host keeps.
+uint64_t EditorHost::expectedContours() {
+  const ContourParams* record = nullptr;
+  if (const adm::Dialog* dialog = openSettingsDialog(easel_->dialogs))
+    record = static_cast<const ContourParams*>(dialog->userData);
+  else if (easel_->host.parameterBlockSize() >= sizeof(ContourParams))
+    record = static_cast<const ContourParams*>(easel_->host.parameterBlock());
+  if (record == nullptr || record->contourCount < 0) return 0;
+  const uint64_t perObject = static_cast<uint64_t>(record->contourCount) + 1;
+  return perObject * contour_cli::selectedObjectIds(easel_->session.document()).size();
 }
 
 EditorHost::Outcome EditorHost::undoOrRedo(bool redo) {

@@ -39,14 +39,15 @@ EditorHost::~EditorHost() = default;
 
 std::optional<std::string> EditorHost::waitUntilReady() { return readyFuture_.get(); }
 
-std::future<Reply> EditorHost::post(const HostRequestPtr& request) {
+std::future<Reply> EditorHost::post(const HostRequestPtr& request, bool first) {
   std::future<Reply> answer = request->reply.get_future();
-  if (!queue_.push(request, coalescingKey(*request), request->order))
+  if (!(first ? queue_.pushFront(request) : queue_.push(request, coalescingKey(*request), request->order)))
     request->reply.set_value(refusal(503, "the editor is closing"));
   return answer;
 }
 
 void EditorHost::stop() {
+  busy_.stop();
   for (const HostRequestPtr& request : queue_.close()) request->reply.set_value(refusal(503, "the editor is closing"));
 }
 
@@ -61,6 +62,8 @@ void EditorHost::run() {
     easel->dialogs.setEventSource(std::make_shared<WebEventSource>(*this));
     easel->start(options_.pluginPath);
     easel_ = easel.get();
+    easel->session.watch.setListener([this](uintptr_t, uint64_t) { contourMade(); });
+    busy_.attach(&easel->session.watch);
     reporter_.look(easel->session.document());
     savedFingerprint_ = reporter_.committedFingerprint();  // the file on disk is the drawing as loaded
   } catch (const std::exception& e) {
@@ -71,6 +74,7 @@ void EditorHost::run() {
   ready_.set_value(std::nullopt);
   while (HostRequestPtr request = nextRequest()) handle(request);
   keepUnsavedWork();
+  busy_.attach(nullptr);
   easel->host.shutdown();
   easel_ = nullptr;
 }
@@ -115,7 +119,7 @@ HostRequestPtr EditorHost::nextRequest() {
 
 EditorParts EditorHost::parts() { return EditorParts{easel_->session, easel_->dialogs, easel_->host}; }
 
-void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
+void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome, bool running) {
   Reply reply;
   try {
     reply.status = outcome.status;
@@ -127,6 +131,7 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
     reply.body["messages"] = notes_;
     reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
     reply.body["modified"] = reporter_.committedFingerprint() != savedFingerprint_;
+    if (running) reply.body["running"] = true;
   } catch (const std::exception& e) {
     reply = refusal(500, std::string("the editor could not report its state: ") + e.what());
   }
@@ -142,6 +147,7 @@ void EditorHost::answerPending() {
 
 void EditorHost::handle(const HostRequestPtr& request) {
   pending_ = request;
+  busy_.begin(false);
   Outcome outcome;
   try {
     outcome = perform(*request);
@@ -152,8 +158,21 @@ void EditorHost::handle(const HostRequestPtr& request) {
   } catch (const std::exception& e) {
     outcome = {500, e.what()};
   }
+  busy_.end();
   if (pending_) answer(pending_, outcome);
   pending_.reset();
+}
+
+// The first contour of a run: the total is known now (the dialog's record has
+// the values the run uses), and the dialog being opened is shown at once,
+// while its first preview goes on.
+void EditorHost::contourMade() {
+  if (busy_.copied() != 1) return;
+  busy_.setTotal(expectedContours());
+  if (openingDialog_ && pending_ && openSettingsDialog(easel_->dialogs) != nullptr) {
+    answer(pending_, {}, true);
+    pending_.reset();
+  }
 }
 
 void EditorHost::handleDuringDialog(const HostRequestPtr& request) {
@@ -172,6 +191,7 @@ EditorHost::Outcome EditorHost::perform(const HostRequest& request) {
   const std::string& action = request.action;
   const Json& body = request.body;
   if (action == "state") return {};
+  if (action == "cancel") return {};  // the run ended before the cancel came: nothing to take back
   if (action == "dialog") {
     if (request.events.empty()) return {};
     return {409, "no dialog is open"};

@@ -113,12 +113,28 @@ struct EditorServer::Impl {
     return httplib::Server::HandlerResponse::Unhandled;
   }
 
-  void relay(const HostRequestPtr& request, const httplib::Request& req, httplib::Response& res) {
+  void relay(const HostRequestPtr& request, const httplib::Request& req, httplib::Response& res, bool first = false) {
     request->revision = headerNumber(req, "X-Contour-Revision");
     request->order = headerNumber(req, "X-Contour-Order");
     request->page = req.get_header_value("X-Contour-Page");
-    Reply reply = host.post(request).get();
+    Reply reply = host.post(request, first).get();
     sendJson(res, reply.status, reply.body);
+  }
+
+  // Answered here, not by the host thread, which is busy with the run.
+  void progress(httplib::Response& res) {
+    const BusyRun::Progress p = host.busy().progress();
+    sendJson(res, 200,
+             Json{{"ok", true}, {"running", p.running}, {"stoppable", p.stoppable}, {"made", p.made}, {"total", p.total}});
+  }
+
+  // The run is stopped at once; the dialog's Cancel, ahead of everything
+  // queued, then takes its contours back. Answered once the dialog is closed.
+  void cancel(const httplib::Request& req, httplib::Response& res) {
+    host.busy().stop();
+    auto request = std::make_shared<HostRequest>();
+    request->action = "cancel";
+    relay(request, req, res, true);
   }
 
   void objectAction(const httplib::Request& req, httplib::Response& res) {
@@ -165,6 +181,8 @@ struct EditorServer::Impl {
     server.Get(std::string(RequestGuard::kSessionPath), [this](const auto&, auto& res) {
       sendJson(res, 200, Json{{"ok", true}, {"token", token}});
     });
+    server.Get("/api/progress", [this](const auto&, auto& res) { progress(res); });
+    server.Post("/api/cancel", [this](const auto& req, auto& res) { cancel(req, res); });
     server.Post("/api/dialog", [this](const auto& req, auto& res) { dialogAction(req, res); });
     server.Post(std::string("/api/(") + kObjectActions + ")",
                 [this](const auto& req, auto& res) { objectAction(req, res); });

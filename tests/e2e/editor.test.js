@@ -12,9 +12,10 @@ import {
   workDir, writeDrawing,
 } from './support/editor.js';
 
-// The test drawing: 400 x 400 px is a page of 300 x 300 points; at zoom 1 a
-// point is a pixel, and the square (40..120 px) lies at 30..90 points.
+// The test drawing: 400 x 400 px is a page of 300 x 300 points; at zoom 1 an
+// SVG user unit is a CSS pixel, and the square (40..120 px) lies at 30..90 points.
 const PAGE = 300;
+const PX = 400 / PAGE;  // CSS pixels per point at zoom 1
 const SQUARE = { left: 30, top: PAGE - 30, right: 90, bottom: PAGE - 90 };
 const PAGES = ['Contour', 'Rotate', 'Shift', 'Points', 'Style', 'Settings'];
 // The first value item of each page (it must be shown when its page is).
@@ -28,7 +29,7 @@ const boxes = async (page) => (await state(page)).selection;
 async function artworkClick(page, x, y, modifiers = []) {
   const box = await page.locator('#drawing').boundingBox();
   for (const key of modifiers) await page.keyboard.down(key);
-  await page.mouse.click(box.x + x, box.y + (PAGE - y));
+  await page.mouse.click(box.x + x * PX, box.y + (PAGE - y) * PX);
   for (const key of modifiers) await page.keyboard.up(key);
 }
 
@@ -68,7 +69,7 @@ describe('contour edit in the browser', () => {
     assert.deepEqual(s.page, [PAGE, PAGE]);
     assert.equal(s.view.zoom, 1);
     const box = await page.locator('#drawing').boundingBox();
-    assert.equal(Math.round(box.width), PAGE);
+    assert.equal(Math.round(box.width), 400);  // the drawing's own size in pixels
     assert.equal(await page.locator('.menu[data-menu="Filter"] .submenu > .menu-item').textContent(), 'Zeph <Paths>');
   });
 
@@ -184,7 +185,7 @@ describe('contour edit in the browser', () => {
   test('the zoom field zooms the view', async () => {
     await typeInto(page, 21, 200);
     assert.equal((await state(page)).view.zoom, 2);
-    assert.equal(Math.round((await page.locator('#drawing').boundingBox()).width), 2 * PAGE);
+    assert.equal(Math.round((await page.locator('#drawing').boundingBox()).width), 2 * 400);
     await typeInto(page, 21, 100);
   });
 
