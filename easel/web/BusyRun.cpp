@@ -21,10 +21,13 @@ void BusyRun::setStoppable(bool stoppable) {
   if (!stoppable && watch_ != nullptr) watch_->startRun();
 }
 
-void BusyRun::end() {
+bool BusyRun::end() {
   std::lock_guard lock(mutex_);
   running_ = stoppable_ = false;
-  if (watch_ != nullptr) watch_->startRun();  // the next run starts with no stop pending
+  if (watch_ == nullptr) return false;
+  const bool stopped = watch_->stopped();
+  watch_->startRun();  // the next run starts with no stop pending
+  return stopped;
 }
 
 bool BusyRun::stop() {

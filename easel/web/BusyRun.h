@@ -35,8 +35,8 @@ class BusyRun {
   void setTotal(uint64_t total) { total_.store(total, std::memory_order_relaxed); }
   // A contour was made: the count so far in this run.
   uint64_t copied() { return made_.fetch_add(1, std::memory_order_relaxed) + 1; }
-  // The work ended: a stop not taken yet is dropped.
-  void end();
+  // The work ended: a stop not taken yet is dropped. True when a stop ended it.
+  bool end();
 
   // ---- Any thread.
   // Asks the run to stop when it may be stopped; false when nothing runs

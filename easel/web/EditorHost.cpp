@@ -20,6 +20,10 @@ using Json = nlohmann::json;
 
 Reply refusal(int status, const std::string& error) { return Reply{status, Json{{"ok", false}, {"error", error}}}; }
 
+void supersede(const HostRequestPtr& request) {
+  request->reply.set_value(Reply{200, Json{{"ok", true}, {"superseded", true}}});
+}
+
 // Actions that change nothing and call no plug-in code, so that they may run
 // while the settings dialog is open.
 bool allowedDuringDialog(const std::string& action) {
@@ -92,9 +96,6 @@ void EditorHost::keepUnsavedWork() {
 }
 
 HostRequestPtr EditorHost::nextRequest() {
-  auto supersede = [](const HostRequestPtr& old) {
-    old->reply.set_value(Reply{200, Json{{"ok", true}, {"superseded", true}}});
-  };
   for (;;) {
     auto taken = queue_.pop();
     if (!taken) return nullptr;
@@ -142,6 +143,12 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome, b
 void EditorHost::answerPending() {
   if (!pending_) return;
   answer(pending_, {});
+  pending_.reset();
+}
+
+void EditorHost::supersedePending() {
+  if (!pending_) return;
+  supersede(pending_);
   pending_.reset();
 }
 

@@ -72,6 +72,9 @@ class EditorHost {
   HostRequestPtr nextRequest();
   // Answers the request waiting for the state, if any.
   void answerPending();
+  // Tells the request waiting that it was overtaken (its run was stopped for
+  // a Cancel, whose answer follows): a stopped preview is never sent.
+  void supersedePending();
   void setPending(HostRequestPtr request) { pending_ = std::move(request); }
   // A request other than a dialog event while the dialog is open.
   void handleDuringDialog(const HostRequestPtr& request);

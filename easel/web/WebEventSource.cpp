@@ -24,9 +24,11 @@ bool stoppable(const std::vector<adm::Event>& events) {
 
 std::optional<adm::Event> WebEventSource::next(const adm::Dialog&) {
   if (played_ < events_.size()) return events_[played_++];
-  // Everything the last request asked for is done: it gets the new state.
-  host_.busy().end();
-  host_.answerPending();
+  // Everything the last request asked for is done: it gets the new state,
+  // unless its run was stopped for the Cancel that comes next.
+  if (host_.busy().end()) host_.supersedePending();
+  else
+    host_.answerPending();
   for (;;) {
     HostRequestPtr request = host_.nextRequest();
     if (!request) return adm::Event::end(2);  // the editor is closing: cancel

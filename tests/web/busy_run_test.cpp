@@ -49,11 +49,23 @@ TEST(BusyRun, AStopNoCallTookIsDroppedWhenTheRunEndsOrMayNoLongerStop) {
     busy.attach(&watch);
     busy.begin(true);
     ASSERT_TRUE(busy.stop());
-    if (byEnd) busy.end();
+    if (byEnd) EXPECT_FALSE(busy.end());  // no call failed: the run was not stopped
     else
       busy.setStoppable(false);
     EXPECT_FALSE(watch.takeStop()) << (byEnd ? "end" : "no longer stoppable");
   }
+}
+
+TEST(BusyRun, TheEndTellsWhetherAStopEndedTheRunOnce) {
+  RunWatch watch;
+  BusyRun busy;
+  busy.attach(&watch);
+  busy.begin(true);
+  ASSERT_TRUE(busy.stop());
+  ASSERT_TRUE(watch.takeStop());  // the plug-in's next call fails
+  EXPECT_TRUE(busy.end());
+  busy.begin(true);  // the next preview was not stopped
+  EXPECT_FALSE(busy.end());
 }
 
 TEST(BusyRun, WithoutASessionNothingIsStopped) {

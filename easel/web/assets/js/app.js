@@ -291,4 +291,5 @@ addEventListener('beforeunload', (event) => {
 });
 // For the browser tests: the state the page shows.
 window.contourEditor = { state: () => state, drawing: () => canvas.svg, drawn: () => drawn, busy: () => busy };
-show(await api.getState());
+// A page loaded while a run goes on (a reload) shows it busy, and may cancel it.
+show(await busyState.track(api.getState()));
