@@ -42,6 +42,7 @@ async function cancelledBy(page, original, how) {
   const ms = Date.now() - started;
   await page.waitForFunction(() => document.querySelector('.busy').classList.contains('hidden'));
   const s = await state(page);
+  assert.equal(await page.locator('.window').count(), 0);  // no error dialog for a cancel
   assert.equal(await drawing(page), original);
   assert.equal(s.modified, false);
   assert.equal(s.undo.undo, null);

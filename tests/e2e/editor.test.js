@@ -230,6 +230,18 @@ describe('contour edit in the browser', () => {
     assert.equal(shapeCount(await drawing(page)), 2 + 6);
   });
 
+  test("the window's own OK accepts like Enter; the plug-in's items are as they were", async () => {
+    await openContour(page);
+    const items = (await state(page)).dialog.items.length;
+    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"] .client > [data-item-id]').count(), items);
+    await typeInto(page, 4, 3);
+    await andRedraw(page, () => page.locator('.window[data-dialog="Tesk_Contour"] [data-chrome="OK"]').click());
+    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    assert.equal(shapeCount(await drawing(page)), 2 + 6 + 4);
+    await andRedraw(page, () => page.keyboard.press('Control+z'));
+    assert.equal(shapeCount(await drawing(page)), 2 + 6);
+  });
+
   test('Save writes the drawing, Save As a copy; both read back', async () => {
     assert.equal((await state(page)).modified, true);
     await andRedraw(page, () => menu(page, 'File', 'Save'));
