@@ -121,6 +121,9 @@ HostRequestPtr EditorHost::nextRequest() {
 EditorParts EditorHost::parts() { return EditorParts{easel_->session, easel_->dialogs, easel_->host}; }
 
 void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome, bool running) {
+  // Once the editor stops nobody will show the state: a preview of many
+  // contours would take seconds to describe.
+  if (queue_.closed()) return request->reply.set_value(refusal(503, "the editor is closing"));
   Reply reply;
   try {
     reply.status = outcome.status;
