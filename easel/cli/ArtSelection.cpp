@@ -59,15 +59,4 @@ void selectArt(easel::Document& document, const std::string& what, bool includeH
     if (document.selectByName(id) == 0) throw std::runtime_error(file + ": no art with the id '" + id + "' to select");
 }
 
-std::vector<uintptr_t> selectedObjectIds(const easel::Document& document) {
-  std::vector<uintptr_t> ids;
-  for (ArtRef art = document.firstLayer(); art; art = document.nextInOrder(art)) {
-    const bool selected = (document.content(art).attributes & kArtSelected) != 0;
-    const ArtRef parent = document.parent(art);
-    const bool member = parent && document.type(parent) == ArtType::CompoundPath;
-    if (selected && !member && document.type(art) != ArtType::Group) ids.push_back(art.bits());
-  }
-  return ids;
-}
-
 }  // namespace contour_cli

@@ -10,16 +10,13 @@
 #include <vector>
 
 #include "easel/core/Document.h"
+#include "easel/host/SelectedObjects.h"  // selectedObjectIds
 
 namespace contour_cli {
 
 // Selects; throws UsageError for an empty list or an empty id, and
 // std::runtime_error naming `file` for an id no art has.
 void selectArt(easel::Document& document, const std::string& what, bool includeHidden, const std::string& file);
-
-// The objects selected (their ids): leaf art, each compound path once with
-// its members.
-std::vector<uintptr_t> selectedObjectIds(const easel::Document& document);
 
 }  // namespace contour_cli
 

@@ -39,6 +39,17 @@ class CoalescingQueue {
     return true;
   }
 
+  // Ahead of every item waiting, taken on its own. False once closed.
+  bool pushFront(T item) {
+    {
+      std::lock_guard lock(mutex_);
+      if (closed_) return false;
+      items_.push_front(Entry{{}, 0, std::move(item)});
+    }
+    ready_.notify_one();
+    return true;
+  }
+
   // Waits for an item; nullopt once the queue is closed.
   std::optional<Taken> pop() {
     std::unique_lock lock(mutex_);

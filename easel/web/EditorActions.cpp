@@ -7,12 +7,14 @@
 #include "EditorHost.h"
 #include "easel/host/HostSetup.h"
 #include "easel/host/RunRecording.h"
+#include "easel/host/SelectedObjects.h"
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
 #include "easel/core/PluginRegistry.h"
 #include "easel/core/Random.h"
 #include "easel/core/ViewState.h"
 #include "easel/svg/SvgExport.h"
+#include "plugin/params/ContourParams.h"
 
 namespace easel::web {
 
@@ -79,7 +81,11 @@ EditorHost::Outcome EditorHost::runFilter(bool withDialog) {
   if (!withDialog && easel_->host.parameterBlock() == nullptr)
     return {409, "there is no last filter to repeat: use Contour... first"};
   const uint64_t bornAfter = lastBirth(easel_->session.document());
+  // The dialog's first preview may be stopped, and the dialog is shown as it starts.
+  busy_.setStoppable(withDialog);
+  openingDialog_ = withDialog;
   const ASErr result = easel_->host.runFilter(withDialog);
+  openingDialog_ = false;
   if (result == kUserCanceledErr) note("cancelled: the document is as it was");
   if (result == kNoErr) recordRun(bornAfter);
   return {};
@@ -119,7 +125,10 @@ EditorHost::Outcome EditorHost::editContour() {
   if (run->seed) contour_cli::seedRepeat(easel_->session.random(), *run->seed);
   const uint64_t bornAfter = lastBirth(document);
   host.beginCommand("Edit Contour");
+  busy_.setStoppable(true);
+  openingDialog_ = true;
   ASErr result = host.getParameters();
+  openingDialog_ = false;
   if (result == kNoErr) result = host.go();
   if (result == kNoErr) {
     for (ArtRef a : run->contours)
@@ -139,6 +148,19 @@ EditorHost::Outcome EditorHost::editContour() {
   easel_->session.random() = random;
   if (result == kUserCanceledErr) note("cancelled: the document is as it was");
   return {};
+}
+
+// The record a run uses is the open dialog's (its user data: the plug-in
+// hands its record to the modal run), else the parameter block the host keeps.
+uint64_t EditorHost::expectedContours() {
+  const ContourParams* record = nullptr;
+  if (const adm::Dialog* dialog = openSettingsDialog(easel_->dialogs))
+    record = static_cast<const ContourParams*>(dialog->userData);
+  else if (easel_->host.parameterBlockSize() >= sizeof(ContourParams))
+    record = static_cast<const ContourParams*>(easel_->host.parameterBlock());
+  if (record == nullptr || record->contourCount < 0) return 0;
+  const uint64_t perObject = static_cast<uint64_t>(record->contourCount) + 1;
+  return perObject * contour_cli::selectedObjectIds(easel_->session.document()).size();
 }
 
 EditorHost::Outcome EditorHost::undoOrRedo(bool redo) {

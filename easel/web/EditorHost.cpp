@@ -21,6 +21,10 @@ using Json = nlohmann::json;
 
 Reply refusal(int status, const std::string& error) { return Reply{status, Json{{"ok", false}, {"error", error}}}; }
 
+void supersede(const HostRequestPtr& request) {
+  request->reply.set_value(Reply{200, Json{{"ok", true}, {"superseded", true}}});
+}
+
 // Actions that change nothing and call no plug-in code, so that they may run
 // while the settings dialog is open.
 bool allowedDuringDialog(const std::string& action) {
@@ -41,14 +45,15 @@ EditorHost::~EditorHost() = default;
 
 std::optional<std::string> EditorHost::waitUntilReady() { return readyFuture_.get(); }
 
-std::future<Reply> EditorHost::post(const HostRequestPtr& request) {
+std::future<Reply> EditorHost::post(const HostRequestPtr& request, bool first) {
   std::future<Reply> answer = request->reply.get_future();
-  if (!queue_.push(request, coalescingKey(*request), request->order))
+  if (!(first ? queue_.pushFront(request) : queue_.push(request, coalescingKey(*request), request->order)))
     request->reply.set_value(refusal(503, "the editor is closing"));
   return answer;
 }
 
 void EditorHost::stop() {
+  busy_.stop();
   for (const HostRequestPtr& request : queue_.close()) request->reply.set_value(refusal(503, "the editor is closing"));
 }
 
@@ -63,6 +68,8 @@ void EditorHost::run() {
     easel->dialogs.setEventSource(std::make_shared<WebEventSource>(*this));
     easel->start(options_.pluginPath);
     easel_ = easel.get();
+    easel->session.watch.setListener([this](uintptr_t, uint64_t) { contourMade(); });
+    busy_.attach(&easel->session.watch);
     reporter_.look(easel->session.document());
     savedFingerprint_ = reporter_.committedFingerprint();  // the file on disk is the drawing as loaded
   } catch (const std::exception& e) {
@@ -74,6 +81,7 @@ void EditorHost::run() {
   ready_.set_value(std::nullopt);
   while (HostRequestPtr request = nextRequest()) handle(request);
   keepUnsavedWork();
+  busy_.attach(nullptr);
   easel->host.shutdown();
   easel_ = nullptr;
 }
@@ -92,9 +100,6 @@ void EditorHost::keepUnsavedWork() {
 }
 
 HostRequestPtr EditorHost::nextRequest() {
-  auto supersede = [](const HostRequestPtr& old) {
-    old->reply.set_value(Reply{200, Json{{"ok", true}, {"superseded", true}}});
-  };
   for (;;) {
     auto taken = queue_.pop();
     if (!taken) return nullptr;
@@ -120,7 +125,10 @@ HostRequestPtr EditorHost::nextRequest() {
 
 EditorParts EditorHost::parts() { return EditorParts{easel_->session, easel_->dialogs, easel_->host}; }
 
-void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
+void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome, bool running) {
+  // Once the editor stops nobody will show the state: a preview of many
+  // contours would take seconds to describe.
+  if (queue_.closed()) return request->reply.set_value(refusal(503, "the editor is closing"));
   Reply reply;
   const auto started = std::chrono::steady_clock::now();
   try {
@@ -134,6 +142,7 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome) {
     reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
     reply.body["modified"] = reporter_.committedFingerprint() != savedFingerprint_;
     reply.body["editContour"] = runs_.selectedRun(easel_->session.document()).has_value();
+    if (running) reply.body["running"] = true;
   } catch (const std::exception& e) {
     reply = refusal(500, std::string("the editor could not report its state: ") + e.what());
   }
@@ -150,8 +159,15 @@ void EditorHost::answerPending() {
   pending_.reset();
 }
 
+void EditorHost::supersedePending() {
+  if (!pending_) return;
+  supersede(pending_);
+  pending_.reset();
+}
+
 void EditorHost::handle(const HostRequestPtr& request) {
   pending_ = request;
+  busy_.begin(false);
   Outcome outcome;
   try {
     outcome = perform(*request);
@@ -162,8 +178,21 @@ void EditorHost::handle(const HostRequestPtr& request) {
   } catch (const std::exception& e) {
     outcome = {500, e.what()};
   }
+  busy_.end();
   if (pending_) answer(pending_, outcome);
   pending_.reset();
+}
+
+// The first contour of a run: the total is known now (the dialog's record has
+// the values the run uses), and the dialog being opened is shown at once,
+// while its first preview goes on.
+void EditorHost::contourMade() {
+  if (busy_.copied() != 1) return;
+  busy_.setTotal(expectedContours());
+  if (openingDialog_ && pending_ && openSettingsDialog(easel_->dialogs) != nullptr) {
+    answer(pending_, {}, true);
+    pending_.reset();
+  }
 }
 
 void EditorHost::handleDuringDialog(const HostRequestPtr& request) {
@@ -182,6 +211,7 @@ EditorHost::Outcome EditorHost::perform(const HostRequest& request) {
   const std::string& action = request.action;
   const Json& body = request.body;
   if (action == "state") return {};
+  if (action == "cancel") return {};  // the run ended before the cancel came: nothing to take back
   if (action == "dialog") {
     if (request.events.empty()) return {};
     return {409, "no dialog is open"};

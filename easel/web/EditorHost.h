@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "BusyRun.h"
 #include "CoalescingQueue.h"
 #include "EditorRuns.h"
 #include "EditorState.h"
@@ -57,20 +58,29 @@ class EditorHost {
   void run();
   // Waits until run() has started the plug-in: nothing, or why it could not.
   std::optional<std::string> waitUntilReady();
-  // Any thread: queue a request; its future gets the answer.
-  std::future<Reply> post(const HostRequestPtr& request);
+  // Any thread: queue a request; its future gets the answer. `first`: ahead
+  // of those waiting (a cancel must not wait for the previews queued before it).
+  std::future<Reply> post(const HostRequestPtr& request, bool first = false);
   // Any thread: take no more requests (those waiting are told the editor is
-  // closing); an open dialog is cancelled and run() returns.
+  // closing); a running preview is stopped, an open dialog is cancelled and
+  // run() returns.
   void stop();
+  // Any thread: the run going on, to follow and to stop.
+  BusyRun& busy() { return busy_; }
 
   // ---- For the web event source, on the host thread.
   // The next request, after telling superseded ones so; null once stopping.
   HostRequestPtr nextRequest();
   // Answers the request waiting for the state, if any.
   void answerPending();
+  // Tells the request waiting that it was overtaken (its run was stopped for
+  // a Cancel, whose answer follows): a stopped preview is never sent.
+  void supersedePending();
   void setPending(HostRequestPtr request) { pending_ = std::move(request); }
   // A request other than a dialog event while the dialog is open.
   void handleDuringDialog(const HostRequestPtr& request);
+  // The settings dialog's init is over: what follows is answered as usual.
+  void dialogShown() { openingDialog_ = false; }
   // A message for the page, sent with the next answer.
   void note(std::string message) { notes_.push_back(std::move(message)); }
 
@@ -84,7 +94,13 @@ class EditorHost {
   };
   void handle(const HostRequestPtr& request);
   Outcome perform(const HostRequest& request);
-  void answer(const HostRequestPtr& request, const Outcome& outcome);
+  // `running`: answered while the plug-in still works on it (the dialog is
+  // shown while its first preview is made).
+  void answer(const HostRequestPtr& request, const Outcome& outcome, bool running = false);
+  // The run made a contour (host thread).
+  void contourMade();
+  // Contours the run is expected to make: selected objects x contours each.
+  uint64_t expectedContours();
   // Ending with changes not saved: they go to the recovery copy (Recovery.h).
   void keepUnsavedWork();
 
@@ -101,6 +117,8 @@ class EditorHost {
   EditorParts parts();
 
   CoalescingQueue<HostRequestPtr> queue_;
+  BusyRun busy_;
+  bool openingDialog_ = false;  // "Contour..." runs and its dialog's init is not over
   std::unique_ptr<Document> document_;  // handed to the session when run() starts
   EditorRuns runs_;                     // the contour runs, recorded when saved
   EditorOptions options_;

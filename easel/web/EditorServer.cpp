@@ -132,17 +132,34 @@ struct EditorServer::Impl {
     return httplib::Server::HandlerResponse::Unhandled;
   }
 
-  void relay(const HostRequestPtr& request, const httplib::Request& req, httplib::Response& res) {
+  void relay(const HostRequestPtr& request, const httplib::Request& req, httplib::Response& res, bool first = false) {
     request->revision = headerNumber(req, "X-Contour-Revision");
     request->order = headerNumber(req, "X-Contour-Order");
     request->page = req.get_header_value("X-Contour-Page");
     request->drawsGeometry = req.get_header_value("X-Contour-Draws") == "geometry";
-    Reply reply = host.post(request).get();
+    Reply reply = host.post(request, first).get();
     char timing[96];
     std::snprintf(timing, sizeof timing, "run;dur=%.1f, answer;dur=%.1f", reply.runMs, reply.answerMs);
     res.set_header("Server-Timing", timing);
     if (reply.geometry.empty()) return sendJson(res, reply.status, reply.body);
     sendWithGeometry(res, reply);
+  }
+
+  // Answered here, not by the host thread, which is busy with the run.
+  void progress(httplib::Response& res) {
+    const BusyRun::Progress p = host.busy().progress();
+    sendJson(
+        res, 200,
+        Json{{"ok", true}, {"running", p.running}, {"stoppable", p.stoppable}, {"made", p.made}, {"total", p.total}});
+  }
+
+  // The run is stopped at once; the dialog's Cancel, ahead of everything
+  // queued, then takes its contours back. Answered once the dialog is closed.
+  void cancel(const httplib::Request& req, httplib::Response& res) {
+    host.busy().stop();
+    auto request = std::make_shared<HostRequest>();
+    request->action = "cancel";
+    relay(request, req, res, true);
   }
 
   void objectAction(const httplib::Request& req, httplib::Response& res) {
@@ -178,7 +195,7 @@ struct EditorServer::Impl {
     // 32 MiB once such a block is freed).
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
 #endif
-    server.set_tcp_nodelay(true);  // an answer's last bytes are not held back for an acknowledgement
+    server.set_tcp_nodelay(true);      // an answer's last bytes are not held back for an acknowledgement
     server.set_keep_alive_timeout(1);  // so that stopping does not wait for idle connections
     // A client that sends or reads slowly is dropped after a few seconds of
     // silence and may not keep its connection for many requests; with more
@@ -197,6 +214,8 @@ struct EditorServer::Impl {
     server.Get(std::string(RequestGuard::kSessionPath), [this](const auto&, auto& res) {
       sendJson(res, 200, Json{{"ok", true}, {"token", token}});
     });
+    server.Get("/api/progress", [this](const auto&, auto& res) { progress(res); });
+    server.Post("/api/cancel", [this](const auto& req, auto& res) { cancel(req, res); });
     server.Post("/api/dialog", [this](const auto& req, auto& res) { dialogAction(req, res); });
     server.Post(std::string("/api/(") + kObjectActions + ")",
                 [this](const auto& req, auto& res) { objectAction(req, res); });

@@ -18,15 +18,13 @@ Json rectJson(const AIRealRect& r) { return Json::array({r.left, r.top, r.right,
 // The open settings dialog's model, with the items that pick a point in the
 // document (those with a track procedure).
 Json runningSettingsDialog(const adm::DialogManager& dialogs) {
-  for (const adm::Dialog* dialog : dialogs.running()) {
-    if (dialog->name != adm::kSettingsDialogName || dialog->ended) continue;
-    Json model(contour_cli::dialogStateToJson(adm::snapshot(*dialog)));
-    Json& tracking = model["tracking"] = Json::array();
-    for (const auto& item : dialog->items)
-      if (item->trackProc != nullptr) tracking.push_back(item->id);
-    return model;
-  }
-  return nullptr;
+  const adm::Dialog* dialog = openSettingsDialog(dialogs);
+  if (dialog == nullptr) return nullptr;
+  Json model(contour_cli::dialogStateToJson(adm::snapshot(*dialog)));
+  Json& tracking = model["tracking"] = Json::array();
+  for (const auto& item : dialog->items)
+    if (item->trackProc != nullptr) tracking.push_back(item->id);
+  return model;
 }
 
 Json filterJson(PluginHost& host, Session& session) {
@@ -40,6 +38,12 @@ Json filterJson(PluginHost& host, Session& session) {
 Json nameOrNull(const std::string& name) { return name.empty() ? Json(nullptr) : Json(name); }
 
 }  // namespace
+
+const adm::Dialog* openSettingsDialog(const adm::DialogManager& dialogs) {
+  for (const adm::Dialog* dialog : dialogs.running())
+    if (dialog->name == adm::kSettingsDialogName && !dialog->ended) return dialog;
+  return nullptr;
+}
 
 std::string StateReporter::svgText(const Document& document, const svg::RunEdits& runs) const {
   return svg::exportSvg(document, view_.source(), {.runs = &runs});

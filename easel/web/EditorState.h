@@ -27,6 +27,9 @@ struct EditorParts {
   PluginHost& host;
 };
 
+// The settings dialog while it is open (its init procedure included), else null.
+const adm::Dialog* openSettingsDialog(const adm::DialogManager& dialogs);
+
 class StateReporter {
  public:
   explicit StateReporter(std::shared_ptr<const svg::SvgSource> source) : view_(std::move(source)) {}

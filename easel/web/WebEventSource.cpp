@@ -1,20 +1,45 @@
 #include "WebEventSource.h"
 
+#include <algorithm>
+
 #include "EditorHost.h"
 
 namespace easel::web {
 
+namespace {
+
+// The dialog's own accept and cancel items: a press of either ends it.
+constexpr int kAcceptItem = 1, kCancelItem = 2;
+
+// A stop may end what these events start unless they end the dialog: the
+// run that follows takes the previews back or keeps them, and must not fail.
+bool stoppable(const std::vector<adm::Event>& events) {
+  return std::none_of(events.begin(), events.end(), [](const adm::Event& e) {
+    return e.kind == adm::Event::Kind::End ||
+           (e.kind == adm::Event::Kind::Press && (e.item == kAcceptItem || e.item == kCancelItem));
+  });
+}
+
+}  // namespace
+
 std::optional<adm::Event> WebEventSource::next(const adm::Dialog&) {
   if (played_ < events_.size()) return events_[played_++];
-  // Everything the last request asked for is done: it gets the new state.
-  host_.answerPending();
+  // Everything the last request asked for is done: it gets the new state,
+  // unless its run was stopped for the Cancel that comes next.
+  if (host_.busy().end()) host_.supersedePending();
+  else
+    host_.answerPending();
   for (;;) {
     HostRequestPtr request = host_.nextRequest();
     if (!request) return adm::Event::end(2);  // the editor is closing: cancel
-    if (request->action == "dialog" && !request->events.empty()) {
+    // The page's Cancel of a run: the run was stopped already; the dialog's
+    // Cancel takes its contours back.
+    if (request->action == "cancel") request->events = {adm::Event::end(2)};
+    if ((request->action == "dialog" || request->action == "cancel") && !request->events.empty()) {
       host_.setPending(request);
       events_ = request->events;
       played_ = 1;
+      host_.busy().begin(stoppable(events_));
       return events_.front();
     }
     host_.handleDuringDialog(request);
@@ -29,6 +54,10 @@ bool WebEventSource::rejected(const std::string& message) {
 void WebEventSource::opened(const adm::Dialog&) {
   events_.clear();
   played_ = 0;
+  host_.dialogShown();
 }
+
+// The dialog has ended: the final run that follows may not be stopped.
+void WebEventSource::closed(const adm::Dialog&) { host_.busy().setStoppable(false); }
 
 }  // namespace easel::web

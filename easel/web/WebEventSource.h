@@ -3,7 +3,7 @@
 // is waiting for the dialog's state, then blocks on the host's queue until
 // the page sends dialog events (the same events as a dialog script). Other
 // requests that arrive meanwhile are answered on the spot. When the editor
-// stops, the dialog is cancelled.
+// stops, the dialog is cancelled; so is it by the page's "cancel" of a run.
 #ifndef EASEL_WEB_WEBEVENTSOURCE_H
 #define EASEL_WEB_WEBEVENTSOURCE_H
 
@@ -23,6 +23,7 @@ class WebEventSource : public adm::EventSource {
   // An event the dialog cannot take is told to the page; the dialog goes on.
   bool rejected(const std::string& message) override;
   void opened(const adm::Dialog& dialog) override;
+  void closed(const adm::Dialog& dialog) override;
 
  private:
   EditorHost& host_;

@@ -13,9 +13,10 @@ import {
   workDir, writeDrawing,
 } from './support/editor.js';
 
-// The test drawing: 400 x 400 px is a page of 300 x 300 points; at zoom 1 a
-// point is a pixel, and the square (40..120 px) lies at 30..90 points.
+// The test drawing: 400 x 400 px is a page of 300 x 300 points; at zoom 1 an
+// SVG user unit is a CSS pixel, and the square (40..120 px) lies at 30..90 points.
 const PAGE = 300;
+const PX = 400 / PAGE;  // CSS pixels per point at zoom 1
 const SQUARE = { left: 30, top: PAGE - 30, right: 90, bottom: PAGE - 90 };
 const PAGES = ['Contour', 'Rotate', 'Shift', 'Points', 'Style', 'Settings'];
 // The first value item of each page (it must be shown when its page is).
@@ -30,7 +31,7 @@ const count = (text, what) => text.split(what).length - 1;
 async function artworkClick(page, x, y, modifiers = []) {
   const box = await page.locator('#drawing').boundingBox();
   for (const key of modifiers) await page.keyboard.down(key);
-  await page.mouse.click(box.x + x, box.y + (PAGE - y));
+  await page.mouse.click(box.x + x * PX, box.y + (PAGE - y) * PX);
   for (const key of modifiers) await page.keyboard.up(key);
 }
 
@@ -70,7 +71,7 @@ describe('contour edit in the browser', () => {
     assert.deepEqual(s.page, [PAGE, PAGE]);
     assert.equal(s.view.zoom, 1);
     const box = await page.locator('#drawing').boundingBox();
-    assert.equal(Math.round(box.width), PAGE);
+    assert.equal(Math.round(box.width), 400);  // the drawing's own size in pixels
     assert.equal(await page.locator('.menu[data-menu="Filter"] .submenu > .menu-item').textContent(), 'Zeph <Paths>');
   });
 
@@ -186,7 +187,7 @@ describe('contour edit in the browser', () => {
   test('the zoom field zooms the view', async () => {
     await typeInto(page, 21, 200);
     assert.equal((await state(page)).view.zoom, 2);
-    assert.equal(Math.round((await page.locator('#drawing').boundingBox()).width), 2 * PAGE);
+    assert.equal(Math.round((await page.locator('#drawing').boundingBox()).width), 2 * 400);
     await typeInto(page, 21, 100);
   });
 
@@ -227,6 +228,18 @@ describe('contour edit in the browser', () => {
     await andRedraw(page, () => menu(page, 'Filter', 'Apply Contour'));
     assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
     assert.equal(shapeCount(await drawing(page)), 2 + 6 + 6);
+    await andRedraw(page, () => page.keyboard.press('Control+z'));
+    assert.equal(shapeCount(await drawing(page)), 2 + 6);
+  });
+
+  test("the window's own OK accepts like Enter; the plug-in's items are as they were", async () => {
+    await openContour(page);
+    const items = (await state(page)).dialog.items.length;
+    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"] .client > [data-item-id]').count(), items);
+    await typeInto(page, 4, 3);
+    await andRedraw(page, () => page.locator('.window[data-dialog="Tesk_Contour"] [data-chrome="OK"]').click());
+    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    assert.equal(shapeCount(await drawing(page)), 2 + 6 + 4);
     await andRedraw(page, () => page.keyboard.press('Control+z'));
     assert.equal(shapeCount(await drawing(page)), 2 + 6);
   });

@@ -33,6 +33,20 @@ TEST(CoalescingQueue, KeepsOrderAndTheNewestOfARunWithOneKey) {
   }
 }
 
+TEST(CoalescingQueue, AnItemPushedFirstOvertakesTheWaitingAndIsNeverMerged) {
+  CoalescingQueue<int> queue;
+  queue.push(1, "value 4");
+  queue.push(2, "value 4");
+  EXPECT_TRUE(queue.pushFront(9));  // a cancel: ahead of the changes queued before it
+  for (int expected : {9, 2}) {
+    auto taken = queue.pop();
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->item, expected);
+  }
+  queue.close();
+  EXPECT_FALSE(queue.pushFront(10));
+}
+
 TEST(CoalescingQueue, TheSendersOrderDecidesWhichIsNewest) {
   CoalescingQueue<int> queue;
   queue.push(1, "value 4", 11);

@@ -61,6 +61,10 @@ async function request(method, path, body) {
 
 export const getState = () => request('GET', '/api/state');
 export const post = (action, body = {}) => request('POST', `/api/${action}`, body);
+// How far the run the editor is busy with has got; answered during the run.
+export const getProgress = () => request('GET', '/api/progress');
+// Stops the run and cancels the settings dialog (ahead of anything queued).
+export const cancelRun = () => request('POST', '/api/cancel');
 // The user's actions in the settings dialog, as a dialog script.
 export const sendDialogEvents = (events) => request('POST', '/api/dialog', events);
 

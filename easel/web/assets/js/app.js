@@ -2,12 +2,14 @@
 // turns what the user does into requests. The host answers every request
 // with its new state; the page keeps nothing the host does not say.
 import * as api from './api.js';
+import { BusyState } from './busy.js';
 import { Canvas } from './canvas.js';
 import { DialogView, TEMPLATE_UNITS } from './dialog.js';
 import { MenuBar } from './menus.js';
 import { askText } from './prompt.js';
 
 const ZOOM_STEP = 1.25;
+const CANCEL_ITEM = 2;  // the settings dialog's Cancel button
 const status = document.getElementById('status');
 const layer = document.getElementById('dialog-layer');
 const viewport = document.getElementById('viewport');
@@ -28,6 +30,8 @@ function say(text, isError = false) {
   status.textContent = text;
   status.classList.toggle('error', isError);
 }
+
+const busyState = new BusyState(document.body, { cancel: () => cancelRun() });
 
 const canvas = new Canvas({
   mode: () => (picking ? 'pick' : settings || notice ? 'none' : 'select'),
@@ -73,8 +77,10 @@ function command(action, body = {}) {
   busy = true;
   buildMenus();
   const run = lastCommand.then(async () => {
-    const reply = await api.post(action, body);
+    const reply = await busyState.track(api.post(action, body));
     await show(reply);
+    // The dialog is shown while its first preview is made: the state once it is done.
+    if (reply.running) await show(await busyState.track(api.getState()));
     return reply;
   }).finally(() => {
     queued -= 1;
@@ -85,7 +91,22 @@ function command(action, body = {}) {
   return run;
 }
 
-const sendEvents = async (events) => show(await api.sendDialogEvents(events));
+async function sendEvents(events) {
+  const reply = await busyState.track(api.sendDialogEvents(events));
+  // Changes sent before a Cancel overtook them find the dialog closed: nothing to say.
+  if (!reply.ok && !settings) return;
+  await show(reply);
+}
+
+// Escape, Cancel and the busy state's Cancel: a running preview is stopped at
+// once and the dialog cancelled, its contours taken back.
+async function cancelRun() {
+  stopPicking();
+  await show(await api.cancelRun());
+}
+
+// Enter and the window's OK: a value being typed counts.
+const accept = () => sendEvents([...settings.pendingEvents(), { end: 1 }]);
 const setZoom = async (zoom) => show(await api.post('view', { zoom }));
 
 // ---- The settings dialog and picking.
@@ -93,13 +114,13 @@ function showSettings(model) {
   if (model && !settings) {
     settings = new DialogView(model, {
       send: sendEvents,
-      press: (id) => sendEvents([{ item: id, press: true }]),
+      press: (id) => (id === CANCEL_ITEM ? cancelRun() : sendEvents([{ item: id, press: true }])),
       pick: armPick,
       say,
-    }, layer, { placement: 'side' });
+    }, layer, { placement: 'side', chrome: [{ label: 'OK', run: accept }, { label: 'Cancel', run: cancelRun }] });
     settings.letClicksThrough(true);  // the drawing stays visible and takes picks
-    // The dialog has no OK button of its own: the host's default key accepts.
-    if (!status.textContent) say('Enter applies Contour with these settings; Escape or Cancel cancels');
+    // The plug-in's dialog has no OK button of its own: the window's OK and Enter accept.
+    if (!status.textContent) say('OK or Enter applies Contour with these settings; Escape or Cancel cancels');
   } else if (model) {
     settings.show(model);
   } else if (settings) {
@@ -240,10 +261,10 @@ addEventListener('keydown', (event) => {
   if (settings) {
     if (event.key === 'Escape') {
       event.preventDefault();
-      if (picking) { stopPicking(); say('Nothing was picked'); } else sendEvents([{ end: 2 }]);
+      if (picking && !busyState.active) { stopPicking(); say('Nothing was picked'); } else cancelRun();
     } else if (event.key === 'Enter' && event.target.tagName !== 'SELECT') {
       event.preventDefault();
-      sendEvents([...settings.pendingEvents(), { end: 1 }]);  // a value being typed counts
+      accept();
     }
     return;
   }
@@ -272,4 +293,5 @@ addEventListener('beforeunload', (event) => {
 });
 // For the browser tests: the state the page shows.
 window.contourEditor = { state: () => state, drawing: () => canvas.svg, drawn: () => drawn, busy: () => busy };
-show(await api.getState());
+// A page loaded while a run goes on (a reload) shows it busy, and may cancel it.
+show(await busyState.track(api.getState()));

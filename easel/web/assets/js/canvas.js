@@ -1,5 +1,5 @@
-// The document view: the drawing (drawing.js) at the view's zoom
-// (one artwork point is `zoom` pixels), the page outline, the selection's
+// The document view: the drawing (drawing.js) at the view's zoom (at
+// 100 % one SVG user unit is one CSS pixel), the page outline, the selection's
 // bounds, and the pointer: click, shift-click and marquee select, and a pick
 // gives an artwork point. Artwork points are y up from the page's bottom-left
 // corner; the image is y down from its top-left corner.
@@ -36,7 +36,8 @@ export class Canvas {
   // Shows a state; resolves once the browser has painted it. False when
   // the state's drawing is changes to a revision the page does not have.
   async show(state) {
-    this.zoom = state.view.zoom;
+    // Zoom 100 % shows one SVG user unit as one CSS pixel: `zoom` here is pixels per point.
+    this.zoom = state.view.zoom / POINTS_PER_PIXEL;
     this.page = state.page;
     const ticket = ++this.drawn;
     if (state.drawing && !(await this.drawing.apply(state.drawing, state.page))) return false;
@@ -104,7 +105,7 @@ export class Canvas {
   // The zoom that shows the whole page in the window.
   fitZoom() {
     const margin = 80;
-    return Math.max(0.01, Math.min((this.viewport.clientWidth - margin) / this.page[0],
+    return Math.max(0.01, POINTS_PER_PIXEL * Math.min((this.viewport.clientWidth - margin) / this.page[0],
       (this.viewport.clientHeight - margin) / this.page[1]));
   }
 

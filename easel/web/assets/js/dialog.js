@@ -193,8 +193,9 @@ function makerFor(type) {
 
 export class DialogView {
   // actions: send(events), pick(itemId, buttonNode), press(itemId), say(text, isError)
-  // placement: 'side' or 'centre'; scale: pixels per unit of the model's rectangles.
-  constructor(model, actions, layer, { placement = 'centre', scale = [1, 1] } = {}) {
+  // placement: 'side' or 'centre'; scale: pixels per unit of the model's rectangles;
+  // chrome: the host's own buttons under the plug-in's items, [{label, run}].
+  constructor(model, actions, layer, { placement = 'centre', scale = [1, 1], chrome = [] } = {}) {
     this.actions = actions;
     this.shade = element('div', 'shade', layer);
     this.window = element('div', 'window', layer);
@@ -219,6 +220,16 @@ export class DialogView {
       this.client.appendChild(control.node);
       return control;
     });
+    if (chrome.length) {
+      const row = element('div', 'chrome', this.window);
+      for (const { label, run } of chrome) {
+        const b = element('button', '', row);
+        b.type = 'button';
+        b.dataset.chrome = label;
+        b.textContent = label;
+        b.addEventListener('click', run);
+      }
+    }
     this.show(model);
     this.place(placement);
   }
