@@ -20,8 +20,18 @@ async function openContour(page) {
   await andRedraw(page, () => page.locator('.menu-item', { hasText: 'Contour...' }).click());
 }
 
-// Sets the contour count (without waiting for the preview) and waits for the busy state.
+// Moves the points of every contour (the slowest work per contour, so that
+// the preview takes seconds on a quick machine too), sets the contour count
+// (without waiting for the preview) and waits for the busy state.
 async function startLongPreview(page) {
+  await page.evaluate(async () => {
+    const token = (await (await fetch('/api/session')).json()).token;
+    await fetch('/api/dialog', {
+      method: 'POST',
+      headers: { 'X-Contour-Token': token, 'Content-Type': 'application/json' },
+      body: JSON.stringify([{ item: 16, value: 50 }]),  // the points' move per contour
+    });
+  });
   await page.evaluate((v) => {
     const input = document.querySelector('.window [data-item-id="4"] input');
     input.value = String(v);
