@@ -1,16 +1,10 @@
 #include "ExportGeometry.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace easel::svg {
 
 namespace {
-
-bool sameSegment(const AIPathSegment& a, const AIPathSegment& b) {
-  return a.p.h == b.p.h && a.p.v == b.p.v && a.in.h == b.in.h && a.in.v == b.in.v && a.out.h == b.out.h &&
-         a.out.v == b.out.v && a.corner == b.corner;
-}
 
 // The point of the element's user space (float-valued) that the reader's
 // mapping `local` takes onto the artwork point `p` exactly, trying the
@@ -30,10 +24,6 @@ Vec2 exactPreimage(const AIRealPoint& p, const Affine& local, const Affine& inve
 }
 
 }  // namespace
-
-bool sameSegments(const std::vector<AIPathSegment>& a, const std::vector<AIPathSegment>& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameSegment);
-}
 
 Affine toAffine(const AIRealMatrix& m) { return {m.a, m.b, m.c, m.d, m.tx, m.ty}; }
 

@@ -11,7 +11,6 @@
 
 namespace easel::svg {
 
-bool sameSegments(const std::vector<AIPathSegment>& a, const std::vector<AIPathSegment>& b);
 Affine toAffine(const AIRealMatrix& m);
 bool sameMatrix(const AIRealMatrix& a, const AIRealMatrix& b);
 
