@@ -27,7 +27,7 @@ struct Decimal {
 // most 15 places after the point: one division then rounds correctly, as
 // from_chars does. Anything else (an exponent, more digits) is left to it.
 std::optional<Decimal> shortDecimal(const char* p, const char* end) {
-  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   const bool negative = *p == '-';
   if (negative) ++p;

@@ -157,9 +157,8 @@ TEST(SvgExport, PathsBackAtTheirImportedValueKeepTheirText) {
          d.endCommand();
        },
        true},
-      {"member moved", [](Document& d, ArtRef, ArtRef member, const AIRealMatrix& m) {
-         d.transform(member, m, 1, kTransformObjects);
-       },
+      {"member moved",
+       [](Document& d, ArtRef, ArtRef member, const AIRealMatrix& m) { d.transform(member, m, 1, kTransformObjects); },
        false},
   };
   for (const Case& k : cases) {
