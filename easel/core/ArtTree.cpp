@@ -83,6 +83,7 @@ uint32_t ArtTree::takeSlot(uint32_t createdSerial) {
   n.state = SlotState::Alive;
   n.createdSerial = createdSerial;
   n.birth = ++births_;
+  n.geometryStamp = newStamp();
   n.markSerial = 0;
   n.markKinds = 0;
   n.boundsKnown = false;
@@ -115,6 +116,7 @@ uint32_t ArtTree::copySubtree(uint32_t source, uint32_t createdSerial, bool unse
     n.boundsEmpty = f.boundsEmpty;
     n.boundsTight = f.boundsTight;
     n.boundsRect = f.boundsRect;
+    n.geometryStamp = f.geometryStamp;
     return slot;
   };
   const uint32_t top = copyOne(source);

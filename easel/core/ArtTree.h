@@ -33,6 +33,10 @@ struct ArtNode {
   uint32_t markSerial = 0;
   // When the object was made, counting every object the tree ever made.
   uint64_t birth = 0;
+  // Names the geometry's value: every change of geometry takes a new stamp,
+  // a copy keeps its source's, and undo or redo brings back the stamp of the
+  // value it restores. So an unchanged stamp means unchanged geometry.
+  uint64_t geometryStamp = 0;
   // The bounds of leaf art, computed on first read and kept until its
   // geometry changes (a copy starts with its source's). Containers are not
   // cached: their bounds depend on their members.
@@ -66,6 +70,7 @@ class ArtTree {
   // bounds) is about to change: its cached bounds are forgotten.
   ArtContent& geometry(uint32_t slot) {
     nodes_[slot].boundsKnown = false;
+    nodes_[slot].geometryStamp = ++stamps_;
     return nodes_[slot].content;
   }
   // After a change of geometry that provably keeps tight bounds tight (see
@@ -125,6 +130,7 @@ class ArtTree {
   // is held twice for a moment).
   std::size_t peakBytes(std::size_t objects, std::size_t segments) const;
   [[noreturn]] void refuse(ArtRef art) const;
+  uint64_t newStamp() { return ++stamps_; }
   // A slot for a new object (makeRoom first): its content is empty but may
   // keep the segment buffer of the object that had it before.
   uint32_t takeSlot(uint32_t createdSerial);
@@ -137,6 +143,7 @@ class ArtTree {
   std::size_t budget_;
   uint64_t refusals_ = 0;
   uint64_t births_ = 0;
+  uint64_t stamps_ = 0;
 };
 
 }  // namespace easel

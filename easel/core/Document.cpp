@@ -107,6 +107,11 @@ uint64_t Document::birth(ArtRef art) const {
   return t.node(t.slotOf(art)).birth;
 }
 
+uint64_t Document::geometryStamp(ArtRef art) const {
+  const ArtTree& t = state_->tree;
+  return t.node(t.slotOf(art)).geometryStamp;
+}
+
 // --- Reading one object -----------------------------------------------------
 
 const ArtContent& Document::content(ArtRef art) const {

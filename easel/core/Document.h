@@ -89,6 +89,11 @@ class Document {
   // can be put in the order it was made; art that an undo brings back keeps
   // its number.
   uint64_t birth(ArtRef art) const;
+  // Names the value of the art's geometry (segments, closed, matrix, local
+  // bounds): any change gives a new stamp; a copy keeps its source's, and an
+  // undo or redo brings back the stamp of the value it restores. Equal stamps
+  // mean equal geometry; different stamps may still hold equal values.
+  uint64_t geometryStamp(ArtRef art) const;
 
   // --- Reading one object -------------------------------------------------
   const ArtContent& content(ArtRef art) const;

@@ -30,8 +30,11 @@ std::string displayName(const std::string& path) { return path == "-" ? std::str
   throw FileError(path + ": " + what + (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
 }
 
-std::string readStream(std::istream& in, const std::string& name, std::size_t limit) {
+// `expected`: the file's size when known, taken at once so that a large file
+// is not copied again and again as the text grows.
+std::string readStream(std::istream& in, const std::string& name, std::size_t limit, std::size_t expected = 0) {
   std::string text;
+  text.reserve(std::min(expected, limit));
   char chunk[1 << 16];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
     const auto n = static_cast<std::size_t>(in.gcount());
@@ -83,13 +86,15 @@ std::string readLimited(const std::string& path, std::size_t limit) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   if (fs::is_directory(status)) failWith(path, "is a folder, not a file", 0);
+  std::size_t expected = 0;
   if (fs::is_regular_file(status)) {
     const auto size = fs::file_size(path, ec);
     if (!ec && size > limit) throw FileError(path + ": larger than the limit of " + sizeText(limit));
+    if (!ec) expected = static_cast<std::size_t>(size);
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) failWith(path, "cannot open the file", 0);
-  return readStream(in, path, limit);
+  return readStream(in, path, limit, expected);
 }
 
 PendingOutput::PendingOutput(const std::string& path) : path_(path) {

@@ -141,8 +141,9 @@ bool UndoLog::wants(uint32_t slot, ChangeKind kind) {
 }
 
 void UndoLog::saveGeometry(uint32_t slot) {
-  const ArtContent& a = tree_.node(slot).content;
-  current_.geometries.push_back({a.segments, a.closed, a.matrix, a.localBounds});
+  const ArtNode& n = tree_.node(slot);
+  const ArtContent& a = n.content;
+  current_.geometries.push_back({a.segments, a.closed, a.matrix, a.localBounds, n.geometryStamp});
   push(ChangeKind::Geometry, slot).payload = static_cast<uint32_t>(current_.geometries.size() - 1);
 }
 
@@ -198,7 +199,10 @@ void UndoLog::swap(Command& c, Change& change) {
     }
     case ChangeKind::Geometry: {
       GeometryValue& g = c.geometries[change.payload];
+      const uint64_t stamp = tree_.node(change.slot).geometryStamp;
       tree_.geometry(change.slot);  // forgets the cached bounds
+      tree_.node(change.slot).geometryStamp = g.stamp;
+      g.stamp = stamp;
       tree_.segmentsResized(a.segments.size(), g.segments.size());
       std::swap(a.segments, g.segments);
       std::swap(a.closed, g.closed);

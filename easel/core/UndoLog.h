@@ -41,6 +41,7 @@ struct GeometryValue {
   bool closed;
   AIRealMatrix matrix;
   AIRealRect localBounds;
+  uint64_t stamp;  // see ArtNode::geometryStamp
 };
 
 struct IdentityValue {

@@ -1,6 +1,5 @@
 #include "ExportGeometry.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace easel::svg {

@@ -7,6 +7,7 @@
 
 #include "Scanner.h"
 #include "Shapes.h"
+#include "SubpathDigest.h"
 
 namespace easel::svg::detail {
 
@@ -193,6 +194,13 @@ std::vector<AIPathSegment> Importer::toSegments(pugi::xml_node node, const Subpa
   return out;
 }
 
+void Importer::setImportedSegments(ArtRef path, pugi::xml_node node, const Subpath& sub, SvgArtExtra& extra) {
+  std::vector<AIPathSegment> segments = toSegments(node, sub);
+  const uint64_t digest = subpathDigest(segments, sub.closed);
+  doc_->setSegments(path, std::move(segments), sub.closed);
+  extra.subpaths.push_back({doc_->geometryStamp(path), digest});
+}
+
 const SvgArtExtra* Importer::importShape(pugi::xml_node node, ArtRef container, const ComputedStyle& parentStyle,
                                          const Affine& frame) {
   const ComputedStyle style = cascadeOf(parentStyle, node);
@@ -203,18 +211,11 @@ const SvgArtExtra* Importer::importShape(pugi::xml_node node, ArtRef container, 
   ArtRef art;
   if (geometry.size() <= 1) {
     art = doc_->createArt(ArtType::Path, container, Place::InsideOnTop);
-    if (!geometry.empty()) {
-      extra->segments.push_back(toSegments(node, geometry[0]));
-      extra->closed.push_back(geometry[0].closed);
-      doc_->setSegments(art, extra->segments[0], geometry[0].closed);
-    }
+    if (!geometry.empty()) setImportedSegments(art, node, geometry[0], *extra);
   } else {
     art = doc_->createArt(ArtType::CompoundPath, container, Place::InsideOnTop);
     for (const Subpath& sub : geometry) {
-      const ArtRef member = doc_->createArt(ArtType::Path, art, Place::InsideOnBottom);
-      extra->segments.push_back(toSegments(node, sub));
-      extra->closed.push_back(sub.closed);
-      doc_->setSegments(member, extra->segments.back(), sub.closed);
+      setImportedSegments(doc_->createArt(ArtType::Path, art, Place::InsideOnBottom), node, sub, *extra);
     }
   }
   doc_->setPathStyle(art, pathStyle);

@@ -3,8 +3,10 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace easel::svg {
@@ -12,6 +14,35 @@ namespace easel::svg {
 bool isSvgSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
 static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+namespace {
+
+struct Decimal {
+  double value;
+  const char* stop;
+};
+
+// Most numbers in drawings are short decimals without an exponent. With at
+// most 15 digits the digits are an exact double, and so is 10^k for the at
+// most 15 places after the point: one division then rounds correctly, as
+// from_chars does. Anything else (an exponent, more digits) is left to it.
+std::optional<Decimal> shortDecimal(const char* p, const char* end) {
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  uint64_t digits = 0;
+  int count = 0, places = 0;
+  for (; p < end && isDigit(*p); ++p, ++count) digits = digits * 10 + static_cast<uint64_t>(*p - '0');
+  if (p < end && *p == '.') {
+    for (++p; p < end && isDigit(*p); ++p, ++count, ++places) digits = digits * 10 + static_cast<uint64_t>(*p - '0');
+  }
+  if (count > 15 || (p < end && (*p == 'e' || *p == 'E'))) return std::nullopt;
+  const double magnitude = static_cast<double>(digits) / kPowers[places];
+  return Decimal{negative ? -magnitude : magnitude, p};
+}
+
+}  // namespace
 
 void Scanner::skipSpace() {
   while (!atEnd() && isSvgSpace(text_[pos_])) ++pos_;
@@ -63,7 +94,16 @@ double Scanner::number(const char* what) {
   // from_chars stops where SVG's grammar does: at a second point ("1.5.5"),
   // and before an exponent without digits ("1em" and "2ex" are lengths).
   double value = 0;
-  auto [stop, ec] = std::from_chars(plus ? p + 1 : p, end, value);
+  const char* stop = nullptr;
+  std::errc ec{};
+  if (const std::optional<Decimal> d = shortDecimal(plus ? p + 1 : p, end)) {
+    value = d->value;
+    stop = d->stop;
+  } else {
+    const std::from_chars_result r = std::from_chars(plus ? p + 1 : p, end, value);
+    stop = r.ptr;
+    ec = r.ec;
+  }
   const std::size_t length = static_cast<std::size_t>(stop - p);
   if (ec == std::errc::result_out_of_range) {
     // Underflow reads as zero; overflow is an error below.

@@ -17,6 +17,7 @@
 #include "FloatText.h"
 #include "PathData.h"
 #include "Style.h"
+#include "SubpathDigest.h"
 #include "SvgError.h"
 #include "SvgXml.h"
 #include "XmlOut.h"
@@ -231,21 +232,26 @@ class Exporter {
     return out;
   }
 
+  // The stamp answers for art nothing changed (or undo put back); the digest
+  // for a path changed and then given its imported value again.
+  bool subpathAsImported(ArtRef path, const SvgArtExtra::ImportedSubpath& imported) const {
+    if (doc_.geometryStamp(path) == imported.stamp) return true;
+    const ArtContent& c = doc_.content(path);
+    return subpathDigest(c.segments, c.closed) == imported.digest;
+  }
+
   bool geometryAsImported(ArtRef art, const SvgArtExtra& e) const {
     const ArtContent& c = doc_.content(art);
     if (c.type == ArtType::Path) {
-      if (e.segments.empty()) return c.segments.empty();
-      return e.segments.size() == 1 && sameSegments(c.segments, e.segments[0]) && c.closed == e.closed[0];
+      if (e.subpaths.empty()) return c.segments.empty();
+      return e.subpaths.size() == 1 && subpathAsImported(art, e.subpaths[0]);
     }
     if (c.type == ArtType::CompoundPath) {
       std::size_t i = 0;
       for (ArtRef m = doc_.firstChild(art); m; m = doc_.nextSibling(m), ++i) {
-        const ArtContent& mc = doc_.content(m);
-        if (i >= e.segments.size() || !sameSegments(mc.segments, e.segments[i]) || mc.closed != e.closed[i]) {
-          return false;
-        }
+        if (i >= e.subpaths.size() || !subpathAsImported(m, e.subpaths[i])) return false;
       }
-      return i == e.segments.size();
+      return i == e.subpaths.size();
     }
     if (hasMatrix(c.type)) return sameMatrix(c.matrix, e.matrix);
     return true;

@@ -115,6 +115,8 @@ class Importer {
                                  const Affine& frame);
   PathGeometry shapeGeometry(pugi::xml_node node);
   std::vector<AIPathSegment> toSegments(pugi::xml_node node, const Subpath& sub);
+  // Gives the path the subpath's segments, noting them in `extra` as imported.
+  void setImportedSegments(ArtRef path, pugi::xml_node node, const Subpath& sub, SvgArtExtra& extra);
   const SvgArtExtra* importShape(pugi::xml_node node, ArtRef container, const ComputedStyle& parentStyle,
                                  const Affine& frame);
 

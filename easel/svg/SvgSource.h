@@ -64,9 +64,15 @@ class SvgArtExtra : public ArtExtra {
   Affine transform;
   // Containers: the children in file order.
   std::vector<SourceItem> items;
-  // As imported, to find what changed.
-  std::vector<std::vector<AIPathSegment>> segments;  // one list per subpath
-  std::vector<bool> closed;
+  // As imported, to find what changed. Per subpath (the path's, or each
+  // member's of a compound path): the geometry's stamp, which stays while
+  // nothing changes it (undo included), and the digest of its value, for
+  // paths changed and then put back as they were.
+  struct ImportedSubpath {
+    uint64_t stamp;
+    uint64_t digest;
+  };
+  std::vector<ImportedSubpath> subpaths;
   AIPathStyle style{};
   AIReal opacity = 1;
   bool hidden = false;

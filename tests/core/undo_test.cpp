@@ -166,5 +166,33 @@ TEST_F(UndoTest, TheHistoryKeepsItsLimitAndForgetsOnRemovalsOutsideACommand) {
   EXPECT_FALSE(doc().canUndo());
 }
 
+// The stamp names the geometry's value: a change gives a new one, a copy and
+// undo or redo carry the value's own, and a reused slot starts afresh.
+TEST_F(UndoTest, GeometryStampsFollowTheValueThroughCopiesUndoAndRedo) {
+  const uint64_t before = doc().geometryStamp(lone);
+  const ArtRef copy = doc().duplicate(lone, lone, Place::Above);
+  EXPECT_EQ(doc().geometryStamp(copy), before);
+  doc().beginCommand("Move");
+  doc().transform(lone, {1, 0, 0, 1, 5, 0}, 1, kTransformObjects);
+  doc().setClosed(lone, false);
+  const uint64_t moved = doc().geometryStamp(lone);
+  EXPECT_NE(moved, before);
+  doc().endCommand();
+  ASSERT_TRUE(doc().userUndo());
+  EXPECT_EQ(doc().geometryStamp(lone), before);
+  ASSERT_TRUE(doc().userRedo());
+  EXPECT_EQ(doc().geometryStamp(lone), moved);
+  const uint64_t textBefore = doc().geometryStamp(text);
+  doc().beginCommand("Resize");
+  doc().setLocalBounds(text, {0, 20, 40, 0});
+  EXPECT_NE(doc().geometryStamp(text), textBefore);
+  doc().undoChanges();
+  EXPECT_EQ(doc().geometryStamp(text), textBefore);
+  doc().endCommand();
+  doc().dispose(copy);
+  const ArtRef fresh = doc().createArt(ArtType::Path, layer, Place::InsideOnTop);
+  EXPECT_NE(doc().geometryStamp(fresh), before);
+}
+
 }  // namespace
 }  // namespace easel::test

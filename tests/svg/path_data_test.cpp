@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "easel/svg/PathData.h"
@@ -133,6 +134,29 @@ TEST(PathWriter, DrawsACurvedClosingSegment) {
   ASSERT_EQ(path[0].anchors.size(), 2u);
   EXPECT_EQ(writePathData(path), "M0,0 L10,0 C10,10 0,10 0,0 Z");
   EXPECT_EQ(parsePathData(writePathData(path)), path);
+}
+
+// Each number is the double nearest to the decimal it writes (the compiler
+// rounds the literals the same way), short or long, with or without exponent.
+TEST(PathGrammar, NumbersAreTheNearestDouble) {
+  const std::pair<const char*, double> cases[] = {
+      {"0.1", 0.1},
+      {"-0.3", -0.3},
+      {"+.5", 0.5},
+      {"7.", 7.0},
+      {"3.14159265358979", 3.14159265358979},
+      {"0.000000000000001", 1e-15},
+      {"123456789012345", 123456789012345.0},
+      {"1234567.891234567", 1234567.891234567},
+      {"0.1000000000000000055511151231257827", 0.1000000000000000055511151231257827},
+      {"2.5e3", 2500.0},
+      {"-12.5", -12.5},
+  };
+  for (const auto& [text, expected] : cases) {
+    const PathGeometry g = parsePathData(std::string("M") + text + " 0");
+    ASSERT_EQ(g.size(), 1u) << text;
+    EXPECT_EQ(g[0].anchors[0].p.x, expected) << text;
+  }
 }
 
 TEST(PathWriter, ShortestFloatText) {

@@ -104,6 +104,75 @@ TEST(SvgExport, ShapesThatChangeBecomePaths) {
   EXPECT_NE(out.find(R"~(<path id="r" d="M11,2 L14,2 L14,6 L11,6 Z" class="c"/>)~"), std::string::npos) << out;
 }
 
+// A path whose geometry is its imported value keeps its own text, however it
+// got back there; any other value is written afresh.
+TEST(SvgExport, PathsBackAtTheirImportedValueKeepTheirText) {
+  const std::string p = R"~(<path id="p" d="M 0,0   L 10,0 L 10,10 Z"/>)~";
+  const std::string c = R"~(<path id="c" d="M 0,0 L 10,0 L 10,10 Z  M 20,0 L 30,0 L 30,10 Z"/>)~";
+  const AIRealMatrix right{1, 0, 0, 1, 7.5f, 0};  // 10 px
+  struct Case {
+    const char* name;
+    void (*edit)(Document&, ArtRef path, ArtRef member, const AIRealMatrix&);
+    bool kept;
+  };
+  const Case cases[] = {
+      {"untouched", [](Document&, ArtRef, ArtRef, const AIRealMatrix&) {}, true},
+      {"moved", [](Document& d, ArtRef a, ArtRef, const AIRealMatrix& m) { d.transform(a, m, 1, kTransformObjects); },
+       false},
+      {"set to the same segments",
+       [](Document& d, ArtRef a, ArtRef m, const AIRealMatrix&) {
+         for (ArtRef x : {a, m}) d.setSegments(x, d.content(x).segments, d.content(x).closed);
+       },
+       true},
+      {"opened and closed again",
+       [](Document& d, ArtRef a, ArtRef m, const AIRealMatrix&) {
+         for (ArtRef x : {a, m}) {
+           d.setClosed(x, false);
+           d.setClosed(x, true);
+         }
+       },
+       true},
+      {"moved, undone",
+       [](Document& d, ArtRef a, ArtRef, const AIRealMatrix& m) {
+         d.beginCommand("Move");
+         d.transform(a, m, 1, kTransformObjects);
+         d.endCommand();
+         d.userUndo();
+       },
+       true},
+      {"moved, undone, redone",
+       [](Document& d, ArtRef a, ArtRef, const AIRealMatrix& m) {
+         d.beginCommand("Move");
+         d.transform(a, m, 1, kTransformObjects);
+         d.endCommand();
+         d.userUndo();
+         d.userRedo();
+       },
+       false},
+      {"member moved, taken back",
+       [](Document& d, ArtRef, ArtRef member, const AIRealMatrix& m) {
+         d.beginCommand("Move");
+         d.transform(member, m, 1, kTransformObjects);
+         d.undoChanges();
+         d.endCommand();
+       },
+       true},
+      {"member moved",
+       [](Document& d, ArtRef, ArtRef member, const AIRealMatrix& m) { d.transform(member, m, 1, kTransformObjects); },
+       false},
+  };
+  for (const Case& k : cases) {
+    ImportedSvg s = load(p + "\n" + c);
+    Document& d = *s.document;
+    const ArtRef path = find(d, "p"), compound = find(d, "c");
+    k.edit(d, path, d.firstChild(compound), right);
+    const std::string out = exportSvg(d, s.source.get());
+    const bool member = std::string(k.name).starts_with("member");
+    EXPECT_EQ(out.find(member ? c : p) != std::string::npos, k.kept) << k.name << "\n" << out;
+    EXPECT_NE(out.find(member ? p : c), std::string::npos) << k.name << "\n" << out;
+  }
+}
+
 TEST(SvgExport, MovedTextKeepsItsContentAndGetsATransform) {
   ImportedSvg s = load(R"~(<text id="t" x="10" y="20">Hi <tspan>there</tspan></text>)~");
   Document& d = *s.document;
