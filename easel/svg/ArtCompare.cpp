@@ -1,17 +1,10 @@
 #include "ArtCompare.h"
 
-#include <algorithm>
-
 #include "ColorText.h"
 
 namespace easel::svg {
 
 namespace {
-
-bool sameSegment(const AIPathSegment& a, const AIPathSegment& b) {
-  return a.p.h == b.p.h && a.p.v == b.p.v && a.in.h == b.in.h && a.in.v == b.in.v && a.out.h == b.out.h &&
-         a.out.v == b.out.v && a.corner == b.corner;
-}
 
 bool sameFill(const AIPathStyle& a, const AIPathStyle& b) {
   return a.fillPaint == b.fillPaint && sameColor(a.fill.color, b.fill.color) && a.fill.overprint == b.fill.overprint;
@@ -43,10 +36,6 @@ constexpr PaintProperty kProperties[] = {
 };
 
 }  // namespace
-
-bool sameSegments(const std::vector<AIPathSegment>& a, const std::vector<AIPathSegment>& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameSegment);
-}
 
 bool sameMatrix(const AIRealMatrix& a, const AIRealMatrix& b) {
   return a.a == b.a && a.b == b.b && a.c == b.c && a.d == b.d && a.tx == b.tx && a.ty == b.ty;
