@@ -14,7 +14,7 @@
 #include "ColorText.h"
 #include "ExportGeometry.h"
 #include "ExportIds.h"
-#include "FloatText.h"
+#include "ExportValues.h"
 #include "PathData.h"
 #include "Style.h"
 #include "SubpathDigest.h"
@@ -32,16 +32,6 @@ bool isGeometryAttribute(std::string_view name) {
   static constexpr std::string_view kNames[] = {"d",  "x", "y",  "width", "height", "rx", "ry",    "cx",
                                                 "cy", "r", "x1", "y1",    "x2",     "y2", "points"};
   return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
-}
-
-const char* capName(int32_t cap) { return cap == 1 ? "round" : cap == 2 ? "square" : "butt"; }
-const char* joinName(int32_t join) { return join == 1 ? "round" : join == 2 ? "bevel" : "miter"; }
-
-std::string number(double v) { return floatText(static_cast<float>(v)); }
-
-std::string matrixText(const Affine& m) {
-  return "matrix(" + number(m.a) + "," + number(m.b) + "," + number(m.c) + "," + number(m.d) + "," + number(m.e) + "," +
-         number(m.f) + ")";
 }
 
 const PaintProperty& paintProperty(std::string_view name) {

@@ -8,6 +8,7 @@
 
 #include "easel/svg/Color.h"
 #include "easel/svg/ColorText.h"
+#include "easel/svg/ExportValues.h"
 #include "easel/svg/Style.h"
 
 namespace easel::web {
@@ -81,9 +82,6 @@ bool hasStyleSheet(const pugi::xml_node& root, const std::string& svgPrefix) {
 bool isPainted(bool on, const AIColor& color) { return on && color.kind != kNoneColor; }
 bool isFlat(const AIColor& color) { return color.kind != kGradient && color.kind != kPattern; }
 
-const char* capName(int32_t cap) { return cap == 1 ? "round" : cap == 2 ? "square" : "butt"; }
-const char* joinName(int32_t join) { return join == 1 ? "round" : join == 2 ? "bevel" : "miter"; }
-
 }  // namespace
 
 GeometryFilter::GeometryFilter(const svg::SvgSource* source) : source_(source) {
@@ -92,7 +90,8 @@ GeometryFilter::GeometryFilter(const svg::SvgSource* source) : source_(source) {
   sourceDrawable_ = !hasStyleSheet(source->root, prefix);
   for (pugi::xml_attribute a : source->root.attributes()) {
     const std::string_view name = a.name();
-    if (isInertAttribute(name) || isOneOf(name, {"version", "baseProfile", "width", "height", "viewBox", "x", "y"})) continue;
+    if (isInertAttribute(name) || isOneOf(name, {"version", "baseProfile", "width", "height", "viewBox", "x", "y"}))
+      continue;
     if (name == "style" ? styleIsModelled(a.value()) : isModelledProperty(name)) continue;
     sourceDrawable_ = false;
   }
@@ -165,7 +164,8 @@ void GeometryWriter::writeSubpath(const std::vector<AIPathSegment>& anchors, boo
   };
   const bool closingCurve = closed && !straight(anchors.back(), anchors.front());
   const std::size_t segments = anchors.size() - 1 + (closingCurve ? 1 : 0);
-  for (float v : {static_cast<float>(segments), closed ? 1.0f : 0.0f, anchors.front().p.h, anchors.front().p.v}) number(v);
+  for (float v : {static_cast<float>(segments), closed ? 1.0f : 0.0f, anchors.front().p.h, anchors.front().p.v})
+    number(v);
   const std::size_t at = bytes_.size();
   bytes_.resize(at + segments * 7 * sizeof(float));  // at most: shrunk after
   char* out = bytes_.data() + at;
@@ -189,7 +189,8 @@ int GeometryWriter::paintOf(const ArtContent& c) {
   const AIPathStyle& s = c.style;
   const bool fills = isPainted(s.fillPaint, s.fill.color);
   const bool strokes = isPainted(s.strokePaint, s.stroke.color) && s.stroke.width > 0;
-  std::vector<float> dashes(s.stroke.dashes, s.stroke.dashes + std::clamp<int32_t>(s.stroke.dashCount, 0, kMaxDashComponents));
+  std::vector<float> dashes(s.stroke.dashes,
+                            s.stroke.dashes + std::clamp<int32_t>(s.stroke.dashCount, 0, kMaxDashComponents));
   // As SVG reads a dash array: a negative length or no length at all draws solid.
   float total = 0;
   for (float d : dashes) total += d;
@@ -200,24 +201,25 @@ int GeometryWriter::paintOf(const ArtContent& c) {
   const float reals[] = {s.stroke.width, s.stroke.miterLimit, s.stroke.dashOffset, c.opacity};
   const int32_t words[] = {s.stroke.cap, s.stroke.join, s.evenOdd != 0};
   std::string key;
-  for (const auto& [bytes, size] : {std::pair<const void*, std::size_t>{&fill, sizeof fill}, {&stroke, sizeof stroke},
-                                    {reals, sizeof reals}, {words, sizeof words},
+  for (const auto& [bytes, size] : {std::pair<const void*, std::size_t>{&fill, sizeof fill},
+                                    {&stroke, sizeof stroke},
+                                    {reals, sizeof reals},
+                                    {words, sizeof words},
                                     {dashes.data(), dashes.size() * sizeof(float)}})
     key.append(static_cast<const char*>(bytes), size);
   const auto found = paintIndex_.find(key);
   if (found != paintIndex_.end()) return found->second;
 
-  nlohmann::json paint = {
-      {"fill", fills ? nlohmann::json(svg::hexColor(fill)) : nlohmann::json(nullptr)},
-      {"stroke", strokes ? nlohmann::json(svg::hexColor(stroke)) : nlohmann::json(nullptr)},
-      {"width", s.stroke.width},
-      {"cap", capName(s.stroke.cap)},
-      {"join", joinName(s.stroke.join)},
-      {"miter", s.stroke.miterLimit},
-      {"dash", dashes},
-      {"dashOffset", s.stroke.dashOffset},
-      {"evenOdd", s.evenOdd != 0},
-      {"opacity", c.opacity}};
+  nlohmann::json paint = {{"fill", fills ? nlohmann::json(svg::hexColor(fill)) : nlohmann::json(nullptr)},
+                          {"stroke", strokes ? nlohmann::json(svg::hexColor(stroke)) : nlohmann::json(nullptr)},
+                          {"width", s.stroke.width},
+                          {"cap", svg::capName(s.stroke.cap)},
+                          {"join", svg::joinName(s.stroke.join)},
+                          {"miter", s.stroke.miterLimit},
+                          {"dash", dashes},
+                          {"dashOffset", s.stroke.dashOffset},
+                          {"evenOdd", s.evenOdd != 0},
+                          {"opacity", c.opacity}};
   const int index = static_cast<int>(paints_.size());
   paints_.push_back(std::move(paint));
   paintIndex_.emplace(std::move(key), index);
