@@ -2,11 +2,12 @@
 // largest contour count) shows the contours made so far against the total,
 // and Escape, the dialog's Cancel or the busy state's Cancel stop it; the
 // dialog is then cancelled and the drawing is exactly as before. A cancel
-// that comes when nothing runs changes nothing.
+// that comes when nothing runs changes nothing, and a page reloaded during a
+// run can still cancel it.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import {
-  andRedraw, drawing, launchBrowser, openPage, starGrid, startEditor, state, stopEditor, workDir, writeDrawing,
+  andRedraw, drawing, launchBrowser, openPage, shapeCount, starGrid, startEditor, state, stopEditor, workDir, writeDrawing,
 } from './support/editor.js';
 
 const OBJECTS = 2000;
@@ -21,9 +22,9 @@ async function openContour(page) {
 }
 
 // Moves the points of every contour (the slowest work per contour, so that
-// the preview takes seconds on a quick machine too), sets the contour count
-// (without waiting for the preview) and waits for the busy state.
-async function startLongPreview(page) {
+// the preview takes seconds on a quick machine too) and sets the contour
+// count, without waiting for the preview.
+async function changeToLongPreview(page) {
   await page.evaluate(async () => {
     const token = (await (await fetch('/api/session')).json()).token;
     await fetch('/api/dialog', {
@@ -37,6 +38,11 @@ async function startLongPreview(page) {
     input.value = String(v);
     input.dispatchEvent(new Event('change'));
   }, CONTOURS);
+}
+
+// As changeToLongPreview, then waits for the busy state.
+async function startLongPreview(page) {
+  await changeToLongPreview(page);
   await page.waitForFunction(() => /of [\d,]+ contours/.test(document.querySelector('.busy:not(.hidden)')?.textContent || ''));
   const text = await page.locator('.busy').textContent();
   const [made, total] = /([\d,]+) of ([\d,]+) contours/.exec(text).slice(1).map((n) => Number(n.replaceAll(',', '')));
@@ -48,7 +54,8 @@ async function startLongPreview(page) {
 async function cancelledBy(page, original, how) {
   const started = Date.now();
   await how();
-  await page.waitForFunction((w) => !document.querySelector(w) && !window.contourEditor.busy(), settingsWindow);
+  await page.waitForFunction((w) => !document.querySelector(w) && !window.contourEditor.busy()
+    && window.contourEditor.drawn() > 0, settingsWindow);
   const ms = Date.now() - started;
   await page.waitForFunction(() => document.querySelector('.busy').classList.contains('hidden'));
   const s = await state(page);
@@ -90,6 +97,25 @@ describe('the busy state and cancelling a long preview', () => {
       assert.ok(ms < 5000, `${ms} ms`);  // loose: sanitizer builds on a loaded machine
     });
   }
+
+  test('a page reloaded during a preview may cancel it, and then its own changes count', async () => {
+    await openContour(page);
+    await changeToLongPreview(page);
+    await page.reload();
+    // The run goes on while the page comes back (or, on a quick machine, has just ended):
+    // the busy state's Cancel or the dialog's is shown, and either leaves the drawing as it was.
+    const cancel = page.locator(`.busy:not(.hidden) button:not(.hidden), ${settingsWindow} [data-item-id="2"]`);
+    await cancelledBy(page, original, () => cancel.first().click());
+    // The reloaded page counts its changes from 1 again: they must not be taken for the old page's.
+    await openContour(page);
+    await andRedraw(page, () => page.evaluate(() => {
+      const input = document.querySelector('.window [data-item-id="4"] input');
+      input.value = '2';
+      input.dispatchEvent(new Event('change'));
+    }));
+    assert.equal(shapeCount(await drawing(page)), OBJECTS * (1 + 3));  // each star and its three contours
+    await cancelledBy(page, original, () => page.keyboard.press('Escape'));
+  });
 
   test('a cancel when nothing runs changes nothing', async () => {
     const reply = await page.evaluate(async () => {
