@@ -9,6 +9,8 @@
 
 namespace contour_cli {
 
+using namespace easel::host;
+
 namespace {
 
 // A button's text without its accelerator mark ("&OK" is shown as "OK";

@@ -42,6 +42,8 @@
 
 namespace contour_cli {
 
+using namespace easel::host;
+
 namespace {
 
 struct ApplyOptions {

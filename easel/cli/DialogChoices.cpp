@@ -16,6 +16,8 @@
 
 namespace contour_cli {
 
+using namespace easel::host;
+
 namespace {
 
 using easel::adm::Event;

@@ -54,7 +54,7 @@ std::optional<int32_t> modeEntryNamed(std::string_view field, std::string_view e
 
 // How a --params file written by a person is read: field names in any case
 // (an unknown one suggests the nearest), and list entries by name too.
-const ParamsNaming& personalParamsNaming();
+const easel::host::ParamsNaming& personalParamsNaming();
 
 // The one-line reason a settings dialog run did not give a result to use, or
 // "" when it was accepted: the dialog was cancelled, or its script could not

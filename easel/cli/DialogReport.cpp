@@ -13,6 +13,8 @@
 
 namespace contour_cli {
 
+using namespace easel::host;
+
 namespace {
 
 std::string shortNumber(double x) {

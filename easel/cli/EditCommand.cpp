@@ -25,6 +25,8 @@
 
 namespace contour_cli {
 
+using namespace easel::host;
+
 namespace {
 
 struct EditOptions {

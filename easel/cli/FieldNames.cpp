@@ -4,6 +4,8 @@
 
 namespace contour_cli {
 
+using namespace easel::host;
+
 const std::vector<std::string>& recordFieldNames() {
   static const std::vector<std::string> names = [] {
     std::vector<std::string> all;

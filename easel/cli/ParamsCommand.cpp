@@ -12,6 +12,8 @@
 
 namespace contour_cli {
 
+using namespace easel::host;
+
 void addParamsCommand(CLI::App& app, int& status) {
   auto* command = app.add_subcommand("params",
                                      "Print the filter's parameter record: each field with its value, "

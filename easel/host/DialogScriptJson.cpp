@@ -8,7 +8,7 @@
 #include "easel/core/FileIo.h"
 #include "easel/core/JsonDepth.h"
 
-namespace contour_cli {
+namespace easel::host {
 
 namespace {
 
@@ -210,4 +210,4 @@ nlohmann::ordered_json dialogStateToJson(const easel::adm::ShownDialog& dialog) 
 
 std::string dialogStateText(const easel::adm::ShownDialog& dialog) { return dialogStateToJson(dialog).dump(2) + "\n"; }
 
-}  // namespace contour_cli
+}  // namespace easel::host

@@ -28,7 +28,7 @@
 #include "easel/adm/Events.h"
 #include "easel/adm/Model.h"
 
-namespace contour_cli {
+namespace easel::host {
 
 // A script that cannot be read: the message names the event and its
 // position ("event 3: ..."), or where the JSON is malformed.
@@ -47,6 +47,6 @@ nlohmann::ordered_json dialogStateToJson(const easel::adm::ShownDialog& dialog);
 // Pretty-printed, ending with a newline.
 std::string dialogStateText(const easel::adm::ShownDialog& dialog);
 
-}  // namespace contour_cli
+}  // namespace easel::host
 
 #endif

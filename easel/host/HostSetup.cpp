@@ -4,7 +4,7 @@
 #include <iostream>
 #include <stdexcept>
 
-namespace contour_cli {
+namespace easel::host {
 
 std::string defaultPluginPath() {
   std::error_code error;
@@ -30,4 +30,4 @@ int fail(const std::string& message) {
   return 1;
 }
 
-}  // namespace contour_cli
+}  // namespace easel::host

@@ -10,7 +10,7 @@
 #include "easel/host/PluginHost.h"
 #include "easel/core/Session.h"
 
-namespace contour_cli {
+namespace easel::host {
 
 // The plug-in module beside the `contour` executable (a build tree), or else
 // in ../lib/contour from it (an installed tree).
@@ -32,6 +32,6 @@ struct Easel {
 // Prints "contour: <message>" to standard error; returns 1 for use as the exit status.
 int fail(const std::string& message);
 
-}  // namespace contour_cli
+}  // namespace easel::host
 
 #endif

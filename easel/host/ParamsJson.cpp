@@ -8,7 +8,7 @@
 
 #include "easel/core/JsonDepth.h"
 
-namespace contour_cli {
+namespace easel::host {
 
 namespace {
 
@@ -129,4 +129,4 @@ ContourParams paramsFromJsonText(std::string_view text, const ParamsNaming* nami
   return paramsFromJson(json, naming);
 }
 
-}  // namespace contour_cli
+}  // namespace easel::host

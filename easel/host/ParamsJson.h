@@ -20,7 +20,7 @@
 #include "plugin/params/ContourParams.h"
 #include "plugin/params/ParamFields.h"
 
-namespace contour_cli {
+namespace easel::host {
 
 // A record that cannot be read; the message names the field.
 class ParamsJsonError : public std::runtime_error {
@@ -61,6 +61,6 @@ void setParamsField(ContourParams& params, std::string_view field, const nlohman
 // Writes one field from text as typed on a command line: a JSON number.
 void setParamsFieldText(ContourParams& params, std::string_view field, std::string_view valueText);
 
-}  // namespace contour_cli
+}  // namespace easel::host
 
 #endif

@@ -2,7 +2,7 @@
 
 #include "easel/host/ParamsJson.h"
 
-namespace contour_cli {
+namespace easel::host {
 
 const std::string& contourVersion() {
   static const std::string kVersion = CONTOUR_VERSION;
@@ -53,4 +53,4 @@ std::optional<RecordedSeed> seedToRecord(const RunSeed& seed, const easel::Rando
   return std::nullopt;
 }
 
-}  // namespace contour_cli
+}  // namespace easel::host

@@ -16,7 +16,7 @@
 #include "easel/core/Random.h"
 #include "plugin/params/ContourParams.h"
 
-namespace contour_cli {
+namespace easel::host {
 
 // The version that runs record ("18.3.0").
 const std::string& contourVersion();
@@ -52,6 +52,6 @@ RunSeed seedRepeat(easel::Random& random, const RecordedSeed& recorded);
 // when the run used random numbers.
 std::optional<RecordedSeed> seedToRecord(const RunSeed& seed, const easel::Random& random);
 
-}  // namespace contour_cli
+}  // namespace easel::host
 
 #endif

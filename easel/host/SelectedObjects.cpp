@@ -1,6 +1,6 @@
 #include "easel/host/SelectedObjects.h"
 
-namespace contour_cli {
+namespace easel::host {
 
 std::vector<uintptr_t> selectedObjectIds(const easel::Document& document) {
   using easel::ArtRef;
@@ -15,4 +15,4 @@ std::vector<uintptr_t> selectedObjectIds(const easel::Document& document) {
   return ids;
 }
 
-}  // namespace contour_cli
+}  // namespace easel::host

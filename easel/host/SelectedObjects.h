@@ -8,11 +8,11 @@
 
 #include "easel/core/Document.h"
 
-namespace contour_cli {
+namespace easel::host {
 
 // Their ids, in the document's order.
 std::vector<uintptr_t> selectedObjectIds(const easel::Document& document);
 
-}  // namespace contour_cli
+}  // namespace easel::host
 
 #endif

@@ -96,7 +96,7 @@ void EditorHost::recordRun(uint64_t bornAfter) {
   const Random& random = easel_->session.random();
   runs_.recordRun(easel_->session.document(), bornAfter,
                   *static_cast<const ContourParams*>(easel_->host.parameterBlock()),
-                  contour_cli::seedToRecord({random.seed(), options_.seed.has_value()}, random));
+                  easel::host::seedToRecord({random.seed(), options_.seed.has_value()}, random));
 }
 
 // The run opens the settings dialog with the record and the seed of the run
@@ -122,7 +122,7 @@ EditorHost::Outcome EditorHost::editContour() {
   document.deselectAll();
   for (ArtRef a : run->sources) document.setSelected(a, true);
   host.setParameterBlock(&run->params, sizeof run->params);
-  if (run->seed) contour_cli::seedRepeat(easel_->session.random(), *run->seed);
+  if (run->seed) easel::host::seedRepeat(easel_->session.random(), *run->seed);
   const uint64_t bornAfter = lastBirth(document);
   host.beginCommand("Edit Contour");
   busy_.setStoppable(true);
@@ -160,7 +160,7 @@ uint64_t EditorHost::expectedContours() {
     record = static_cast<const ContourParams*>(easel_->host.parameterBlock());
   if (record == nullptr || record->contourCount < 0) return 0;
   const uint64_t perObject = static_cast<uint64_t>(record->contourCount) + 1;
-  return perObject * contour_cli::selectedObjectIds(easel_->session.document()).size();
+  return perObject * easel::host::selectedObjectIds(easel_->session.document()).size();
 }
 
 EditorHost::Outcome EditorHost::undoOrRedo(bool redo) {

@@ -58,7 +58,7 @@ void EditorHost::stop() {
 }
 
 void EditorHost::run() {
-  auto easel = std::make_unique<contour_cli::Easel>();
+  auto easel = std::make_unique<easel::host::Easel>();
   try {
     easel->session.setDocument(std::move(document_));
     if (options_.seed) easel->session.random().setSeed(*options_.seed);

@@ -27,7 +27,7 @@
 #include "HostRequest.h"
 #include "easel/svg/SvgImport.h"
 
-namespace contour_cli {
+namespace easel::host {
 struct Easel;
 }
 
@@ -125,7 +125,7 @@ class EditorHost {
   std::filesystem::path drawingFolder_;  // where Save As writes: the opened drawing's folder
   std::promise<std::optional<std::string>> ready_;
   std::future<std::optional<std::string>> readyFuture_;
-  contour_cli::Easel* easel_ = nullptr;  // while run() runs
+  easel::host::Easel* easel_ = nullptr;  // while run() runs
   StateReporter reporter_;
   HostRequestPtr pending_;
   std::vector<std::string> notes_;

@@ -10,7 +10,7 @@ namespace easel::web {
 
 namespace {
 
-using contour_cli::RecordedSeed;
+using easel::host::RecordedSeed;
 
 // Calls `visit` for the art and every object inside it.
 template <typename Visit>
@@ -51,8 +51,8 @@ uint64_t lastBirth(const Document& document) {
 EditorRuns::EditorRuns(const Document& document, std::shared_ptr<const svg::SvgSource> source)
     : source_(std::move(source)) {
   std::ostringstream warnings;
-  book_ = std::make_unique<svg::RunBook>(document, *source_, source_->fileName, contour_cli::contourVersion(),
-                                         contour_cli::paramsProblem, warnings);
+  book_ = std::make_unique<svg::RunBook>(document, *source_, source_->fileName, easel::host::contourVersion(),
+                                         easel::host::paramsProblem, warnings);
   std::istringstream lines(warnings.str());
   for (std::string line; std::getline(lines, line);) warnings_.push_back(line);
   const auto contours = svg::recordedContours(document, *source_);
@@ -80,7 +80,7 @@ std::optional<EditorRuns::Run> EditorRuns::selectedRun(const Document& document)
     contours = present(document, contours);
     const std::vector<ArtRef> sources = present(document, made->sources);
     if (!contours.empty() && (selected(contours) || selected(sources) || anyOf(made->record.sources, sourceIds))) {
-      return Run{contours, sources, contour_cli::paramsFromNames(made->record.params), seedOf(made->record)};
+      return Run{contours, sources, easel::host::paramsFromNames(made->record.params), seedOf(made->record)};
     }
   }
   for (auto file = fileRuns_.rbegin(); file != fileRuns_.rend(); ++file) {
@@ -90,7 +90,7 @@ std::optional<EditorRuns::Run> EditorRuns::selectedRun(const Document& document)
     for (const std::string& id : file->record->sources) {
       for (ArtRef a : book_->sourcesNamed(document, id)) sources.push_back(a);
     }
-    return Run{contours, sources, contour_cli::paramsFromNames(file->record->params), seedOf(*file->record)};
+    return Run{contours, sources, easel::host::paramsFromNames(file->record->params), seedOf(*file->record)};
   }
   return std::nullopt;
 }
@@ -107,7 +107,7 @@ void EditorRuns::recordRun(const Document& document, uint64_t bornAfter, const C
     }
   }
   run.record =
-      svg::runRecordOf(document, run.marks, "", contour_cli::contourVersion(), contour_cli::paramsByName(params),
+      svg::runRecordOf(document, run.marks, "", easel::host::contourVersion(), easel::host::paramsByName(params),
                        seed ? std::optional(seed->seed) : std::nullopt, seed ? seed->drawsBefore : 0);
   madeRuns_.push_back(std::move(run));
 }

@@ -34,7 +34,7 @@ class EditorRuns {
     std::vector<ArtRef> contours;
     std::vector<ArtRef> sources;
     ContourParams params;
-    std::optional<contour_cli::RecordedSeed> seed;
+    std::optional<easel::host::RecordedSeed> seed;
   };
   // The newest run with contours in the document of which the selection
   // holds a contour or a source.
@@ -43,7 +43,7 @@ class EditorRuns {
   // Notes the run of the filter that made the contours born after
   // `bornAfter` (lastBirth() before it ran).
   void recordRun(const Document& document, uint64_t bornAfter, const ContourParams& params,
-                 std::optional<contour_cli::RecordedSeed> seed);
+                 std::optional<easel::host::RecordedSeed> seed);
 
   // What saving writes: the marks and records of the runs made here whose
   // contours are in the document, and the file's records whose contours all went.

@@ -178,8 +178,8 @@ struct EditorServer::Impl {
     auto request = std::make_shared<HostRequest>();
     request->action = "dialog";
     try {
-      request->events = contour_cli::parseDialogScript(req.body);
-    } catch (const contour_cli::DialogScriptError& e) {
+      request->events = easel::host::parseDialogScript(req.body);
+    } catch (const easel::host::DialogScriptError& e) {
       return refuse(res, 400, std::string("malformed dialog events: ") + e.what());
     }
     relay(request, req, res);

@@ -20,7 +20,7 @@ Json rectJson(const AIRealRect& r) { return Json::array({r.left, r.top, r.right,
 Json runningSettingsDialog(const adm::DialogManager& dialogs) {
   const adm::Dialog* dialog = openSettingsDialog(dialogs);
   if (dialog == nullptr) return nullptr;
-  Json model(contour_cli::dialogStateToJson(adm::snapshot(*dialog)));
+  Json model(easel::host::dialogStateToJson(adm::snapshot(*dialog)));
   Json& tracking = model["tracking"] = Json::array();
   for (const auto& item : dialog->items)
     if (item->trackProc != nullptr) tracking.push_back(item->id);
@@ -53,7 +53,7 @@ Json StateReporter::newlyShown(const adm::DialogManager& dialogs) {
   Json shown = Json::array();
   const auto& all = dialogs.shownDialogs();
   for (std::size_t i = shownReported_; i < all.size(); ++i)
-    if (all[i].name != adm::kSettingsDialogName) shown.push_back(Json(contour_cli::dialogStateToJson(all[i])));
+    if (all[i].name != adm::kSettingsDialogName) shown.push_back(Json(easel::host::dialogStateToJson(all[i])));
   shownReported_ = all.size();
   return shown;
 }

@@ -5,8 +5,8 @@
 
 namespace {
 
-using contour_cli::DialogScriptError;
-using contour_cli::parseDialogScript;
+using easel::host::DialogScriptError;
+using easel::host::parseDialogScript;
 using easel::adm::Event;
 
 TEST(DialogScript, EveryKindOfEventIsRead) {
@@ -38,7 +38,7 @@ TEST(DialogScript, EventsWrittenAsJsonReadBackTheSame) {
   const char* text = R"([{"item":4,"value":20.5},{"item":34,"entry":8},{"item":91,"press":true},)"
                      R"({"item":120,"pick":[125.7,-30.0]},{"item":120,"pick":[1.0,2.0],"modifiers":0},{"end":1}])";
   nlohmann::ordered_json written = nlohmann::ordered_json::array();
-  for (const Event& e : parseDialogScript(text)) written.push_back(contour_cli::eventToJson(e));
+  for (const Event& e : parseDialogScript(text)) written.push_back(easel::host::eventToJson(e));
   EXPECT_EQ(written, nlohmann::ordered_json::parse(text));
 }
 
@@ -104,7 +104,7 @@ TEST(DialogScript, MalformedJsonAndNonArraysAreRefused) {
 
 TEST(DialogScript, MissingFileIsNamed) {
   try {
-    contour_cli::loadDialogScript("/nonexistent/script.json");
+    easel::host::loadDialogScript("/nonexistent/script.json");
     ADD_FAILURE();
   } catch (const DialogScriptError& e) {
     EXPECT_STREQ(e.what(), "/nonexistent/script.json: cannot open the file");
@@ -154,7 +154,7 @@ TEST(DialogState, EveryItemIsWrittenWithWhatItShowed) {
   label.font = 5;
   dialog.items = {spin, count, check, list, label};
 
-  auto state = contour_cli::dialogStateToJson(dialog);
+  auto state = easel::host::dialogStateToJson(dialog);
   EXPECT_EQ(state["name"], "Tesk_Contour");
   EXPECT_EQ(state["bounds"], nlohmann::ordered_json::parse("[10, 20, 530, 260]"));
   const auto& items = state["items"];

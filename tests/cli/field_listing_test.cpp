@@ -23,7 +23,7 @@ std::string lineOf(const std::string& listing, const std::string& name) {
 }
 
 TEST(FieldListing, GivesEachKindOfFieldItsValueUnitAndRange) {
-  ContourParams p = contour_cli::defaultContourParams();
+  ContourParams p = easel::host::defaultContourParams();
   p.scaleH = 0.1f;
   p.shiftMode = 11;
   p.widthMode = 17;  // past the list's last entry
@@ -57,7 +57,7 @@ TEST(FieldListing, FindsFieldsWithoutRegardToCase) {
   EXPECT_EQ(findParamField("scale"), nullptr);
   EXPECT_EQ(findParamField(""), nullptr);
   // The JSON keeps its exact names.
-  EXPECT_THROW(contour_cli::paramsFromJsonText(R"({"SCALEH": 5})"), contour_cli::ParamsJsonError);
+  EXPECT_THROW(easel::host::paramsFromJsonText(R"({"SCALEH": 5})"), easel::host::ParamsJsonError);
 }
 
 }  // namespace

@@ -9,10 +9,10 @@
 
 #include "easel/host/ParamsJson.h"
 
-using contour_cli::paramsFromJson;
-using contour_cli::paramsFromJsonText;
-using contour_cli::ParamsJsonError;
-using contour_cli::paramsToJson;
+using easel::host::paramsFromJson;
+using easel::host::paramsFromJsonText;
+using easel::host::ParamsJsonError;
+using easel::host::paramsToJson;
 using nlohmann::json;
 
 namespace {
@@ -32,7 +32,7 @@ bool sameBytes(const ContourParams& a, const ContourParams& b) { return std::mem
 }  // namespace
 
 TEST(ParamsJsonNames, FollowTheRecordInOrder) {
-  const auto fields = contour_cli::paramsFields();
+  const auto fields = easel::host::paramsFields();
   ASSERT_EQ(fields.size(), 57u);
   EXPECT_STREQ(fields[0].name, "previewOn");
   EXPECT_STREQ(fields[15].name, "contourCount");
@@ -43,13 +43,13 @@ TEST(ParamsJsonNames, FollowTheRecordInOrder) {
     // Fields 26 to 39 (1-based) are the record's reals, and only they.
     EXPECT_EQ(fields[i].isReal(), i >= 25 && i <= 38) << fields[i].name;
   }
-  const auto written = paramsToJson(contour_cli::defaultContourParams());
+  const auto written = paramsToJson(easel::host::defaultContourParams());
   std::size_t i = 0;
   for (const auto& [name, value] : written.items()) EXPECT_EQ(name, fields[i++].name);
 }
 
 TEST(ParamsJsonDefaults, AreTheNewBlockOfTheFilter) {
-  const auto written = paramsToJson(contour_cli::defaultContourParams());
+  const auto written = paramsToJson(easel::host::defaultContourParams());
   EXPECT_EQ(written["previewOn"], 1);
   EXPECT_EQ(written["contourCount"], 12);
   EXPECT_EQ(written["createCount"], 1);
@@ -61,11 +61,11 @@ TEST(ParamsJsonDefaults, AreTheNewBlockOfTheFilter) {
   EXPECT_EQ(written["viewZoom"].get<double>(), 100.0);
   EXPECT_TRUE(written["contourCount"].is_number_integer());
   // An empty object reads as the defaults.
-  EXPECT_TRUE(sameBytes(paramsFromJsonText("{}"), contour_cli::defaultContourParams()));
+  EXPECT_TRUE(sameBytes(paramsFromJsonText("{}"), easel::host::defaultContourParams()));
 }
 
 TEST(ParamsJsonRoundTrip, KeepsEveryBitOfEveryField) {
-  ContourParams p = contour_cli::defaultContourParams();
+  ContourParams p = easel::host::defaultContourParams();
   p.contourCount = -7;
   p.reserved3 = std::numeric_limits<int32_t>::min();
   p.dialogBoundsRight = std::numeric_limits<int32_t>::max();
@@ -73,14 +73,14 @@ TEST(ParamsJsonRoundTrip, KeepsEveryBitOfEveryField) {
   p.shiftV = -1234.5678f;
   p.rotation = std::numeric_limits<float>::denorm_min();
   p.centerX = std::numeric_limits<float>::max();
-  const ContourParams back = paramsFromJsonText(contour_cli::paramsToJsonText(p));
+  const ContourParams back = paramsFromJsonText(easel::host::paramsToJsonText(p));
   EXPECT_TRUE(sameBytes(back, p));
   // Reals are written in their shortest form.
-  EXPECT_NE(contour_cli::paramsToJsonText(p).find("\"scaleH\": 0.1,"), std::string::npos);
+  EXPECT_NE(easel::host::paramsToJsonText(p).find("\"scaleH\": 0.1,"), std::string::npos);
 }
 
 TEST(ParamsJsonRoundTrip, NonFiniteRealsAreWrittenAsStringsAndRefusedOnReading) {
-  ContourParams p = contour_cli::defaultContourParams();
+  ContourParams p = easel::host::defaultContourParams();
   p.scaleH = std::numeric_limits<float>::quiet_NaN();
   p.shiftH = std::numeric_limits<float>::infinity();
   p.shiftV = -std::numeric_limits<float>::infinity();
@@ -147,12 +147,12 @@ TEST(ParamsJsonReading, RejectsWhatIsNotAnObject) {
 }
 
 TEST(ParamsJsonSetField, TakesCommandLineText) {
-  ContourParams p = contour_cli::defaultContourParams();
-  contour_cli::setParamsFieldText(p, "contourCount", "40");
-  contour_cli::setParamsFieldText(p, "rotation", "-12.5");
+  ContourParams p = easel::host::defaultContourParams();
+  easel::host::setParamsFieldText(p, "contourCount", "40");
+  easel::host::setParamsFieldText(p, "rotation", "-12.5");
   EXPECT_EQ(p.contourCount, 40);
   EXPECT_EQ(p.rotation, -12.5f);
-  EXPECT_THROW(contour_cli::setParamsFieldText(p, "shiftH", "NaN"), ParamsJsonError);
-  EXPECT_THROW(contour_cli::setParamsFieldText(p, "contourCount", "many"), ParamsJsonError);
-  EXPECT_THROW(contour_cli::setParamsFieldText(p, "noSuchField", "1"), ParamsJsonError);
+  EXPECT_THROW(easel::host::setParamsFieldText(p, "shiftH", "NaN"), ParamsJsonError);
+  EXPECT_THROW(easel::host::setParamsFieldText(p, "contourCount", "many"), ParamsJsonError);
+  EXPECT_THROW(easel::host::setParamsFieldText(p, "noSuchField", "1"), ParamsJsonError);
 }

@@ -17,7 +17,7 @@ TEST_F(DialogTest, PresetThenSettingsKeepsTheSettings) {
 
 TEST_F(DialogTest, DialogStateHasEveryItemAsItClosed) {
   ASSERT_EQ(open(contour_cli::choiceEvents({"Intense", {"fillColorMode=To swatch"}})), kNoErr);
-  auto state = contour_cli::dialogStateToJson(dialog());
+  auto state = easel::host::dialogStateToJson(dialog());
   EXPECT_EQ(state["name"], "Tesk_Contour");
   ASSERT_EQ(state["items"].size(), 78u);
   for (const auto& it : state["items"]) {
