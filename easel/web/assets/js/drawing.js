@@ -157,8 +157,10 @@ export class Drawing {
     }
     if (!this.picture || !w || !h) return;
     const context = this.canvas.getContext('2d');
+    const [sx, sy] = [this.page[0] / width, this.page[1] / height];  // points per CSS pixel
     context.setTransform((ratio * width) / this.page[0], 0, 0, (-ratio * height) / this.page[1], -ratio * x0, ratio * (height - y0));
-    this.picture.draw(context);
+    // The window in artwork points, a pixel wider on each side for the edges' antialiasing.
+    this.picture.draw(context, [(x0 - 1) * sx, this.page[1] - (y1 + 1) * sy, (x1 + 1) * sx, this.page[1] - (y0 - 1) * sy]);
     context.setTransform(1, 0, 0, 1, 0, 0);
   }
 

@@ -6,6 +6,9 @@
 // the answer's paints; -1 for a group), whether it is hidden, its subpaths
 // with their anchors and direction points, in artwork points (y up). Each container
 // keeps its objects bottom to top, each object linked to the one above it.
+// An object's bounds are taken from its points when it is put in; its Path2D
+// is built only once it is first drawn, so that objects outside the window
+// cost neither the path's building nor its drawing.
 const SVG_NS = 'http://www.w3.org/2000/svg';
 
 function container() { return { first: null, last: null }; }
@@ -34,6 +37,41 @@ function walkPath(f, at, to) {
   return at;
 }
 
+// Where a record's subpaths end, and the box [left, bottom, right, top] of
+// their points: a cubic lies inside its points' hull.
+function extent(f, at) {
+  let left = Infinity, bottom = Infinity, right = -Infinity, top = -Infinity;
+  const take = (x, y) => {
+    if (x < left) left = x;
+    if (x > right) right = x;
+    if (y < bottom) bottom = y;
+    if (y > top) top = y;
+  };
+  const count = f[at++];
+  for (let s = 0; s < count; s++) {
+    const segments = f[at];
+    take(f[at + 2], f[at + 3]);
+    at += 4;
+    for (let i = 0; i < segments; i++) {
+      const points = f[at] === 0 ? 1 : 3;
+      for (let k = 0; k < points; k++) take(f[at + 1 + 2 * k], f[at + 2 + 2 * k]);
+      at += 1 + 2 * points;
+    }
+  }
+  return { end: at, box: [left, bottom, right, top] };
+}
+
+// How far a paint's stroke reaches outside its path: half its width, times
+// the miter limit at sharp miter joins, and a square cap's corner.
+function reach(p) {
+  if (!p.stroke) return 0;
+  return (p.width / 2) * Math.max(Math.SQRT2, p.join === 'miter' ? p.miter : 1);
+}
+
+function meets(box, clip, margin) {
+  return box[0] - margin <= clip[2] && box[2] + margin >= clip[0] && box[1] - margin <= clip[3] && box[3] + margin >= clip[1];
+}
+
 // Path data text of the same commands.
 class PathText {
   constructor() { this.d = ''; }
@@ -45,7 +83,7 @@ class PathText {
 
 export class GeometryPicture {
   constructor() {
-    this.items = new Map();  // id -> {paint, path, floats, start, parent, below, above, first, last}
+    this.items = new Map();  // id -> {paint, path, box, floats, start, parent, below, above, first, last}
     this.root = container();
   }
 
@@ -59,10 +97,10 @@ export class GeometryPicture {
     for (let i = 0; i < inserted; i++) {
       const key = words[at], parent = words[at + 1], above = words[at + 2];
       const paint = floats[at + 3], hidden = floats[at + 4] === 1, start = at + 5;
-      const path = paint >= 0 && !hidden ? new Path2D() : null;
-      at = walkPath(floats, start, path || new PathText());
+      const { end, box } = extent(floats, start);
+      at = end;
       this.forget(this.items.get(key));
-      const item = { key, paint: paint >= 0 ? paints[paint] : null, hidden, path, floats, start,
+      const item = { key, paint: paint >= 0 ? paints[paint] : null, hidden, path: null, box, floats, start,
         parent: this.items.get(parent) || this.root, below: null, above: null, first: null, last: null };
       this.link(item, above && this.items.get(above));
       this.items.set(key, item);
@@ -87,14 +125,20 @@ export class GeometryPicture {
     this.items.delete(item.key);
   }
 
-  // Paints every object, bottom first, with `context` mapping artwork points to pixels.
-  draw(context) {
+  // Paints every object, bottom first, with `context` mapping artwork points
+  // to pixels; given `clip` [left, bottom, right, top] in artwork points,
+  // only the objects that reach into it.
+  draw(context, clip = null) {
     let current = null;
     const visit = (list) => {
       for (let item = list.first; item; item = item.above) {
         if (item.hidden) continue;
         const p = item.paint;
-        if (p && item.path) {
+        if (p && (!clip || meets(item.box, clip, reach(p)))) {
+          if (!item.path) {
+            item.path = new Path2D();
+            walkPath(item.floats, item.start, item.path);
+          }
           if (p !== current) {
             current = p;
             context.globalAlpha = p.opacity;
