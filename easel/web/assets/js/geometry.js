@@ -8,7 +8,10 @@
 // keeps its objects bottom to top, each object linked to the one above it.
 // An object's bounds are taken from its points when it is put in; its Path2D
 // is built only once it is first drawn, so that objects outside the window
-// cost neither the path's building nor its drawing.
+// cost neither the path's building nor its drawing. Its curves are drawn as
+// lines at the view's resolution (flatten.js), rebuilt when that changes.
+import { Flattener } from './flatten.js';
+
 const SVG_NS = 'http://www.w3.org/2000/svg';
 
 function container() { return { first: null, last: null }; }
@@ -127,17 +130,19 @@ export class GeometryPicture {
 
   // Paints every object, bottom first, with `context` mapping artwork points
   // to pixels; given `clip` [left, bottom, right, top] in artwork points,
-  // only the objects that reach into it.
-  draw(context, clip = null) {
+  // only the objects that reach into it; given `tolerance` (artwork points),
+  // with curves drawn as lines that close to them.
+  draw(context, { clip = null, tolerance = 0 } = {}) {
     let current = null;
     const visit = (list) => {
       for (let item = list.first; item; item = item.above) {
         if (item.hidden) continue;
         const p = item.paint;
         if (p && (!clip || meets(item.box, clip, reach(p)))) {
-          if (!item.path) {
+          if (!item.path || item.tolerance !== tolerance) {
             item.path = new Path2D();
-            walkPath(item.floats, item.start, item.path);
+            item.tolerance = tolerance;
+            walkPath(item.floats, item.start, tolerance > 0 ? new Flattener(item.path, tolerance) : item.path);
           }
           if (p !== current) {
             current = p;
