@@ -40,9 +40,10 @@ function walkPath(f, at, to) {
   return at;
 }
 
-// Where a record's subpaths end, and the box [left, bottom, right, top] of
-// their points: a cubic lies inside its points' hull.
+// Where a record's subpaths end, the box [left, bottom, right, top] of
+// their points (a cubic lies inside its points' hull), and whether it has cubics.
 function extent(f, at) {
+  let curved = false;
   let left = Infinity, bottom = Infinity, right = -Infinity, top = -Infinity;
   const take = (x, y) => {
     if (x < left) left = x;
@@ -57,11 +58,12 @@ function extent(f, at) {
     at += 4;
     for (let i = 0; i < segments; i++) {
       const points = f[at] === 0 ? 1 : 3;
+      curved ||= points === 3;
       for (let k = 0; k < points; k++) take(f[at + 1 + 2 * k], f[at + 2 + 2 * k]);
       at += 1 + 2 * points;
     }
   }
-  return { end: at, box: [left, bottom, right, top] };
+  return { end: at, box: [left, bottom, right, top], curved };
 }
 
 // How far a paint's stroke reaches outside its path: half its width, times
@@ -86,7 +88,7 @@ class PathText {
 
 export class GeometryPicture {
   constructor() {
-    this.items = new Map();  // id -> {paint, path, box, floats, start, parent, below, above, first, last}
+    this.items = new Map();  // id -> {paint, path, box, curved, floats, start, parent, below, above, first, last}
     this.root = container();
   }
 
@@ -100,10 +102,10 @@ export class GeometryPicture {
     for (let i = 0; i < inserted; i++) {
       const key = words[at], parent = words[at + 1], above = words[at + 2];
       const paint = floats[at + 3], hidden = floats[at + 4] === 1, start = at + 5;
-      const { end, box } = extent(floats, start);
+      const { end, box, curved } = extent(floats, start);
       at = end;
       this.forget(this.items.get(key));
-      const item = { key, paint: paint >= 0 ? paints[paint] : null, hidden, path: null, box, floats, start,
+      const item = { key, paint: paint >= 0 ? paints[paint] : null, hidden, path: null, box, curved, floats, start,
         parent: this.items.get(parent) || this.root, below: null, above: null, first: null, last: null };
       this.link(item, above && this.items.get(above));
       this.items.set(key, item);
@@ -142,7 +144,8 @@ export class GeometryPicture {
           if (!item.path || item.tolerance !== tolerance) {
             item.path = new Path2D();
             item.tolerance = tolerance;
-            walkPath(item.floats, item.start, tolerance > 0 ? new Flattener(item.path, tolerance) : item.path);
+            const flat = tolerance > 0 && item.curved;  // lines alone are drawn as they are
+            walkPath(item.floats, item.start, flat ? new Flattener(item.path, tolerance) : item.path);
           }
           if (p !== current) {
             current = p;
