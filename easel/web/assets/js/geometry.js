@@ -43,25 +43,26 @@ function walkPath(f, at, to) {
 // Where a record's subpaths end, the box [left, bottom, right, top] of
 // their points (a cubic lies inside its points' hull), and whether it has cubics.
 function extent(f, at) {
-  let curved = false;
-  let left = Infinity, bottom = Infinity, right = -Infinity, top = -Infinity;
-  const take = (x, y) => {
-    if (x < left) left = x;
-    if (x > right) right = x;
-    if (y < bottom) bottom = y;
-    if (y > top) top = y;
-  };
+  let left = Infinity, bottom = Infinity, right = -Infinity, top = -Infinity, curved = false;
   const count = f[at++];
   for (let s = 0; s < count; s++) {
     const segments = f[at];
-    take(f[at + 2], f[at + 3]);
-    at += 4;
-    for (let i = 0; i < segments; i++) {
-      const points = f[at] === 0 ? 1 : 3;
-      curved ||= points === 3;
-      for (let k = 0; k < points; k++) take(f[at + 1 + 2 * k], f[at + 2 + 2 * k]);
-      at += 1 + 2 * points;
+    let p = at + 2, end = at + 4;  // the start point, then each segment's points after its flag
+    for (let i = 0; i <= segments; i++) {
+      for (; p < end; p += 2) {
+        const x = f[p], y = f[p + 1];
+        if (x < left) left = x;
+        if (x > right) right = x;
+        if (y < bottom) bottom = y;
+        if (y > top) top = y;
+      }
+      if (i === segments) break;
+      const cubic = f[end] !== 0;
+      curved ||= cubic;
+      p = end + 1;
+      end = p + (cubic ? 6 : 2);
     }
+    at = end;
   }
   return { end: at, box: [left, bottom, right, top], curved };
 }
