@@ -7,8 +7,8 @@
 #include <charconv>
 #include <cstdio>
 #include <future>
-#include <memory>
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 #include <thread>
 #include <utility>
