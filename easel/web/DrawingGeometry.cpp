@@ -226,6 +226,16 @@ int GeometryWriter::paintOf(const ArtContent& c) {
   return index;
 }
 
+// Three words and three floats, then for each subpath four floats and at
+// most seven for each segment (one more segment: a closing curve).
+std::size_t GeometryWriter::sizeBound(const Document& document, ArtRef art) {
+  constexpr std::size_t kWord = sizeof(float);
+  const ArtContent& c = document.content(art);
+  std::size_t size = 6 * kWord + (c.type == ArtType::Path ? (4 + 7 * (c.segments.size() + 1)) * kWord : 0);
+  for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m)) size += sizeBound(document, m);
+  return size;
+}
+
 void GeometryWriter::add(const Document& document, ArtRef art, uint32_t id, uint32_t parent, uint32_t above) {
   for (uint32_t w : {id, parent, above}) word(w);
   const ArtContent& c = document.content(art);

@@ -52,7 +52,12 @@ class GeometryWriter {
   // The object's record: its id, its container's and the id of the object
   // above it (0: none), then its paint and geometry.
   void add(const Document& document, ArtRef art, uint32_t id, uint32_t parent, uint32_t above);
+  // The most bytes add() writes for the object and what it holds.
+  static std::size_t sizeBound(const Document& document, ArtRef art);
   void word(uint32_t w);
+  // Room for at least this many bytes, made once: growing a buffer of tens of
+  // megabytes step by step copies it, and touches new pages, each time.
+  void reserve(std::size_t size) { bytes_.reserve(size); }
   std::string& bytes() { return bytes_; }
   const nlohmann::json& paints() const { return paints_; }
 

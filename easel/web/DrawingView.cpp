@@ -67,6 +67,10 @@ nlohmann::json DrawingView::geometryForPage(const Document& document, const Draw
   uint32_t inserted = 0;
   std::size_t countAt = 0;
   if (base == nullptr) {
+    std::size_t size = 2 * sizeof(uint32_t);
+    for (ArtRef layer = document.firstLayer(); layer; layer = document.nextSibling(layer))
+      size += GeometryWriter::sizeBound(document, layer);
+    writer.reserve(size);
     writer.word(0);
     countAt = writer.bytes().size();
     writer.word(0);
@@ -74,6 +78,9 @@ nlohmann::json DrawingView::geometryForPage(const Document& document, const Draw
       inserted += putIn(document, layer, writer);
   } else {
     const DrawingChanges changes = changesBetween(*base, kept_.back().second);
+    std::size_t size = (2 + changes.removed.size()) * sizeof(uint32_t);
+    for (const SnapshotEntry* e : changes.inserted) size += GeometryWriter::sizeBound(document, ArtRef(e->key));
+    writer.reserve(size);
     writer.word(static_cast<uint32_t>(changes.removed.size()));
     for (uint64_t key : changes.removed) writer.word(pageId(key));
     countAt = writer.bytes().size();

@@ -2,13 +2,16 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <charconv>
 #include <cstdio>
 #include <future>
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -62,17 +65,25 @@ void sendJson(httplib::Response& res, int status, const Json& body) {
 
 // The JSON's length (4 bytes, little-endian), the JSON, zeros up to a
 // multiple of 4 bytes, then the geometry: the page reads the floats in place.
-void sendWithGeometry(httplib::Response& res, const Reply& reply) {
+// The geometry (tens of megabytes for a large drawing) is sent from where it
+// was written, not copied behind the JSON first.
+void sendWithGeometry(httplib::Response& res, Reply& reply) {
   const std::string json = reply.body.dump(-1, ' ', false, Json::error_handler_t::replace);
   const auto length = static_cast<uint32_t>(json.size());
-  std::string body(4, '\0');
-  for (int i = 0; i < 4; ++i) body[static_cast<std::size_t>(i)] = static_cast<char>((length >> (8 * i)) & 0xff);
-  body.reserve(4 + json.size() + 3 + reply.geometry.size());
-  body += json;
-  body.append((4 - body.size() % 4) % 4, '\0');
-  body += reply.geometry;
+  auto parts = std::make_shared<std::pair<std::string, std::string>>(std::string(4, '\0'), std::move(reply.geometry));
+  std::string& head = parts->first;
+  for (int i = 0; i < 4; ++i) head[static_cast<std::size_t>(i)] = static_cast<char>((length >> (8 * i)) & 0xff);
+  head += json;
+  head.append((4 - head.size() % 4) % 4, '\0');
   res.status = reply.status;
-  res.set_content(std::move(body), "application/vnd.contour.answer");
+  res.set_content_provider(head.size() + parts->second.size(), "application/vnd.contour.answer",
+                           [parts](std::size_t offset, std::size_t most, httplib::DataSink& sink) {
+                             const auto& [first, second] = *parts;
+                             const bool inHead = offset < first.size();
+                             const std::string& part = inHead ? first : second;
+                             const std::size_t at = inHead ? offset : offset - first.size();
+                             return sink.write(part.data() + at, std::min(most, part.size() - at));
+                           });
 }
 
 void refuse(httplib::Response& res, int status, const std::string& message) {

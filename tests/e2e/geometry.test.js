@@ -123,4 +123,52 @@ describe('a drawing of plain art on the canvas', () => {
     // a place off by a pixel, or a wrong scale, differs by far more.
     assert.ok(zoomed.largest <= 96 && zoomed.differing < zoomed.total / 50, `zoomed in: ${JSON.stringify(zoomed)}`);
   });
+
+  // The screen's paths: a circle of 64 cubics of radius 20 bends 0.024 from
+  // each chord (20 (1 - cos(pi / 64))), so at a tolerance of 0.2 its cubics
+  // become lines; one line may then pass over points up to 0.1 away, an arc
+  // of 2 acos(1 - 0.1 / 20) = 0.2 radian: about 32 lines in all. At 0.01 the
+  // cubics bend too much and are drawn as they are; corners are always kept.
+  test('draws barely bent cubics as lines within the tolerance', async () => {
+    const cases = await page.evaluate(async () => {
+      const { Flattener } = await import('/js/flatten.js');
+      const k = (4 / 3) * Math.tan(Math.PI / 128), r = 20;
+      const circle = (to) => {
+        to.moveTo(r, 0);
+        for (let j = 0; j < 64; j++) {
+          const [a0, a1] = [(j * Math.PI) / 32, ((j + 1) * Math.PI) / 32];
+          to.bezierCurveTo(r * (Math.cos(a0) - k * Math.sin(a0)), r * (Math.sin(a0) + k * Math.cos(a0)),
+            r * (Math.cos(a1) + k * Math.sin(a1)), r * (Math.sin(a1) - k * Math.cos(a1)), r * Math.cos(a1), r * Math.sin(a1));
+        }
+        to.closePath();
+      };
+      const square = (to) => { to.moveTo(0, 0); to.lineTo(0.01, 0); to.lineTo(0.01, 0.01); to.lineTo(0, 0.01); to.closePath(); };
+      const run = (draw, tolerance) => {
+        const calls = [];
+        const record = { moveTo: (...a) => calls.push(['M', ...a]), lineTo: (...a) => calls.push(['L', ...a]),
+          bezierCurveTo: (...a) => calls.push(['C', ...a]), closePath: () => calls.push(['Z']) };
+        draw(new Flattener(record, tolerance));
+        const points = calls.filter((c) => c[0] === 'M' || c[0] === 'L').map((c) => [c[1], c[2]]);
+        // How far the true circle strays from the lines drawn.
+        let worst = 0;
+        for (let i = 0; i < 2000; i++) {
+          const a = (i * Math.PI) / 1000, [x, y] = [r * Math.cos(a), r * Math.sin(a)];
+          let near = Infinity;
+          for (let j = 0; j < points.length; j++) {
+            const [p, q] = [points[j], points[(j + 1) % points.length]], [dx, dy] = [q[0] - p[0], q[1] - p[1]];
+            const t = Math.max(0, Math.min(1, ((x - p[0]) * dx + (y - p[1]) * dy) / (dx * dx + dy * dy || 1)));
+            near = Math.min(near, Math.hypot(x - p[0] - t * dx, y - p[1] - t * dy));
+          }
+          worst = Math.max(worst, near);
+        }
+        return { kinds: calls.map((c) => c[0]).join(''), worst };
+      };
+      return { flat: run(circle, 0.2), bent: run(circle, 0.01), corners: run(square, 1) };
+    });
+    const { flat, bent, corners } = cases;
+    assert.match(flat.kinds, /^ML{28,36}Z$/, 'a circle at 0.2: about 32 lines');
+    assert.ok(flat.worst <= 0.2, `the lines stay within 0.2 of the circle (${flat.worst})`);
+    assert.equal(bent.kinds, `M${'C'.repeat(64)}Z`, 'a circle at 0.01: its cubics as they are');
+    assert.equal(corners.kinds, 'MLLLZ', 'corners are kept');
+  });
 });

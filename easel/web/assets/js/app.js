@@ -26,8 +26,13 @@ let busy = false;      // a menu command is running
 let notice = null;     // the About box, an error dialog or an alert being shown
 const notices = [];
 
+// Text set only when it changes: every answer sets it, and a changed node costs a layout.
+function setText(node, text) {
+  if (node.textContent !== text) node.textContent = text;
+}
+
 function say(text, isError = false) {
-  status.textContent = text;
+  setText(status, text);
   status.classList.toggle('error', isError);
 }
 
@@ -55,7 +60,7 @@ async function show(reply) {
   showNextNotice();
   buildMenus();
   document.title = `${reply.file}${reply.modified ? ' *' : ''} \u2014 Contour editor`;
-  document.getElementById('file-name').textContent = reply.file + (reply.modified ? ' (modified)' : '');
+  setText(document.getElementById('file-name'), reply.file + (reply.modified ? ' (modified)' : ''));
   zoomField.value = `${Math.round(reply.view.zoom * 10000) / 100}%`;
   if (!(await canvas.show(reply))) {
     // Changes to a drawing the page does not have: ask for all of it.

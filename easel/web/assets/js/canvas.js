@@ -47,7 +47,9 @@ export class Canvas {
     this.overlay.setAttribute('width', w);
     this.overlay.setAttribute('height', h);
     this.drawSelection(state.selection);
-    await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+    // The frame's callbacks run before it is painted, in the same task: a task
+    // queued from them runs once the frame is painted.
+    await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
     return true;
   }
 

@@ -12,6 +12,7 @@ import { GeometryPicture } from './geometry.js';
 
 const MARK = 'data-contour-art';
 const POINTS_PER_PIXEL = 0.75;  // an SVG user unit (CSS pixel) is 0.75 point
+const FLATNESS = 0.2;           // device pixels a curve's lines may stray from it
 
 function parse(text) {
   const doc = new DOMParser().parseFromString(text, 'image/svg+xml');
@@ -157,15 +158,20 @@ export class Drawing {
     }
     if (!this.picture || !w || !h) return;
     const context = this.canvas.getContext('2d');
+    const [sx, sy] = [this.page[0] / width, this.page[1] / height];  // points per CSS pixel
     context.setTransform((ratio * width) / this.page[0], 0, 0, (-ratio * height) / this.page[1], -ratio * x0, ratio * (height - y0));
-    this.picture.draw(context);
+    // The window in artwork points, a pixel wider on each side for the edges' antialiasing.
+    this.picture.draw(context, {
+      clip: [(x0 - 1) * sx, this.page[1] - (y1 + 1) * sy, (x1 + 1) * sx, this.page[1] - (y0 - 1) * sy],
+      tolerance: (FLATNESS * sx) / ratio,
+    });
     context.setTransform(1, 0, 0, 1, 0, 0);
   }
 
   // Paints the geometry picture on a context of w x h pixels showing the page.
   paint(context, w, h) {
     context.setTransform(w / this.page[0], 0, 0, -h / this.page[1], 0, h);
-    this.picture.draw(context);
+    this.picture.draw(context, { tolerance: (FLATNESS * this.page[0]) / w });
     context.setTransform(1, 0, 0, 1, 0, 0);
   }
 

@@ -6,6 +6,12 @@
 // the answer's paints; -1 for a group), whether it is hidden, its subpaths
 // with their anchors and direction points, in artwork points (y up). Each container
 // keeps its objects bottom to top, each object linked to the one above it.
+// An object's bounds are taken from its points when it is put in; its Path2D
+// is built only once it is first drawn, so that objects outside the window
+// cost neither the path's building nor its drawing. Its curves are drawn as
+// lines at the view's resolution (flatten.js), rebuilt when that changes.
+import { Flattener } from './flatten.js';
+
 const SVG_NS = 'http://www.w3.org/2000/svg';
 
 function container() { return { first: null, last: null }; }
@@ -34,6 +40,44 @@ function walkPath(f, at, to) {
   return at;
 }
 
+// Where a record's subpaths end, the box [left, bottom, right, top] of
+// their points (a cubic lies inside its points' hull), and whether it has cubics.
+function extent(f, at) {
+  let left = Infinity, bottom = Infinity, right = -Infinity, top = -Infinity, curved = false;
+  const count = f[at++];
+  for (let s = 0; s < count; s++) {
+    const segments = f[at];
+    let p = at + 2, end = at + 4;  // the start point, then each segment's points after its flag
+    for (let i = 0; i <= segments; i++) {
+      for (; p < end; p += 2) {
+        const x = f[p], y = f[p + 1];
+        if (x < left) left = x;
+        if (x > right) right = x;
+        if (y < bottom) bottom = y;
+        if (y > top) top = y;
+      }
+      if (i === segments) break;
+      const cubic = f[end] !== 0;
+      curved ||= cubic;
+      p = end + 1;
+      end = p + (cubic ? 6 : 2);
+    }
+    at = end;
+  }
+  return { end: at, box: [left, bottom, right, top], curved };
+}
+
+// How far a paint's stroke reaches outside its path: half its width, times
+// the miter limit at sharp miter joins, and a square cap's corner.
+function reach(p) {
+  if (!p.stroke) return 0;
+  return (p.width / 2) * Math.max(Math.SQRT2, p.join === 'miter' ? p.miter : 1);
+}
+
+function meets(box, clip, margin) {
+  return box[0] - margin <= clip[2] && box[2] + margin >= clip[0] && box[1] - margin <= clip[3] && box[3] + margin >= clip[1];
+}
+
 // Path data text of the same commands.
 class PathText {
   constructor() { this.d = ''; }
@@ -45,7 +89,7 @@ class PathText {
 
 export class GeometryPicture {
   constructor() {
-    this.items = new Map();  // id -> {paint, path, floats, start, parent, below, above, first, last}
+    this.items = new Map();  // id -> {paint, path, box, curved, floats, start, parent, below, above, first, last}
     this.root = container();
   }
 
@@ -59,10 +103,10 @@ export class GeometryPicture {
     for (let i = 0; i < inserted; i++) {
       const key = words[at], parent = words[at + 1], above = words[at + 2];
       const paint = floats[at + 3], hidden = floats[at + 4] === 1, start = at + 5;
-      const path = paint >= 0 && !hidden ? new Path2D() : null;
-      at = walkPath(floats, start, path || new PathText());
+      const { end, box, curved } = extent(floats, start);
+      at = end;
       this.forget(this.items.get(key));
-      const item = { key, paint: paint >= 0 ? paints[paint] : null, hidden, path, floats, start,
+      const item = { key, paint: paint >= 0 ? paints[paint] : null, hidden, path: null, box, curved, floats, start,
         parent: this.items.get(parent) || this.root, below: null, above: null, first: null, last: null };
       this.link(item, above && this.items.get(above));
       this.items.set(key, item);
@@ -87,14 +131,23 @@ export class GeometryPicture {
     this.items.delete(item.key);
   }
 
-  // Paints every object, bottom first, with `context` mapping artwork points to pixels.
-  draw(context) {
+  // Paints every object, bottom first, with `context` mapping artwork points
+  // to pixels; given `clip` [left, bottom, right, top] in artwork points,
+  // only the objects that reach into it; given `tolerance` (artwork points),
+  // with curves drawn as lines that close to them.
+  draw(context, { clip = null, tolerance = 0 } = {}) {
     let current = null;
     const visit = (list) => {
       for (let item = list.first; item; item = item.above) {
         if (item.hidden) continue;
         const p = item.paint;
-        if (p && item.path) {
+        if (p && (!clip || meets(item.box, clip, reach(p)))) {
+          if (!item.path || item.tolerance !== tolerance) {
+            item.path = new Path2D();
+            item.tolerance = tolerance;
+            const flat = tolerance > 0 && item.curved;  // lines alone are drawn as they are
+            walkPath(item.floats, item.start, flat ? new Flattener(item.path, tolerance) : item.path);
+          }
           if (p !== current) {
             current = p;
             context.globalAlpha = p.opacity;

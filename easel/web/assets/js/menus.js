@@ -15,6 +15,10 @@ export class MenuBar {
   }
 
   build(menus) {
+    // Most states leave the menus as they are: the DOM is left alone then.
+    const shape = JSON.stringify(menus);
+    if (shape === this.shape) return;
+    this.shape = shape;
     const openTitle = this.open && this.open.dataset.menu;
     this.bar.replaceChildren();
     this.open = null;
