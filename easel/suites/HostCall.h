@@ -111,9 +111,11 @@ ASErr runBody(Call& call, Body& body) noexcept {
 }
 
 // The full frame: checks, injects and traces. Kept out of line so that the
-// usual case below carries neither its stack frame nor its code.
+// usual case below carries neither its stack frame nor its code. The body
+// comes as a copy so that the usual case never puts its own in memory: it
+// then reads the arguments straight from where they are.
 template <class Body>
-[[gnu::noinline]] ASErr framedHostCall(Session& session, SuiteId suite, const char* op, Body& body) noexcept {
+[[gnu::noinline]] ASErr framedHostCall(Session& session, SuiteId suite, const char* op, Body body) noexcept {
   try {
     CallRecord record;
     Call call(session, suite, op, session.trace.enabled() ? &record : nullptr);
