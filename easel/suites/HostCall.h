@@ -132,6 +132,7 @@ template <class Body>
 // takes one branch to the body; the full frame checks, injects and traces.
 template <class Body>
 ASErr hostCall(SuiteId suite, const char* op, Body&& body) noexcept {
+  static_assert(std::is_nothrow_copy_constructible_v<std::decay_t<Body>>, "the framed call takes a copy");
   Session* session = Session::current();
   if (session == nullptr) return kBadParameterErr;
   if (session->runsPlain(suite)) [[likely]] {
