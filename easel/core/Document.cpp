@@ -415,21 +415,32 @@ bool pathRange(const ArtNode& n, AIRealRect* range) {
   return coordinateRange(n.content.segments, range);
 }
 
+// Whether an axis move of the path keeps every point finite (its range decides).
+bool axisMoveSafe(const ArtNode& n, const AIRealMatrix& matrix) {
+  AIRealRect range{};
+  return isAxisMove(matrix) && pathRange(n, &range) && axisMoveFinite(matrix, range);
+}
+
 // The usual contour step, a path scaled and shifted: when the path's range
 // shows that every moved point stays finite, it moves in place in one pass.
+// A contour neither scaled nor shifted (points moved alone) comes as the
+// identity, which leaves a path without negative zeros as it is: its stamp
+// and kept bounds then stay, so the next bounds read costs nothing.
 // False when the general way must be taken (nothing is changed then).
 bool axisMovePath(ArtTree& t, UndoLog& log, uint32_t slot, const AIRealMatrix& matrix, bool lines, AIReal widthScale) {
   const ArtNode& n = t.node(slot);
-  AIRealRect range{};
-  if (!hasSegments(n.content.type) || !isAxisMove(matrix) || !pathRange(n, &range) || !axisMoveFinite(matrix, range))
-    return false;
+  if (!hasSegments(n.content.type)) return false;
+  const bool still = isIdentity(matrix) && !hasNegativeZero(n.content.segments);
+  if (!still && !axisMoveSafe(n, matrix)) return false;
   if (lines && !isFinite(n.content.style.stroke.width * widthScale))
     fail(kBadParameterErr, "the scaled stroke width is not finite");
-  if (log.wants(slot, ChangeKind::Geometry)) log.saveGeometry(slot);
-  AIRealRect movedBounds = n.boundsRect;
-  const bool keep = n.boundsKnown && n.boundsTight && mapTightBounds(matrix, movedBounds);
-  axisMoveSegments(matrix, t.geometry(slot).segments);
-  if (keep) t.keepBounds(slot, movedBounds);
+  if (!still) {
+    if (log.wants(slot, ChangeKind::Geometry)) log.saveGeometry(slot);
+    AIRealRect movedBounds = n.boundsRect;
+    const bool keep = n.boundsKnown && n.boundsTight && mapTightBounds(matrix, movedBounds);
+    axisMoveSegments(matrix, t.geometry(slot).segments);
+    if (keep) t.keepBounds(slot, movedBounds);
+  }
   if (lines) {
     if (log.wants(slot, ChangeKind::Style)) log.saveStyle(slot);
     AIReal& width = t.node(slot).content.style.stroke.width;

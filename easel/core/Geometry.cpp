@@ -88,6 +88,15 @@ bool transformSegments(const AIRealMatrix& m, std::span<const AIPathSegment> fro
   return finite;
 }
 
+bool hasNegativeZero(std::span<const AIPathSegment> segments) {
+  unsigned found = 0;  // without branches: the usual answer is no
+  const auto negativeZero = [](AIReal x) { return static_cast<unsigned>(x == 0 && std::signbit(x)); };
+  for (const auto& s : segments)
+    found |= negativeZero(s.p.h) | negativeZero(s.p.v) | negativeZero(s.in.h) | negativeZero(s.in.v) |
+             negativeZero(s.out.h) | negativeZero(s.out.v);
+  return found != 0;
+}
+
 bool coordinateRange(std::span<const AIPathSegment> segments, AIRealRect* range) {
   if (segments.empty()) return false;
   AIReal left = segments[0].p.h, right = left, bottom = segments[0].p.v, top = bottom;
@@ -143,8 +152,7 @@ void BoundsBuilder::add(const AIRealRect& r) {
   add(r.right, r.top);
 }
 
-bool BoundsBuilder::addAxis(double q0, double q1, double q2, double q3, double low, double high, bool horizontal) {
-  if (q1 >= low && q1 <= high && q2 >= low && q2 <= high) return true;
+void BoundsBuilder::addExtrema(double q0, double q1, double q2, double q3, bool horizontal) {
   // B'(t) / 3 = a t^2 + b t + c.
   const double a = -q0 + 3 * q1 - 3 * q2 + q3;
   const double b = 2 * (q0 - 2 * q1 + q2);
@@ -157,7 +165,6 @@ bool BoundsBuilder::addAxis(double q0, double q1, double q2, double q3, double l
     else
       add(left_, v);
   }
-  return false;
 }
 
 bool BoundsBuilder::addPath(std::span<const AIPathSegment> segments, bool closed) {
@@ -176,9 +183,20 @@ bool BoundsBuilder::addPath(std::span<const AIPathSegment> segments, bool closed
   add(left, bottom);
   add(right, top);
   bool tight = true;
+  // The test stays here, inline: most curves pass it, and only the others
+  // pay for the call that solves them.
+  const auto within = [](double q1, double q2, double low, double high) {
+    return q1 >= low && q1 <= high && q2 >= low && q2 <= high;
+  };
   auto curve = [&](const AIPathSegment& from, const AIPathSegment& to) {
-    tight &= addAxis(from.p.h, from.out.h, to.in.h, to.p.h, left, right, true);
-    tight &= addAxis(from.p.v, from.out.v, to.in.v, to.p.v, bottom, top, false);
+    if (!within(from.out.h, to.in.h, left, right)) {
+      tight = false;
+      addExtrema(from.p.h, from.out.h, to.in.h, to.p.h, true);
+    }
+    if (!within(from.out.v, to.in.v, bottom, top)) {
+      tight = false;
+      addExtrema(from.p.v, from.out.v, to.in.v, to.p.v, false);
+    }
   };
   for (std::size_t i = 1; i < segments.size(); ++i) curve(segments[i - 1], segments[i]);
   if (closed) curve(segments.back(), segments[0]);

@@ -41,6 +41,14 @@ bool transformSegments(const AIRealMatrix& m, std::span<const AIPathSegment> fro
 // x * a + tx alone: the other coordinate's term is a zero, and a zero can
 // decide only the sign of a zero sum, which a non-zero move rules out.
 inline bool isAxisMove(const AIRealMatrix& m) { return m.b == 0 && m.c == 0 && m.tx != 0 && m.ty != 0; }
+// The matrix that moves nothing: x * 1 + 0 gives x back, except that a
+// negative zero comes out positive.
+inline bool isIdentity(const AIRealMatrix& m) {
+  return m.a == 1 && m.b == 0 && m.c == 0 && m.d == 1 && m.tx == 0 && m.ty == 0;
+}
+// Whether any coordinate of the segments is a negative zero (the one value
+// the identity changes).
+bool hasNegativeZero(std::span<const AIPathSegment> segments);
 // The range of every coordinate (anchors and direction points) of the
 // segments, as (left, top, right, bottom); false for no segments.
 bool coordinateRange(std::span<const AIPathSegment> segments, AIRealRect* range);
@@ -83,9 +91,8 @@ class BoundsBuilder {
   // equal values the second wins), but inline.
   static double smaller(double a, double b) { return (a < b || b != b) ? a : b; }
   static double larger(double a, double b) { return (a > b || b != b) ? a : b; }
-  // One axis of a curve whose anchors' range on it is [low, high]; true when
-  // its control points lie in that range too.
-  bool addAxis(double q0, double q1, double q2, double q3, double low, double high, bool horizontal);
+  // The points of one axis of a curve where its derivative vanishes inside it.
+  void addExtrema(double q0, double q1, double q2, double q3, bool horizontal);
   bool empty_ = true;
   double left_ = 0, bottom_ = 0, right_ = 0, top_ = 0;
 };

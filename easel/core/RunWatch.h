@@ -20,7 +20,10 @@ class RunWatch {
   // Host thread.
   void setListener(Listener listener) { listener_ = std::move(listener); }
   void copied(uintptr_t source) {
-    const uint64_t made = copies_.fetch_add(1, std::memory_order_relaxed) + 1;
+    // Only the host thread writes the count, so a plain load and store do:
+    // a locked add would wait for the copy's own stores to drain, on every copy.
+    const uint64_t made = copies_.load(std::memory_order_relaxed) + 1;
+    copies_.store(made, std::memory_order_relaxed);
     if (listener_) listener_(source, made);
   }
   // A new run starts with no copies and no stop pending.

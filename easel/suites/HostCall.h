@@ -110,10 +110,29 @@ ASErr runBody(Call& call, Body& body) noexcept {
   }
 }
 
+// The full frame: checks, injects and traces. Kept out of line so that the
+// usual case below carries neither its stack frame nor its code. The body
+// comes as a copy so that the usual case never puts its own in memory: it
+// then reads the arguments straight from where they are.
+template <class Body>
+[[gnu::noinline]] ASErr framedHostCall(Session& session, SuiteId suite, const char* op, Body body) noexcept {
+  try {
+    CallRecord record;
+    Call call(session, suite, op, session.trace.enabled() ? &record : nullptr);
+    ASErr result = kNoErr;
+    if (call.begin(&result)) result = runBody(call, body);
+    call.end(result);
+    return result;
+  } catch (...) {
+    return kOutOfMemoryErr;  // the trace itself ran out of memory
+  }
+}
+
 // The usual case, with the suite held, nothing traced and no fault armed,
 // takes one branch to the body; the full frame checks, injects and traces.
 template <class Body>
 ASErr hostCall(SuiteId suite, const char* op, Body&& body) noexcept {
+  static_assert(std::is_nothrow_copy_constructible_v<std::decay_t<Body>>, "the framed call takes a copy");
   Session* session = Session::current();
   if (session == nullptr) return kBadParameterErr;
   if (session->runsPlain(suite)) [[likely]] {
@@ -128,16 +147,7 @@ ASErr hostCall(SuiteId suite, const char* op, Body&& body) noexcept {
       return kBadParameterErr;
     }
   }
-  try {
-    CallRecord record;
-    Call call(*session, suite, op, session->trace.enabled() ? &record : nullptr);
-    ASErr result = kNoErr;
-    if (call.begin(&result)) result = runBody(call, body);
-    call.end(result);
-    return result;
-  } catch (...) {
-    return kOutOfMemoryErr;  // the trace itself ran out of memory
-  }
+  return framedHostCall(*session, suite, op, body);
 }
 
 }  // namespace easel

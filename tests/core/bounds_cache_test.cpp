@@ -68,6 +68,7 @@ TEST_F(BoundsCacheTest, CopiesAndAxisAlignedMovesKeepExactBounds) {
       {1, 0, 0, 1, -110, -190},            // a side lands on exactly 0
       {0.1f, 0, 0, 0.1f, 1e20f, -1e-20f},  // large and tiny offsets
       {0, 0, 0, 1, 5, 0},                  // flattened onto a line
+      {1, 0, 0, 1, 0, 0},                  // the identity: points moved alone
       {std::cos(0.3f), std::sin(0.3f), -std::sin(0.3f), std::cos(0.3f), 1, 2},  // turned: computed again
   };
   for (const Segments& shape : {ring(150, 200, 40, 64), ring(0.5f, -0.25f, 1e-3f, 7), bulging()}) {
@@ -95,6 +96,24 @@ TEST_F(BoundsCacheTest, EveryChangeOfGeometryIsSeen) {
   expectFresh(p);
   doc.transform(p, {2, 0, 0, 2, 0, 0}, 1, kScaleLines);  // widths only: the geometry stays
   expectFresh(p);
+}
+
+// x * 1 + 0 gives x back for every x but a negative zero, which comes out
+// positive: only then does the identity change the geometry.
+TEST_F(BoundsCacheTest, TheIdentityChangesOnlyNegativeZeros) {
+  const AIRealMatrix identity{1, 0, 0, 1, 0, 0};
+  const ArtRef plain = path(bulging());
+  const ArtRef zeros = path({smooth(-0.0f, 10, 5, -5), smooth(30, -0.0f, 5, 5), smooth(30, 30, -5, 5)});
+  doc.bounds(plain);
+  doc.bounds(zeros);
+  const uint64_t stamp = doc.geometryStamp(plain);
+  doc.transform(plain, identity, 1, kTransformObjects);
+  doc.transform(zeros, identity, 1, kTransformObjects);
+  EXPECT_EQ(doc.geometryStamp(plain), stamp);
+  const AIPathSegment* s = doc.content(zeros).segments.data();
+  EXPECT_FALSE(std::signbit(s[0].p.h) || std::signbit(s[1].p.v));
+  expectFresh(plain);
+  expectFresh(zeros);
 }
 
 TEST_F(BoundsCacheTest, UndoAndRedoBringBackTheBoundsOfTheirGeometry) {
