@@ -7,28 +7,38 @@ const SvgArtExtra* extraFrom(const Document& document, ArtRef art, const SvgSour
   return e && source && e->source.get() == source ? e : nullptr;
 }
 
-ExportIds::ExportIds(const Document& document, const SvgSource* source, const std::set<std::string>& freed)
-    : doc_(document), source_(source) {
-  if (source) fileIds_ = source->ids;
-  for (const std::string& id : freed) fileIds_.erase(id);
+ExportIds::ExportIds(const Document& document, const SvgSource* source, std::set<std::string> freed)
+    : doc_(document), source_(source), freed_(std::move(freed)) {
+  if (source) owners_.reserve(source->ids.size());
   claimOriginals();
   assign();
 }
 
+std::string_view ExportIds::nameOf(ArtRef art) const {
+  return doc_.parent(art) ? std::string_view(doc_.content(art).name) : std::string_view();
+}
+
 std::string ExportIds::of(ArtRef art) const {
-  const auto found = ids_.find(art.bits());
-  return found == ids_.end() ? std::string() : found->second;
+  const std::string_view name = nameOf(art);
+  if (name.empty()) return {};
+  if (const auto owner = owners_.find(name); owner != owners_.end() && owner->second == art) return std::string(name);
+  const auto copy = copies_.find(art.bits());
+  return copy == copies_.end() ? std::string() : copy->second;
+}
+
+bool ExportIds::takenFromFile(const std::string& id) const {
+  return source_ && source_->ids.count(id) && !freed_.count(id);
 }
 
 // The art that was imported keeps its id whatever its copies look like;
 // found first so that copies written before it (below it) do not take it.
 void ExportIds::claimOriginals() {
   for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
-    const std::string& name = doc_.content(a).name;
+    const std::string_view name = nameOf(a);
+    if (name.empty()) continue;
     const SvgArtExtra* e = extraFrom(doc_, a, source_);
-    if (!doc_.parent(a) || name.empty() || !e || e->kind != SvgArtExtra::Kind::Element) continue;
-    if (std::string_view(e->node.attribute("id").value()) != name) continue;
-    if (e->original == a && !claimed_.count(name)) claimed_.emplace(name, a);
+    if (!e || e->kind != SvgArtExtra::Kind::Element || e->original != a) continue;
+    if (std::string_view(e->node.attribute("id").value()) == name) owners_.try_emplace(name, a);
   }
 }
 
@@ -37,25 +47,19 @@ void ExportIds::claimOriginals() {
 // (from the top of the stack down).
 void ExportIds::assign() {
   for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
-    const std::string& name = doc_.content(a).name;
-    if (!doc_.parent(a) || name.empty()) continue;
-    const auto claim = claimed_.find(name);
-    const bool mayTake = claim != claimed_.end() ? claim->second == a : !taken_.count(name);
-    if (mayTake) {
-      taken_.insert(name);
-      ids_[a.bits()] = name;
-    }
+    if (const std::string_view name = nameOf(a); !name.empty()) owners_.try_emplace(name, a);
   }
   for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
-    const std::string& name = doc_.content(a).name;
-    if (!doc_.parent(a) || name.empty() || ids_.count(a.bits())) continue;
+    const std::string_view name = nameOf(a);
+    if (name.empty() || owners_.at(name) == a) continue;
     int& n = nextSuffix_[name];
     std::string id;
     do {
-      id = name + "-" + std::to_string(++n);
-    } while (fileIds_.count(id) || taken_.count(id));
-    taken_.insert(id);
-    ids_[a.bits()] = id;
+      id.assign(name);
+      id += '-';
+      id += std::to_string(++n);
+    } while (takenFromFile(id) || owners_.count(id) || madeIds_.count(id));
+    madeIds_.insert(copies_.emplace(a.bits(), std::move(id)).first->second);
   }
 }
 
