@@ -1,5 +1,7 @@
 #include "ExportIds.h"
 
+#include <unordered_set>
+
 namespace easel::svg {
 
 const SvgArtExtra* extraFrom(const Document& document, ArtRef art, const SvgSource* source) {
@@ -9,9 +11,13 @@ const SvgArtExtra* extraFrom(const Document& document, ArtRef art, const SvgSour
 
 ExportIds::ExportIds(const Document& document, const SvgSource* source, std::set<std::string> freed)
     : doc_(document), source_(source), freed_(std::move(freed)) {
-  if (source) owners_.reserve(source->ids.size());
-  claimOriginals();
-  assign();
+  Owners owners;
+  if (source) {
+    owners.reserve(source->ids.size());
+    ids_.reserve(source->ids.size());
+  }
+  claimOriginals(owners);
+  assign(owners);
 }
 
 std::string_view ExportIds::nameOf(ArtRef art) const {
@@ -19,11 +25,8 @@ std::string_view ExportIds::nameOf(ArtRef art) const {
 }
 
 std::string ExportIds::of(ArtRef art) const {
-  const std::string_view name = nameOf(art);
-  if (name.empty()) return {};
-  if (const auto owner = owners_.find(name); owner != owners_.end() && owner->second == art) return std::string(name);
-  const auto copy = copies_.find(art.bits());
-  return copy == copies_.end() ? std::string() : copy->second;
+  const auto found = ids_.find(art.bits());
+  return found == ids_.end() ? std::string() : std::string(found->second);
 }
 
 bool ExportIds::takenFromFile(const std::string& id) const {
@@ -32,34 +35,41 @@ bool ExportIds::takenFromFile(const std::string& id) const {
 
 // The art that was imported keeps its id whatever its copies look like;
 // found first so that copies written before it (below it) do not take it.
-void ExportIds::claimOriginals() {
+void ExportIds::claimOriginals(Owners& owners) const {
   for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
     const std::string_view name = nameOf(a);
     if (name.empty()) continue;
     const SvgArtExtra* e = extraFrom(doc_, a, source_);
     if (!e || e->kind != SvgArtExtra::Kind::Element || e->original != a) continue;
-    if (std::string_view(e->node.attribute("id").value()) == name) owners_.try_emplace(name, a);
+    if (std::string_view(e->node.attribute("id").value()) == name) owners.try_emplace(name, a);
   }
 }
 
 // The claimed original keeps its id; with none claimed, the first in
 // document order takes it; the others get "-1", "-2", ... in document order
 // (from the top of the stack down).
-void ExportIds::assign() {
-  for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
-    if (const std::string_view name = nameOf(a); !name.empty()) owners_.try_emplace(name, a);
-  }
+void ExportIds::assign(Owners& owners) {
   for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
     const std::string_view name = nameOf(a);
-    if (name.empty() || owners_.at(name) == a) continue;
-    int& n = nextSuffix_[name];
+    if (name.empty()) continue;
+    const ArtRef owner = owners.try_emplace(name, a).first->second;
+    if (owner == a) ids_.emplace(a.bits(), name);
+  }
+  std::unordered_set<std::string_view> made;
+  std::unordered_map<std::string_view, int> nextSuffix;
+  for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
+    const std::string_view name = nameOf(a);
+    if (name.empty() || owners.at(name) == a) continue;
+    int& n = nextSuffix[name];
     std::string id;
     do {
       id.assign(name);
       id += '-';
       id += std::to_string(++n);
-    } while (takenFromFile(id) || owners_.count(id) || madeIds_.count(id));
-    madeIds_.insert(copies_.emplace(a.bits(), std::move(id)).first->second);
+    } while (takenFromFile(id) || owners.count(id) || made.count(id));
+    madeIds_.push_back(std::move(id));
+    made.insert(madeIds_.back());
+    ids_.emplace(a.bits(), madeIds_.back());
   }
 }
 
