@@ -107,6 +107,7 @@ bool Scanner::shortDecimal(double& value) {
   pos_ = static_cast<std::size_t>(p - text_.data());
   return true;
 }
+
 // The whole text as one number with nothing else (white space around allowed).
 double parseNumber(std::string_view text, const char* what = "number");
 
