@@ -1,5 +1,7 @@
 #include "ExportIds.h"
 
+#include <unordered_set>
+
 namespace easel::svg {
 
 const SvgArtExtra* extraFrom(const Document& document, ArtRef art, const SvgSource* source) {
@@ -7,55 +9,67 @@ const SvgArtExtra* extraFrom(const Document& document, ArtRef art, const SvgSour
   return e && source && e->source.get() == source ? e : nullptr;
 }
 
-ExportIds::ExportIds(const Document& document, const SvgSource* source, const std::set<std::string>& freed)
-    : doc_(document), source_(source) {
-  if (source) fileIds_ = source->ids;
-  for (const std::string& id : freed) fileIds_.erase(id);
-  claimOriginals();
-  assign();
+ExportIds::ExportIds(const Document& document, const SvgSource* source, std::set<std::string> freed)
+    : doc_(document), source_(source), freed_(std::move(freed)) {
+  Owners owners;
+  if (source) {
+    owners.reserve(source->ids.size());
+    ids_.reserve(source->ids.size());
+  }
+  claimOriginals(owners);
+  assign(owners);
+}
+
+std::string_view ExportIds::nameOf(ArtRef art) const {
+  return doc_.parent(art) ? std::string_view(doc_.content(art).name) : std::string_view();
 }
 
 std::string ExportIds::of(ArtRef art) const {
   const auto found = ids_.find(art.bits());
-  return found == ids_.end() ? std::string() : found->second;
+  return found == ids_.end() ? std::string() : std::string(found->second);
+}
+
+bool ExportIds::takenFromFile(const std::string& id) const {
+  return source_ && source_->ids.count(id) && !freed_.count(id);
 }
 
 // The art that was imported keeps its id whatever its copies look like;
 // found first so that copies written before it (below it) do not take it.
-void ExportIds::claimOriginals() {
+void ExportIds::claimOriginals(Owners& owners) const {
   for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
-    const std::string& name = doc_.content(a).name;
+    const std::string_view name = nameOf(a);
+    if (name.empty()) continue;
     const SvgArtExtra* e = extraFrom(doc_, a, source_);
-    if (!doc_.parent(a) || name.empty() || !e || e->kind != SvgArtExtra::Kind::Element) continue;
-    if (std::string_view(e->node.attribute("id").value()) != name) continue;
-    if (e->original == a && !claimed_.count(name)) claimed_.emplace(name, a);
+    if (!e || e->kind != SvgArtExtra::Kind::Element || e->original != a) continue;
+    if (std::string_view(e->node.attribute("id").value()) == name) owners.try_emplace(name, a);
   }
 }
 
 // The claimed original keeps its id; with none claimed, the first in
 // document order takes it; the others get "-1", "-2", ... in document order
 // (from the top of the stack down).
-void ExportIds::assign() {
+void ExportIds::assign(Owners& owners) {
   for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
-    const std::string& name = doc_.content(a).name;
-    if (!doc_.parent(a) || name.empty()) continue;
-    const auto claim = claimed_.find(name);
-    const bool mayTake = claim != claimed_.end() ? claim->second == a : !taken_.count(name);
-    if (mayTake) {
-      taken_.insert(name);
-      ids_[a.bits()] = name;
-    }
+    const std::string_view name = nameOf(a);
+    if (name.empty()) continue;
+    const ArtRef owner = owners.try_emplace(name, a).first->second;
+    if (owner == a) ids_.emplace(a.bits(), name);
   }
+  std::unordered_set<std::string_view> made;
+  std::unordered_map<std::string_view, int> nextSuffix;
   for (ArtRef a = doc_.firstLayer(); a; a = doc_.nextInOrder(a)) {
-    const std::string& name = doc_.content(a).name;
-    if (!doc_.parent(a) || name.empty() || ids_.count(a.bits())) continue;
-    int& n = nextSuffix_[name];
+    const std::string_view name = nameOf(a);
+    if (name.empty() || owners.at(name) == a) continue;
+    int& n = nextSuffix[name];
     std::string id;
     do {
-      id = name + "-" + std::to_string(++n);
-    } while (fileIds_.count(id) || taken_.count(id));
-    taken_.insert(id);
-    ids_[a.bits()] = id;
+      id.assign(name);
+      id += '-';
+      id += std::to_string(++n);
+    } while (takenFromFile(id) || owners.count(id) || made.count(id));
+    madeIds_.push_back(std::move(id));
+    made.insert(madeIds_.back());
+    ids_.emplace(a.bits(), madeIds_.back());
   }
 }
 

@@ -6,9 +6,11 @@
 #define EASEL_SVG_EXPORTIDS_H
 
 #include <cstdint>
-#include <map>
+#include <deque>
 #include <set>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "SvgSource.h"
 #include "easel/core/Document.h"
@@ -21,21 +23,27 @@ const SvgArtExtra* extraFrom(const Document& document, ArtRef art, const SvgSour
 class ExportIds {
  public:
   // `freed`: ids of the file whose elements are gone, which new art may take.
-  ExportIds(const Document& document, const SvgSource* source, const std::set<std::string>& freed);
+  ExportIds(const Document& document, const SvgSource* source, std::set<std::string> freed);
+  ExportIds(const ExportIds&) = delete;  // the ids view into madeIds_
+  ExportIds& operator=(const ExportIds&) = delete;
   // "" for art without a name, and for layers (whose name is a label).
   std::string of(ArtRef art) const;
 
  private:
-  void claimOriginals();
-  void assign();
+  using Owners = std::unordered_map<std::string_view, ArtRef>;
+  // The name the exporter may use for `art`: empty for layers and art without one.
+  std::string_view nameOf(ArtRef art) const;
+  bool takenFromFile(const std::string& id) const;
+  void claimOriginals(Owners& owners) const;
+  void assign(Owners& owners);
 
   const Document& doc_;
   const SvgSource* source_;
-  std::set<std::string> fileIds_;
-  std::set<std::string> taken_;
-  std::map<std::string, ArtRef> claimed_;
-  std::map<std::string, int> nextSuffix_;
-  std::map<uintptr_t, std::string> ids_;
+  std::set<std::string> freed_;
+  // A drawing holds as many names as elements: the ids are viewed, in the
+  // document for the art that keeps its name, here for the copies.
+  std::unordered_map<uintptr_t, std::string_view> ids_;
+  std::deque<std::string> madeIds_;
 };
 
 }  // namespace easel::svg

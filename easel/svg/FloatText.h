@@ -3,19 +3,28 @@
 #define EASEL_SVG_FLOATTEXT_H
 
 #include <charconv>
+#include <cstddef>
 #include <string>
 
 namespace easel::svg {
 
-// The shortest text that reads back to the same float; negative zero is "0".
-inline void appendFloat(std::string& out, float x) {
-  char buffer[32];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x);
-  if (x == 0 || ec != std::errc()) {
-    out += '0';
-  } else {
-    out.append(buffer, end);
+// The room writeFloat needs: far more than any float's shortest text.
+inline constexpr std::size_t kFloatTextRoom = 32;
+
+// The shortest text that reads back to the same float, at `at` (with
+// kFloatTextRoom bytes free); negative zero is "0". Returns the end.
+inline char* writeFloat(char* at, float x) {
+  if (x != 0) {
+    const auto [end, ec] = std::to_chars(at, at + kFloatTextRoom, x);
+    if (ec == std::errc()) return end;
   }
+  *at = '0';
+  return at + 1;
+}
+
+inline void appendFloat(std::string& out, float x) {
+  char buffer[kFloatTextRoom];
+  out.append(buffer, writeFloat(buffer, x));
 }
 
 inline std::string floatText(float x) {

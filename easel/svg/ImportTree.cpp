@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "Scanner.h"
@@ -201,6 +202,15 @@ void Importer::setImportedSegments(ArtRef path, pugi::xml_node node, const Subpa
   extra.subpaths.push_back({doc_->geometryStamp(path), digest});
 }
 
+std::shared_ptr<const AIPathStyle> Importer::sharedStyle(const AIPathStyle& style) {
+  // Byte for byte: styles that differ only where the bytes do not matter
+  // (padding, the sign of a zero) are merely not shared.
+  if (!lastStyle_ || std::memcmp(lastStyle_.get(), &style, sizeof style) != 0) {
+    lastStyle_ = std::make_shared<const AIPathStyle>(style);
+  }
+  return lastStyle_;
+}
+
 const SvgArtExtra* Importer::importShape(pugi::xml_node node, ArtRef container, const ComputedStyle& parentStyle,
                                          const Affine& frame) {
   const ComputedStyle style = cascadeOf(parentStyle, node);
@@ -219,7 +229,7 @@ const SvgArtExtra* Importer::importShape(pugi::xml_node node, ArtRef container, 
     }
   }
   doc_->setPathStyle(art, pathStyle);
-  extra->style = pathStyle;
+  extra->style = sharedStyle(pathStyle);
   doc_->setExtra(art, extra);
   finishArt(art, *extra, node, style);
   return extra.get();

@@ -181,33 +181,45 @@ std::string writePathData(const PathGeometry& path) {
   std::size_t anchors = 0;
   for (const Subpath& sp : path) anchors += sp.anchors.size();
   out.reserve(anchors * 48);  // a cubic's three points, mostly
+  // Each command is put together here and appended at once: appending its
+  // dozen pieces one by one cost more than formatting them.
+  char piece[8 + 3 * (2 * kFloatTextRoom + 2)];
+  char* at = piece;
   const auto point = [&](Vec2 p) {
-    appendFloat(out, static_cast<float>(p.x));
-    out += ',';
-    appendFloat(out, static_cast<float>(p.y));
+    at = writeFloat(at, static_cast<float>(p.x));
+    *at++ = ',';
+    at = writeFloat(at, static_cast<float>(p.y));
+  };
+  const auto put = [&](char c) { *at++ = c; };
+  const auto flush = [&] {
+    out.append(piece, at);
+    at = piece;
   };
   // Compared as floats: that is what is written.
   const auto same = [](Vec2 a, Vec2 b) {
     return static_cast<float>(a.x) == static_cast<float>(b.x) && static_cast<float>(a.y) == static_cast<float>(b.y);
   };
   const auto segment = [&](const Anchor& from, const Anchor& to) {
+    put(' ');
     if (same(from.out, from.p) && same(to.in, to.p)) {
-      out += " L";
+      put('L');
       point(to.p);
     } else {
-      out += " C";
+      put('C');
       point(from.out);
-      out += ' ';
+      put(' ');
       point(to.in);
-      out += ' ';
+      put(' ');
       point(to.p);
     }
+    flush();
   };
   for (const Subpath& sp : path) {
     if (sp.anchors.empty()) continue;
-    if (!out.empty()) out += ' ';
-    out += 'M';
+    if (!out.empty()) put(' ');
+    put('M');
     point(sp.anchors.front().p);
+    flush();
     for (std::size_t i = 1; i < sp.anchors.size(); ++i) segment(sp.anchors[i - 1], sp.anchors[i]);
     if (sp.closed) {
       const Anchor& last = sp.anchors.back();

@@ -1,6 +1,7 @@
 #include "StyleCascade.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "Length.h"
@@ -25,6 +26,13 @@ constexpr PropertyInfo kProperties[kPropertyCount] = {
 };
 
 const PropertyInfo& info(Property p) { return kProperties[static_cast<std::size_t>(p)]; }
+
+// Attributes that can set a property (or the font size); the others, path
+// data above all, need not even be measured.
+bool setsStyle(std::string_view attribute) {
+  return attribute == "font-size" || std::any_of(std::begin(kProperties), std::end(kProperties),
+                                                 [&](const PropertyInfo& p) { return p.name == attribute; });
+}
 
 }  // namespace
 
@@ -64,7 +72,7 @@ ComputedStyle cascade(const ComputedStyle& parent, pugi::xml_node element, const
   const auto offsetOf = [&](const char* p) { return static_cast<std::size_t>(p - buffer); };
   std::vector<Candidate> candidates;
   for (pugi::xml_attribute a : element.attributes()) {
-    candidates.push_back({kAttribute, 0, 0, a.name(), a.value(), offsetOf(a.value()), false});
+    if (setsStyle(a.name())) candidates.push_back({kAttribute, 0, 0, a.name(), a.value(), offsetOf(a.value()), false});
   }
   for (const SheetMatch& m : sheet.matching(element)) {
     const Declaration& d = *m.declaration;

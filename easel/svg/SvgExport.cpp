@@ -432,7 +432,7 @@ class Exporter {
       return byId_ && std::find(byId_->begin(), byId_->end(), name) != byId_->end();
     }
     bool written(const PaintProperty& p, const AIPathStyle& s) const {
-      return everything_ || !p.same(s, e_->style) || forced(p.name);
+      return everything_ || !p.same(s, e_->importedStyle()) || forced(p.name);
     }
 
    private:

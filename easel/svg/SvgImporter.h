@@ -132,6 +132,8 @@ class Importer {
   void exactColor(pugi::xml_node node, const char* localName, AIColor& color);
   double lengthValue(const ComputedStyle& style, Property p);
   AIPathStyle readPathStyle(pugi::xml_node node, const ComputedStyle& style, const Affine& local);
+  // `style`, shared with the element read before when that had the same.
+  std::shared_ptr<const AIPathStyle> sharedStyle(const AIPathStyle& style);
   int32_t keyword(const ComputedStyle& style, Property p,
                   std::initializer_list<std::pair<std::string_view, int32_t>> table);
   void readDashes(const ComputedStyle& style, AIStrokeStyle& stroke, double scale);
@@ -177,6 +179,7 @@ class Importer {
   double viewportWidth_ = 0, viewportHeight_ = 0;
   std::size_t work_ = 0;
   std::size_t useDepth_ = 0;  // elements being expanded for <use>, with their references
+  std::shared_ptr<const AIPathStyle> lastStyle_;
 };
 
 }  // namespace easel::svg::detail

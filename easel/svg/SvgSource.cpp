@@ -16,4 +16,9 @@ std::string SvgArtExtra::canonical() const {
   return out + ">";
 }
 
+const AIPathStyle& SvgArtExtra::importedStyle() const {
+  static const AIPathStyle none{};
+  return style ? *style : none;
+}
+
 }  // namespace easel::svg

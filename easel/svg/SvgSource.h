@@ -73,7 +73,9 @@ class SvgArtExtra : public ArtExtra {
     uint64_t digest;
   };
   std::vector<ImportedSubpath> subpaths;
-  AIPathStyle style{};
+  // A path's style as imported; the elements read one after another with
+  // the same style share one (a drawing mostly repeats a few).
+  std::shared_ptr<const AIPathStyle> style;
   AIReal opacity = 1;
   bool hidden = false;
   AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
@@ -84,6 +86,8 @@ class SvgArtExtra : public ArtExtra {
   std::vector<std::string> importantProperties;
 
   std::string canonical() const override;
+  // The style as imported; the empty style for art that has none.
+  const AIPathStyle& importedStyle() const;
 };
 
 }  // namespace easel::svg
