@@ -6,8 +6,16 @@ namespace easel::svg {
 
 std::string errorText(const std::string& file, int line, int column, const std::string& message) {
   std::string out = file;
-  if (line > 0) out += ":" + std::to_string(line) + ":" + std::to_string(column);
-  return out + ": " + message;
+  // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about "text" + std::string.
+  if (line > 0) {
+    out += ':';
+    out += std::to_string(line);
+    out += ':';
+    out += std::to_string(column);
+  }
+  out += ": ";
+  out += message;
+  return out;
 }
 
 TextPosition positionOf(const std::string& text, std::size_t offset) {

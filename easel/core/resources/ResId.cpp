@@ -13,7 +13,10 @@ char16_t asciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<ch
 ResId::ResId(const char* name) : value_(utf8ToUtf16(name)) {}
 
 std::string ResId::toString() const {
-  return isOrdinal() ? "#" + std::to_string(ordinal()) : utf16ToUtf8(std::get<std::u16string>(value_));
+  if (!isOrdinal()) return utf16ToUtf8(std::get<std::u16string>(value_));
+  std::string text = "#";  // appended: GCC 12 at -O3 warns falsely (-Wrestrict) about "#" + std::string
+  text += std::to_string(ordinal());
+  return text;
 }
 
 bool operator==(const ResId& a, const ResId& b) {
