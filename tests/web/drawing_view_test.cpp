@@ -101,11 +101,11 @@ TEST(DrawingViewTest, GeometryRecordsCarryTheArtworkPointsAndPaint) {
   // segments, closed, all lines; its first corner and three lines' ends (the
   // close draws the fourth side).
   constexpr float kInf = std::numeric_limits<float>::infinity();
-  EXPECT_EQ(wordsOf(geometry), (std::vector<uint32_t>{0, 2, 1, 0, 0, 7} + floatWords({-1}) +
-                                std::vector<uint32_t>{0} + floatWords({kInf, kInf, -kInf, -kInf}) +
-                                std::vector<uint32_t>{0, 2, 1, 0, 18} + floatWords({0}) + std::vector<uint32_t>{0} +
-                                floatWords({30, 210, 90, 270}) + std::vector<uint32_t>{1, 3, 1, 0b000} +
-                                floatWords({30, 270, 90, 270, 90, 210, 30, 210})));
+  EXPECT_EQ(wordsOf(geometry),
+            (std::vector<uint32_t>{0, 2, 1, 0, 0, 7} + floatWords({-1}) + std::vector<uint32_t>{0} +
+             floatWords({kInf, kInf, -kInf, -kInf}) + std::vector<uint32_t>{0, 2, 1, 0, 18} + floatWords({0}) +
+             std::vector<uint32_t>{0} + floatWords({30, 210, 90, 270}) + std::vector<uint32_t>{1, 3, 1, 0b000} +
+             floatWords({30, 270, 90, 270, 90, 210, 30, 210})));
   // A curve: its kind's bit and three points; the record says it has cubics,
   // and its box takes in the direction point above the square. The square,
   // now open, is taken out and put in again.
@@ -115,10 +115,10 @@ TEST(DrawingViewTest, GeometryRecordsCarryTheArtworkPointsAndPaint) {
   v.doc().setSegments(square, curved, false);
   v.view.look(v.doc());
   v.answer(1, &geometry);
-  EXPECT_EQ(wordsOf(geometry), (std::vector<uint32_t>{1, 2, 1, 2, 1, 0, 22} + floatWords({0}) +
-                                std::vector<uint32_t>{2} + floatWords({30, 210, 90, 280}) +
-                                std::vector<uint32_t>{1, 3, 0, 0b001} +
-                                floatWords({30, 270, 30, 270, 80, 280, 90, 270, 90, 210, 30, 210})));
+  EXPECT_EQ(wordsOf(geometry),
+            (std::vector<uint32_t>{1, 2, 1, 2, 1, 0, 22} + floatWords({0}) + std::vector<uint32_t>{2} +
+             floatWords({30, 210, 90, 280}) + std::vector<uint32_t>{1, 3, 0, 0b001} +
+             floatWords({30, 270, 30, 270, 80, 280, 90, 270, 90, 210, 30, 210})));
 }
 
 TEST(DrawingViewTest, APageGetsChangesOnlyToAPictureOfTheSameKindItShows) {

@@ -64,7 +64,8 @@ class PathText {
 
 export class GeometryPicture {
   constructor() {
-    this.items = new Map();  // id -> {paint, path, box, curved, words, floats, start, parent, below, above, first, last}
+    // id -> {paint, path, box, curved, words, floats, start, parent, below, above, first, last}
+    this.items = new Map();
     this.root = container();
   }
 
