@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string_view>
 
 #include "easel/svg/Color.h"
@@ -158,31 +159,45 @@ void GeometryWriter::number(float v) {
 // As the SVG writer writes path data: a segment whose direction points lie on
 // its anchors is a line, any other a cubic; a closed subpath's closing
 // segment is written only when curved (the close draws a straight one).
-void GeometryWriter::writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed) {
+bool GeometryWriter::writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed, float box[4]) {
   const auto straight = [](const AIPathSegment& from, const AIPathSegment& to) {
     return from.out.h == from.p.h && from.out.v == from.p.v && to.in.h == to.p.h && to.in.v == to.p.v;
   };
   const bool closingCurve = closed && !straight(anchors.back(), anchors.front());
   const std::size_t segments = anchors.size() - 1 + (closingCurve ? 1 : 0);
-  for (float v : {static_cast<float>(segments), closed ? 1.0f : 0.0f, anchors.front().p.h, anchors.front().p.v})
-    number(v);
+  word(static_cast<uint32_t>(segments));
+  word(closed ? 1 : 0);
+  const std::size_t kinds = bytes_.size();
+  bytes_.resize(kinds + (segments + 31) / 32 * sizeof(uint32_t), '\0');
   const std::size_t at = bytes_.size();
-  bytes_.resize(at + segments * 7 * sizeof(float));  // at most: shrunk after
+  bytes_.resize(at + (2 + segments * 6) * sizeof(float));  // at most: shrunk after
   char* out = bytes_.data() + at;
-  const auto segment = [&](const AIPathSegment& from, const AIPathSegment& to) {
-    if (straight(from, to)) {
-      const float line[] = {0, to.p.h, to.p.v};
-      std::memcpy(out, line, sizeof line);
-      out += sizeof line;
-    } else {
-      const float curve[] = {1, from.out.h, from.out.v, to.in.h, to.in.v, to.p.h, to.p.v};
-      std::memcpy(out, curve, sizeof curve);
-      out += sizeof curve;
-    }
+  const auto point = [&](const AIRealPoint& p) {
+    const float xy[] = {p.h, p.v};
+    std::memcpy(out, xy, sizeof xy);
+    out += sizeof xy;
+    box[0] = std::min(box[0], p.h);
+    box[1] = std::min(box[1], p.v);
+    box[2] = std::max(box[2], p.h);
+    box[3] = std::max(box[3], p.v);
   };
+  bool curved = false;
+  std::size_t index = 0;
+  const auto segment = [&](const AIPathSegment& from, const AIPathSegment& to) {
+    if (!straight(from, to)) {
+      bytes_[kinds + index / 8] = static_cast<char>(bytes_[kinds + index / 8] | (1 << (index % 8)));
+      point(from.out);
+      point(to.in);
+      curved = true;
+    }
+    point(to.p);
+    ++index;
+  };
+  point(anchors.front().p);
   for (std::size_t i = 1; i < anchors.size(); ++i) segment(anchors[i - 1], anchors[i]);
   if (closingCurve) segment(anchors.back(), anchors.front());
   bytes_.resize(static_cast<std::size_t>(out - bytes_.data()));
+  return curved;
 }
 
 int GeometryWriter::paintOf(const ArtContent& c) {
@@ -226,34 +241,42 @@ int GeometryWriter::paintOf(const ArtContent& c) {
   return index;
 }
 
-// Three words and three floats, then for each subpath four floats and at
-// most seven for each segment (one more segment: a closing curve).
+// Eleven words, then for each subpath four words, a word of kinds for each
+// 32 segments and at most six floats for each (one more segment: a closing curve).
 std::size_t GeometryWriter::sizeBound(const Document& document, ArtRef art) {
   constexpr std::size_t kWord = sizeof(float);
   const ArtContent& c = document.content(art);
-  std::size_t size = 6 * kWord + (c.type == ArtType::Path ? (4 + 7 * (c.segments.size() + 1)) * kWord : 0);
+  const std::size_t segments = c.segments.size() + 1;
+  std::size_t size = 11 * kWord + (c.type == ArtType::Path ? (4 + (segments + 31) / 32 + 6 * segments) * kWord : 0);
   for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m)) size += sizeBound(document, m);
   return size;
 }
 
 void GeometryWriter::add(const Document& document, ArtRef art, uint32_t id, uint32_t parent, uint32_t above) {
-  for (uint32_t w : {id, parent, above}) word(w);
+  for (uint32_t w : {id, parent, above, 0u}) word(w);
+  const std::size_t start = bytes_.size();
   const ArtContent& c = document.content(art);
   number(c.type == ArtType::Group ? -1.0f : static_cast<float>(paintOf(c)));
-  number((c.attributes & kArtHidden) != 0 ? 1.0f : 0.0f);
-  if (c.type == ArtType::Group) {
-    number(0);
-    return;
-  }
+  const std::size_t flags = bytes_.size();
+  word((c.attributes & kArtHidden) != 0 ? 1 : 0);
+  constexpr float kInfinity = std::numeric_limits<float>::infinity();
+  float box[4] = {kInfinity, kInfinity, -kInfinity, -kInfinity};
+  const std::size_t boxAt = bytes_.size();
+  for (float v : box) number(v);
   std::vector<const ArtContent*> subpaths;
   if (c.type == ArtType::Path) {
     subpaths.push_back(&c);
-  } else {
+  } else if (c.type == ArtType::CompoundPath) {
     for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m)) subpaths.push_back(&document.content(m));
   }
   std::erase_if(subpaths, [](const ArtContent* s) { return s->segments.empty(); });
-  number(static_cast<float>(subpaths.size()));
-  for (const ArtContent* s : subpaths) writeSubpath(s->segments, s->closed);
+  word(static_cast<uint32_t>(subpaths.size()));
+  bool curved = false;
+  for (const ArtContent* s : subpaths) curved |= writeSubpath(s->segments, s->closed, box);
+  if (curved) bytes_[flags] = static_cast<char>(bytes_[flags] | 2);
+  std::memcpy(bytes_.data() + boxAt, box, sizeof box);
+  const auto size = static_cast<uint32_t>((bytes_.size() - start) / sizeof(uint32_t));
+  std::memcpy(bytes_.data() + start - sizeof size, &size, sizeof size);
 }
 
 }  // namespace easel::web

@@ -11,13 +11,19 @@
 // objects to take out and their ids, the number to put in, then a record for
 // each, in order, each put in below the object above it (already there):
 //   id, container, above   unsigned (0: a layer's container / the top)
-// and then floats:
-//   paint  index into the answer's paints; -1 for a group
-//   hidden 1 when it (and what it holds) shows nothing, else 0
-//   count  subpaths, then for each: segments, closed (0 or 1), the start
-//          point, and each segment as the SVG writer writes it: 0 and the
-//          end point for a line, 1 and two direction points and the end point
-//          for a cubic; points x, y in artwork points (y up)
+//   size    unsigned: the words of the record after this one, so that the
+//           page finds the next record without reading this one's points
+//   paint   float: index into the answer's paints; -1 for a group
+//   flags   unsigned: 1 when it (and what it holds) shows nothing, 2 when
+//           it has cubics
+//   box     floats left, bottom, right, top: the box of its points (a cubic
+//           lies inside its points' hull); left > right when it has none
+//   count   unsigned: subpaths, then for each: segments and closed (0 or 1),
+//           unsigned; the segments' kinds, one bit each (bit i % 32 of the
+//           (i / 32)th word set: segment i is a cubic); then floats: the
+//           start point and each segment's points as the SVG writer writes
+//           them: the end point for a line, two direction points and the end
+//           point for a cubic; points x, y in artwork points (y up)
 #ifndef EASEL_WEB_DRAWINGGEOMETRY_H
 #define EASEL_WEB_DRAWINGGEOMETRY_H
 
@@ -63,7 +69,9 @@ class GeometryWriter {
 
  private:
   void number(float v);
-  void writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed);
+  // Writes the subpath and widens `box` (left, bottom, right, top) to its
+  // points; returns whether it has cubics.
+  bool writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed, float box[4]);
   int paintOf(const ArtContent& content);
 
   std::string bytes_;

@@ -6,7 +6,8 @@ import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { andRedraw, launchBrowser, openPage, startEditor, stopEditor, workDir, writeDrawing } from './support/editor.js';
 
-// Every kind of paint the canvas draws itself, at no pixel-aligned place.
+// Every kind of paint the canvas draws itself, at no pixel-aligned place;
+// a path of more segments than one word of their kinds holds.
 const plain = `<svg xmlns="http://www.w3.org/2000/svg" width="300" height="200" viewBox="0 0 300 200">
   <path d="M 20.3,30.7 C 60,5 90,80 130.2,40.1 L 110,90 Z" fill="#3a7bd5" stroke="#102030" stroke-width="3.5"
         stroke-linejoin="round"/>
@@ -19,6 +20,7 @@ const plain = `<svg xmlns="http://www.w3.org/2000/svg" width="300" height="200" 
   </g>
   <polygon points="170,110 260,130 190,185" fill="#f1c40f" stroke="#7f5f00" stroke-width="2" stroke-linejoin="miter"/>
   <path d="M 10,190 L 290,190" stroke="#c0392b" display="none"/>
+  <path d="M 5,196 ${'l 4,-5 l 4,5 '.repeat(17)}c 3,-8 9,-8 12,0" fill="none" stroke="#34495e" stroke-width="2"/>
 </svg>
 `;
 

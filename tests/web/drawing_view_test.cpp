@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstring>
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -94,22 +95,30 @@ TEST(DrawingViewTest, GeometryRecordsCarryTheArtworkPointsAndPaint) {
             nlohmann::json::parse(R"([{"fill":"#4e8cf2","stroke":"#222222","width":1.5,"cap":"butt","join":"miter",
               "miter":4.0,"dash":[],"dashOffset":0.0,"evenOdd":false,"opacity":1.0}])"));
   // Nothing taken out, two put in: the layer (id 1, at the top of the
-  // drawing): no paint, shown, no subpaths; the square (id 2, at the top of
-  // the layer): paint 0, shown, one subpath of three segments, closed, from
-  // its first corner; three lines (the close draws the fourth side).
-  EXPECT_EQ(wordsOf(geometry), (std::vector<uint32_t>{0, 2, 1, 0, 0} + floatWords({-1, 0, 0}) +  //
-                                std::vector<uint32_t>{2, 1, 0} +
-                                floatWords({0, 0, 1, 3, 1, 30, 270, 0, 90, 270, 0, 90, 210, 0, 30, 210})));
-  // A curve: a flag and three points. The square is taken out and put in again.
+  // drawing): seven words follow; no paint, shown, no points (an empty box),
+  // no subpaths. The square (id 2, at the top of the layer): eighteen words
+  // follow; paint 0, shown, no cubics, its box; one subpath of three
+  // segments, closed, all lines; its first corner and three lines' ends (the
+  // close draws the fourth side).
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  EXPECT_EQ(wordsOf(geometry),
+            (std::vector<uint32_t>{0, 2, 1, 0, 0, 7} + floatWords({-1}) + std::vector<uint32_t>{0} +
+             floatWords({kInf, kInf, -kInf, -kInf}) + std::vector<uint32_t>{0, 2, 1, 0, 18} + floatWords({0}) +
+             std::vector<uint32_t>{0} + floatWords({30, 210, 90, 270}) + std::vector<uint32_t>{1, 3, 1, 0b000} +
+             floatWords({30, 270, 90, 270, 90, 210, 30, 210})));
+  // A curve: its kind's bit and three points; the record says it has cubics,
+  // and its box takes in the direction point above the square. The square,
+  // now open, is taken out and put in again.
   ArtRef square = v.doc().firstChild(v.doc().firstLayer());
   std::vector<AIPathSegment> curved = v.doc().content(square).segments;
   curved[1].in = {80, 280};
   v.doc().setSegments(square, curved, false);
   v.view.look(v.doc());
   v.answer(1, &geometry);
-  EXPECT_EQ(wordsOf(geometry), (std::vector<uint32_t>{1, 2, 1, 2, 1, 0} +
-                                floatWords({0, 0, 1, 3, 0, 30, 270, 1, 30, 270, 80, 280, 90, 270,  //
-                                            0, 90, 210, 0, 30, 210})));
+  EXPECT_EQ(wordsOf(geometry),
+            (std::vector<uint32_t>{1, 2, 1, 2, 1, 0, 22} + floatWords({0}) + std::vector<uint32_t>{2} +
+             floatWords({30, 210, 90, 280}) + std::vector<uint32_t>{1, 3, 0, 0b001} +
+             floatWords({30, 270, 30, 270, 80, 280, 90, 270, 90, 210, 30, 210})));
 }
 
 TEST(DrawingViewTest, APageGetsChangesOnlyToAPictureOfTheSameKindItShows) {

@@ -2,11 +2,12 @@
 // paint, and groups of them), drawn on a canvas from the geometry the host
 // sends: no text of the drawing is parsed or shown. The host names objects
 // by small ids. Each object is a record of the words the host writes
-// (DrawingGeometry.h): its id, its container's, the one above it, then floats: its paint (an index into
-// the answer's paints; -1 for a group), whether it is hidden, its subpaths
-// with their anchors and direction points, in artwork points (y up). Each container
+// (DrawingGeometry.h): its id, its container's, the one above it, its size,
+// its paint (an index into the answer's paints; -1 for a group), whether it
+// is hidden or has cubics, the box of its points, then its subpaths with
+// their anchors and direction points, in artwork points (y up). Each container
 // keeps its objects bottom to top, each object linked to the one above it.
-// An object's bounds are taken from its points when it is put in; its Path2D
+// An object's bounds come with its record; its Path2D
 // is built only once it is first drawn, so that objects outside the window
 // cost neither the path's building nor its drawing. Its curves are drawn as
 // lines at the view's resolution (flatten.js), rebuilt when that changes.
@@ -17,54 +18,28 @@ const SVG_NS = 'http://www.w3.org/2000/svg';
 function container() { return { first: null, last: null }; }
 
 // Walks a record's subpaths (at `at`: count, then each subpath: segments,
-// closed, start point, then 0 x y for a line or 1 and three points for a
-// cubic), as the SVG writer writes them. `to` gets moveTo, lineTo,
-// bezierCurveTo and closePath. Returns where the record ends.
-function walkPath(f, at, to) {
-  const count = f[at++];
+// closed, the kinds' words, then the start point and each segment's end
+// point, after two direction points for a cubic), as the SVG writer writes
+// them. `w` and `f` are the record's words and floats (the same bytes). `to`
+// gets moveTo, lineTo, bezierCurveTo and closePath.
+function walkPath(w, f, at, to) {
+  const count = w[at++];
   for (let s = 0; s < count; s++) {
-    const segments = f[at], closed = f[at + 1] === 1;
-    to.moveTo(f[at + 2], f[at + 3]);
-    at += 4;
+    const segments = w[at], closed = w[at + 1] === 1, kinds = at + 2;
+    at = kinds + ((segments + 31) >>> 5);
+    to.moveTo(f[at], f[at + 1]);
+    at += 2;
     for (let i = 0; i < segments; i++) {
-      if (f[at] === 0) {
-        to.lineTo(f[at + 1], f[at + 2]);
-        at += 3;
+      if ((w[kinds + (i >>> 5)] & (1 << (i & 31))) === 0) {
+        to.lineTo(f[at], f[at + 1]);
+        at += 2;
       } else {
-        to.bezierCurveTo(f[at + 1], f[at + 2], f[at + 3], f[at + 4], f[at + 5], f[at + 6]);
-        at += 7;
+        to.bezierCurveTo(f[at], f[at + 1], f[at + 2], f[at + 3], f[at + 4], f[at + 5]);
+        at += 6;
       }
     }
     if (closed) to.closePath();
   }
-  return at;
-}
-
-// Where a record's subpaths end, the box [left, bottom, right, top] of
-// their points (a cubic lies inside its points' hull), and whether it has cubics.
-function extent(f, at) {
-  let left = Infinity, bottom = Infinity, right = -Infinity, top = -Infinity, curved = false;
-  const count = f[at++];
-  for (let s = 0; s < count; s++) {
-    const segments = f[at];
-    let p = at + 2, end = at + 4;  // the start point, then each segment's points after its flag
-    for (let i = 0; i <= segments; i++) {
-      for (; p < end; p += 2) {
-        const x = f[p], y = f[p + 1];
-        if (x < left) left = x;
-        if (x > right) right = x;
-        if (y < bottom) bottom = y;
-        if (y > top) top = y;
-      }
-      if (i === segments) break;
-      const cubic = f[end] !== 0;
-      curved ||= cubic;
-      p = end + 1;
-      end = p + (cubic ? 6 : 2);
-    }
-    at = end;
-  }
-  return { end: at, box: [left, bottom, right, top], curved };
 }
 
 // How far a paint's stroke reaches outside its path: half its width, times
@@ -89,7 +64,8 @@ class PathText {
 
 export class GeometryPicture {
   constructor() {
-    this.items = new Map();  // id -> {paint, path, box, curved, floats, start, parent, below, above, first, last}
+    // id -> {paint, path, box, curved, words, floats, start, parent, below, above, first, last}
+    this.items = new Map();
     this.root = container();
   }
 
@@ -101,13 +77,15 @@ export class GeometryPicture {
     for (let i = 0; i < removed; i++) this.forget(this.items.get(words[at++]));
     const inserted = words[at++];
     for (let i = 0; i < inserted; i++) {
-      const key = words[at], parent = words[at + 1], above = words[at + 2];
-      const paint = floats[at + 3], hidden = floats[at + 4] === 1, start = at + 5;
-      const { end, box, curved } = extent(floats, start);
+      // The host gives each record's size and box: its points are read only once it is drawn.
+      const key = words[at], parent = words[at + 1], above = words[at + 2], end = at + 4 + words[at + 3];
+      const paint = floats[at + 4], flags = words[at + 5], start = at + 10;
+      const box = [floats[at + 6], floats[at + 7], floats[at + 8], floats[at + 9]];
+      const hidden = (flags & 1) !== 0, curved = (flags & 2) !== 0;
       at = end;
       this.forget(this.items.get(key));
-      const item = { key, paint: paint >= 0 ? paints[paint] : null, hidden, path: null, box, curved, floats, start,
-        parent: this.items.get(parent) || this.root, below: null, above: null, first: null, last: null };
+      const item = { key, paint: paint >= 0 ? paints[paint] : null, hidden, path: null, box, curved, words, floats,
+        start, parent: this.items.get(parent) || this.root, below: null, above: null, first: null, last: null };
       this.link(item, above && this.items.get(above));
       this.items.set(key, item);
     }
@@ -146,7 +124,7 @@ export class GeometryPicture {
             item.path = new Path2D();
             item.tolerance = tolerance;
             const flat = tolerance > 0 && item.curved;  // lines alone are drawn as they are
-            walkPath(item.floats, item.start, flat ? new Flattener(item.path, tolerance) : item.path);
+            walkPath(item.words, item.floats, item.start, flat ? new Flattener(item.path, tolerance) : item.path);
           }
           if (p !== current) {
             current = p;
@@ -186,7 +164,7 @@ export class GeometryPicture {
           continue;
         }
         const p = item.paint, d = new PathText();
-        walkPath(item.floats, item.start, d);
+        walkPath(item.words, item.floats, item.start, d);
         out.push(`<path data-contour-art="${item.key}"${hidden} d="${d.d}" fill="${p.fill || 'none'}" stroke="${p.stroke || 'none'}"`
           + ` stroke-width="${p.width}" stroke-linecap="${p.cap}" stroke-linejoin="${p.join}" stroke-miterlimit="${p.miter}"`
           + ` stroke-dasharray="${p.dash.join(',') || 'none'}" stroke-dashoffset="${p.dashOffset}"`
