@@ -1,10 +1,23 @@
 #include "ExportGeometry.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace easel::svg {
 
 namespace {
+
+// std::nextafter(f, up ? INFINITY : -INFINITY), worked on the bits: the
+// library call cost more than the rest of the search.
+float neighbour(float f, bool up) {
+  if (f != f || f == (up ? INFINITY : -INFINITY)) return f;
+  constexpr float tiniest = std::numeric_limits<float>::denorm_min();
+  if (f == 0) return up ? tiniest : -tiniest;
+  const std::uint32_t bits = std::bit_cast<std::uint32_t>(f);
+  return std::bit_cast<float>((f > 0) == up ? bits + 1 : bits - 1);
+}
 
 // The point of the element's user space (float-valued) that the reader's
 // mapping `local` takes onto the artwork point `p` exactly, trying the
@@ -12,8 +25,8 @@ namespace {
 Vec2 exactPreimage(const AIRealPoint& p, const Affine& local, const Affine& inverse) {
   const Vec2 guess = inverse.apply({p.h, p.v});
   const float gx = static_cast<float>(guess.x), gy = static_cast<float>(guess.y);
-  const float xs[] = {gx, std::nextafter(gx, -INFINITY), std::nextafter(gx, INFINITY)};
-  const float ys[] = {gy, std::nextafter(gy, -INFINITY), std::nextafter(gy, INFINITY)};
+  const float xs[] = {gx, neighbour(gx, false), neighbour(gx, true)};
+  const float ys[] = {gy, neighbour(gy, false), neighbour(gy, true)};
   for (float y : ys) {
     for (float x : xs) {
       const Vec2 back = local.apply({x, y});
@@ -31,7 +44,7 @@ Affine toAffine(const AIRealMatrix& m) { return {m.a, m.b, m.c, m.d, m.tx, m.ty}
 float exactPreimage(float target, double scale) {
   if (!(scale > 0)) return target;
   const float guess = static_cast<float>(target / scale);
-  for (float f : {guess, std::nextafter(guess, -INFINITY), std::nextafter(guess, INFINITY)}) {
+  for (float f : {guess, neighbour(guess, false), neighbour(guess, true)}) {
     if (static_cast<float>(f * scale) == target) return f;
   }
   return guess;

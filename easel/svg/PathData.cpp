@@ -180,7 +180,7 @@ std::string writePathData(const PathGeometry& path) {
   std::string out;
   std::size_t anchors = 0;
   for (const Subpath& sp : path) anchors += sp.anchors.size();
-  out.reserve(anchors * 48);  // a cubic's three points, mostly
+  out.reserve(anchors * 72);  // a cubic's three points, mostly: growing would copy it all
   // Each command is put together here and appended at once: appending its
   // dozen pieces one by one cost more than formatting them.
   char piece[8 + 3 * (2 * kFloatTextRoom + 2)];

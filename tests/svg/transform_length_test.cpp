@@ -1,6 +1,10 @@
-// Transform lists and lengths with their units.
+// Transform lists, lengths with their units, and points written back through a transform.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
+#include "easel/svg/ExportGeometry.h"
 #include "easel/svg/Length.h"
 #include "easel/svg/Transform.h"
 #include "easel/svg/ValueError.h"
@@ -75,6 +79,39 @@ TEST(Lengths, UnknownUnitsAndJunkAreErrors) {
 TEST(Lengths, PointsPerPixel) {
   // 96 px to the inch, 72 pt to the inch.
   EXPECT_DOUBLE_EQ(kPointsPerPixel * 96, 72);
+}
+
+// Written paths read back to the document's floats exactly: each point is a
+// float of the element's user space that the element's transform takes onto
+// the artwork point, through shifts, scales and turns.
+// (The transforms here shrink the user space's float steps below the page's,
+// so such a float exists.)
+TEST(ExportGeometry, PointsReadBackExactlyThroughTheTransform) {
+  const double cos30 = std::sqrt(3.0) / 2, eighth = 0.125;  // a turn of 30 degrees, shrunk eightfold
+  const Affine transforms[] = {Affine{}, Affine::translate(0.1, -0.3),
+                               Affine::translate(0.1, -0.3) * Affine::scale(0.5, 0.25),
+                               Affine{cos30 * eighth, 0.5 * eighth, -0.5 * eighth, cos30 * eighth, 100, -100}};
+  std::vector<AIPathSegment> segments;
+  for (int k = 1; k <= 400; ++k) {
+    const float x = 100 + static_cast<float>(k) * 0.0023f, y = -100 - static_cast<float>(k) * 0.0017f;
+    segments.push_back({{x, y}, {x + 0.7f, y - 0.3f}, {100.2f, -100.3f}, false});
+  }
+  for (const Affine& local : transforms) {
+    const Subpath s = toLocalSubpath(segments, true, local, local.inverse());
+    ASSERT_EQ(s.anchors.size(), segments.size());
+    const auto readsBack = [&](Vec2 user, AIRealPoint art) {
+      const Vec2 page = local.apply(user);
+      return static_cast<float>(user.x) == user.x && static_cast<float>(user.y) == user.y &&
+             static_cast<float>(page.x) == art.h && static_cast<float>(page.y) == art.v;
+    };
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+      EXPECT_TRUE(readsBack(s.anchors[i].p, segments[i].p)) << local.e << " " << i;
+      EXPECT_TRUE(readsBack(s.anchors[i].in, segments[i].in)) << local.e << " " << i;
+      EXPECT_TRUE(readsBack(s.anchors[i].out, segments[i].out)) << local.e << " " << i;
+    }
+  }
+  // Widths through a scale of a third (the reader multiplies).
+  for (float w : {1.1f, 1.2f, 1.3f}) EXPECT_EQ(static_cast<float>(exactPreimage(w, 1.0 / 3) * (1.0 / 3)), w) << w;
 }
 
 }  // namespace
