@@ -19,7 +19,7 @@ namespace {
 }
 
 void readAsParams(std::string_view text) {
-  using namespace contour_cli;
+  using namespace easel::host;
   ContourParams params;
   try {
     params = paramsFromJsonText(text);
@@ -35,7 +35,7 @@ void readAsParams(std::string_view text) {
 }
 
 void readAsDialogScript(std::string_view text) {
-  using namespace contour_cli;
+  using namespace easel::host;
   std::vector<easel::adm::Event> events;
   try {
     events = parseDialogScript(text);
