@@ -5,12 +5,16 @@
 //   node preview-bench.js rings N [SAMPLES] N rings, 13 <-> 12 contours
 //   node preview-bench.js memory N CHANGES  the editor's resident memory after
 //                                          10 changes and after CHANGES on N rings
+//   node preview-bench.js cancel N [SAMPLES] on N rings: "Contour..." to its
+//                                          dialog shown, and Escape during a
+//                                          long preview to the run ended and
+//                                          to the dialog closed
 // Needs CONTOUR_BIN (and CONTOUR_CHROMIUM) as the tests do. Prints one JSON
 // line: page figures (median, p95, max) and the host's own (from its
 // Server-Timing header when it sends one).
 import { readFileSync } from 'node:fs';
 import {
-  andRedraw, launchBrowser, openPage, starGrid, startEditor, stopEditor, workDir, writeDrawing,
+  andRedraw, drawing, launchBrowser, openPage, starGrid, startEditor, stopEditor, workDir, writeDrawing,
 } from './support/editor.js';
 
 // `count` rings in a square grid: circles of 64 cubic segments, filled and stroked.
@@ -40,11 +44,61 @@ const residentKiB = (pid) => Number(/VmRSS:\s+(\d+)/.exec(readFileSync(`/proc/${
 const [high, low] = kind === 'stars' ? [50, 49] : [13, 12];
 const samples = Number(samplesText);
 
+const median = (xs) => { const s = xs.filter((x) => x != null).sort((a, b) => a - b); return s.length ? Math.round(s[Math.floor(s.length / 2)] * 10) / 10 : null; };
+const settingsWindow = '.window[data-dialog="Tesk_Contour"]';
+const openContour = async (page) => {
+  await page.click('.menu[data-menu="Filter"] > .title');
+  await page.hover('.menu[data-menu="Filter"] .submenu');
+  await page.locator('.menu-item', { hasText: 'Contour...' }).click();
+};
+
+// "Contour..." to its dialog shown; then the largest contour count, and
+// Escape once the page shows the run busy: to the run ended (as the editor's
+// progress says) and to the dialog closed with the drawing as it was.
+async function cancelFigures(page) {
+  const before = await drawing(page);
+  const running = () => page.evaluate(async () => {
+    const token = (await (await fetch('/api/session')).json()).token;
+    return (await (await fetch('/api/progress', { headers: { 'X-Contour-Token': token } })).json()).running;
+  });
+  const shown = [], ended = [], closed = [];
+  for (let i = 0; i < samples; i++) {
+    let start = Date.now();
+    await openContour(page);
+    await page.waitForSelector(settingsWindow);
+    shown.push(Date.now() - start);
+    await page.waitForFunction(() => !window.contourEditor.busy());
+    await page.evaluate(() => {
+      const input = document.querySelector('.window [data-item-id="4"] input');
+      input.value = '200';
+      input.dispatchEvent(new Event('change'));
+    });
+    await page.waitForSelector('.busy:not(.hidden)');
+    start = Date.now();
+    await page.keyboard.press('Escape');
+    while (await running());
+    ended.push(Date.now() - start);
+    await page.waitForFunction((w) => !document.querySelector(w) && !window.contourEditor.busy(), settingsWindow);
+    closed.push(Date.now() - start);
+    if ((await drawing(page)) !== before) throw new Error('the drawing changed after a cancel');
+  }
+  return { dialogShownMs: median(shown), escapeToRunEndedMs: median(ended), escapeToDialogClosedMs: median(closed),
+    runEndedMs: ended, dialogClosedMs: closed };
+}
+
 const editor = await startEditor(writeDrawing(workDir(), 'bench.svg', svg));
 const browser = await launchBrowser();
 try {
   const page = await openPage(browser, editor);
   await andRedraw(page, () => page.keyboard.press('Control+a'));
+  if (kind === 'cancel') console.log(JSON.stringify({ drawing: `${countText} rings`, samples, ...(await cancelFigures(page)) }));
+  else await previewFigures(page);
+} finally {
+  await browser.close();
+  await stopEditor(editor);
+}
+
+async function previewFigures(page) {
   await page.click('.menu[data-menu="Filter"] > .title');
   await page.hover('.menu[data-menu="Filter"] .submenu');
   await andRedraw(page, () => page.locator('.menu-item', { hasText: 'Contour...' }).click());
@@ -70,7 +124,6 @@ try {
   }
   const sorted = [...times].sort((a, b) => a - b);
   const at = (q) => Math.round(sorted[Math.min(sorted.length - 1, Math.floor(q * sorted.length))]);
-  const median = (xs) => { const s = xs.filter((x) => x != null).sort((a, b) => a - b); return s.length ? Math.round(s[Math.floor(s.length / 2)] * 10) / 10 : null; };
   const serverNames = [...new Set(host.flatMap((h) => Object.keys(h.server)))];
   console.log(JSON.stringify({
     drawing: kind === 'stars' ? '100 stars' : `${countText} rings`, contours: `${high}<->${low}`, samples,
@@ -79,7 +132,4 @@ try {
     responseMs: median(host.map((h) => h.response)), bytes: median(host.map((h) => h.bytes)),
     hostMs: Object.fromEntries(serverNames.map((n) => [n, median(host.map((h) => h.server[n]))])),
   }));
-} finally {
-  await browser.close();
-  await stopEditor(editor);
 }
