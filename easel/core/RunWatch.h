@@ -1,8 +1,10 @@
 // How a long run is followed and stopped from outside the plug-in. The host
 // thread reports every copy of art that a run makes; a listener (a progress
 // bar, the editor's busy state) hears of each. Any thread may ask for a stop:
-// the plug-in's next host call then fails with kUserCanceledErr, and since the
-// engine ends a run at its first host error, the run ends there.
+// from then until the run ends, the plug-in's host calls fail with
+// kUserCanceledErr. The engine ends a run at a failed call, except where it
+// passes over one (a path style it cannot read is left alone), so the stop
+// holds until the next call the run cannot do without.
 #ifndef EASEL_CORE_RUNWATCH_H
 #define EASEL_CORE_RUNWATCH_H
 
@@ -32,10 +34,10 @@ class RunWatch {
     stop_.store(false, std::memory_order_relaxed);
     stopped_.store(false, std::memory_order_relaxed);
   }
-  // Takes a pending stop: true exactly once per request, for the call that
-  // must fail.
+  // Whether a call must fail for a stop: every call from the request until
+  // the run ends.
   bool takeStop() {
-    if (!stop_.exchange(false, std::memory_order_acq_rel)) return false;
+    if (!stop_.load(std::memory_order_acquire)) return false;
     stopped_.store(true, std::memory_order_relaxed);
     return true;
   }

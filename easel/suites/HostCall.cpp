@@ -1,6 +1,7 @@
 #include "HostCall.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace easel {
 
@@ -25,13 +26,21 @@ void writeJson(JsonWriter& w, const void* handle) {
   w.value(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(handle)));
 }
 
+namespace {
+
+// Calls that give memory back succeed during a stop: the plug-in frees its
+// blocks as it unwinds, and a refusal would only leak them.
+bool givesMemoryBack(std::string_view op) { return op == "dispose handle" || op == "free block"; }
+
+}  // namespace
+
 bool Call::begin(ASErr* code) {
   if (!session_.isHeld(suite_)) {
     misuse(std::string("called while \"") + std::string(suiteName(suite_)) + "\" is not held");
     *code = kSuiteReleasedErr;
     return false;
   }
-  if (session_.watch.takeStop()) {
+  if (session_.watch.stopPending() && !givesMemoryBack(op_) && session_.watch.takeStop()) {
     *code = kUserCanceledErr;
     if (record_ != nullptr) record_->out.key("stopped").value(true);
     return false;

@@ -55,9 +55,10 @@ TEST_F(TraceAndFaultsTest, AnInjectedFaultFailsTheCallAndChangesNothing) {
   EXPECT_EQ(doc().serialize(), before);
 }
 
-// A stop asked for from another thread fails the next call alone, untraced or
-// traced, and copies are counted for the listener.
-TEST_F(TraceAndFaultsTest, AStopFailsTheNextCallOnceAndCopiesAreCounted) {
+// A stop asked for from another thread fails every call until the run ends,
+// untraced or traced, so a failure the plug-in passes over cannot swallow it;
+// giving memory back still succeeds. Copies are counted for the listener.
+TEST_F(TraceAndFaultsTest, AStopFailsEveryCallUntilTheRunEndsAndCopiesAreCounted) {
   for (const bool traced : {false, true}) {
     session.trace.captureToMemory(traced);
     session.watch.startRun();
@@ -65,19 +66,26 @@ TEST_F(TraceAndFaultsTest, AStopFailsTheNextCallOnceAndCopiesAreCounted) {
     session.watch.setListener([&](uintptr_t source, uint64_t) { heard.push_back(source); });
     ArtRef p = square(0, 0, 10);
     AIArtHandle copy = nullptr;
+    AIMdMemoryHandle handle = nullptr;
     ASSERT_EQ(art.duplicateArt(h(p), kPlaceAboveAll, h(p), &copy), kNoErr);
+    ASSERT_EQ(memory.newHandle(8, &handle), kNoErr);
     std::thread([&] { session.watch.requestStop(); }).join();
     const std::string before = doc().serialize();
     AIArtHandle stopped = nullptr;
+    AIPathStyle style{};
     EXPECT_EQ(art.duplicateArt(copy, kPlaceAboveAll, copy, &stopped), kUserCanceledErr);
-    EXPECT_EQ(doc().serialize(), before);
-    EXPECT_TRUE(session.watch.stopped());
+    EXPECT_EQ(this->style.getPathStyle(copy, &style), kUserCanceledErr);
+    EXPECT_EQ(art.duplicateArt(copy, kPlaceAboveAll, copy, &stopped), kUserCanceledErr);
     if (traced) {
       EXPECT_NE(lastLine().find("\"stopped\":true"), std::string::npos) << lastLine();
     }
+    EXPECT_EQ(memory.disposeHandle(handle), kNoErr);
+    EXPECT_EQ(doc().serialize(), before);
+    EXPECT_TRUE(session.watch.stopped());
+    session.watch.startRun();  // the next run
     EXPECT_EQ(art.duplicateArt(copy, kPlaceAboveAll, copy, &stopped), kNoErr);
     EXPECT_EQ(heard, (std::vector<uintptr_t>{p.bits(), ArtRef::fromHandle(copy).bits()}));
-    EXPECT_EQ(session.watch.copies(), 2u);
+    EXPECT_EQ(session.watch.copies(), 1u);
     session.watch.setListener(nullptr);
   }
 }
