@@ -38,7 +38,7 @@ TEST(BusyRun, AStopReachesOnlyARunningStoppableRun) {
     c.before(busy);
     EXPECT_EQ(busy.stop(), c.stops);
     EXPECT_EQ(watch.stopPending(), c.stops);
-    EXPECT_EQ(watch.takeStop(), c.stops);  // the plug-in's next call fails exactly when stopped
+    EXPECT_EQ(watch.takeStop(), c.stops);  // the plug-in's calls fail exactly when stopped
   }
 }
 
@@ -62,7 +62,7 @@ TEST(BusyRun, TheEndTellsWhetherAStopEndedTheRunOnce) {
   busy.attach(&watch);
   busy.begin(true);
   ASSERT_TRUE(busy.stop());
-  ASSERT_TRUE(watch.takeStop());  // the plug-in's next call fails
+  ASSERT_TRUE(watch.takeStop());  // the plug-in's calls fail
   EXPECT_TRUE(busy.end());
   busy.begin(true);  // the next preview was not stopped
   EXPECT_FALSE(busy.end());
