@@ -237,9 +237,12 @@ void UndoLog::discardDone(Command& c) {
 }
 
 // A command that stays taken back: the art it made will never come back.
+// Freed last made first: the tree hands out the slot freed last first, so
+// the next command makes its objects in the slots, and over the memory, of
+// the taken-back ones in the same order.
 void UndoLog::discardUndone(Command& c) {
-  for (const auto& change : c.changes)
-    if (change.kind == ChangeKind::Created) tree_.freeSubtree(change.slot);
+  for (auto change = c.changes.rbegin(); change != c.changes.rend(); ++change)
+    if (change->kind == ChangeKind::Created) tree_.freeSubtree(change->slot);
 }
 
 }  // namespace easel
