@@ -304,7 +304,7 @@ void Document::replaceSegments(ArtRef path, std::size_t first, std::span<const A
   if (first > size || segments.size() > size - first) fail(kBadParameterErr, "segment range outside the path");
   checkSegments(segments);
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
-  std::copy(segments.begin(), segments.end(), t.geometry(slot).segments.begin() + static_cast<std::ptrdiff_t>(first));
+  copySegments(segments, t.geometry(slot).segments.data() + first);
 }
 
 void Document::setClosed(ArtRef path, bool closed) {

@@ -3,6 +3,7 @@
 
 #include "DocumentCall.h"
 #include "Suites.h"
+#include "easel/core/Geometry.h"
 
 namespace easel::suites {
 namespace {
@@ -42,7 +43,7 @@ ASErr getPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, AIPath
     c.in("path", path).in("segNumber", segNumber).in("count", count);
     const auto& all = segmentsOf(d, path);
     if (ASErr e = rangeError(c, all.size(), segNumber, count, segments)) return e;
-    std::copy_n(all.begin() + segNumber, count, segments);
+    copySegments(std::span(all).subspan(static_cast<std::size_t>(segNumber), static_cast<std::size_t>(count)), segments);
     c.out("segments", std::span<const AIPathSegment>(segments, static_cast<std::size_t>(count)));
     return kNoErr;
   });
