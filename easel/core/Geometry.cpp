@@ -3,9 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "AxisMoveKernels.h"
 
 namespace easel {
 
@@ -120,40 +118,6 @@ namespace {
 
 AIReal axisMoved(double scale, double move, AIReal x) { return toReal(scale * x + move); }
 
-// Both coordinates of a point, h with scale[0] and move[0], v with scale[1]
-// and move[1].
-inline void movePoint(AIRealPoint& p, const double* scale, const double* move) {
-  const double h = p.h, v = p.v;
-  p.h = toReal(h * scale[0] + move[0]);
-  p.v = toReal(v * scale[1] + move[1]);
-}
-
-// Every point of the segments. With SSE2 a point is one pair: widened to
-// doubles, scaled, moved and rounded back to floats by one instruction each,
-// the same operations in the same order as movePoint, so the same floats
-// (fused multiply-adds are off). The compiler does not pair them by itself.
-void movePoints(std::span<AIPathSegment> segments, const double* scale, const double* move) {
-#if defined(__SSE2__)
-  const __m128d s = _mm_loadu_pd(scale), m = _mm_loadu_pd(move);
-  const auto movePair = [&](AIRealPoint& p) {
-    const __m128d d = _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&p))));
-    const __m128 f = _mm_cvtpd_ps(_mm_add_pd(_mm_mul_pd(d, s), m));
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(&p), _mm_castps_si128(f));
-  };
-  for (AIPathSegment& seg : segments) {
-    movePair(seg.p);
-    movePair(seg.in);
-    movePair(seg.out);
-  }
-#else
-  for (AIPathSegment& seg : segments) {
-    movePoint(seg.p, scale, move);
-    movePoint(seg.in, scale, move);
-    movePoint(seg.out, scale, move);
-  }
-#endif
-}
-
 }  // namespace
 
 bool axisMoveFinite(const AIRealMatrix& m, const AIRealRect& range) {
@@ -162,8 +126,9 @@ bool axisMoveFinite(const AIRealMatrix& m, const AIRealRect& range) {
 }
 
 void axisMoveSegments(const AIRealMatrix& m, std::span<AIPathSegment> segments) {
+  static const AxisMoveKernel fastest = axisMoveKernels().front();
   const double scale[2] = {m.a, m.d}, move[2] = {m.tx, m.ty};
-  movePoints(segments, scale, move);
+  fastest(segments, scale, move);
 }
 
 void BoundsBuilder::add(const AIRealRect& r) {
