@@ -1,7 +1,12 @@
 #include "Geometry.h"
 
 #include <cmath>
+#include <cstdint>
 #include <initializer_list>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "AxisMoveKernels.h"
 
@@ -151,19 +156,45 @@ void BoundsBuilder::addExtrema(double q0, double q1, double q2, double q3, bool 
   }
 }
 
-bool BoundsBuilder::addPath(std::span<const AIPathSegment> segments, bool closed) {
-  if (segments.empty()) return true;
-  // The anchors first. A curve whose two control points lie within the
-  // anchors' range on an axis stays within it there (a Bezier curve lies in
-  // the hull of its control points), so only the others are solved for the
-  // points where their derivative vanishes.
-  double left = segments[0].p.h, right = left, bottom = segments[0].p.v, top = bottom;
+// The anchors' extremes, as smaller() and larger() give them. With SSE2 the
+// four go at once without a branch (a new extreme comes at random where
+// points were moved): the lanes hold left, bottom, -right and -top, so one
+// smaller() on (h, v, -h, -v) is also larger() on the last two.
+BoundsBuilder::Range BoundsBuilder::anchorRange(std::span<const AIPathSegment> segments) {
+#if defined(__SSE2__)
+  const __m128 negateLast = _mm_castsi128_ps(_mm_setr_epi32(0, 0, INT32_MIN, INT32_MIN));
+  const auto lanes = [&](const AIRealPoint& p) {
+    const __m128 pair = _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&p)));
+    return _mm_xor_ps(_mm_movelh_ps(pair, pair), negateLast);
+  };
+  __m128 range = lanes(segments[0].p);
+  for (const auto& s : segments) {
+    const __m128 b = lanes(s.p);
+    const __m128 keep = _mm_or_ps(_mm_cmplt_ps(range, b), _mm_cmpunord_ps(b, b));
+    range = _mm_or_ps(_mm_and_ps(keep, range), _mm_andnot_ps(keep, b));
+  }
+  alignas(16) float r[4];
+  _mm_store_ps(r, _mm_xor_ps(range, negateLast));
+  return {r[0], r[2], r[1], r[3]};
+#else
+  AIReal left = segments[0].p.h, right = left, bottom = segments[0].p.v, top = bottom;
   for (const auto& s : segments) {
     left = smaller(left, s.p.h);
     right = larger(right, s.p.h);
     bottom = smaller(bottom, s.p.v);
     top = larger(top, s.p.v);
   }
+  return {left, right, bottom, top};
+#endif
+}
+
+bool BoundsBuilder::addPath(std::span<const AIPathSegment> segments, bool closed) {
+  if (segments.empty()) return true;
+  // The anchors first. A curve whose two control points lie within the
+  // anchors' range on an axis stays within it there (a Bezier curve lies in
+  // the hull of its control points), so only the others are solved for the
+  // points where their derivative vanishes.
+  const auto [left, right, bottom, top] = anchorRange(segments);
   add(left, bottom);
   add(right, top);
   bool tight = true;

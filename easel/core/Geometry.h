@@ -98,8 +98,18 @@ class BoundsBuilder {
  private:
   // std::fmin and std::fmax as the C library computes them (a NaN loses; of
   // equal values the second wins), but inline.
-  static double smaller(double a, double b) { return (a < b || b != b) ? a : b; }
-  static double larger(double a, double b) { return (a > b || b != b) ? a : b; }
+  template <class Real>
+  static Real smaller(Real a, Real b) {
+    return (a < b || b != b) ? a : b;
+  }
+  template <class Real>
+  static Real larger(Real a, Real b) {
+    return (a > b || b != b) ? a : b;
+  }
+  struct Range {
+    AIReal left, right, bottom, top;
+  };
+  static Range anchorRange(std::span<const AIPathSegment> segments);
   // The points of one axis of a curve where its derivative vanishes inside it.
   void addExtrema(double q0, double q1, double q2, double q3, bool horizontal);
   bool empty_ = true;

@@ -50,6 +50,31 @@ TEST_F(BoundsTest, CurveExtremumInsideTheSegmentCounts) {
   EXPECT_FLOAT_EQ(b.right, 3);
 }
 
+// Of equal extremes the later anchor's wins, so the sign of a zero bound
+// depends on the order: -0 and +0 compare equal.
+TEST_F(BoundsTest, OfEqualExtremesTheLaterAnchorGivesTheBound) {
+  struct Case {
+    std::vector<AIRealPoint> anchors;
+    bool leftNegative, rightNegative, topNegative;
+  };
+  const Case cases[] = {
+      {{{0.0f, -5}, {-0.0f, 0.0f}, {5, -0.0f}}, true, false, true},
+      {{{-0.0f, -5}, {0.0f, -0.0f}, {0.0f, 0.0f}}, false, false, false},
+  };
+  for (const Case& c : cases) {
+    std::vector<AIPathSegment> lines;
+    for (const AIRealPoint& p : c.anchors) lines.push_back({p, p, p, 1});
+    const ArtRef path = doc().createArt(ArtType::Path, layer, Place::InsideOnTop);
+    doc().setSegments(path, lines, false);
+    AIRealRect b;
+    ASSERT_EQ(art.getArtBounds(h(path), &b), kNoErr);
+    EXPECT_EQ(std::signbit(b.left), c.leftNegative);
+    EXPECT_EQ(std::signbit(b.right), c.rightNegative);
+    EXPECT_EQ(std::signbit(b.top), c.topNegative);
+    EXPECT_EQ(b.bottom, -5);
+  }
+}
+
 TEST_F(BoundsTest, ContainerIsTheUnionOfItsMembersAndEmptyArtIsZero) {
   ArtRef group = doc().createArt(ArtType::Group, layer, Place::InsideOnTop);
   AIRealRect b{1, 1, 1, 1};
