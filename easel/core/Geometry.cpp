@@ -194,7 +194,9 @@ bool BoundsBuilder::addPath(std::span<const AIPathSegment> segments, bool closed
   // anchors' range on an axis stays within it there (a Bezier curve lies in
   // the hull of its control points), so only the others are solved for the
   // points where their derivative vanishes.
-  const auto [left, right, bottom, top] = anchorRange(segments);
+  // Named copies rather than a structured binding: lambdas below capture them.
+  const Range range = anchorRange(segments);
+  const AIReal left = range.left, right = range.right, bottom = range.bottom, top = range.top;
   add(left, bottom);
   add(right, top);
   bool tight = true;
