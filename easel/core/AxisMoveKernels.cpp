@@ -5,7 +5,7 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#if defined(__SSE2__) && defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #define EASEL_AXIS_MOVE_AVX 1
 #include <immintrin.h>
 #endif
@@ -31,16 +31,18 @@ void movePointsOneByOne(std::span<AIPathSegment> segments, const double* scale, 
 // A point as one pair: widened to doubles, scaled, moved and rounded back to
 // floats by one instruction each (the compiler does not pair them by itself).
 // Fused multiply-adds are off, so these are the same operations.
+inline void movePair(AIRealPoint& p, __m128d scale, __m128d move) {
+  auto* const pair = reinterpret_cast<__m128i*>(&p);
+  const __m128d d = _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(pair)));
+  _mm_storel_epi64(pair, _mm_castps_si128(_mm_cvtpd_ps(_mm_add_pd(_mm_mul_pd(d, scale), move))));
+}
+
 void movePointsInPairs(std::span<AIPathSegment> segments, const double* scale, const double* move) {
   const __m128d s = _mm_loadu_pd(scale), m = _mm_loadu_pd(move);
-  const auto movePair = [&](AIRealPoint& p) {
-    const __m128d d = _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&p))));
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(&p), _mm_castps_si128(_mm_cvtpd_ps(_mm_add_pd(_mm_mul_pd(d, s), m))));
-  };
   for (AIPathSegment& seg : segments) {
-    movePair(seg.p);
-    movePair(seg.in);
-    movePair(seg.out);
+    movePair(seg.p, s, m);
+    movePair(seg.in, s, m);
+    movePair(seg.out, s, m);
   }
 }
 #endif
@@ -59,9 +61,7 @@ static_assert(offsetof(AIPathSegment, in) == offsetof(AIPathSegment, p) + sizeof
     float* const anchorAndIn = &seg.p.h;
     const __m256d d4 = _mm256_cvtps_pd(_mm_loadu_ps(anchorAndIn));
     _mm_storeu_ps(anchorAndIn, _mm256_cvtpd_ps(_mm256_add_pd(_mm256_mul_pd(d4, s4), m4)));
-    auto* const out = reinterpret_cast<__m128i*>(&seg.out);
-    const __m128d d2 = _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(out)));
-    _mm_storel_epi64(out, _mm_castps_si128(_mm_cvtpd_ps(_mm_add_pd(_mm_mul_pd(d2, s2), m2))));
+    movePair(seg.out, s2, m2);
   }
 }
 #endif
