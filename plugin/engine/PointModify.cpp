@@ -104,10 +104,11 @@ ASErr modifyPathPoints(AIArtHandle path, const ContourParams& params, const RunV
   const PathWalk walk{params, run, object, k, pointCenter(params, run, object, g), g, count};
   for (int16_t i = 0; i < count; ++i) {
     if (params.pointsApply && nextDraw(draws) > 0.5f) continue;
-    AIPathSegment segment;
-    err = sAIPath->getPathSegments(path, i, 1, &segment);
+    // Read straight into the segment that is moved: a copy of it would read
+    // the host's overlapping stores back whole, which waits for them.
+    AIPathSegment moved;
+    err = sAIPath->getPathSegments(path, i, 1, &moved);
     if (err != kNoErr) return err;
-    AIPathSegment moved = segment;
     moveSegment(moved, walk, i, draws);
     if (draws.error != kNoErr) return draws.error;
     // A degenerate input (a page of size 0, offsets beyond the reals) gives no
