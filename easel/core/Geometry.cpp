@@ -1,6 +1,8 @@
 #include "Geometry.h"
 
+#include <climits>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 
@@ -95,13 +97,29 @@ bool transformSegments(const AIRealMatrix& m, std::span<const AIPathSegment> fro
   return finite;
 }
 
+// A negative zero is the one float whose bits are the sign bit alone. The
+// usual answer is no, so the scan has no branch; with SSE2 it compares the
+// anchor and in point as one group of four and the out point as a pair (the
+// corner flag and padding that follow are never read).
 bool hasNegativeZero(std::span<const AIPathSegment> segments) {
-  unsigned found = 0;  // without branches: the usual answer is no
+#if defined(__SSE2__)
+  static_assert(offsetof(AIPathSegment, in) == 8 && offsetof(AIPathSegment, out) == 16);
+  const __m128i signOnly = _mm_set1_epi32(INT32_MIN);
+  __m128i found = _mm_setzero_si128();
+  for (const auto& s : segments) {
+    const __m128i anchorAndIn = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&s.p));
+    const __m128i out = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(&s.out));
+    found = _mm_or_si128(found, _mm_or_si128(_mm_cmpeq_epi32(anchorAndIn, signOnly), _mm_cmpeq_epi32(out, signOnly)));
+  }
+  return _mm_movemask_epi8(found) != 0;
+#else
+  unsigned found = 0;
   const auto negativeZero = [](AIReal x) { return static_cast<unsigned>(x == 0 && std::signbit(x)); };
   for (const auto& s : segments)
     found |= negativeZero(s.p.h) | negativeZero(s.p.v) | negativeZero(s.in.h) | negativeZero(s.in.v) |
              negativeZero(s.out.h) | negativeZero(s.out.v);
   return found != 0;
+#endif
 }
 
 bool coordinateRange(std::span<const AIPathSegment> segments, AIRealRect* range) {
