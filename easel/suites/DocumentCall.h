@@ -41,16 +41,12 @@ ASErr documentCall(SuiteId suite, const char* op, Body&& body) noexcept {
 }
 
 // A null pointer where the operation needs one: misuse, kBadParameterErr.
-inline ASErr nullArgument(Call& c, const char* name) {
-  c.misuse(std::string("null ") + name);
-  return kBadParameterErr;
-}
+// Both refusals are kept out of line, so that the bodies they end stay small
+// where they are inlined.
+[[gnu::cold]] ASErr nullArgument(Call& c, const char* name);
 
 // A refused argument value: misuse, kBadParameterErr.
-inline ASErr badArgument(Call& c, const char* what) {
-  c.misuse(what);
-  return kBadParameterErr;
-}
+[[gnu::cold]] ASErr badArgument(Call& c, const char* what);
 
 }  // namespace suites
 }  // namespace easel
