@@ -177,7 +177,10 @@ void BoundsBuilder::addExtrema(double q0, double q1, double q2, double q3, bool 
 // The anchors' extremes, as smaller() and larger() give them. With SSE2 the
 // four go at once without a branch (a new extreme comes at random where
 // points were moved): the lanes hold left, bottom, -right and -top, so one
-// smaller() on (h, v, -h, -v) is also larger() on the last two.
+// smaller() on (h, v, -h, -v) is also larger() on the last two. Taking the
+// smaller with ties to the later is associative, so the two halves of the
+// path run as two independent chains, and the later half wins the ties
+// between them.
 BoundsBuilder::Range BoundsBuilder::anchorRange(std::span<const AIPathSegment> segments) {
 #if defined(__SSE2__)
   const __m128 negateLast = _mm_castsi128_ps(_mm_setr_epi32(0, 0, INT32_MIN, INT32_MIN));
@@ -185,14 +188,20 @@ BoundsBuilder::Range BoundsBuilder::anchorRange(std::span<const AIPathSegment> s
     const __m128 pair = _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&p)));
     return _mm_xor_ps(_mm_movelh_ps(pair, pair), negateLast);
   };
-  __m128 range = lanes(segments[0].p);
-  for (const auto& s : segments) {
-    const __m128 b = lanes(s.p);
-    const __m128 keep = _mm_or_ps(_mm_cmplt_ps(range, b), _mm_cmpunord_ps(b, b));
-    range = _mm_or_ps(_mm_and_ps(keep, range), _mm_andnot_ps(keep, b));
+  // smaller(range, later) in every lane: a NaN loses, and of equal values the later wins.
+  const auto smallerLanes = [](__m128 range, __m128 later) {
+    const __m128 keep = _mm_or_ps(_mm_cmplt_ps(range, later), _mm_cmpunord_ps(later, later));
+    return _mm_or_ps(_mm_and_ps(keep, range), _mm_andnot_ps(keep, later));
+  };
+  const std::size_t half = segments.size() / 2, secondHalf = segments.size() - half;
+  __m128 first = lanes(segments[0].p), second = lanes(segments[half].p);
+  for (std::size_t i = 0; i < half; ++i) {
+    first = smallerLanes(first, lanes(segments[i].p));
+    second = smallerLanes(second, lanes(segments[half + i].p));
   }
+  if (secondHalf > half) second = smallerLanes(second, lanes(segments.back().p));
   alignas(16) float r[4];
-  _mm_store_ps(r, _mm_xor_ps(range, negateLast));
+  _mm_store_ps(r, _mm_xor_ps(smallerLanes(first, second), negateLast));
   return {r[0], r[2], r[1], r[3]};
 #else
   AIReal left = segments[0].p.h, right = left, bottom = segments[0].p.v, top = bottom;
