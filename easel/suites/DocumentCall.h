@@ -30,7 +30,7 @@ namespace suites {
 // walk's segment reads and writes paid for a second call and frame.
 template <class Body>
 ASErr documentCall(SuiteId suite, const char* op, Body&& body) noexcept {
-  return hostCall(suite, op, [&](Call& c) __attribute__((always_inline)) -> ASErr {
+  return hostCall(suite, op, [body](Call& c) __attribute__((always_inline)) -> ASErr {
     try {
       return body(c, c.session().document());
     } catch (const DocumentError& e) {

@@ -110,13 +110,14 @@ ASErr runBody(Call& call, Body& body) noexcept {
   }
 }
 
-// The full frame: checks, injects and traces. The body comes by reference
-// and the frame is left to the compiler to place: passed to a function kept
-// out of line, the body's closure (pointers to the arguments) had to be
-// built in memory on every call, the usual ones included, before the branch
-// that chose the frame.
+// The full frame: checks, injects and traces. It is kept out of line and
+// takes a copy of the body, so that the usual case saves none of the
+// registers the frame needs. A body that captures its arguments by value
+// (the calls the point walk makes for every segment) is then copied from
+// registers, and the usual case needs no frame of its own; one that captures
+// them by reference makes the compiler keep the arguments in memory.
 template <class Body>
-ASErr framedHostCall(Session& session, SuiteId suite, const char* op, Body& body) noexcept {
+[[gnu::noinline, gnu::cold]] ASErr framedHostCall(Session& session, SuiteId suite, const char* op, Body body) noexcept {
   try {
     CallRecord record;
     Call call(session, suite, op, session.trace.enabled() ? &record : nullptr);
@@ -147,7 +148,7 @@ ASErr hostCall(SuiteId suite, const char* op, Body&& body) noexcept {
       return kBadParameterErr;
     }
   }
-  return framedHostCall(*session, suite, op, body);
+  return framedHostCall<std::decay_t<Body>>(*session, suite, op, body);
 }
 
 }  // namespace easel

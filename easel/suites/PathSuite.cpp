@@ -38,8 +38,10 @@ ASErr getPathSegmentCount(AIArtHandle path, int16_t* count) noexcept {
   });
 }
 
+// The point walk reads and writes one segment at a time: these two bodies
+// capture by value, so that their plain calls keep the arguments in registers.
 ASErr getPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, AIPathSegment* segments) noexcept {
-  return documentCall(kPath, "get segments", [&](Call& c, Document& d) {
+  return documentCall(kPath, "get segments", [=](Call& c, Document& d) {
     c.in("path", path).in("segNumber", segNumber).in("count", count);
     const auto& all = segmentsOf(d, path);
     if (ASErr e = rangeError(c, all.size(), segNumber, count, segments)) return e;
@@ -50,7 +52,7 @@ ASErr getPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, AIPath
 }
 
 ASErr setPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, const AIPathSegment* segments) noexcept {
-  return documentCall(kPath, "set segments", [&](Call& c, Document& d) {
+  return documentCall(kPath, "set segments", [=](Call& c, Document& d) {
     c.in("path", path).in("segNumber", segNumber).in("count", count);
     if (count >= 0 && segments != nullptr)
       c.in("segments", std::span<const AIPathSegment>(segments, static_cast<std::size_t>(count)));

@@ -20,10 +20,11 @@ constexpr SuiteId kRealMath = SuiteId::AIRealMath;
 
 AIReal real(double x) { return static_cast<AIReal>(x); }
 
+// The bodies capture by value, so that a plain call needs no frame (HostCall.h).
 // One real in, one real out; `refuse` names the arguments the operation refuses.
 template <class F>
 ASErr unary(const char* op, AIReal a, AIReal* result, F f, bool (*refuse)(AIReal) = nullptr) noexcept {
-  return hostCall(kRealMath, op, [&](Call& c) {
+  return hostCall(kRealMath, op, [=](Call& c) {
     c.in("a", a);
     if (result == nullptr) return nullArgument(c, "result pointer");
     if (refuse != nullptr && refuse(a)) return badArgument(c, "argument out of range");
@@ -35,7 +36,7 @@ ASErr unary(const char* op, AIReal a, AIReal* result, F f, bool (*refuse)(AIReal
 
 template <class F>
 ASErr binary(const char* op, AIReal a, AIReal b, AIReal* result, F f) noexcept {
-  return hostCall(kRealMath, op, [&](Call& c) {
+  return hostCall(kRealMath, op, [=](Call& c) {
     c.in("a", a).in("b", b);
     if (result == nullptr) return nullArgument(c, "result pointer");
     *result = real(f(static_cast<double>(a), static_cast<double>(b)));
@@ -100,7 +101,7 @@ void store(AIRealPoint* to, AIRealPoint value) {
 // Two points in, one result out.
 template <class Result, class F>
 ASErr twoPoints(const char* op, const AIRealPoint* a, const AIRealPoint* b, Result* result, F f) noexcept {
-  return hostCall(kRealMath, op, [&](Call& c) {
+  return hostCall(kRealMath, op, [=](Call& c) {
     if (a == nullptr || b == nullptr || result == nullptr) return nullArgument(c, "point or result pointer");
     c.in("a", *a).in("b", *b);
     store(result, f(*a, *b));
