@@ -1,5 +1,7 @@
 #include "Geometry.h"
 
+#include <algorithm>
+#include <bit>
 #include <climits>
 #include <cmath>
 #include <cstddef>
@@ -215,35 +217,64 @@ BoundsBuilder::Range BoundsBuilder::anchorRange(std::span<const AIPathSegment> s
 #endif
 }
 
-bool BoundsBuilder::addPath(std::span<const AIPathSegment> segments, bool closed) {
-  if (segments.empty()) return true;
-  // The anchors first. A curve whose two control points lie within the
-  // anchors' range on an axis stays within it there (a Bezier curve lies in
-  // the hull of its control points), so only the others are solved for the
-  // points where their derivative vanishes.
-  // Named copies rather than a structured binding: lambdas below capture them.
-  const Range range = anchorRange(segments);
-  const AIReal left = range.left, right = range.right, bottom = range.bottom, top = range.top;
-  add(left, bottom);
-  add(right, top);
-  bool tight = true;
-  // The test stays here, inline: most curves pass it, and only the others
-  // pay for the call that solves them.
-  const auto within = [](double q1, double q2, double low, double high) {
+namespace {
+
+// Which axes of a curve leave the anchors' range: bit 0 for h, bit 1 for v.
+// A curve whose two control points lie within the range on an axis stays
+// within it there (a Bezier curve lies in the hull of its control points).
+// NaN control points leave it.
+unsigned curveLeaves(const AIPathSegment& from, const AIPathSegment& to, const AIRealRect& range) {
+#if defined(__SSE2__)
+  const auto pair = [](const AIRealPoint& p) {
+    return _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&p)));
+  };
+  const __m128 controls = _mm_movelh_ps(pair(from.out), pair(to.in));
+  const __m128 low = _mm_setr_ps(range.left, range.bottom, range.left, range.bottom);
+  const __m128 high = _mm_setr_ps(range.right, range.top, range.right, range.top);
+  const int inside = _mm_movemask_ps(_mm_and_ps(_mm_cmpge_ps(controls, low), _mm_cmple_ps(controls, high)));
+  return static_cast<unsigned>((inside & (inside >> 2)) ^ 3);
+#else
+  const auto within = [](AIReal q1, AIReal q2, AIReal low, AIReal high) {
     return q1 >= low && q1 <= high && q2 >= low && q2 <= high;
   };
-  auto curve = [&](const AIPathSegment& from, const AIPathSegment& to) {
-    if (!within(from.out.h, to.in.h, left, right)) {
-      tight = false;
-      addExtrema(from.p.h, from.out.h, to.in.h, to.p.h, true);
+  return (within(from.out.h, to.in.h, range.left, range.right) ? 0u : 1u) |
+         (within(from.out.v, to.in.v, range.bottom, range.top) ? 0u : 2u);
+#endif
+}
+
+}  // namespace
+
+bool BoundsBuilder::addPath(std::span<const AIPathSegment> segments, bool closed) {
+  if (segments.empty()) return true;
+  // The anchors first; then only the curves that leave their range are
+  // solved for the points where their derivative vanishes. Most curves stay
+  // within it, and those that leave it come at random where points were
+  // moved: the tests for 32 curves go first without a branch, then the
+  // curves that left are solved in order, h before v.
+  const Range anchors = anchorRange(segments);
+  add(anchors.left, anchors.bottom);
+  add(anchors.right, anchors.top);
+  const AIRealRect range{anchors.left, anchors.top, anchors.right, anchors.bottom};
+  const std::size_t size = segments.size();
+  const std::size_t curves = size - 1 + (closed ? 1 : 0);
+  const auto end = [size](std::size_t curve) { return curve + 1 == size ? 0 : curve + 1; };
+  bool tight = true;
+  for (std::size_t first = 0; first < curves; first += 32) {
+    const std::size_t count = std::min<std::size_t>(32, curves - first);
+    uint64_t leaving = 0;
+    for (std::size_t i = 0; i < count; ++i)
+      leaving |= uint64_t{curveLeaves(segments[first + i], segments[end(first + i)], range)} << (2 * i);
+    tight = tight && leaving == 0;
+    for (; leaving != 0; leaving &= leaving - 1) {
+      const int bit = std::countr_zero(leaving);
+      const std::size_t curve = first + static_cast<std::size_t>(bit / 2);
+      const AIPathSegment& from = segments[curve];
+      const AIPathSegment& to = segments[end(curve)];
+      if (bit % 2 == 0) addExtrema(from.p.h, from.out.h, to.in.h, to.p.h, true);
+      else
+        addExtrema(from.p.v, from.out.v, to.in.v, to.p.v, false);
     }
-    if (!within(from.out.v, to.in.v, bottom, top)) {
-      tight = false;
-      addExtrema(from.p.v, from.out.v, to.in.v, to.p.v, false);
-    }
-  };
-  for (std::size_t i = 1; i < segments.size(); ++i) curve(segments[i - 1], segments[i]);
-  if (closed) curve(segments.back(), segments[0]);
+  }
   return tight;
 }
 
