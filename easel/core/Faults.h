@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "CallGate.h"
+
 namespace easel {
 
 class Faults {
@@ -25,6 +27,8 @@ class Faults {
   // Counts this call of `op`; returns the code when it is to fail.
   std::optional<int32_t> onCall(std::string_view op);
   bool armed() const { return !calls_.empty(); }
+  // The gate that learns whether a call fault is armed (the session's).
+  void reportTo(CallGate* gate);
 
  private:
   struct CallFault {
@@ -34,6 +38,7 @@ class Faults {
   };
   std::map<std::string, int32_t, std::less<>> suites_;
   std::map<std::string, CallFault, std::less<>> calls_;
+  CallGate* gate_ = nullptr;
 };
 
 }  // namespace easel

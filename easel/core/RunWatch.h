@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "CallGate.h"
+
 namespace easel {
 
 class RunWatch {
@@ -28,9 +30,12 @@ class RunWatch {
     copies_.store(made, std::memory_order_relaxed);
     if (listener_) listener_(source, made);
   }
-  // A new run starts with no copies and no stop pending.
+  // A new run starts with no copies and no stop pending. The gate forgets the
+  // stop before the stop is cleared: a request made in between then leaves
+  // both set, never the stop without the gate's reason.
   void startRun() {
     copies_.store(0, std::memory_order_relaxed);
+    if (gate_ != nullptr) gate_->set(CallGate::kStopPending, false);
     stop_.store(false, std::memory_order_relaxed);
     stopped_.store(false, std::memory_order_relaxed);
   }
@@ -43,17 +48,27 @@ class RunWatch {
   }
 
   // Any thread.
-  void requestStop() { stop_.store(true, std::memory_order_release); }
+  void requestStop() {
+    stop_.store(true, std::memory_order_release);
+    if (gate_ != nullptr) gate_->set(CallGate::kStopPending, true);
+  }
   bool stopPending() const { return stop_.load(std::memory_order_relaxed); }
   // Whether a host call failed because of a stop since the run started.
   bool stopped() const { return stopped_.load(std::memory_order_relaxed); }
   uint64_t copies() const { return copies_.load(std::memory_order_relaxed); }
+  // The gate that learns of a pending stop (the session's); set before any
+  // other thread may ask for one.
+  void reportTo(CallGate* gate) {
+    gate_ = gate;
+    if (gate_ != nullptr) gate_->set(CallGate::kStopPending, stopPending());
+  }
 
  private:
   Listener listener_;
   std::atomic<uint64_t> copies_{0};
   std::atomic<bool> stop_{false};
   std::atomic<bool> stopped_{false};
+  CallGate* gate_ = nullptr;
 };
 
 }  // namespace easel

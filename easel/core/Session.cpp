@@ -13,7 +13,11 @@ Session::Session()
       memory_(std::make_unique<Memory>()),
       random_(std::make_unique<Random>()),
       view_(std::make_unique<ViewState>()),
-      plugins_(std::make_unique<PluginRegistry>()) {}
+      plugins_(std::make_unique<PluginRegistry>()) {
+  trace.reportTo(&gate_);
+  faults.reportTo(&gate_);
+  watch.reportTo(&gate_);
+}
 
 Session::~Session() {
   if (current_ == this) current_ = nullptr;

@@ -48,13 +48,10 @@ class Session {
   bool release(SuiteId id);
   bool isHeld(SuiteId id) const { return id == SuiteId::SPBasic || heldCount(id) > 0; }
   // Whether a call into suite `id` needs no checks beyond the operation's own:
-  // the suite is held, nothing is traced, no fault is armed and no stop is
-  // pending. Evaluated without short cuts so that the host call takes a single
-  // branch on it.
-  bool runsPlain(SuiteId id) const {
-    const bool held = isHeld(id), untraced = !trace.enabled(), unarmed = !faults.armed();
-    return held & untraced & unarmed & !watch.stopPending();
-  }
+  // the suite is held, and the gate is open (nothing traced, no fault armed,
+  // no stop pending). Two loads, evaluated without short cuts so that the
+  // host call takes a single branch on them.
+  bool runsPlain(SuiteId id) const { return isHeld(id) & gate_.open(); }
 
   // Misuse of the interface by the plug-in (a released suite, a stale handle):
   // recorded here and in the trace.
@@ -66,6 +63,8 @@ class Session {
 
  private:
   friend class SessionScope;
+  // Trace, faults and watch report here whether calls need their frame.
+  CallGate gate_;
   static inline Session* current_ = nullptr;
   std::array<int, kAcquirableSuiteCount> held_{};
   std::vector<std::string> misuses_;

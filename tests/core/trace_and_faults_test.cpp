@@ -36,23 +36,30 @@ TEST_F(TraceAndFaultsTest, TheTraceShowsInputsAndOutputs) {
   EXPECT_NE(lastLine().find("\"misuse\":\"null art handle\""), std::string::npos) << lastLine();
 }
 
+// Untraced or traced, an armed fault sends the call through the checks.
 TEST_F(TraceAndFaultsTest, AnInjectedFaultFailsTheCallAndChangesNothing) {
-  ArtRef p = square(0, 0, 10);
-  const std::string before = doc().serialize();
-  session.faults.failCall("duplicate art", 2, kOutOfMemoryErr);
-  AIArtHandle copy = nullptr;
-  ASSERT_EQ(art.duplicateArt(h(p), kPlaceAboveAll, h(p), &copy), kNoErr);
-  ASSERT_EQ(art.disposeArt(copy), kNoErr);
-  copy = nullptr;
-  EXPECT_EQ(art.duplicateArt(h(p), kPlaceAboveAll, h(p), &copy), kOutOfMemoryErr);
-  EXPECT_EQ(copy, nullptr);
-  EXPECT_NE(lastLine().find("\"injected\":true"), std::string::npos) << lastLine();
-  EXPECT_EQ(doc().serialize(), before);
+  for (const bool traced : {false, true}) {
+    session.trace.captureToMemory(traced);
+    ArtRef p = square(0, 0, 10);
+    const std::string before = doc().serialize();
+    session.faults.failCall("duplicate art", 2, kOutOfMemoryErr);
+    AIArtHandle copy = nullptr;
+    ASSERT_EQ(art.duplicateArt(h(p), kPlaceAboveAll, h(p), &copy), kNoErr);
+    ASSERT_EQ(art.disposeArt(copy), kNoErr);
+    copy = nullptr;
+    EXPECT_EQ(art.duplicateArt(h(p), kPlaceAboveAll, h(p), &copy), kOutOfMemoryErr);
+    EXPECT_EQ(copy, nullptr);
+    if (traced) {
+      EXPECT_NE(lastLine().find("\"injected\":true"), std::string::npos) << lastLine();
+    }
+    EXPECT_EQ(doc().serialize(), before);
 
-  session.faults.failCall("transform art", 1, kBadParameterErr);
-  const AIRealMatrix m{2, 0, 0, 2, 0, 0};
-  EXPECT_EQ(transform.transformArt(h(p), &m, 1, 15), kBadParameterErr);
-  EXPECT_EQ(doc().serialize(), before);
+    session.faults.failCall("transform art", 1, kBadParameterErr);
+    const AIRealMatrix m{2, 0, 0, 2, 0, 0};
+    EXPECT_EQ(transform.transformArt(h(p), &m, 1, 15), kBadParameterErr);
+    EXPECT_EQ(doc().serialize(), before);
+    session.faults.clear();
+  }
 }
 
 // A stop asked for from another thread fails every call until the run ends,
