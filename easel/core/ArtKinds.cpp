@@ -35,8 +35,6 @@ const char* artTypeName(ArtType type) {
 
 bool isContainer(ArtType type) { return type == ArtType::Group || type == ArtType::CompoundPath; }
 
-bool hasSegments(ArtType type) { return type == ArtType::Path || type == ArtType::MysteryPath; }
-
 bool hasMatrix(ArtType type) {
   return type == ArtType::Text || type == ArtType::Placed || type == ArtType::Raster || type == ArtType::Mesh ||
          type == ArtType::Symbol;

@@ -42,8 +42,9 @@ bool artTypeFromCode(int16_t code, ArtType* type);
 const char* artTypeName(ArtType type);  // "group", "path", "compound", ...
 // Groups and compound paths hold other art.
 bool isContainer(ArtType type);
-// Paths and mystery paths have segments and a path style.
-bool hasSegments(ArtType type);
+// Paths and mystery paths have segments and a path style. Inline: every
+// segment read and write asks.
+inline bool hasSegments(ArtType type) { return type == ArtType::Path || type == ArtType::MysteryPath; }
 // Text, placed, raster, mesh and symbol art: a matrix and local bounds.
 bool hasMatrix(ArtType type);
 
