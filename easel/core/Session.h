@@ -51,7 +51,10 @@ class Session {
   // the suite is held, and the gate is open (nothing traced, no fault armed,
   // no stop pending). Two loads, evaluated without short cuts so that the
   // host call takes a single branch on them.
-  bool runsPlain(SuiteId id) const { return isHeld(id) & gate_.open(); }
+  bool runsPlain(SuiteId id) const {
+    const bool held = isHeld(id), open = gate_.open();
+    return held & open;
+  }
 
   // Misuse of the interface by the plug-in (a released suite, a stale handle):
   // recorded here and in the trace.
