@@ -459,7 +459,8 @@ class Exporter {
       } else if (name == "stroke-dasharray") {
         std::string dashes;
         for (int i = 0; i < std::min<int32_t>(s.stroke.dashCount, kMaxDashComponents); ++i) {
-          dashes += (i ? "," : "") + floatText(exactPreimage(s.stroke.dashes[i], scale));
+          if (i > 0) dashes += ',';
+          dashes += floatText(exactPreimage(s.stroke.dashes[i], scale));
         }
         changes.push_back({p.name, dashes.empty() ? "none" : dashes});
       } else if (name == "stroke-dashoffset") {
