@@ -25,9 +25,11 @@ namespace suites {
 // hostCall for an operation on the current document: a DocumentError becomes
 // its code. Bad handles and arguments are misuse; art that the operation does
 // not apply to is not (the plug-in may ask, and handle the refusal).
-// The frame's body is always inlined: with a plain and a framed path to call
-// it from, the compiler left it out of line, and the plain path of the point
-// walk's segment reads and writes paid for a second call and frame.
+// The frame's body holds a copy of the operation's body, so that one that
+// captures by value keeps its arguments in registers (HostCall.h), and it is
+// always inlined: with a plain and a framed path to call it from, the
+// compiler left it out of line, and every segment read and write of the
+// point walk paid for a second call and frame.
 template <class Body>
 ASErr documentCall(SuiteId suite, const char* op, Body&& body) noexcept {
   return hostCall(suite, op, [body](Call& c) __attribute__((always_inline)) -> ASErr {
