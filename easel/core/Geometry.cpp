@@ -19,6 +19,13 @@ namespace {
 
 AIReal toReal(double x) { return static_cast<AIReal>(x); }
 
+#if defined(__SSE2__)
+// A point's two coordinates in the low lanes, read with one 8-byte load.
+__m128 pointPair(const AIRealPoint& p) {
+  return _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&p)));
+}
+#endif
+
 // The roots in (0, 1) of a*t^2 + b*t + c.
 int unitRoots(double a, double b, double c, double roots[2]) {
   int n = 0;
@@ -186,7 +193,7 @@ BoundsBuilder::Range BoundsBuilder::anchorRange(std::span<const AIPathSegment> s
 #if defined(__SSE2__)
   const __m128 negateLast = _mm_castsi128_ps(_mm_setr_epi32(0, 0, INT32_MIN, INT32_MIN));
   const auto lanes = [&](const AIRealPoint& p) {
-    const __m128 pair = _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&p)));
+    const __m128 pair = pointPair(p);
     return _mm_xor_ps(_mm_movelh_ps(pair, pair), negateLast);
   };
   // smaller(range, later) in every lane: a NaN loses, and of equal values the later wins.
@@ -224,10 +231,7 @@ namespace {
 // NaN control points leave it.
 unsigned curveLeaves(const AIPathSegment& from, const AIPathSegment& to, const AIRealRect& range) {
 #if defined(__SSE2__)
-  const auto pair = [](const AIRealPoint& p) {
-    return _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&p)));
-  };
-  const __m128 controls = _mm_movelh_ps(pair(from.out), pair(to.in));
+  const __m128 controls = _mm_movelh_ps(pointPair(from.out), pointPair(to.in));
   const __m128 low = _mm_setr_ps(range.left, range.bottom, range.left, range.bottom);
   const __m128 high = _mm_setr_ps(range.right, range.top, range.right, range.top);
   const int inside = _mm_movemask_ps(_mm_and_ps(_mm_cmpge_ps(controls, low), _mm_cmple_ps(controls, high)));
