@@ -17,12 +17,13 @@ std::vector<Cubic> arcToCubics(Vec2 from, double rx, double ry, double xAxisRota
                                Vec2 to) {
   std::vector<Cubic> out;
   if (from == to) return out;
-  rx = std::abs(rx);
-  ry = std::abs(ry);
-  if (rx == 0 || ry == 0) {
+  const auto straight = [&] {
     out.push_back({from, to, to});
     return out;
-  }
+  };
+  rx = std::abs(rx);
+  ry = std::abs(ry);
+  if (rx == 0 || ry == 0) return straight();
   const double phi = std::fmod(xAxisRotationDegrees, 360.0) * std::numbers::pi / 180.0;
   const double cosPhi = std::cos(phi), sinPhi = std::sin(phi);
 
@@ -31,10 +32,13 @@ std::vector<Cubic> arcToCubics(Vec2 from, double rx, double ry, double xAxisRota
   const double x1 = cosPhi * half.x + sinPhi * half.y;
   const double y1 = -sinPhi * half.x + cosPhi * half.y;
 
-  // Radii too small to span the chord are scaled up until they just do.
+  // Radii too small to span the chord are scaled up until they just do. For
+  // radii tiny against the chord the squares overflow (or a half chord of 0
+  // over a square that underflowed gives 0/0); hypot gives the same factor
+  // without squaring.
   const double lambda = (x1 * x1) / (rx * rx) + (y1 * y1) / (ry * ry);
-  if (lambda > 1) {
-    const double root = std::sqrt(lambda);
+  const double root = std::isfinite(lambda) ? std::sqrt(lambda) : std::hypot(x1 / rx, y1 / ry);
+  if (root > 1) {
     rx *= root;
     ry *= root;
   }
@@ -61,6 +65,12 @@ std::vector<Cubic> arcToCubics(Vec2 from, double rx, double ry, double xAxisRota
   double delta = angleBetween(u, v);
   if (!sweep && delta > 0) delta -= 2 * std::numbers::pi;
   if (sweep && delta < 0) delta += 2 * std::numbers::pi;
+  // Radii out of all proportion to the chord (too small for any real to scale
+  // them up, or so large that the centre's terms overflow) leave the radii, the
+  // centre or the sweep outside the reals: the arc is then as good as its chord.
+  if (!std::isfinite(rx) || !std::isfinite(ry) || !std::isfinite(centre.x) || !std::isfinite(centre.y) ||
+      !std::isfinite(theta1) || !std::isfinite(delta))
+    return straight();
 
   // Pieces of at most a quarter turn (the small slack keeps an exact quarter
   // turn in one piece despite rounding).

@@ -70,7 +70,12 @@ INSTANTIATE_TEST_SUITE_P(Table, ArcConversion,
                              // bottom (0,20) clockwise passes its right side (5,10).
                              ArcCase{"rotatedEllipse", {0, 0}, 10, 5, 90, false, true, {0, 20}, 2, {5, 10}},
                              // Negative radii are taken as positive.
-                             ArcCase{"negativeRadii", {0, 0}, -5, -5, 0, false, true, {10, 0}, 2, {5, -5}}),
+                             ArcCase{"negativeRadii", {0, 0}, -5, -5, 0, false, true, {10, 0}, 2, {5, -5}},
+                             // Radii whose squares underflow are scaled up all the same.
+                             ArcCase{"tinyRadiiScaledUp", {0, 0}, 1e-200, 1e-200, 0, false, false, {10, 0}, 2, {5, 5}},
+                             // Radii that no real scales up to the chord: the chord.
+                             ArcCase{
+                                 "radiiBeyondScaling", {0, 0}, 1e-320, 1e-320, 0, false, false, {10, 0}, 1, {10, 0}}),
                          [](const ::testing::TestParamInfo<ArcCase>& i) { return std::string(i.param.name); });
 
 TEST(ArcConversion, StaysOnTheCircle) {
