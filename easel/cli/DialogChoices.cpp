@@ -38,7 +38,8 @@ std::optional<double> number(std::string_view text) {
 // nearest entries and where the whole list is printed.
 int32_t entryOf(const ModeList& list, std::string_view what, std::string_view valueText, const char* lister) {
   if (auto n = number(valueText)) {
-    if (*n == static_cast<int32_t>(*n) && *n >= 0 && *n < static_cast<double>(list.entries.size()))
+    // In range before it is converted: a number beyond int32_t has no conversion.
+    if (*n >= 0 && *n < static_cast<double>(list.entries.size()) && *n == std::floor(*n))
       return static_cast<int32_t>(*n);
   } else {
     std::vector<int32_t> found;

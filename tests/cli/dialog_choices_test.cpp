@@ -77,6 +77,7 @@ TEST(DialogChoices, SettingsTheDialogCannotTakeAreNamed) {
        "(`contour params` lists them)"},
       {"pointsContourMode=Alternate", "--set pointsContourMode \"Alternate\" names entries 1 and 8; give its number"},
       {"shiftMode=12", "--set shiftMode: \"12\" is not an entry (`contour modes` lists them)"},
+      {"shiftMode=1e20", "--set shiftMode: \"1e20\" is not an entry (`contour modes` lists them)"},
   };
   for (const auto& [assignment, message] : cases) EXPECT_EQ(errorOf({"", {assignment}}), message) << assignment;
   // Field and entry names in any case.
