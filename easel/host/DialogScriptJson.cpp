@@ -97,7 +97,9 @@ Json realJson(double value) {
 }
 
 Json numberJson(const easel::adm::Item& item, double value) {
-  if (item.integer && value == static_cast<double>(static_cast<int64_t>(value))) return static_cast<int64_t>(value);
+  // Whole numbers in int64_t's range as integers; the range is checked before
+  // the conversion, which a larger number (or a NaN) has none of.
+  if (item.integer && std::abs(value) <= 0x1p62 && value == std::trunc(value)) return static_cast<int64_t>(value);
   return realJson(value);
 }
 

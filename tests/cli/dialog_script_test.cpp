@@ -5,9 +5,9 @@
 
 namespace {
 
+using easel::adm::Event;
 using easel::host::DialogScriptError;
 using easel::host::parseDialogScript;
-using easel::adm::Event;
 
 TEST(DialogScript, EveryKindOfEventIsRead) {
   auto events = parseDialogScript(R"([
@@ -152,13 +152,17 @@ TEST(DialogState, EveryItemIsWrittenWithWhatItShowed) {
   label.kind = ItemKind::TextStatic;
   label.text = "Style";
   label.font = 5;
-  dialog.items = {spin, count, check, list, label};
+  // An integer item holding more than int64_t can: written as a real.
+  Item huge = count;
+  huge.id = 6;
+  huge.value = 1e30;
+  dialog.items = {spin, count, check, list, label, huge};
 
   auto state = easel::host::dialogStateToJson(dialog);
   EXPECT_EQ(state["name"], "Tesk_Contour");
   EXPECT_EQ(state["bounds"], nlohmann::ordered_json::parse("[10, 20, 530, 260]"));
   const auto& items = state["items"];
-  ASSERT_EQ(items.size(), 5u);
+  ASSERT_EQ(items.size(), 6u);
   EXPECT_EQ(items[0], nlohmann::ordered_json::parse(R"({"id": 5, "type": "ADM Spin Edit Type",
       "rect": [180, 115, 240, 135], "text": "4.10", "font": 0, "shown": true, "enabled": false,
       "value": 4.1, "integer": false, "minimum": -50.0, "maximum": 50.0, "units": 0, "precision": 2})"));
@@ -176,6 +180,8 @@ TEST(DialogState, EveryItemIsWrittenWithWhatItShowed) {
   EXPECT_EQ(items[3]["shown"], false);
   EXPECT_EQ(items[4]["font"], 5);
   EXPECT_FALSE(items[4].contains("value"));
+  EXPECT_EQ(items[5]["value"], 1e30);
+  EXPECT_TRUE(items[5]["value"].is_number_float());
 }
 
 }  // namespace
