@@ -2,7 +2,7 @@
 # Builds the plug-in for 32-bit Windows: build/win32/bin/Tesk_Contour.aip
 # (its C and C++ runtimes linked in, exporting only PluginMain, with its
 # resources). Needs Debian's mingw-w64 compilers:
-#   sudo env CONTOUR_WITH_WINDOWS=1 bash scripts/install-deps.sh
+#   CONTOUR_WITH_WINDOWS=1 bash scripts/install-deps.sh
 #   bash scripts/build-windows.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
