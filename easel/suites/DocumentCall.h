@@ -32,7 +32,7 @@ namespace suites {
 // point walk paid for a second call and frame.
 template <class Body>
 ASErr documentCall(SuiteId suite, const char* op, Body&& body) noexcept {
-  return hostCall(suite, op, [body](Call& c) __attribute__((always_inline)) -> ASErr {
+  return hostCall(suite, op, [body](Call& c) EASEL_INLINE_BODY -> ASErr {
     try {
       return body(c, c.session().document());
     } catch (const DocumentError& e) {

@@ -130,6 +130,10 @@ template <class Body>
   }
 }
 
+// Asks for a host call's body to be inlined into its plain path (a macro, so
+// that the formatter reads the lambda that carries it as a lambda).
+#define EASEL_INLINE_BODY __attribute__((always_inline))
+
 // The usual case, with the suite held, nothing traced and no fault armed,
 // takes one branch to the body; the full frame checks, injects and traces.
 template <class Body>

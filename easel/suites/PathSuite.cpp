@@ -45,7 +45,8 @@ ASErr getPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, AIPath
     c.in("path", path).in("segNumber", segNumber).in("count", count);
     const auto& all = segmentsOf(d, path);
     if (ASErr e = rangeError(c, all.size(), segNumber, count, segments)) return e;
-    copySegments(std::span(all).subspan(static_cast<std::size_t>(segNumber), static_cast<std::size_t>(count)), segments);
+    copySegments(std::span(all).subspan(static_cast<std::size_t>(segNumber), static_cast<std::size_t>(count)),
+                 segments);
     c.out("segments", std::span<const AIPathSegment>(segments, static_cast<std::size_t>(count)));
     return kNoErr;
   });

@@ -11,7 +11,7 @@ constexpr SuiteId kRandom = SuiteId::AIRandom;
 // Inlined into the plain path, as the document calls' bodies are: the point
 // walk draws once per segment.
 ASErr floatRandom(AIReal* value) noexcept {
-  return hostCall(kRandom, "next uniform random real", [=](Call& c) __attribute__((always_inline)) {
+  return hostCall(kRandom, "next uniform random real", [=](Call& c) EASEL_INLINE_BODY {
     if (value == nullptr) return nullArgument(c, "result pointer");
     *value = c.session().random().nextReal();
     c.out("value", *value);

@@ -19,7 +19,6 @@ nlohmann::json keyText(uint64_t key) {
   return key == 0 ? nlohmann::json(nullptr) : nlohmann::json(std::to_string(key));
 }
 
-
 }  // namespace
 
 uint32_t DrawingView::pageId(uint64_t key) const {
@@ -62,7 +61,7 @@ void DrawingView::look(const Document& document) {
 }
 
 nlohmann::json DrawingView::geometryForPage(const Document& document, const DrawingSnapshot* base,
-                                           uint64_t pageRevision, std::string& geometry) const {
+                                            uint64_t pageRevision, std::string& geometry) const {
   GeometryWriter writer;
   uint32_t inserted = 0;
   std::size_t countAt = 0;

@@ -118,7 +118,7 @@ class EditorHost {
 
   CoalescingQueue<HostRequestPtr> queue_;
   BusyRun busy_;
-  bool openingDialog_ = false;  // "Contour..." runs and its dialog's init is not over
+  bool openingDialog_ = false;          // "Contour..." runs and its dialog's init is not over
   std::unique_ptr<Document> document_;  // handed to the session when run() starts
   EditorRuns runs_;                     // the contour runs, recorded when saved
   EditorOptions options_;

@@ -29,18 +29,18 @@ struct Reply {
   Reply(int status, nlohmann::json body) : status(status), body(std::move(body)) {}
   int status = 200;
   nlohmann::json body;
-  std::string geometry;  // the drawing's geometry (DrawingGeometry.h), sent after the JSON
+  std::string geometry;            // the drawing's geometry (DrawingGeometry.h), sent after the JSON
   double runMs = 0, answerMs = 0;  // the host's work on the request, and writing its answer
 };
 
 struct HostRequest {
-  std::string action;                     // "state", "select", "filter", "dialog", ...
-  nlohmann::json body;                    // the request's JSON (an object; empty for "dialog")
-  std::vector<easel::adm::Event> events;  // "dialog": the user's actions, as a dialog script gives them
-  uint64_t revision = 0;                  // the document revision the page already shows
-  uint64_t order = 0;                     // the page's count of its requests (0: none given)
-  std::string page;                       // which load of the page counts them: each counts from 1
-  bool drawsGeometry = false;             // the page draws plain art itself from geometry
+  std::string action;                           // "state", "select", "filter", "dialog", ...
+  nlohmann::json body;                          // the request's JSON (an object; empty for "dialog")
+  std::vector<easel::adm::Event> events;        // "dialog": the user's actions, as a dialog script gives them
+  uint64_t revision = 0;                        // the document revision the page already shows
+  uint64_t order = 0;                           // the page's count of its requests (0: none given)
+  std::string page;                             // which load of the page counts them: each counts from 1
+  bool drawsGeometry = false;                   // the page draws plain art itself from geometry
   std::chrono::steady_clock::time_point taken;  // when the host took it up
   std::promise<Reply> reply;
 };

@@ -26,8 +26,10 @@ struct Map {
 TEST(FloatRounding, APointRoundedToFloatStaysRounded) {
   const Map forward{1.5, 0.3, -0.7, 1.1, 2, 3};
   const double det = forward.a * forward.d - forward.b * forward.c;
-  const Map inverse{forward.d / det,  -forward.b / det,
-                    -forward.c / det, forward.a / det,
+  const Map inverse{forward.d / det,
+                    -forward.b / det,
+                    -forward.c / det,
+                    forward.a / det,
                     (forward.c * forward.f - forward.d * forward.e) / det,
                     (forward.b * forward.e - forward.a * forward.f) / det};
   int unrounded = 0;

@@ -24,10 +24,25 @@ struct StopCase {
 TEST(BusyRun, AStopReachesOnlyARunningStoppableRun) {
   const std::vector<StopCase> cases = {
       {"a preview running", [](BusyRun& b) { b.begin(true); }, true},
-      {"the dialog's first preview, made stoppable", [](BusyRun& b) { b.begin(false); b.setStoppable(true); }, true},
+      {"the dialog's first preview, made stoppable",
+       [](BusyRun& b) {
+         b.begin(false);
+         b.setStoppable(true);
+       },
+       true},
       {"the final run", [](BusyRun& b) { b.begin(false); }, false},
-      {"the dialog closed during the run", [](BusyRun& b) { b.begin(true); b.setStoppable(false); }, false},
-      {"the run has ended", [](BusyRun& b) { b.begin(true); b.end(); }, false},
+      {"the dialog closed during the run",
+       [](BusyRun& b) {
+         b.begin(true);
+         b.setStoppable(false);
+       },
+       false},
+      {"the run has ended",
+       [](BusyRun& b) {
+         b.begin(true);
+         b.end();
+       },
+       false},
       {"nothing ran yet", [](BusyRun&) {}, false},
   };
   for (const StopCase& c : cases) {
