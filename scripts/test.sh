@@ -22,9 +22,10 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export CONTOUR_REQUIRE_PACKAGE_TOOLS=1  # the package tests run here, never skip
 
 bash scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
-# A failed test gets one more try, so that one slow moment of the browser on
-# a busy machine does not fail the run; a test that fails twice fails.
-ctest --test-dir build/test -j "$jobs" --output-on-failure --repeat until-pass:2
+ctest --test-dir build/test -j "$jobs" --output-on-failure -LE browser
+# A failed browser test gets one more try, so that one slow moment of the
+# browser on a busy machine does not fail the run; one that fails twice fails.
+ctest --test-dir build/test -j "$jobs" --output-on-failure -L browser --repeat until-pass:2
 lap "plain build and tests"
 
 # The browser and package tests ran against the plain build; here the
