@@ -1,17 +1,41 @@
 #include "RunBook.h"
 
 #include <algorithm>
+#include <deque>
 #include <stdexcept>
+#include <unordered_set>
 
 namespace easel::svg {
 
-std::vector<std::pair<ArtRef, ContourMark>> recordedContours(const Document& d, const SvgSource& source) {
-  std::vector<std::pair<ArtRef, ContourMark>> out;
-  for (ArtRef a = d.firstLayer(); a; a = d.nextInOrder(a)) {
-    if (auto mark = recordedMark(d, a, source)) out.emplace_back(a, std::move(*mark));
+namespace {
+
+// "'a', 'b', 'c' and 97 more": a list that stays one short line however long it is.
+std::string nameList(const std::vector<std::string_view>& names, const char* quote = "'") {
+  constexpr std::size_t kShown = 3;
+  std::string out;
+  for (std::size_t i = 0; i < names.size() && i < kShown; ++i) {
+    out += (i ? ", " : "") + (quote + std::string(names[i])) + quote;
   }
+  if (names.size() > kShown) out += " and " + std::to_string(names.size() - kShown) + " more";
   return out;
 }
+
+const std::string* paramNamed(const NamedValues& params, std::string_view name) {
+  for (const auto& [field, value] : params)
+    if (field == name) return &value;
+  return nullptr;
+}
+
+// Calls `visit` with the name of the art and of every object inside it.
+template <typename Visit>
+void eachName(const Document& document, ArtRef art, Visit visit) {
+  const int depth = document.depth(art);
+  for (ArtRef a = art; a && (a == art || document.depth(a) > depth); a = document.nextInOrder(a)) {
+    if (!document.content(a).name.empty()) visit(document.content(a).name);
+  }
+}
+
+}  // namespace
 
 RunRecord runRecordOf(const Document& document, const std::map<uintptr_t, ContourMark>& marks, std::string id,
                       std::string version, NamedValues params, std::optional<uint64_t> seed, uint64_t drawsBefore) {
@@ -19,13 +43,11 @@ RunRecord runRecordOf(const Document& document, const std::map<uintptr_t, Contou
   record.id = std::move(id);
   record.version = std::move(version);
   if (seed) record.seed = *seed, record.drawsBefore = drawsBefore;
+  std::unordered_set<std::string_view> named;
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
     const auto mark = marks.find(a.bits());
     if (mark == marks.end() || mark->second.source.empty()) continue;
-    const std::string& source = mark->second.source;
-    if (std::find(record.sources.begin(), record.sources.end(), source) == record.sources.end()) {
-      record.sources.push_back(source);
-    }
+    if (named.insert(mark->second.source).second) record.sources.push_back(mark->second.source);
   }
   record.params = std::move(params);
   return record;
@@ -34,21 +56,24 @@ RunRecord runRecordOf(const Document& document, const std::map<uintptr_t, Contou
 RunBook::RunBook(const Document& document, const SvgSource& source, std::string fileName, std::string version,
                  const ParamsCheck& paramsCheck, std::ostream& warnings)
     : source_(source), fileName_(std::move(fileName)), version_(std::move(version)) {
-  std::set<std::string> known;
+  indexElements(document);
+  std::unordered_set<std::string> known;
   for (RecordedRun& r : readRecordedRuns(source, version_)) {
     known.insert(r.record.id);
     if (r.problem.empty()) {
       const std::string problem = paramsCheck(r.record.params);
       if (!problem.empty()) r.problem = "its parameter record does not read: " + problem;
     }
-    std::vector<std::string> gone;
+    std::vector<std::string_view> gone;
     for (const std::string& id : r.record.sources) {
-      if (sourcesNamed(document, id).empty()) gone.push_back(id);
+      if (!elementsById_.count(id)) gone.push_back(id);
     }
-    if (r.problem.empty() && !gone.empty()) {
-      std::string names;
-      for (const std::string& id : gone) names += (names.empty() ? "" : ", ") + id;
-      r.problem = "the sources " + names + " it names are gone";
+    const std::string* deleted = paramNamed(r.record.params, "pathDelete");
+    if (r.problem.empty() && deleted && *deleted != "0") {
+      // Its contours are all that is left of its sources.
+      r.problem = "it deleted its sources (pathDelete), and the file keeps no copy of them to give back";
+    } else if (r.problem.empty() && !gone.empty()) {
+      r.problem = "the sources " + nameList(gone, "") + " it names are gone";
     }
     if (r.problem.empty()) {
       usable_.push_back(std::move(r.record));
@@ -56,36 +81,152 @@ RunBook::RunBook(const Document& document, const SvgSource& source, std::string 
       warn(warnings, r.record.id, r.problem);
     }
   }
-  std::set<std::string> unrecorded;
-  for (const auto& [art, mark] : recordedContours(document, source)) {
-    if (!known.count(mark.run)) unrecorded.insert(mark.run);
+  // The records' ids stay where they are from here on.
+  for (std::size_t i = 0; i < usable_.size(); ++i) usableById_.emplace(usable_[i].id, i);
+  std::set<std::string_view> unrecorded;
+  for (const Contour& c : marked_) {
+    if (!known.count(std::string(c.run))) unrecorded.insert(c.run);
   }
-  for (const std::string& run : unrecorded) warn(warnings, run, "contours name it, but the file does not record it");
+  for (std::string_view run : unrecorded) warn(warnings, run, "contours name it, but the file does not record it");
+  checkContours(document, warnings);
 }
 
-void RunBook::warn(std::ostream& warnings, const std::string& run, const std::string& problem) const {
-  const std::string name = run.empty() ? "a contour:run element without an id" : "run element '" + run + "'";
+void RunBook::indexElements(const Document& document) {
+  const std::string runName = source_.contourPrefix + "run", sourceName = source_.contourPrefix + "source";
+  for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
+    const auto* e = dynamic_cast<const SvgArtExtra*>(document.content(a).extra.get());
+    if (!e || e->source.get() != &source_ || e->kind != SvgArtExtra::Kind::Element || e->original != a) continue;
+    const std::string_view id = e->node.attribute("id").value();
+    if (!id.empty() && document.parent(a)) elementsById_[id].push_back(a);
+    if (const pugi::xml_attribute run = e->node.attribute(runName.c_str())) {
+      marked_.push_back({a, run.value(), e->node.attribute(sourceName.c_str()).value()});
+      markedArt_.insert(a.bits());
+    }
+  }
+}
+
+namespace {
+
+// Why a marked element is left: what its warning says of one and of several.
+enum class Left { HoldsArt, OwnSource, Loop, NoSource };
+struct LeftText {
+  const char* one;
+  const char* several;
+};
+constexpr LeftText kLeftText[] = {
+    {"holds other art (a group or a layer)", "hold other art (groups or layers)"},
+    {"is one of the run's own sources", "are among the run's own sources"},
+    {"is made from contours made from it in turn (their sources form a loop)",
+     "are made from contours made from them in turn (their sources form a loop)"},
+    {"is made from art that is not in the drawing", "are made from art that is not in the drawing"},
+};
+
+}  // namespace
+
+// A contour may go when it is leaf art, is not one of its run's own sources,
+// and comes, through the marks' chain of sources, from art that stays (art
+// that is not such a contour): then removing it gives back what was there
+// before its run. Everything else the marks claim is left.
+void RunBook::checkContours(const Document& document, std::ostream& warnings) {
+  std::map<std::pair<std::string_view, Left>, std::vector<std::string_view>> left;  // names by run and reason
+  auto nameOf = [&](ArtRef art) -> std::string_view {
+    const std::string& name = document.content(art).name;
+    return name.empty() ? std::string_view("(no id)") : std::string_view(name);
+  };
+  std::vector<std::unordered_set<std::string_view>> sourceSets;
+  for (const RunRecord& r : usable_) sourceSets.emplace_back(r.sources.begin(), r.sources.end());
+  std::vector<std::size_t> candidates;
+  for (std::size_t i = 0; i < marked_.size(); ++i) {
+    const Contour& c = marked_[i];
+    const auto run = usableById_.find(c.run);
+    if (run == usableById_.end()) continue;  // reported with its record
+    const std::string& id = document.content(c.art).name;
+    if (document.type(c.art) == ArtType::Group) {
+      left[{c.run, Left::HoldsArt}].push_back(nameOf(c.art));
+    } else if (!id.empty() && sourceSets[run->second].count(id)) {
+      left[{c.run, Left::OwnSource}].push_back(nameOf(c.art));
+    } else {
+      candidates.push_back(i);
+    }
+  }
+  // From the art that stays, down the chains of contours made from contours.
+  std::unordered_map<std::string_view, std::vector<std::size_t>> bySource;
+  std::unordered_set<std::string_view> candidateIds;
+  for (std::size_t i : candidates) {
+    bySource[marked_[i].source].push_back(i);
+    if (!document.content(marked_[i].art).name.empty()) candidateIds.insert(document.content(marked_[i].art).name);
+  }
+  std::deque<std::string_view> reached;
+  for (const auto& [id, art] : elementsById_) {
+    if (!candidateIds.count(id)) reached.push_back(id);
+  }
+  std::vector<bool> comes(marked_.size(), false);
+  for (std::size_t i : candidates) comes[i] = marked_[i].source.empty();  // made from art without an id
+  while (!reached.empty()) {
+    const auto found = bySource.find(reached.front());
+    reached.pop_front();
+    if (found == bySource.end()) continue;
+    for (std::size_t i : found->second) {
+      if (comes[i]) continue;
+      comes[i] = true;
+      if (!document.content(marked_[i].art).name.empty()) reached.push_back(document.content(marked_[i].art).name);
+    }
+    bySource.erase(found);
+  }
+  for (std::size_t i : candidates) {
+    const Contour& c = marked_[i];
+    if (!comes[i]) {
+      left[{c.run, elementsById_.count(c.source) ? Left::Loop : Left::NoSource}].push_back(nameOf(c.art));
+      continue;
+    }
+    const std::size_t at = contours_.size();
+    contours_.push_back(c);
+    contoursByRun_[c.run].push_back(at);
+    contoursBySource_[c.source].push_back(at);
+    contourOfArt_.emplace(c.art.bits(), at);
+  }
+  for (const auto& [key, names] : left) {
+    leftRuns_.insert(key.first);
+    const bool one = names.size() == 1;
+    const LeftText& text = kLeftText[static_cast<int>(key.second)];
+    warnings << "contour: warning: " << fileName_ << ": run element '" << key.first << "': "
+             << (one ? "the element " : "the elements ") << nameList(names)
+             << (one ? " carries its mark but " : " carry its mark but ") << (one ? text.one : text.several) << "; "
+             << (one ? "it is" : "they are") << " left\n";
+  }
+}
+
+void RunBook::warn(std::ostream& warnings, std::string_view run, const std::string& problem) const {
+  const std::string name = run.empty() ? "a contour:run element without an id" : "run element '" + std::string(run) + "'";
   warnings << "contour: warning: " << fileName_ << ": " << name << ": " << problem << "; its contours are left alone\n";
 }
 
-std::vector<ArtRef> RunBook::sourcesNamed(const Document& document, const std::string& id) const {
+std::vector<ArtRef> RunBook::sourcesNamed(const Document& document, std::string_view id) const {
   std::vector<ArtRef> out;
-  std::string name;
-  for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
-    if (isImportedElement(document, a, source_, &name) && name == id) {
-      out.push_back(a);
-    }
-  }
+  const auto found = elementsById_.find(id);
+  if (found == elementsById_.end()) return out;
+  for (ArtRef a : found->second)
+    if (document.valid(a)) out.push_back(a);
+  return out;
+}
+
+std::vector<ArtRef> RunBook::contoursOf(const Document& document, std::string_view run) const {
+  std::vector<ArtRef> out;
+  const auto found = contoursByRun_.find(run);
+  if (found == contoursByRun_.end()) return out;
+  for (std::size_t i : found->second)
+    if (document.valid(contours_[i].art)) out.push_back(contours_[i].art);
   return out;
 }
 
 std::set<std::string> RunBook::selectedSources(const Document& document) const {
   std::set<std::string> out;
-  std::string id;
-  for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
-    if ((document.content(a).attributes & kArtSelected) && isImportedElement(document, a, source_, &id) &&
-        !id.empty() && !recordedMark(document, a, source_)) {
-      out.insert(id);
+  for (const auto& [id, arts] : elementsById_) {
+    for (ArtRef a : arts) {
+      if (document.valid(a) && (document.content(a).attributes & kArtSelected) && !markedArt_.count(a.bits())) {
+        out.emplace(id);
+        break;
+      }
     }
   }
   return out;
@@ -108,27 +249,42 @@ const RunRecord& RunBook::chooseAgain(Document& document) {
 }
 
 void RunBook::removeContours(Document& document, bool all) {
-  std::set<std::string> going = selectedSources(document);
-  std::set<std::string> usable;
-  for (const RunRecord& r : usable_) {
-    usable.insert(r.id);
-    if (all) going.insert(r.sources.begin(), r.sources.end());
-  }
-  // A contour that goes takes the contours made from it along.
-  for (bool removedSome = true; removedSome;) {
-    removedSome = false;
-    for (const auto& [art, mark] : recordedContours(document, source_)) {
-      if (!document.valid(art) || !usable.count(mark.run) || !going.count(mark.source)) continue;
-      const int depth = document.depth(art);
-      for (ArtRef a = art; a && (a == art || document.depth(a) > depth); a = document.nextInOrder(a)) {
-        const std::string& id = document.content(a).name;
-        if (!id.empty()) going.insert(id), edits_.freedIds.insert(id);
-      }
-      document.dispose(art);
-      removedSome = true;
+  std::set<std::string, std::less<>> going;
+  std::deque<std::string> queue;
+  auto remove = [&](std::size_t i) {
+    const ArtRef art = contours_[i].art;
+    if (!document.valid(art)) return;
+    eachName(document, art, [&](const std::string& id) {
+      edits_.freedIds.insert(id);
+      if (going.insert(id).second && !all) queue.push_back(id);
+    });
+    document.dispose(art);
+  };
+  if (all) {
+    for (const RunRecord& r : usable_) going.insert(r.sources.begin(), r.sources.end());
+    for (std::size_t i = 0; i < contours_.size(); ++i) remove(i);
+  } else {
+    // A contour that goes takes the contours made from it along.
+    for (const std::string& id : selectedSources(document)) {
+      going.insert(id);
+      queue.push_back(id);
+    }
+    while (!queue.empty()) {
+      const std::string id = std::move(queue.front());
+      queue.pop_front();
+      const auto found = contoursBySource_.find(id);
+      if (found == contoursBySource_.end()) continue;
+      for (std::size_t i : found->second) remove(i);
     }
   }
+  noteRecordEdits(going);
+}
+
+// A record goes when all its sources went, or keeps the others; a run some
+// of whose contours were left keeps its record as it is.
+void RunBook::noteRecordEdits(const std::set<std::string, std::less<>>& going) {
   for (const RunRecord& r : usable_) {
+    if (leftRuns_.count(r.id)) continue;
     std::string left;
     std::size_t kept = 0;
     for (const std::string& id : r.sources) {

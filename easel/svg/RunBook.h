@@ -7,6 +7,17 @@
 // reported on the warning stream, and the contours it would account for are
 // left alone.
 //
+// The records are checked against the tree before anything is deleted: only
+// leaf art that carries a usable run's mark, is not one of that run's own
+// sources, and was made, through a chain of contours, from art that is not a
+// contour may go. A marked group or layer (it holds other art), a contour
+// that names itself as a source, or contours whose sources form a loop are
+// left, with one warning per run and reason naming them.
+//
+// The book reads the file once: it indexes the imported elements by id, the
+// recorded contours by run and by source, and the records by id, so that
+// each command costs time in proportion to the art it touches.
+//
 // The parameter record's fields are text here; the caller says whether they
 // read (easel/host/RunRecording.h turns them into the record and back).
 #ifndef EASEL_SVG_RUNBOOK_H
@@ -19,6 +30,9 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -26,9 +40,6 @@
 #include "easel/core/Document.h"
 
 namespace easel::svg {
-
-// Every object of the document that is a contour of a recorded run (the file says so).
-std::vector<std::pair<ArtRef, ContourMark>> recordedContours(const Document& document, const SvgSource& source);
 
 // The record of a run that made the contours `marks` (by their ArtRef bits):
 // its sources are their sources' ids in document order.
@@ -41,7 +52,8 @@ class RunBook {
   using ParamsCheck = std::function<std::string(const NamedValues&)>;
 
   // `version`: the program's ("18.3.0"); records of newer versions are not
-  // usable. The records that cannot be used are reported on `warnings` here.
+  // usable. The records that cannot be used, and the contours that may not
+  // be removed, are reported on `warnings` here.
   RunBook(const Document& document, const SvgSource& source, std::string fileName, std::string version,
           const ParamsCheck& paramsCheck, std::ostream& warnings);
 
@@ -53,8 +65,9 @@ class RunBook {
   // when there is none.
   const RunRecord& chooseAgain(Document& document);
 
-  // Removes the contours of usable runs on the selected sources (`all`: on
-  // every source), and notes the records that go or keep fewer sources.
+  // Removes the contours of usable runs on the selected sources, with the
+  // contours made from them (`all`: every contour of every usable run), and
+  // notes the records that go or keep fewer sources.
   void removeContours(Document& document, bool all);
 
   // What the exporter writes: the edits so far and, when `params` is given
@@ -62,18 +75,39 @@ class RunBook {
   RunEdits finish(const Document& document, const NamedValues* params, std::optional<uint64_t> seed,
                   uint64_t drawsBefore) const;
 
-  // The art read from the file's element with that id.
-  std::vector<ArtRef> sourcesNamed(const Document& document, const std::string& id) const;
+  // The art read from the file's element with that id (those still in the document).
+  std::vector<ArtRef> sourcesNamed(const Document& document, std::string_view id) const;
   // The ids of the selected art read from the file that is not a recorded contour.
   std::set<std::string> selectedSources(const Document& document) const;
+  // The contours of a usable run that may be removed, in document order
+  // (those still in the document).
+  std::vector<ArtRef> contoursOf(const Document& document, std::string_view run) const;
 
  private:
-  void warn(std::ostream& warnings, const std::string& run, const std::string& problem) const;
+  struct Contour {
+    ArtRef art;
+    std::string_view run, source;  // the mark's, in the file's text
+  };
+  void warn(std::ostream& warnings, std::string_view run, const std::string& problem) const;
+  void indexElements(const Document& document);
+  // Sets aside the marked contours that may not be removed, with warnings.
+  void checkContours(const Document& document, std::ostream& warnings);
+  void noteRecordEdits(const std::set<std::string, std::less<>>& going);
 
   const SvgSource& source_;
   std::string fileName_;
   std::string version_;
   std::vector<RunRecord> usable_;
+  std::unordered_map<std::string_view, std::size_t> usableById_;
+  // The imported elements by id; the contours of usable runs that may go,
+  // by run and by the source they were made from.
+  std::unordered_map<std::string_view, std::vector<ArtRef>> elementsById_;
+  std::vector<Contour> contours_;  // document order
+  std::vector<Contour> marked_;    // every mark of the file, before the checks
+  std::unordered_map<std::string_view, std::vector<std::size_t>> contoursByRun_, contoursBySource_;
+  std::unordered_map<uintptr_t, std::size_t> contourOfArt_;
+  std::unordered_set<uintptr_t> markedArt_;  // every element with a mark
+  std::set<std::string_view> leftRuns_;      // runs some of whose contours may not go
   RunEdits edits_;
 };
 

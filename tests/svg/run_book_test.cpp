@@ -1,0 +1,126 @@
+// The run book checks a file's records against its tree before anything is
+// deleted: marks that contradict the records (on a layer holding the run's
+// own source, on a run's own source, in a loop of sources, on the contours
+// of a run that deleted its sources) leave the art, with one warning naming
+// it, while well-formed chains of contours of contours still go whole.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "easel/svg/RunBook.h"
+#include "easel/svg/SvgExport.h"
+#include "easel/svg/SvgImport.h"
+
+namespace {
+
+using namespace easel;
+
+std::string drawing(const std::string& art, const std::string& records) {
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:contour=\"urn:contour:easel\" "
+         "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" width=\"100\" height=\"100\">" +
+         art + "<metadata contour:role=\"runs\">" + records + "</metadata></svg>";
+}
+
+std::string record(const std::string& id, const std::string& sources, const std::string& params = "") {
+  return "<contour:run id=\"" + id + "\" version=\"1.0.0\" sources=\"" + sources + "\"><contour:params " + params +
+         "/></contour:run>";
+}
+
+std::string square(const std::string& id, const std::string& mark = "") {
+  return "<path id=\"" + id + "\" d=\"M1 1H9V9Z\" " + mark + "/>";
+}
+
+std::string mark(const std::string& run, const std::string& source) {
+  return "contour:run=\"" + run + "\" contour:source=\"" + source + "\"";
+}
+
+struct Stripped {
+  std::string svg, warnings;
+};
+
+// `contour strip` on the text, in memory.
+Stripped strip(const std::string& text) {
+  svg::ImportedSvg in = svg::importSvg(text, "d.svg");
+  std::ostringstream warnings;
+  svg::RunBook book(*in.document, *in.source, "d.svg", "99.0.0", [](const svg::NamedValues&) { return ""; }, warnings);
+  book.removeContours(*in.document, true);
+  const svg::RunEdits edits = book.finish(*in.document, nullptr, std::nullopt, 0);
+  return {svg::exportSvg(*in.document, in.source.get(), {.runs = &edits}), warnings.str()};
+}
+
+bool has(const std::string& svg, const std::string& id) { return svg.find("id=\"" + id + "\"") != std::string::npos; }
+
+TEST(RunBookTest, ContradictoryMarksLeaveTheArtWithOneWarning) {
+  struct Case {
+    const char* what;
+    std::string file;
+    std::vector<std::string> kept, gone;
+    std::string warning;
+  };
+  const std::string run1 = record("contour-run-1", "sq");
+  const Case cases[] = {
+      {"a mark on a layer that holds the run's own source",
+       drawing("<g id=\"layer1\" inkscape:groupmode=\"layer\" " + mark("contour-run-1", "sq") + ">" + square("sq") +
+                   square("other") + square("sq-1", mark("contour-run-1", "sq")) + "</g>",
+               run1),
+       {"layer1", "sq", "other"},
+       {"sq-1"},
+       "run element 'contour-run-1': the element 'layer1' carries its mark but holds other art"},
+      {"a mark on the run's own source",
+       drawing(square("sq", mark("contour-run-1", "sq")) + square("sq-1", mark("contour-run-1", "sq")), run1),
+       {"sq"},
+       {"sq-1"},
+       "the element 'sq' carries its mark but is one of the run's own sources"},
+      {"sources that form a loop",
+       drawing(square("user") + square("a", mark("contour-run-1", "b")) + square("b", mark("contour-run-1", "a")),
+               record("contour-run-1", "user")),
+       {"user", "a", "b"},
+       {},
+       "carry its mark but are made from contours made from them in turn"},
+      {"a run that deleted its sources, from a file that keeps no copy",
+       drawing(square("sq", mark("contour-run-1", "sq")) + square("sq-1", mark("contour-run-1", "sq")),
+               record("contour-run-1", "sq", "pathDelete=\"1\"")),
+       {"sq", "sq-1"},
+       {},
+       "it deleted its sources (pathDelete), and the file keeps no copy of them to give back"},
+      {"a chain of contours of contours goes whole",
+       drawing(square("sq") + square("c1", mark("contour-run-1", "sq")) + square("c2", mark("contour-run-2", "c1")) +
+                   square("c3", mark("contour-run-3", "c2")),
+               run1 + record("contour-run-2", "c1") + record("contour-run-3", "c2")),
+       {"sq"},
+       {"c1", "c2", "c3"},
+       ""},
+  };
+  for (const Case& c : cases) {
+    const Stripped out = strip(c.file);
+    for (const std::string& id : c.kept) EXPECT_TRUE(has(out.svg, id)) << c.what << ": " << id << "\n" << out.svg;
+    for (const std::string& id : c.gone) EXPECT_FALSE(has(out.svg, id)) << c.what << ": " << id << "\n" << out.svg;
+    if (c.warning.empty()) {
+      EXPECT_EQ(out.warnings, "") << c.what;
+    } else {
+      EXPECT_NE(out.warnings.find(c.warning), std::string::npos) << c.what << ":\n" << out.warnings;
+      EXPECT_EQ(std::count(out.warnings.begin(), out.warnings.end(), '\n'), 1) << c.what << ":\n" << out.warnings;
+    }
+  }
+}
+
+// Bad input at scale: a record naming 20,000 sources that are not there, and
+// contours naming them, in a chain 20,000 long. One warning, and nothing goes.
+TEST(RunBookTest, ARecordOfManyMissingSourcesIsOneWarning) {
+  std::string art = square("sq"), sources = "sq";
+  for (int i = 0; i < 20000; ++i) {
+    const std::string id = "gone" + std::to_string(i);
+    art += square("c" + std::to_string(i), mark("contour-run-1", i ? "c" + std::to_string(i - 1) : "sq"));
+    sources += " " + id;
+  }
+  const Stripped out = strip(drawing(art, record("contour-run-1", sources)));
+  EXPECT_EQ(out.warnings,
+            "contour: warning: d.svg: run element 'contour-run-1': the sources gone0, gone1, gone2 and 19997 "
+            "more it names are gone; its contours are left alone\n");
+  EXPECT_TRUE(has(out.svg, "c0") && has(out.svg, "c19999"));
+}
+
+}  // namespace
