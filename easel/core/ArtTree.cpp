@@ -20,6 +20,13 @@ HandleCheck ArtTree::check(ArtRef art) const {
   return HandleCheck::Ok;
 }
 
+bool ArtTree::mayReturn(ArtRef art) const {
+  const HandleParts parts = unpackHandle(art.bits());
+  if (parts.tag != tag_ || parts.slot == kRootSlot || parts.slot >= nodes_.size()) return false;
+  const ArtNode& n = nodes_[parts.slot];
+  return n.state != SlotState::Free && n.generation == parts.generation;
+}
+
 void ArtTree::refuse(ArtRef art) const {
   throw DocumentError(kBadHandleErr, std::string(handleCheckText(check(art))) + " art handle");
 }

@@ -63,6 +63,8 @@ class ArtTree {
     }
     refuse(art);
   }
+  // Whether the ref names an object alive, or dead but kept by the undo history.
+  bool mayReturn(ArtRef art) const;
   ArtRef refOf(uint32_t slot) const;
   ArtNode& node(uint32_t slot) { return nodes_[slot]; }
   const ArtNode& node(uint32_t slot) const { return nodes_[slot]; }

@@ -49,6 +49,7 @@ AIReal Document::pageWidth() const { return state_->pageWidth; }
 AIReal Document::pageHeight() const { return state_->pageHeight; }
 
 void Document::setPageSize(AIReal width, AIReal height) {
+  ++state_->changes;
   if (!(std::isfinite(width) && std::isfinite(height) && width > 0 && height > 0)) fail(kBadParameterErr, "page size");
   state_->pageWidth = width;
   state_->pageHeight = height;
@@ -57,6 +58,7 @@ void Document::setPageSize(AIReal width, AIReal height) {
 // --- Refs and the tree ------------------------------------------------------
 
 HandleCheck Document::check(ArtRef art) const { return state_->tree.check(art); }
+bool Document::mayReturn(ArtRef art) const { return state_->tree.mayReturn(art); }
 
 ArtRef Document::firstLayer() const {
   const ArtTree& t = state_->tree;
@@ -196,6 +198,7 @@ Spot findSpot(const ArtTree& t, uint32_t reference, Place where, ArtType type) {
 }  // namespace
 
 ArtRef Document::addLayer(std::string name) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   ArtContent c;
   c.type = ArtType::Group;
@@ -208,6 +211,7 @@ ArtRef Document::addLayer(std::string name) {
 }
 
 ArtRef Document::createArt(ArtType type, ArtRef reference, Place where) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   ArtType known;
   if (!artTypeFromCode(static_cast<int16_t>(type), &known)) fail(kBadParameterErr, "unknown art type");
@@ -223,6 +227,7 @@ ArtRef Document::createArt(ArtType type, ArtRef reference, Place where) {
 }
 
 ArtRef Document::duplicate(ArtRef art, ArtRef reference, Place where) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t source = t.slotOf(art);
   const Spot spot = findSpot(t, t.slotOf(reference), where, t.node(source).content.type);
@@ -237,6 +242,7 @@ ArtRef Document::duplicate(ArtRef art, ArtRef reference, Place where) {
 }
 
 void Document::dispose(ArtRef art) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
   if (state_->log.open()) {
@@ -251,6 +257,7 @@ void Document::dispose(ArtRef art) {
 }
 
 void Document::move(ArtRef art, ArtRef reference, Place where) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
   Spot spot = findSpot(t, t.slotOf(reference), where, t.node(slot).content.type);
@@ -282,6 +289,7 @@ uint32_t matrixSlot(const ArtTree& t, ArtRef art) {
 }  // namespace
 
 void Document::setSegments(ArtRef path, std::vector<AIPathSegment> segments, bool closed) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = pathSlot(t, path);
   checkSegments(segments);
@@ -298,6 +306,7 @@ void Document::setSegments(ArtRef path, std::vector<AIPathSegment> segments, boo
 }
 
 void Document::replaceSegments(ArtRef path, std::size_t first, std::span<const AIPathSegment> segments) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = pathSlot(t, path);
   const std::size_t size = t.node(slot).content.segments.size();
@@ -308,6 +317,7 @@ void Document::replaceSegments(ArtRef path, std::size_t first, std::span<const A
 }
 
 void Document::setClosed(ArtRef path, bool closed) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = pathSlot(t, path);
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
@@ -315,6 +325,7 @@ void Document::setClosed(ArtRef path, bool closed) {
 }
 
 void Document::setStyle(ArtRef art, const AIPathStyle& style) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
   if (!hasStyle(t.node(slot).content.type)) fail(kWrongArtTypeErr, "no path style");
@@ -324,6 +335,7 @@ void Document::setStyle(ArtRef art, const AIPathStyle& style) {
 }
 
 void Document::setPathStyle(ArtRef art, const AIPathStyle& style) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
   if (!hasStyle(t.node(slot).content.type)) fail(kWrongArtTypeErr, "no path style");
@@ -335,6 +347,7 @@ void Document::setPathStyle(ArtRef art, const AIPathStyle& style) {
 }
 
 void Document::setMatrix(ArtRef art, const AIRealMatrix& matrix) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = matrixSlot(t, art);
   if (!isFinite(matrix)) fail(kBadParameterErr, "matrix not finite");
@@ -343,6 +356,7 @@ void Document::setMatrix(ArtRef art, const AIRealMatrix& matrix) {
 }
 
 void Document::setLocalBounds(ArtRef art, const AIRealRect& bounds) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = matrixSlot(t, art);
   if (!(isFinite(bounds.left) && isFinite(bounds.top) && isFinite(bounds.right) && isFinite(bounds.bottom)))
@@ -352,6 +366,7 @@ void Document::setLocalBounds(ArtRef art, const AIRealRect& bounds) {
 }
 
 void Document::setOpacity(ArtRef art, AIReal opacity) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
   if (!(opacity >= 0 && opacity <= 1)) fail(kBadParameterErr, "opacity outside [0, 1]");
@@ -372,6 +387,7 @@ void setBits(ArtTree& t, UndoLog& log, uint32_t slot, int32_t mask, bool on) {
 }  // namespace
 
 void Document::setSelected(ArtRef art, bool selected) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
   for (uint32_t s = slot; s != kNoSlot; s = t.nextInSubtree(s, slot))
@@ -382,14 +398,17 @@ void Document::setSelected(ArtRef art, bool selected) {
 }
 
 void Document::setLocked(ArtRef art, bool locked) {
+  ++state_->changes;
   setBits(state_->tree, state_->log, state_->tree.slotOf(art), kArtLocked, locked);
 }
 
 void Document::setHidden(ArtRef art, bool hidden) {
+  ++state_->changes;
   setBits(state_->tree, state_->log, state_->tree.slotOf(art), kArtHidden, hidden);
 }
 
 void Document::setName(ArtRef art, std::string name) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
   if (state_->log.wants(slot, ChangeKind::Identity)) state_->log.saveIdentity(slot);
@@ -397,6 +416,7 @@ void Document::setName(ArtRef art, std::string name) {
 }
 
 void Document::setExtra(ArtRef art, std::shared_ptr<const ArtExtra> extra) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
   if (state_->log.wants(slot, ChangeKind::Identity)) state_->log.saveIdentity(slot);
@@ -452,6 +472,7 @@ bool axisMovePath(ArtTree& t, UndoLog& log, uint32_t slot, const AIRealMatrix& m
 }  // namespace
 
 void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScale, int32_t flags) {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t top = t.slotOf(art);
   if (!isFinite(matrix) || !isFinite(lineScale)) fail(kBadParameterErr, "matrix or line scale not finite");
@@ -515,6 +536,7 @@ std::size_t Document::selectByName(std::string_view name) {
 }
 
 void Document::deselectAll() {
+  ++state_->changes;
   ArtTree& t = state_->tree;
   for (uint32_t s = t.nextInSubtree(kRootSlot, kRootSlot); s != kNoSlot; s = t.nextInSubtree(s, kRootSlot))
     setBits(t, state_->log, s, kArtSelected, false);
@@ -538,15 +560,25 @@ std::vector<ArtRef> Document::matching(std::span<const ArtMatch> conditions) con
 // --- Swatches ---------------------------------------------------------------
 
 const std::vector<Swatch>& Document::swatches() const { return state_->swatches.all(); }
-void Document::addSwatch(std::string name, const AIColor& color) { state_->swatches.add({std::move(name), color}); }
+void Document::addSwatch(std::string name, const AIColor& color) {
+  ++state_->changes;
+  state_->swatches.add({std::move(name), color});
+}
 void Document::insertSwatches(std::size_t position, std::vector<Swatch> swatches) {
+  ++state_->changes;
   std::vector<Swatch> list = state_->swatches.all();
   const auto at = list.begin() + static_cast<std::ptrdiff_t>(std::min(position, list.size()));
   list.insert(at, std::make_move_iterator(swatches.begin()), std::make_move_iterator(swatches.end()));
   state_->swatches.replace(std::move(list));
 }
-void Document::resetSwatches() { state_->swatches.reset(); }
-void Document::clearSwatches() { state_->swatches.replace({}); }
+void Document::resetSwatches() {
+  ++state_->changes;
+  state_->swatches.reset();
+}
+void Document::clearSwatches() {
+  ++state_->changes;
+  state_->swatches.replace({});
+}
 AISwatchRef Document::swatchRef(std::size_t index) const { return state_->swatches.ref(index); }
 const Swatch* Document::swatch(AISwatchRef ref) const { return state_->swatches.find(ref); }
 
@@ -559,18 +591,37 @@ uint64_t Document::memoryRefusals() const { return state_->tree.refusals(); }
 
 // --- Commands and undo ------------------------------------------------------
 
-void Document::beginCommand(std::string name) { state_->log.begin(std::move(name)); }
-void Document::endCommand() { state_->log.end(); }
+void Document::beginCommand(std::string name) {
+  ++state_->changes;
+  state_->log.begin(std::move(name));
+}
+void Document::endCommand() {
+  ++state_->changes;
+  state_->log.end();
+}
 bool Document::inCommand() const { return state_->log.open(); }
-void Document::undoChanges() { state_->log.undoOpen(); }
+void Document::undoChanges() {
+  ++state_->changes;
+  state_->log.undoOpen();
+}
 bool Document::canUndo() const { return state_->log.canUndo(); }
 bool Document::canRedo() const { return state_->log.canRedo(); }
-bool Document::userUndo() { return state_->log.undo(); }
-bool Document::userRedo() { return state_->log.redo(); }
+bool Document::userUndo() {
+  ++state_->changes;
+  return state_->log.undo();
+}
+bool Document::userRedo() {
+  ++state_->changes;
+  return state_->log.redo();
+}
 std::string Document::undoName() const { return state_->log.undoName(); }
 std::string Document::redoName() const { return state_->log.redoName(); }
-void Document::setUndoLimit(std::size_t commands) { state_->log.setLimit(commands); }
+void Document::setUndoLimit(std::size_t commands) {
+  ++state_->changes;
+  state_->log.setLimit(commands);
+}
 std::size_t Document::pendingChanges() const { return state_->log.pending(); }
+uint64_t Document::changeCount() const { return state_->changes; }
 
 // --- Views ------------------------------------------------------------------
 

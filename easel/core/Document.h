@@ -70,6 +70,10 @@ class Document {
   // --- Refs and the tree --------------------------------------------------
   HandleCheck check(ArtRef art) const;
   bool valid(ArtRef art) const { return check(art) == HandleCheck::Ok; }
+  // Whether the art is in the document, or out of it but kept by the undo
+  // history so that an undo or redo may bring it back; false once it is
+  // freed for good (its refs then stay stale for ever).
+  bool mayReturn(ArtRef art) const;
   // The top layer; null when there is none.
   ArtRef firstLayer() const;
   // Null when there is none. parent() of a layer is null.
@@ -226,6 +230,10 @@ class Document {
   void setUndoLimit(std::size_t commands);
   // Changes recorded for the open command so far (for tests of cost).
   std::size_t pendingChanges() const;
+  // Rises with every change of the document (art, selection, page,
+  // swatches, commands, undo and redo): what is worked out from the document
+  // holds while it stays the same.
+  uint64_t changeCount() const;
 
   // --- Views -----------------------------------------------------------------
   // Redrawing is asked for by the plug-in; the editor listens.

@@ -16,6 +16,7 @@ struct Document::State {
   AIReal pageWidth = kDefaultPageWidth;
   AIReal pageHeight = kDefaultPageHeight;
   uint64_t redraws = 0;
+  uint64_t changes = 0;  // see Document::changeCount
   // Reused by transform() so that it allocates nothing per call.
   std::vector<AIPathSegment> scratchSegments;
 };

@@ -194,5 +194,34 @@ TEST_F(UndoTest, GeometryStampsFollowTheValueThroughCopiesUndoAndRedo) {
   EXPECT_NE(doc().geometryStamp(fresh), before);
 }
 
+// What is worked out from the document (the editor's state) holds while the
+// change count stays; art an undo took out may come back until a new
+// command drops the redo.
+TEST_F(UndoTest, TheChangeCountMovesWithEveryChangeAndUndoneArtReturnsUntilTheRedoGoes) {
+  uint64_t count = doc().changeCount();
+  auto changed = [&] {
+    const bool moved = doc().changeCount() != count;
+    count = doc().changeCount();
+    return moved;
+  };
+  (void)doc().bounds(lone), (void)doc().serialize();
+  EXPECT_FALSE(changed());
+  doc().setSelected(lone, false);
+  EXPECT_TRUE(changed());
+  doc().beginCommand("Contour");
+  const ArtRef copy = ArtRef::fromHandle(dup(lone, kPlaceAboveAll));
+  doc().endCommand();
+  EXPECT_TRUE(changed());
+  ASSERT_TRUE(doc().userUndo());
+  EXPECT_TRUE(changed());
+  EXPECT_FALSE(doc().valid(copy));
+  EXPECT_TRUE(doc().mayReturn(copy));
+  doc().beginCommand("Other");
+  doc().setOpacity(lone, 0.5f);
+  doc().endCommand();
+  EXPECT_FALSE(doc().mayReturn(copy));
+  EXPECT_TRUE(doc().mayReturn(lone));
+}
+
 }  // namespace
 }  // namespace easel::test
