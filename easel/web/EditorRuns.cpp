@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 #include <sstream>
+#include <type_traits>
 
 #include "easel/svg/SvgSource.h"
 
@@ -19,20 +20,10 @@ void eachInside(const Document& document, ArtRef art, Visit visit) {
   for (ArtRef a = art; a && (a == art || document.depth(a) > depth); a = document.nextInOrder(a)) visit(a);
 }
 
-bool anySelected(const Document& document, ArtRef art) {
-  bool selected = false;
-  eachInside(document, art, [&](ArtRef a) { selected = selected || (document.content(a).attributes & kArtSelected); });
-  return selected;
-}
-
 std::vector<ArtRef> present(const Document& document, const std::vector<ArtRef>& art) {
   std::vector<ArtRef> out;
   std::copy_if(art.begin(), art.end(), std::back_inserter(out), [&](ArtRef a) { return document.valid(a); });
   return out;
-}
-
-bool anyOf(const std::vector<std::string>& ids, const std::set<std::string>& in) {
-  return std::any_of(ids.begin(), ids.end(), [&](const std::string& id) { return in.count(id) > 0; });
 }
 
 std::optional<RecordedSeed> seedOf(const svg::RunRecord& record) {
@@ -55,61 +46,126 @@ EditorRuns::EditorRuns(const Document& document, std::shared_ptr<const svg::SvgS
                                          easel::host::paramsProblem, warnings);
   std::istringstream lines(warnings.str());
   for (std::string line; std::getline(lines, line);) warnings_.push_back(line);
-  const auto contours = svg::recordedContours(document, *source_);
   for (const svg::RunRecord& record : book_->usable()) {
-    FileRun run{&record, {}, {}};
-    for (const auto& [art, mark] : contours) {
-      if (mark.run != record.id) continue;
-      run.contours.push_back(art);
-      eachInside(document, art, [&](ArtRef a) {
+    const Rank rank = fileRuns_.size();
+    FileRun run{&record, book_->contoursOf(document, record.id), {}};
+    for (ArtRef contour : run.contours) {
+      runOfContour_[contour.bits()] = rank;
+      eachInside(document, contour, [&](ArtRef a) {
         if (!document.content(a).name.empty()) run.ids.push_back(document.content(a).name);
       });
     }
+    for (const std::string& id : record.sources) runsOfSourceId_[id].push_back(rank);
     fileRuns_.push_back(std::move(run));
   }
+  nextRank_ = fileRuns_.size();
 }
 
-std::optional<EditorRuns::Run> EditorRuns::selectedRun(const Document& document) const {
-  const std::set<std::string> sourceIds = book_->selectedSources(document);
-  auto selected = [&](const std::vector<ArtRef>& art) {
-    return std::any_of(art.begin(), art.end(), [&](ArtRef a) { return anySelected(document, a); });
+const std::optional<EditorRuns::Run>& EditorRuns::selectedRun(const Document& document) const {
+  if (lookedAt_ != document.changeCount()) {
+    selected_ = findSelectedRun(document);
+    lookedAt_ = document.changeCount();
+  }
+  return selected_;
+}
+
+// The runs the selection names (by a contour, or by a source, or by anything
+// inside either), newest first; the first with contours in the document.
+std::optional<EditorRuns::Run> EditorRuns::findSelectedRun(const Document& document) const {
+  std::set<Rank, std::greater<>> named;
+  auto note = [&](const auto& map, const auto& key) {
+    const auto found = map.find(key);
+    if (found == map.end()) return;
+    if constexpr (std::is_same_v<std::decay_t<decltype(found->second)>, Rank>) {
+      named.insert(found->second);
+    } else {
+      named.insert(found->second.begin(), found->second.end());
+    }
   };
-  for (auto made = madeRuns_.rbegin(); made != madeRuns_.rend(); ++made) {
-    std::vector<ArtRef> contours;
-    for (const auto& [bits, mark] : made->marks) contours.push_back(ArtRef(bits));
-    contours = present(document, contours);
-    const std::vector<ArtRef> sources = present(document, made->sources);
-    if (!contours.empty() && (selected(contours) || selected(sources) || anyOf(made->record.sources, sourceIds))) {
-      return Run{contours, sources, easel::host::paramsFromNames(made->record.params), seedOf(made->record)};
+  for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
+    if (!(document.content(a).attributes & kArtSelected)) continue;
+    for (ArtRef up = a; up; up = document.parent(up)) {
+      note(runOfContour_, up.bits());
+      note(runsOfSourceArt_, up.bits());
     }
   }
-  for (auto file = fileRuns_.rbegin(); file != fileRuns_.rend(); ++file) {
-    const std::vector<ArtRef> contours = present(document, file->contours);
-    if (contours.empty() || !(selected(contours) || anyOf(file->record->sources, sourceIds))) continue;
-    std::vector<ArtRef> sources;
-    for (const std::string& id : file->record->sources) {
-      for (ArtRef a : book_->sourcesNamed(document, id)) sources.push_back(a);
-    }
-    return Run{contours, sources, easel::host::paramsFromNames(file->record->params), seedOf(*file->record)};
+  for (const std::string& id : book_->selectedSources(document)) note(runsOfSourceId_, id);
+  for (Rank rank : named) {
+    if (std::optional<Run> run = runOf(document, rank)) return run;
   }
   return std::nullopt;
 }
 
+// The run of that rank, when it has contours in the document.
+std::optional<EditorRuns::Run> EditorRuns::runOf(const Document& document, Rank rank) const {
+  if (rank >= fileRuns_.size()) {
+    const auto made = madeRuns_.find(rank);
+    if (made == madeRuns_.end()) return std::nullopt;
+    std::vector<ArtRef> contours;
+    for (const auto& [bits, mark] : made->second.marks)
+      if (document.valid(ArtRef(bits))) contours.push_back(ArtRef(bits));
+    std::vector<ArtRef> sources = present(document, made->second.sources);
+    // A run that deleted its sources cannot be made again from them.
+    if (contours.empty() || sources.empty()) return std::nullopt;
+    const svg::RunRecord& record = made->second.record;
+    return Run{std::move(contours), std::move(sources), easel::host::paramsFromNames(record.params), seedOf(record)};
+  }
+  const FileRun& file = fileRuns_[rank];
+  std::vector<ArtRef> contours = present(document, file.contours);
+  if (contours.empty()) return std::nullopt;
+  std::vector<ArtRef> sources;
+  for (const std::string& id : file.record->sources) {
+    for (ArtRef a : book_->sourcesNamed(document, id)) sources.push_back(a);
+  }
+  if (sources.empty()) return std::nullopt;
+  return Run{std::move(contours), std::move(sources), easel::host::paramsFromNames(file.record->params),
+             seedOf(*file.record)};
+}
+
 void EditorRuns::recordRun(const Document& document, uint64_t bornAfter, const ContourParams& params,
                            std::optional<RecordedSeed> seed) {
+  forgetLostRuns(document);
   MadeRun run;
   run.marks = svg::markNewContours(document, *source_, "", bornAfter);
   if (run.marks.empty()) return;
+  const Rank rank = nextRank_++;
   for (const auto& [bits, mark] : run.marks) {
+    runOfContour_[bits] = rank;
     const auto* extra = dynamic_cast<const svg::SvgArtExtra*>(document.content(ArtRef(bits)).extra.get());
     if (extra && std::find(run.sources.begin(), run.sources.end(), extra->original) == run.sources.end()) {
       run.sources.push_back(extra->original);
+      runsOfSourceArt_[extra->original.bits()].push_back(rank);
     }
   }
   run.record =
       svg::runRecordOf(document, run.marks, "", easel::host::contourVersion(), easel::host::paramsByName(params),
                        seed ? std::optional(seed->seed) : std::nullopt, seed ? seed->drawsBefore : 0);
-  madeRuns_.push_back(std::move(run));
+  for (const std::string& id : run.record.sources) runsOfSourceId_[id].push_back(rank);
+  madeRuns_.emplace(rank, std::move(run));
+  lookedAt_.reset();
+}
+
+// A run made here whose contours were all freed for good (undone, then no
+// longer redoable) can never be in the drawing again: its record and its
+// index entries go.
+void EditorRuns::forgetLostRuns(const Document& document) {
+  auto unlist = [](auto& map, auto key, Rank rank) {
+    const auto found = map.find(key);
+    if (found == map.end()) return;
+    std::erase(found->second, rank);
+    if (found->second.empty()) map.erase(found);
+  };
+  for (auto made = madeRuns_.begin(); made != madeRuns_.end();) {
+    const auto& marks = made->second.marks;
+    if (std::any_of(marks.begin(), marks.end(), [&](const auto& m) { return document.mayReturn(ArtRef(m.first)); })) {
+      ++made;
+      continue;
+    }
+    for (const auto& [bits, mark] : marks) runOfContour_.erase(bits);
+    for (ArtRef a : made->second.sources) unlist(runsOfSourceArt_, a.bits(), made->first);
+    for (const std::string& id : made->second.record.sources) unlist(runsOfSourceId_, id, made->first);
+    made = madeRuns_.erase(made);
+  }
 }
 
 svg::RunEdits EditorRuns::edits(const Document& document) const {
@@ -120,7 +176,7 @@ svg::RunEdits EditorRuns::edits(const Document& document) const {
     edits.freedIds.insert(file.ids.begin(), file.ids.end());
   }
   std::set<std::string> taken;
-  for (const MadeRun& made : madeRuns_) {
+  for (const auto& [rank, made] : madeRuns_) {
     std::map<uintptr_t, svg::ContourMark> marks;
     for (const auto& [bits, mark] : made.marks) {
       if (document.valid(ArtRef(bits))) marks.emplace(bits, mark);

@@ -58,16 +58,23 @@ Json StateReporter::newlyShown(const adm::DialogManager& dialogs) {
   return shown;
 }
 
+void StateReporter::look(const Document& document) {
+  if (lookedAtDocument_ == &document && lookedAt_ == document.changeCount()) return;
+  view_.look(document);
+  selection_ = Json::array();
+  for (const AIRealRect& box : selectionBounds(document)) selection_.push_back(rectJson(box));
+  lookedAtDocument_ = &document;
+  lookedAt_ = document.changeCount();
+}
+
 Json StateReporter::report(const EditorParts& parts, uint64_t pageRevision, std::string* geometry) {
   Document& document = parts.session.document();
-  view_.look(document);
+  look(document);
   Json state;
   state["revision"] = view_.revision();
   state["drawing"] = view_.forPage(document, pageRevision, geometry);
   state["page"] = {document.pageWidth(), document.pageHeight()};
-  Json boxes = Json::array();
-  for (const AIRealRect& box : selectionBounds(document)) boxes.push_back(rectJson(box));
-  state["selection"] = std::move(boxes);
+  state["selection"] = selection_;
   state["view"] = {{"zoom", parts.session.view().zoom()}};
   state["undo"] = {{"undo", nameOrNull(document.canUndo() ? document.undoName() : "")},
                    {"redo", nameOrNull(document.canRedo() ? document.redoName() : "")}};

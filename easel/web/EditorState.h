@@ -36,8 +36,9 @@ class StateReporter {
 
   // The drawing as saving writes it, with the contour runs' marks and records.
   std::string svgText(const Document& document, const svg::RunEdits& runs) const;
-  // Looks at the document; the revision goes up whenever what it shows changes.
-  void look(const Document& document) { view_.look(document); }
+  // Looks at the document (again only once it changed); the revision goes
+  // up whenever what it shows changes.
+  void look(const Document& document);
   uint64_t revision() const { return view_.revision(); }
   uint64_t committedFingerprint() const { return view_.committedFingerprint(); }
 
@@ -49,6 +50,10 @@ class StateReporter {
   nlohmann::json newlyShown(const adm::DialogManager& dialogs);
 
   DrawingView view_;
+  // What was worked out from the document at its change count `lookedAt_`.
+  const Document* lookedAtDocument_ = nullptr;
+  uint64_t lookedAt_ = 0;
+  nlohmann::json selection_;
   std::size_t shownReported_ = 0;
   std::size_t alertsReported_ = 0;
 };
