@@ -189,15 +189,16 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
     leftRuns_.insert(key.first);
     const bool one = names.size() == 1;
     const LeftText& text = kLeftText[static_cast<int>(key.second)];
-    warnings << "contour: warning: " << fileName_ << ": run element '" << key.first << "': "
-             << (one ? "the element " : "the elements ") << nameList(names)
+    warnings << "contour: warning: " << fileName_ << ": run element '" << key.first
+             << "': " << (one ? "the element " : "the elements ") << nameList(names)
              << (one ? " carries its mark but " : " carry its mark but ") << (one ? text.one : text.several) << "; "
              << (one ? "it is" : "they are") << " left\n";
   }
 }
 
 void RunBook::warn(std::ostream& warnings, std::string_view run, const std::string& problem) const {
-  const std::string name = run.empty() ? "a contour:run element without an id" : "run element '" + std::string(run) + "'";
+  const std::string name =
+      run.empty() ? "a contour:run element without an id" : "run element '" + std::string(run) + "'";
   warnings << "contour: warning: " << fileName_ << ": " << name << ": " << problem << "; its contours are left alone\n";
 }
 

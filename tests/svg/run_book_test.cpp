@@ -45,7 +45,8 @@ struct Stripped {
 Stripped strip(const std::string& text) {
   svg::ImportedSvg in = svg::importSvg(text, "d.svg");
   std::ostringstream warnings;
-  svg::RunBook book(*in.document, *in.source, "d.svg", "99.0.0", [](const svg::NamedValues&) { return ""; }, warnings);
+  svg::RunBook book(
+      *in.document, *in.source, "d.svg", "99.0.0", [](const svg::NamedValues&) { return ""; }, warnings);
   book.removeContours(*in.document, true);
   const svg::RunEdits edits = book.finish(*in.document, nullptr, std::nullopt, 0);
   return {svg::exportSvg(*in.document, in.source.get(), {.runs = &edits}), warnings.str()};
