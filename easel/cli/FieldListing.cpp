@@ -1,21 +1,14 @@
 #include "easel/cli/FieldListing.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 
+#include "easel/core/NumberText.h"
 #include "plugin/dialog/ModeLists.h"
 
 namespace contour_cli {
 
 namespace {
-
-// The shortest text that reads back to the same float.
-std::string number(float x) {
-  char text[32];
-  auto written = std::to_chars(text, text + sizeof text, x);
-  return std::string(text, written.ptr);
-}
 
 // The entry's text without its leading blank, or "" when the value names none.
 std::string entryText(const ParamField& field, int32_t value) {
@@ -29,7 +22,7 @@ std::string entryText(const ParamField& field, int32_t value) {
 }
 
 std::string valueText(const ParamField& field, const ContourParams& params) {
-  if (field.isReal()) return number(params.*field.field.real);
+  if (field.isReal()) return easel::shortestText(params.*field.field.real);
   const int32_t value = params.*field.field.integer;
   std::string text = std::to_string(value);
   if (field.type == FieldType::List) {
@@ -49,7 +42,7 @@ std::string fieldUnitAndRange(const ParamField& field) {
   else if (field.range->swatchBound)
     text += ", 0 to the number of swatches in the document";
   else
-    text += ", " + number(field.range->minimum) + " to " + number(field.range->maximum);
+    text += ", " + easel::shortestText(field.range->minimum) + " to " + easel::shortestText(field.range->maximum);
   if (field.item == kNoItem) text += ", kept by the plug-in";
   return text;
 }

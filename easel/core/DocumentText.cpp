@@ -3,7 +3,7 @@
 #include <string>
 
 #include "DocumentState.h"
-#include "Json.h"
+#include "NumberText.h"
 
 namespace easel {
 
@@ -16,7 +16,7 @@ class Text {
     out_ += w;
     return *this;
   }
-  Text& real(AIReal x) { return word(shortestFloat(x)); }
+  Text& real(AIReal x) { return word(shortestText(x)); }
   Text& integer(long long n) { return word(std::to_string(n)); }
   Text& quoted(std::string_view s) {
     std::string q = "\"";

@@ -1,7 +1,8 @@
 #include "Json.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "NumberText.h"
 
 namespace easel {
 
@@ -84,16 +85,16 @@ JsonWriter& JsonWriter::value(uint64_t n) {
 JsonWriter& JsonWriter::value(float x) {
   if (!std::isfinite(x)) return value(std::string_view(std::isnan(x) ? "NaN" : (x > 0 ? "Infinity" : "-Infinity")));
   separate();
-  out_ += shortestFloat(x);
+  char buffer[kShortestRoom];
+  out_.append(buffer, writeShortest(buffer, x));
   return *this;
 }
 
 JsonWriter& JsonWriter::value(double x) {
   if (!std::isfinite(x)) return value(std::string_view(std::isnan(x) ? "NaN" : (x > 0 ? "Infinity" : "-Infinity")));
   separate();
-  char buffer[32];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x);
-  out_.append(buffer, ec == std::errc() ? end : buffer);
+  char buffer[kShortestRoom];
+  out_.append(buffer, writeShortest(buffer, x));
   return *this;
 }
 
@@ -113,12 +114,6 @@ JsonWriter& JsonWriter::raw(std::string_view json) {
   separate();
   out_ += json;
   return *this;
-}
-
-std::string shortestFloat(float x) {
-  char buffer[32];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x);
-  return ec == std::errc() ? std::string(buffer, end) : std::string("0");
 }
 
 }  // namespace easel

@@ -46,9 +46,6 @@ class JsonWriter {
   bool needComma_ = false;
 };
 
-// Shortest decimal text of a float that reads back to the same float.
-std::string shortestFloat(float x);
-
 }  // namespace easel
 
 #endif

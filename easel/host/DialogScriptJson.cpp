@@ -1,12 +1,12 @@
 #include "easel/host/DialogScriptJson.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
 #include "easel/core/FileIo.h"
 #include "easel/core/JsonDepth.h"
+#include "easel/core/NumberText.h"
 
 namespace easel::host {
 
@@ -87,14 +87,7 @@ class EventReader {
 
 // The shortest decimal that reads back to the same float: 4.1 rather than
 // 4.099999904632568.
-Json realJson(double value) {
-  float x = static_cast<float>(value);
-  char text[32];
-  auto written = std::to_chars(text, text + sizeof text, x);
-  double shortest = 0;
-  std::from_chars(text, written.ptr, shortest);
-  return shortest;
-}
+Json realJson(double value) { return easel::shortestAsDouble(static_cast<float>(value)); }
 
 Json numberJson(const easel::adm::Item& item, double value) {
   // Whole numbers in int64_t's range as integers; the range is checked before

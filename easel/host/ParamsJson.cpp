@@ -1,12 +1,12 @@
 #include "easel/host/ParamsJson.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 
 #include "easel/core/JsonDepth.h"
+#include "easel/core/NumberText.h"
 
 namespace easel::host {
 
@@ -29,11 +29,7 @@ const ParamsField& fieldNamed(std::string_view name) {
 nlohmann::ordered_json realValue(float x) {
   if (std::isnan(x)) return "NaN";
   if (std::isinf(x)) return x > 0 ? "Infinity" : "-Infinity";
-  char text[32];
-  auto written = std::to_chars(text, text + sizeof text, x);
-  double shortest = 0;
-  std::from_chars(text, written.ptr, shortest);
-  return shortest;
+  return easel::shortestAsDouble(x);
 }
 
 float realFrom(const ParamsField& field, const nlohmann::json& value) {

@@ -2,22 +2,20 @@
 #ifndef EASEL_SVG_FLOATTEXT_H
 #define EASEL_SVG_FLOATTEXT_H
 
-#include <charconv>
 #include <cstddef>
 #include <string>
+
+#include "easel/core/NumberText.h"
 
 namespace easel::svg {
 
 // The room writeFloat needs: far more than any float's shortest text.
-inline constexpr std::size_t kFloatTextRoom = 32;
+inline constexpr std::size_t kFloatTextRoom = easel::kShortestRoom;
 
 // The shortest text that reads back to the same float, at `at` (with
 // kFloatTextRoom bytes free); negative zero is "0". Returns the end.
 inline char* writeFloat(char* at, float x) {
-  if (x != 0) {
-    const auto [end, ec] = std::to_chars(at, at + kFloatTextRoom, x);
-    if (ec == std::errc()) return end;
-  }
+  if (x != 0) return easel::writeShortest(at, x);
   *at = '0';
   return at + 1;
 }

@@ -1,0 +1,175 @@
+#include "NumberText.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <dragonbox/dragonbox.h>
+#include <version>
+#if defined(__cpp_lib_to_chars)
+#include <charconv>
+#else
+#include <cstdlib>
+#endif
+
+namespace easel {
+
+namespace {
+
+// "00" to "99": two digits are written at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+    pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// The digits of n, without leading zeros, ending at `end`; returns their start.
+// (In 32 bits where n fits, as every float's digits do: the divisions are cheaper.)
+template <typename Unsigned>
+char* digitsBefore(char* end, Unsigned n) {
+  while (n >= 100) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * (n % 100)], 2);
+    n /= 100;
+  }
+  if (n >= 10) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * n], 2);
+  } else {
+    *--end = static_cast<char>('0' + n);
+  }
+  return end;
+}
+
+// The digits of the whole number significand * 2^shift (shift in [-63, 63]),
+// which can reach 10^23 for a double, ending at `end`. Beyond 64 bits the
+// number is divided by 10^9 in 32-bit words.
+char* wholeBefore(char* end, uint64_t significand, int shift) {
+  if (shift <= 0) return digitsBefore(end, significand >> -shift);
+  const uint64_t high = significand >> (64 - shift), low = significand << shift;
+  if (high == 0) return digitsBefore(end, low);
+  uint32_t words[4] = {static_cast<uint32_t>(high >> 32), static_cast<uint32_t>(high), static_cast<uint32_t>(low >> 32),
+                       static_cast<uint32_t>(low)};
+  constexpr uint32_t kBillion = 1000000000;
+  for (;;) {
+    uint64_t rest = 0;
+    bool more = false;
+    for (uint32_t& word : words) {
+      const uint64_t current = rest << 32 | word;
+      word = static_cast<uint32_t>(current / kBillion);
+      rest = current % kBillion;
+      more = more || word != 0;
+    }
+    char* start = digitsBefore(end, static_cast<uint32_t>(rest));
+    if (!more) return start;
+    while (start > end - 9) *--start = '0';
+    end = start;
+  }
+}
+
+char* copy(char* at, const char* from, std::size_t count) {
+  std::memcpy(at, from, count);
+  return at + count;
+}
+
+// The parts of the binary format that the exact whole numbers need.
+template <typename Float>
+struct Format;
+template <>
+struct Format<float> {
+  using Bits = uint32_t;
+  static constexpr int kFractionBits = 23, kExponentBias = 127;
+};
+template <>
+struct Format<double> {
+  using Bits = uint64_t;
+  static constexpr int kFractionBits = 52, kExponentBias = 1023;
+};
+
+template <typename Float>
+char* writeReal(char* at, Float x) {
+  using F = Format<Float>;
+  using Bits = typename F::Bits;
+  constexpr int kTotalBits = 8 * sizeof(Bits);
+  const Bits bits = std::bit_cast<Bits>(x);
+  const Bits fraction = bits & ((Bits{1} << F::kFractionBits) - 1);
+  const int biased = static_cast<int>((bits << 1) >> (F::kFractionBits + 1));
+  if (bits >> (kTotalBits - 1)) *at++ = '-';
+  if (biased == (1 << (kTotalBits - 1 - F::kFractionBits)) - 1) return copy(at, fraction ? "nan" : "inf", 3);
+  if (biased == 0 && fraction == 0) {
+    *at = '0';
+    return at + 1;
+  }
+
+  const auto decimal = jkj::dragonbox::to_decimal(x, jkj::dragonbox::policy::sign::ignore,
+                                                  jkj::dragonbox::policy::trailing_zero::remove);
+  char digits[24];
+  char* const digitsEnd = digits + sizeof digits;
+  const auto significand = decimal.significand;
+  const char* const first = significand <= UINT32_MAX ? digitsBefore(digitsEnd, static_cast<uint32_t>(significand))
+                                                      : digitsBefore(digitsEnd, significand);
+  const int count = static_cast<int>(digitsEnd - first);
+  const int exponent = decimal.exponent;  // the value is digits * 10^exponent
+  const int scientificExponent = exponent + count - 1;
+  const int absExponent = scientificExponent < 0 ? -scientificExponent : scientificExponent;
+  const int scientificLength = count + (count > 1 ? 1 : 0) + 2 + (absExponent >= 100 ? 3 : 2);
+  const int fixedLength = exponent >= 0 ? count + exponent : (-exponent < count ? count + 1 : 2 - exponent);
+
+  if (fixedLength <= scientificLength) {
+    if (exponent > 0) {
+      // A whole number: its exact digits, as near to the value as any of the same length.
+      const Bits significand = biased == 0 ? fraction : fraction | (Bits{1} << F::kFractionBits);
+      const int shift = (biased == 0 ? 1 : biased) - F::kExponentBias - F::kFractionBits;
+      char whole[32];
+      const char* start = wholeBefore(whole + sizeof whole, significand, shift);
+      return copy(at, start, static_cast<std::size_t>(whole + sizeof whole - start));
+    }
+    if (exponent == 0) return copy(at, first, static_cast<std::size_t>(count));
+    if (-exponent < count) {
+      const auto integerDigits = static_cast<std::size_t>(count + exponent);
+      at = copy(at, first, integerDigits);
+      *at++ = '.';
+      return copy(at, first + integerDigits, static_cast<std::size_t>(-exponent));
+    }
+    at = copy(at, "0.", 2);
+    for (int zeros = -exponent - count; zeros > 0; --zeros) *at++ = '0';
+    return copy(at, first, static_cast<std::size_t>(count));
+  }
+
+  *at++ = first[0];
+  if (count > 1) {
+    *at++ = '.';
+    at = copy(at, first + 1, static_cast<std::size_t>(count - 1));
+  }
+  *at++ = 'e';
+  *at++ = scientificExponent < 0 ? '-' : '+';
+  if (absExponent >= 100) {
+    *at++ = static_cast<char>('0' + absExponent / 100);
+  }
+  return copy(at, &kDigitPairs[static_cast<std::size_t>(2 * (absExponent % 100))], 2);
+}
+
+}  // namespace
+
+char* writeShortest(char* at, float x) noexcept { return writeReal(at, x); }
+char* writeShortest(char* at, double x) noexcept { return writeReal(at, x); }
+
+double shortestAsDouble(float x) noexcept {
+  char text[kShortestRoom + 1];
+  char* const end = writeShortest(text, x);
+  double value = x;  // NaN and the infinities stay what they are
+#if defined(__cpp_lib_to_chars)
+  std::from_chars(text, end, value);
+#else
+  // A library without the floating-point from_chars (LLVM 14's libc++): its
+  // strtod rounds correctly, and the programs keep the "C" locale.
+  *end = '\0';
+  if (x == x && x - x == 0) value = std::strtod(text, nullptr);
+#endif
+  return value;
+}
+
+}  // namespace easel
