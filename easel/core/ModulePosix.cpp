@@ -1,12 +1,13 @@
-// The plug-in module on Linux: a shared object opened with dlopen, whose
-// compiled resources sit in an ELF section that is read from the file.
+// The plug-in module on Linux (and wherever dlopen opens it): a shared object
+// whose compiled resources sit in an ELF section read from the file, or come
+// from the table it exports.
 #if !defined(_WIN32)
 
 #include <dlfcn.h>
 
 #include "Module.h"
 #include "easel/core/resources/ElfSection.h"
-#include "easel/core/resources/ResFile.h"
+#include "easel/core/resources/ModuleResources.h"
 
 namespace easel {
 
@@ -35,16 +36,28 @@ std::string withoutPath(const std::string& path, const char* why) {
 }  // namespace
 
 std::unique_ptr<Module> Module::open(const std::string& path) {
-  // The reader's messages already start with the file name.
-  auto section = readElfSection(path, kResourceSectionName);
-  if (!section) throw LoadError(section.error());
-  auto resources = ResFile::parse(*section);
-  if (!resources) throw LoadError(path + ": damaged resources: " + resources.error());
+  // The reader's messages already start with the file name. Resources in a
+  // section are read, and refused when damaged, before any code of the module runs.
+  auto image = readWholeFile(path);
+  if (!image) throw LoadError(image.error());
+  std::optional<Parsed<ResFile>> resources = resourcesFromSection(path, *image);
+  if (resources && !*resources) throw LoadError(resources->error());
+  const std::string noSection = path + ": " + kNoResourceSection + " (" + kResourceSectionName + ")";
   void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (library == nullptr) {
-    throw LoadError(path + ": cannot be loaded: " + withoutPath(path, dlerror()));
+    const std::string why = withoutPath(path, dlerror());
+    throw LoadError(resources ? path + ": cannot be loaded: " + why : noSection + ", and it cannot be loaded: " + why);
   }
-  return std::make_unique<PosixModule>(library, std::move(resources).value());
+  if (!resources) {
+    auto table = reinterpret_cast<PluginResourceTableProc>(dlsym(library, kPluginResourceTableName));
+    resources = table != nullptr ? resourcesFromTable(path, table)
+                                 : Parsed<ResFile>(parseError(noSection + " and no resource table"));
+    if (!*resources) {
+      dlclose(library);
+      throw LoadError(resources->error());
+    }
+  }
+  return std::make_unique<PosixModule>(library, std::move(*resources).value());
 }
 
 }  // namespace easel

@@ -1,7 +1,8 @@
 // The loader reads the plug-in's resources from the loaded module the way the
 // platform stores them (an ELF section on Linux, Windows resources read with
-// the system's resource functions on Windows), and must find every resource
-// of the compiled resource script with the same bytes and language.
+// the system's resource functions on Windows, or the table a module exports
+// where neither is at hand), and must find every resource of the compiled
+// resource script with the same bytes and language.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -20,13 +21,17 @@ TEST(ModuleResources, EveryCompiledResourceIsReadBackUnchanged) {
   auto compiled = easel::ResFile::load(CONTOUR_RES_FILE);
   ASSERT_TRUE(compiled) << compiled.error();
   ASSERT_FALSE(compiled->entries().empty());
-  LoadedPlugin plugin;
-  for (const easel::ResEntry& entry : compiled->entries()) {
-    auto found = plugin.resources().findResource(entry.type, entry.name);
-    std::string what = entry.type.toString() + " " + entry.name.toString();
-    ASSERT_TRUE(found) << what << " is missing from the module";
-    EXPECT_EQ(found->data, entry.data) << what;
-    EXPECT_EQ(found->language, entry.language) << what;
+  // The plug-in as this platform carries its resources, and a module that
+  // carries the same ones in its exported table.
+  for (const char* path : {CONTOUR_PLUGIN_PATH, TABLE_MODULE}) {
+    auto module = easel::Module::open(path);
+    for (const easel::ResEntry& entry : compiled->entries()) {
+      auto found = module->resources().findResource(entry.type, entry.name);
+      std::string what = std::string(path) + ": " + entry.type.toString() + " " + entry.name.toString();
+      ASSERT_TRUE(found) << what << " is missing from the module";
+      EXPECT_EQ(found->data, entry.data) << what;
+      EXPECT_EQ(found->language, entry.language) << what;
+    }
   }
 }
 

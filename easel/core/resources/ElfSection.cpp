@@ -73,7 +73,7 @@ Parsed<std::vector<uint8_t>> findElfSection(std::span<const uint8_t> image, cons
   uint16_t entrySize = reader.u16();
   uint64_t count = reader.u16();
   uint32_t namesIndex = reader.u16();
-  if (tableOffset == 0) return parseError("no resource section (the file has no section table)");
+  if (tableOffset == 0) return parseError(std::string(kNoResourceSection) + " (the file has no section table)");
   if (entrySize < kSectionHeaderSize) return parseError("damaged ELF file: bad section header size");
   if (tableOffset > image.size()) return parseError("damaged ELF file: section table outside the file");
 
@@ -101,7 +101,7 @@ Parsed<std::vector<uint8_t>> findElfSection(std::span<const uint8_t> image, cons
     if (!bytes) return parseError("damaged ELF file: section " + name + " lies outside the file");
     return std::vector<uint8_t>(bytes->begin(), bytes->end());
   }
-  return parseError("no resource section (" + name + ")");
+  return parseError(std::string(kNoResourceSection) + " (" + name + ")");
 }
 
 Parsed<std::vector<uint8_t>> readElfSection(const std::string& path, const std::string& name) {

@@ -15,6 +15,8 @@ namespace easel {
 
 // The name of the section that holds a module's compiled resources.
 inline constexpr const char* kResourceSectionName = ".contour_rsrc";
+// How the message for a file without that section starts.
+inline constexpr const char* kNoResourceSection = "no resource section";
 
 // The bytes of section `name`, or what is wrong: "not an ELF file",
 // "not a 64-bit little-endian ELF file", "no resource section" or damage.
