@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string_view>
+#include <unordered_map>
 
 namespace easel::svg {
 
@@ -114,8 +115,43 @@ bool isImportedElement(const Document& document, ArtRef art, const SvgSource& so
   return true;
 }
 
-std::map<uintptr_t, ContourMark> markNewContours(const Document& document, const SvgSource& source,
-                                                 const std::string& runId, uint64_t bornAfter) {
+void ContourMarks::add(uintptr_t bits, std::string_view run, std::string_view source, int index) {
+  if (!entries_.empty() && entries_.back().bits > bits) sorted_ = false;
+  entries_.push_back({bits, nameIndex(run), nameIndex(source), index});
+}
+
+uint32_t ContourMarks::nameIndex(std::string_view name) {
+  const auto found = indexOfName_.find(name);
+  if (found != indexOfName_.end()) return found->second;
+  names_.emplace_back(name);
+  return indexOfName_.emplace(std::string(name), static_cast<uint32_t>(names_.size() - 1)).first->second;
+}
+
+void ContourMarks::sort() const {
+  if (sorted_) return;
+  std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) { return a.bits < b.bits; });
+  sorted_ = true;
+}
+
+const ContourMarks::Entry* ContourMarks::entry(uintptr_t bits) const {
+  sort();
+  const auto at =
+      std::lower_bound(entries_.begin(), entries_.end(), bits, [](const Entry& e, uintptr_t b) { return e.bits < b; });
+  return at != entries_.end() && at->bits == bits ? &*at : nullptr;
+}
+
+std::optional<ContourMark> ContourMarks::find(uintptr_t bits) const {
+  const Entry* e = entry(bits);
+  return e ? std::optional(markOf(*e)) : std::nullopt;
+}
+
+const std::string* ContourMarks::sourceOf(uintptr_t bits) const {
+  const Entry* e = entry(bits);
+  return e && !names_[e->source].empty() ? &names_[e->source] : nullptr;
+}
+
+ContourMarks markNewContours(const Document& document, const SvgSource& source, const std::string& runId,
+                             uint64_t bornAfter) {
   struct Copy {
     uint64_t birth;
     ArtRef art;
@@ -132,11 +168,9 @@ std::map<uintptr_t, ContourMark> markNewContours(const Document& document, const
     copies.push_back({document.birth(a), a, e});
   }
   std::sort(copies.begin(), copies.end(), [](const Copy& x, const Copy& y) { return x.birth < y.birth; });
-  std::map<const SvgArtExtra*, int> made;
-  std::map<uintptr_t, ContourMark> marks;
-  for (const Copy& c : copies) {
-    marks[c.art.bits()] = ContourMark{runId, c.of->node.attribute("id").value(), made[c.of]++};
-  }
+  std::unordered_map<const SvgArtExtra*, int> made;
+  ContourMarks marks;
+  for (const Copy& c : copies) marks.add(c.art.bits(), runId, c.of->node.attribute("id").value(), made[c.of]++);
   return marks;
 }
 

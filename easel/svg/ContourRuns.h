@@ -19,6 +19,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -57,6 +58,42 @@ struct RecordedRun {
 // ("18.3.0"): a record of a newer version is not usable.
 std::vector<RecordedRun> readRecordedRuns(const SvgSource& source, const std::string& currentVersion);
 
+// The marks of new contours, by their ArtRef bits. A run makes contours by
+// the million, so each mark is a small entry, and the names of runs and
+// sources are kept once each.
+class ContourMarks {
+ public:
+  void add(uintptr_t bits, std::string_view run, std::string_view source, int index);
+  bool empty() const { return entries_.empty(); }
+  std::size_t size() const { return entries_.size(); }
+  std::size_t count(uintptr_t bits) const { return entry(bits) ? 1 : 0; }
+  std::optional<ContourMark> find(uintptr_t bits) const;
+  // The source's id of the mark of `bits`; null when it has none.
+  const std::string* sourceOf(uintptr_t bits) const;
+  // Calls visit(bits, mark) for each, in the order of their bits.
+  template <typename Visit>
+  void forEach(Visit visit) const {
+    sort();
+    for (const Entry& e : entries_) visit(e.bits, markOf(e));
+  }
+
+ private:
+  struct Entry {
+    uintptr_t bits;
+    uint32_t run, source;
+    int32_t index;
+  };
+  uint32_t nameIndex(std::string_view name);
+  const Entry* entry(uintptr_t bits) const;
+  ContourMark markOf(const Entry& e) const { return {names_[e.run], names_[e.source], e.index}; }
+  // Sorted by bits when first looked in (the marks are made in another order).
+  void sort() const;
+  mutable std::vector<Entry> entries_;
+  mutable bool sorted_ = true;
+  std::vector<std::string> names_;
+  std::map<std::string, uint32_t, std::less<>> indexOfName_;
+};
+
 // What the file says about the art's element, when it is a contour (has contour:run).
 std::optional<ContourMark> recordedMark(const Document& document, ArtRef art, const SvgSource& source);
 
@@ -67,13 +104,13 @@ bool isImportedElement(const Document& document, ArtRef art, const SvgSource& so
 // The top objects that the document made by copying art of the file (those
 // born after `bornAfter`: Document::birth), each with the id of the element
 // it copies and its index (in the order made), as run `runId` marks them.
-std::map<uintptr_t, ContourMark> markNewContours(const Document& document, const SvgSource& source,
-                                                 const std::string& runId, uint64_t bornAfter = 0);
+ContourMarks markNewContours(const Document& document, const SvgSource& source, const std::string& runId,
+                             uint64_t bornAfter = 0);
 
 // The changes a command makes to the file's contours and records, which the
 // exporter carries out.
 struct RunEdits {
-  std::map<uintptr_t, ContourMark> marks;  // new contours, by their ArtRef bits
+  ContourMarks marks;  // new contours, by their ArtRef bits
   std::vector<RunRecord> added;
   std::set<std::string> dropped;                   // records that go
   std::map<std::string, std::string> sourcesLeft;  // records that keep only some sources

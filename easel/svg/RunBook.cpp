@@ -37,17 +37,16 @@ void eachName(const Document& document, ArtRef art, Visit visit) {
 
 }  // namespace
 
-RunRecord runRecordOf(const Document& document, const std::map<uintptr_t, ContourMark>& marks, std::string id,
-                      std::string version, NamedValues params, std::optional<uint64_t> seed, uint64_t drawsBefore) {
+RunRecord runRecordOf(const Document& document, const ContourMarks& marks, std::string id, std::string version,
+                      NamedValues params, std::optional<uint64_t> seed, uint64_t drawsBefore) {
   RunRecord record;
   record.id = std::move(id);
   record.version = std::move(version);
   if (seed) record.seed = *seed, record.drawsBefore = drawsBefore;
   std::unordered_set<std::string_view> named;
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
-    const auto mark = marks.find(a.bits());
-    if (mark == marks.end() || mark->second.source.empty()) continue;
-    if (named.insert(mark->second.source).second) record.sources.push_back(mark->second.source);
+    const std::string* source = marks.sourceOf(a.bits());
+    if (source && named.insert(*source).second) record.sources.push_back(*source);
   }
   record.params = std::move(params);
   return record;

@@ -43,8 +43,8 @@ namespace easel::svg {
 
 // The record of a run that made the contours `marks` (by their ArtRef bits):
 // its sources are their sources' ids in document order.
-RunRecord runRecordOf(const Document& document, const std::map<uintptr_t, ContourMark>& marks, std::string id,
-                      std::string version, NamedValues params, std::optional<uint64_t> seed, uint64_t drawsBefore);
+RunRecord runRecordOf(const Document& document, const ContourMarks& marks, std::string id, std::string version,
+                      NamedValues params, std::optional<uint64_t> seed, uint64_t drawsBefore);
 
 class RunBook {
  public:

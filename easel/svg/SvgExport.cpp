@@ -398,9 +398,9 @@ class Exporter {
   // A contour says which run made it, from what and in what order; a copy
   // of an earlier contour says it anew.
   void markContour(XmlAttributes& el, ArtRef art) {
-    const auto found = options_.runs->marks.find(art.bits());
-    if (found == options_.runs->marks.end()) return;
-    const ContourMark& m = found->second;
+    const std::optional<ContourMark> found = options_.runs->marks.find(art.bits());
+    if (!found) return;
+    const ContourMark& m = *found;
     setOrRemove(el, contourPrefix_ + "source", m.source);
     setOrRemove(el, contourPrefix_ + "index", std::to_string(m.index));
     setOrRemove(el, contourPrefix_ + "run", m.run);

@@ -4,6 +4,7 @@
 #include <set>
 #include <sstream>
 #include <type_traits>
+#include <unordered_set>
 
 #include "easel/svg/SvgSource.h"
 
@@ -102,8 +103,9 @@ std::optional<EditorRuns::Run> EditorRuns::runOf(const Document& document, Rank 
     const auto made = madeRuns_.find(rank);
     if (made == madeRuns_.end()) return std::nullopt;
     std::vector<ArtRef> contours;
-    for (const auto& [bits, mark] : made->second.marks)
+    made->second.marks.forEach([&](uintptr_t bits, const svg::ContourMark&) {
       if (document.valid(ArtRef(bits))) contours.push_back(ArtRef(bits));
+    });
     std::vector<ArtRef> sources = present(document, made->second.sources);
     // A run that deleted its sources cannot be made again from them.
     if (contours.empty() || sources.empty()) return std::nullopt;
@@ -129,14 +131,15 @@ void EditorRuns::recordRun(const Document& document, uint64_t bornAfter, const C
   run.marks = svg::markNewContours(document, *source_, "", bornAfter);
   if (run.marks.empty()) return;
   const Rank rank = nextRank_++;
-  for (const auto& [bits, mark] : run.marks) {
+  std::unordered_set<uintptr_t> sources;
+  run.marks.forEach([&](uintptr_t bits, const svg::ContourMark&) {
     runOfContour_[bits] = rank;
     const auto* extra = dynamic_cast<const svg::SvgArtExtra*>(document.content(ArtRef(bits)).extra.get());
-    if (extra && std::find(run.sources.begin(), run.sources.end(), extra->original) == run.sources.end()) {
+    if (extra && sources.insert(extra->original.bits()).second) {
       run.sources.push_back(extra->original);
       runsOfSourceArt_[extra->original.bits()].push_back(rank);
     }
-  }
+  });
   run.record =
       svg::runRecordOf(document, run.marks, "", easel::host::contourVersion(), easel::host::paramsByName(params),
                        seed ? std::optional(seed->seed) : std::nullopt, seed ? seed->drawsBefore : 0);
@@ -156,12 +159,14 @@ void EditorRuns::forgetLostRuns(const Document& document) {
     if (found->second.empty()) map.erase(found);
   };
   for (auto made = madeRuns_.begin(); made != madeRuns_.end();) {
-    const auto& marks = made->second.marks;
-    if (std::any_of(marks.begin(), marks.end(), [&](const auto& m) { return document.mayReturn(ArtRef(m.first)); })) {
+    bool mayReturn = false;
+    made->second.marks.forEach(
+        [&](uintptr_t bits, const svg::ContourMark&) { mayReturn = mayReturn || document.mayReturn(ArtRef(bits)); });
+    if (mayReturn) {
       ++made;
       continue;
     }
-    for (const auto& [bits, mark] : marks) runOfContour_.erase(bits);
+    made->second.marks.forEach([&](uintptr_t bits, const svg::ContourMark&) { runOfContour_.erase(bits); });
     for (ArtRef a : made->second.sources) unlist(runsOfSourceArt_, a.bits(), made->first);
     for (const std::string& id : made->second.record.sources) unlist(runsOfSourceId_, id, made->first);
     made = madeRuns_.erase(made);
@@ -177,18 +182,14 @@ svg::RunEdits EditorRuns::edits(const Document& document) const {
   }
   std::set<std::string> taken;
   for (const auto& [rank, made] : madeRuns_) {
-    std::map<uintptr_t, svg::ContourMark> marks;
-    for (const auto& [bits, mark] : made.marks) {
-      if (document.valid(ArtRef(bits))) marks.emplace(bits, mark);
-    }
-    if (marks.empty()) continue;
     svg::RunRecord record = made.record;
     record.id = svg::newRunId(*source_, edits.dropped, taken);
+    const std::size_t before = edits.marks.size();
+    made.marks.forEach([&](uintptr_t bits, const svg::ContourMark& mark) {
+      if (document.valid(ArtRef(bits))) edits.marks.add(bits, record.id, mark.source, mark.index);
+    });
+    if (edits.marks.size() == before) continue;
     taken.insert(record.id);
-    for (auto& [bits, mark] : marks) {
-      mark.run = record.id;
-      edits.marks.insert({bits, mark});
-    }
     edits.added.push_back(std::move(record));
   }
   return edits;

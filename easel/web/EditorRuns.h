@@ -65,7 +65,7 @@ class EditorRuns {
   };
   struct MadeRun {
     svg::RunRecord record;  // its id is given when it is written
-    std::map<uintptr_t, svg::ContourMark> marks;
+    svg::ContourMarks marks;
     std::vector<ArtRef> sources;
   };
   // Runs by rank: the file's in file order, then those made here in the
