@@ -10,8 +10,8 @@
 #include "easel/cli/NameSuggestions.h"
 #include "easel/host/DialogScriptJson.h"
 #include "easel/host/ParamsJson.h"
-#include "plugin/dialog/DialogItems.h"
-#include "plugin/dialog/ModeLists.h"
+#include "plugin/params/DialogItems.h"
+#include "plugin/params/ModeLists.h"
 #include "easel/core/Trimmed.h"
 
 namespace contour_cli {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "easel/core/NumberText.h"
-#include "plugin/dialog/ModeLists.h"
+#include "plugin/params/ModeLists.h"
 
 namespace contour_cli {
 

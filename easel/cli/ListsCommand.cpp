@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Commands.h"
-#include "plugin/dialog/ModeLists.h"
+#include "plugin/params/ModeLists.h"
 #include "plugin/params/ParamFields.h"
 
 namespace contour_cli {

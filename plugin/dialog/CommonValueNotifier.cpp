@@ -7,8 +7,8 @@
 #include "plugin/dialog/EnablingRules.h"
 #include "plugin/dialog/ItemValues.h"
 #include "plugin/engine/RunContours.h"
+#include "plugin/globals/SuiteSlots.h"
 #include "plugin/params/ItemIds.h"
-#include "plugin/shell/SuiteSlots.h"
 
 void commonValueNotify(ADMItemRef item, ADMNotifierRef notifier) {
   (void)sADMItem->defaultNotify(item, notifier);

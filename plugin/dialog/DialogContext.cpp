@@ -1,6 +1,6 @@
 #include "plugin/dialog/DialogContext.h"
 
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 DialogContext contextOf(ADMItemRef item) {
   DialogContext context;

@@ -2,8 +2,8 @@
 #ifndef CONTOUR_DIALOG_DIALOGPROCS_H
 #define CONTOUR_DIALOG_DIALOGPROCS_H
 
-#include "plugin/dialog/DialogItems.h"
 #include "plugin/host/AllSuites.h"
+#include "plugin/params/DialogItems.h"
 
 // Copies the items into the record and, with Preview on, redraws the preview.
 void commonValueNotify(ADMItemRef item, ADMNotifierRef notifier);

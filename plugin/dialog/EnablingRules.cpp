@@ -5,9 +5,9 @@
 #include <span>
 
 #include "plugin/dialog/DialogContext.h"
+#include "plugin/globals/SuiteSlots.h"
 #include "plugin/params/ItemIds.h"
 #include "plugin/params/ModeIds.h"
-#include "plugin/shell/SuiteSlots.h"
 
 namespace {
 

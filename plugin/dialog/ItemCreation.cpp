@@ -1,11 +1,11 @@
 // Creating the settings dialog's items: every item of the table with the
 // calls its type needs, in the order the table's setup order gives.
 #include "plugin/dialog/DialogBuild.h"
-#include "plugin/dialog/DialogItems.h"
 #include "plugin/dialog/DialogPages.h"
 #include "plugin/dialog/DialogProcs.h"
 #include "plugin/dialog/ItemValues.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
+#include "plugin/params/DialogItems.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "plugin/dialog/ItemValues.h"
 
 #include "plugin/dialog/DialogContext.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 bool isValueItem(const ItemSpec& item) { return !item.field.empty() && item.proc == ItemProc::CommonValue; }
 

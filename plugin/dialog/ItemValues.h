@@ -6,9 +6,9 @@
 #ifndef CONTOUR_DIALOG_ITEMVALUES_H
 #define CONTOUR_DIALOG_ITEMVALUES_H
 
-#include "plugin/dialog/DialogItems.h"
 #include "plugin/host/AllSuites.h"
 #include "plugin/params/ContourParams.h"
+#include "plugin/params/DialogItems.h"
 
 bool isValueItem(const ItemSpec& item);
 

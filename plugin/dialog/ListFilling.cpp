@@ -3,11 +3,11 @@
 // chosen.
 #include "plugin/dialog/DialogBuild.h"
 #include "plugin/dialog/DialogContext.h"
-#include "plugin/dialog/DialogItems.h"
 #include "plugin/dialog/DialogProcs.h"
 #include "plugin/dialog/ItemValues.h"
-#include "plugin/dialog/ModeLists.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
+#include "plugin/params/DialogItems.h"
+#include "plugin/params/ModeLists.h"
 
 void fillDialogLists(ADMDialogRef dialog, const ContourParams& record) {
   for (const ModeList& mode : modeLists()) {

@@ -3,7 +3,7 @@
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/dialog/DialogPages.h"
 #include "plugin/dialog/DialogProcs.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 void pageButtonNotify(ADMItemRef item, ADMNotifierRef) {
   DialogContext context = contextOf(item);

@@ -8,7 +8,7 @@
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/dialog/DialogProcs.h"
 #include "plugin/dialog/ItemValues.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

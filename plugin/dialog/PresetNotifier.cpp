@@ -3,7 +3,7 @@
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/dialog/DialogProcs.h"
 #include "plugin/dialog/Presets.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 void presetNotify(ADMItemRef item, ADMNotifierRef notifier) {
   (void)sADMItem->defaultNotify(item, notifier);

@@ -3,8 +3,8 @@
 #include <optional>
 #include <span>
 
-#include "plugin/dialog/DialogItems.h"
 #include "plugin/dialog/ItemValues.h"
+#include "plugin/params/DialogItems.h"
 #include "plugin/params/FieldRef.h"
 #include "plugin/params/ModeIds.h"
 

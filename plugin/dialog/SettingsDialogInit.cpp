@@ -6,8 +6,8 @@
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/dialog/DialogProcs.h"
 #include "plugin/engine/GatherSelection.h"
+#include "plugin/globals/SuiteSlots.h"
 #include "plugin/params/ContourParams.h"
-#include "plugin/shell/SuiteSlots.h"
 
 namespace {
 constexpr int32_t kDialogWidth = 520;

@@ -4,9 +4,9 @@
 
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/dialog/DialogProcs.h"
-#include "plugin/params/FieldRef.h"
 #include "plugin/engine/RandomDraws.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
+#include "plugin/params/FieldRef.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The zoom notifier: the zoom field (percent) sets the zoom of document view 0.
 #include "plugin/dialog/DialogContext.h"
 #include "plugin/dialog/DialogProcs.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 void zoomNotify(ADMItemRef item, ADMNotifierRef) {
   DialogContext context = contextOf(item);

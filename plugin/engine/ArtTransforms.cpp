@@ -1,7 +1,7 @@
 #include "plugin/engine/ArtTransforms.h"
 
 #include "plugin/engine/EngineState.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 constexpr int32_t kContourTransformFlags =

@@ -2,8 +2,8 @@
 #ifndef CONTOUR_ENGINE_CHILDART_H
 #define CONTOUR_ENGINE_CHILDART_H
 
+#include "plugin/globals/SuiteSlots.h"
 #include "plugin/host/AllSuites.h"
-#include "plugin/shell/SuiteSlots.h"
 
 // Calls visit(child) for each child in order; stops at the first error, of the
 // host or of visit, and returns it.

@@ -2,7 +2,7 @@
 #include "plugin/engine/ColorModes.h"
 #include "plugin/engine/StyleVariation.h"
 #include "plugin/engine/SwatchColor.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "plugin/engine/RandomDraws.h"
 #include "plugin/engine/ScaleModes.h"
 #include "plugin/engine/ShiftModes.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

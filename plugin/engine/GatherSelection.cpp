@@ -6,9 +6,9 @@
 #include <new>
 
 #include "plugin/engine/ChildArt.h"
-#include "plugin/params/SelectionRelease.h"
-#include "plugin/shell/PluginGlobals.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/engine/SelectionRelease.h"
+#include "plugin/globals/PluginGlobals.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // copy's style with the source object's by the style fraction.
 #include "plugin/engine/StyleVariation.h"
 #include "plugin/engine/WidthModes.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

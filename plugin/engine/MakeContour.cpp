@@ -6,7 +6,7 @@
 #include "plugin/engine/PatternCopies.h"
 #include "plugin/engine/ScaleShift.h"
 #include "plugin/engine/StyleVariation.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "plugin/engine/RandomDraws.h"
-#include "plugin/shell/SuiteSlots.h"
 #include "plugin/engine/StyleVariation.h"
+#include "plugin/globals/SuiteSlots.h"
 
 // The source object keeps its opacity; each copy gets its own draw.
 void opacityStep(AIArtHandle copy) {

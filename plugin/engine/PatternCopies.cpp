@@ -4,7 +4,7 @@
 
 #include "plugin/engine/ArtTransforms.h"
 #include "plugin/engine/ChildArt.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

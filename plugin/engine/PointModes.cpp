@@ -3,7 +3,7 @@
 // place both coordinates themselves.
 #include "plugin/engine/AnchorPlacement.h"
 #include "plugin/engine/RandomDraws.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "plugin/engine/AnchorPlacement.h"
 #include "plugin/engine/PointModes.h"
 #include "plugin/engine/RandomDraws.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "plugin/engine/RandomDraws.h"
 
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 AIReal nextDraw(RandomDraws& draws) {
   AIReal value = 0.0f;

@@ -3,9 +3,9 @@
 #include "plugin/engine/ContourLoop.h"
 #include "plugin/engine/GatherSelection.h"
 #include "plugin/engine/RunStart.h"
-#include "plugin/params/SelectionRelease.h"
-#include "plugin/shell/PluginGlobals.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/engine/SelectionRelease.h"
+#include "plugin/globals/PluginGlobals.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

@@ -11,9 +11,4 @@
 // or the first host error, which ends the run and gives back the selection.
 ASErr runContours(ContourParams* params);
 
-// The "AI Go" message: a final run with the message's parameter record. A
-// message without a record runs nothing. Always returns 0: a failed run has
-// already stopped and shows no message.
-ASErr goFilter(AIFilterMessage* message);
-
 #endif

@@ -3,8 +3,8 @@
 #include "plugin/engine/ArtTransforms.h"
 #include "plugin/engine/GatherSelection.h"
 #include "plugin/engine/RandomDraws.h"
-#include "plugin/shell/PluginGlobals.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/PluginGlobals.h"
+#include "plugin/globals/SuiteSlots.h"
 
 namespace {
 

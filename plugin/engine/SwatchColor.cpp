@@ -1,7 +1,7 @@
 #include "plugin/engine/SwatchColor.h"
 
 #include "plugin/engine/RandomDraws.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 int32_t usableSwatchNumber(int64_t number, int32_t swatchCount) {
   const int64_t last = static_cast<int64_t>(swatchCount) - 1;

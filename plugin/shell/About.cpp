@@ -1,6 +1,6 @@
 #include "Lifecycle.h"
-#include "PluginGlobals.h"
-#include "SuiteSlots.h"
+#include "plugin/globals/PluginGlobals.h"
+#include "plugin/globals/SuiteSlots.h"
 #include "plugin/resources/resource_ids.h"
 
 namespace {

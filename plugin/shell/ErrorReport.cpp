@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "PluginGlobals.h"
-#include "SuiteSlots.h"
 #include "TextRoutines.h"
+#include "plugin/globals/PluginGlobals.h"
+#include "plugin/globals/SuiteSlots.h"
 #include "plugin/resources/resource_ids.h"
 
 namespace {

@@ -1,21 +1,17 @@
 // The plug-in's only entry point: routes each caller/selector pair of the host
 // to its handler, holding the host suites for the length of the call.
-#include "plugin/engine/RunContours.h"
-#include "plugin/params/GetParameters.h"
-
 #include "ErrorReport.h"
+#include "FilterMessages.h"
 #include "Lifecycle.h"
-#include "PluginGlobals.h"
 #include "SuiteAcquisition.h"
-#include "SuiteSlots.h"
+#include "plugin/globals/PluginGlobals.h"
+#include "plugin/globals/SuiteSlots.h"
 
 #if defined(_WIN32)
 #define CONTOUR_EXPORT __declspec(dllexport)
 #else
 #define CONTOUR_EXPORT __attribute__((visibility("default")))
 #endif
-
-SPPluginRef gPluginRef = nullptr;
 
 namespace {
 

@@ -1,12 +1,10 @@
 #include <cstring>
 
 #include "Lifecycle.h"
-#include "PluginGlobals.h"
-#include "SuiteSlots.h"
 #include "TextRoutines.h"
+#include "plugin/globals/PluginGlobals.h"
+#include "plugin/globals/SuiteSlots.h"
 #include "plugin/resources/resource_ids.h"
-
-PluginGlobals* gPluginGlobals = nullptr;
 
 namespace {
 

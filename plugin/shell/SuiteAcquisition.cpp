@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "SuiteTable.h"
+#include "plugin/globals/SuiteTable.h"
 
 namespace {
 int16_t gNesting = 0;

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "plugin/dialog/ModeLists.h"
+#include "plugin/params/ModeLists.h"
 #include "plugin/params/ParamFields.h"
 #include "tests/dialog/DialogFixture.h"
 

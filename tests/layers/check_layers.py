@@ -10,22 +10,40 @@ import os
 import re
 import sys
 
-# Each layer and the layers it may use besides itself. plugin/host is the
-# interface; "plugin" is the rest of the plug-in (its data, which the host
-# runtime and the shells compile in). A folder belongs to the longest layer
-# name that prefixes its path.
-MAY_USE = {
+# Each layer and the layers right below it, as ARCHITECTURE.md draws them; a
+# layer may use every layer it reaches by going down (MAY_USE). plugin/host is
+# the interface, plugin/params the plug-in's data (the record, its fields and
+# defaults, the dialog's items and mode lists), which easel/host and the
+# shells compile in; "plugin" is plugin/CMakeLists.txt, which builds the
+# module from every part. A folder belongs to the longest layer name that
+# prefixes its path.
+USES = {
     "plugin/host": set(),
-    "plugin": {"plugin/host"},
+    "plugin/resources": set(),
+    "plugin/globals": {"plugin/host"},
+    "plugin/params": {"plugin/host"},
+    "plugin/engine": {"plugin/globals", "plugin/params"},
+    "plugin/dialog": {"plugin/engine"},
+    "plugin/shell": {"plugin/dialog", "plugin/resources"},
+    "plugin": {"plugin/shell"},
     "easel/core": {"plugin/host"},
-    "easel/adm": {"plugin/host", "easel/core"},
-    "easel/suites": {"plugin/host", "easel/core", "easel/adm"},
-    "easel/host": {"plugin/host", "plugin", "easel/core", "easel/adm", "easel/suites"},
-    "easel/svg": {"plugin/host", "easel/core"},
-    "easel/web": {"plugin/host", "plugin", "easel/core", "easel/adm", "easel/suites", "easel/host", "easel/svg"},
-    "easel/cli": {"plugin/host", "plugin", "easel/core", "easel/adm", "easel/suites", "easel/host", "easel/svg",
-                  "easel/web"},
+    "easel/adm": {"easel/core"},
+    "easel/suites": {"easel/adm"},
+    "easel/host": {"easel/suites", "plugin/params"},
+    "easel/svg": {"easel/core"},
+    "easel/web": {"easel/host", "easel/svg"},
+    "easel/cli": {"easel/web"},
 }
+
+
+def reached(layer):
+    below = set()
+    for used in USES[layer]:
+        below |= {used} | reached(used)
+    return below
+
+
+MAY_USE = {layer: reached(layer) for layer in USES}
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".inc")
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^">]+)[">]', re.M)
 LIBRARY = re.compile(r"add_(?:library|executable)\(\s*([\w-]+)")

@@ -4,7 +4,7 @@
 
 #include "ShellTestSupport.h"
 #include "easel/core/PluginRegistry.h"
-#include "plugin/shell/PluginGlobals.h"
+#include "plugin/globals/PluginGlobals.h"
 
 namespace contour_test {
 namespace {

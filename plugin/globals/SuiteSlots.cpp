@@ -1,4 +1,4 @@
-#include "SuiteTable.h"
+#include "plugin/globals/SuiteTable.h"
 
 const SPBlocksSuite* sSPBlocks = nullptr;
 const SPAccessSuite* sSPAccess = nullptr;

@@ -1,6 +1,6 @@
 // The filter's parameter block: the host memory handle that holds ContourParams.
-#ifndef CONTOUR_PARAMS_PARAMETERBLOCK_H
-#define CONTOUR_PARAMS_PARAMETERBLOCK_H
+#ifndef CONTOUR_SHELL_PARAMETERBLOCK_H
+#define CONTOUR_SHELL_PARAMETERBLOCK_H
 
 #include "plugin/host/AllSuites.h"
 #include "plugin/params/ContourParams.h"

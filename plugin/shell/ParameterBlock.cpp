@@ -1,6 +1,6 @@
-#include "plugin/params/ParameterBlock.h"
+#include "plugin/shell/ParameterBlock.h"
 
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 ASErr contourRecord(AIMdMemoryHandle block, ContourParams** params) {
   *params = nullptr;

@@ -1,8 +1,8 @@
 // The 26 host suites in the order they are acquired, each with its slot.
-#ifndef CONTOUR_SHELL_SUITETABLE_H
-#define CONTOUR_SHELL_SUITETABLE_H
+#ifndef CONTOUR_GLOBALS_SUITETABLE_H
+#define CONTOUR_GLOBALS_SUITETABLE_H
 
-#include "SuiteSlots.h"
+#include "plugin/globals/SuiteSlots.h"
 
 struct SuiteRow {
   const char* name;

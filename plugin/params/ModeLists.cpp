@@ -1,4 +1,4 @@
-#include "plugin/dialog/ModeLists.h"
+#include "plugin/params/ModeLists.h"
 
 #include <array>
 

@@ -1,12 +1,13 @@
-#include "plugin/params/GetParameters.h"
+#include "plugin/shell/FilterMessages.h"
 
 #include "plugin/dialog/SettingsDialog.h"
+#include "plugin/engine/RunContours.h"
+#include "plugin/engine/SelectionRelease.h"
+#include "plugin/globals/PluginGlobals.h"
+#include "plugin/globals/SuiteSlots.h"
 #include "plugin/params/ContourParams.h"
-#include "plugin/params/ParameterBlock.h"
-#include "plugin/params/SelectionRelease.h"
 #include "plugin/resources/resource_ids.h"
-#include "plugin/shell/PluginGlobals.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/shell/ParameterBlock.h"
 
 namespace {
 
@@ -60,4 +61,12 @@ ASErr getParameters(AIFilterMessage* message) {
   err = cancelDialog(record, snapshot);
   if (err != kNoErr) return err;
   return modalErr != kNoErr ? modalErr : kUserCanceledErr;
+}
+
+ASErr goFilter(AIFilterMessage* message) {
+  ContourParams* params = nullptr;
+  if (contourRecord(message->parameters, &params) != kNoErr || params == nullptr) return kNoErr;
+  params->finalRun = 1;
+  (void)runContours(params);
+  return kNoErr;
 }

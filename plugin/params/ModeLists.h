@@ -1,8 +1,8 @@
 // The ten popup lists of the settings dialog as data: the item that shows
 // each list, the record field it sets, and its entries. An entry's id is its
 // 0-based position, which is also the value stored in the field.
-#ifndef CONTOUR_DIALOG_MODELISTS_H
-#define CONTOUR_DIALOG_MODELISTS_H
+#ifndef CONTOUR_PARAMS_MODELISTS_H
+#define CONTOUR_PARAMS_MODELISTS_H
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,7 @@
 // The process-wide slots through which every part of the plug-in calls the
 // host. A slot is filled only while a PluginMain call holds the suites.
-#ifndef CONTOUR_SHELL_SUITESLOTS_H
-#define CONTOUR_SHELL_SUITESLOTS_H
+#ifndef CONTOUR_GLOBALS_SUITESLOTS_H
+#define CONTOUR_GLOBALS_SUITESLOTS_H
 
 #include "plugin/host/AllSuites.h"
 

@@ -1,4 +1,4 @@
-#include "plugin/dialog/DialogItems.h"
+#include "plugin/params/DialogItems.h"
 
 #include "plugin/params/ParamFields.h"
 

@@ -1,7 +1,7 @@
-#include "plugin/params/SelectionRelease.h"
+#include "plugin/engine/SelectionRelease.h"
 
-#include "plugin/shell/PluginGlobals.h"
-#include "plugin/shell/SuiteSlots.h"
+#include "plugin/globals/PluginGlobals.h"
+#include "plugin/globals/SuiteSlots.h"
 
 void releaseSelection() {
   if (gPluginGlobals == nullptr) return;

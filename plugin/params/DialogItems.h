@@ -2,15 +2,15 @@
 // rectangle, text, the record field shown and the range of a spin edit (both
 // from the field table), the procedure attached, and the order of the calls
 // that set it up.
-#ifndef CONTOUR_DIALOG_DIALOGITEMS_H
-#define CONTOUR_DIALOG_DIALOGITEMS_H
+#ifndef CONTOUR_PARAMS_DIALOGITEMS_H
+#define CONTOUR_PARAMS_DIALOGITEMS_H
 
 #include <cstdint>
 #include <span>
 
+#include "plugin/host/ADMTypes.h"
 #include "plugin/params/FieldRef.h"
 #include "plugin/params/ItemIds.h"
-#include "plugin/host/ADMTypes.h"
 
 enum class ItemType : uint8_t { SpinEdit, StaticText, CheckBox, PictureButton, TextButton, PopupList };
 

@@ -1,7 +1,7 @@
 // The plug-in's one block of global state, allocated from the host's block
 // allocator at start-up so that it outlives an unload of the library.
-#ifndef CONTOUR_SHELL_PLUGINGLOBALS_H
-#define CONTOUR_SHELL_PLUGINGLOBALS_H
+#ifndef CONTOUR_GLOBALS_PLUGINGLOBALS_H
+#define CONTOUR_GLOBALS_PLUGINGLOBALS_H
 
 #include "plugin/host/AllSuites.h"
 

@@ -1,0 +1,4 @@
+#include "plugin/globals/PluginGlobals.h"
+
+PluginGlobals* gPluginGlobals = nullptr;
+SPPluginRef gPluginRef = nullptr;
