@@ -19,9 +19,10 @@ struct AnchorPlace {
   AIReal pageWidth, pageHeight;
 };
 
-// The new anchor by `mode`; unknown modes keep `anchor`. Draws the random
-// numbers of modes 4, 5 and 7 (x before y). The result may be non-finite for
-// degenerate inputs (a page of size 0); the caller checks.
+// The new anchor by `mode` (a PointsContourMode); unknown modes keep
+// `anchor`. Draws the random numbers of ToRandom, RandomRadial and RandomOid
+// (x before y). The result may be non-finite for degenerate inputs (a page of
+// size 0); the caller checks.
 AIRealPoint placeAnchor(int32_t mode, const AIRealPoint& anchor, const AnchorPlace& at, RandomDraws& draws);
 
 #endif

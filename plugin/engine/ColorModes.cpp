@@ -47,15 +47,15 @@ void randomColor(AIColor& color) {
 
 }  // namespace
 
-bool colorModeSetsPaint(int32_t mode) {
-  return mode == kColorRandomSwatch || mode == kColorToSwatch || mode == kColorAlternateSwatch ||
-         mode == kColorAlternateInverted;
+bool colorModeSetsPaint(ColorMode mode) {
+  return mode == ColorMode::RandomSwatches || mode == ColorMode::ToSwatch || mode == ColorMode::AlternateSwatch ||
+         mode == ColorMode::AlternateInverted;
 }
 
-void applyColorMode(int32_t mode, AIColor& color, const AIColor* swatch, const ColorProgress& at) {
+void applyColorMode(ColorMode mode, AIColor& color, const AIColor* swatch, const ColorProgress& at) {
   const int32_t count = componentCount(color.kind);
   if (count == 0) return;
-  if (mode == kColorRandom) {
+  if (mode == ColorMode::RandomColors) {
     randomColor(color);
     return;
   }
@@ -70,29 +70,30 @@ void applyColorMode(int32_t mode, AIColor& color, const AIColor* swatch, const C
 
   for (int32_t j = 0; j < count; ++j) {
     AIReal& x = color.c.components[j];
+    using enum ColorMode;
     switch (mode) {
-      case kColorToWhite: x = toward(x, ends.white, k, steps); break;
-      case kColorToBlack: x = toward(x, ends.black, k, steps); break;
-      case kColorToWhiteMidpoint: x = toward(x, ends.white, midpointStep, steps); break;
-      case kColorToSwatch: x = toward(x, swatch->c.components[j], k, steps); break;
-      case kColorToHalf: x = x - x * k / twoSteps; break;
-      case kColorToInverted: x = x + (1.0f - 2.0f * x) * k / steps; break;
-      case kColorAlternateWhite:
+      case ToWhite: x = toward(x, ends.white, k, steps); break;
+      case ToBlack: x = toward(x, ends.black, k, steps); break;
+      case ToWhiteMidpoint: x = toward(x, ends.white, midpointStep, steps); break;
+      case ToSwatch: x = toward(x, swatch->c.components[j], k, steps); break;
+      case ToHalfColor: x = x - x * k / twoSteps; break;
+      case ToInverted: x = x + (1.0f - 2.0f * x) * k / steps; break;
+      case AlternateWhite:
         if (odd) x = ends.white;
         break;
-      case kColorAlternateBlack:
+      case AlternateBlack:
         if (odd) x = ends.black;
         break;
-      case kColorAlternateSwatch:
+      case AlternateSwatch:
         if (odd) x = swatch->c.components[j];
         break;
-      case kColorAlternateInverted:
+      case AlternateInverted:
         if (odd) x = 1.0f - x;
         break;
-      case kColorToHalfInverted:
+      case ToHalfColorInverted:
         x = x <= 1.0f - x / 2.0f ? x + (1.0f - x) * k / twoSteps : x - (1.0f - x) * k / twoSteps;
         break;
-      case kColorReduce10: x = x - 0.9f * x * k / steps; break;
+      case TenPercentReduction: x = x - 0.9f * x * k / steps; break;
       default: break;
     }
   }

@@ -19,12 +19,12 @@ Paint paintOf(AIPathStyle& style, PaintPart part) {
 
 // The new paint of the part, starting from the source object's. False when a
 // swatch the mode needs cannot be read: the copy then keeps its paint.
-bool computePaint(Paint paint, int32_t mode, int32_t swatchCount, int32_t swatchNumber, const ColorProgress& at) {
+bool computePaint(Paint paint, ColorMode mode, int32_t swatchCount, int32_t swatchNumber, const ColorProgress& at) {
   AIColor swatch;
-  if (mode == kColorRandomSwatch) {
+  if (mode == ColorMode::RandomSwatches) {
     if (!readSwatchColor(randomSwatchNumber(swatchCount), swatch)) return false;
     paint.color = swatch;
-  } else if (mode == kColorToSwatch || mode == kColorAlternateSwatch) {
+  } else if (mode == ColorMode::ToSwatch || mode == ColorMode::AlternateSwatch) {
     if (!readSwatchColor(usableSwatchNumber(swatchNumber, swatchCount), swatch)) return false;
     applyColorMode(mode, paint.color, &swatch, at);
   } else {
@@ -38,11 +38,12 @@ bool computePaint(Paint paint, int32_t mode, int32_t swatchCount, int32_t swatch
 
 void colorStep(PaintPart part, int32_t mode, AIArtHandle source, AIArtHandle copy, int32_t swatchCount,
                int32_t swatchNumber, int32_t half, int32_t contourNumber, int32_t steps) {
-  if (mode == kColorIgnore || steps == 0) return;
+  const auto colorMode = static_cast<ColorMode>(mode);
+  if (colorMode == ColorMode::Ignore || steps == 0) return;
   AIPathStyle sourceStyle;
   if (sAIPathStyle->getPathStyle(source, &sourceStyle) != kNoErr) return;
   Paint computed = paintOf(sourceStyle, part);
-  if (!computePaint(computed, mode, swatchCount, swatchNumber, {contourNumber, steps, half})) return;
+  if (!computePaint(computed, colorMode, swatchCount, swatchNumber, {contourNumber, steps, half})) return;
 
   // Only this part changes: the other part keeps what its own step wrote.
   AIPathStyle copyStyle;

@@ -9,7 +9,7 @@
 
 struct RunValues {
   AIReal flipAngle;               // a quarter turn, in radians
-  AIReal scaleStepH;              // scaleH / 100; scale modes 20 to 24 change it during the run
+  AIReal scaleStepH;              // scaleH / 100; scale modes ReducedHalfway to PulseRandom change it during the run
   AIReal scaleStepV;              // scaleV / 100, or scaleStepH when the scales are linked
   AIReal pointStep;               // pointsContourAmount / 10
   AIReal pointVarianceStep;       // pointsVariance / 10

@@ -3,6 +3,7 @@
 #include "plugin/engine/ArtTransforms.h"
 #include "plugin/engine/ChildArt.h"
 #include "plugin/engine/ContourIndex.h"
+#include "plugin/params/ModeIds.h"
 
 namespace {
 
@@ -14,23 +15,16 @@ bool flipsContour(const ContourParams& params, int32_t k) { return params.pathAl
 // own centres there).
 bool rotationCenter(const ContourParams& params, const RunValues& run, const ObjectState& o, AIRealPoint artCenter,
                     bool withShift, AIRealPoint* center) {
-  switch (params.rotationCenterMode) {
-    case 0:  // path centre
-      *center = artCenter;
-      return true;
-    case 1:  // supplied path number
-      *center = run.suppliedPathCenter;
-      return true;
-    case 2:  // user centre
-      *center = {params.centerX, params.centerY};
-      return true;
-    case 3:  // shift as centre
+  using enum RotationCenterMode;
+  switch (static_cast<RotationCenterMode>(params.rotationCenterMode)) {
+    case PathCenter: *center = artCenter; return true;
+    case SuppliedPath: *center = run.suppliedPathCenter; return true;
+    case UserCenter: *center = {params.centerX, params.centerY}; return true;
+    case ShiftAsCenter:
       *center = artCenter;
       if (withShift) *center = {artCenter.h + o.shiftOffsetH, artCenter.v + o.shiftOffsetV};
       return true;
-    case 4:  // document centre
-      *center = run.documentCenter;
-      return true;
+    case DocumentCenter: *center = run.documentCenter; return true;
     default: return false;
   }
 }

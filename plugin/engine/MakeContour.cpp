@@ -7,6 +7,7 @@
 #include "plugin/engine/ScaleShift.h"
 #include "plugin/engine/StyleVariation.h"
 #include "plugin/globals/SuiteSlots.h"
+#include "plugin/params/ModeIds.h"
 
 namespace {
 
@@ -14,7 +15,8 @@ namespace {
 // values no matrix can hold. Such a contour is not even duplicated: the run
 // ends as if the host had refused the matrix, and no half-made copy is left.
 bool amountsFinite(const ContourParams& params, const ObjectState& o) {
-  const bool userCenterUsed = params.rotationCenterMode == 2;
+  const bool userCenterUsed =
+      static_cast<RotationCenterMode>(params.rotationCenterMode) == RotationCenterMode::UserCenter;
   return std::isfinite(o.scaleFactorH) && std::isfinite(o.scaleFactorV) && std::isfinite(o.shiftOffsetH) &&
          std::isfinite(o.shiftOffsetV) && std::isfinite(o.rotationAngle) &&
          (!userCenterUsed || (std::isfinite(params.centerX) && std::isfinite(params.centerY)));
@@ -44,7 +46,8 @@ void paint(AIArtHandle source, AIArtHandle copy, int16_t sourceType, const Conto
 // failure does not matter; those of the copy are part of the contour.
 ASErr patternStep(AIArtHandle source, AIArtHandle copy, const ContourParams& params, const RunValues& run,
                   const ObjectState& o) {
-  const bool patterned = params.patternMode >= 1 && params.patternMode <= 10;
+  const auto pattern = static_cast<PatternMode>(params.patternMode);
+  const bool patterned = pattern >= PatternMode::Center1 && pattern <= PatternMode::Center10;
   AIRealRect bounds{};
   if (o.firstContour != 0) {
     ASErr err = sAIArt->getArtBounds(source, &bounds);

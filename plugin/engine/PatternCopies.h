@@ -8,7 +8,7 @@
 // through x, through the point, across the horizontal line through y.
 ASErr patternMirrorCopies(AIArtHandle art, int32_t placeBelowFlag, AIReal x, AIReal y);
 
-// The point of pattern mode 1 to 10 for art with the given bounds. Draws the
+// The point of the pattern modes Center1 to Center10 for art with the given bounds. Draws the
 // random numbers that the mode needs.
 AIRealPoint patternPoint(int32_t patternMode, const AIRealRect& artBounds, const RunValues& run,
                          const ObjectState& object);

@@ -4,6 +4,7 @@
 #include "plugin/engine/AnchorPlacement.h"
 #include "plugin/engine/RandomDraws.h"
 #include "plugin/globals/SuiteSlots.h"
+#include "plugin/params/ModeIds.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ AIRealPoint radial(const AnchorPlace& at, AIReal reduction) {
   return {at.center.h + hostCosine(at.angle) * radius, at.center.v + hostSine(at.angle) * radius};
 }
 
-// Modes 5 and 7: the direction turned by up to a third of a radian, a fresh
+// RandomRadial and RandomOid: the direction turned by up to a third of a radian, a fresh
 // draw for each coordinate (x first); `turn` is +1 or -1.
 AIRealPoint turnedRadial(const AnchorPlace& at, AIReal turn, RandomDraws& draws) {
   const AIReal r1 = nextDraw(draws);
@@ -47,38 +48,39 @@ AIRealPoint placeAnchor(int32_t mode, const AIRealPoint& anchor, const AnchorPla
   const int32_t i = at.segmentIndex;
   const bool oddContour = k % 2 != 0;
   const bool oddSegment = i % 2 != 0;
-  switch (mode) {
-    case 0: return radial(at, o);
-    case 1: return radial(at, oddContour ? 0.5f * o : o);
-    case 2: {
+  using enum PointsContourMode;
+  switch (static_cast<PointsContourMode>(mode)) {
+    case AsSettings: return radial(at, o);
+    case Alternate: return radial(at, oddContour ? 0.5f * o : o);
+    case AngleChange: {
       const AIReal radius = at.length - o;
       return {cx + hostCosine(at.angle) * radius, cy + hostSine(-at.angle) * radius};
     }
-    case 3: {
+    case FlipAround: {
       const AIReal radius = at.length - o;
       return {cx - hostCosine(at.angle) * radius, cy - hostSine(at.angle) * radius};
     }
-    case 4: {
+    case ToRandom: {
       const AIReal r1 = nextDraw(draws);
       const AIReal r2 = nextDraw(draws);
       return {cx + hostCosine(at.angle) * (at.length - r1 * o), cy + hostSine(at.angle) * (at.length - r2 * o)};
     }
-    case 5: return turnedRadial(at, 1.0f, draws);
-    case 6: return radial(at, static_cast<AIReal>(k % 5) * o);
-    case 7: return turnedRadial(at, oddContour ? -1.0f : 1.0f, draws);
-    case 8: return radial(at, oddSegment ? 0.0f : o);
-    case 9: return radial(at, static_cast<AIReal>(i) * o);
-    case 10: return radial(at, i % 3 == 0 ? o : 0.0f);
-    case 11: return radial(at, oddSegment ? 0.5f * o : 2.0f * o);
-    case 12: return radial(at, i % 4 == 3 ? o : 0.0f);
-    case 13: return radial(at, (static_cast<int64_t>(at.objectIndex) + i) % 2 != 0 ? 0.0f : o);
-    case 14: return radial(at, i % 3 == 2 ? o : 0.3f * o);
-    case 15: {
+    case RandomRadial: return turnedRadial(at, 1.0f, draws);
+    case FiveByFive: return radial(at, static_cast<AIReal>(k % 5) * o);
+    case RandomOid: return turnedRadial(at, oddContour ? -1.0f : 1.0f, draws);
+    case AlternateSecond: return radial(at, oddSegment ? 0.0f : o);
+    case PointsPlus: return radial(at, static_cast<AIReal>(i) * o);
+    case ThirdPoint: return radial(at, i % 3 == 0 ? o : 0.0f);
+    case DoubleHalfPoint: return radial(at, oddSegment ? 0.5f * o : 2.0f * o);
+    case RoyalFour: return radial(at, i % 4 == 3 ? o : 0.0f);
+    case AlternatePointsShift: return radial(at, (static_cast<int64_t>(at.objectIndex) + i) % 2 != 0 ? 0.0f : o);
+    case ThirdWay: return radial(at, i % 3 == 2 ? o : 0.3f * o);
+    case DocumentScaled: {
       const AIReal radius = at.length - o;
       return {cx + hostCosine(at.angle) * (cx / at.pageWidth) * radius,
               cy + hostSine(at.angle) * (cy / at.pageHeight) * radius};
     }
-    case 16: {
+    case PointsModified: {
       const AIReal radius = at.length - o;
       const AIReal share = static_cast<AIReal>(i) / static_cast<AIReal>(at.segmentCount);
       return {cx + hostCosine(at.angle) * share * radius,

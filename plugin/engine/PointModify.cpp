@@ -6,6 +6,7 @@
 #include "plugin/engine/PointModes.h"
 #include "plugin/engine/RandomDraws.h"
 #include "plugin/globals/SuiteSlots.h"
+#include "plugin/params/ModeIds.h"
 
 namespace {
 
@@ -14,11 +15,12 @@ namespace {
 AIRealPoint pointCenter(const ContourParams& params, const RunValues& run, const ObjectState& object,
                         const AIRealPoint& g) {
   if (!params.pointsRotateCenter) return g;
-  switch (params.rotationCenterMode) {
-    case 1: return run.suppliedPathCenter;
-    case 2: return {params.centerX, params.centerY};
-    case 3: return {g.h + object.shiftOffsetH, g.v + object.shiftOffsetV};
-    case 4: return run.documentCenter;
+  using enum RotationCenterMode;
+  switch (static_cast<RotationCenterMode>(params.rotationCenterMode)) {
+    case SuppliedPath: return run.suppliedPathCenter;
+    case UserCenter: return {params.centerX, params.centerY};
+    case ShiftAsCenter: return {g.h + object.shiftOffsetH, g.v + object.shiftOffsetV};
+    case DocumentCenter: return run.documentCenter;
     default: return g;
   }
 }

@@ -2,6 +2,7 @@
 // (made or skipped) so that skipped contours leave a gap in the progression.
 #include "plugin/engine/PointModes.h"
 #include "plugin/engine/RandomDraws.h"
+#include "plugin/params/ModeIds.h"
 
 namespace {
 
@@ -11,18 +12,19 @@ AIReal nextVariation(int32_t mode, AIReal variation, AIReal v, int32_t k, int32_
   RandomDraws draws;  // the offset update has no error to report
   const bool odd = k % 2 != 0;
   const AIReal kv = static_cast<AIReal>(k) * v;
-  switch (mode) {
-    case 0: return v;
-    case 1: return variation + v;
-    case 2: return variation + kv;
-    case 3: return odd ? 0.0f : v;
-    case 4: return odd ? 0.0f : kv;
-    case 5: return odd ? v : kv;
-    case 6: return odd ? v : nextDraw(draws) * v;
-    case 7: return nextDraw(draws) * v;
-    case 8: return variation + nextDraw(draws) * v;
-    case 9: return k == 0 ? static_cast<AIReal>(contourCount) : variation - kv;
-    case 10: return variation + static_cast<AIReal>(k % 5) * v;
+  using enum PointsVariationMode;
+  switch (static_cast<PointsVariationMode>(mode)) {
+    case None: return v;
+    case Uniform: return variation + v;
+    case Accelerating: return variation + kv;
+    case Alternate1: return odd ? 0.0f : v;
+    case Alternate2: return odd ? 0.0f : kv;
+    case Alternate3: return odd ? v : kv;
+    case Alternate4: return odd ? v : nextDraw(draws) * v;
+    case Random1: return nextDraw(draws) * v;
+    case Random2: return variation + nextDraw(draws) * v;
+    case Reverse: return k == 0 ? static_cast<AIReal>(contourCount) : variation - kv;
+    case FiveBurst: return variation + static_cast<AIReal>(k % 5) * v;
     default: return variation;
   }
 }

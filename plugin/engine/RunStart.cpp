@@ -5,6 +5,7 @@
 #include "plugin/engine/RandomDraws.h"
 #include "plugin/globals/PluginGlobals.h"
 #include "plugin/globals/SuiteSlots.h"
+#include "plugin/params/ModeIds.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ ASErr computeRunValues(const ContourParams& params, RunValues& run) {
   run.widthStep = params.widthAmount * 0.1f;
   run.styleFraction = params.interpolateStyle * 0.01f;
 
-  if (params.rotationCenterMode == 1) {
+  if (static_cast<RotationCenterMode>(params.rotationCenterMode) == RotationCenterMode::SuppliedPath) {
     return suppliedPathCenter(run.rotationPathIndex, run.documentCenter, &run.suppliedPathCenter);
   }
   return kNoErr;

@@ -7,8 +7,9 @@
 #include "plugin/engine/RandomDraws.h"
 
 // Updates scaleFactorH and scaleFactorV for contour index k, made or skipped,
-// after the shift offsets of k. Modes 20 to 24 also change the run's scale
-// steps, which then hold for the rest of the run, later objects included.
+// after the shift offsets of k. The modes ReducedHalfway to PulseRandom also
+// change the run's scale steps, which then hold for the rest of the run, later
+// objects included.
 void updateScale(const ContourParams& params, RunValues& run, ObjectState& object, int32_t k, RandomDraws& draws);
 
 #endif
