@@ -230,7 +230,7 @@ void BM_PreviewCycle(benchmark::State& state) {
   Bed bed;
   const std::vector<Segments> sources = shapes();
   std::vector<AIPathSegment> buffer;
-  easel::PluginHost& host = bed.harness.host();
+  easel::host::PluginHost& host = bed.harness.host();
   host.beginCommand("Contour...");
   if (host.go() != kNoErr) state.SkipWithError("first run failed");
   double engine = 0, plain = 0;

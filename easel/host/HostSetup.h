@@ -19,7 +19,7 @@ std::string defaultPluginPath();
 struct Easel {
   easel::Session session;
   easel::adm::DialogManager dialogs;
-  easel::PluginHost host{session};
+  easel::host::PluginHost host{session};
   // Makes the session and dialog manager current for the object's life.
   easel::SessionScope sessionScope{session};
   easel::adm::DialogManagerScope dialogScope{dialogs};

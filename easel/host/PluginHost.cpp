@@ -8,7 +8,7 @@
 #include "easel/core/resources/PropertyList.h"
 #include "easel/suites/Suites.h"
 
-namespace easel {
+namespace easel::host {
 
 namespace {
 constexpr uint16_t kPropertyListId = 16000;
@@ -142,4 +142,4 @@ void PluginHost::clearParameterBlock() {
   parameters_ = nullptr;
 }
 
-}  // namespace easel
+}  // namespace easel::host

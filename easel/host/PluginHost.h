@@ -15,7 +15,7 @@
 #include "easel/core/Session.h"
 #include "plugin/host/AllSuites.h"
 
-namespace easel {
+namespace easel::host {
 
 class PluginHost {
  public:
@@ -77,6 +77,6 @@ class PluginHost {
   AIMdMemoryHandle parameters_ = nullptr;
 };
 
-}  // namespace easel
+}  // namespace easel::host
 
 #endif

@@ -15,12 +15,15 @@
 
 namespace easel {
 
+// More trace values (TraceValues.cpp), beside those of HostCall.h.
 void writeJson(JsonWriter& w, const AIPathSegment& s);
 void writeJson(JsonWriter& w, std::span<const AIPathSegment> segments);
 void writeJson(JsonWriter& w, const AIColor& c);
 void writeJson(JsonWriter& w, const AIPathStyle& s);
 
-namespace suites {
+}  // namespace easel
+
+namespace easel::suites {
 
 // hostCall for an operation on the current document: a DocumentError becomes
 // its code. Bad handles and arguments are misuse; art that the operation does
@@ -50,7 +53,6 @@ ASErr documentCall(SuiteId suite, const char* op, Body&& body) noexcept {
 // A refused argument value: misuse, kBadParameterErr.
 [[gnu::cold]] ASErr badArgument(Call& c, const char* what);
 
-}  // namespace suites
-}  // namespace easel
+}  // namespace easel::suites
 
 #endif

@@ -26,6 +26,10 @@ void writeJson(JsonWriter& w, const void* handle) {
   w.value(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(handle)));
 }
 
+}  // namespace easel
+
+namespace easel::suites {
+
 namespace {
 
 // Calls that give memory back succeed during a stop: the plug-in frees its
@@ -74,4 +78,4 @@ void Call::end(ASErr result) {
   session_.trace.add(line.take());
 }
 
-}  // namespace easel
+}  // namespace easel::suites

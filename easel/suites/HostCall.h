@@ -4,7 +4,7 @@
 // straight to its body.
 //
 //   ASErr duplicateArt(...) noexcept {
-//     return easel::hostCall(SuiteId::AIArt, "duplicate art", [&](easel::Call& c) {
+//     return hostCall(SuiteId::AIArt, "duplicate art", [&](Call& c) {
 //       c.in("art", art).in("paintOrder", paintOrder);
 //       ... c.out("newArt", copy); return kNoErr; });
 //   }
@@ -22,9 +22,11 @@
 #include "easel/core/Json.h"
 #include "easel/core/Session.h"
 
+// Trace values of the interface's own types. In namespace easel, beside
+// JsonWriter, so that the trace's templates find the overloads declared
+// after them (DocumentCall.h) by the writer's type.
 namespace easel {
 
-// Trace values of the interface's own types.
 void writeJson(JsonWriter& w, const AIRealPoint& p);
 void writeJson(JsonWriter& w, const AIRealRect& r);
 void writeJson(JsonWriter& w, const AIRealMatrix& m);
@@ -43,6 +45,10 @@ inline void writeJson(JsonWriter& w, Int n) {
   else
     w.value(static_cast<uint64_t>(n));
 }
+
+}  // namespace easel
+
+namespace easel::suites {
 
 // What a traced call writes into its trace line.
 struct CallRecord {
@@ -155,6 +161,6 @@ ASErr hostCall(SuiteId suite, const char* op, Body&& body) noexcept {
   return framedHostCall<std::decay_t<Body>>(*session, suite, op, body);
 }
 
-}  // namespace easel
+}  // namespace easel::suites
 
 #endif

@@ -109,7 +109,7 @@ EditorHost::Outcome EditorHost::editContour() {
   Document& document = easel_->session.document();
   const std::optional<EditorRuns::Run> run = runs_.selectedRun(document);
   if (!run) return {409, "Edit Contour... needs a selected contour, or the source of one, that the drawing records"};
-  PluginHost& host = easel_->host;
+  easel::host::PluginHost& host = easel_->host;
   std::vector<ArtRef> selected;
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a))
     if (document.content(a).attributes & kArtSelected) selected.push_back(a);

@@ -27,7 +27,7 @@ Json runningSettingsDialog(const adm::DialogManager& dialogs) {
   return model;
 }
 
-Json filterJson(PluginHost& host, Session& session) {
+Json filterJson(easel::host::PluginHost& host, Session& session) {
   const auto& filters = session.plugins().filters();
   if (filters.empty()) return nullptr;
   return {{"category", filters.front().category},

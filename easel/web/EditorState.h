@@ -24,7 +24,7 @@ namespace easel::web {
 struct EditorParts {
   Session& session;
   adm::DialogManager& dialogs;
-  PluginHost& host;
+  easel::host::PluginHost& host;
 };
 
 // The settings dialog while it is open (its init procedure included), else null.

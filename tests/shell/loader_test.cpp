@@ -13,7 +13,7 @@ namespace {
 
 std::string loadError(const std::string& path) {
   easel::Session session;
-  easel::PluginHost host(session);
+  easel::host::PluginHost host(session);
   try {
     host.load(path);
   } catch (const easel::LoadError& e) {
@@ -56,7 +56,7 @@ TEST(Loader, AReleasedSuiteIsRefusedAndRecordedAsMisuse) {
   session.trace.captureToMemory(true);
   easel::adm::DialogManager dialogs;
   easel::adm::DialogManagerScope scope(dialogs);
-  easel::PluginHost host(session);
+  easel::host::PluginHost host(session);
   host.load(MISBEHAVING_MODULE);
   EXPECT_EQ(host.startup(), kSuiteReleasedErr);
   ASSERT_EQ(session.misuses().size(), 1u);

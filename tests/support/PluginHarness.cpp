@@ -33,7 +33,7 @@ ContourParams defaultParams() {
 PluginHarness::PluginHarness(Start start)
     : session_(std::make_unique<easel::Session>()),
       dialogs_(std::make_unique<easel::adm::DialogManager>()),
-      host_(std::make_unique<easel::PluginHost>(*session_)),
+      host_(std::make_unique<easel::host::PluginHost>(*session_)),
       sessionScope_(std::make_unique<easel::SessionScope>(*session_)),
       dialogScope_(std::make_unique<easel::adm::DialogManagerScope>(*dialogs_)) {
   session_->trace.captureToMemory(true);

@@ -32,7 +32,7 @@ class PluginHarness {
 
   easel::Session& session() { return *session_; }
   easel::Document& document();
-  easel::PluginHost& host() { return *host_; }
+  easel::host::PluginHost& host() { return *host_; }
   easel::adm::DialogManager& dialogs() { return *dialogs_; }
 
   // The filter's parameter block as the host keeps it (null before one exists).
@@ -56,7 +56,7 @@ class PluginHarness {
  private:
   std::unique_ptr<easel::Session> session_;
   std::unique_ptr<easel::adm::DialogManager> dialogs_;
-  std::unique_ptr<easel::PluginHost> host_;
+  std::unique_ptr<easel::host::PluginHost> host_;
   std::unique_ptr<easel::SessionScope> sessionScope_;
   std::unique_ptr<easel::adm::DialogManagerScope> dialogScope_;
 };
