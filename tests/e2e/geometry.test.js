@@ -45,7 +45,7 @@ describe('a drawing of plain art on the canvas', () => {
     await page.evaluate(async () => {
       const token = new URLSearchParams(location.search).get('token');
       const { drawing } = await (await fetch('/api/state', { headers: { 'X-Contour-Token': token } })).json();
-      const canvas = document.getElementById('drawing-canvas'), frame = document.getElementById('drawing');
+      const canvas = document.getElementById('drawing-layers'), frame = document.getElementById('drawing');
       const image = new Image();
       image.id = 'reference';
       image.style.cssText = `position:absolute;left:0;top:0;width:${frame.style.width};height:${frame.style.height}`;
@@ -59,7 +59,7 @@ describe('a drawing of plain art on the canvas', () => {
     const svgShot = await shown.screenshot();
     await page.evaluate(() => {
       document.getElementById('reference').remove();
-      document.getElementById('drawing-canvas').style.visibility = '';
+      document.getElementById('drawing-layers').style.visibility = '';
     });
     // Compared in a page of its own, whose policy lets it read the screenshots.
     const blank = await browser.newPage();
@@ -87,7 +87,7 @@ describe('a drawing of plain art on the canvas', () => {
   test('shows what its SVG shows, at 100% and zoomed in', async () => {
     const shown = await page.evaluate(() => ({
       frameChildren: document.getElementById('drawing').contentDocument.body.children.length,
-      canvasWidth: document.getElementById('drawing-canvas').width,
+      canvasWidth: Math.min(...[...document.querySelectorAll('#drawing-layers canvas')].map((c) => c.width)),
     }));
     assert.equal(shown.frameChildren, 0, 'the frame holds no SVG');
     assert.ok(shown.canvasWidth > 0, 'the canvas is drawn');

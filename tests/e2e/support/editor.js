@@ -92,8 +92,11 @@ export async function openPage(browser, editor) {
 export async function andRedraw(page, action) {
   const before = await page.evaluate(() => window.contourEditor.drawn());
   await action();
-  // A redraw alone may be an earlier answer's: wait for the menu command to end too.
-  await page.waitForFunction((b) => window.contourEditor.drawn() > b && !window.contourEditor.busy(), before);
+  // A redraw alone may be an earlier answer's: wait for the menu command, and the painting of its answer, to end too.
+  await page.waitForFunction((b) => {
+    const e = window.contourEditor;
+    return e.drawn() > b && !e.busy() && !e.painting?.();  // (a page of before painting() paints at once)
+  }, before);
 }
 
 export const state = (page) => page.evaluate(() => window.contourEditor.state());

@@ -41,6 +41,10 @@ const busyState = new BusyState(document.body, { cancel: () => cancelRun() });
 const canvas = new Canvas({
   mode: () => (picking ? 'pick' : settings || notice ? 'none' : 'select'),
   select: (body) => command('select', body),
+  painting: (job) => {
+    busyState.painting(job);
+    if (job) document.dispatchEvent(new CustomEvent('contour:painting', { detail: { painted: job.painted, total: job.total } }));
+  },
 });
 
 // ---- Answers.
@@ -62,15 +66,20 @@ async function show(reply) {
   document.title = `${reply.file}${reply.modified ? ' *' : ''} \u2014 Contour editor`;
   setText(document.getElementById('file-name'), reply.file + (reply.modified ? ' (modified)' : ''));
   zoomField.value = `${Math.round(reply.view.zoom * 10000) / 100}%`;
-  if (!(await canvas.show(reply))) {
+  const shown = await canvas.show(reply);
+  if (!shown) {
     // Changes to a drawing the page does not have: ask for all of it.
     api.setRevision(0);
     await show(await api.getState());
     return;
   }
+  // The page holds this revision now, while its picture is still being painted.
   api.setRevision(reply.revision);
-  drawn = Math.max(drawn, reply.sequence);
-  document.dispatchEvent(new CustomEvent('contour:drawn', { detail: { sequence: reply.sequence } }));
+  shown.painted.then((whole) => {
+    if (!whole) return;
+    drawn = Math.max(drawn, reply.sequence);
+    document.dispatchEvent(new CustomEvent('contour:drawn', { detail: { sequence: reply.sequence } }));
+  });
 }
 
 // Commands run one after another: keys and menu picks that come while one
@@ -297,6 +306,8 @@ addEventListener('beforeunload', (event) => {
   }
 });
 // For the browser tests: the state the page shows.
-window.contourEditor = { state: () => state, drawing: () => canvas.svg, drawn: () => drawn, busy: () => busy };
+window.contourEditor = {
+  state: () => state, drawing: () => canvas.svg, drawn: () => drawn, busy: () => busy, painting: () => canvas.painting,
+};
 // A page loaded while a run goes on (a reload) shows it busy, and may cancel it.
 show(await busyState.track(api.getState()));

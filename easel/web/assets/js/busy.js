@@ -2,7 +2,9 @@
 // SHOW_AFTER ms, a panel says so with the contours made so far against the
 // total, and offers Cancel while the run may be stopped. Quick changes show
 // nothing, so nothing flickers. The progress is asked of the editor's HTTP
-// threads, which answer while its host thread is busy with the run.
+// threads, which answer while its host thread is busy with the run. Once
+// the editor has answered, a painting of a large drawing that lasts as long
+// says how many of its paths it has painted.
 import * as api from './api.js';
 import { element } from './text.js';
 
@@ -21,6 +23,8 @@ export class BusyState {
     this.button.addEventListener('click', () => cancel());
     this.waiting = 0;
     this.timer = null;
+    this.paintingSince = 0;  // when the painting under way began (0: none)
+    this.hiddenAt = -Infinity;
   }
 
   // Whether a request is still being worked on.
@@ -57,9 +61,28 @@ export class BusyState {
     this.button.classList.toggle('hidden', !stoppable);
   }
 
+  // How far the painting of the drawing has got (painter.js; null: none goes on).
+  // Shown at once when the panel was showing the run that made the drawing.
+  painting(job) {
+    const now = performance.now();
+    if (!job || job.over) {
+      this.paintingSince = 0;
+      if (!this.active) this.hide();
+      return;
+    }
+    if (!this.paintingSince) this.paintingSince = now;
+    if (this.active || (now - this.paintingSince < SHOW_AFTER && now - this.hiddenAt > POLL_EVERY)) return;
+    this.panel.classList.remove('hidden');
+    this.text.textContent = `Drawing\u2026 ${job.painted.toLocaleString('en')} of ${job.total.toLocaleString('en')} paths`;
+    this.bar.max = job.total;
+    this.bar.value = job.painted;
+    this.button.classList.add('hidden');
+  }
+
   hide() {
     clearTimeout(this.timer);
     this.timer = null;
+    if (!this.panel.classList.contains('hidden')) this.hiddenAt = performance.now();
     this.panel.classList.add('hidden');
   }
 }

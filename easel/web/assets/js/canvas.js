@@ -18,12 +18,14 @@ function svgNode(tag, attributes, parent) {
 }
 
 export class Canvas {
-  // hooks: select(body), pick(point), mode() -> 'select' | 'pick' | 'none'
+  // hooks: select(body), pick(point), mode() -> 'select' | 'pick' | 'none',
+  // painting(job): how far the painting of the drawing has got (painter.js), null when none goes on
   constructor(hooks) {
     this.hooks = hooks;
     this.viewport = document.getElementById('viewport');
     this.image = document.getElementById('drawing');
-    this.drawing = new Drawing(this.image, document.getElementById('drawing-canvas'), this.viewport);
+    this.drawing = new Drawing(this.image, document.getElementById('drawing-layers'), this.viewport,
+      (job) => hooks.painting(job));
     this.overlay = document.getElementById('overlay');
     this.zoom = 1;
     this.page = [612, 792];
@@ -33,27 +35,37 @@ export class Canvas {
     addEventListener('resize', () => this.drawing.moved());
   }
 
-  // Shows a state; resolves once the browser has painted it. False when
-  // the state's drawing is changes to a revision the page does not have.
+  // Shows a state: resolves once its drawing is taken in, to null when the
+  // state's drawing is changes to a revision the page does not have, else to
+  // {painted}: a promise of whether the browser has painted the whole
+  // picture of this state (false when a newer one took its place).
   async show(state) {
     // Zoom 100 % shows one SVG user unit as one CSS pixel: `zoom` here is pixels per point.
     this.zoom = state.view.zoom / POINTS_PER_PIXEL;
     this.page = state.page;
     const ticket = ++this.drawn;
-    if (state.drawing && !(await this.drawing.apply(state.drawing, state.page))) return false;
-    if (ticket !== this.drawn) return true;  // a newer state is being shown
+    if (state.drawing && !(await this.drawing.apply(state.drawing, state.page))) return null;
+    if (ticket !== this.drawn) return { painted: Promise.resolve(false) };  // a newer state is being shown
     const [w, h] = [this.page[0] * this.zoom, this.page[1] * this.zoom];
-    this.drawing.size(w, h);
+    const painted = this.drawing.size(w, h);
     this.overlay.setAttribute('width', w);
     this.overlay.setAttribute('height', h);
     this.drawSelection(state.selection);
     // The frame's callbacks run before it is painted, in the same task: a task
     // queued from them runs once the frame is painted.
-    await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
-    return true;
+    const frame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+    return {
+      painted: painted.then(async (whole) => {
+        if (whole) await frame();
+        return whole;
+      }),
+    };
   }
 
   get svg() { return this.drawing.text(); }
+
+  // Whether the picture is still being painted.
+  get painting() { return !!this.drawing.job && !this.drawing.job.over; }
 
   toScreen([x, y]) { return [x * this.zoom, (this.page[1] - y) * this.zoom]; }
 
@@ -118,12 +130,12 @@ export class Canvas {
     canvas.width = w;
     canvas.height = h;
     const context = canvas.getContext('2d');
-    context.fillStyle = 'white';
-    context.fillRect(0, 0, w, h);
     if (this.drawing.picture) {
-      this.drawing.paint(context, w, h);
+      await this.drawing.paint(context, w, h);
       return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
     }
+    context.fillStyle = 'white';
+    context.fillRect(0, 0, w, h);
     // The page's copy as an image: an image's SVG runs and loads nothing.
     const url = URL.createObjectURL(new Blob([this.svg], { type: 'image/svg+xml' }));
     const image = new Image();

@@ -8,7 +8,10 @@
 // attributes and loads stay inert by its sandbox and its own
 // Content-Security-Policy. Either way the host sends only what changed since
 // the revision the page shows, and the whole drawing when the kind changes.
+// The geometry is painted in slices (painter.js) on three canvases (layers.js).
 import { GeometryPicture } from './geometry.js';
+import { Layers } from './layers.js';
+import { PaintJob } from './painter.js';
 
 const MARK = 'data-contour-art';
 const POINTS_PER_PIXEL = 0.75;  // an SVG user unit (CSS pixel) is 0.75 point
@@ -21,9 +24,14 @@ function parse(text) {
 }
 
 export class Drawing {
-  constructor(frame, canvas, viewport) {
+  // `layers` holds the three canvases (under, live, over); `progress(job)`
+  // hears how far the painting has got after each slice.
+  constructor(frame, layers, viewport, progress = () => {}) {
     this.frame = frame;
-    this.canvas = canvas;
+    this.canvases = [...layers.querySelectorAll('canvas')];
+    this.layers = new Layers(...this.canvases);
+    this.progress = progress;
+    this.exports = new Set();  // the paintings of PNG exports under way
     this.viewport = viewport;  // what scrolls the page into view
     this.picture = null;  // the geometry picture, when the drawing is shown as one
     this.box = [0, 0];    // CSS pixels
@@ -65,6 +73,9 @@ export class Drawing {
   }
 
   patchGeometry(update) {
+    // A painting under way reads the picture's slots: it stops before they change.
+    this.layers.stop();
+    for (const job of this.exports) job.abandon();
     if (update.base === undefined) {
       this.picture = new GeometryPicture();
       this.root = null;
@@ -107,15 +118,18 @@ export class Drawing {
     node.remove();
   }
 
+  // Sets the page's size in CSS pixels; resolves as render() does.
   size(width, height) {
     this.frame.style.width = `${width}px`;
     this.frame.style.height = `${height}px`;
     if (this.box[0] !== width || this.box[1] !== height) this.stale = true;
     this.box = [width, height];
-    this.render();
-    if (!this.root) return;
-    this.root.setAttribute('width', width);
-    this.root.setAttribute('height', height);
+    const painted = this.render();
+    if (this.root) {
+      this.root.setAttribute('width', width);
+      this.root.setAttribute('height', height);
+    }
+    return painted;
   }
 
   // The page scrolled or the window changed: draw what is now in view.
@@ -139,40 +153,61 @@ export class Drawing {
       Math.ceil(clamp(view.top + this.viewport.clientHeight - page.top, height))];
   }
 
-  // Draws the geometry picture on the canvas (and clears it for SVG): only
-  // the part in the window, at the screen's resolution, so that a deep zoom
-  // costs no more than the window's pixels.
+  // Paints the geometry picture on the canvases (and clears them for SVG):
+  // only the part in the window, at the screen's resolution, so that a deep
+  // zoom costs no more than the window's pixels. Starts a painting, which
+  // stops the one under way; resolves true once the picture is all painted,
+  // false when a newer painting took its place.
   render() {
-    if (!this.stale) return;
+    if (!this.stale) return this.job ? this.job.done : Promise.resolve(true);
     this.stale = false;
+    this.layers.stop();
     const [width, height] = this.box;
     const [x0, y0, x1, y1] = this.picture ? this.visible() : [0, 0, 0, 0];
     const ratio = devicePixelRatio || 1;
     const [w, h] = [Math.ceil((x1 - x0) * ratio), Math.ceil((y1 - y0) * ratio)];
-    Object.assign(this.canvas.style, { left: `${x0}px`, top: `${y0}px`, width: `${x1 - x0}px`, height: `${y1 - y0}px` });
-    if (this.canvas.width !== w || this.canvas.height !== h) {
-      this.canvas.width = w;  // also clears it
-      this.canvas.height = h;
-    } else {
-      this.canvas.getContext('2d').clearRect(0, 0, w, h);
+    for (const canvas of this.canvases) {
+      Object.assign(canvas.style, { left: `${x0}px`, top: `${y0}px`, width: `${x1 - x0}px`, height: `${y1 - y0}px` });
+      if (canvas.width !== w || canvas.height !== h) {
+        canvas.width = w;  // also clears it
+        canvas.height = h;
+        this.layers.reset();
+      }
     }
-    if (!this.picture || !w || !h) return;
-    const context = this.canvas.getContext('2d');
+    if (!this.picture || !w || !h) {
+      for (const canvas of this.canvases) canvas.getContext('2d').clearRect(0, 0, w, h);
+      this.layers.reset();
+      this.progress(null);
+      return Promise.resolve(true);
+    }
     const [sx, sy] = [this.page[0] / width, this.page[1] / height];  // points per CSS pixel
-    context.setTransform((ratio * width) / this.page[0], 0, 0, (-ratio * height) / this.page[1], -ratio * x0, ratio * (height - y0));
-    // The window in artwork points, a pixel wider on each side for the edges' antialiasing.
-    this.picture.draw(context, {
+    const matrix = [(ratio * width) / this.page[0], 0, 0, (-ratio * height) / this.page[1], -ratio * x0, ratio * (height - y0)];
+    const view = {
+      matrix, scale: ratio / sx, tolerance: (FLATNESS * sx) / ratio, detail: true, key: `${w}x${h} ${matrix}`,
+      // The window in artwork points, a pixel wider on each side for the edges' antialiasing.
       clip: [(x0 - 1) * sx, this.page[1] - (y1 + 1) * sy, (x1 + 1) * sx, this.page[1] - (y0 - 1) * sy],
-      tolerance: (FLATNESS * sx) / ratio,
-    });
-    context.setTransform(1, 0, 0, 1, 0, 0);
+    };
+    return this.layers.paint(this.picture, view, { onSlice: this.progress }).done;
   }
 
-  // Paints the geometry picture on a context of w x h pixels showing the page.
-  paint(context, w, h) {
-    context.setTransform(w / this.page[0], 0, 0, -h / this.page[1], 0, h);
-    this.picture.draw(context, { tolerance: (FLATNESS * this.page[0]) / w });
-    context.setTransform(1, 0, 0, 1, 0, 0);
+  // The painting of the picture on the canvases, under way or done last.
+  get job() { return this.layers.job; }
+
+  // Paints the whole geometry picture, every path as it is, on white on a
+  // context of w x h pixels showing the page; resolves once it is painted
+  // (of the newest picture, when it changed meanwhile).
+  async paint(context, w, h) {
+    const matrix = [w / this.page[0], 0, 0, -h / this.page[1], 0, h];
+    const view = { matrix, scale: w / this.page[0], tolerance: (FLATNESS * this.page[0]) / w, detail: false, clip: null };
+    for (let whole = false; !whole;) {
+      context.setTransform(1, 0, 0, 1, 0, 0);
+      context.fillStyle = 'white';
+      context.fillRect(0, 0, w, h);
+      const job = new PaintJob(this.picture, view, [{ context, from: 0, to: this.picture.count }]);
+      this.exports.add(job);
+      whole = await job.start();
+      this.exports.delete(job);
+    }
   }
 
   // The drawing as SVG text, as the page shows it (of a geometry picture, one

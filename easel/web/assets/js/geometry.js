@@ -1,57 +1,27 @@
-// The page's own picture of a drawing made of plain art (paths with flat
-// paint, and groups of them), drawn on a canvas from the geometry the host
-// sends: no text of the drawing is parsed or shown. The host names objects
-// by small ids. Each object is a record of the words the host writes
-// (DrawingGeometry.h): its id, its container's, the one above it, its size,
-// its paint (an index into the answer's paints; -1 for a group), whether it
-// is hidden or has cubics, the box of its points, then its subpaths with
-// their anchors and direction points, in artwork points (y up). Each container
-// keeps its objects bottom to top, each object linked to the one above it.
-// An object's bounds come with its record; its Path2D
-// is built only once it is first drawn, so that objects outside the window
-// cost neither the path's building nor its drawing. Its curves are drawn as
-// lines at the view's resolution (flatten.js), rebuilt when that changes.
-import { Flattener } from './flatten.js';
+// The page's own copy of a drawing made of plain art (paths with flat paint,
+// and groups of them), from the geometry the host sends: no text of the
+// drawing is parsed or shown. The host names objects by small ids. Each
+// object is a record of the words the host writes (DrawingGeometry.h): its
+// id, its container's, the one above it, its size, its paint (an index into
+// the answer's paints; -1 for a group), whether it is hidden or has cubics,
+// the box of its points, then its subpaths (records.js), in artwork points
+// (y up). Each container keeps its objects bottom to top, each linked to the
+// one above it.
+//
+// An answer may put in hundreds of thousands of objects, so each object is a
+// slot of typed arrays rather than an object of its own: putting one in
+// costs a few words written, and its points stay in the answer's buffer,
+// read only once it is drawn. After each patch, `order` lists the slots of
+// the paths shown, bottom first, and `serials` says which object each is (a
+// number given to each object put in, never reused): a painter compares them
+// with the order it drew to know what is unchanged.
+import { IdTable } from './idtable.js';
+import { walkPath } from './records.js';
 
 const SVG_NS = 'http://www.w3.org/2000/svg';
-
-function container() { return { first: null, last: null }; }
-
-// Walks a record's subpaths (at `at`: count, then each subpath: segments,
-// closed, the kinds' words, then the start point and each segment's end
-// point, after two direction points for a cubic), as the SVG writer writes
-// them. `w` and `f` are the record's words and floats (the same bytes). `to`
-// gets moveTo, lineTo, bezierCurveTo and closePath.
-function walkPath(w, f, at, to) {
-  const count = w[at++];
-  for (let s = 0; s < count; s++) {
-    const segments = w[at], closed = w[at + 1] === 1, kinds = at + 2;
-    at = kinds + ((segments + 31) >>> 5);
-    to.moveTo(f[at], f[at + 1]);
-    at += 2;
-    for (let i = 0; i < segments; i++) {
-      if ((w[kinds + (i >>> 5)] & (1 << (i & 31))) === 0) {
-        to.lineTo(f[at], f[at + 1]);
-        at += 2;
-      } else {
-        to.bezierCurveTo(f[at], f[at + 1], f[at + 2], f[at + 3], f[at + 4], f[at + 5]);
-        at += 6;
-      }
-    }
-    if (closed) to.closePath();
-  }
-}
-
-// How far a paint's stroke reaches outside its path: half its width, times
-// the miter limit at sharp miter joins, and a square cap's corner.
-function reach(p) {
-  if (!p.stroke) return 0;
-  return (p.width / 2) * Math.max(Math.SQRT2, p.join === 'miter' ? p.miter : 1);
-}
-
-function meets(box, clip, margin) {
-  return box[0] - margin <= clip[2] && box[2] + margin >= clip[0] && box[1] - margin <= clip[3] && box[3] + margin >= clip[1];
-}
+const ROOT = 0;        // the slot of the top container
+const NONE = -1;
+const HIDDEN = 1, CURVED = 2;
 
 // Path data text of the same commands.
 class PathText {
@@ -62,92 +32,151 @@ class PathText {
   closePath() { this.d += ' Z'; }
 }
 
+// The typed arrays of the slots, by name and kind; `box` holds four floats a slot.
+const COLUMNS = {
+  serial: Uint32Array, key: Uint32Array, size: Uint32Array, flags: Uint8Array, paint: Int32Array, buffer: Int32Array, start: Int32Array,
+  parent: Int32Array, below: Int32Array, above: Int32Array, first: Int32Array, last: Int32Array,
+  tolerance: Float64Array, box: Float32Array,
+};
+
 export class GeometryPicture {
   constructor() {
-    // id -> {paint, path, box, curved, words, floats, start, parent, below, above, first, last}
-    this.items = new Map();
-    this.root = container();
+    this.capacity = 0;
+    this.paths = [];               // slot -> its Path2D once drawn, else null
+    this.grow(1024);
+    this.used = 1;                 // slots ever used; slot 0 is the top container
+    this.first[ROOT] = this.last[ROOT] = NONE;
+    this.spare = [];               // slots free to reuse
+    this.slots = new IdTable();    // id -> slot
+    this.buffers = [];             // the answers whose records are in use: {words, floats, paints, live}
+    this.nextSerial = 1;
+    this.order = new Int32Array(0);
+    this.serials = new Uint32Array(0);
+    this.count = 0;                // paths in `order`
+  }
+
+  grow(capacity) {
+    for (const [name, Type] of Object.entries(COLUMNS)) {
+      const column = new Type(capacity * (name === 'box' ? 4 : 1));
+      if (this[name]) column.set(this[name]);
+      this[name] = column;
+    }
+    while (this.paths.length < capacity) this.paths.push(null);  // packed: a sparse array is slow
+    this.capacity = capacity;
   }
 
   // Takes out and puts in what an answer's `words` (and the same bytes as
-  // `floats`) say, with the answer's `paints`.
+  // `floats`) say, with the answer's `paints`; then lists the paths shown.
   patch(words, floats, paints) {
     let at = 0;
     const removed = words[at++];
-    for (let i = 0; i < removed; i++) this.forget(this.items.get(words[at++]));
+    for (let i = 0; i < removed; i++) this.forget(this.slots.get(words[at++]));
     const inserted = words[at++];
+    const buffer = this.buffers.length;
+    const entry = { words, floats, paints, live: 0 };
+    this.buffers.push(entry);
+    let capacity = this.capacity;
+    while (capacity < this.used + inserted) capacity *= 2;
+    if (capacity > this.capacity) this.grow(capacity);
+    const { serial, key, size, paint, flags, box, start, tolerance, first, last, parent, slots, spare } = this;
     for (let i = 0; i < inserted; i++) {
       // The host gives each record's size and box: its points are read only once it is drawn.
-      const key = words[at], parent = words[at + 1], above = words[at + 2], end = at + 4 + words[at + 3];
-      const paint = floats[at + 4], flags = words[at + 5], start = at + 10;
-      const box = [floats[at + 6], floats[at + 7], floats[at + 8], floats[at + 9]];
-      const hidden = (flags & 1) !== 0, curved = (flags & 2) !== 0;
+      const id = words[at], parentId = words[at + 1], aboveId = words[at + 2], end = at + 4 + words[at + 3];
+      this.forget(slots.get(id));
+      const s = spare.length ? spare.pop() : this.used++;
+      serial[s] = this.nextSerial++;
+      key[s] = id;
+      size[s] = words[at + 3];
+      paint[s] = floats[at + 4];
+      flags[s] = words[at + 5];
+      for (let k = 0; k < 4; k++) box[4 * s + k] = floats[at + 6 + k];
+      this.buffer[s] = buffer;
+      start[s] = at + 10;
+      tolerance[s] = NaN;
+      first[s] = last[s] = NONE;
+      const container = parentId ? slots.get(parentId) : undefined;
+      parent[s] = container === undefined ? ROOT : container;
+      this.link(s, aboveId ? slots.get(aboveId) : undefined);
+      slots.set(id, s);
+      entry.live++;
       at = end;
-      this.forget(this.items.get(key));
-      const item = { key, paint: paint >= 0 ? paints[paint] : null, hidden, path: null, box, curved, words, floats,
-        start, parent: this.items.get(parent) || this.root, below: null, above: null, first: null, last: null };
-      this.link(item, above && this.items.get(above));
-      this.items.set(key, item);
     }
+    if (entry.live === 0) this.buffers[buffer] = null;
+    this.list();
   }
 
-  link(item, above) {
-    const list = item.parent;
-    const next = above && above.parent === list ? above : null;
-    item.above = next;
-    item.below = next ? next.below : list.last;
-    if (item.below) item.below.above = item; else list.first = item;
-    if (next) next.below = item; else list.last = item;
+  // Puts slot `s` below `above` (when it is in the same container), else on top.
+  link(s, above) {
+    const list = this.parent[s];
+    const next = above !== undefined && this.parent[above] === list ? above : NONE;
+    this.above[s] = next;
+    const below = next !== NONE ? this.below[next] : this.last[list];
+    this.below[s] = below;
+    if (below !== NONE) this.above[below] = s; else this.first[list] = s;
+    if (next !== NONE) this.below[next] = s; else this.last[list] = s;
   }
 
-  forget(item) {
-    if (!item) return;
-    for (let c = item.first; c; c = c.above) this.forget(c);
-    const list = item.parent;
-    if (item.below) item.below.above = item.above; else list.first = item.above;
-    if (item.above) item.above.below = item.below; else list.last = item.below;
-    this.items.delete(item.key);
+  forget(s) {
+    if (s === undefined) return;
+    for (let c = this.first[s]; c !== NONE; c = this.above[c]) this.forget(c);
+    const list = this.parent[s], below = this.below[s], above = this.above[s];
+    if (below !== NONE) this.above[below] = above; else this.first[list] = above;
+    if (above !== NONE) this.below[above] = below; else this.last[list] = below;
+    this.slots.delete(this.key[s]);
+    this.paths[s] = null;
+    const entry = this.buffers[this.buffer[s]];
+    if (--entry.live === 0) this.buffers[this.buffer[s]] = null;
+    this.spare.push(s);
   }
 
-  // Paints every object, bottom first, with `context` mapping artwork points
-  // to pixels; given `clip` [left, bottom, right, top] in artwork points,
-  // only the objects that reach into it; given `tolerance` (artwork points),
-  // with curves drawn as lines that close to them.
-  draw(context, { clip = null, tolerance = 0 } = {}) {
-    let current = null;
-    const visit = (list) => {
-      for (let item = list.first; item; item = item.above) {
-        if (item.hidden) continue;
-        const p = item.paint;
-        if (p && (!clip || meets(item.box, clip, reach(p)))) {
-          if (!item.path || item.tolerance !== tolerance) {
-            item.path = new Path2D();
-            item.tolerance = tolerance;
-            const flat = tolerance > 0 && item.curved;  // lines alone are drawn as they are
-            walkPath(item.words, item.floats, item.start, flat ? new Flattener(item.path, tolerance) : item.path);
-          }
-          if (p !== current) {
-            current = p;
-            context.globalAlpha = p.opacity;
-            if (p.stroke) {
-              context.strokeStyle = p.stroke;
-              context.lineWidth = p.width;
-              context.lineCap = p.cap;
-              context.lineJoin = p.join;
-              context.miterLimit = p.miter;
-              context.setLineDash(p.dash);
-              context.lineDashOffset = p.dashOffset;
-            }
-            if (p.fill) context.fillStyle = p.fill;
-          }
-          if (p.fill) context.fill(item.path, p.evenOdd ? 'evenodd' : 'nonzero');
-          if (p.stroke) context.stroke(item.path);
+  // The paths shown, bottom first: hidden objects and what they hold are left out.
+  list() {
+    if (this.order.length < this.used) {
+      this.order = new Int32Array(this.capacity);
+      this.serials = new Uint32Array(this.capacity);
+    }
+    const { order, serials, flags, paint, first, above } = this;
+    const resume = [];
+    let n = 0, s = first[ROOT];
+    for (;;) {
+      for (; s !== NONE; s = above[s]) {
+        if (flags[s] & HIDDEN) continue;
+        if (paint[s] >= 0) {
+          order[n] = s;
+          serials[n++] = this.serial[s];
+        } else if (first[s] !== NONE) {
+          resume.push(above[s]);
+          s = first[s];
+          break;
         }
-        visit(item);
       }
-    };
-    visit(this.root);
-    context.globalAlpha = 1;
+      if (s !== NONE) continue;
+      if (resume.length === 0) break;
+      s = resume.pop();
+    }
+    this.count = n;
+  }
+
+  // The paint of a path's slot: {fill, stroke, width, cap, join, miter, dash, dashOffset, evenOdd, opacity}.
+  paintOf(s) { return this.buffers[this.buffer[s]].paints[this.paint[s]]; }
+
+  // The words, floats and start of a path's subpaths.
+  recordOf(s) {
+    const b = this.buffers[this.buffer[s]];
+    return [b.words, b.floats, this.start[s]];
+  }
+
+  // A path's Path2D, built when first asked for; given `tolerance` (artwork
+  // points), curves are drawn as lines that close to them (`flatten`).
+  pathOf(s, tolerance, flatten) {
+    if (this.paths[s] && this.tolerance[s] === tolerance) return this.paths[s];
+    const path = new Path2D();
+    const [w, f, at] = this.recordOf(s);
+    const flat = tolerance > 0 && (this.flags[s] & CURVED) !== 0;  // lines alone are drawn as they are
+    walkPath(w, f, at, flat ? flatten(path, tolerance) : path);
+    this.paths[s] = path;
+    this.tolerance[s] = tolerance;
+    return path;
   }
 
   // The picture as SVG text (for tests and the PNG's fallback): one element
@@ -155,23 +184,24 @@ export class GeometryPicture {
   text(page) {
     const out = [`<svg xmlns="${SVG_NS}" viewBox="0 0 ${page[0]} ${page[1]}"><g transform="matrix(1,0,0,-1,0,${page[1]})">`];
     const visit = (list) => {
-      for (let item = list.first; item; item = item.above) {
-        const hidden = item.hidden ? ' display="none"' : '';
-        if (!item.paint) {
-          out.push(`<g data-contour-art="${item.key}"${hidden}>`);
-          visit(item);
+      for (let s = this.first[list]; s !== NONE; s = this.above[s]) {
+        const hidden = this.flags[s] & HIDDEN ? ' display="none"' : '';
+        if (this.paint[s] < 0) {
+          out.push(`<g data-contour-art="${this.key[s]}"${hidden}>`);
+          visit(s);
           out.push('</g>');
           continue;
         }
-        const p = item.paint, d = new PathText();
-        walkPath(item.words, item.floats, item.start, d);
-        out.push(`<path data-contour-art="${item.key}"${hidden} d="${d.d}" fill="${p.fill || 'none'}" stroke="${p.stroke || 'none'}"`
+        const p = this.paintOf(s), d = new PathText();
+        const [w, f, at] = this.recordOf(s);
+        walkPath(w, f, at, d);
+        out.push(`<path data-contour-art="${this.key[s]}"${hidden} d="${d.d}" fill="${p.fill || 'none'}" stroke="${p.stroke || 'none'}"`
           + ` stroke-width="${p.width}" stroke-linecap="${p.cap}" stroke-linejoin="${p.join}" stroke-miterlimit="${p.miter}"`
           + ` stroke-dasharray="${p.dash.join(',') || 'none'}" stroke-dashoffset="${p.dashOffset}"`
           + ` fill-rule="${p.evenOdd ? 'evenodd' : 'nonzero'}" opacity="${p.opacity}"/>`);
       }
     };
-    visit(this.root);
+    visit(ROOT);
     out.push('</g></svg>');
     return out.join('');
   }
