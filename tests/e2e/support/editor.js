@@ -31,19 +31,23 @@ export const twoShapes = `<?xml version="1.0" encoding="UTF-8"?>
 </svg>
 `;
 
-// `count` five-pointed stars in rows of ten.
-export function starGrid(count) {
-  const stars = [];
-  for (let i = 0; i < count; i++) {
-    const cx = 40 + (i % 10) * 52, cy = 40 + Math.floor(i / 10) * 70;
-    const points = [];
-    for (let k = 0; k < 10; k++) {
-      const r = k % 2 === 0 ? 20 : 9, a = Math.PI / 2 + (k * Math.PI) / 5;
-      points.push(`${(cx + r * Math.cos(a)).toFixed(2)},${(cy - r * Math.sin(a)).toFixed(2)}`);
-    }
-    stars.push(`<path id="s${i}" d="M ${points.join(' L ')} Z" fill="#6090c0" stroke="#203040"/>`);
+// A five-pointed star about (cx, cy), in SVG's y down.
+function star(id, cx, cy) {
+  const points = [];
+  for (let k = 0; k < 10; k++) {
+    const r = k % 2 === 0 ? 20 : 9, a = Math.PI / 2 + (k * Math.PI) / 5;
+    points.push(`${(cx + r * Math.cos(a)).toFixed(2)},${(cy - r * Math.sin(a)).toFixed(2)}`);
   }
-  return `<svg xmlns="http://www.w3.org/2000/svg" width="560" height="740" viewBox="0 0 560 740">\n${stars.join('\n')}\n</svg>\n`;
+  return `<path id="${id}" d="M ${points.join(' L ')} Z" fill="#6090c0" stroke="#203040"/>`;
+}
+
+// `count` stars in rows of `columns`, on a page of 560 x 740 or, with
+// `fill`, on a page that holds them all.
+export function starGrid(count, { columns = 10, fill = false } = {}) {
+  const stars = [];
+  for (let i = 0; i < count; i++) stars.push(star(`s${i}`, 40 + (i % columns) * 52, 40 + Math.floor(i / columns) * 70));
+  const [w, h] = fill ? [40 + columns * 52, 40 + Math.ceil(count / columns) * 70] : [560, 740];
+  return `<svg xmlns="http://www.w3.org/2000/svg" width="${w}" height="${h}" viewBox="0 0 ${w} ${h}">\n${stars.join('\n')}\n</svg>\n`;
 }
 
 // Runs `contour edit FILE --no-open` with more arguments; resolves once it

@@ -2,6 +2,9 @@
 // the page's address, or else asked of the editor with the session cookie)
 // and the revision of the drawing the page shows, so that an answer leaves out
 // a drawing the page already has.
+import { nextTask } from './slices.js';
+
+const TASK_BYTES = 4 << 20;  // bytes of an answer's body taken in one task
 let token = new URLSearchParams(location.search).get('token') || '';
 
 async function sessionToken() {
@@ -21,11 +24,35 @@ const page = Array.from(crypto.getRandomValues(new Uint8Array(8)), (b) => b.toSt
 
 export function setRevision(value) { revision = value; }
 
+// The body of an answer, read as it comes into one buffer, a task now and
+// then: taking a body of tens of megabytes at once copies it in one task.
+async function bodyOf(response) {
+  const said = Number(response.headers.get('Content-Length'));
+  if (!response.body || !(said > 0)) return response.arrayBuffer();
+  let bytes = new Uint8Array(said), at = 0, taken = 0;
+  for (const reader = response.body.getReader(); ;) {
+    const { done, value } = await reader.read();
+    if (done) break;
+    if (at + value.length > bytes.length) {  // (a body longer than said)
+      const more = new Uint8Array(2 * (at + value.length));
+      more.set(bytes.subarray(0, at));
+      bytes = more;
+    }
+    bytes.set(value, at);
+    at += value.length;
+    if (at - taken >= TASK_BYTES) {
+      taken = at;
+      await new Promise(nextTask);
+    }
+  }
+  return at === bytes.length ? bytes.buffer : bytes.buffer.slice(0, at);
+}
+
 // An answer with geometry: the JSON's length (4 bytes, little-endian), the
 // JSON, padding to 4 bytes, then the drawing's words and floats, read in place.
 async function answer(response) {
   if (!(response.headers.get('Content-Type') || '').startsWith('application/vnd.contour.answer')) return response.json();
-  const buffer = await response.arrayBuffer();
+  const buffer = await bodyOf(response);
   const length = new DataView(buffer).getUint32(0, true);
   const reply = JSON.parse(new TextDecoder().decode(new Uint8Array(buffer, 4, length)));
   const start = 4 + length + ((4 - (length % 4)) % 4);

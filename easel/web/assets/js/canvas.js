@@ -77,7 +77,13 @@ export class Canvas {
 
   isOnArtwork(event) { return this.viewport.contains(event.target); }
 
+  // Outlines the selected objects' boxes; a preview's answer usually keeps
+  // the selection, which may be thousands of boxes: they are drawn again only
+  // when they change.
   drawSelection(boxes) {
+    const shown = `${this.zoom} ${this.page[1]} ${JSON.stringify(boxes)}`;
+    if (shown === this.selectionShown) return;
+    this.selectionShown = shown;
     this.overlay.replaceChildren();
     for (const [left, top, right, bottom] of boxes) {
       const [x, y] = this.toScreen([left, top]);

@@ -12,6 +12,7 @@
 import { GeometryPicture } from './geometry.js';
 import { Layers } from './layers.js';
 import { PaintJob } from './painter.js';
+import { inSlices } from './slices.js';
 
 const MARK = 'data-contour-art';
 const POINTS_PER_PIXEL = 0.75;  // an SVG user unit (CSS pixel) is 0.75 point
@@ -32,6 +33,8 @@ export class Drawing {
     this.layers = new Layers(...this.canvases);
     this.progress = progress;
     this.exports = new Set();  // the paintings of PNG exports under way
+    this.applying = Promise.resolve();  // the answers taken in, one after another
+    this.patching = false;     // the picture is half patched: nothing may read it
     this.viewport = viewport;  // what scrolls the page into view
     this.picture = null;  // the geometry picture, when the drawing is shown as one
     this.box = [0, 0];    // CSS pixels
@@ -48,7 +51,14 @@ export class Drawing {
 
   // Applies an answer's "drawing"; false when it is changes to a revision
   // this copy does not have (the page must ask for the whole drawing).
-  async apply(update, page) {
+  // Answers are taken in in the order they are given, each after the last.
+  apply(update, page) {
+    const applied = this.applying.then(() => this.applyNow(update, page));
+    this.applying = applied.catch(() => {});
+    return applied;
+  }
+
+  async applyNow(update, page) {
     await this.ready;
     this.page = page;
     if (update.geometry) return this.patchGeometry(update);
@@ -72,7 +82,9 @@ export class Drawing {
     return true;
   }
 
-  patchGeometry(update) {
+  // Patches the picture in slices: an answer may hold hundreds of thousands of records.
+  async patchGeometry(update) {
+    if (update.base !== undefined && (update.base !== this.revision || !this.picture)) return false;
     // A painting under way reads the picture's slots: it stops before they change.
     this.layers.stop();
     for (const job of this.exports) job.abandon();
@@ -81,12 +93,16 @@ export class Drawing {
       this.root = null;
       this.elements.clear();
       this.frame.contentDocument.body.replaceChildren();
-    } else if (update.base !== this.revision || !this.picture) {
-      return false;
     }
-    this.picture.patch(update.words, update.floats, update.geometry.paints);
-    this.revision = update.revision;
+    this.patching = true;
     this.stale = true;
+    try {
+      const patching = this.picture.patcher(update.words, update.floats, update.geometry.paints);
+      await inSlices(patching.step);
+    } finally {
+      this.patching = false;
+    }
+    this.revision = update.revision;
     return true;
   }
 
@@ -159,6 +175,8 @@ export class Drawing {
   // stops the one under way; resolves true once the picture is all painted,
   // false when a newer painting took its place.
   render() {
+    // A half-patched picture is painted once its patch is done.
+    if (this.patching) return Promise.resolve(false);
     if (!this.stale) return this.job ? this.job.done : Promise.resolve(true);
     this.stale = false;
     this.layers.stop();
@@ -200,6 +218,7 @@ export class Drawing {
     const matrix = [w / this.page[0], 0, 0, -h / this.page[1], 0, h];
     const view = { matrix, scale: w / this.page[0], tolerance: (FLATNESS * this.page[0]) / w, detail: false, clip: null };
     for (let whole = false; !whole;) {
+      await this.applying;
       context.setTransform(1, 0, 0, 1, 0, 0);
       context.fillStyle = 'white';
       context.fillRect(0, 0, w, h);

@@ -22,6 +22,7 @@ const SVG_NS = 'http://www.w3.org/2000/svg';
 const ROOT = 0;        // the slot of the top container
 const NONE = -1;
 const HIDDEN = 1, CURVED = 2;
+const CLOCK_EVERY = 1024;  // records patched between looks at the clock
 
 // Path data text of the same commands.
 class PathText {
@@ -55,54 +56,82 @@ export class GeometryPicture {
     this.count = 0;                // paths in `order`
   }
 
-  grow(capacity) {
+  // Makes room for `capacity` slots, a column at a time until the clock
+  // passes `until` (a column of a million slots takes milliseconds); says
+  // whether all columns have it.
+  grow(capacity, until = Infinity) {
+    let grown = 0;
     for (const [name, Type] of Object.entries(COLUMNS)) {
-      const column = new Type(capacity * (name === 'box' ? 4 : 1));
+      const length = capacity * (name === 'box' ? 4 : 1);
+      if (this[name] && this[name].length >= length) continue;
+      if (grown++ > 0 && performance.now() > until) return false;
+      const column = new Type(length);
       if (this[name]) column.set(this[name]);
       this[name] = column;
     }
     while (this.paths.length < capacity) this.paths.push(null);  // packed: a sparse array is slow
     this.capacity = capacity;
+    return true;
   }
 
   // Takes out and puts in what an answer's `words` (and the same bytes as
   // `floats`) say, with the answer's `paints`; then lists the paths shown.
   patch(words, floats, paints) {
-    let at = 0;
-    const removed = words[at++];
-    for (let i = 0; i < removed; i++) this.forget(this.slots.get(words[at++]));
-    const inserted = words[at++];
-    const buffer = this.buffers.length;
-    const entry = { words, floats, paints, live: 0 };
-    this.buffers.push(entry);
-    let capacity = this.capacity;
-    while (capacity < this.used + inserted) capacity *= 2;
-    if (capacity > this.capacity) this.grow(capacity);
-    const { serial, key, size, paint, flags, box, start, tolerance, first, last, parent, slots, spare } = this;
-    for (let i = 0; i < inserted; i++) {
-      // The host gives each record's size and box: its points are read only once it is drawn.
-      const id = words[at], parentId = words[at + 1], aboveId = words[at + 2], end = at + 4 + words[at + 3];
-      this.forget(slots.get(id));
-      const s = spare.length ? spare.pop() : this.used++;
-      serial[s] = this.nextSerial++;
-      key[s] = id;
-      size[s] = words[at + 3];
-      paint[s] = floats[at + 4];
-      flags[s] = words[at + 5];
-      for (let k = 0; k < 4; k++) box[4 * s + k] = floats[at + 6 + k];
-      this.buffer[s] = buffer;
-      start[s] = at + 10;
-      tolerance[s] = NaN;
-      first[s] = last[s] = NONE;
-      const container = parentId ? slots.get(parentId) : undefined;
-      parent[s] = container === undefined ? ROOT : container;
-      this.link(s, aboveId ? slots.get(aboveId) : undefined);
-      slots.set(id, s);
-      entry.live++;
-      at = end;
-    }
-    if (entry.live === 0) this.buffers[buffer] = null;
-    this.list();
+    const patching = this.patcher(words, floats, paints);
+    while (!patching.step(Infinity));
+  }
+
+  // The same patch in steps, for answers of hundreds of thousands of
+  // records: `step(until)` works until the clock passes `until` and says
+  // whether the patch is done. Until it is, the picture must not be read.
+  patcher(words, floats, paints) {
+    let at = 1, removing = words[0], inserting = -1, buffer = -1, entry = null, room = 0;
+    const late = (n, until) => n % CLOCK_EVERY === 0 && performance.now() > until;
+    return {
+      step: (until) => {
+        for (let n = 1; removing > 0; removing--, n++) {
+          if (late(n, until)) return false;
+          this.forget(this.slots.get(words[at++]));
+        }
+        if (inserting < 0) {
+          inserting = words[at++];
+          buffer = this.buffers.length;
+          entry = { words, floats, paints, live: 0 };
+          this.buffers.push(entry);
+          room = this.capacity;
+          while (room < this.used + Math.max(0, inserting - this.spare.length)) room *= 2;
+        }
+        if (room > this.capacity && !this.grow(room, until)) return false;
+        const { serial, key, size, paint, flags, box, start, tolerance, first, last, parent, slots, spare } = this;
+        for (let n = 1; inserting > 0; inserting--, n++) {
+          if (late(n, until)) return false;
+          // The host gives each record's size and box: its points are read only once it is drawn.
+          const id = words[at], parentId = words[at + 1], aboveId = words[at + 2], end = at + 4 + words[at + 3];
+          this.forget(slots.get(id));
+          const s = spare.length ? spare.pop() : this.used++;
+          serial[s] = this.nextSerial++;
+          key[s] = id;
+          size[s] = words[at + 3];
+          paint[s] = floats[at + 4];
+          flags[s] = words[at + 5];
+          for (let k = 0; k < 4; k++) box[4 * s + k] = floats[at + 6 + k];
+          this.buffer[s] = buffer;
+          start[s] = at + 10;
+          tolerance[s] = NaN;
+          first[s] = last[s] = NONE;
+          const container = parentId ? slots.get(parentId) : undefined;
+          parent[s] = container === undefined ? ROOT : container;
+          this.link(s, aboveId ? slots.get(aboveId) : undefined);
+          slots.set(id, s);
+          entry.live++;
+          at = end;
+        }
+        // (An id put in twice may have let go of the answer's buffer on the way.)
+        this.buffers[buffer] = entry.live > 0 ? entry : null;
+        this.list();
+        return true;
+      },
+    };
   }
 
   // Puts slot `s` below `above` (when it is in the same container), else on top.

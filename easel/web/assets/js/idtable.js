@@ -1,70 +1,42 @@
-// A table from the host's object ids (whole numbers from 1 to 2^32 - 1) to
-// slots (whole numbers from 0), in typed arrays: open addressing with linear
-// probing, at most half full. An answer puts in and takes out hundreds of
-// thousands of objects, which a Map does several times slower.
-const EMPTY = 0;  // no id is 0
+// A table from the host's object ids to slots (whole numbers from 0). The
+// host gives ids in rising order, so that the objects of one answer have
+// ids next to one another: the table is kept in pages of PAGE ids, each an
+// array of their slots made when an id of it is first set and given back
+// when its last is taken out. An answer puts in and takes out hundreds of
+// thousands of objects: looking an id up is two reads from memory that the
+// ids before it have just read, where a hash table would scatter them (and
+// a Map is several times slower again).
+const PAGE_BITS = 10, PAGE = 1 << PAGE_BITS, WITHIN = PAGE - 1;
+const NONE = -1;
 
 export class IdTable {
-  constructor(capacity = 1024) {
-    this.allocate(capacity);
-    this.size = 0;
-  }
-
-  allocate(capacity) {
-    this.ids = new Uint32Array(capacity);
-    this.slots = new Int32Array(capacity);
-    this.mask = capacity - 1;
-    this.shift = 32 - Math.log2(capacity);
-  }
-
-  // Where `id` is, or the empty place where it would go.
-  place(id) {
-    const { ids, mask } = this;
-    let at = Math.imul(id, 0x9e3779b1) >>> this.shift;
-    while (ids[at] !== id && ids[at] !== EMPTY) at = (at + 1) & mask;
-    return at;
+  constructor() {
+    this.pages = [];  // page number -> Int32Array of slots (NONE: no such id), or undefined
+    this.counts = [];  // page number -> the ids set in it
   }
 
   // The slot of `id`, or undefined.
   get(id) {
-    const at = this.place(id);
-    return this.ids[at] === id ? this.slots[at] : undefined;
+    const page = this.pages[id >>> PAGE_BITS];
+    const slot = page === undefined ? NONE : page[id & WITHIN];
+    return slot === NONE ? undefined : slot;
   }
 
   set(id, slot) {
-    if (2 * (this.size + 1) > this.ids.length) this.rehash(2 * this.ids.length);
-    const at = this.place(id);
-    if (this.ids[at] === EMPTY) this.size++;
-    this.ids[at] = id;
-    this.slots[at] = slot;
+    const n = id >>> PAGE_BITS;
+    let page = this.pages[n];
+    if (page === undefined) {
+      page = this.pages[n] = new Int32Array(PAGE).fill(NONE);
+      this.counts[n] = 0;
+    }
+    if (page[id & WITHIN] === NONE) this.counts[n]++;
+    page[id & WITHIN] = slot;
   }
 
-  // Takes `id` out, moving back the ids after it that would no longer be found.
   delete(id) {
-    const { ids, slots, mask } = this;
-    let hole = this.place(id);
-    if (ids[hole] !== id) return;
-    this.size--;
-    for (let at = (hole + 1) & mask; ids[at] !== EMPTY; at = (at + 1) & mask) {
-      const home = Math.imul(ids[at], 0x9e3779b1) >>> this.shift;
-      // It may fill the hole when its home is not between the hole and it (cyclically).
-      if (((at - home) & mask) >= ((at - hole) & mask)) {
-        ids[hole] = ids[at];
-        slots[hole] = slots[at];
-        hole = at;
-      }
-    }
-    ids[hole] = EMPTY;
-  }
-
-  rehash(capacity) {
-    const { ids, slots } = this;
-    this.allocate(capacity);
-    for (let i = 0; i < ids.length; i++) {
-      if (ids[i] === EMPTY) continue;
-      const at = this.place(ids[i]);
-      this.ids[at] = ids[i];
-      this.slots[at] = slots[i];
-    }
+    const n = id >>> PAGE_BITS, page = this.pages[n];
+    if (page === undefined || page[id & WITHIN] === NONE) return;
+    page[id & WITHIN] = NONE;
+    if (--this.counts[n] === 0) this.pages[n] = undefined;
   }
 }

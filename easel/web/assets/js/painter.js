@@ -18,8 +18,8 @@
 //   edges, which differ from its own by less than a pixel.
 import { Flattener } from './flatten.js';
 import { sameShapeWithin } from './records.js';
+import { SLICE_MS, nextTask } from './slices.js';
 
-const SLICE_MS = 8;
 const CHECK_EVERY = 8;  // paths drawn between looks at the clock
 const PIXELS_PER_UNIT = 2048, WORDS_PER_UNIT = 64, DOT_UNITS = 0.25;  // a path costs 1 + its pixels and words in these
 let unitsPerMs = 25;    // as the last slice measured, kept from job to job
@@ -41,16 +41,6 @@ function samePaint(p, q) {
 }
 
 const flatten = (path, tolerance) => new Flattener(path, tolerance);
-
-// The next slice runs in a task of its own, after what the browser has
-// waiting (input, a frame to paint).
-const channel = new MessageChannel();
-const waiting = [];
-channel.port1.onmessage = () => waiting.shift()();
-function nextTask(run) {
-  waiting.push(run);
-  channel.port2.postMessage(null);
-}
 
 export class PaintJob {
   // `ranges`: [{context, from, to, started(), progressed(count)}] painted in
