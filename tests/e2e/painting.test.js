@@ -2,7 +2,8 @@
 // pictures made here as the host writes them (DrawingGeometry.h): level of
 // detail draws what the rules say and looks as the full painting does; a
 // painting spread over many slices and three canvases, with changes and
-// abandoned paintings between, shows what one painting of the whole shows.
+// abandoned paintings between, shows what one painting of the whole shows;
+// a patch taken in steps makes the picture one taken at once makes.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { launchBrowser, openPage, startEditor, stopEditor, twoShapes, workDir, writeDrawing } from './support/editor.js';
@@ -171,28 +172,35 @@ describe('painting a geometry picture', () => {
         await new PaintJob(picture, view, [{ context: one.getContext('2d'), from: 0, to: picture.count }]).start();
         return difference(one, composite(canvases));
       };
-      const out = {};
-      picture.patch(...answer(shapes(3000)));  // ids 1 to 3000
+      const out = {}, answers = [];
+      const patch = (a) => { answers.push(a); picture.patch(...a); };
+      patch(answer(shapes(3000)));  // ids 1 to 3000
       out.first = await layers.paint(picture, view).done;
       // The middle stretch changes: ids 1201-1800, then 5001-5500, then 6001-6500 take its place.
-      picture.patch(...answer(shapes(500), { remove: ids(1201, 600), first: 5001, above: 1801 }));
+      patch(answer(shapes(500), { remove: ids(1201, 600), first: 5001, above: 1801 }));
       out.change = await layers.paint(picture, view).done;
-      picture.patch(...answer(shapes(500), { remove: ids(5001, 500), first: 6001, above: 1801 }));
+      patch(answer(shapes(500), { remove: ids(5001, 500), first: 6001, above: 1801 }));
       const again = layers.paint(picture, view);
       out.again = { done: await again.done, total: again.total, ...(await sameAsOnePainting()) };
       // A change while a painting goes on takes its place at once.
-      picture.patch(...answer(shapes(2500), { remove: ids(6001, 500), first: 7001, above: 1801 }));
+      patch(answer(shapes(2500), { remove: ids(6001, 500), first: 7001, above: 1801 }));
       const abandoned = layers.paint(picture, view);
-      picture.patch(...answer(shapes(500), { remove: ids(7001, 2500), first: 10001, above: 1801 }));
+      patch(answer(shapes(500), { remove: ids(7001, 2500), first: 10001, above: 1801 }));
       const newer = layers.paint(picture, view);
       out.abandoned = { done: await abandoned.done, painted: abandoned.painted, total: abandoned.total };
       out.newer = { done: await newer.done, total: newer.total, ...(await sameAsOnePainting()) };
       view = { ...view, matrix: [1, 0, 0, 1, -30, 20], clip: [29, -21, 431, 281], key: 'moved' };
-      const moved = layers.paint(picture, view);
-      out.moved = { done: await moved.done, total: moved.total, ...(await sameAsOnePainting()) };
+      const progress = [];
+      const moved = layers.paint(picture, view, { onSlice: (job) => progress.push(job.painted) });
+      out.moved = { done: await moved.done, total: moved.total, progress, ...(await sameAsOnePainting()) };
+      // The same answers taken in steps of a thousand records or a column make the same picture.
+      const stepped = new GeometryPicture();
+      let steps = 0;
+      for (const a of answers) for (const patching = stepped.patcher(...a); !patching.step(-1);) steps++;
+      out.stepped = { steps, same: stepped.text([400, 300]) === picture.text([400, 300]) };
       return out;
     });
-    console.log(`painting in layers: ${JSON.stringify(figures)}`);
+    console.log(`painting in layers: ${JSON.stringify({ ...figures, moved: { ...figures.moved, progress: undefined } })}`);
     assert.equal(figures.first, true);
     assert.equal(figures.change, true);
     // Only the stretch that changed is painted again; what is under and over it stays.
@@ -204,8 +212,11 @@ describe('painting a geometry picture', () => {
     assert.deepEqual([figures.abandoned.done, figures.abandoned.painted < figures.abandoned.total], [false, true]);
     assert.equal(figures.newer.done, true);
     assert.ok(same(figures.newer), JSON.stringify(figures.newer));
-    // A new view paints all again.
+    // A new view paints all again, saying after each slice how far it has got.
     assert.equal(figures.moved.total, 3000 - 600 + 500);
+    const { progress } = figures.moved;
+    assert.ok(progress.every((n, i) => i === 0 || n >= progress[i - 1]) && progress.at(-1) === 2900, `${progress}`);
+    assert.ok(figures.stepped.steps > 10 && figures.stepped.same, JSON.stringify(figures.stepped));
     assert.ok(same(figures.moved), JSON.stringify(figures.moved));
   });
 
