@@ -24,6 +24,7 @@ export class BusyState {
     this.waiting = 0;
     this.timer = null;
     this.paintingSince = 0;  // when the painting under way began (0: none)
+    this.paintingSaid = 0;   // when the panel last said how far it has got
     this.hiddenAt = -Infinity;
   }
 
@@ -72,6 +73,10 @@ export class BusyState {
     }
     if (!this.paintingSince) this.paintingSince = now;
     if (this.active || (now - this.paintingSince < SHOW_AFTER && now - this.hiddenAt > POLL_EVERY)) return;
+    // Said again as often as the run's progress is, not after every slice.
+    const shown = !this.panel.classList.contains('hidden');
+    if (shown && now - this.paintingSaid < POLL_EVERY) return;
+    this.paintingSaid = now;
     this.panel.classList.remove('hidden');
     this.text.textContent = `Drawing\u2026 ${job.painted.toLocaleString('en')} of ${job.total.toLocaleString('en')} paths`;
     this.bar.max = job.total;
