@@ -22,7 +22,7 @@ const SVG_NS = 'http://www.w3.org/2000/svg';
 const ROOT = 0;        // the slot of the top container
 const NONE = -1;
 const HIDDEN = 1, CURVED = 2;
-const CLOCK_EVERY = 1024;  // records patched between looks at the clock
+const CLOCK_EVERY = 256;  // records patched between looks at the clock
 
 // Path data text of the same commands.
 class PathText {
@@ -85,7 +85,7 @@ export class GeometryPicture {
   // records: `step(until)` works until the clock passes `until` and says
   // whether the patch is done. Until it is, the picture must not be read.
   patcher(words, floats, paints) {
-    let at = 1, removing = words[0], inserting = -1, buffer = -1, entry = null, room = 0;
+    let at = 1, removing = words[0], inserting = -1, buffer = -1, entry = null, room = 0, listing = null;
     const late = (n, until) => n % CLOCK_EVERY === 0 && performance.now() > until;
     return {
       step: (until) => {
@@ -126,10 +126,12 @@ export class GeometryPicture {
           entry.live++;
           at = end;
         }
-        // (An id put in twice may have let go of the answer's buffer on the way.)
-        this.buffers[buffer] = entry.live > 0 ? entry : null;
-        this.list();
-        return true;
+        if (!listing) {
+          // (An id put in twice may have let go of the answer's buffer on the way.)
+          this.buffers[buffer] = entry.live > 0 ? entry : null;
+          listing = this.lister();
+        }
+        return listing(until);
       },
     };
   }
@@ -158,32 +160,38 @@ export class GeometryPicture {
     this.spare.push(s);
   }
 
-  // The paths shown, bottom first: hidden objects and what they hold are left out.
-  list() {
+  // Lists the paths shown, bottom first: hidden objects and what they hold
+  // are left out. In steps as the patch is: `step(until)` says whether the
+  // list is done (a drawing of hundreds of thousands of paths takes tens of
+  // milliseconds).
+  lister() {
     if (this.order.length < this.used) {
       this.order = new Int32Array(this.capacity);
       this.serials = new Uint32Array(this.capacity);
     }
-    const { order, serials, flags, paint, first, above } = this;
-    const resume = [];
+    const { order, serials, serial, flags, paint, first, above } = this;
+    const resume = [];  // where each container being listed goes on
     let n = 0, s = first[ROOT];
-    for (;;) {
-      for (; s !== NONE; s = above[s]) {
-        if (flags[s] & HIDDEN) continue;
-        if (paint[s] >= 0) {
+    return (until) => {
+      for (let k = 1; ; k++) {
+        if (k % CLOCK_EVERY === 0 && performance.now() > until) return false;
+        if (s === NONE) {
+          if (resume.length === 0) break;
+          s = resume.pop();
+        } else if (flags[s] & HIDDEN) {
+          s = above[s];
+        } else if (paint[s] >= 0) {
           order[n] = s;
-          serials[n++] = this.serial[s];
-        } else if (first[s] !== NONE) {
+          serials[n++] = serial[s];
+          s = above[s];
+        } else {
           resume.push(above[s]);
           s = first[s];
-          break;
         }
       }
-      if (s !== NONE) continue;
-      if (resume.length === 0) break;
-      s = resume.pop();
-    }
-    this.count = n;
+      this.count = n;
+      return true;
+    };
   }
 
   // The paint of a path's slot: {fill, stroke, width, cap, join, miter, dash, dashOffset, evenOdd, opacity}.

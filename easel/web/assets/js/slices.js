@@ -13,7 +13,11 @@ export function nextTask(run) {
   channel.port2.postMessage(null);
 }
 
-// Runs `step(until)` in slices until it says it is done.
+// Runs `step(until)` in slices until it says it is done. Work that took more
+// than one slice ends in a task of its own, so that what follows it (a
+// painting's first slice) is not added to its last.
 export async function inSlices(step) {
-  while (!step(performance.now() + SLICE_MS)) await new Promise(nextTask);
+  if (step(performance.now() + SLICE_MS)) return;
+  do await new Promise(nextTask); while (!step(performance.now() + SLICE_MS));
+  await new Promise(nextTask);
 }
