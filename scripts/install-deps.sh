@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config python3 clang-format-14
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libpugixml-dev libcli11-dev libcpp-httplib-dev nlohmann-json3-dev libdragonbox-dev
+  libpugixml-dev libcli11-dev libcpp-httplib-dev nlohmann-json3-dev libdragonbox-dev zlib1g-dev
   binutils-mingw-w64-i686 gcc-mingw-w64-i686 g++-mingw-w64-i686
   librsvg2-bin
 )

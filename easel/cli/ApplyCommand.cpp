@@ -35,6 +35,7 @@
 #include "easel/core/FileIo.h"
 #include "easel/core/Random.h"
 #include "easel/svg/GimpPalette.h"
+#include "easel/svg/Gzip.h"
 #include "easel/svg/RunBook.h"
 #include "easel/svg/SvgError.h"
 #include "easel/svg/SvgExport.h"
@@ -112,6 +113,8 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   const std::size_t budget =
       o.memoryBudgetMb ? static_cast<std::size_t>(*o.memoryBudgetMb) << 20 : easel::Document::kDefaultMemoryBudget;
   easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input, budget);
+  if (!drawing.warnings.empty()) progress.done();
+  for (const std::string& line : drawing.warnings) warn(line);
   if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(*drawing.document, o.swatches);
   selectArt(*drawing.document, o.select, o.includeHidden, displayName(o.input));
   easel::svg::RunBook runs(*drawing.document, *drawing.source, displayName(o.input), contourVersion(), paramsProblem,
@@ -194,9 +197,12 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
       runs.finish(document, kept ? &*kept : nullptr, recorded ? std::optional(recorded->seed) : std::nullopt,
                   recorded ? recorded->drawsBefore : 0);
   progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
-  // Written as it is produced, into the temporary file that commitAll() puts in place.
+  // Written as it is produced (compressed for .svgz), into the temporary
+  // file that commitAll() puts in place.
+  easel::svg::SvgOutput svg(out.drawing->stream(), o.output);
   const std::size_t written =
-      easel::svg::exportSvg(out.drawing->stream(), easel.session.document(), drawing.source.get(), {.runs = &edits});
+      easel::svg::exportSvg(svg.stream(), easel.session.document(), drawing.source.get(), {.runs = &edits});
+  svg.finish();
   progress.done();
   out.files.commitAll();
 

@@ -87,7 +87,10 @@ int run(const EditOptions& o) {
   easel::web::Lifetime::blockStopSignals();  // before any thread starts
   easel::web::Lifetime lifetime;
 
-  easel::web::EditorHost host(easel::svg::importSvgFile(o.input), options);
+  easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input);
+  // Said here and, when the page opens, on the page.
+  for (const std::string& line : drawing.warnings) std::cerr << "contour edit: warning: " << line << '\n';
+  easel::web::EditorHost host(std::move(drawing), options);
   HostThread hostThread(host);
   if (auto problem = host.waitUntilReady()) return fail(*problem);
 

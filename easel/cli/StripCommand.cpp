@@ -10,6 +10,7 @@
 #include "easel/host/HostSetup.h"
 #include "easel/core/FileIo.h"
 #include "easel/host/RunRecording.h"
+#include "easel/svg/Gzip.h"
 #include "easel/svg/RunBook.h"
 #include "easel/svg/SvgExport.h"
 #include "easel/svg/SvgImport.h"
@@ -30,11 +31,14 @@ void strip(const StripOptions& o) {
   files.addInput(o.input);
   easel::PendingOutput& output = files.addOutput(o.output);
   easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input);
+  for (const std::string& line : drawing.warnings) std::cerr << "contour: warning: " << line << '\n';
   easel::svg::RunBook runs(*drawing.document, *drawing.source, o.input == "-" ? "<stdin>" : o.input, contourVersion(),
                            paramsProblem, std::cerr);
   runs.removeContours(*drawing.document, true);
   const easel::svg::RunEdits edits = runs.finish(*drawing.document, nullptr, std::nullopt, 0);
-  easel::svg::exportSvg(output.stream(), *drawing.document, drawing.source.get(), {.runs = &edits});
+  easel::svg::SvgOutput svg(output.stream(), o.output);  // compressed for .svgz
+  easel::svg::exportSvg(svg.stream(), *drawing.document, drawing.source.get(), {.runs = &edits});
+  svg.finish();
   files.commitAll();
 }
 

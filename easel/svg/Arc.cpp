@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace easel::svg {
@@ -73,19 +74,38 @@ std::vector<Cubic> arcToCubics(Vec2 from, double rx, double ry, double xAxisRota
     return straight();
 
   // Pieces of at most a quarter turn (the small slack keeps an exact quarter
-  // turn in one piece despite rounding).
+  // turn in one piece despite rounding). The points are u, the start on the
+  // unit circle, turned by the sweep so far: the cosine of u's angle would
+  // lose its small component (on radii of 1e30 and 1e-30 an arc along its
+  // chord would stray 1e14 from it).
   const int pieces = std::max(1, static_cast<int>(std::ceil(std::abs(delta) / (std::numbers::pi / 2) - 1e-9)));
   const double step = delta / pieces;
   const double k = 4.0 / 3.0 * std::tan(step / 4);
-  const auto onEllipse = [&](double x, double y) {
-    return Vec2{cosPhi * rx * x - sinPhi * ry * y + centre.x, sinPhi * rx * x + cosPhi * ry * y + centre.y};
+  const double length = std::hypot(u.x, u.y);
+  const Vec2 start{u.x / length, u.y / length};
+  const auto turned = [&](double angle) {
+    const double c = std::cos(angle), s = std::sin(angle);
+    return Vec2{start.x * c - start.y * s, start.x * s + start.y * c};
+  };
+  const auto onEllipse = [&](Vec2 p) {
+    return Vec2{cosPhi * rx * p.x - sinPhi * ry * p.y + centre.x, sinPhi * rx * p.x + cosPhi * ry * p.y + centre.y};
+  };
+  const auto fits = [](Vec2 p) {
+    const double limit = std::numeric_limits<float>::max();
+    return std::abs(p.x) <= limit && std::abs(p.y) <= limit;
   };
   for (int i = 0; i < pieces; ++i) {
-    const double a = theta1 + step * i;
-    const double b = a + step;
-    const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
-    Cubic cubic{onEllipse(ca - k * sa, sa + k * ca), onEllipse(cb + k * sb, sb - k * cb), onEllipse(cb, sb)};
+    const Vec2 a = i == 0 ? start : turned(step * i), b = turned(step * (i + 1));
+    // The tangent at a point of the unit circle is the point turned a quarter.
+    Cubic cubic{onEllipse({a.x - k * a.y, a.y + k * a.x}), onEllipse({b.x + k * b.y, b.y - k * b.x}), onEllipse(b)};
     if (i == pieces - 1) cubic.end = to;
+    // Scaled radii can be too large for the document's single precision
+    // (radii of 1e-30 and 1e30 across a chord of 10 make a half ellipse
+    // 5e60 tall): such an arc is as good as its chord.
+    if (!fits(cubic.c1) || !fits(cubic.c2) || !fits(cubic.end)) {
+      out.clear();
+      return straight();
+    }
     out.push_back(cubic);
   }
   return out;

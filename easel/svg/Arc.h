@@ -18,7 +18,7 @@ struct Cubic {
 // The cubics of the arc from `from` to `to` (the last ends exactly at `to`).
 // Equal end points give no cubic; a zero radius gives one straight cubic, and
 // so do radii out of all proportion to the chord, whose centre or sweep no
-// double can hold.
+// double can hold, or whose curve no float can.
 std::vector<Cubic> arcToCubics(Vec2 from, double rx, double ry, double xAxisRotationDegrees, bool largeArc, bool sweep,
                                Vec2 to);
 

@@ -1,25 +1,27 @@
-// Errors of the SVG importer: one line naming the file, line and column.
+// Errors and warnings of the SVG importer: one line naming the file, line and column.
 #include "SvgImporter.h"
 
 #include <cstdint>
 
+#include "Gzip.h"
 #include "easel/core/FileIo.h"
+#include "easel/core/Trimmed.h"
 
 namespace easel::svg::detail {
 
+std::string Importer::textAsWritten() const {
+  if (path_.empty()) return original_;
+  // The parse changed the buffer in place: places are counted in the file.
+  try {
+    return inflatedIfGzip(readLimited(path_, budget_), budget_);
+  } catch (const std::exception&) {
+    return source_->buffer;  // the file went: near enough
+  }
+}
+
 void Importer::failAt(std::size_t offset, const std::string& message) const {
   if (offset == std::string::npos) throw SvgError(errorText(source_->fileName, 0, 0, message));
-  TextPosition p;
-  if (!path_.empty()) {
-    // The parse changed the buffer in place: the place is counted in the file.
-    try {
-      p = positionOf(readLimited(path_, budget_), offset);
-    } catch (const std::exception&) {
-      p = positionOf(source_->buffer, offset);  // the file went: near enough
-    }
-  } else {
-    p = positionOf(original_, offset);
-  }
+  const TextPosition p = positionOf(textAsWritten(), offset);
   throw SvgError(errorText(source_->fileName, p.line, p.column, message));
 }
 
@@ -29,16 +31,30 @@ void Importer::failNode(pugi::xml_node node, const std::string& message) const {
   failAt(at > 0 ? static_cast<std::size_t>(at - 1) : std::string::npos, message);
 }
 
+void Importer::warnNode(pugi::xml_node node, std::string message) {
+  const std::ptrdiff_t at = node.offset_debug();
+  ignored(at > 0 ? static_cast<std::size_t>(at - 1) : std::string::npos, std::move(message));
+}
+
 std::size_t Importer::offsetOf(const char* p) const {
   const auto at = reinterpret_cast<std::uintptr_t>(p);
   const auto begin = reinterpret_cast<std::uintptr_t>(source_->buffer.data());
-  return at >= begin && at <= begin + source_->buffer.size() ? at - begin : std::string::npos;
+  if (at >= begin && at <= begin + source_->buffer.size()) return at - begin;
+  const auto moved = moved_.find(p);
+  return moved == moved_.end() ? std::string::npos : moved->second;
 }
 
-double Importer::length(pugi::xml_node node, const char* name, double percentBase, double fallback) {
+double Importer::length(pugi::xml_node node, const char* name, double percentBase, const LengthContext& lengths,
+                        double fallback, bool nonNegative) {
   pugi::xml_attribute a = node.attribute(name);
-  if (!a) return fallback;
-  return read(a, [&](std::string_view t) { return parseUserLength(t, percentBase); });
+  // "auto" is a size for the viewer to choose, which it does as for none given.
+  if (!a || isKeyword(trimmed(std::string_view(a.value()), kSvgWhiteSpace), "auto")) return fallback;
+  const double v = readOr(a, fallback, [&](std::string_view t) { return parseUserLength(t, percentBase, lengths); });
+  if (nonNegative && v < 0) {
+    ignored(offsetOf(a.value()), ignoredText(name, a.value(), "negative"));
+    return fallback;
+  }
+  return v;
 }
 
 }  // namespace easel::svg::detail

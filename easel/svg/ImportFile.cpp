@@ -3,12 +3,17 @@
 #include "SvgImporter.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "ColorText.h"
+#include "Gzip.h"
 #include "Scanner.h"
 #include "easel/core/FileIo.h"
+#include "easel/core/Trimmed.h"
 
 namespace easel::svg::detail {
 
@@ -27,6 +32,7 @@ ImportedSvg Importer::run() {
   ImportedSvg out;
   out.document = std::move(doc_);
   out.source = source_;
+  if (!warnings_.empty()) out.warnings = warnings_.lines(source_->fileName, textAsWritten());
   return out;
 }
 
@@ -41,10 +47,21 @@ void Importer::parseXml() {
       text.rfind("\xFE\xFF", 0) == 0) {
     throw SvgError(errorText(source_->fileName, 0, 0, "written in UTF-16 or UTF-32; save it as UTF-8"));
   }
+  EntityTable entities;
+  try {
+    entities = declaredEntities(text);
+  } catch (const ValueError& e) {
+    failAt(e.offset(), std::string("not an SVG file: ") + e.what());
+  }
+  // With entities of its own the file's escapes are decoded here, with them
+  // (pugixml would leave "&amp;st0;" as "&st0;", which is then taken for the entity).
   std::string& buffer = source_->buffer;
-  const pugi::xml_parse_result r = source_->xml.load_buffer_inplace(
-      buffer.data(), buffer.size(), pugi::parse_full | pugi::parse_ws_pcdata, pugi::encoding_utf8);
+  const std::size_t size = buffer.size();
+  const unsigned options = (pugi::parse_full | pugi::parse_ws_pcdata) & ~(entities.empty() ? 0u : pugi::parse_escapes);
+  const pugi::xml_parse_result r =
+      source_->xml.load_buffer_inplace(buffer.data(), buffer.size(), options, pugi::encoding_utf8);
   if (!r) failAt(static_cast<std::size_t>(r.offset), std::string("not an SVG file: ") + r.description());
+  if (!entities.empty()) expandEntities(entities, size);
   pugi::xml_node root = source_->xml.document_element();
   const std::string_view name = root.name();
   const std::size_t colon = name.find(':');
@@ -64,7 +81,9 @@ void Importer::readPage() {
   bool hasViewBox = false;
   double vb[4] = {0, 0, 0, 0};
   if (pugi::xml_attribute a = root.attribute("viewBox")) {
-    read(a, [&](std::string_view t) {
+    // A viewBox that cannot be read, or of a negative size, is as if absent;
+    // one of size 0 shows nothing, which a page cannot be.
+    hasViewBox = readOr(a, false, [&](std::string_view t) {
       Scanner s(t);
       s.skipSpace();
       for (int i = 0; i < 4; ++i) {
@@ -73,20 +92,31 @@ void Importer::readPage() {
       }
       s.skipSpace();
       if (!s.atEnd()) s.fail("unexpected text after the viewBox");
-      if (!(vb[2] > 0 && vb[3] > 0)) s.failAt(0, "a viewBox needs a width and height above 0");
-      return 0;
+      if (vb[2] < 0 || vb[3] < 0) s.failAt(0, "a negative size");
+      return true;
     });
-    hasViewBox = true;
+    if (hasViewBox && !(vb[2] > 0 && vb[3] > 0))
+      failAt(offsetOf(a.value()), "a viewBox needs a width and height above 0 in viewBox");
   }
   // A size that is missing or a percentage is that share of the viewBox.
+  // So is one that cannot be read, is negative or "auto"; the units of the
+  // font and viewport take their initial values here.
   const auto side = [&](const char* name, double viewBoxSide, double otherwise) {
+    const auto share = [&](double percent) { return hasViewBox ? viewBoxSide * percent / 100 : otherwise; };
     pugi::xml_attribute a = root.attribute(name);
-    const Length l = a ? read(a, [](std::string_view t) { return parseLength(t); }) : Length{100, Unit::Percent};
-    if (l.unit != Unit::Percent) return toUserUnits(l, 0);
-    return hasViewBox ? viewBoxSide * l.value / 100 : otherwise;
+    if (!a || isKeyword(trimmed(std::string_view(a.value()), kSvgWhiteSpace), "auto")) return share(100);
+    std::optional<Length> l =
+        readOr(a, std::optional<Length>(), [](std::string_view t) { return std::optional(parseLength(t)); });
+    if (l && l->value < 0) {
+      ignored(offsetOf(a.value()), ignoredText(name, a.value(), "negative"));
+      l.reset();
+    }
+    if (!l) return share(100);
+    return l->unit == Unit::Percent ? share(l->value) : toUserUnits(*l, 0);
   };
   const double widthPx = side("width", vb[2], 300), heightPx = side("height", vb[3], 150);
   const double width = widthPx * kPointsPerPixel, height = heightPx * kPointsPerPixel;
+  pagePixels_ = {widthPx, heightPx};
   if (!(width > 0 && height > 0 && width <= std::numeric_limits<float>::max() &&
         height <= std::numeric_limits<float>::max())) {
     failNode(root, "the page needs a width and height above 0");
@@ -107,34 +137,31 @@ void Importer::readPage() {
 }
 
 Affine Importer::viewBoxTransform(const double* vb, double width, double height, pugi::xml_attribute par) {
-  std::string_view align = "xMidYMid";
-  bool slice = false;
-  if (par) {
-    read(par, [&](std::string_view t) {
-      Scanner s(t);
-      s.skipSpace();
-      if (s.rest().substr(0, 5) == "defer") {
-        s.advance(5);
+  static constexpr std::string_view kAligns[] = {"none",     "xMinYMin", "xMidYMin", "xMaxYMin", "xMinYMid",
+                                                 "xMidYMid", "xMaxYMid", "xMinYMax", "xMidYMax", "xMaxYMax"};
+  // One that cannot be read is as if absent: centred, scaled to fit.
+  using Fit = std::pair<std::string_view, bool>;  // the alignment, and whether to slice
+  const auto [align, slice] =
+      !par ? Fit{"xMidYMid", false} : readOr(par, Fit{"xMidYMid", false}, [&](std::string_view t) {
+        Scanner s(t);
         s.skipSpace();
-      }
-      align = s.word();
-      s.skipSpace();
-      const std::string_view mode = s.word();
-      if (mode == "slice") slice = true;
-      else if (!mode.empty() && mode != "meet")
-        s.fail("expected meet or slice");
-      return 0;
-    });
-  }
+        if (s.rest().substr(0, 5) == "defer") {
+          s.advance(5);
+          s.skipSpace();
+        }
+        const std::size_t at = s.offset();
+        const std::string_view alignment = s.word();
+        if (std::find(std::begin(kAligns), std::end(kAligns), alignment) == std::end(kAligns))
+          s.failAt(at, "unknown alignment '" + std::string(alignment) + "'");
+        s.skipSpace();
+        const std::string_view mode = s.word();
+        if (!mode.empty() && mode != "meet" && mode != "slice") s.fail("expected meet or slice");
+        s.skipSpace();
+        if (!s.atEnd()) s.fail("unexpected text after preserveAspectRatio");
+        return Fit{alignment, mode == "slice"};
+      });
   double sx = width / vb[2], sy = height / vb[3];
-  if (align != "none") {
-    static constexpr std::string_view kAligns[] = {"xMinYMin", "xMidYMin", "xMaxYMin", "xMinYMid", "xMidYMid",
-                                                   "xMaxYMid", "xMinYMax", "xMidYMax", "xMaxYMax"};
-    if (std::find(std::begin(kAligns), std::end(kAligns), align) == std::end(kAligns)) {
-      failAt(offsetOf(par.value()), "unknown preserveAspectRatio '" + std::string(align) + "'");
-    }
-    sx = sy = slice ? std::max(sx, sy) : std::min(sx, sy);
-  }
+  if (align != "none") sx = sy = slice ? std::max(sx, sy) : std::min(sx, sy);
   double tx = -vb[0] * sx, ty = -vb[1] * sy;
   const auto share = [&](std::string_view axis) {
     if (align.find(std::string(axis) + "Mid") != std::string_view::npos) return 0.5;
@@ -154,6 +181,7 @@ void Importer::collectIds() {
     if (depth > kDepthLimit)
       failNode(n,
                "elements nested " + std::to_string(depth) + " deep (the limit is " + std::to_string(kDepthLimit) + ")");
+    checkAttributes(n);
     if (pugi::xml_attribute id = n.attribute("id")) {
       source_->ids.insert(id.value());
       byId_.emplace(id.value(), n);
@@ -165,6 +193,32 @@ void Importer::collectIds() {
   }
 }
 
+void Importer::checkAttributes(pugi::xml_node element) const {
+  const auto refuse = [&](pugi::xml_attribute second) {
+    failAt(offsetOf(second.name()), "not an SVG file: the attribute " + std::string(second.name()) + " is given twice");
+  };
+  std::size_t count = 0;
+  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) ++count;
+  if (count < 2) return;
+  // A few are compared pair by pair; many, sorted by name.
+  if (count <= 16) {
+    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+      for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
+        if (std::strcmp(a.name(), b.name()) == 0) refuse(b);
+      }
+    }
+    return;
+  }
+  std::vector<std::string_view> names;
+  for (pugi::xml_attribute a : element.attributes()) names.push_back(a.name());
+  std::sort(names.begin(), names.end());
+  const auto twice = std::adjacent_find(names.begin(), names.end());
+  if (twice == names.end()) return;
+  pugi::xml_attribute second = element.attribute(std::string(*twice).c_str()).next_attribute();
+  while (*twice != second.name()) second = second.next_attribute();
+  refuse(second);
+}
+
 void Importer::readStyleSheets() {
   for (pugi::xml_node style : styleElements_) {
     const std::string_view type = style.attribute("type").value();
@@ -172,7 +226,9 @@ void Importer::readStyleSheets() {
     for (pugi::xml_node text : style.children()) {
       if (text.type() == pugi::node_pcdata || text.type() == pugi::node_cdata) {
         const std::size_t at = offsetOf(text.value());
-        sheet_.add(text.value(), at == std::string::npos ? 0 : at);
+        sheet_.add(text.value(), at == std::string::npos ? 0 : at, [&](std::size_t offset, std::string message) {
+          ignored(at == std::string::npos ? at : offset, std::move(message));
+        });
       }
     }
   }
@@ -186,15 +242,27 @@ using detail::Importer;
 
 namespace {
 
+std::string budgetText(std::size_t budget) {
+  const std::size_t mb = std::size_t{1} << 20;
+  return budget % mb == 0 ? std::to_string(budget / mb) + " MB" : std::to_string(budget) + " bytes";
+}
+
 ImportedSvg importText(std::string text, const std::string& fileName, std::size_t budget, const std::string& path) {
+  const auto overBudget = [&] {
+    return SvgError(errorText(fileName, 0, 0,
+                              "the drawing needs more than the memory budget of " + budgetText(budget) + " to read"));
+  };
   try {
-    return Importer(std::move(text), fileName, budget, path).run();
+    // A compressed drawing is known by its bytes; the budget holds for what it inflates to.
+    return Importer(inflatedIfGzip(std::move(text), budget), fileName, budget, path).run();
   } catch (const DocumentError& e) {
     throw SvgError(errorText(fileName, 0, 0, e.what()));
   } catch (const MemoryBudgetError&) {
-    const std::size_t mb = std::size_t{1} << 20;
-    const std::string size = budget % mb == 0 ? std::to_string(budget / mb) + " MB" : std::to_string(budget) + " bytes";
-    throw SvgError(errorText(fileName, 0, 0, "the drawing needs more than the memory budget of " + size + " to read"));
+    throw overBudget();
+  } catch (const GzipLimitError&) {
+    throw overBudget();
+  } catch (const GzipError& e) {
+    throw SvgError(errorText(fileName, 0, 0, std::string("not an SVG file: ") + e.what()));
   }
 }
 

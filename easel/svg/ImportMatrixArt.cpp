@@ -43,9 +43,11 @@ const SvgArtExtra* Importer::importMatrixArt(pugi::xml_node node, ElementKind ki
     addImageBox(node, Affine{}, box);
   } else if (kind == ElementKind::Use) {
     type = ArtType::Symbol;
-    local = local * Affine::translate(length(node, "x", viewportWidth_), length(node, "y", viewportHeight_));
-    std::vector<pugi::xml_node> active;
-    addUseContent(node, Affine{}, box, active);
+    local = local * Affine::translate(length(node, "x", viewportWidth_, style.lengths),
+                                      length(node, "y", viewportHeight_, style.lengths));
+    // kindToImport had it looked at.
+    if (useBoxNode_ != node) showsItself(node);
+    box = useBox_;
   } else {
     addTextBox(node, style, Affine{}, box);
   }
@@ -70,8 +72,10 @@ void Importer::spend(pugi::xml_node node) {
 }
 
 void Importer::addImageBox(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box) {
-  const double x = length(node, "x", viewportWidth_), y = length(node, "y", viewportHeight_);
-  const double w = length(node, "width", viewportWidth_), h = length(node, "height", viewportHeight_);
+  const LengthContext lengths = initialStyle(pagePixels_.x, pagePixels_.y).lengths;
+  const double x = length(node, "x", viewportWidth_, lengths), y = length(node, "y", viewportHeight_, lengths);
+  const double w = length(node, "width", viewportWidth_, lengths, 0, true);
+  const double h = length(node, "height", viewportHeight_, lengths, 0, true);
   addRect(x, y, x + w, y + h, m, box);
 }
 
@@ -86,46 +90,53 @@ void Importer::addTextBox(pugi::xml_node node, const ComputedStyle& style, const
   const auto first = [&](const char* name, double base) {
     pugi::xml_attribute a = node.attribute(name);
     if (!a) return 0.0;
-    return read(a, [&](std::string_view t) {
+    return readOr(a, 0.0, [&](std::string_view t) {
       Scanner s(t);
       s.skipSpace();
       if (s.atEnd()) return 0.0;
       const std::size_t start = s.offset();
       s.number("a coordinate");
       while (!s.atEnd() && !isSvgSpace(s.peek()) && s.peek() != ',') s.advance();
-      return toUserUnits(parseLength(t.substr(start, s.offset() - start)), base);
+      return toUserUnits(parseLength(t.substr(start, s.offset() - start)), base, style.lengths);
     });
   };
   const double x = first("x", viewportWidth_), y = first("y", viewportHeight_);
-  const double em = style.fontSizePx;
+  const double em = style.lengths.fontSize;
   const double width = 0.6 * em * static_cast<double>(characterCount(node));
   addRect(x, y - 0.8 * em, x + width, y + 0.2 * em, m, box);
 }
 
-void Importer::addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
+bool Importer::showsItself(pugi::xml_node use) {
+  useBoxNode_ = use;
+  useBox_ = easel::BoundsBuilder();
+  std::vector<pugi::xml_node> active{use};
+  if (addUseContent(use, Affine{}, useBox_, active)) return false;
+  warnNode(use, "ignored a <use> that shows itself (through " + std::string(hrefAttribute(use).value()) + ")");
+  useBoxNode_ = pugi::xml_node();
+  return true;
+}
+
+bool Importer::addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
                              std::vector<pugi::xml_node>& active) {
   pugi::xml_attribute href = hrefAttribute(use);
   const std::string_view ref = href.value();
-  if (ref.size() < 2 || ref[0] != '#') return;  // outside the file: nothing to show here
+  if (ref.size() < 2 || ref[0] != '#') return true;  // outside the file: nothing to show here
   const auto found = byId_.find(std::string(ref.substr(1)));
-  if (found == byId_.end()) return;
+  if (found == byId_.end()) return true;
   const pugi::xml_node target = found->second;
-  bool loop = std::find(active.begin(), active.end(), target) != active.end();
-  for (pugi::xml_node up = use; up && !loop; up = up.parent()) loop = up == target;
-  if (loop) failNode(use, "reference loop in <use> through " + std::string(ref));
-  active.push_back(target);
-  const ComputedStyle style = initialStyle();
+  const ComputedStyle style = initialStyle(pagePixels_.x, pagePixels_.y);
   if (nameOf(target) == "symbol" || nameOf(target) == "svg") {
-    for (pugi::xml_node c : target.children()) addContent(c, m, box, active, style);
-  } else {
-    addContent(target, m, box, active, style);
+    for (pugi::xml_node c : target.children()) {
+      if (!addContent(c, m, box, active, style)) return false;
+    }
+    return true;
   }
-  active.pop_back();
+  return addContent(target, m, box, active, style);
 }
 
-void Importer::addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box,
+bool Importer::addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box,
                           std::vector<pugi::xml_node>& active, const ComputedStyle& parentStyle) {
-  if (node.type() != pugi::node_element) return;
+  if (node.type() != pugi::node_element) return true;
   spend(node);
   if (useDepth_ >= kDepthLimit) {
     failNode(node, "<use> content nested more than " + std::to_string(kDepthLimit) + " deep (the limit)");
@@ -136,28 +147,43 @@ void Importer::addContent(pugi::xml_node node, const Affine& m, easel::BoundsBui
     ~Leave() { --depth; }
   } leave{useDepth_};
   const ElementKind kind = kindOf(nameOf(node));
-  if (kind == ElementKind::Raw) return;
+  if (kind == ElementKind::Raw) return true;
   Affine local = m;
-  if (pugi::xml_attribute t = node.attribute("transform")) local = local * read(t, parseTransformList);
+  if (pugi::xml_attribute t = node.attribute("transform")) local = local * readOr(t, Affine{}, parseTransformList);
   switch (kind) {
     case ElementKind::Group:
-      for (pugi::xml_node c : node.children()) addContent(c, local, box, active, parentStyle);
+      for (pugi::xml_node c : node.children()) {
+        if (!addContent(c, local, box, active, parentStyle)) return false;
+      }
       break;
     case ElementKind::Shape:
-      for (const Subpath& sub : transformed(shapeGeometry(node), local)) {
+      for (const Subpath& sub : transformed(shapeGeometry(node, parentStyle.lengths), local)) {
         const std::vector<AIPathSegment> segments = toSegments(node, sub);
         box.addPath(segments, sub.closed);
       }
       break;
     case ElementKind::Image: addImageBox(node, local, box); break;
     case ElementKind::Text: addTextBox(node, cascadeOf(parentStyle, node), local, box); break;
-    case ElementKind::Use:
-      addUseContent(node,
-                    local * Affine::translate(length(node, "x", viewportWidth_), length(node, "y", viewportHeight_)),
-                    box, active);
-      break;
+    case ElementKind::Use: {
+      // A <use> met again closes a loop: the first one shows itself; one
+      // further in shows nothing more here (and is said so where it is read).
+      if (std::find(active.begin(), active.end(), node) != active.end()) {
+        if (node == active.front()) return false;
+        warnNode(node, "ignored a <use> that shows itself (through " + std::string(hrefAttribute(node).value()) + ")");
+        return true;
+      }
+      active.push_back(node);
+      const bool shown =
+          addUseContent(node,
+                        local * Affine::translate(length(node, "x", viewportWidth_, parentStyle.lengths),
+                                                  length(node, "y", viewportHeight_, parentStyle.lengths)),
+                        box, active);
+      active.pop_back();
+      return shown;
+    }
     case ElementKind::Raw: break;
   }
+  return true;
 }
 
 }  // namespace easel::svg::detail

@@ -10,34 +10,40 @@
 
 namespace easel::svg::detail {
 
-std::pair<bool, AIColor> Importer::readPaint(const ComputedStyle& style, Property property) {
+Importer::ReadPaint Importer::readPaint(const ComputedStyle& style, Property property) {
   const Paint paint = read(style[property], property, parsePaint);
   AIColor none{};
   none.kind = kNoneColor;
-  const auto plain = [&](Paint::Kind kind, Rgb rgb) -> std::pair<bool, AIColor> {
-    if (kind == Paint::Kind::None || kind == Paint::Kind::Inherit) return {false, none};
+  // A colour's alpha is not the document's: it stays beside the paint. A
+  // transparent colour paints nothing.
+  const auto plain = [&](Paint::Kind kind, Rgb rgb, double alpha) -> ReadPaint {
+    if (kind == Paint::Kind::None || kind == Paint::Kind::Inherit) return {false, none, 1};
     if (kind == Paint::Kind::CurrentColor) {
-      const std::string& color = style[Property::Color].text;
-      rgb = color == "currentColor" ? Rgb{} : read(style[Property::Color], Property::Color, parseColor);
+      const SpecifiedValue& color = style[Property::Color];
+      const Rgba c = isKeyword(color.text, "currentColor") ? Rgba{} : read(color, Property::Color, parseColorAlpha);
+      rgb = c.rgb;
+      alpha = c.alpha;
     }
-    return {true, rgbColor(rgb)};
+    if (alpha == 0) return {false, none, 1};
+    return {true, rgbColor(rgb), alpha};
   };
-  if (paint.kind != Paint::Kind::Url) return plain(paint.kind, paint.rgb);
-  const auto found = byId_.find(paint.ref);
+  if (paint.kind != Paint::Kind::Url) return plain(paint.kind, paint.rgb, paint.alpha);
+  const auto found = paint.ref.empty() ? byId_.end() : byId_.find(paint.ref);
   if (found == byId_.end()) {
-    return paint.fallbackKind ? plain(*paint.fallbackKind, paint.fallbackRgb) : std::pair{false, none};
+    return paint.fallbackKind ? plain(*paint.fallbackKind, paint.fallbackRgb, paint.fallbackAlpha)
+                              : ReadPaint{false, none, 1};
   }
   const pugi::xml_node target = found->second;
   const std::string_view name = nameOf(target);
   if (name == "linearGradient" || name == "radialGradient") {
     // A gradient of one stop is a solid colour (how editors keep swatches).
     const std::vector<pugi::xml_node> stops = gradientStops(target);
-    if (stops.size() == 1) return {true, rgbColor(stopColor(stops[0]))};
+    if (stops.size() == 1) return {true, rgbColor(stopColor(stops[0])), 1};
   }
   AIColor ref{};
   ref.kind = name == "pattern" ? kPattern : kGradient;
   ref.c.ref.reference = paintIndex(paint.ref);
-  return {true, ref};
+  return {true, ref, 1};
 }
 
 int32_t Importer::paintIndex(const std::string& id) {
@@ -63,50 +69,61 @@ std::vector<pugi::xml_node> Importer::gradientStops(pugi::xml_node gradient) {
 }
 
 Rgb Importer::stopColor(pugi::xml_node stop) {
-  std::string text = stop.attribute("stop-color").as_string("black");
+  // The last stop-color that can be read wins (style over the attribute);
+  // none gives the initial black.
+  Rgb color;
+  const auto take = [&](std::string_view text, std::size_t offset) {
+    try {
+      color = parseColor(text);
+    } catch (const ValueError&) {
+      ignored(offset, ignoredText("stop-color", text, "not a colour"));
+    }
+  };
+  if (pugi::xml_attribute a = stop.attribute("stop-color")) take(a.value(), offsetOf(a.value()));
   if (pugi::xml_attribute style = stop.attribute("style")) {
-    for (const Declaration& d : read(style, parseStyle)) {
-      if (d.property == "stop-color") text = std::string(plainValue(d.value));
+    for (const Declaration& d : parseStyle(style.value())) {
+      if (d.property == "stop-color") take(plainValue(d.value), plus(offsetOf(style.value()), d.valueOffset));
     }
   }
-  try {
-    return parseColor(text);
-  } catch (const ValueError&) {
-    failNode(stop, "unknown stop colour '" + text + "'");
-  }
+  return color;
 }
 
 void Importer::exactColor(pugi::xml_node node, const char* localName, AIColor& color) {
   pugi::xml_attribute a = node.attribute((source_->contourPrefix + localName).c_str());
   if (!a || color.kind != kThreeColor) return;
-  const AIColor exact = read(a, parseExactColorText);
+  AIColor none{};
+  none.kind = kNoneColor;
+  const AIColor exact = readOr(a, none, parseExactColorText);
   if (hexColor(displayColor(exact)) == hexColor(displayColor(color))) color = exact;
 }
 
 double Importer::lengthValue(const ComputedStyle& style, Property p) {
   const double w = viewportWidth_, h = viewportHeight_;
   const double diagonal = std::sqrt((w * w + h * h) / 2);
-  const Length l = read(style[p], p, parseLength);
-  if (l.unit == Unit::Em) return l.value * style.fontSizePx;
-  if (l.unit == Unit::Ex) return l.value * style.fontSizePx / 2;
-  return toUserUnits(l, diagonal);
+  return toUserUnits(read(style[p], p, parseLength), diagonal, style.lengths);
 }
 
-AIPathStyle Importer::readPathStyle(pugi::xml_node node, const ComputedStyle& style, const Affine& local) {
+AIPathStyle Importer::readPathStyle(pugi::xml_node node, const ComputedStyle& style, const Affine& local,
+                                    SvgArtExtra& extra) {
   AIPathStyle s{};
-  const auto [fills, fill] = readPaint(style, Property::Fill);
-  const auto [strokes, stroke] = readPaint(style, Property::Stroke);
-  s.fillPaint = fills;
-  s.fill.color = fill;
-  s.strokePaint = strokes;
-  s.stroke.color = stroke;
+  const ReadPaint fill = readPaint(style, Property::Fill);
+  const ReadPaint stroke = readPaint(style, Property::Stroke);
+  s.fillPaint = fill.paints;
+  s.fill.color = fill.color;
+  s.strokePaint = stroke.paints;
+  s.stroke.color = stroke.color;
+  // The alpha multiplies into the paint's own opacity.
+  if (fill.alpha != 1)
+    extra.fillOpacity = fill.alpha * read(style[Property::FillOpacity], Property::FillOpacity, parseOpacity);
+  if (stroke.alpha != 1)
+    extra.strokeOpacity = stroke.alpha * read(style[Property::StrokeOpacity], Property::StrokeOpacity, parseOpacity);
   exactColor(node, "fill-color", s.fill.color);
   exactColor(node, "stroke-color", s.stroke.color);
   s.fill.overprint =
       std::string_view(node.attribute((source_->contourPrefix + "fill-overprint").c_str()).value()) == "1";
   s.stroke.overprint =
       std::string_view(node.attribute((source_->contourPrefix + "stroke-overprint").c_str()).value()) == "1";
-  s.evenOdd = style[Property::FillRule].text == "evenodd";
+  s.evenOdd = keywordNumber(Property::FillRule, style[Property::FillRule].text) == 1;
   // Widths scale with the user space, by the square root of its area change.
   const double scale = std::sqrt(std::abs(local.determinant()));
   const auto points = [&](double userUnits, Property p) {
@@ -118,47 +135,21 @@ AIPathStyle Importer::readPathStyle(pugi::xml_node node, const ComputedStyle& st
     }
     return static_cast<AIReal>(v);
   };
-  const double width = lengthValue(style, Property::StrokeWidth);
-  if (width < 0) failAt(style[Property::StrokeWidth].offset, "negative stroke-width");
-  s.stroke.width = points(width, Property::StrokeWidth);
+  s.stroke.width = points(lengthValue(style, Property::StrokeWidth), Property::StrokeWidth);
   s.stroke.dashOffset = points(lengthValue(style, Property::StrokeDashoffset), Property::StrokeDashoffset);
   readDashes(style, s.stroke, scale);
-  s.stroke.cap = keyword(style, Property::StrokeLinecap, {{"butt", 0}, {"round", 1}, {"square", 2}});
-  s.stroke.join = keyword(style, Property::StrokeLinejoin,
-                          {{"miter", 0}, {"miter-clip", 0}, {"arcs", 0}, {"round", 1}, {"bevel", 2}});
+  s.stroke.cap = keywordNumber(Property::StrokeLinecap, style[Property::StrokeLinecap].text);
+  s.stroke.join = keywordNumber(Property::StrokeLinejoin, style[Property::StrokeLinejoin].text);
   s.stroke.miterLimit = static_cast<AIReal>(read(style[Property::StrokeMiterlimit], Property::StrokeMiterlimit,
                                                  [](std::string_view t) { return parseNumber(t, "a miter limit"); }));
   return s;
 }
 
-int32_t Importer::keyword(const ComputedStyle& style, Property p,
-                          std::initializer_list<std::pair<std::string_view, int32_t>> table) {
-  for (const auto& [name, value] : table) {
-    if (style[p].text == name) return value;
-  }
-  failAt(style[p].offset, "unknown " + std::string(propertyName(p)) + " '" + style[p].text + "'");
-}
-
 void Importer::readDashes(const ComputedStyle& style, AIStrokeStyle& stroke, double scale) {
-  const SpecifiedValue& v = style[Property::StrokeDasharray];
   stroke.dashCount = 0;
-  if (v.text == "none") return;
-  std::vector<double> dashes = read(v, Property::StrokeDasharray, [&](std::string_view t) {
-    std::vector<double> out;
-    Scanner s(t);
-    s.skipSpace();
-    while (!s.atEnd()) {
-      const std::size_t start = s.offset();
-      s.number("a dash length");
-      while (!s.atEnd() && !isSvgSpace(s.peek()) && s.peek() != ',') s.advance();
-      const Length l = parseLength(t.substr(start, s.offset() - start));
-      const double value = l.unit == Unit::Em ? l.value * style.fontSizePx : toUserUnits(l, viewportWidth_);
-      if (value < 0) s.failAt(start, "negative dash length");
-      out.push_back(value);
-      s.skipCommaSpace();
-    }
-    return out;
-  });
+  std::vector<double> dashes;
+  for (const Length& l : read(style[Property::StrokeDasharray], Property::StrokeDasharray, parseDashList))
+    dashes.push_back(toUserUnits(l, viewportWidth_, style.lengths));
   double total = 0;
   for (double d : dashes) total += d;
   if (total == 0) return;  // all zero: a solid line

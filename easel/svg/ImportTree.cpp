@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 #include "Scanner.h"
 #include "Shapes.h"
@@ -38,14 +39,20 @@ bool Importer::isLayer(pugi::xml_node node) const {
          std::string_view(node.attribute((source_->inkscapePrefix + "groupmode").c_str()).value()) == "layer";
 }
 
+ElementKind Importer::kindToImport(pugi::xml_node node) {
+  if (node.type() != pugi::node_element) return ElementKind::Raw;
+  const ElementKind kind = kindOf(nameOf(node));
+  return kind == ElementKind::Use && showsItself(node) ? ElementKind::Raw : kind;
+}
+
 void Importer::importRoot() {
   pugi::xml_node root = source_->root;
-  const ComputedStyle style = cascadeOf(initialStyle(), root);
+  const ComputedStyle style = cascadeOf(initialStyle(pagePixels_.x, pagePixels_.y), root);
   const Affine& frame = source_->rootToDoc;
   std::shared_ptr<SvgArtExtra> loose;
   ArtRef looseLayer;
   for (pugi::xml_node child : root.children()) {
-    const ElementKind kind = child.type() == pugi::node_element ? kindOf(nameOf(child)) : ElementKind::Raw;
+    const ElementKind kind = kindToImport(child);
     if (kind == ElementKind::Group && isLayer(child)) {
       loose.reset();
       const ArtRef layer = doc_->addLayer(layerName(child));
@@ -75,17 +82,13 @@ std::string Importer::layerName(pugi::xml_node node) const {
 }
 
 ComputedStyle Importer::cascadeOf(const ComputedStyle& parent, pugi::xml_node node) {
-  try {
-    return cascade(parent, node, source_->buffer.data(), sheet_);
-  } catch (const ValueError& e) {
-    failAt(e.offset(), std::string(e.what()) + " in style");
-  }
+  return cascade(parent, node, sheet_, *this);
 }
 
 void Importer::importChildren(pugi::xml_node parent, ArtRef container, const ComputedStyle& style, const Affine& frame,
                               std::vector<SourceItem>& items) {
   for (pugi::xml_node child : parent.children()) {
-    const ElementKind kind = child.type() == pugi::node_element ? kindOf(nameOf(child)) : ElementKind::Raw;
+    const ElementKind kind = kindToImport(child);
     if (kind == ElementKind::Raw) {
       items.push_back({child, nullptr});
     } else {
@@ -109,7 +112,8 @@ std::shared_ptr<SvgArtExtra> Importer::newExtra(pugi::xml_node node, const Affin
   extra->source = source_;
   extra->node = node;
   extra->parentToDoc = frame;
-  if (pugi::xml_attribute t = node.attribute("transform")) extra->transform = read(t, parseTransformList);
+  // A transform that cannot be read is as if absent.
+  if (pugi::xml_attribute t = node.attribute("transform")) extra->transform = readOr(t, Affine{}, parseTransformList);
   return extra;
 }
 
@@ -117,19 +121,11 @@ void Importer::finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, co
   extra.original = art;
   // A layer's name is its label; other art is named by its id.
   if (pugi::xml_attribute id = node.attribute("id"); id && doc_->parent(art)) doc_->setName(art, id.value());
-  const double opacity = read(style[Property::Opacity], Property::Opacity, [](std::string_view t) {
-    Scanner s(t);
-    s.skipSpace();
-    double v = s.number("an opacity");
-    if (s.peek() == '%') s.advance(), v /= 100;
-    s.skipSpace();
-    if (!s.atEnd()) s.fail("unexpected text after the opacity");
-    return std::clamp(v, 0.0, 1.0);
-  });
+  const double opacity = read(style[Property::Opacity], Property::Opacity, parseOpacity);
   doc_->setOpacity(art, static_cast<AIReal>(opacity));
   extra.opacity = static_cast<AIReal>(opacity);
-  const bool hidden = style[Property::Display].text == "none" ||
-                      (doc_->type(art) != ArtType::Group && style[Property::Visibility].text != "visible");
+  const bool hidden = isKeyword(style[Property::Display].text, "none") ||
+                      (doc_->type(art) != ArtType::Group && !isKeyword(style[Property::Visibility].text, "visible"));
   if (hidden) doc_->setHidden(art, true);
   extra.hidden = hidden;
   // Locked in the editors' markup: Select All passes it by.
@@ -151,30 +147,40 @@ const SvgArtExtra* Importer::importGroup(pugi::xml_node node, ArtRef group, cons
   return extra.get();
 }
 
-PathGeometry Importer::shapeGeometry(pugi::xml_node node) {
+PathGeometry Importer::shapeGeometry(pugi::xml_node node, const LengthContext& lengths) {
   const std::string_view name = nameOf(node);
   const double w = viewportWidth_, h = viewportHeight_;
   const double diagonal = std::sqrt((w * w + h * h) / 2);
+  // Sizes and radii below 0 draw nothing, or (a corner's radius) take the other's.
+  const auto at = [&](const char* attribute, double base) { return length(node, attribute, base, lengths); };
+  const auto size = [&](const char* attribute, double base, double absent = 0) {
+    return length(node, attribute, base, lengths, absent, true);
+  };
   if (name == "path") {
     pugi::xml_attribute d = node.attribute("d");
-    return d ? read(d, parsePathData) : PathGeometry{};
+    return d ? partialPath(d, false, false) : PathGeometry{};
   }
   if (name == "rect") {
-    return rectPath(length(node, "x", w), length(node, "y", h), length(node, "width", w), length(node, "height", h),
-                    length(node, "rx", w, -1), length(node, "ry", h, -1));
+    return rectPath(at("x", w), at("y", h), size("width", w), size("height", h), size("rx", w, -1), size("ry", h, -1));
   }
   if (name == "circle") {
-    const double r = length(node, "r", diagonal);
-    return ellipsePath(length(node, "cx", w), length(node, "cy", h), r, r);
+    const double r = size("r", diagonal);
+    return ellipsePath(at("cx", w), at("cy", h), r, r);
   }
-  if (name == "ellipse") {
-    return ellipsePath(length(node, "cx", w), length(node, "cy", h), length(node, "rx", w), length(node, "ry", h));
-  }
-  if (name == "line") {
-    return linePath(length(node, "x1", w), length(node, "y1", h), length(node, "x2", w), length(node, "y2", h));
-  }
+  if (name == "ellipse") return ellipsePath(at("cx", w), at("cy", h), size("rx", w), size("ry", h));
+  if (name == "line") return linePath(at("x1", w), at("y1", h), at("x2", w), at("y2", h));
   pugi::xml_attribute points = node.attribute("points");
-  return points ? read(points, [&](std::string_view t) { return pointsPath(t, name == "polygon"); }) : PathGeometry{};
+  return points ? partialPath(points, true, name == "polygon") : PathGeometry{};
+}
+
+PathGeometry Importer::partialPath(pugi::xml_attribute a, bool points, bool closed) {
+  std::optional<ValueError> error;
+  PathGeometry path = points ? pointsPath(a.value(), closed, &error) : parsePathData(a.value(), &error);
+  if (error) {
+    ignored(plus(offsetOf(a.value()), error->offset()),
+            "ignored " + std::string(a.name()) + " from here on (" + error->what() + ")");
+  }
+  return path;
 }
 
 std::vector<AIPathSegment> Importer::toSegments(pugi::xml_node node, const Subpath& sub) {
@@ -216,8 +222,8 @@ const SvgArtExtra* Importer::importShape(pugi::xml_node node, ArtRef container, 
   const ComputedStyle style = cascadeOf(parentStyle, node);
   auto extra = newExtra(node, frame);
   const Affine local = frame * extra->transform;
-  const PathGeometry geometry = transformed(shapeGeometry(node), local);
-  const AIPathStyle pathStyle = readPathStyle(node, style, local);
+  const PathGeometry geometry = transformed(shapeGeometry(node, style.lengths), local);
+  const AIPathStyle pathStyle = readPathStyle(node, style, local, *extra);
   ArtRef art;
   if (geometry.size() <= 1) {
     art = doc_->createArt(ArtType::Path, container, Place::InsideOnTop);

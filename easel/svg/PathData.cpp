@@ -105,13 +105,29 @@ class PathBuilder {
   Previous previous_ = None;
 };
 
+void readCommands(Scanner& s, PathBuilder& b);
+
 }  // namespace
 
-PathGeometry parsePathData(std::string_view d) {
+PathGeometry parsePathData(std::string_view d, std::optional<ValueError>* error) {
   Scanner s(d);
   PathBuilder b;
+  try {
+    readCommands(s, b);
+  } catch (const ValueError& e) {
+    // Each command is drawn once it is whole: what the builder has is the
+    // path up to the command with the error.
+    if (error == nullptr) throw;
+    *error = e;
+  }
+  return b.take();
+}
+
+namespace {
+
+void readCommands(Scanner& s, PathBuilder& b) {
   s.skipSpace();
-  if (s.atEnd()) return {};
+  if (s.atEnd()) return;
   if (s.peek() != 'M' && s.peek() != 'm') s.fail("path data must begin with a moveto");
   char command = 0;
   double a[7];
@@ -166,8 +182,9 @@ PathGeometry parsePathData(std::string_view d) {
     // A comma may separate repeats but must be followed by one.
     if (count > 0 && s.skipCommaSpace() && !s.atNumber()) s.fail("expected a number after ','");
   }
-  return b.take();
 }
+
+}  // namespace
 
 PathGeometry transformed(PathGeometry path, const Affine& m) {
   for (Subpath& sp : path) {

@@ -4,11 +4,13 @@
 #ifndef EASEL_SVG_PATHDATA_H
 #define EASEL_SVG_PATHDATA_H
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Geometry.h"
+#include "ValueError.h"
 
 namespace easel::svg {
 
@@ -29,9 +31,11 @@ using PathGeometry = std::vector<Subpath>;
 // Every command, absolute and relative, with implicit repeats and the compact
 // forms ("M1.5.5", "1e-3", arc flags without separators). A closed subpath
 // whose last anchor lies on its first is folded into it, so the closing
-// segment is the one that the close draws. Throws ValueError at the offending
-// offset; an empty text is an empty path.
-PathGeometry parsePathData(std::string_view d);
+// segment is the one that the close draws. An empty text is an empty path.
+// On an error, throws ValueError at the offending offset; or, given `error`,
+// puts the ValueError there and answers the path up to the command with the
+// error, which is how viewers draw it.
+PathGeometry parsePathData(std::string_view d, std::optional<ValueError>* error = nullptr);
 
 // The path as absolute M, L, C and Z commands, each number in the shortest
 // form that reads back to the same float (the geometry is rounded to floats).

@@ -86,15 +86,23 @@ PathGeometry linePath(double x1, double y1, double x2, double y2) {
   return {s};
 }
 
-PathGeometry pointsPath(std::string_view points, bool closed) {
+PathGeometry pointsPath(std::string_view points, bool closed, std::optional<ValueError>* error) {
   Scanner s(points);
   std::vector<double> v;
-  s.skipSpace();
-  while (!s.atEnd()) {
-    v.push_back(s.number("a coordinate"));
-    s.skipCommaSpace();
+  std::size_t last = 0;  // where the last coordinate starts
+  try {
+    s.skipSpace();
+    while (!s.atEnd()) {
+      last = s.offset();
+      v.push_back(s.number("a coordinate"));
+      s.skipCommaSpace();
+    }
+    if (v.size() % 2 != 0) s.failAt(last, "odd number of coordinates");  // the reader adds " in points"
+  } catch (const ValueError& e) {
+    if (error == nullptr) throw;
+    *error = e;
+    v.resize(v.size() / 2 * 2);  // the points up to the error
   }
-  if (v.size() % 2 != 0) s.fail("odd number of coordinates");  // the reader adds " in points"
   if (v.empty()) return {};
   Subpath sub;
   for (std::size_t i = 0; i < v.size(); i += 2) {

@@ -7,8 +7,6 @@
 
 namespace easel::svg {
 
-namespace {}  // namespace
-
 void blankComments(std::string& text) {
   for (std::size_t at = text.find("/*"); at != std::string::npos; at = text.find("/*", at)) {
     const std::size_t end = text.find("*/", at + 2);
@@ -17,7 +15,7 @@ void blankComments(std::string& text) {
   }
 }
 
-std::vector<Declaration> parseStyle(std::string_view text) {
+std::vector<Declaration> parseStyle(std::string_view text, std::vector<ValueError>* problems) {
   std::string plain(text);
   blankComments(plain);
   std::vector<Declaration> out;
@@ -42,20 +40,23 @@ std::vector<Declaration> parseStyle(std::string_view text) {
       }
     }
     const std::string_view item = trimmed(std::string_view(plain).substr(start, end - start), kSvgWhiteSpace);
-    if (!item.empty()) {
-      const std::size_t colon = item.find(':');
-      if (colon == std::string_view::npos) {
-        throw ValueError("style declaration without ':'", static_cast<std::size_t>(item.data() - plain.data()));
-      }
+    const std::size_t colon = item.find(':');
+    const auto drop = [&](const char* why) {
+      if (problems) problems->emplace_back(why, static_cast<std::size_t>(item.data() - plain.data()));
+    };
+    if (item.empty()) {
+      // Nothing between two semicolons.
+    } else if (colon == std::string_view::npos) {
+      drop("a declaration without ':'");
+    } else if (trimmed(item.substr(0, colon), kSvgWhiteSpace).empty()) {
+      drop("a declaration without a property");
+    } else {
       Declaration d;
       for (char c : trimmed(item.substr(0, colon), kSvgWhiteSpace))
         d.property += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
       const std::string_view value = trimmed(item.substr(colon + 1), kSvgWhiteSpace);
       d.value = std::string(value);
       d.valueOffset = static_cast<std::size_t>(value.data() - plain.data());
-      if (d.property.empty()) {
-        throw ValueError("style declaration without a property", static_cast<std::size_t>(item.data() - plain.data()));
-      }
       out.push_back(std::move(d));
     }
     start = end + 1;

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "ValueError.h"
+
 namespace easel::svg {
 
 struct Declaration {
@@ -17,8 +19,10 @@ struct Declaration {
   std::size_t valueOffset = 0;  // where the value starts in the style text
 };
 
-// Comments are dropped; a declaration without ':' is an error (ValueError).
-std::vector<Declaration> parseStyle(std::string_view text);
+// Comments are dropped. A declaration that cannot be read (no ':', no
+// property) is dropped too, as CSS readers do, and the rest is read; each
+// such declaration is added to `problems` when it is given.
+std::vector<Declaration> parseStyle(std::string_view text, std::vector<ValueError>* problems = nullptr);
 std::string writeStyle(const std::vector<Declaration>& declarations);
 
 // The value without a trailing "!important".

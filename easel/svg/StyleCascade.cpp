@@ -1,46 +1,19 @@
 #include "StyleCascade.h"
 
 #include <algorithm>
-#include <iterator>
 #include <vector>
 
-#include "Length.h"
 #include "Style.h"
 #include "ValueError.h"
 
 namespace easel::svg {
 
-namespace {
-
-struct PropertyInfo {
-  std::string_view name;
-  std::string_view initial;
-  bool inherited;
-};
-constexpr PropertyInfo kProperties[kPropertyCount] = {
-    {"fill", "black", true},          {"fill-rule", "nonzero", true},     {"stroke", "none", true},
-    {"stroke-width", "1", true},      {"stroke-linecap", "butt", true},   {"stroke-linejoin", "miter", true},
-    {"stroke-miterlimit", "4", true}, {"stroke-dasharray", "none", true}, {"stroke-dashoffset", "0", true},
-    {"color", "black", true},         {"visibility", "visible", true},    {"opacity", "1", false},
-    {"display", "inline", false},
-};
-
-const PropertyInfo& info(Property p) { return kProperties[static_cast<std::size_t>(p)]; }
-
-// Attributes that can set a property (or the font size); the others, path
-// data above all, need not even be measured.
-bool setsStyle(std::string_view attribute) {
-  return attribute == "font-size" || std::any_of(std::begin(kProperties), std::end(kProperties),
-                                                 [&](const PropertyInfo& p) { return p.name == attribute; });
-}
-
-}  // namespace
-
-std::string_view propertyName(Property p) { return info(p).name; }
-
-ComputedStyle initialStyle() {
+ComputedStyle initialStyle(double viewportWidth, double viewportHeight) {
   ComputedStyle s;
-  for (std::size_t i = 0; i < kPropertyCount; ++i) s.values[i].text = std::string(kProperties[i].initial);
+  for (std::size_t i = 0; i < kPropertyCount; ++i)
+    s.values[i].text = std::string(initialValue(static_cast<Property>(i)));
+  s.lengths.viewportWidth = viewportWidth;
+  s.lengths.viewportHeight = viewportHeight;
   return s;
 }
 
@@ -52,44 +25,51 @@ struct Candidate {
   int level;  // origin and importance, weakest first
   int specificity;
   std::size_t order;
-  std::string_view property;
+  Property property;
   std::string_view value;
   std::size_t offset;
   bool byId;
+  bool checked;  // a sheet's declaration, checked once for the whole file
 };
 
 enum Level { kAttribute, kSheet, kStyle, kImportantSheet, kImportantStyle };
 
 }  // namespace
 
-ComputedStyle cascade(const ComputedStyle& parent, pugi::xml_node element, const char* buffer,
-                      const StyleSheet& sheet) {
+ComputedStyle cascade(const ComputedStyle& parent, pugi::xml_node element, const StyleSheet& sheet, CascadeSite& site) {
   ComputedStyle out = parent;
   for (std::size_t i = 0; i < kPropertyCount; ++i) {
-    if (!kProperties[i].inherited) out.values[i] = {std::string(kProperties[i].initial), 0};
+    if (!isInherited(static_cast<Property>(i)))
+      out.values[i] = {std::string(initialValue(static_cast<Property>(i))), 0};
     out.values[i].importantRule = false;
   }
-  const auto offsetOf = [&](const char* p) { return static_cast<std::size_t>(p - buffer); };
   std::vector<Candidate> candidates;
   for (pugi::xml_attribute a : element.attributes()) {
-    if (setsStyle(a.name())) candidates.push_back({kAttribute, 0, 0, a.name(), a.value(), offsetOf(a.value()), false});
+    // Attributes that set no property, path data above all, need not even be measured.
+    if (const std::optional<Property> p = propertyNamed(a.name()))
+      candidates.push_back({kAttribute, 0, 0, *p, a.value(), site.offsetOf(a.value()), false, false});
   }
   for (const SheetMatch& m : sheet.matching(element)) {
     const Declaration& d = *m.declaration;
-    candidates.push_back(
-        {m.important ? kImportantSheet : kSheet, m.specificity, m.order, d.property, d.value, d.valueOffset, m.byId});
+    if (const std::optional<Property> p = propertyNamed(d.property)) {
+      candidates.push_back(
+          {m.important ? kImportantSheet : kSheet, m.specificity, m.order, *p, d.value, d.valueOffset, m.byId, true});
+    }
   }
   std::vector<Declaration> declarations;
   if (pugi::xml_attribute style = element.attribute("style")) {
-    try {
-      declarations = parseStyle(style.value());
-    } catch (const ValueError& e) {
-      throw ValueError(e.what(), offsetOf(style.value()) + e.offset());
-    }
+    const std::size_t at = site.offsetOf(style.value());
+    const auto place = [&](std::size_t inside) { return at == std::string::npos ? at : at + inside; };
+    std::vector<ValueError> problems;
+    declarations = parseStyle(style.value(), &problems);
+    for (const ValueError& e : problems)
+      site.ignored(place(e.offset()), std::string("ignored ") + e.what() + " in style");
     std::size_t order = 0;
     for (const Declaration& d : declarations) {
-      candidates.push_back({isImportant(d.value) ? kImportantStyle : kStyle, 0, order++, d.property, d.value,
-                            offsetOf(style.value()) + d.valueOffset, false});
+      if (const std::optional<Property> p = propertyNamed(d.property)) {
+        candidates.push_back({isImportant(d.value) ? kImportantStyle : kStyle, 0, order++, *p, d.value,
+                              place(d.valueOffset), false, false});
+      }
     }
   }
   std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
@@ -97,36 +77,33 @@ ComputedStyle cascade(const ComputedStyle& parent, pugi::xml_node element, const
     if (a.specificity != b.specificity) return a.specificity < b.specificity;
     return a.order < b.order;
   });
-  std::string fontSize;
+  bool ownFontSize = false;  // inherited, the font size is the parent's as computed
   for (const Candidate& c : candidates) {
-    if (c.property == "font-size") fontSize = plainValue(c.value);
-    for (std::size_t i = 0; i < kPropertyCount; ++i) {
-      if (c.property != kProperties[i].name) continue;
-      const std::string_view text = plainValue(c.value);
-      // "inherit" takes the parent's value, for inherited properties or not.
-      if (text == "inherit") {
-        out.values[i] = parent.values[i];
-        out.values[i].byIdRule |= c.byId;
-      } else {
-        out.values[i] = {std::string(text), c.offset, c.byId, false};
-      }
-      out.values[i].importantRule = c.level == kImportantSheet;
+    const std::size_t i = static_cast<std::size_t>(c.property);
+    const std::string_view text = plainValue(c.value);
+    SpecifiedValue& value = out.values[i];
+    // The keywords every property takes: "inherit" the parent's value (for
+    // inherited properties or not), "initial" the initial one, "unset"
+    // either as the property inherits or not.
+    const bool inherit = isKeyword(text, "inherit") || (isKeyword(text, "unset") && isInherited(c.property));
+    if (inherit) {
+      value = parent.values[i];
+      value.byIdRule |= c.byId;
+    } else if (isKeyword(text, "initial") || isKeyword(text, "unset")) {
+      value = {std::string(initialValue(c.property)), 0, c.byId, false};
+    } else if (const auto reason = c.checked ? std::nullopt : invalidValue(c.property, text)) {
+      site.ignored(c.offset, ignoredText(propertyName(c.property), text, *reason));
+      continue;
+    } else {
+      value = {std::string(text), c.offset, c.byId, false};
     }
+    value.importantRule = c.level == kImportantSheet;
+    if (c.property == Property::FontSize) ownFontSize = !inherit;
   }
-  // The font size only sizes text boxes and em lengths: a value this
-  // reader does not know (a keyword) keeps the parent's.
-  if (!fontSize.empty()) {
-    try {
-      const Length l = parseLength(plainValue(fontSize));
-      if (l.unit == Unit::Em || l.unit == Unit::Percent) {
-        out.fontSizePx = parent.fontSizePx * l.value * (l.unit == Unit::Percent ? 0.01 : 1);
-      } else if (l.unit == Unit::Ex) {
-        out.fontSizePx = parent.fontSizePx * l.value / 2;
-      } else {
-        out.fontSizePx = toUserUnits(l, 0);
-      }
-    } catch (const ValueError&) {}
-  }
+  // The font size, which sizes text boxes and the font's units.
+  if (ownFontSize) out.lengths.fontSize = parseFontSize(out[Property::FontSize].text, parent.lengths);
+  // The root's font size is what rem is relative to.
+  if (element.parent().type() == pugi::node_document) out.lengths.rootFontSize = out.lengths.fontSize;
   return out;
 }
 

@@ -2,9 +2,10 @@
 // weakest to the strongest: what it inherits, its presentation attributes,
 // the file's style sheets (the more specific selector, then the later rule,
 // winning), its `style` declarations, then !important sheet rules and
-// !important `style` declarations. Values stay text (with their place in the
-// file, for error messages) until the importer reads them in the element's
-// own user space.
+// !important `style` declarations. A declaration whose value the property
+// does not take is passed over, as viewers do (PropertyValues.h), and said
+// so. Values stay text (with their place in the file, for messages) until
+// the importer reads them in the element's own user space.
 #ifndef EASEL_SVG_STYLECASCADE_H
 #define EASEL_SVG_STYLECASCADE_H
 
@@ -15,31 +16,11 @@
 
 #include <pugixml.hpp>
 
+#include "Length.h"
+#include "PropertyValues.h"
 #include "StyleSheet.h"
 
 namespace easel::svg {
-
-enum class Property {
-  // Inherited.
-  Fill,
-  FillRule,
-  Stroke,
-  StrokeWidth,
-  StrokeLinecap,
-  StrokeLinejoin,
-  StrokeMiterlimit,
-  StrokeDasharray,
-  StrokeDashoffset,
-  Color,
-  Visibility,
-  // Not inherited.
-  Opacity,
-  Display,
-  Count
-};
-constexpr std::size_t kPropertyCount = static_cast<std::size_t>(Property::Count);
-
-std::string_view propertyName(Property p);
 
 struct SpecifiedValue {
   std::string text;
@@ -54,20 +35,30 @@ struct SpecifiedValue {
 
 struct ComputedStyle {
   std::array<SpecifiedValue, kPropertyCount> values;
-  double fontSizePx = 16;
+  // What the element's relative lengths are relative to (its font size, the
+  // root's, the viewport).
+  LengthContext lengths;
   const SpecifiedValue& operator[](Property p) const { return values[static_cast<std::size_t>(p)]; }
   SpecifiedValue& operator[](Property p) { return values[static_cast<std::size_t>(p)]; }
 };
 
-// The initial values of every property.
-ComputedStyle initialStyle();
+// The initial values of every property, in a viewport of that size (CSS px).
+ComputedStyle initialStyle(double viewportWidth = 300, double viewportHeight = 150);
 
-// The style of `element` whose parent has `parent`, with the file's `sheet`.
-// `buffer` is the start of the text the XML was parsed from in place (for
-// offsets). Throws ValueError (offset in the file) for a `style` attribute
-// that cannot be read.
-ComputedStyle cascade(const ComputedStyle& parent, pugi::xml_node element, const char* buffer,
-                      const StyleSheet& sheet = {});
+// What the cascade needs of the reader: where a string of the parsed XML
+// lies in the file, and where to say what it passed over.
+class CascadeSite {
+ public:
+  virtual std::size_t offsetOf(const char* parsed) const = 0;
+  virtual void ignored(std::size_t offset, std::string message) = 0;
+
+ protected:
+  ~CascadeSite() = default;
+};
+
+// The style of `element` whose parent has `parent`, with the file's `sheet`
+// (whose declarations were checked when it was read).
+ComputedStyle cascade(const ComputedStyle& parent, pugi::xml_node element, const StyleSheet& sheet, CascadeSite& site);
 
 }  // namespace easel::svg
 

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "PropertyValues.h"
 #include "Scanner.h"
 #include "ValueError.h"
 #include "easel/core/Trimmed.h"
@@ -109,7 +110,7 @@ std::vector<SimpleSelector> parseSelectors(std::string_view text) {
   return out;
 }
 
-void StyleSheet::add(std::string_view original, std::size_t offset) {
+void StyleSheet::add(std::string_view original, std::size_t offset, const Ignored& ignored) {
   std::string text(original);
   blankComments(text);
   const std::string_view all = text;
@@ -129,12 +130,21 @@ void StyleSheet::add(std::string_view original, std::size_t offset) {
     rule.selectors = parseSelectors(prelude);
     if (rule.selectors.empty()) continue;
     const std::size_t blockStart = open + 1;
-    try {
-      rule.declarations = parseStyle(all.substr(blockStart, close - blockStart));
-    } catch (const ValueError&) {
-      continue;
+    std::vector<ValueError> problems;
+    for (Declaration& d : parseStyle(all.substr(blockStart, close - blockStart), &problems)) {
+      d.valueOffset += offset + blockStart;
+      const std::optional<Property> p = propertyNamed(d.property);
+      const std::string_view value = plainValue(d.value);
+      const bool keyword = isKeyword(value, "inherit") || isKeyword(value, "initial") || isKeyword(value, "unset");
+      if (const auto reason = p && !keyword ? invalidValue(*p, value) : std::nullopt) {
+        if (ignored) ignored(d.valueOffset, ignoredText(d.property, value, *reason));
+      } else {
+        rule.declarations.push_back(std::move(d));
+      }
     }
-    for (Declaration& d : rule.declarations) d.valueOffset += offset + blockStart;
+    for (const ValueError& e : problems) {
+      if (ignored) ignored(offset + blockStart + e.offset(), std::string("ignored ") + e.what() + " in a style sheet");
+    }
     rule.firstOrder = declarationCount_;
     declarationCount_ += rule.declarations.size();
     rules_.push_back(std::move(rule));

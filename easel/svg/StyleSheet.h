@@ -8,6 +8,7 @@
 #define EASEL_SVG_STYLESHEET_H
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,9 +41,11 @@ struct SheetMatch {
 class StyleSheet {
  public:
   // Adds the rules of one sheet's text, which starts at `offset` in the file
-  // (so that a value's place can be named in an error). A rule whose block
-  // cannot be read is dropped, as CSS readers do.
-  void add(std::string_view text, std::size_t offset);
+  // (so that a value's place can be named). A declaration that cannot be
+  // read, or whose value its property does not take (PropertyValues.h), is
+  // dropped, as CSS readers do, and told to `ignored` with its place.
+  using Ignored = std::function<void(std::size_t offset, std::string message)>;
+  void add(std::string_view text, std::size_t offset, const Ignored& ignored = {});
   bool empty() const { return rules_.empty(); }
   // The declarations that apply to `element`, in the sheet's order.
   std::vector<SheetMatch> matching(pugi::xml_node element) const;

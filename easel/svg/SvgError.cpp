@@ -18,7 +18,7 @@ std::string errorText(const std::string& file, int line, int column, const std::
   return out;
 }
 
-TextPosition positionOf(const std::string& text, std::size_t offset) {
+TextPosition positionOf(std::string_view text, std::size_t offset) {
   offset = std::min(offset, text.size());
   TextPosition p;
   for (std::size_t i = 0; i < offset; ++i) {

@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace easel::svg {
 
@@ -20,7 +21,7 @@ std::string errorText(const std::string& file, int line, int column, const std::
 struct TextPosition {
   int line = 1, column = 1;
 };
-TextPosition positionOf(const std::string& text, std::size_t offset);
+TextPosition positionOf(std::string_view text, std::size_t offset);
 
 }  // namespace easel::svg
 

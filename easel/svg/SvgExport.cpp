@@ -376,7 +376,7 @@ class Exporter {
     }
     std::vector<std::pair<std::string, std::string>> changes;
     const PaintChanges paint(*this, art, e);
-    if (pathScale) writePaint(el, c.style, paint, *pathScale, changes);
+    if (pathScale) writePaint(el, c.style, paint, e, *pathScale, changes);
     if ((e ? c.opacity != e->opacity : c.opacity != 1) || paint.forced("opacity")) {
       changes.push_back({"opacity", number(c.opacity)});
     }
@@ -441,16 +441,20 @@ class Exporter {
     const std::vector<std::string>* byId_ = nullptr;
   };
 
-  void writePaint(XmlAttributes& el, const AIPathStyle& s, const PaintChanges& paint, double scale,
-                  std::vector<std::pair<std::string, std::string>>& changes) {
+  void writePaint(XmlAttributes& el, const AIPathStyle& s, const PaintChanges& paint, const SvgArtExtra* e,
+                  double scale, std::vector<std::pair<std::string, std::string>>& changes) {
     for (const PaintProperty& p : paintProperties()) {
       if (!paint.written(p, s)) continue;
       const std::string_view name = p.name;
       if (name == "fill") {
         changes.push_back({"fill", paintText(s.fillPaint, s.fill.color)});
+        // The alpha of the colour read, which the document's paint has not,
+        // goes on in the paint's opacity.
+        if (e && e->fillOpacity) changes.push_back({"fill-opacity", number(*e->fillOpacity)});
         exactColorAttribute(el, "fill", s.fillPaint, s.fill);
       } else if (name == "stroke") {
         changes.push_back({"stroke", paintText(s.strokePaint, s.stroke.color)});
+        if (e && e->strokeOpacity) changes.push_back({"stroke-opacity", number(*e->strokeOpacity)});
         exactColorAttribute(el, "stroke", s.strokePaint, s.stroke);
       } else if (name == "fill-rule") {
         changes.push_back({p.name, s.evenOdd ? "evenodd" : "nonzero"});

@@ -27,6 +27,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "SvgSource.h"
 #include "easel/core/Document.h"
@@ -36,9 +37,16 @@ namespace easel::svg {
 struct ImportedSvg {
   std::unique_ptr<Document> document;
   std::shared_ptr<const SvgSource> source;
+  // What was passed over as a viewer passes over it (a value a property does
+  // not take, path data after an error, a <use> that shows itself): lines
+  // "file:line:column: ...", at most 20 and one that counts the rest.
+  std::vector<std::string> warnings;
 };
 
-// Throws SvgError naming `fileName` (with line and column where they help).
+// Throws SvgError naming `fileName` (with line and column where they help)
+// for a file that is not well-formed XML, not SVG, or beyond a limit (the
+// memory budget, nesting, <use> expansions, the range of a float); a value
+// that viewers ignore is ignored and said in `warnings` instead.
 // The text and the art read from it must fit in `budget` bytes together: a
 // drawing that needs more is refused while it is read, not once memory has
 // run out. The document then has the whole budget.

@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "Color.h"
+#include "Entities.h"
+#include "ImportWarnings.h"
 #include "Length.h"
 #include "PathData.h"
 #include "Style.h"
@@ -43,7 +45,7 @@ inline ElementKind kindOf(std::string_view name) {
   return ElementKind::Raw;
 }
 
-class Importer {
+class Importer : private CascadeSite {
  public:
   // `budget`: what the text and the document may take together. `path`:
   // the file the text was read from, read again for the place of an error
@@ -59,16 +61,22 @@ class Importer {
   ImportedSvg run();
 
  private:
-  // --- Errors ----------------------------------------------------------------
+  // --- Errors and warnings ------------------------------------------------------
   [[noreturn]] void failAt(std::size_t offset, const std::string& message) const;
   [[noreturn]] void failNode(pugi::xml_node node, const std::string& message) const;
-  // Where a string of the parsed XML starts in the file.
-  std::size_t offsetOf(const char* p) const;
+  // The file as written, read again (or kept, for standard input), for the
+  // line and column of a place.
+  std::string textAsWritten() const;
+  // Where a string of the parsed XML starts in the file (npos: not in it).
+  std::size_t offsetOf(const char* p) const override;
   static std::size_t plus(std::size_t offset, std::size_t more) {
     return offset == std::string::npos ? offset : offset + more;
   }
+  void ignored(std::size_t offset, std::string message) override { warnings_.add(offset, std::move(message)); }
+  void warnNode(pugi::xml_node node, std::string message);
   // Runs a reader of an attribute's value, turning its ValueError into an
-  // SvgError at the place in the file.
+  // SvgError at the place in the file: for values that were checked before
+  // or whose error is a limit.
   template <class F>
   auto read(pugi::xml_attribute a, F reader) {
     try {
@@ -86,20 +94,42 @@ class Importer {
              std::string(e.what()) + " in " + std::string(propertyName(p)));
     }
   }
-  double length(pugi::xml_node node, const char* name, double percentBase, double fallback = 0);
+  // The same for a value a viewer would ignore: a value that cannot be read
+  // is said so (at the value) and `fallback` is taken, as if it were absent.
+  template <class T, class F>
+  T readOr(pugi::xml_attribute a, T fallback, F reader) {
+    try {
+      return reader(std::string_view(a.value()));
+    } catch (const ValueError& e) {
+      ignored(offsetOf(a.value()), ignoredText(a.name(), a.value(), e.what()));
+      return fallback;
+    }
+  }
+  // A length attribute; `fallback` when it is absent or cannot be read, and
+  // for a negative value where `nonNegative` (said so too).
+  double length(pugi::xml_node node, const char* name, double percentBase, const LengthContext& lengths,
+                double fallback = 0, bool nonNegative = false);
 
   // --- The file -----------------------------------------------------------------
   void parseXml();
+  // The DOCTYPE's entities expanded in every attribute value and text
+  // (ImportEntities.cpp); the values that change move out of the buffer.
+  void expandEntities(const EntityTable& entities, std::size_t fileSize);
+  static constexpr std::size_t kEntityLimit = std::size_t{1} << 20;
   std::string_view nameOf(pugi::xml_node node) const;
   void readPage();
   Affine viewBoxTransform(const double* vb, double width, double height, pugi::xml_attribute par);
+  // Every element's ids, and its attributes checked: XML gives each one once.
   void collectIds();
+  void checkAttributes(pugi::xml_node element) const;
   // Every <style> of the file applies to the whole file, in file order. A
   // sheet in another language than CSS is kept but not read.
   void readStyleSheets();
 
   // --- The tree -----------------------------------------------------------------
   bool isLayer(pugi::xml_node node) const;
+  // What the node becomes: Raw for what stays XML (and a <use> that shows itself).
+  ElementKind kindToImport(pugi::xml_node node);
   void importRoot();
   std::string layerName(pugi::xml_node node) const;
   ComputedStyle cascadeOf(const ComputedStyle& parent, pugi::xml_node node);
@@ -113,7 +143,9 @@ class Importer {
   void finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, const ComputedStyle& style);
   const SvgArtExtra* importGroup(pugi::xml_node node, ArtRef group, const ComputedStyle& parentStyle,
                                  const Affine& frame);
-  PathGeometry shapeGeometry(pugi::xml_node node);
+  PathGeometry shapeGeometry(pugi::xml_node node, const LengthContext& lengths);
+  // Path data or points drawn up to their first error, which is said so.
+  PathGeometry partialPath(pugi::xml_attribute a, bool points, bool closed);
   std::vector<AIPathSegment> toSegments(pugi::xml_node node, const Subpath& sub);
   // Gives the path the subpath's segments, noting them in `extra` as imported.
   void setImportedSegments(ArtRef path, pugi::xml_node node, const Subpath& sub, SvgArtExtra& extra);
@@ -121,8 +153,14 @@ class Importer {
                                  const Affine& frame);
 
   // --- Paint --------------------------------------------------------------------
-  // A paint as the document holds it: whether it paints, and the colour.
-  std::pair<bool, AIColor> readPaint(const ComputedStyle& style, Property property);
+  // A paint as the document holds it: whether it paints, and the colour;
+  // and the colour's alpha, which the document does not hold.
+  struct ReadPaint {
+    bool paints;
+    AIColor color;
+    double alpha;
+  };
+  ReadPaint readPaint(const ComputedStyle& style, Property property);
   int32_t paintIndex(const std::string& id);
   // The stops of a gradient, following href to the gradient that has them.
   std::vector<pugi::xml_node> gradientStops(pugi::xml_node gradient);
@@ -131,11 +169,9 @@ class Importer {
   // the two still agree (an editor that changed the paint drops ours).
   void exactColor(pugi::xml_node node, const char* localName, AIColor& color);
   double lengthValue(const ComputedStyle& style, Property p);
-  AIPathStyle readPathStyle(pugi::xml_node node, const ComputedStyle& style, const Affine& local);
+  AIPathStyle readPathStyle(pugi::xml_node node, const ComputedStyle& style, const Affine& local, SvgArtExtra& extra);
   // `style`, shared with the element read before when that had the same.
   std::shared_ptr<const AIPathStyle> sharedStyle(const AIPathStyle& style);
-  int32_t keyword(const ComputedStyle& style, Property p,
-                  std::initializer_list<std::pair<std::string_view, int32_t>> table);
   void readDashes(const ComputedStyle& style, AIStrokeStyle& stroke, double scale);
 
   // --- Text, images, symbols ----------------------------------------------------
@@ -149,17 +185,28 @@ class Importer {
   // A box for text without laying it out: 0.6 em a character from the first
   // x and y, from 0.8 em above the baseline to 0.2 em below.
   void addTextBox(pugi::xml_node node, const ComputedStyle& style, const Affine& m, easel::BoundsBuilder& box);
+  // Whether a <use> shows itself, through its reference and what that
+  // shows in turn: it is then not read as art but kept as it is, and said so.
+  // The bounds of what it shows are kept for importMatrixArt.
+  bool showsItself(pugi::xml_node use);
   // The bounds of what a <use> shows, in the use's own coordinates (before
-  // its x and y). `active` holds the elements being expanded, to find loops.
-  void addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
+  // its x and y). `active` holds the <use> elements being expanded: one met
+  // again closes a loop and shows nothing more. False when the loop goes
+  // back to the first of them.
+  bool addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
                      std::vector<pugi::xml_node>& active);
-  void addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box, std::vector<pugi::xml_node>& active,
+  bool addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box, std::vector<pugi::xml_node>& active,
                   const ComputedStyle& parentStyle);
 
   // --- Swatches -----------------------------------------------------------------
   // Solid swatches as editors keep them: a one-stop gradient marked as a
   // solid paint. In file order, right after the document's fixed swatches.
   void addSolidSwatches();
+
+  // The box of the <use> that showsItself() looked at last.
+  pugi::xml_node useBoxNode_;
+  easel::BoundsBuilder useBox_;
+  ImportWarnings warnings_;
 
   static constexpr std::size_t kWorkLimit = 100'000;
   // The tree and the <use> references are walked by recursion, as are the
@@ -176,10 +223,14 @@ class Importer {
   std::vector<pugi::xml_node> styleElements_;
   StyleSheet sheet_;
   std::map<std::string, int32_t> paintIndices_;
-  double viewportWidth_ = 0, viewportHeight_ = 0;
+  double viewportWidth_ = 0, viewportHeight_ = 0;  // the root's user space (its viewBox)
+  Vec2 pagePixels_{300, 150};                      // the viewport in CSS pixels, for the viewport's units
   std::size_t work_ = 0;
   std::size_t useDepth_ = 0;  // elements being expanded for <use>, with their references
   std::shared_ptr<const AIPathStyle> lastStyle_;
+  // Values that entities changed, which no longer lie in the buffer: where
+  // they were in the file.
+  std::unordered_map<const char*, std::size_t> moved_;
 };
 
 }  // namespace easel::svg::detail

@@ -6,6 +6,7 @@
 #define EASEL_SVG_SVGSOURCE_H
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -84,6 +85,11 @@ class SvgArtExtra : public ArtExtra {
   // gave, which only an !important declaration overrides.
   std::vector<std::string> idRuleProperties;
   std::vector<std::string> importantProperties;
+  // The alpha of a fill or stroke colour (rgba(), #rrggbbaa), which the
+  // document's paint does not hold, multiplied into that paint's opacity
+  // (fill-opacity, stroke-opacity): what a paint written anew says beside
+  // its colour. None for an opaque colour.
+  std::optional<double> fillOpacity, strokeOpacity;
 
   std::string canonical() const override;
   // The style as imported; the empty style for art that has none.

@@ -13,6 +13,7 @@
 #include "easel/core/PluginRegistry.h"
 #include "easel/core/Random.h"
 #include "easel/core/ViewState.h"
+#include "easel/svg/Gzip.h"
 #include "easel/svg/SvgExport.h"
 #include "plugin/params/ContourParams.h"
 
@@ -184,7 +185,8 @@ EditorHost::Outcome EditorHost::save(const Json& body, bool saveAs) {
   const Document& document = easel_->session.document();
   const std::string svg = reporter_.svgText(document, runs_.edits(document));
   try {
-    writeWhole(path.string(), svg);  // a temporary file renamed into place
+    // A temporary file renamed into place; compressed for .svgz.
+    writeWhole(path.string(), svg::namesGzip(path.string()) ? svg::gzip(svg) : svg);
   } catch (const FileError& e) {
     return {500, e.what()};
   }

@@ -39,7 +39,10 @@ EditorHost::EditorHost(svg::ImportedSvg drawing, EditorOptions options)
       options_(std::move(options)),
       drawingFolder_(std::filesystem::absolute(options_.drawingPath).parent_path()),
       readyFuture_(ready_.get_future()),
-      reporter_(std::move(drawing.source)) {}
+      reporter_(std::move(drawing.source)) {
+  // What the reader passed over is said when the page first asks.
+  for (std::string& warning : drawing.warnings) note(std::move(warning));
+}
 
 EditorHost::~EditorHost() = default;
 

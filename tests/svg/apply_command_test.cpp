@@ -60,16 +60,47 @@ class ApplyCommand : public ::testing::Test, protected easel::svg::test::Scratch
 const char* kOpen = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">\n";
 
 TEST_F(ApplyCommand, BadInputLeavesTheOutputAlone) {
-  write("in.svg", std::string(kOpen) + "<path d=\"M0 0 L1\"/></svg>");
-  expectFailure("'" + path("in.svg") + "'", path("in.svg") + ":2:17: expected number in d");
+  write("in.svg", std::string(kOpen) + "<path d=\"M0 0\" d=\"M1 1\"/></svg>");
+  expectFailure("'" + path("in.svg") + "'", path("in.svg") + ":2:16: not an SVG file: the attribute d is given twice");
   write("in.svg", "");
   expectFailure("'" + path("in.svg") + "'", path("in.svg") + ": empty file");
   write("in.svg", "<html/>");
   expectFailure("'" + path("in.svg") + "'", path("in.svg") + ":1:1: not an SVG file");
-  write("in.svg", std::string(kOpen) + "<rect width=\"10pints\" height=\"1\"/></svg>");
-  expectFailure("'" + path("in.svg") + "'", path("in.svg") + ":2:16: unknown unit 'pints' in width");
-  write("in.svg", std::string(kOpen) + "<use id=\"a\" href=\"#a\"/></svg>");
-  expectFailure("'" + path("in.svg") + "'", path("in.svg") + ":2:1: reference loop in <use> through #a");
+  write("in.svg", "<!DOCTYPE svg [<!ENTITY x SYSTEM \"/etc/hostname\">]>\n" + std::string(kOpen) +
+                      "<path id=\"&x;\" d=\"M0 0 L1 1\"/></svg>");
+  expectFailure("'" + path("in.svg") + "'",
+                path("in.svg") + ":3:11: the entity &x; names a file (\"/etc/hostname\"), which is never read");
+}
+
+// What the reader passed over is said on standard error, --quiet or not,
+// before the run's summary; the drawing is read and written all the same.
+TEST_F(ApplyCommand, WarningsComeBeforeTheSummary) {
+  write("in.svg", std::string(kOpen) + "<path d=\"M0 0 L9 9 L1\" stroke=\"red\" stroke-linecap=\"miter\"/></svg>");
+  const std::string warnings = "contour: warning: " + path("in.svg") +
+                               ":2:22: ignored d from here on (expected number)\ncontour: warning: " + path("in.svg") +
+                               ":2:53: ignored stroke-linecap \"miter\" (not a line cap)\n";
+  const Outcome quiet = contour("'" + path("in.svg") + "' --no-dialog -q -o '" + path("out.svg") + "'");
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.err, warnings);
+  const Outcome said = contour("'" + path("in.svg") + "' --no-dialog -o '" + path("out.svg") + "'");
+  EXPECT_EQ(said.status, 0);
+  EXPECT_EQ(said.err.substr(0, warnings.size()), warnings);
+  EXPECT_EQ(std::count(said.err.begin(), said.err.end(), '\n'), 3) << said.err;
+  EXPECT_NE(read("out.svg").find("<path"), std::string::npos);
+}
+
+// A compressed drawing is read by its bytes; the result is compressed when
+// its name ends in .svgz, and written to a temporary file renamed into place.
+TEST_F(ApplyCommand, CompressedDrawingsInAndOut) {
+  const std::string plain = std::string(kOpen) + "<path id=\"p\" d=\"M0 0 L9 9 L0 9 Z\"/></svg>";
+  ASSERT_EQ(std::system(("printf '%s' '" + plain + "' | gzip -c > '" + path("in.svg") + "'").c_str()), 0);
+  const Outcome r = contour("'" + path("in.svg") + "' --no-dialog -q -o '" + path("out.svgz") + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(read("out.svgz").substr(0, 2), "\x1f\x8b");
+  ASSERT_EQ(std::system(("gzip -dc < '" + path("out.svgz") + "' > '" + path("out.svg") + "'").c_str()), 0);
+  const std::string result = read("out.svg");
+  EXPECT_NE(result.find("id=\"p-1\""), std::string::npos) << result;
+  EXPECT_EQ(result.substr(result.size() - 7), "</svg>\n");
 }
 
 TEST_F(ApplyCommand, ASelectionOfAnIdThatIsNotThere) {

@@ -8,6 +8,7 @@
 #include "easel/core/Geometry.h"
 #include "easel/svg/Arc.h"
 #include "easel/svg/PathData.h"
+#include "easel/svg/SvgImport.h"
 
 namespace easel::svg {
 namespace {
@@ -89,6 +90,30 @@ TEST(ArcConversion, DegenerateArcs) {
   ASSERT_EQ(line.size(), 1u);
   EXPECT_EQ(line[0].c1, (Vec2{0, 0}));
   EXPECT_EQ(line[0].c2, (Vec2{10, 0}));
+}
+
+// Radii of 1e30 and 1e-30: the small arc clings to its chord, as the
+// centre form says (the ellipse is 2e30 wide and 2e-30 tall, its centre a
+// hair off the chord); swapped, the scaled radii (5 and 5e60) make a half
+// ellipse no float can hold, which is drawn as its chord. Neither refuses
+// the drawing.
+TEST(ArcConversion, ExtremeRadiiFollowTheArcRules) {
+  const std::vector<Cubic> flat = arcToCubics({0, 0}, 1e30, 1e-30, 0, false, true, {10, 0});
+  ASSERT_EQ(flat.size(), 1u);
+  for (const Vec2 p : {flat[0].c1, flat[0].c2, flat[0].end}) {
+    EXPECT_GE(p.x, 0);
+    EXPECT_LE(p.x, 10);
+    EXPECT_NEAR(p.y, 0, 1e-20);
+  }
+  const std::vector<Cubic> chord = arcToCubics({0, 0}, 1e-30, 1e30, 0, false, true, {10, 0});
+  ASSERT_EQ(chord.size(), 1u);
+  EXPECT_EQ(chord[0].c1, (Vec2{0, 0}));
+  EXPECT_EQ(chord[0].c2, (Vec2{10, 0}));
+  for (const char* d : {"M0 0 A1e-30 1e30 0 0 1 10 0", "M0 0 A1e30 1e-30 0 1 1 10 0"}) {
+    const ImportedSvg s =
+        importSvg(std::string("<svg xmlns=\"http://www.w3.org/2000/svg\"><path d=\"") + d + "\"/></svg>", "arc.svg");
+    EXPECT_TRUE(s.warnings.empty()) << d;
+  }
 }
 
 TEST(ArcConversion, BoundsOfAHalfCircle) {

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "SvgTestSupport.h"
 #include "tests/svg/ScratchFolder.h"
 #include "easel/svg/GimpPalette.h"
+#include "easel/svg/Gzip.h"
 #include "easel/svg/SvgError.h"
 #include "easel/svg/SvgExport.h"
 #include "easel/svg/SvgImport.h"
@@ -47,26 +50,30 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"blank", "  \n ", "in.svg: empty file, not an SVG drawing"}, BadFile{"notXml", "hello", "in.svg:1:..."},
         BadFile{"notSvg", "<html><body/></html>", "in.svg:1:1: not an SVG file: the root element is <html>"},
         BadFile{"truncated", kOpen + "<path d=\"M0 0\"", "in.svg:2:..."},
-        // The value starts in column 12; its L has one number of two, and
-        // column 19 is where the second should be.
-        BadFile{"malformedPath", kOpen + "  <path d=\"M0 0 L1\"/>\n</svg>", "in.svg:2:19: expected number in d"},
-        BadFile{"unknownUnit", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10qq\" height=\"10\"/>",
-                "in.svg:1:50: unknown unit 'qq' in width"},
-        BadFile{"hugeNumber", kOpen + "<path d=\"M1e39 0\"/></svg>", "in.svg:2:11: number out of range: 1e39 in d"},
         BadFile{"hugeAfterTransform", kOpen + "<path transform=\"scale(1e30)\" d=\"M1e30 0\"/></svg>",
                 "in.svg:2:1: coordinate out of range"},
-        BadFile{"useLoop", kOpen + "<use id=\"a\" href=\"#b\"/>\n<use id=\"b\" href=\"#a\"/></svg>",
-                "in.svg:2:1: reference loop in <use> through #b"},
-        BadFile{"useOfItsOwnGroup", kOpen + "<g id=\"g\"><use href=\"#g\"/></g></svg>",
-                "in.svg:2:11: reference loop in <use> through #g"},
-        BadFile{"badColour", kOpen + "<path d=\"M0 0\" fill=\"#12\"/></svg>",
-                "in.svg:2:22: a hexadecimal colour has 3 or 6 digits in fill"},
-        BadFile{"badStyle", kOpen + "<path d=\"M0 0\" style=\"fill:red;oops\"/></svg>",
-                "in.svg:2:32: style declaration without ':' in style"},
-        BadFile{"badTransform", kOpen + "<g transform=\"spin(3)\"/></svg>",
-                "in.svg:2:15: unknown transform 'spin' in transform"},
-        BadFile{"oddPoints", kOpen + "<polyline points=\"0 0 1\"/></svg>",
-                "in.svg:2:24: odd number of coordinates in points"},
+        // The second fill starts in column 27.
+        BadFile{"duplicateAttribute", kOpen + "<path d=\"M0 0\" fill=\"red\" fill=\"blue\"/></svg>",
+                "in.svg:2:27: not an SVG file: the attribute fill is given twice"},
+        BadFile{"externalEntity",
+                "<!DOCTYPE svg [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>\n"
+                "<svg xmlns=\"http://www.w3.org/2000/svg\"><title>&x;</title></svg>",
+                "in.svg:2:48: the entity &x; names a file (\"file:///etc/passwd\"), which is never read"},
+        BadFile{
+            "parameterEntity", "<!DOCTYPE svg [<!ENTITY % p SYSTEM \"x.dtd\"> %p;]><svg/>",
+            "in.svg:1:45: not an SVG file: a parameter entity reference, which is not read (what it declares is not "
+            "known)"},
+        BadFile{"entityOfItself",
+                "<!DOCTYPE svg [<!ENTITY a \"x&b;\"><!ENTITY b \"&a;\">]>\n"
+                "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"&a;\"/>",
+                "in.svg:2:45: the entity &a; refers to itself"},
+        BadFile{"undeclaredEntity",
+                "<!DOCTYPE svg [<!ENTITY a \"b\">]>\n<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"&a;&nbsp;\"/>",
+                "in.svg:2:48: not an SVG file: the entity &nbsp; is not declared"},
+        BadFile{
+            "entityOfMarkup",
+            "<!DOCTYPE svg [<!ENTITY m \"<g/>\">]>\n<svg xmlns=\"http://www.w3.org/2000/svg\"><text>&m;</text></svg>",
+            "in.svg:2:47: the entity &m; holds markup, which this reader does not expand"},
         BadFile{"utf16", std::string("\xFF\xFE<\0s\0v\0g\0", 10),
                 "in.svg: written in UTF-16 or UTF-32; save it as UTF-8"},
         // No stroke-width in the file: the scale of the viewBox is what is out of range.
@@ -79,15 +86,73 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<BadFile>& i) { return std::string(i.param.name); });
 
 // The reader decodes the text in place (entities, line ends): the place of
-// an error is still counted in the file as written.
+// a warning or an error is still counted in the file as written, compressed
+// or not.
 TEST(BadSvg, APlaceInAFileIsCountedInTheFileAsWritten) {
   const test::ScratchFolder folder("contour-bad-svg-");
-  folder.write("in.svg", kOpen + "<path title=\"a&#10;&#10;&#10;b\" d=\"M0 0\"/>\r\n<path d=\"M1e39 0\"/></svg>");
+  const std::string start = kOpen + "<path title=\"a&#10;&#10;&#10;b\" d=\"M0 0\"/>\r\n";
+  folder.write("warned.svg", start + "<path d=\"M1e39 0\"/></svg>");
+  folder.write("warned.svgz", gzip(start + "<path d=\"M1e39 0\"/></svg>"));
+  folder.write("refused.svg", start + "<path d=\"M1 0\" d=\"M2 0\"/></svg>");
+  for (const char* name : {"warned.svg", "warned.svgz"}) {
+    EXPECT_EQ(
+        importSvgFile(folder.path(name)).warnings,
+        std::vector<std::string>{folder.path(name) + ":3:11: ignored d from here on (number out of range: 1e39)"});
+  }
   try {
-    importSvgFile(folder.path("in.svg"));
+    importSvgFile(folder.path("refused.svg"));
     FAIL() << "no error";
   } catch (const SvgError& e) {
-    EXPECT_EQ(std::string(e.what()), folder.path("in.svg") + ":3:11: number out of range: 1e39 in d");
+    EXPECT_EQ(std::string(e.what()),
+              folder.path("refused.svg") + ":3:16: not an SVG file: the attribute d is given twice");
+  }
+}
+
+// Nested entities ("billion laughs") stop at the budget: ten times the file,
+// at most a megabyte.
+TEST(BadSvg, EntitiesThatMultiplyStopAtTheirBudget) {
+  std::string doctype = "<!DOCTYPE svg [<!ENTITY l0 \"lol\">";
+  for (int i = 1; i <= 9; ++i) {
+    doctype += "<!ENTITY l" + std::to_string(i) + " \"";
+    for (int k = 0; k < 10; ++k) doctype += "&l" + std::to_string(i - 1) + ";";
+    doctype += "\">";
+  }
+  const std::string text = doctype + "]>\n<svg xmlns=\"http://www.w3.org/2000/svg\"><title>&l9;</title></svg>";
+  try {
+    importSvg(text, "in.svg");
+    FAIL() << "no error";
+  } catch (const SvgError& e) {
+    EXPECT_EQ(std::string(e.what()), "in.svg: the entities expand to more than " + std::to_string(10 * text.size()) +
+                                         " bytes, the limit (10 times the file's size, at most 1 MB)");
+  }
+  // A large file is held to the megabyte.
+  try {
+    importSvg(text + "<!--" + std::string(200'000, ' ') + "-->", "in.svg");
+    FAIL() << "no error";
+  } catch (const SvgError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "in.svg: the entities expand to more than 1 MB, the limit (10 times the "
+              "file's size, at most 1 MB)");
+  }
+}
+
+// A compressed drawing is known by its bytes, whatever its name; the budget
+// holds for what it inflates to.
+TEST(BadSvg, CompressedDrawings) {
+  const std::string text = kOpen + "<path id=\"p\" d=\"M0 0 L1 1\"/></svg>";
+  const ImportedSvg read = importSvg(gzip(text), "in.svg");
+  EXPECT_TRUE(test::find(*read.document, "p"));
+  const std::string bomb = gzip(kOpen + "<!--" + std::string(1 << 20, ' ') + "--></svg>");
+  ASSERT_LT(bomb.size(), 4096u);
+  for (const auto& [bytes, message] :
+       {std::pair{bomb, std::string("in.svg: the drawing needs more than the memory budget of 1 MB to read")},
+        std::pair{gzip(text).substr(0, 30), std::string("in.svg: not an SVG file: the gzip data is cut short")}}) {
+    try {
+      importSvg(bytes, "in.svg", 1 << 20);
+      ADD_FAILURE() << message;
+    } catch (const SvgError& e) {
+      EXPECT_EQ(std::string(e.what()), message);
+    }
   }
 }
 

@@ -33,10 +33,27 @@ INSTANTIATE_TEST_SUITE_P(Table, Colors,
                                            ColorCase{"rgb(100%, 50%, 0%)", 255, 128, 0}, ColorCase{"red", 255, 0, 0},
                                            ColorCase{"CornflowerBlue", 100, 149, 237}, ColorCase{"grey", 128, 128, 128},
                                            ColorCase{"lightgoldenrodyellow", 250, 250, 210},
-                                           ColorCase{" white ", 255, 255, 255}));
+                                           ColorCase{" white ", 255, 255, 255}, ColorCase{"rgb(1 2 3)", 1, 2, 3},
+                                           ColorCase{"RGBA(10%,20%,30%,.5)", 26, 51, 77},
+                                           ColorCase{"rgb(none 255 0 / none)", 0, 255, 0},
+                                           ColorCase{"hsl(-120 100% 50%)", 0, 0, 255},  // a hue turns round
+                                           ColorCase{"hsl(3.14159265rad 100% 50%)", 0, 255, 255},
+                                           ColorCase{"hsl(200grad, 100%, 50%)", 0, 255, 255},
+                                           ColorCase{"#fff icc-color(x, 1)", 255, 255, 255}));
+
+TEST(Colors, Alpha) {
+  EXPECT_EQ(parseColorAlpha("#ff000080").alpha, 128 / 255.0);
+  EXPECT_EQ(parseColorAlpha("#f008").alpha, 0x88 / 255.0);
+  EXPECT_EQ(parseColorAlpha("rgb(0 0 0 / 25%)").alpha, 0.25);
+  EXPECT_EQ(parseColorAlpha("rgba(0, 0, 0, 2)").alpha, 1);  // clamped
+  EXPECT_EQ(parseColorAlpha("transparent"), (Rgba{{0, 0, 0}, 0}));
+  EXPECT_EQ(parseColorAlpha("red").alpha, 1);
+}
 
 TEST(Colors, BadColours) {
-  for (const char* bad : {"#12", "#ggg", "rgb(1,2)", "rgb(1 2 3)", "nosuchcolour", "#1234567", "red blue", ""}) {
+  for (const char* bad :
+       {"#12", "#ggg", "rgb(1,2)", "rgb(1 2,3)", "rgb(1, 2%, 3)", "hsl(1, 2, 3)", "rgb(1 2 3 4)", "hsl(1foo 2% 3%)",
+        "nosuchcolour", "#1234567", "#12345", "red blue", "#f00 icc-color(x", ""}) {
     EXPECT_THROW(parseColor(bad), ValueError) << bad;
   }
 }
@@ -57,7 +74,11 @@ TEST(Paints, Kinds) {
   ASSERT_TRUE(withFallback.fallbackKind.has_value());
   EXPECT_EQ(*withFallback.fallbackKind, Paint::Kind::Color);
   EXPECT_EQ(withFallback.fallbackRgb, (Rgb{0, 0, 1}));
-  EXPECT_THROW(parsePaint("url(other.svg#g)"), ValueError);
+  // Another file is never read: its fallback paints, or nothing.
+  const Paint other = parsePaint("url(other.svg#g) red");
+  EXPECT_EQ(other.kind, Paint::Kind::Url);
+  EXPECT_EQ(other.ref, "");
+  EXPECT_EQ(parsePaint("rgba(0,0,255,.5)").alpha, 0.5);
   EXPECT_THROW(parsePaint("url(#g"), ValueError);
 }
 
@@ -114,13 +135,16 @@ TEST(StyleDeclarations, SemicolonsInsideQuotesAndUrls) {
   EXPECT_EQ(d[1].value, "url(#x;y)");
 }
 
-TEST(StyleDeclarations, ADeclarationNeedsAColon) {
-  try {
-    parseStyle("fill:red; bogus ;");
-    FAIL();
-  } catch (const ValueError& e) {
-    EXPECT_EQ(e.offset(), 10u);
-  }
+// As in CSS, a declaration that cannot be read is dropped and the rest read.
+TEST(StyleDeclarations, ADeclarationNeedsAColonAndAProperty) {
+  std::vector<ValueError> problems;
+  const std::vector<Declaration> d = parseStyle("fill:red; bogus ; :blue;stroke:red", &problems);
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_EQ(d[1].property, "stroke");
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems[0].offset(), 10u);
+  EXPECT_STREQ(problems[0].what(), "a declaration without ':'");
+  EXPECT_EQ(problems[1].offset(), 18u);
 }
 
 }  // namespace
