@@ -192,7 +192,11 @@ class SubsetReader {
   std::string replacementText(std::string_view literal, std::size_t start) const {
     std::string out;
     for (std::size_t i = 0; i < literal.size(); ++i) {
-      if (literal[i] == '%') throw ValueError("a parameter entity reference, which is not read", start + i);
+      if (literal[i] == '%') {
+        throw ValueError(referenceAt(literal, i).length > 0 ? "a parameter entity reference, which is not read"
+                                                            : "a '%' in an entity's value, which XML does not allow",
+                         start + i);
+      }
       const Reference r = literal[i] == '&' ? referenceAt(literal, i) : Reference{};
       if (r.length > 0 && r.name.empty()) {
         appendUtf8(out, r.codePoint);

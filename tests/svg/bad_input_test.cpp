@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
             "parameterEntity", "<!DOCTYPE svg [<!ENTITY % p SYSTEM \"x.dtd\"> %p;]><svg/>",
             "in.svg:1:45: not an SVG file: a parameter entity reference, which is not read (what it declares is not "
             "known)"},
+        BadFile{"percentInAnEntity", "<!DOCTYPE svg [<!ENTITY a \"50%\">]><svg/>",
+                "in.svg:1:30: not an SVG file: a '%' in an entity's value, which XML does not allow"},
         BadFile{"entityOfItself",
                 "<!DOCTYPE svg [<!ENTITY a \"x&b;\"><!ENTITY b \"&a;\">]>\n"
                 "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"&a;\"/>",
