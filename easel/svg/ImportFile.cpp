@@ -116,7 +116,7 @@ void Importer::readPage() {
   };
   const double widthPx = side("width", vb[2], 300), heightPx = side("height", vb[3], 150);
   const double width = widthPx * kPointsPerPixel, height = heightPx * kPointsPerPixel;
-  pagePixels_ = {widthPx, heightPx};
+  initial_ = initialStyle(widthPx, heightPx);
   if (!(width > 0 && height > 0 && width <= std::numeric_limits<float>::max() &&
         height <= std::numeric_limits<float>::max())) {
     failNode(root, "the page needs a width and height above 0");
@@ -141,25 +141,26 @@ Affine Importer::viewBoxTransform(const double* vb, double width, double height,
                                                  "xMidYMid", "xMaxYMid", "xMinYMax", "xMidYMax", "xMaxYMax"};
   // One that cannot be read is as if absent: centred, scaled to fit.
   using Fit = std::pair<std::string_view, bool>;  // the alignment, and whether to slice
-  const auto [align, slice] =
-      !par ? Fit{"xMidYMid", false} : readOr(par, Fit{"xMidYMid", false}, [&](std::string_view t) {
-        Scanner s(t);
-        s.skipSpace();
-        if (s.rest().substr(0, 5) == "defer") {
-          s.advance(5);
-          s.skipSpace();
-        }
-        const std::size_t at = s.offset();
-        const std::string_view alignment = s.word();
-        if (std::find(std::begin(kAligns), std::end(kAligns), alignment) == std::end(kAligns))
-          s.failAt(at, "unknown alignment '" + std::string(alignment) + "'");
-        s.skipSpace();
-        const std::string_view mode = s.word();
-        if (!mode.empty() && mode != "meet" && mode != "slice") s.fail("expected meet or slice");
-        s.skipSpace();
-        if (!s.atEnd()) s.fail("unexpected text after preserveAspectRatio");
-        return Fit{alignment, mode == "slice"};
-      });
+  const Fit fit = !par ? Fit{"xMidYMid", false} : readOr(par, Fit{"xMidYMid", false}, [&](std::string_view t) {
+    Scanner s(t);
+    s.skipSpace();
+    if (s.rest().substr(0, 5) == "defer") {
+      s.advance(5);
+      s.skipSpace();
+    }
+    const std::size_t at = s.offset();
+    const std::string_view alignment = s.word();
+    if (std::find(std::begin(kAligns), std::end(kAligns), alignment) == std::end(kAligns))
+      s.failAt(at, "unknown alignment '" + std::string(alignment) + "'");
+    s.skipSpace();
+    const std::string_view mode = s.word();
+    if (!mode.empty() && mode != "meet" && mode != "slice") s.fail("expected meet or slice");
+    s.skipSpace();
+    if (!s.atEnd()) s.fail("unexpected text after preserveAspectRatio");
+    return Fit{alignment, mode == "slice"};
+  });
+  const std::string_view align = fit.first;  // named, for the lambda below (clang 14 captures no bindings)
+  const bool slice = fit.second;
   double sx = width / vb[2], sy = height / vb[3];
   if (align != "none") sx = sy = slice ? std::max(sx, sy) : std::min(sx, sy);
   double tx = -vb[0] * sx, ty = -vb[1] * sy;

@@ -72,7 +72,7 @@ void Importer::spend(pugi::xml_node node) {
 }
 
 void Importer::addImageBox(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box) {
-  const LengthContext lengths = initialStyle(pagePixels_.x, pagePixels_.y).lengths;
+  const LengthContext& lengths = initial_.lengths;
   const double x = length(node, "x", viewportWidth_, lengths), y = length(node, "y", viewportHeight_, lengths);
   const double w = length(node, "width", viewportWidth_, lengths, 0, true);
   const double h = length(node, "height", viewportHeight_, lengths, 0, true);
@@ -111,9 +111,13 @@ bool Importer::showsItself(pugi::xml_node use) {
   useBox_ = easel::BoundsBuilder();
   std::vector<pugi::xml_node> active{use};
   if (addUseContent(use, Affine{}, useBox_, active)) return false;
-  warnNode(use, "ignored a <use> that shows itself (through " + std::string(hrefAttribute(use).value()) + ")");
+  warnUseLoop(use);
   useBoxNode_ = pugi::xml_node();
   return true;
+}
+
+void Importer::warnUseLoop(pugi::xml_node use) {
+  warnNode(use, "ignored a <use> that shows itself (through " + std::string(hrefAttribute(use).value()) + ")");
 }
 
 bool Importer::addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
@@ -124,14 +128,13 @@ bool Importer::addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsB
   const auto found = byId_.find(std::string(ref.substr(1)));
   if (found == byId_.end()) return true;
   const pugi::xml_node target = found->second;
-  const ComputedStyle style = initialStyle(pagePixels_.x, pagePixels_.y);
   if (nameOf(target) == "symbol" || nameOf(target) == "svg") {
     for (pugi::xml_node c : target.children()) {
-      if (!addContent(c, m, box, active, style)) return false;
+      if (!addContent(c, m, box, active, initial_)) return false;
     }
     return true;
   }
-  return addContent(target, m, box, active, style);
+  return addContent(target, m, box, active, initial_);
 }
 
 bool Importer::addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box,
@@ -155,35 +158,41 @@ bool Importer::addContent(pugi::xml_node node, const Affine& m, easel::BoundsBui
       for (pugi::xml_node c : node.children()) {
         if (!addContent(c, local, box, active, parentStyle)) return false;
       }
-      break;
-    case ElementKind::Shape:
-      for (const Subpath& sub : transformed(shapeGeometry(node, parentStyle.lengths), local)) {
-        const std::vector<AIPathSegment> segments = toSegments(node, sub);
-        box.addPath(segments, sub.closed);
-      }
-      break;
-    case ElementKind::Image: addImageBox(node, local, box); break;
-    case ElementKind::Text: addTextBox(node, cascadeOf(parentStyle, node), local, box); break;
-    case ElementKind::Use: {
-      // A <use> met again closes a loop: the first one shows itself; one
-      // further in shows nothing more here (and is said so where it is read).
-      if (std::find(active.begin(), active.end(), node) != active.end()) {
-        if (node == active.front()) return false;
-        warnNode(node, "ignored a <use> that shows itself (through " + std::string(hrefAttribute(node).value()) + ")");
-        return true;
-      }
-      active.push_back(node);
-      const bool shown =
-          addUseContent(node,
-                        local * Affine::translate(length(node, "x", viewportWidth_, parentStyle.lengths),
-                                                  length(node, "y", viewportHeight_, parentStyle.lengths)),
-                        box, active);
-      active.pop_back();
-      return shown;
-    }
-    case ElementKind::Raw: break;
+      return true;
+    case ElementKind::Use: return addNestedUse(node, local, box, active, parentStyle.lengths);
+    default: addLeafContent(node, kind, local, box, parentStyle); return true;
   }
-  return true;
+}
+
+void Importer::addLeafContent(pugi::xml_node node, ElementKind kind, const Affine& m, easel::BoundsBuilder& box,
+                              const ComputedStyle& parentStyle) {
+  if (kind == ElementKind::Shape) {
+    for (const Subpath& sub : transformed(shapeGeometry(node, parentStyle.lengths), m)) {
+      const std::vector<AIPathSegment> segments = toSegments(node, sub);
+      box.addPath(segments, sub.closed);
+    }
+  } else if (kind == ElementKind::Image) {
+    addImageBox(node, m, box);
+  } else if (kind == ElementKind::Text) {
+    addTextBox(node, cascadeOf(parentStyle, node), m, box);
+  }
+}
+
+bool Importer::addNestedUse(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
+                            std::vector<pugi::xml_node>& active, const LengthContext& lengths) {
+  // A <use> met again closes a loop: the first one shows itself; one further
+  // in shows nothing more here (and is said so where it is read).
+  if (std::find(active.begin(), active.end(), use) != active.end()) {
+    if (use == active.front()) return false;
+    warnUseLoop(use);
+    return true;
+  }
+  active.push_back(use);
+  const bool shown = addUseContent(
+      use, m * Affine::translate(length(use, "x", viewportWidth_, lengths), length(use, "y", viewportHeight_, lengths)),
+      box, active);
+  active.pop_back();
+  return shown;
 }
 
 }  // namespace easel::svg::detail

@@ -47,7 +47,7 @@ ElementKind Importer::kindToImport(pugi::xml_node node) {
 
 void Importer::importRoot() {
   pugi::xml_node root = source_->root;
-  const ComputedStyle style = cascadeOf(initialStyle(pagePixels_.x, pagePixels_.y), root);
+  const ComputedStyle style = cascadeOf(initial_, root);
   const Affine& frame = source_->rootToDoc;
   std::shared_ptr<SvgArtExtra> loose;
   ArtRef looseLayer;

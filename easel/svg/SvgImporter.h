@@ -197,6 +197,13 @@ class Importer : private CascadeSite {
                      std::vector<pugi::xml_node>& active);
   bool addContent(pugi::xml_node node, const Affine& m, easel::BoundsBuilder& box, std::vector<pugi::xml_node>& active,
                   const ComputedStyle& parentStyle);
+  // Out of line, so that what they hold is not on the stack of every level
+  // of the recursion above (a chain of <use> may be 2,000 deep).
+  [[gnu::noinline]] void addLeafContent(pugi::xml_node node, ElementKind kind, const Affine& m,
+                                        easel::BoundsBuilder& box, const ComputedStyle& parentStyle);
+  [[gnu::noinline]] bool addNestedUse(pugi::xml_node use, const Affine& m, easel::BoundsBuilder& box,
+                                      std::vector<pugi::xml_node>& active, const LengthContext& lengths);
+  void warnUseLoop(pugi::xml_node use);
 
   // --- Swatches -----------------------------------------------------------------
   // Solid swatches as editors keep them: a one-stop gradient marked as a
@@ -224,7 +231,9 @@ class Importer : private CascadeSite {
   StyleSheet sheet_;
   std::map<std::string, int32_t> paintIndices_;
   double viewportWidth_ = 0, viewportHeight_ = 0;  // the root's user space (its viewBox)
-  Vec2 pagePixels_{300, 150};                      // the viewport in CSS pixels, for the viewport's units
+  // The initial style, in the viewport of the root's width and height in CSS
+  // pixels (for the viewport's units).
+  ComputedStyle initial_;
   std::size_t work_ = 0;
   std::size_t useDepth_ = 0;  // elements being expanded for <use>, with their references
   std::shared_ptr<const AIPathStyle> lastStyle_;
