@@ -5,9 +5,10 @@
 // changes. Screenshots of the dialog's pages go to the artefacts.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { existsSync, readFileSync, statSync } from 'node:fs';
+import { existsSync, readFileSync, statSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
+import { gunzipSync, gzipSync } from 'node:zlib';
 import {
   andRedraw, artifacts, contourBin, drawing, launchBrowser, openPage, shapeCount, startEditor, state, stopEditor, twoShapes,
   workDir, writeDrawing,
@@ -486,5 +487,36 @@ describe('reloading the page with unsaved changes', () => {
     const reload = await reloadByUser();
     if (typeof reload !== 'string') await reload.accept();
     assert.equal(typeof reload === 'string' ? reload : `a ${reload.type()} dialog`, 'reloaded');
+  });
+});
+
+describe('a compressed drawing with a value viewers ignore', () => {
+  test('opens, says what it passed over on its standard error and on the page, and saves compressed', async () => {
+    const svg = twoShapes.replace('stroke-width="2"/>', 'stroke-width="2" stroke-linecap="miter"/>');
+    const file = path.join(workDir(), 'lenient.svgz');
+    writeFileSync(file, gzipSync(svg));
+    // The place of the value, counted in the inflated text: the rect's line, the column of "miter".
+    const line = svg.split('\n').findIndex((l) => l.includes('miter'));
+    const warning = `${file}:${line + 1}:${svg.split('\n')[line].indexOf('miter') + 1}: ` +
+      'ignored stroke-linecap "miter" (not a line cap)';
+    const editor = await startEditor(file);
+    const browser = await launchBrowser();
+    try {
+      const page = await openPage(browser, editor);
+      assert.equal(shapeCount(await drawing(page)), 2);
+      assert.equal(await page.locator('#status').textContent(), warning);
+      await andRedraw(page, () => page.keyboard.press('Control+a'));
+      await openContour(page);
+      await andRedraw(page, () => page.keyboard.press('Enter'));
+      await andRedraw(page, () => menu(page, 'File', 'Save'));
+      assert.equal((await state(page)).modified, false);
+    } finally {
+      await browser.close();
+    }
+    const { err } = await stopEditor(editor);
+    assert.ok(err.includes(`contour edit: warning: ${warning}\n`), err);
+    const saved = readFileSync(file);
+    assert.deepEqual([...saved.subarray(0, 2)], [0x1f, 0x8b]);
+    assert.ok(shapeCount(gunzipSync(saved).toString()) > 2);
   });
 });
