@@ -16,13 +16,14 @@
 // number given to each object put in, never reused): a painter compares them
 // with the order it drew to know what is unchanged.
 import { IdTable } from './idtable.js';
-import { walkPath } from './records.js';
+import { sameShapeWithin, walkPath } from './records.js';
 
 const SVG_NS = 'http://www.w3.org/2000/svg';
 const ROOT = 0;        // the slot of the top container
 const NONE = -1;
 const HIDDEN = 1, CURVED = 2;
 const CLOCK_EVERY = 256;  // records patched between looks at the clock
+const COPIED_AT_ONCE = 1 << 18;  // elements of a column copied between looks at the clock
 
 // Path data text of the same commands.
 class PathText {
@@ -43,6 +44,7 @@ const COLUMNS = {
 export class GeometryPicture {
   constructor() {
     this.capacity = 0;
+    this.growing = null;           // the column being copied into a longer one: {name, column, copied}
     this.paths = [];               // slot -> its Path2D once drawn, else null
     this.grow(1024);
     this.used = 1;                 // slots ever used; slot 0 is the top container
@@ -56,20 +58,32 @@ export class GeometryPicture {
     this.count = 0;                // paths in `order`
   }
 
-  // Makes room for `capacity` slots, a column at a time until the clock
-  // passes `until` (a column of a million slots takes milliseconds); says
-  // whether all columns have it.
+  // Makes room for `capacity` slots, a part of a column at a time until the
+  // clock passes `until` (a column of a million slots takes milliseconds to
+  // copy, more than a slice); says whether all columns have it. Each call
+  // copies at least one part, so that calls in turn get there.
   grow(capacity, until = Infinity) {
-    let grown = 0;
+    let moved = false;
+    const late = () => moved && performance.now() > until;
     for (const [name, Type] of Object.entries(COLUMNS)) {
-      const length = capacity * (name === 'box' ? 4 : 1);
-      if (this[name] && this[name].length >= length) continue;
-      if (grown++ > 0 && performance.now() > until) return false;
-      const column = new Type(length);
-      if (this[name]) column.set(this[name]);
-      this[name] = column;
+      const length = capacity * (name === 'box' ? 4 : 1), old = this[name];
+      if (old && old.length >= length) continue;
+      if (!this.growing || this.growing.name !== name || this.growing.column.length !== length) this.growing = { name, column: new Type(length), copied: 0 };
+      const growing = this.growing;
+      for (; old && growing.copied < old.length; moved = true) {
+        if (late()) return false;
+        const end = Math.min(old.length, growing.copied + COPIED_AT_ONCE);
+        growing.column.set(old.subarray(growing.copied, end), growing.copied);
+        growing.copied = end;
+      }
+      this[name] = growing.column;
+      this.growing = null;
     }
-    while (this.paths.length < capacity) this.paths.push(null);  // packed: a sparse array is slow
+    // Packed: a sparse array is slow.
+    for (; this.paths.length < capacity; moved = true) {
+      if (late()) return false;
+      for (let n = 0; n < COPIED_AT_ONCE && this.paths.length < capacity; n++) this.paths.push(null);
+    }
     this.capacity = capacity;
     return true;
   }
@@ -201,6 +215,13 @@ export class GeometryPicture {
   recordOf(s) {
     const b = this.buffers[this.buffer[s]];
     return [b.words, b.floats, this.start[s]];
+  }
+
+  // Whether the paths of slots `s` and `t` have the same subpaths and
+  // segments, each point of one within `near` of the other's.
+  sameShape(s, t, near) {
+    const a = this.buffers[this.buffer[s]], b = this.buffers[this.buffer[t]];
+    return sameShapeWithin(a.words, a.floats, this.start[s], b.words, b.floats, this.start[t], near);
   }
 
   // A path's Path2D, built when first asked for; given `tolerance` (artwork

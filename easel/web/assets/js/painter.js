@@ -17,7 +17,6 @@
 //   first's, only the top one is drawn: it covers the others but for their
 //   edges, which differ from its own by less than a pixel.
 import { Flattener } from './flatten.js';
-import { sameShapeWithin } from './records.js';
 import { SLICE_MS, nextTask } from './slices.js';
 
 const CHECK_EVERY = 8;  // paths drawn between looks at the clock
@@ -121,8 +120,7 @@ export class PaintJob {
     if (next >= to || p.opacity !== 1) return false;
     const picture = this.picture, t = picture.order[next], q = picture.paintOf(t);
     if (!samePaint(p, q) || !this.shows(t, q)) return false;
-    const [wa, fa, a] = picture.recordOf(this.run === NONE ? s : this.run), [wb, fb, b] = picture.recordOf(t);
-    return sameShapeWithin(wa, fa, a, wb, fb, b, NEAR_PIXELS / this.view.scale);
+    return picture.sameShape(this.run === NONE ? s : this.run, t, NEAR_PIXELS / this.view.scale);
   }
 
   // Paints the range from `at` on, until this slice's time or units are spent.
