@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libpugixml-dev libcli11-dev libcpp-httplib-dev nlohmann-json3-dev libdragonbox-dev zlib1g-dev
   binutils-mingw-w64-i686 gcc-mingw-w64-i686 g++-mingw-w64-i686
-  librsvg2-bin
+  librsvg2-bin librsvg2-dev zlib1g-dev
 )
 if [ "${CONTOUR_WITH_PACKAGE:-0}" = 1 ]; then
   # The package tests: xmllint checks the Inkscape extension against Inkscape's

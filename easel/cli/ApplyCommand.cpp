@@ -11,6 +11,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -25,6 +26,7 @@
 #include "DialogChoices.h"
 #include "DialogReport.h"
 #include "NameSuggestions.h"
+#include "OutputFormat.h"
 #include "RunSummary.h"
 #include "TerminalProgress.h"
 #include "easel/host/DialogScriptJson.h"
@@ -52,6 +54,7 @@ struct ApplyOptions {
   std::string input;  // the one being run
   std::string output;
   std::string outDir;
+  FormatOptions formats;  // what -o or --out-dir writes
   int jobs = 1;
   bool quiet = false;
   bool includeHidden = false;
@@ -197,12 +200,25 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
       runs.finish(document, kept ? &*kept : nullptr, recorded ? std::optional(recorded->seed) : std::nullopt,
                   recorded ? recorded->drawsBefore : 0);
   progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
-  // Written as it is produced (compressed for .svgz), into the temporary
-  // file that commitAll() puts in place.
-  easel::svg::SvgOutput svg(out.drawing->stream(), o.output);
-  const std::size_t written =
-      easel::svg::exportSvg(svg.stream(), easel.session.document(), drawing.source.get(), {.runs = &edits});
-  svg.finish();
+  const OutputFormat format = outputFormatOf(o.output, o.formats);
+  std::size_t written = 0;
+  if (isPicture(format)) {
+    // The picture is drawn from the SVG the run would have written.
+    std::ostringstream svg;
+    easel::svg::exportSvg(svg, easel.session.document(), drawing.source.get(), {.runs = &edits});
+    try {
+      written = writePictureOf(svg.view(), format, o.formats, budget, out.drawing->stream());
+    } catch (const std::runtime_error& e) {
+      throw ApplyError((o.output == "-" ? std::string("<stdout>") : o.output) + ": " + e.what() +
+                       "; nothing was written");
+    }
+  } else {
+    // Written as it is produced (compressed for svgz), into the temporary
+    // file that commitAll() puts in place.
+    easel::svg::SvgOutput svg(out.drawing->stream(), format == OutputFormat::Svgz);
+    written = easel::svg::exportSvg(svg.stream(), easel.session.document(), drawing.source.get(), {.runs = &edits});
+    svg.finish();
+  }
   progress.done();
   out.files.commitAll();
 
@@ -265,6 +281,9 @@ void checkUsage(const ApplyOptions& o) {
     throw UsageError(o.outDir.empty() ? "-o names one output: write several drawings with --out-dir"
                                       : "-o and --out-dir: give one of them");
   if (batch && o.outDir.empty()) throw UsageError("several drawings: give --out-dir DIR");
+  if (batch) outDirFormat(o.formats);
+  else
+    outputFormatOf(o.output, o.formats);
   if (batch) {
     for (const std::string& input : o.inputs)
       if (input == "-") throw UsageError("standard input (-) is one drawing: not with --out-dir");
@@ -312,6 +331,8 @@ int apply(const ApplyOptions& options) {
                       ApplyOptions o = options;
                       o.input = input;
                       o.output = output;
+                      if (const std::optional<OutputFormat> format = outDirFormat(options.formats))
+                        o.output = std::filesystem::path(output).replace_extension(extensionOf(*format)).string();
                       return runOne(o, facts);
                     });
 }
@@ -323,8 +344,11 @@ void addApplyCommand(CLI::App& app, int& status) {
   auto* command = app.add_subcommand("apply", "Apply the Contour filter to drawings and save the results");
   command->footer(kExitStatusHelp);
   command->add_option("inputs", o->inputs, "The drawings (SVG; - for standard input)")->required();
-  command->add_option("-o,--output", o->output, "Where to write the result (SVG; - for standard output)");
-  command->add_option("--out-dir", o->outDir, "Write each result to this folder under its drawing's name");
+  command->add_option("-o,--output", o->output,
+                      "Where to write the result (.svg, .svgz, .png or .pdf; - for standard output)");
+  command->add_option("--out-dir", o->outDir,
+                      "Write each result to this folder under its drawing's name (with --format, its extension)");
+  addFormatOptions(*command, o->formats);
   command->add_option("-j,--jobs", o->jobs, "How many drawings to work on at once (with --out-dir)")
       ->check(CLI::Range(1, 64));
   command->add_flag("-q,--quiet", o->quiet, "Say nothing after a run that went well");

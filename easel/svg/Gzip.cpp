@@ -120,8 +120,10 @@ class SvgOutput::Deflater : public std::streambuf {
   std::array<char, kChunk> in_, out_;
 };
 
-SvgOutput::SvgOutput(std::ostream& file, std::string_view path) : file_(file) {
-  if (namesGzip(path)) deflater_ = std::make_unique<Deflater>(file);
+SvgOutput::SvgOutput(std::ostream& file, std::string_view path) : SvgOutput(file, namesGzip(path)) {}
+
+SvgOutput::SvgOutput(std::ostream& file, bool compressed) : file_(file) {
+  if (compressed) deflater_ = std::make_unique<Deflater>(file);
 }
 
 SvgOutput::~SvgOutput() = default;

@@ -41,6 +41,8 @@ std::string inflatedIfGzip(std::string bytes, std::size_t limit);
 class SvgOutput {
  public:
   SvgOutput(std::ostream& file, std::string_view path);
+  // Compressed or not whatever the name (a format given by the user).
+  SvgOutput(std::ostream& file, bool compressed);
   ~SvgOutput();
   SvgOutput(const SvgOutput&) = delete;
   SvgOutput& operator=(const SvgOutput&) = delete;

@@ -31,7 +31,8 @@ USES = {
     "easel/suites": {"easel/adm"},
     "easel/host": {"easel/suites", "plugin/params"},
     "easel/svg": {"easel/core"},
-    "easel/web": {"easel/host", "easel/svg"},
+    "easel/render": set(),
+    "easel/web": {"easel/host", "easel/svg", "easel/render"},
     "easel/cli": {"easel/web"},
 }
 
