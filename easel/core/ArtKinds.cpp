@@ -1,4 +1,6 @@
-// The art type and paint order codes, and what each type of art holds.
+// The art type and paint order codes, what each type of art holds, and its paint.
+#include <cstring>
+
 #include "Document.h"
 
 namespace easel {
@@ -57,6 +59,26 @@ AIPathStyle defaultPathStyle() {
   s.stroke.width = 1;
   s.stroke.miterLimit = 4;
   return s;
+}
+
+namespace {
+
+bool sameBits(AIReal a, AIReal b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+bool sameColor(const AIColor& a, const AIColor& b) {
+  return a.kind == b.kind && std::memcmp(&a.c, &b.c, sizeof a.c) == 0;
+}
+
+}  // namespace
+
+bool sameStyle(const AIPathStyle& a, const AIPathStyle& b) {
+  const AIStrokeStyle &p = a.stroke, &q = b.stroke;
+  for (int i = 0; i < kMaxDashComponents; ++i)
+    if (!sameBits(p.dashes[i], q.dashes[i])) return false;
+  return a.fillPaint == b.fillPaint && sameColor(a.fill.color, b.fill.color) && a.fill.overprint == b.fill.overprint &&
+         a.strokePaint == b.strokePaint && sameColor(p.color, q.color) && p.overprint == q.overprint &&
+         sameBits(p.width, q.width) && sameBits(p.dashOffset, q.dashOffset) && p.dashCount == q.dashCount &&
+         p.cap == q.cap && p.join == q.join && sameBits(p.miterLimit, q.miterLimit) && a.evenOdd == b.evenOdd;
 }
 
 }  // namespace easel

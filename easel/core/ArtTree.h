@@ -4,10 +4,16 @@
 // (in the document) or dead (removed, but kept by the undo history so that it
 // can come back under the same ref). Freeing a slot bumps its generation, so
 // refs to it go stale.
+//
+// The arena is a list of pages of slots that never move: a drawing of a
+// million objects grows page by page, without the moment a growing vector
+// holds its old and new storage at once, and a slot is made only when it is
+// first taken, so the untouched end of the last page costs no memory.
 #ifndef EASEL_CORE_ARTTREE_H
 #define EASEL_CORE_ARTTREE_H
 
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -50,6 +56,9 @@ class ArtTree {
  public:
   // An empty tree (the root alone) that holds at most `budget` bytes.
   explicit ArtTree(std::size_t budget);
+  ~ArtTree();
+  ArtTree(const ArtTree&) = delete;
+  ArtTree& operator=(const ArtTree&) = delete;
 
   uint32_t tag() const { return tag_; }
   HandleCheck check(ArtRef art) const;
@@ -57,8 +66,8 @@ class ArtTree {
   // Inline: every host call about art starts here.
   uint32_t slotOf(ArtRef art) const {
     const HandleParts parts = unpackHandle(art.bits());
-    if (parts.tag == tag_ && parts.slot != kRootSlot && parts.slot < nodes_.size()) {
-      const ArtNode& n = nodes_[parts.slot];
+    if (parts.tag == tag_ && parts.slot != kRootSlot && parts.slot < slots_) {
+      const ArtNode& n = node(parts.slot);
       if (n.state == SlotState::Alive && n.generation == parts.generation) return parts.slot;
     }
     refuse(art);
@@ -66,32 +75,33 @@ class ArtTree {
   // Whether the ref names an object alive, or dead but kept by the undo history.
   bool mayReturn(ArtRef art) const;
   ArtRef refOf(uint32_t slot) const;
-  ArtNode& node(uint32_t slot) { return nodes_[slot]; }
-  const ArtNode& node(uint32_t slot) const { return nodes_[slot]; }
+  ArtNode& node(uint32_t slot) { return pages_[slot >> kPageBits][slot & kPageMask]; }
+  const ArtNode& node(uint32_t slot) const { return pages_[slot >> kPageBits][slot & kPageMask]; }
   // The content of art whose geometry (segments, closed, matrix, local
   // bounds) is about to change: its cached bounds are forgotten.
   ArtContent& geometry(uint32_t slot) {
-    nodes_[slot].boundsKnown = false;
-    nodes_[slot].geometryStamp = ++stamps_;
-    return nodes_[slot].content;
+    ArtNode& n = node(slot);
+    n.boundsKnown = false;
+    n.geometryStamp = ++stamps_;
+    return n.content;
   }
   // After a change of geometry that provably keeps tight bounds tight (see
   // mapTightBounds): the cached bounds are `bounds` again.
   void keepBounds(uint32_t slot, const AIRealRect& bounds) {
-    nodes_[slot].boundsKnown = true;
-    nodes_[slot].boundsRect = bounds;
+    node(slot).boundsKnown = true;
+    node(slot).boundsRect = bounds;
   }
   std::size_t aliveCount() const { return alive_; }
 
-  // The memory budget (see Document::setMemoryBudget): what the slot arena
-  // and the segments of every object not freed take, against a limit.
-  std::size_t bytesHeld() const { return bytesFor(nodes_.capacity(), segmentsHeld_); }
+  // The memory budget (see Document::setMemoryBudget): what the slots made
+  // so far and the segments of every object not freed take, against a limit.
+  std::size_t bytesHeld() const { return bytesFor(slots_, segmentsHeld_); }
   std::size_t budget() const { return budget_; }
   void setBudget(std::size_t bytes) { budget_ = bytes; }
   uint64_t refusals() const { return refusals_; }
   // Whether `objects` more slots and `segments` more segments fit in the budget.
   bool fits(std::size_t objects, std::size_t segments) const { return peakBytes(objects, segments) <= budget_; }
-  // Makes sure that they fit, growing the arena if need be; MemoryBudgetError otherwise.
+  // Makes sure that they fit, adding pages if need be; MemoryBudgetError otherwise.
   void makeRoom(std::size_t objects, std::size_t segments);
   // The objects and segments of the subtree at `slot`.
   std::pair<std::size_t, std::size_t> subtreeSize(uint32_t slot) const;
@@ -123,13 +133,18 @@ class ArtTree {
   bool isWithin(uint32_t slot, uint32_t ancestor) const;
 
  private:
+  static constexpr unsigned kPageBits = 10;
+  static constexpr uint32_t kPageSlots = uint32_t{1} << kPageBits;
+  static constexpr uint32_t kPageMask = kPageSlots - 1;
+  struct PageDeleter {
+    void operator()(ArtNode* page) const { std::allocator<ArtNode>().deallocate(page, kPageSlots); }
+  };
   static std::size_t bytesFor(std::size_t slots, std::size_t segments) {
     return slots * sizeof(ArtNode) + segments * sizeof(AIPathSegment);
   }
-  // The arena's capacity once `objects` more slots are taken.
-  std::size_t capacityFor(std::size_t objects, std::size_t segments) const;
-  // What the art takes at most while making room for them (a growing arena
-  // is held twice for a moment).
+  // The slots there are once `objects` more are taken (free ones first).
+  std::size_t slotsFor(std::size_t objects) const;
+  // What the art takes once they are made.
   std::size_t peakBytes(std::size_t objects, std::size_t segments) const;
   [[noreturn]] void refuse(ArtRef art) const;
   uint64_t newStamp() { return ++stamps_; }
@@ -138,7 +153,9 @@ class ArtTree {
   uint32_t takeSlot(uint32_t createdSerial);
   void freeSlot(uint32_t slot);
   uint32_t tag_;
-  std::vector<ArtNode> nodes_;
+  // Slots [0, slots_) are made; pages hold room for more.
+  std::vector<std::unique_ptr<ArtNode[], PageDeleter>> pages_;
+  uint32_t slots_ = 0;
   std::vector<uint32_t> freeSlots_;
   std::size_t alive_ = 0;
   std::size_t segmentsHeld_ = 0;

@@ -38,6 +38,25 @@ struct Spot {
   uint32_t next;
 };
 
+// Gives the art `style`: the value it holds already, or the one given last,
+// when either is the same, so that art painted alike shares one style.
+void giveStyle(ArtTree& t, UndoLog& log, Shared<AIPathStyle>& last, uint32_t slot, const AIPathStyle& style) {
+  Shared<AIPathStyle>& held = t.node(slot).content.style;
+  if (sameStyle(held, style)) return;
+  if (log.wants(slot, ChangeKind::Style)) log.saveStyle(slot);
+  if (!sameStyle(last, style)) last = style;
+  held = last;
+}
+
+void scaleStrokeWidth(ArtTree& t, UndoLog& log, uint32_t slot, AIReal scale) {
+  AIPathStyle scaled = t.node(slot).content.style;
+  scaled.stroke.width = scaled.stroke.width * scale;
+  Shared<AIPathStyle>& held = t.node(slot).content.style;
+  if (sameStyle(held, scaled)) return;
+  if (log.wants(slot, ChangeKind::Style)) log.saveStyle(slot);
+  held = scaled;
+}
+
 }  // namespace
 
 Document::Document() : state_(std::make_unique<State>()) {}
@@ -126,7 +145,7 @@ namespace {
 // Adds one object's own geometry; true when its bounds are tight.
 bool addGeometry(BoundsBuilder& b, const ArtContent& a) {
   if (hasSegments(a.type)) return b.addPath(a.segments, a.closed);
-  if (hasMatrix(a.type)) b.addBox(a.localBounds, a.matrix);
+  if (hasMatrix(a.type)) b.addBox(a.placement->localBounds, a.placement->matrix);
   return false;
 }
 
@@ -164,9 +183,9 @@ bool Document::hasBounds(ArtRef art) const {
 AIPathStyle Document::pathStyle(ArtRef art) const {
   const ArtTree& t = state_->tree;
   const ArtNode& n = t.node(t.slotOf(art));
-  if (hasSegments(n.content.type)) return n.content.style;
+  if (hasSegments(n.content.type)) return n.content.style.get();
   if (n.content.type != ArtType::CompoundPath) fail(kWrongArtTypeErr, "no path style");
-  return n.firstChild != kNoSlot ? t.node(n.firstChild).content.style : n.content.style;
+  return (n.firstChild != kNoSlot ? t.node(n.firstChild).content.style : n.content.style).get();
 }
 
 // --- Making and removing art ------------------------------------------------
@@ -218,7 +237,7 @@ ArtRef Document::createArt(ArtType type, ArtRef reference, Place where) {
   const Spot spot = findSpot(t, t.slotOf(reference), where, type);
   ArtContent c;
   c.type = type;
-  if (hasStyle(type)) c.style = defaultPathStyle();
+  if (hasStyle(type)) c.style = state_->defaultStyle;
   clearRoom(t, state_->log, 1, 0);
   const uint32_t slot = t.allocate(std::move(c), state_->log.serial());
   t.link(slot, spot.parent, spot.next);
@@ -330,8 +349,7 @@ void Document::setStyle(ArtRef art, const AIPathStyle& style) {
   const uint32_t slot = t.slotOf(art);
   if (!hasStyle(t.node(slot).content.type)) fail(kWrongArtTypeErr, "no path style");
   checkStyle(style);
-  if (state_->log.wants(slot, ChangeKind::Style)) state_->log.saveStyle(slot);
-  t.node(slot).content.style = style;
+  giveStyle(t, state_->log, state_->lastStyle, slot, style);
 }
 
 void Document::setPathStyle(ArtRef art, const AIPathStyle& style) {
@@ -340,10 +358,8 @@ void Document::setPathStyle(ArtRef art, const AIPathStyle& style) {
   const uint32_t slot = t.slotOf(art);
   if (!hasStyle(t.node(slot).content.type)) fail(kWrongArtTypeErr, "no path style");
   checkStyle(style);
-  for (uint32_t s = slot; s != kNoSlot; s = t.nextInSubtree(s, slot)) {
-    if (state_->log.wants(s, ChangeKind::Style)) state_->log.saveStyle(s);
-    t.node(s).content.style = style;
-  }
+  for (uint32_t s = slot; s != kNoSlot; s = t.nextInSubtree(s, slot))
+    giveStyle(t, state_->log, state_->lastStyle, s, style);
 }
 
 void Document::setMatrix(ArtRef art, const AIRealMatrix& matrix) {
@@ -352,7 +368,8 @@ void Document::setMatrix(ArtRef art, const AIRealMatrix& matrix) {
   const uint32_t slot = matrixSlot(t, art);
   if (!isFinite(matrix)) fail(kBadParameterErr, "matrix not finite");
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
-  t.geometry(slot).matrix = matrix;
+  ArtContent& a = t.geometry(slot);
+  a.placement = Placement{matrix, a.placement->localBounds};
 }
 
 void Document::setLocalBounds(ArtRef art, const AIRealRect& bounds) {
@@ -362,7 +379,8 @@ void Document::setLocalBounds(ArtRef art, const AIRealRect& bounds) {
   if (!(isFinite(bounds.left) && isFinite(bounds.top) && isFinite(bounds.right) && isFinite(bounds.bottom)))
     fail(kBadParameterErr, "bounds not finite");
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
-  t.geometry(slot).localBounds = bounds;
+  ArtContent& a = t.geometry(slot);
+  a.placement = Placement{a.placement->matrix, bounds};
 }
 
 void Document::setOpacity(ArtRef art, AIReal opacity) {
@@ -452,7 +470,7 @@ bool axisMovePath(ArtTree& t, UndoLog& log, uint32_t slot, const AIRealMatrix& m
   if (!hasSegments(n.content.type)) return false;
   const bool still = isIdentity(matrix) && !hasNegativeZero(n.content.segments);
   if (!still && !axisMoveSafe(n, matrix)) return false;
-  if (lines && !isFinite(n.content.style.stroke.width * widthScale))
+  if (lines && !isFinite(n.content.style->stroke.width * widthScale))
     fail(kBadParameterErr, "the scaled stroke width is not finite");
   if (!still) {
     if (log.wants(slot, ChangeKind::Geometry)) log.saveGeometry(slot);
@@ -461,11 +479,7 @@ bool axisMovePath(ArtTree& t, UndoLog& log, uint32_t slot, const AIRealMatrix& m
     axisMoveSegments(matrix, t.geometry(slot).segments);
     if (keep) t.keepBounds(slot, movedBounds);
   }
-  if (lines) {
-    if (log.wants(slot, ChangeKind::Style)) log.saveStyle(slot);
-    AIReal& width = t.node(slot).content.style.stroke.width;
-    width = width * widthScale;
-  }
+  if (lines) scaleStrokeWidth(t, log, slot, widthScale);
   return true;
 }
 
@@ -492,9 +506,9 @@ void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScal
       if (!transformSegments(matrix, a.segments, moved.data() + at))
         fail(kBadParameterErr, "a transformed point is not finite");
     }
-    if (objects && hasMatrix(a.type) && !isFinite(concat(a.matrix, matrix)))
+    if (objects && hasMatrix(a.type) && !isFinite(concat(a.placement->matrix, matrix)))
       fail(kBadParameterErr, "the transformed matrix is not finite");
-    if (lines && hasStyle(a.type) && !isFinite(a.style.stroke.width * widthScale))
+    if (lines && hasStyle(a.type) && !isFinite(a.style->stroke.width * widthScale))
       fail(kBadParameterErr, "the scaled stroke width is not finite");
   }
   UndoLog& log = state_->log;
@@ -514,13 +528,9 @@ void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScal
         next += static_cast<std::ptrdiff_t>(b.segments.size());
         if (keep) t.keepBounds(s, movedBounds);
       } else
-        b.matrix = concat(b.matrix, matrix);
+        b.placement = Placement{concat(b.placement->matrix, matrix), b.placement->localBounds};
     }
-    if (lines && hasStyle(a.type)) {
-      if (log.wants(s, ChangeKind::Style)) log.saveStyle(s);
-      AIReal& width = t.node(s).content.style.stroke.width;
-      width = width * widthScale;
-    }
+    if (lines && hasStyle(a.type)) scaleStrokeWidth(t, log, s, widthScale);
   }
 }
 

@@ -17,6 +17,10 @@ struct Document::State {
   AIReal pageHeight = kDefaultPageHeight;
   uint64_t redraws = 0;
   uint64_t changes = 0;  // see Document::changeCount
+  // New paths share the default style; art given a style shares the one
+  // given last when it is the same (see setStyle).
+  Shared<AIPathStyle> defaultStyle{defaultPathStyle()};
+  Shared<AIPathStyle> lastStyle;
   // Reused by transform() so that it allocates nothing per call.
   std::vector<AIPathSegment> scratchSegments;
 };

@@ -80,14 +80,10 @@ void writeArt(Text& t, const ArtTree& tree, uint32_t slot, int depth, const Seri
   if (hasSegments(a.type)) t.word(a.closed ? "closed" : "open");
   if (hasSegments(a.type) || a.type == ArtType::CompoundPath) writeStyle(t, a.style);
   if (hasMatrix(a.type)) {
-    t.word("matrix")
-        .real(a.matrix.a)
-        .real(a.matrix.b)
-        .real(a.matrix.c)
-        .real(a.matrix.d)
-        .real(a.matrix.tx)
-        .real(a.matrix.ty);
-    t.word("box").real(a.localBounds.left).real(a.localBounds.top).real(a.localBounds.right).real(a.localBounds.bottom);
+    const AIRealMatrix& m = a.placement->matrix;
+    const AIRealRect& box = a.placement->localBounds;
+    t.word("matrix").real(m.a).real(m.b).real(m.c).real(m.d).real(m.tx).real(m.ty);
+    t.word("box").real(box.left).real(box.top).real(box.right).real(box.bottom);
   }
   if (a.extra) t.word("extra").quoted(a.extra->canonical());
   t.endLine();

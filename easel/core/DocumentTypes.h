@@ -84,21 +84,50 @@ class ArtExtra {
   virtual std::string canonical() const = 0;
 };
 
-// Everything about one object except its place in the tree.
+// A value that objects share until one of them is given another: a copy
+// starts with its source's, so a drawing of a million contours holds a few
+// styles, not a million. Empty, it is T's default value.
+template <class T>
+class Shared {
+ public:
+  Shared() = default;
+  Shared(const T& value) : value_(std::make_shared<const T>(value)) {}  // implicit, as the value it holds
+  const T& get() const { return value_ ? *value_ : kDefault; }
+  operator const T&() const { return get(); }
+  const T* operator->() const { return &get(); }
+  // Whether both hold the very same value (not merely an equal one).
+  bool sharedWith(const Shared& other) const { return value_ == other.value_; }
+
+ private:
+  static inline const T kDefault{};
+  std::shared_ptr<const T> value_;
+};
+
+// Text, placed, raster, mesh and symbol art: the box the art occupies in its
+// own coordinates, and the matrix that places it on the page.
+struct Placement {
+  AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
+  AIRealRect localBounds{0, 0, 0, 0};
+};
+
+// Whether two styles hold the same values, field by field (reals by their
+// bits, so that -0 and 0 differ as they do in the document's text).
+bool sameStyle(const AIPathStyle& a, const AIPathStyle& b);
+
+// Everything about one object except its place in the tree. A drawing holds
+// millions of small paths, so what only some art has (a matrix) or what most
+// art shares with others (a style) is held once and shared.
 struct ArtContent {
   ArtType type = ArtType::Group;
-  int32_t attributes = 0;  // kArtSelected | kArtLocked | kArtHidden
-  AIReal opacity = 1.0f;
   // Paths and mystery paths.
   bool closed = false;
+  int32_t attributes = 0;  // kArtSelected | kArtLocked | kArtHidden
+  AIReal opacity = 1.0f;
   std::vector<AIPathSegment> segments;
   // Paths, mystery paths and compound paths (a compound path's own style is
   // kept for outer layers; the path style operations use its members').
-  AIPathStyle style{};
-  // Text, placed, raster, mesh and symbol art: the box the art occupies in its
-  // own coordinates, and the matrix that places it on the page.
-  AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
-  AIRealRect localBounds{0, 0, 0, 0};
+  Shared<AIPathStyle> style;
+  Shared<Placement> placement;
   // The object's name (the SVG id, the layer's title); empty for none.
   std::string name;
   std::shared_ptr<const ArtExtra> extra;

@@ -101,6 +101,7 @@ Change& UndoLog::push(ChangeKind kind, uint32_t slot) {
   Change& change = current_.changes.emplace_back();
   change.kind = kind;
   change.slot = slot;
+  change.spot = {kNoSlot, kNoSlot};
   return change;
 }
 
@@ -112,18 +113,14 @@ void UndoLog::disposed(uint32_t slot) {
   if (!open_) return;
   const ArtNode& n = tree_.node(slot);
   const uint32_t parent = n.parent, next = n.next;
-  Change& c = push(ChangeKind::Disposed, slot);
-  c.parent = parent;
-  c.next = next;
+  push(ChangeKind::Disposed, slot).spot = {parent, next};
 }
 
 void UndoLog::moved(uint32_t slot) {
   if (!open_) return;
   const ArtNode& n = tree_.node(slot);
   const uint32_t parent = n.parent, next = n.next;
-  Change& c = push(ChangeKind::Moved, slot);
-  c.parent = parent;
-  c.next = next;
+  push(ChangeKind::Moved, slot).spot = {parent, next};
 }
 
 bool UndoLog::wants(uint32_t slot, ChangeKind kind) {
@@ -143,7 +140,7 @@ bool UndoLog::wants(uint32_t slot, ChangeKind kind) {
 void UndoLog::saveGeometry(uint32_t slot) {
   const ArtNode& n = tree_.node(slot);
   const ArtContent& a = n.content;
-  current_.geometries.push_back({a.segments, a.closed, a.matrix, a.localBounds, n.geometryStamp});
+  current_.geometries.push_back({a.segments, a.closed, a.placement, n.geometryStamp});
   push(ChangeKind::Geometry, slot).payload = static_cast<uint32_t>(current_.geometries.size() - 1);
 }
 
@@ -174,27 +171,26 @@ void UndoLog::swap(Command& c, Change& change) {
   ArtNode& n = tree_.node(change.slot);
   ArtContent& a = n.content;
   auto unlinkHere = [&] {
-    const uint32_t parent = n.parent, next = n.next;
+    const TreeSpot spot{n.parent, n.next};
     tree_.unlink(change.slot);
-    return std::pair{parent, next};
+    return spot;
   };
   switch (change.kind) {
     case ChangeKind::Created:
     case ChangeKind::Disposed: {
       if (n.parent == kNoSlot) {  // removed: put it back
-        tree_.link(change.slot, change.parent, change.next);
+        tree_.link(change.slot, change.spot.parent, change.spot.next);
         tree_.setSubtreeState(change.slot, SlotState::Alive);
       } else {
-        std::tie(change.parent, change.next) = unlinkHere();
+        change.spot = unlinkHere();
         tree_.setSubtreeState(change.slot, SlotState::Dead);
       }
       break;
     }
     case ChangeKind::Moved: {
-      const auto [parent, next] = unlinkHere();
-      tree_.link(change.slot, change.parent, change.next);
-      change.parent = parent;
-      change.next = next;
+      const TreeSpot was = unlinkHere();
+      tree_.link(change.slot, change.spot.parent, change.spot.next);
+      change.spot = was;
       break;
     }
     case ChangeKind::Geometry: {
@@ -206,8 +202,7 @@ void UndoLog::swap(Command& c, Change& change) {
       tree_.segmentsResized(a.segments.size(), g.segments.size());
       std::swap(a.segments, g.segments);
       std::swap(a.closed, g.closed);
-      std::swap(a.matrix, g.matrix);
-      std::swap(a.localBounds, g.localBounds);
+      std::swap(a.placement, g.placement);
       break;
     }
     case ChangeKind::Style: std::swap(a.style, c.styles[change.payload]); break;

@@ -17,6 +17,7 @@
 #define EASEL_CORE_UNDOLOG_H
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,8 +40,7 @@ enum class ChangeKind : uint8_t {
 struct GeometryValue {
   std::vector<AIPathSegment> segments;
   bool closed;
-  AIRealMatrix matrix;
-  AIRealRect localBounds;
+  Shared<Placement> placement;
   uint64_t stamp;  // see ArtNode::geometryStamp
 };
 
@@ -49,23 +49,29 @@ struct IdentityValue {
   std::shared_ptr<const ArtExtra> extra;
 };
 
+// A place in the tree: before `next` among the children of `parent`.
+struct TreeSpot {
+  uint32_t parent, next;
+};
+
+// One change: a command that makes a million contours keeps a million, so
+// each holds only what its kind needs.
 struct Change {
   ChangeKind kind;
   uint32_t slot;
-  // A place in the tree: before `next` among the children of `parent`.
-  uint32_t parent = kNoSlot;
-  uint32_t next = kNoSlot;
-  // Index into the command's stored values (geometry, style, identity).
-  uint32_t payload = 0;
-  AIReal opacity = 0;
-  int32_t attributes = 0;
+  union {
+    TreeSpot spot;     // Created, Disposed, Moved
+    uint32_t payload;  // Geometry, Style, Identity: the index into the command's stored values
+    AIReal opacity;
+    int32_t attributes;
+  };
 };
 
 struct Command {
   std::string name;
-  std::vector<Change> changes;
+  std::deque<Change> changes;  // grows without moving what it holds
   std::vector<GeometryValue> geometries;
-  std::vector<AIPathStyle> styles;
+  std::vector<Shared<AIPathStyle>> styles;
   std::vector<IdentityValue> identities;
 };
 

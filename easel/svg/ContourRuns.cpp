@@ -158,6 +158,9 @@ ContourMarks markNewContours(const Document& document, const SvgSource& source, 
     const SvgArtExtra* of;
   };
   std::vector<Copy> copies;
+  // Room for every object: what the copies leave unused is never touched
+  // (a growing vector would hold its old and new storage at once).
+  copies.reserve(document.artCount());
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
     const SvgArtExtra* e = elementExtra(document, a, source);
     if (!e || e->original == a || document.birth(a) <= bornAfter) continue;
@@ -170,6 +173,7 @@ ContourMarks markNewContours(const Document& document, const SvgSource& source, 
   std::sort(copies.begin(), copies.end(), [](const Copy& x, const Copy& y) { return x.birth < y.birth; });
   std::unordered_map<const SvgArtExtra*, int> made;
   ContourMarks marks;
+  marks.reserve(copies.size());
   for (const Copy& c : copies) marks.add(c.art.bits(), runId, c.of->node.attribute("id").value(), made[c.of]++);
   return marks;
 }

@@ -64,6 +64,7 @@ std::vector<RecordedRun> readRecordedRuns(const SvgSource& source, const std::st
 class ContourMarks {
  public:
   void add(uintptr_t bits, std::string_view run, std::string_view source, int index);
+  void reserve(std::size_t marks) { entries_.reserve(marks); }
   bool empty() const { return entries_.empty(); }
   std::size_t size() const { return entries_.size(); }
   std::size_t count(uintptr_t bits) const { return entry(bits) ? 1 : 0; }

@@ -243,7 +243,7 @@ class Exporter {
       }
       return i == e.subpaths.size();
     }
-    if (hasMatrix(c.type)) return sameMatrix(c.matrix, e.matrix);
+    if (hasMatrix(c.type)) return sameMatrix(c.placement->matrix, e.matrix);
     return true;
   }
 
@@ -551,11 +551,11 @@ class Exporter {
   void writeMatrixArt(ArtRef art, const Affine& frame, const SvgArtExtra& e) {
     const ArtContent& c = doc_.content(art);
     XmlAttributes el = XmlAttributes::of(e.node);
-    if (!sameMatrix(c.matrix, e.matrix) || !(e.parentToDoc == frame)) {
+    if (!sameMatrix(c.placement->matrix, e.matrix) || !(e.parentToDoc == frame)) {
       // The change the document made, in page coordinates, carried into the
       // element's own transform.
       const Affine before = toAffine(e.matrix);
-      const Affine change = toAffine(c.matrix) * (before.determinant() != 0 ? before.inverse() : Affine{});
+      const Affine change = toAffine(c.placement->matrix) * (before.determinant() != 0 ? before.inverse() : Affine{});
       const Affine inverseFrame = frame.determinant() != 0 ? frame.inverse() : Affine{};
       const Affine transform = inverseFrame * change * e.parentToDoc * e.transform;
       if (XmlAttributes::Attribute* t = el.find("transform")) {

@@ -79,8 +79,8 @@ bool pathsHit(const Document& d, const std::vector<ArtRef>& paths, const AIPathS
     const ArtContent& content = d.content(path);
     const Polyline line = flatten(content);
     if (line.empty()) continue;
-    const double reach = tolerance + (content.style.strokePaint ? content.style.stroke.width / 2 : 0);
-    if ((content.style.strokePaint || !style.fillPaint) && nearOutline(line, content.closed, p, reach)) return true;
+    const double reach = tolerance + (content.style->strokePaint ? content.style->stroke.width / 2 : 0);
+    if ((content.style->strokePaint || !style.fillPaint) && nearOutline(line, content.closed, p, reach)) return true;
     wind += winding(line, p);
   }
   return style.fillPaint && (style.evenOdd ? (wind % 2) != 0 : wind != 0);

@@ -59,8 +59,10 @@ void hashContent(Hasher& h, const ArtContent& c) {
     h.word(s.corner);
   }
   hashStyle(h, c.style);
-  for (float f : {c.matrix.a, c.matrix.b, c.matrix.c, c.matrix.d, c.matrix.tx, c.matrix.ty}) h.real(f);
-  for (float f : {c.localBounds.left, c.localBounds.top, c.localBounds.right, c.localBounds.bottom}) h.real(f);
+  const AIRealMatrix& m = c.placement->matrix;
+  const AIRealRect& box = c.placement->localBounds;
+  for (float f : {m.a, m.b, m.c, m.d, m.tx, m.ty}) h.real(f);
+  for (float f : {box.left, box.top, box.right, box.bottom}) h.real(f);
   for (char ch : c.name) h.word(static_cast<unsigned char>(ch));
   h.wide(reinterpret_cast<uintptr_t>(c.extra.get()));
 }

@@ -124,8 +124,8 @@ TEST_F(AxisMoveTest, LineScalingStillScalesTheWidth) {
   const ArtRef p = square(0, 0, 10);
   const AIRealMatrix m{0.5f, 0, 0, 0.5f, 2, 2};
   ASSERT_EQ(transform.transformArt(h(p), &m, -3, kTransformObjects | kScaleLines), kNoErr);
-  EXPECT_EQ(doc().content(p).style.stroke.width, 3);  // 1 x |-3|
-  EXPECT_EQ(doc().bounds(p).right, 7);                // 10 x 0.5 + 2
+  EXPECT_EQ(doc().content(p).style->stroke.width, 3);  // 1 x |-3|
+  EXPECT_EQ(doc().bounds(p).right, 7);                 // 10 x 0.5 + 2
 }
 
 }  // namespace

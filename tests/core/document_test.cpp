@@ -78,5 +78,33 @@ TEST_F(DocumentTest, TheSerialisationHoldsEverythingTheDocumentKeeps) {
   EXPECT_THROW(doc().setMatrix(p, {1, 0, 0, 1, 0, 0}), DocumentError);
 }
 
+// A million contours of one source hold one style: copies share it, and
+// so does art given a style equal to the one it has, or to the one given
+// last; a different one is the art's own, and undo brings the shared one back.
+TEST_F(DocumentTest, ArtPaintedAlikeSharesOneStyle) {
+  ArtRef p = square(0, 0, 1);
+  ArtRef copy = doc().duplicate(p, p, Place::Above);
+  auto shared = [&](ArtRef a, ArtRef b) { return doc().content(a).style.sharedWith(doc().content(b).style); };
+  EXPECT_TRUE(shared(p, copy));
+  doc().setPathStyle(copy, doc().pathStyle(p));  // the same values
+  EXPECT_TRUE(shared(p, copy));
+  AIPathStyle wide = doc().pathStyle(p);
+  wide.stroke.width = 3;
+  doc().beginCommand("Wider");
+  doc().setPathStyle(copy, wide);
+  doc().endCommand();
+  EXPECT_FALSE(shared(p, copy));
+  EXPECT_EQ(doc().pathStyle(copy).stroke.width, 3);
+  ArtRef other = square(0, 0, 1);
+  doc().setPathStyle(other, wide);  // the style given last
+  EXPECT_TRUE(shared(copy, other));
+  AIPathStyle negativeZero = wide;
+  negativeZero.stroke.dashOffset = -0.0f;  // equal to 0 as a number, not as the document's value
+  doc().setPathStyle(other, negativeZero);
+  EXPECT_FALSE(shared(copy, other));
+  ASSERT_TRUE(doc().userUndo());
+  EXPECT_TRUE(shared(p, copy));
+}
+
 }  // namespace
 }  // namespace easel::test

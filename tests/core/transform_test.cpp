@@ -13,11 +13,11 @@ TEST_F(TransformTest, FlagsChooseGeometryAndStrokeWidth) {
   // Flags 15: the object and its paints, not the line widths.
   ASSERT_EQ(transform.transformArt(h(p), &doubleSize, 3, 15), kNoErr);
   EXPECT_EQ(doc().bounds(p).right, 20);
-  EXPECT_EQ(doc().content(p).style.stroke.width, 1);
+  EXPECT_EQ(doc().content(p).style->stroke.width, 1);
   // Line scaling alone: the width changes, the points do not.
   ASSERT_EQ(transform.transformArt(h(p), &doubleSize, 3, kScaleLines), kNoErr);
   EXPECT_EQ(doc().bounds(p).right, 20);
-  EXPECT_EQ(doc().content(p).style.stroke.width, 3);
+  EXPECT_EQ(doc().content(p).style->stroke.width, 3);
 }
 
 TEST_F(TransformTest, ContainersTransformEveryMemberAndMatrixArtComposesItsMatrix) {
@@ -29,7 +29,7 @@ TEST_F(TransformTest, ContainersTransformEveryMemberAndMatrixArtComposesItsMatri
   const AIRealMatrix shift{1, 0, 0, 1, 0, 100};
   ASSERT_EQ(transform.transformArt(h(group), &shift, 1, kTransformObjects), kNoErr);
   EXPECT_EQ(doc().bounds(p).bottom, 101);
-  const AIRealMatrix m = doc().content(placed).matrix;
+  const AIRealMatrix m = doc().content(placed).placement->matrix;
   EXPECT_EQ(m.tx, 10);
   EXPECT_EQ(m.ty, 100);
   AIRealRect b = doc().bounds(group);

@@ -30,12 +30,13 @@ class BadRecordsTest : public ContourFixture {
       for (const AIPathSegment& s : c.segments) {
         for (const AIRealPoint& q : {s.p, s.in, s.out}) reals.insert(reals.end(), {q.h, q.v});
       }
-      for (const AIColor& color : {c.style.fill.color, c.style.stroke.color})
+      for (const AIColor& color : {c.style->fill.color, c.style->stroke.color})
         reals.insert(reals.end(), std::begin(color.c.components), std::end(color.c.components));
-      const AIStrokeStyle& stroke = c.style.stroke;
+      const AIStrokeStyle& stroke = c.style->stroke;
       reals.insert(reals.end(), {stroke.width, stroke.dashOffset, stroke.miterLimit, c.opacity});
       reals.insert(reals.end(), std::begin(stroke.dashes), std::end(stroke.dashes));
-      reals.insert(reals.end(), {c.matrix.a, c.matrix.b, c.matrix.c, c.matrix.d, c.matrix.tx, c.matrix.ty});
+      const AIRealMatrix& m = c.placement->matrix;
+      reals.insert(reals.end(), {m.a, m.b, m.c, m.d, m.tx, m.ty});
     }
     return reals;
   }

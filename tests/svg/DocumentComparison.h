@@ -80,9 +80,10 @@ class DocumentComparison {
     }
     if (hasSegments(c.type) || c.type == ArtType::CompoundPath) style(c.style, d.style, what);
     if (hasMatrix(c.type)) {
-      EXPECT_EQ(c.matrix.a, d.matrix.a) << what;
-      EXPECT_EQ(c.matrix.tx, d.matrix.tx) << what;
-      EXPECT_EQ(c.matrix.ty, d.matrix.ty) << what;
+      const AIRealMatrix &m = c.placement->matrix, &n = d.placement->matrix;
+      EXPECT_EQ(m.a, n.a) << what;
+      EXPECT_EQ(m.tx, n.tx) << what;
+      EXPECT_EQ(m.ty, n.ty) << what;
     }
   }
   void style(const AIPathStyle& s, const AIPathStyle& t, const std::string& what) {
