@@ -5,6 +5,9 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "ColorText.h"
+#include "Namespaces.h"
+
 namespace easel::svg {
 
 namespace {
@@ -43,7 +46,7 @@ std::vector<std::string> words(std::string_view text) {
   return out;
 }
 
-RecordedRun readRun(pugi::xml_node node, const std::string& prefix, const std::vector<uint64_t>& current) {
+RecordedRun readRun(pugi::xml_node node, const std::vector<uint64_t>& current) {
   RecordedRun r;
   RunRecord& record = r.record;
   record.id = node.attribute("id").value();
@@ -51,7 +54,8 @@ RecordedRun readRun(pugi::xml_node node, const std::string& prefix, const std::v
   const std::vector<uint64_t> version = versionNumbers(record.version);
   const pugi::xml_attribute seed = node.attribute("seed");
   const pugi::xml_attribute sources = node.attribute("sources");
-  const pugi::xml_node params = node.child((prefix + "params").c_str());
+  const pugi::xml_node params =
+      node.find_child([](pugi::xml_node c) { return elementIs(c, kContourNamespace, "params"); });
   const pugi::xml_attribute drawsBefore = node.attribute("draws-before");
   uint64_t seedValue = 0, drawsValue = 0;
   if (record.id.empty()) {
@@ -75,36 +79,36 @@ RecordedRun readRun(pugi::xml_node node, const std::string& prefix, const std::v
   return r;
 }
 
-void collectRuns(pugi::xml_node node, const std::string& name, const std::string& prefix,
-                 const std::vector<uint64_t>& current, std::vector<RecordedRun>& out) {
+void collectRuns(pugi::xml_node node, const std::vector<uint64_t>& current, std::vector<RecordedRun>& out) {
   for (pugi::xml_node c : node.children()) {
     if (c.type() != pugi::node_element) continue;
-    if (name == c.name()) {
-      out.push_back(readRun(c, prefix, current));
+    if (isRunRecord(c)) {
+      out.push_back(readRun(c, current));
     } else {
-      collectRuns(c, name, prefix, current, out);
+      collectRuns(c, current, out);
     }
   }
 }
 
 }  // namespace
 
+bool isRunRecord(pugi::xml_node node) { return elementIs(node, kContourNamespace, "run"); }
+
 std::vector<RecordedRun> readRecordedRuns(const SvgSource& source, const std::string& currentVersion) {
   std::vector<RecordedRun> out;
-  collectRuns(source.root, source.contourPrefix + "run", source.contourPrefix, versionNumbers(currentVersion), out);
+  collectRuns(source.root, versionNumbers(currentVersion), out);
   return out;
 }
 
 std::optional<ContourMark> recordedMark(const Document& document, ArtRef art, const SvgSource& source) {
   const SvgArtExtra* e = elementExtra(document, art, source);
   if (!e || e->original != art) return std::nullopt;
-  const std::string& p = source.contourPrefix;
-  const pugi::xml_attribute run = e->node.attribute((p + "run").c_str());
+  const pugi::xml_attribute run = attributeIn(e->node, kContourNamespace, "run");
   if (!run) return std::nullopt;
   ContourMark mark;
   mark.run = run.value();
-  mark.source = e->node.attribute((p + "source").c_str()).value();
-  mark.index = e->node.attribute((p + "index").c_str()).as_int();
+  mark.source = attributeIn(e->node, kContourNamespace, "source").value();
+  mark.index = attributeIn(e->node, kContourNamespace, "index").as_int();
   return mark;
 }
 
@@ -176,111 +180,6 @@ ContourMarks markNewContours(const Document& document, const SvgSource& source, 
   marks.reserve(copies.size());
   for (const Copy& c : copies) marks.add(c.art.bits(), runId, c.of->node.attribute("id").value(), made[c.of]++);
   return marks;
-}
-
-namespace {
-
-void editRecords(pugi::xml_node node, const RunEdits& edits, const std::string& runName) {
-  for (pugi::xml_node c = node.first_child(); c;) {
-    const pugi::xml_node next = c.next_sibling();
-    if (c.type() == pugi::node_element && runName == c.name()) {
-      const std::string id = c.attribute("id").value();
-      const auto left = edits.sourcesLeft.find(id);
-      if (edits.dropped.count(id)) {
-        node.remove_child(c);
-      } else if (left != edits.sourcesLeft.end()) {
-        c.attribute("sources") = left->second.c_str();
-      }
-    } else if (c.type() == pugi::node_element) {
-      editRecords(c, edits, runName);
-    }
-    c = next;
-  }
-}
-
-// Notes the elements under `node` (and `node`) that hold a record that
-// changes; true when `node` does.
-bool noteEditedRecords(pugi::xml_node node, const RunEdits& edits, const std::string& runName,
-                       std::set<const void*>& holders) {
-  bool holds = false;
-  for (pugi::xml_node c : node.children()) {
-    if (c.type() != pugi::node_element) continue;
-    if (runName == c.name()) {
-      const std::string id = c.attribute("id").value();
-      if (edits.dropped.count(id) || edits.sourcesLeft.count(id)) holders.insert(c.internal_object()), holds = true;
-    } else if (noteEditedRecords(c, edits, runName, holders)) {
-      holds = true;
-    }
-  }
-  if (holds) holders.insert(node.internal_object());
-  return holds;
-}
-
-void appendRecords(pugi::xml_node metadata, const RunEdits& edits, const std::string& contourPrefix) {
-  for (const RunRecord& r : edits.added) {
-    pugi::xml_node run = metadata.append_child((contourPrefix + "run").c_str());
-    run.append_attribute("id") = r.id.c_str();
-    run.append_attribute("version") = r.version.c_str();
-    if (r.seed) run.append_attribute("seed") = std::to_string(*r.seed).c_str();
-    if (r.seed && r.drawsBefore > 0) run.append_attribute("draws-before") = std::to_string(r.drawsBefore).c_str();
-    std::string sources;
-    for (const std::string& id : r.sources) sources += (sources.empty() ? "" : " ") + id;
-    run.append_attribute("sources") = sources.c_str();
-    pugi::xml_node params = run.append_child((contourPrefix + "params").c_str());
-    for (const auto& [name, value] : r.params) params.append_attribute(name.c_str()) = value.c_str();
-  }
-}
-
-}  // namespace
-
-RunRecordWriter::RunRecordWriter(const SvgSource* source, const RunEdits& edits, const std::string& svgPrefix,
-                                 const std::string& contourPrefix)
-    : edits_(edits),
-      runName_(contourPrefix + "run"),
-      metadataName_(svgPrefix + "metadata"),
-      contourPrefix_(contourPrefix) {
-  if (!source) return;
-  const std::string role = contourPrefix + "role";
-  // The runs go in the last such element among the root's children.
-  for (pugi::xml_node c : source->root.children(metadataName_.c_str())) {
-    if (std::string_view(c.attribute(role.c_str()).value()) == "runs") metadata_ = c;
-  }
-  if (!edits.dropped.empty() || !edits.sourcesLeft.empty()) {
-    noteEditedRecords(source->root, edits, runName_, holdsEditedRecords_);
-  }
-}
-
-std::string RunRecordWriter::declarationName() const {
-  return "xmlns:" + contourPrefix_.substr(0, contourPrefix_.size() - 1);
-}
-
-void RunRecordWriter::write(XmlOut& out, pugi::xml_node node) {
-  const bool isMetadata = node == metadata_;
-  if (!isMetadata && !holdsEditedRecords_.count(node.internal_object())) {
-    out.node(node);
-    return;
-  }
-  pugi::xml_document scratch;
-  scratch.append_copy(node);
-  editRecords(scratch, edits_, runName_);
-  pugi::xml_node edited = scratch.first_child();
-  if (!edited) return;  // a record that goes
-  if (isMetadata) {
-    wroteMetadata_ = true;
-    appendRecords(edited, edits_, contourPrefix_);
-    // The place the runs made goes with the last of them.
-    if (!edited.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; })) return;
-  }
-  out.node(edited);
-}
-
-void RunRecordWriter::finish(XmlOut& out) {
-  if (wroteMetadata_ || edits_.added.empty()) return;
-  pugi::xml_document scratch;
-  pugi::xml_node metadata = scratch.append_child(metadataName_.c_str());
-  metadata.append_attribute((contourPrefix_ + "role").c_str()) = "runs";
-  appendRecords(metadata, edits_, contourPrefix_);
-  out.node(metadata);
 }
 
 std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped,

@@ -23,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "SourceWriter.h"
 #include "SvgSource.h"
 #include "XmlOut.h"
 #include "easel/core/Document.h"
@@ -53,6 +54,9 @@ struct RecordedRun {
   RunRecord record;
   std::string problem;  // empty when usable
 };
+
+// Whether the element is a record (contour:run, by its namespace).
+bool isRunRecord(pugi::xml_node node);
 
 // Every contour:run element of the file, in file order. `currentVersion`
 // ("18.3.0"): a record of a newer version is not usable.
@@ -119,7 +123,9 @@ struct RunEdits {
 };
 
 // For the exporter: carries out the edits of the records as it writes the
-// file's elements (the contours' own marks it writes itself).
+// file's elements (the contours' own marks it writes itself). A record that
+// goes takes the white space before it along; new records go after the last
+// of the runs' element, each on a line of its own where the file has lines.
 class RunRecordWriter {
  public:
   RunRecordWriter(const SvgSource* source, const RunEdits& edits, const std::string& svgPrefix,
@@ -132,16 +138,23 @@ class RunRecordWriter {
   bool mayDropDeclaration() const { return edits_.added.empty() && !edits_.dropped.empty(); }
   std::string declarationName() const;
 
+  // Whether an element of the file goes whole: a record that goes, or the
+  // runs' metadata element when none of its elements is left.
+  bool drops(pugi::xml_node node) const;
   // A node of the file as written: with its records edited (and the new
-  // ones, when it is the runs' metadata element); nothing when it goes.
-  void write(XmlOut& out, pugi::xml_node node);
+  // ones, when it is the runs' metadata element).
+  void write(SourceWriter& writer, pugi::xml_node node);
   // After the root's children: a new metadata element for the new records
-  // when the file had none.
-  void finish(XmlOut& out);
+  // when the file had none (`writer`: the file's, when there is one).
+  void finish(XmlOut& out, SourceWriter* writer);
 
  private:
+  bool noteEditedRecords(pugi::xml_node node);
+  // The new records, each after `lead`, their parameters after `inner`.
+  void writeNewRecords(XmlOut& out, const std::string& lead, const std::string& inner, char quote) const;
+
   const RunEdits& edits_;
-  std::string runName_, metadataName_, contourPrefix_;
+  std::string metadataName_, contourPrefix_;
   pugi::xml_node metadata_;  // the file's runs metadata element, where new records go
   bool wroteMetadata_ = false;
   std::set<const void*> holdsEditedRecords_;  // elements with a record that changes inside

@@ -10,7 +10,8 @@
 namespace easel::svg::detail {
 
 std::string Importer::textAsWritten() const {
-  if (path_.empty()) return original_;
+  // Where the text as read is kept (a string, standard input, a compressed file).
+  if (const std::string* kept = source_->text.kept()) return *kept;
   // The parse changed the buffer in place: places are counted in the file.
   try {
     return inflatedIfGzip(readLimited(path_, budget_), budget_);

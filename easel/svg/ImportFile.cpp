@@ -11,6 +11,7 @@
 
 #include "ColorText.h"
 #include "Gzip.h"
+#include "Namespaces.h"
 #include "Scanner.h"
 #include "easel/core/FileIo.h"
 #include "easel/core/Trimmed.h"
@@ -21,7 +22,7 @@ ImportedSvg Importer::run() {
   parseXml();
   doc_ = std::make_unique<Document>();
   // While reading, the text is held beside the art: the art gets what is left.
-  const std::size_t held = source_->buffer.size() + original_.size();
+  const std::size_t held = source_->buffer.size() + (source_->text.kept() ? source_->text.size() : 0);
   doc_->setMemoryBudget(budget_ > held ? budget_ - held : 0);
   readPage();
   collectIds();
@@ -69,7 +70,7 @@ void Importer::parseXml() {
   if (local != "svg") failNode(root, "not an SVG file: the root element is <" + std::string(name) + ">");
   source_->root = root;
   source_->svgPrefix = colon == std::string_view::npos ? "" : std::string(name.substr(0, colon + 1));
-  source_->contourPrefix = prefixFor(root, kContourNamespace, std::string(kContourPrefix) + ":");
+  source_->contourPrefix = choosePrefix(root, kContourNamespace, kContourPrefix).prefix;
   source_->inkscapePrefix = prefixFor(root, kInkscapeNamespace, "inkscape:");
   insensitiveName_ = prefixFor(root, kSodipodiNamespace, "sodipodi:") + "insensitive";
 }
@@ -248,14 +249,20 @@ std::string budgetText(std::size_t budget) {
   return budget % mb == 0 ? std::to_string(budget / mb) + " MB" : std::to_string(budget) + " bytes";
 }
 
-ImportedSvg importText(std::string text, const std::string& fileName, std::size_t budget, const std::string& path) {
+ImportedSvg importText(std::string text, SourceText original, const std::string& fileName, std::size_t budget,
+                       const std::string& path) {
   const auto overBudget = [&] {
     return SvgError(errorText(fileName, 0, 0,
                               "the drawing needs more than the memory budget of " + budgetText(budget) + " to read"));
   };
   try {
-    // A compressed drawing is known by its bytes; the budget holds for what it inflates to.
-    return Importer(inflatedIfGzip(std::move(text), budget), fileName, budget, path).run();
+    // A compressed drawing is known by its bytes; the budget holds for what
+    // it inflates to, and the writer copies from the inflated text, kept.
+    if (isGzip(text)) {
+      text = inflatedIfGzip(std::move(text), budget);
+      original = SourceText(text);
+    }
+    return Importer(std::move(text), std::move(original), fileName, budget, path).run();
   } catch (const DocumentError& e) {
     throw SvgError(errorText(fileName, 0, 0, e.what()));
   } catch (const MemoryBudgetError&) {
@@ -270,12 +277,16 @@ ImportedSvg importText(std::string text, const std::string& fileName, std::size_
 }  // namespace
 
 ImportedSvg importSvg(std::string text, const std::string& fileName, std::size_t budget) {
-  return importText(std::move(text), fileName, budget, std::string());
+  SourceText original(text);
+  return importText(std::move(text), std::move(original), fileName, budget, std::string());
 }
 
-ImportedSvg importSvgFile(const std::string& path, std::size_t limit) {
-  std::string text = readLimited(path, limit);
-  return importText(std::move(text), path == "-" ? std::string("<stdin>") : path, limit, path == "-" ? "" : path);
+ImportedSvg importSvgFile(const std::string& path, std::size_t limit, bool keepText) {
+  std::string text;
+  SourceText original = SourceText::readFile(path, limit, &text);
+  if (keepText && !original.kept()) original = SourceText(text);
+  return importText(std::move(text), std::move(original), path == "-" ? std::string("<stdin>") : path, limit,
+                    path == "-" ? "" : path);
 }
 
 }  // namespace easel::svg

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "ColorText.h"
+#include "Namespaces.h"
 #include "Scanner.h"
 
 namespace easel::svg::detail {
@@ -89,7 +90,7 @@ Rgb Importer::stopColor(pugi::xml_node stop) {
 }
 
 void Importer::exactColor(pugi::xml_node node, const char* localName, AIColor& color) {
-  pugi::xml_attribute a = node.attribute((source_->contourPrefix + localName).c_str());
+  pugi::xml_attribute a = attributeIn(node, kContourNamespace, localName);
   if (!a || color.kind != kThreeColor) return;
   AIColor none{};
   none.kind = kNoneColor;
@@ -119,10 +120,8 @@ AIPathStyle Importer::readPathStyle(pugi::xml_node node, const ComputedStyle& st
     extra.strokeOpacity = stroke.alpha * read(style[Property::StrokeOpacity], Property::StrokeOpacity, parseOpacity);
   exactColor(node, "fill-color", s.fill.color);
   exactColor(node, "stroke-color", s.stroke.color);
-  s.fill.overprint =
-      std::string_view(node.attribute((source_->contourPrefix + "fill-overprint").c_str()).value()) == "1";
-  s.stroke.overprint =
-      std::string_view(node.attribute((source_->contourPrefix + "stroke-overprint").c_str()).value()) == "1";
+  s.fill.overprint = std::string_view(attributeIn(node, kContourNamespace, "fill-overprint").value()) == "1";
+  s.stroke.overprint = std::string_view(attributeIn(node, kContourNamespace, "stroke-overprint").value()) == "1";
   s.evenOdd = keywordNumber(Property::FillRule, style[Property::FillRule].text) == 1;
   // Widths scale with the user space, by the square root of its area change.
   const double scale = std::sqrt(std::abs(local.determinant()));

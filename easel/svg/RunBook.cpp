@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <unordered_set>
 
+#include "ColorText.h"
+#include "Namespaces.h"
+
 namespace easel::svg {
 
 namespace {
@@ -91,14 +94,14 @@ RunBook::RunBook(const Document& document, const SvgSource& source, std::string 
 }
 
 void RunBook::indexElements(const Document& document) {
-  const std::string runName = source_.contourPrefix + "run", sourceName = source_.contourPrefix + "source";
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
     const auto* e = dynamic_cast<const SvgArtExtra*>(document.content(a).extra.get());
     if (!e || e->source.get() != &source_ || e->kind != SvgArtExtra::Kind::Element || e->original != a) continue;
     const std::string_view id = e->node.attribute("id").value();
     if (!id.empty() && document.parent(a)) elementsById_[id].push_back(a);
-    if (const pugi::xml_attribute run = e->node.attribute(runName.c_str())) {
-      marked_.push_back({a, run.value(), e->node.attribute(sourceName.c_str()).value()});
+    // Our marks by their namespace, whatever prefix the file gives it there.
+    if (const pugi::xml_attribute run = attributeIn(e->node, kContourNamespace, "run")) {
+      marked_.push_back({a, run.value(), attributeIn(e->node, kContourNamespace, "source").value()});
       markedArt_.insert(a.bits());
     }
   }

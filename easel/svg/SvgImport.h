@@ -53,8 +53,12 @@ struct ImportedSvg {
 ImportedSvg importSvg(std::string text, const std::string& fileName,
                       std::size_t budget = Document::kDefaultMemoryBudget);
 // Reads the file ("-": standard input), at most `limit` bytes (the
-// document's memory budget), and imports it within that budget.
-ImportedSvg importSvgFile(const std::string& path, std::size_t limit = Document::kDefaultMemoryBudget);
+// document's memory budget), and imports it within that budget. The writer
+// reads the file again for the bytes it copies (SourceText.h); a program
+// that keeps the drawing long, while the file may be rewritten in place by
+// others, keeps a copy of the text instead (`keepText`).
+ImportedSvg importSvgFile(const std::string& path, std::size_t limit = Document::kDefaultMemoryBudget,
+                          bool keepText = false);
 
 }  // namespace easel::svg
 

@@ -50,12 +50,14 @@ class Importer : private CascadeSite {
   // `budget`: what the text and the document may take together. `path`:
   // the file the text was read from, read again for the place of an error
   // rather than kept as a second copy of the text; empty to keep the copy.
-  Importer(std::string text, const std::string& fileName, std::size_t budget, const std::string& path)
+  // `original`: where the writer finds the text as read again.
+  Importer(std::string text, SourceText original, const std::string& fileName, std::size_t budget,
+           const std::string& path)
       : budget_(budget), path_(path) {
     source_ = std::make_shared<SvgSource>();
     source_->fileName = fileName;
-    if (path_.empty()) original_ = text;
     source_->buffer = std::move(text);
+    source_->text = std::move(original);
   }
 
   ImportedSvg run();
@@ -222,7 +224,6 @@ class Importer : private CascadeSite {
   static constexpr std::size_t kDepthLimit = 2'000;
   std::size_t budget_;
   std::string path_;
-  std::string original_;  // the text as read, when there is no file to read again
   std::shared_ptr<SvgSource> source_;
   std::string insensitiveName_;  // the editors' lock attribute with its prefix
   std::unique_ptr<Document> doc_;

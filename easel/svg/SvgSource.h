@@ -14,6 +14,7 @@
 #include <pugixml.hpp>
 
 #include "Geometry.h"
+#include "SourceText.h"
 #include "easel/core/Document.h"
 
 namespace easel::svg {
@@ -30,10 +31,12 @@ struct SourceItem {
 struct SvgSource {
   std::string fileName;
   std::string buffer;  // parsed in place: the XML's strings point into it
+  SourceText text;     // the text as read, which the writer copies from
   pugi::xml_document xml;
   pugi::xml_node root;
-  std::string svgPrefix;      // "" or "svg:" when the file names SVG elements with a prefix
-  std::string contourPrefix;  // the prefix bound to our namespace ("contour:")
+  std::string svgPrefix;  // "" or "svg:" when the file names SVG elements with a prefix
+  // The prefix the writer writes our namespace under ("contour:"; Namespaces.h).
+  std::string contourPrefix;
   std::string inkscapePrefix;
   // From the root's user space (after its viewBox) to artwork points, y up.
   Affine rootToDoc;

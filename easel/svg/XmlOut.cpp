@@ -26,7 +26,11 @@ bool usesPrefix(pugi::xml_node node, std::string_view prefix) {
 
 XmlAttributes XmlAttributes::of(pugi::xml_node node) {
   XmlAttributes out;
-  for (pugi::xml_attribute a : node.attributes()) out.append(a.name(), std::string_view(a.value()));
+  int i = 0;
+  for (pugi::xml_attribute a : node.attributes()) {
+    out.append(a.name(), std::string_view(a.value()));
+    out.list_.back().from = i++;
+  }
   return out;
 }
 
@@ -36,25 +40,34 @@ XmlAttributes::Attribute* XmlAttributes::find(std::string_view name) {
 }
 
 void XmlAttributes::append(std::string name, std::string_view fileValue) {
-  list_.push_back({std::move(name), fileValue, {}, false});
+  list_.push_back({std::move(name), fileValue, {}, false, false, -1});
 }
 
 void XmlAttributes::append(std::string name, std::string value) {
-  list_.push_back({std::move(name), {}, std::move(value), true});
+  list_.push_back({std::move(name), {}, std::move(value), true, false, -1});
 }
 
 void XmlAttributes::appendPlain(std::string name, std::string value) {
-  list_.push_back({std::move(name), {}, std::move(value), true, true});
+  list_.push_back({std::move(name), {}, std::move(value), true, true, -1});
 }
 
 void XmlAttributes::prepend(std::string name, std::string value) {
-  list_.insert(list_.begin(), {std::move(name), {}, std::move(value), true});
+  list_.insert(list_.begin(), {std::move(name), {}, std::move(value), true, false, -1});
 }
 
 void XmlAttributes::set(Attribute& a, std::string value) {
+  if (!a.isHeld && a.viewed == value) return;
   a.held = std::move(value);
   a.isHeld = true;
   a.plain = false;
+}
+
+void XmlAttributes::replace(Attribute& a, std::string name, std::string value) {
+  if (a.name != name) a.from = -1;
+  a.name = std::move(name);
+  a.held = std::move(value);
+  a.isHeld = true;
+  a.plain = true;
 }
 
 void XmlAttributes::remove(std::string_view name) {
@@ -73,10 +86,16 @@ XmlOut XmlOut::probe(std::string prefix) {
   return out;
 }
 
-void XmlOut::write(const void* data, size_t size) {
+void XmlOut::text(std::string_view t) {
   if (probing_) return;
-  buffer_.append(static_cast<const char*>(data), size);
-  written_ += size;
+  written_ += t.size();
+  if (sink_ && t.size() >= kFlushSize) {
+    // A large piece (of the file's text) goes straight through.
+    flush();
+    sink_->write(t.data(), static_cast<std::streamsize>(t.size()));
+    return;
+  }
+  buffer_.append(t);
   if (sink_ && buffer_.size() >= kFlushSize) flush();
 }
 
@@ -86,32 +105,43 @@ void XmlOut::flush() {
   buffer_.clear();
 }
 
-void XmlOut::text(std::string_view t) { write(t.data(), t.size()); }
-
 void XmlOut::notePrefix(std::string_view name) {
   if (name.starts_with(prefix_)) sawPrefix_ = true;
 }
 
-void XmlOut::closeStartTag() {
+void XmlOut::noteNode(pugi::xml_node node) {
+  if (probing_ && node.type() == pugi::node_element && usesPrefix(node, prefix_)) sawPrefix_ = true;
+}
+
+void XmlOut::content() {
   if (!startTagOpen_) return;
   startTagOpen_ = false;
   text(layout_ == Layout::Raw ? ">" : ">\n");
 }
 
-// As pugixml escapes attribute values: &, <, " and the control characters
-// (as two-digit character references); > and ' stay.
-constexpr std::array<bool, 256> kEscapedInAttributes = [] {
-  std::array<bool, 256> table{};
-  for (int c = 0; c < 32; ++c) table[static_cast<std::size_t>(c)] = true;
-  table['&'] = table['<'] = table['"'] = true;
-  return table;
-}();
+namespace {
 
-void XmlOut::escapedAttribute(std::string_view value) {
+// What a value between quotes escapes: &, < and the quote, and the control
+// characters (as character references, which keep line breaks and tabs that
+// the reading would otherwise turn into spaces); > and the other quote stay.
+struct Escapes {
+  std::array<bool, 256> table{};
+  explicit constexpr Escapes(char quote) {
+    for (int c = 0; c < 32; ++c) table[static_cast<std::size_t>(c)] = true;
+    table['&'] = table['<'] = true;
+    table[static_cast<unsigned char>(quote)] = true;
+  }
+};
+constexpr Escapes kInDoubleQuotes('"'), kInSingleQuotes('\'');
+
+}  // namespace
+
+void XmlOut::escaped(std::string_view value, char quote) {
+  const auto& escapes = quote == '\'' ? kInSingleQuotes.table : kInDoubleQuotes.table;
   std::size_t from = 0;
   for (std::size_t i = 0; i < value.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(value[i]);
-    if (!kEscapedInAttributes[c]) continue;
+    if (!escapes[c]) continue;
     text(value.substr(from, i - from));
     if (c == '&') {
       text("&amp;");
@@ -119,6 +149,8 @@ void XmlOut::escapedAttribute(std::string_view value) {
       text("&lt;");
     } else if (c == '"') {
       text("&quot;");
+    } else if (c == '\'') {
+      text("&apos;");
     } else {
       const char reference[] = {'&', '#', static_cast<char>('0' + c / 10), static_cast<char>('0' + c % 10), ';'};
       text({reference, sizeof reference});
@@ -128,26 +160,33 @@ void XmlOut::escapedAttribute(std::string_view value) {
   text(value.substr(from));
 }
 
-void XmlOut::startElement(std::string_view name, const XmlAttributes& attributes) {
+void XmlOut::attribute(std::string_view space, std::string_view name, std::string_view value, char quote, bool plain) {
+  if (probing_) {
+    notePrefix(name);
+    return;
+  }
+  text(space);
+  text(name);
+  const char open[] = {'=', quote};
+  text({open, 2});
+  if (plain) {
+    text(value);
+  } else {
+    escaped(value, quote);
+  }
+  text({&quote, 1});
+}
+
+void XmlOut::startElement(std::string_view name, const XmlAttributes& attributes, char quote) {
   if (probing_) {
     notePrefix(name);
     for (const auto& a : attributes.list()) notePrefix(a.name);
     return;
   }
-  closeStartTag();
+  content();
   text("<");
   text(name);
-  for (const auto& a : attributes.list()) {
-    text(" ");
-    text(a.name);
-    text("=\"");
-    if (a.plain) {
-      text(a.value());
-    } else {
-      escapedAttribute(a.value());
-    }
-    text("\"");
-  }
+  for (const auto& a : attributes.list()) attribute(" ", a.name, a.value(), quote, a.plain);
   startTagOpen_ = true;
 }
 
@@ -161,19 +200,6 @@ void XmlOut::endElement(std::string_view name) {
   text("</");
   text(name);
   text(layout_ == Layout::Raw ? ">" : ">\n");
-}
-
-void XmlOut::node(pugi::xml_node n) {
-  if (probing_) {
-    if (n.type() == pugi::node_element && usesPrefix(n, prefix_)) sawPrefix_ = true;
-    return;
-  }
-  closeStartTag();
-  if (layout_ == Layout::Raw) {
-    n.print(*this, "", pugi::format_raw, pugi::encoding_utf8);
-  } else {
-    n.print(*this, "", pugi::format_indent, pugi::encoding_utf8, 1);
-  }
 }
 
 }  // namespace easel::svg

@@ -79,10 +79,12 @@ TEST_F(ContourRuns, RunsAreReplacedRepeatedAndStrippedWhole) {
   const std::string once = read("once.svg");
   EXPECT_EQ(count(once, "contour:run=\"contour-run-1\""), 3u);
   EXPECT_EQ(count(once, "contour:source=\"sq\" contour:index=\"2\""), 1u);
-  EXPECT_NE(once.find("<metadata contour:role=\"runs\"><contour:run id=\"contour-run-1\" version=\""),
+  // The record, at the end of the root, indented as the file's children are.
+  EXPECT_NE(once.find("\n  <metadata contour:role=\"runs\">\n    <contour:run id=\"contour-run-1\" version=\""),
             std::string::npos);
   EXPECT_NE(once.find(" seed=\"3\" "), std::string::npos);
-  EXPECT_NE(once.find(" sources=\"sq\"><contour:params previewOn="), std::string::npos);
+  EXPECT_NE(once.find(" sources=\"sq\">\n      <contour:params previewOn="), std::string::npos);
+  EXPECT_NE(once.find("/>\n    </contour:run>\n  </metadata>\n</svg>\n"), std::string::npos);
   EXPECT_EQ(count(once, "contour:note="), 5u);  // the root, the source and its three contours
   // Replacing the run equals applying the other settings at once; --replace
   // on a drawing without runs simply applies.
@@ -134,12 +136,44 @@ TEST_F(ContourRuns, UnusableRecordsAreNamedAndTheirContoursKept) {
   }
 }
 
+// Our names go by our namespace's URI, never by the prefix: a drawing may
+// give `contour` to another namespace, on the root or inside; that
+// namespace's contour:run is no contour of ours, and ours gets a prefix of
+// its own, declared once on the root.
+TEST_F(ContourRuns, OurNamespaceWhereverThePrefixIsTaken) {
+  const std::string square =
+      "d=\"M 20 20 L 180 20 L 180 180 L 20 180 Z\" fill=\"#3366cc\" contour:run=\"contour-run-1\"";
+  const std::string open = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200pt\" height=\"200pt\" ";
+  const std::string cases[] = {
+      // The root binds the prefix to another namespace.
+      open + "xmlns:contour=\"urn:other\">\n  <path id=\"sq\" " + square + "/>\n</svg>\n",
+      // The root binds it to ours, and a group to another.
+      open +
+          "xmlns:contour=\"urn:contour:easel\" contour:note=\"root\">\n  <g id=\"g\" xmlns:contour=\"urn:other\">\n"
+          "    <path id=\"sq\" " +
+          square + "/>\n  </g>\n</svg>\n",
+  };
+  for (const std::string& drawing : cases) {
+    write("taken.svg", drawing);
+    apply("taken.svg", "once.svg", kFirst);
+    const std::string once = read("once.svg");
+    EXPECT_EQ(err_.find("does not record it"), std::string::npos) << err_;
+    EXPECT_EQ(count(once, "xmlns:contour="), count(drawing, "xmlns:contour=")) << once;
+    EXPECT_EQ(count(once, "xmlns:contour1=\"urn:contour:easel\""), 1u) << once;
+    EXPECT_EQ(count(once, "contour1:run=\"contour-run-1\""), 3u) << once;
+    EXPECT_NE(once.find("<metadata contour1:role=\"runs\">"), std::string::npos) << once;
+    // The source's own contour:run of the other namespace stays, the contours go.
+    contour("strip", "once.svg", "stripped.svg");
+    EXPECT_EQ(read("stripped.svg"), drawing);
+  }
+}
+
 TEST_F(ContourRuns, TheMarksAndRecordsRenderNothing) {
   if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0) GTEST_SKIP() << "rsvg-convert is missing";
   apply("in.svg", "once.svg", kFirst);
   // The same file without what the runs added.
   std::string plain = std::regex_replace(read("once.svg"), std::regex(" contour:(source|index|run)=\"[^\"]*\""), "");
-  plain = std::regex_replace(plain, std::regex("<metadata contour:role=\"runs\">.*</metadata>"), "");
+  plain = std::regex_replace(plain, std::regex("<metadata contour:role=\"runs\">[^]*</metadata>"), "");
   ASSERT_EQ(plain.find("contour:run"), std::string::npos);
   write("plain.svg", plain);
   const std::string line = std::string(CONTOUR_PYTHON3) +

@@ -1,0 +1,109 @@
+#include "Namespaces.h"
+
+#include <set>
+#include <vector>
+
+namespace easel::svg {
+
+namespace {
+
+std::string_view prefixOf(std::string_view qualifiedName) {
+  const std::size_t colon = qualifiedName.find(':');
+  return colon == std::string_view::npos ? std::string_view() : qualifiedName.substr(0, colon);
+}
+
+// The declaration's prefix ("" for xmlns="..."), or false when the name is
+// not a declaration.
+bool declares(std::string_view attribute, std::string_view* prefix) {
+  if (attribute == "xmlns") {
+    *prefix = {};
+    return true;
+  }
+  if (!attribute.starts_with("xmlns:")) return false;
+  *prefix = attribute.substr(6);
+  return true;
+}
+
+}  // namespace
+
+std::string_view localName(std::string_view qualifiedName) {
+  const std::size_t colon = qualifiedName.find(':');
+  return colon == std::string_view::npos ? qualifiedName : qualifiedName.substr(colon + 1);
+}
+
+std::string_view namespaceOf(pugi::xml_node element, std::string_view qualifiedName, bool isAttribute) {
+  const std::string_view prefix = prefixOf(qualifiedName);
+  if (prefix.empty() && isAttribute) return {};
+  if (prefix == "xml") return kXmlNamespace;
+  for (pugi::xml_node n = element; n.type() == pugi::node_element; n = n.parent()) {
+    for (pugi::xml_attribute a : n.attributes()) {
+      std::string_view declared;
+      if (declares(a.name(), &declared) && declared == prefix) return a.value();
+    }
+  }
+  return {};
+}
+
+bool attributeIsIn(pugi::xml_node element, std::string_view name, std::string_view uri) {
+  return name.find(':') != std::string_view::npos && namespaceOf(element, name, true) == uri;
+}
+
+pugi::xml_attribute attributeIn(pugi::xml_node element, std::string_view uri, std::string_view local) {
+  for (pugi::xml_attribute a : element.attributes()) {
+    const std::string_view name = a.name();
+    // The cheap test first: the local name, then what the prefix means.
+    if (name.size() > local.size() && name.ends_with(local) && name[name.size() - local.size() - 1] == ':' &&
+        attributeIsIn(element, name, uri)) {
+      return a;
+    }
+  }
+  return {};
+}
+
+bool elementIs(pugi::xml_node element, std::string_view uri, std::string_view local) {
+  return element.type() == pugi::node_element && localName(element.name()) == local &&
+         namespaceOf(element, element.name(), false) == uri;
+}
+
+ChosenPrefix choosePrefix(pugi::xml_node root, std::string_view uri, std::string_view wanted) {
+  std::set<std::string, std::less<>> ours;  // what the root binds to `uri`
+  for (pugi::xml_attribute a : root.attributes()) {
+    std::string_view p;
+    if (declares(a.name(), &p) && !p.empty() && uri == a.value()) ours.emplace(p);
+  }
+  // Every prefix that the file declares or uses in `wanted`'s family, and the
+  // root's prefixes for `uri` that an element binds otherwise.
+  std::set<std::string, std::less<>> taken, rebound;
+  std::vector<pugi::xml_node> stack{root};
+  const auto note = [&](std::string_view prefix) {
+    if (prefix.starts_with(wanted)) taken.emplace(prefix);
+  };
+  while (!stack.empty()) {
+    const pugi::xml_node n = stack.back();
+    stack.pop_back();
+    note(prefixOf(n.name()));
+    for (pugi::xml_attribute a : n.attributes()) {
+      std::string_view p;
+      if (!declares(a.name(), &p)) {
+        note(prefixOf(a.name()));
+        continue;
+      }
+      note(p);
+      if (ours.count(p) && uri != a.value()) rebound.emplace(p);
+    }
+    for (pugi::xml_node c = n.last_child(); c; c = c.previous_sibling()) {
+      if (c.type() == pugi::node_element) stack.push_back(c);
+    }
+  }
+  for (pugi::xml_attribute a : root.attributes()) {
+    std::string_view p;
+    if (declares(a.name(), &p) && ours.count(p) && !rebound.count(p)) return {std::string(p) + ":", true};
+  }
+  for (int n = 0;; ++n) {
+    std::string candidate(wanted);
+    if (n > 0) candidate += std::to_string(n);
+    if (!taken.count(candidate)) return {candidate + ":", false};
+  }
+}
+
+}  // namespace easel::svg

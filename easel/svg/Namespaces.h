@@ -1,0 +1,46 @@
+// Names by namespace, as XML means them: a prefix stands for the URI that the
+// nearest declaration in scope binds it to (on the element itself, then on
+// its ancestors), so that a name is known by its URI, never by its prefix
+// alone. A file may bind `contour` to another namespace, or rebind it
+// inside: our names are the ones whose prefix means our URI where they are.
+#ifndef EASEL_SVG_NAMESPACES_H
+#define EASEL_SVG_NAMESPACES_H
+
+#include <string>
+#include <string_view>
+
+#include <pugixml.hpp>
+
+namespace easel::svg {
+
+inline constexpr std::string_view kXmlNamespace = "http://www.w3.org/XML/1998/namespace";
+
+// "run" of "contour:run".
+std::string_view localName(std::string_view qualifiedName);
+
+// The URI that a name's prefix means at `element` ("" for none). An
+// attribute without a prefix is in no namespace; an element without one is
+// in the default namespace.
+std::string_view namespaceOf(pugi::xml_node element, std::string_view qualifiedName, bool isAttribute);
+
+// The element's attribute `local` in namespace `uri`, whatever its prefix.
+pugi::xml_attribute attributeIn(pugi::xml_node element, std::string_view uri, std::string_view local);
+// Whether an attribute name of `element` is `uri`'s.
+bool attributeIsIn(pugi::xml_node element, std::string_view name, std::string_view uri);
+// Whether the element is named `local` in namespace `uri`.
+bool elementIs(pugi::xml_node element, std::string_view uri, std::string_view local);
+
+// The prefix (with its colon) under which the writer writes names of `uri`
+// into the file of `root`: one that the root binds to it and no element
+// binds otherwise; else the first of `wanted`, `wanted`1, `wanted`2, ...
+// that no element of the file declares or uses. `declared` says whether the
+// root declares it already.
+struct ChosenPrefix {
+  std::string prefix;
+  bool declared = false;
+};
+ChosenPrefix choosePrefix(pugi::xml_node root, std::string_view uri, std::string_view wanted);
+
+}  // namespace easel::svg
+
+#endif
