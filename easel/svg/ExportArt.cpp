@@ -1,12 +1,13 @@
 // The SVG writer's paths, text, images and symbols: an element that keeps
 // its geometry keeps its text; one whose geometry changed gets path data (a
-// basic shape becomes a path).
+// basic shape becomes a path), without what other editors would redraw it from.
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "ExportGeometry.h"
 #include "ExportValues.h"
+#include "RedrawAttributes.h"
 #include "SubpathDigest.h"
 #include "SvgExporter.h"
 
@@ -78,11 +79,11 @@ void Exporter::writePath(ArtRef art, const Affine& frame, const SvgArtExtra* e) 
     std::string d = out_->probing() ? std::string() : writePathData(localGeometry(art, local));
     name = "path";
     // The path data where the geometry was; the rest of the shape's
-    // geometry goes.
+    // geometry, and what an editor would draw it again from, goes.
     bool first = true;
     el.removeIf([&](const XmlAttributes::Attribute& a) {
       if (isGeometryAttribute(a.name)) return !std::exchange(first, false);
-      return false;
+      return e && redrawsGeometry(e->node, a.name);
     });
     if (XmlAttributes::Attribute* g = el.findIf([](const auto& a) { return isGeometryAttribute(a.name); })) {
       el.replace(*g, "d", std::move(d));

@@ -78,5 +78,41 @@ TEST(ByteCopy, AShapeMovedBecomesAPathInItsOwnLayout) {
             "     class=\"c\"><title>box</title></path>\n</svg>\n");
 }
 
+// What another editor draws a shape from goes with the old geometry, by
+// namespace (whatever the prefix), and stays while the geometry does.
+TEST(ByteCopy, PathsThatChangeLoseWhatEditorsRedrawThemFrom) {
+  const std::string star =
+      "sodipodi:type=\"star\" sodipodi:sides=\"5\" sodipodi:cx=\"5\" sodipodi:cy=\"5\" sodipodi:r1=\"4\" "
+      "sodipodi:r2=\"2\" sodipodi:arg1=\"0\" sodipodi:arg2=\"0.6\" inkscape:flatsided=\"false\" "
+      "inkscape:rounded=\"0\" inkscape:randomized=\"0\"";
+  const std::string kept = "sodipodi:nodetypes=\"cc\" inkscape:label=\"Star\"";
+  struct Case {
+    const char* what;
+    std::string namespaces, attributes;
+    bool moved;
+    std::string left;  // the attributes the written element keeps
+  };
+  const std::string sodipodi = "xmlns:sodipodi=\"http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd\" ";
+  const Case cases[] = {
+      {"a star, moved", sodipodi, star + " " + kept, true, kept},
+      {"a star, as it was", sodipodi, star + " " + kept, false, star + " " + kept},
+      {"another prefix for the same namespace", "xmlns:sp=\"http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd\" ",
+       "sp:type=\"arc\" sp:cx=\"5\" sp:start=\"0\" sp:end=\"1\" sp:open=\"true\" sp:arc-type=\"arc\"", true, ""},
+      {"the same prefix for another namespace", "xmlns:sodipodi=\"urn:other\" ", "sodipodi:type=\"star\"", true,
+       "sodipodi:type=\"star\""},
+      {"a path effect", sodipodi, "inkscape:original-d=\"M 0,0 L 9,9\" inkscape:path-effect=\"#e\"", true, ""},
+  };
+  for (const Case& c : cases) {
+    ImportedSvg s = test::load("<path id=\"p\" d=\"M 0,0 L 10,10\" " + c.attributes + "/>",
+                               c.namespaces + "width=\"100\" height=\"100\"");
+    Document& d = *s.document;
+    if (c.moved) d.transform(find(d, "p"), {1, 0, 0, 1, 0.75f, 0}, 1, kTransformObjects);  // 1 px right
+    const std::string out = exportSvg(d, s.source.get());
+    const std::string path = out.substr(out.find("<path"), out.find("/>", out.find("<path")) - out.find("<path"));
+    const std::string data = c.moved ? "d=\"M1,0 L11,10\"" : "d=\"M 0,0 L 10,10\"";
+    EXPECT_EQ(path, "<path id=\"p\" " + data + (c.left.empty() ? "" : " " + c.left)) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace easel::svg
