@@ -232,8 +232,8 @@ std::vector<ArtRef> Exporter::childrenInFileOrder(ArtRef art) const {
 // (contours) gets its source's, or the last the container has. `firstLead`:
 // the white space before the first item, when the file has it outside (that
 // of art right in the root, whose layer is no element).
-void Exporter::writeItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children,
-                          const Affine& frame, pugi::xml_node firstLead) {
+Exporter::ItemPlan Exporter::planItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children,
+                                       pugi::xml_node firstLead) const {
   struct Slot {
     std::vector<pugi::xml_node> before;
     pugi::xml_node lead;
@@ -274,24 +274,40 @@ void Exporter::writeItems(const std::vector<SourceItem>& items, const std::vecto
     slot.before = std::move(pending);
     pending.clear();
   }
+  ItemPlan plan;
+  plan.children.resize(children.size());
   std::set<const SvgArtExtra*> placed;
-  for (ArtRef c : children) {
-    const SvgArtExtra* e = extraOf(c);
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    const SvgArtExtra* e = extraOf(children[i]);
     const auto found = slots.find(e);
-    pugi::xml_node lead = found != slots.end() && found->second.lead ? found->second.lead : lastLead;
+    ItemPlan::Child& child = plan.children[i];
+    child.lead = found != slots.end() && found->second.lead ? found->second.lead : lastLead;
     if (found != slots.end() && placed.insert(e).second) {
-      for (pugi::xml_node raw : found->second.before) writeKept(raw);
-      lead = found->second.lead;
-    }
-    if (e && e->kind == SvgArtExtra::Kind::LooseArt) {
-      // The first element's white space is written with it, inside.
-      writeItems(e->items, childrenInFileOrder(c), frame, lead);
-    } else {
-      writeLead(lead);
-      writeArt(c, frame);
+      child.before = std::move(found->second.before);
+      child.lead = found->second.lead;
     }
   }
-  for (pugi::xml_node raw : pending) writeKept(raw);
+  plan.after = std::move(pending);
+  return plan;
+}
+
+// The walk recurses through here: what it keeps on the stack for each level
+// is the plan, worked out beforehand.
+void Exporter::writeItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children,
+                          const Affine& frame, pugi::xml_node firstLead) {
+  const ItemPlan plan = planItems(items, children, firstLead);
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    for (pugi::xml_node raw : plan.children[i].before) writeKept(raw);
+    const SvgArtExtra* e = extraOf(children[i]);
+    if (e && e->kind == SvgArtExtra::Kind::LooseArt) {
+      // The first element's white space is written with it, inside.
+      writeItems(e->items, childrenInFileOrder(children[i]), frame, plan.children[i].lead);
+    } else {
+      writeLead(plan.children[i].lead);
+      writeArt(children[i], frame);
+    }
+  }
+  for (pugi::xml_node raw : plan.after) writeKept(raw);
 }
 
 void Exporter::writeLead(pugi::xml_node lead) {
@@ -317,24 +333,30 @@ void Exporter::writeGroup(ArtRef art, const Affine& frame, const SvgArtExtra* e)
     writeItems(e->items, childrenInFileOrder(art), frame);
     return;
   }
-  XmlAttributes el = e ? XmlAttributes::of(e->node) : XmlAttributes();
-  const std::string_view name = e ? std::string_view(e->node.name()) : "g";
-  finish(el, art, e, nullptr);
-  if (e && !doc_.firstChild(art) && !e->node.first_child()) {
-    writer_->element(e->node, name, el);  // empty, as the file had it
-    return;
-  }
-  if (e) {
-    writer_->open(e->node, name, el);
-  } else {
-    out_->startElement(name, el, writer_ ? writer_->quote() : '"');
-  }
+  if (!openGroup(art, e)) return;
   writeItems(e ? e->items : kNoItems, childrenInFileOrder(art), frame * (e ? e->transform : Affine{}));
   if (e) {
-    writer_->close(e->node, name);
+    writer_->close(e->node, e->node.name());
   } else {
-    out_->endElement(name);
+    out_->endElement("g");
   }
+}
+
+// The group's start tag; false when the group was written whole (empty, as
+// the file had it).
+bool Exporter::openGroup(ArtRef art, const SvgArtExtra* e) {
+  XmlAttributes el = e ? XmlAttributes::of(e->node) : XmlAttributes();
+  finish(el, art, e, nullptr);
+  if (e && !doc_.firstChild(art) && !e->node.first_child()) {
+    writer_->element(e->node, e->node.name(), el);
+    return false;
+  }
+  if (e) {
+    writer_->open(e->node, e->node.name(), el);
+  } else {
+    out_->startElement("g", el, writer_ ? writer_->quote() : '"');
+  }
+  return true;
 }
 
 void Exporter::writeElement(const SvgArtExtra* e, std::string_view name, const XmlAttributes& attributes) {

@@ -62,6 +62,18 @@ class Exporter {
   bool dropped(pugi::xml_node node) const;
   const SvgArtExtra* extraOf(ArtRef art) const { return extraFrom(doc_, art, source_); }
   std::vector<ArtRef> childrenInFileOrder(ArtRef art) const;
+  // Where the file's nodes go among a container's children: before each
+  // child (and the white space it is written after), and after the last.
+  struct ItemPlan {
+    struct Child {
+      std::vector<pugi::xml_node> before;
+      pugi::xml_node lead;
+    };
+    std::vector<Child> children;
+    std::vector<pugi::xml_node> after;
+  };
+  ItemPlan planItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children,
+                     pugi::xml_node firstLead) const;
   // The children of a container, with the file's nodes between them.
   void writeItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children, const Affine& frame,
                   pugi::xml_node firstLead = {});
@@ -69,6 +81,7 @@ class Exporter {
   void writeLead(pugi::xml_node lead);
   void writeArt(ArtRef art, const Affine& frame);
   void writeGroup(ArtRef art, const Affine& frame, const SvgArtExtra* e);
+  bool openGroup(ArtRef art, const SvgArtExtra* e);
   // An element: from the file's (spliced) when it has one, new otherwise.
   void writeElement(const SvgArtExtra* e, std::string_view name, const XmlAttributes& attributes);
 
