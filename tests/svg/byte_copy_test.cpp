@@ -28,6 +28,10 @@ TEST(ByteCopy, AFileNothingChangedInComesBackAsItWas) {
       "<?xml version='1.0' standalone=\"no\"?>\n<!DOCTYPE svg [\n  <!ENTITY who \"me &amp; you\">\n]>\n"
       "<!-- before -->\n<?app data?>\n" +
           std::string(open) + "<desc>&who;</desc></svg>\n<!-- after -->\n\n",
+      // An old editor's entities for the namespace and the style: read
+      // expanded, copied as written.
+      "<!DOCTYPE svg [\n<!ENTITY ns_svg \"http://www.w3.org/2000/svg\">\n<!ENTITY st0 \"fill:#f00\">\n]>\n"
+      "<svg xmlns=\"&ns_svg;\" width=\"10\" height=\"10\"><path style=\"&st0;\" d=\"M0 0 L5 5\"/></svg>\n",
       // A byte order mark, line breaks of two characters, tabs.
       "\xEF\xBB\xBF" + std::string(open) + "\r\n\t<path id=\"p\"\td=\"M0 0\r\n L5 5\" />\r\n</svg>",
       // Single quotes, spaces around '=', references of every kind, CDATA.
