@@ -25,6 +25,11 @@ class EventSource {
     (void)message;
     return true;
   }
+  // A value the source typed into a spin edit that the item rounded or held
+  // to its limits (typeWithin): the source says so in its own terms.
+  virtual void changedOnTyping(const Item& item, double given, const TypedValue& typed) {
+    (void)item, (void)given, (void)typed;
+  }
   // Called once the dialog has been built and its init procedure has run,
   // and when it has closed; an interactive source shows the dialog.
   virtual void opened(const Dialog& dialog) { (void)dialog; }

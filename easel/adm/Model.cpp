@@ -93,12 +93,25 @@ std::string shownText(const Item& item) {
   return text;
 }
 
-double typedValue(const Item& item, double value) {
-  if (item.integer) value = std::round(value);
-  if (item.minimum && value < *item.minimum) value = *item.minimum;
-  if (item.maximum && value > *item.maximum) value = *item.maximum;
-  if (!item.integer) value = static_cast<float>(value);  // a real spin edit holds a single-precision real
-  return value;
+TypedValue typeWithin(const Limits& limits, double value) {
+  TypedValue typed{value};
+  if (limits.integer && std::round(value) != value) {
+    typed.value = std::round(value);
+    typed.rounded = true;
+  }
+  if (limits.minimum && typed.value < *limits.minimum) {
+    typed.value = *limits.minimum;
+    typed.held = true;
+  } else if (limits.maximum && typed.value > *limits.maximum) {
+    typed.value = *limits.maximum;
+    typed.held = true;
+  }
+  if (!limits.integer) typed.value = static_cast<float>(typed.value);
+  return typed;
+}
+
+TypedValue typedValue(const Item& item, double value) {
+  return typeWithin({item.integer, item.minimum, item.maximum}, value);
 }
 
 Item* Dialog::findItem(int32_t itemId) {

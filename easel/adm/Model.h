@@ -94,9 +94,23 @@ struct Item {
 // precision, a popup list's chosen entry, every other item's own text.
 std::string shownText(const Item& item);
 
-// A value typed by the user, as the item takes it: rounded on an integer spin
-// edit, then held to the item's limits.
-double typedValue(const Item& item, double value);
+// The one rule for a value given to a spin edit, from whatever source (a
+// script, the command line, a settings file, the editor): rounded when the
+// item holds an integer, then held to its limits; a real one holds a
+// single-precision real. Says what it changed, so that callers can warn.
+struct Limits {
+  bool integer = true;
+  std::optional<double> minimum, maximum;
+};
+struct TypedValue {
+  double value = 0;
+  bool rounded = false;  // a real given to an integer item
+  bool held = false;     // outside the limits
+};
+TypedValue typeWithin(const Limits& limits, double value);
+
+// A value typed by the user, as the item takes it (typeWithin its own limits).
+TypedValue typedValue(const Item& item, double value);
 
 struct Dialog {
   std::string name;        // the name the plug-in gave the modal run

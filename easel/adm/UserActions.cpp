@@ -39,7 +39,9 @@ std::string DialogManager::apply(Dialog& dialog, const Event& event) {
 std::string DialogManager::typeValue(Item& item, double value) {
   if (!std::isfinite(value)) return itemText(item) + ": the value is not a number";
   if (item.kind == ItemKind::SpinEdit) {
-    item.value = typedValue(item, value);
+    const TypedValue typed = typedValue(item, value);
+    item.value = typed.value;
+    if ((typed.rounded || typed.held) && source_ != nullptr) source_->changedOnTyping(item, value, typed);
   } else if (item.kind == ItemKind::TextCheckBox) {
     if (value != 0 && value != 1) return isA(item) + ": its value is 0 or 1";
     item.value = value;

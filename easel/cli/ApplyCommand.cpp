@@ -25,11 +25,13 @@
 #include "Commands.h"
 #include "DialogChoices.h"
 #include "DialogReport.h"
+#include "FieldListing.h"
 #include "NameSuggestions.h"
 #include "OutputFormat.h"
 #include "RunSummary.h"
 #include "TerminalProgress.h"
 #include "easel/host/DialogScriptJson.h"
+#include "easel/host/FieldLimits.h"
 #include "easel/host/HostSetup.h"
 #include "easel/host/ParamsJson.h"
 #include "easel/host/RunRecording.h"
@@ -134,12 +136,17 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   // Without the dialog and without a record, the plug-in's defaults apply,
   // as on a first use.
   std::optional<ContourParams> params;
+  std::optional<RecordedSeed> savedSeed;  // of the run that wrote the --params file
   std::string paramsText;
   if (repeat) params = repeat->params;
   if (!o.params.empty()) {
     try {
       paramsText = easel::readLimited(o.params, easel::kTextReadLimit);
-      params = paramsFromJsonText(paramsText, &personalParamsNaming());
+      ParamsWithinLimits read = paramsWithinLimits(paramsText, personalParamsNaming(),
+                                                   static_cast<int32_t>(drawing.document->swatches().size()));
+      for (const std::string& line : read.warnings) warn(o.params + ": " + line);
+      params = read.params;
+      savedSeed = read.seed;
     } catch (const ParamsJsonError& e) {
       throw ApplyError(o.params + ": " + e.what());
     }
@@ -152,7 +159,9 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   easel::Document& document = easel.session.document();
   if (o.memoryBudgetMb) document.setMemoryBudget(budget);
   const uint64_t refusalsBefore = document.memoryRefusals();
+  // A settings file with its seed repeats its run, unless --seed says otherwise.
   const RunSeed seed = repeat && repeat->seed ? seedRepeat(easel.session.random(), *repeat->seed)
+                       : savedSeed && !o.seed ? seedReplay(easel.session.random(), *savedSeed)
                                               : seedRun(easel.session.random(), o.seed);
   if (out.trace != nullptr) easel.session.trace.writeTo(&out.trace->stream());
   setDialogEvents(easel.dialogs, DialogChoices{o.preset, o.sets}, o.dialogScript);
@@ -175,6 +184,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
     throw ApplyError(displayName(o.input) + ": the contours need more than the memory budget of " +
                      std::to_string(document.memoryBudget() >> 20) + " MB (--memory-budget); nothing was written");
   }
+  for (const std::string& line : typingWarnings(easel.dialogs)) warn(line);
   const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(easel::adm::kSettingsDialogName);
   if (shown != nullptr && easel.host.parameterBlockSize() == sizeof(ContourParams)) {
     const auto& used = *static_cast<const ContourParams*>(easel.host.parameterBlock());
@@ -189,7 +199,8 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
     if (easel.host.parameterBlockSize() != sizeof(ContourParams)) {
       throw ApplyError(o.saveParams + ": the plug-in kept no parameter record to save");
     }
-    out.saveParams->write(paramsToJsonText(*static_cast<const ContourParams*>(easel.host.parameterBlock())));
+    out.saveParams->write(settingsText(*static_cast<const ContourParams*>(easel.host.parameterBlock()),
+                                       seedToRecord(seed, easel.session.random())));
   }
 
   std::optional<ParamsByName> kept;
@@ -371,10 +382,27 @@ void addApplyCommand(CLI::App& app, int& status) {
   command->add_option("--trace", o->trace, "Write every host call the plug-in makes to this file (JSON lines)");
   command->add_option("--preset", o->preset,
                       "Choose a preset style in the dialog (by name or number; see `contour presets`)");
-  command->add_option("--set", o->sets,
-                      "Set a field in the dialog: FIELD=VALUE (repeatable; see `contour params`, `contour modes`)");
-  command->add_option("--params", o->params, "Start from the parameter record in this JSON file");
-  command->add_option("--save-params", o->saveParams, "Write the parameter record used to this JSON file");
+  command->add_option(
+      "--set", o->sets,
+      "Set a field in the dialog: FIELD=VALUE (repeatable; see `contour params`, `contour modes FIELD`)");
+  command
+      ->add_option_function<std::string>(
+          "--help-field",
+          [](const std::string& field) {
+            try {
+              std::cout << fieldHelp(field);
+            } catch (const UsageError& e) {
+              throw CLI::ValidationError("--help-field", e.what());
+            }
+            throw CLI::Success();
+          },
+          "Print a field's unit and limits (and a list's entries), then exit")
+      ->trigger_on_parse();
+  command->add_option("--params", o->params,
+                      "Start from the parameter record in this JSON file (with its seed, unless --seed is given)");
+  command->add_option("--save-params", o->saveParams,
+                      "Write the parameter record used, with the run's seed, to this JSON file (--params FILE "
+                      "repeats the run)");
   command->add_flag("--no-dialog", o->noDialog,
                     "Skip the settings dialog: apply the --params record as it is (without one, the defaults)");
   command->add_option("--dialog-script", o->dialogScript, "Play these dialog actions (JSON) before accepting");

@@ -1,6 +1,7 @@
 #include "easel/cli/DialogChoices.h"
 
 #include <charconv>
+#include <cctype>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "easel/cli/FieldNames.h"
 #include "easel/cli/NameSuggestions.h"
 #include "easel/host/DialogScriptJson.h"
+#include "easel/host/FieldLimits.h"
 #include "easel/host/ParamsJson.h"
 #include "plugin/params/DialogItems.h"
 #include "plugin/params/ModeLists.h"
@@ -22,10 +24,6 @@ namespace {
 
 using easel::adm::Event;
 
-bool sameName(std::string_view a, std::string_view b) {
-  return sameNameIgnoringCase(easel::trimmed(a), easel::trimmed(b));
-}
-
 std::optional<double> number(std::string_view text) {
   std::string t(easel::trimmed(text));
   double value = 0;
@@ -34,21 +32,62 @@ std::optional<double> number(std::string_view text) {
   return value;
 }
 
-// The entry of a list by id or by text (in any case); an error names the
-// nearest entries and where the whole list is printed.
+std::string lowered(std::string_view text) {
+  std::string low(easel::trimmed(text));
+  for (char& c : low) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return low;
+}
+
+// How well a name given by the user matches an entry's text: the whole text,
+// or its part after the list's own "Shift - "; then the start of either; then
+// one of its words. 0: not at all.
+int matchRank(std::string_view entryText, const std::string& given) {
+  const std::string whole = lowered(entryText);
+  const std::size_t dash = whole.find(" - ");
+  const std::string part = dash == std::string::npos ? whole : whole.substr(dash + 3);
+  if (given == whole || given == part) return 3;
+  if (whole.starts_with(given) || part.starts_with(given)) return 2;
+  std::size_t at = 0;
+  while ((at = whole.find(given, at)) != std::string::npos) {
+    const std::size_t end = at + given.size();
+    const auto edge = [&](std::size_t i) { return !std::isalnum(static_cast<unsigned char>(whole[i])); };
+    if ((at == 0 || edge(at - 1)) && (end == whole.size() || edge(end))) return 1;
+    ++at;
+  }
+  return 0;
+}
+
+std::string entryName(const ModeList& list, std::size_t id) {
+  return "'" + std::string(easel::trimmed(list.entries[id])) + "' (" + std::to_string(id) + ")";
+}
+
+// The entry of a list by id or by name: its text in any case, a unique start
+// of it, or a word of it. A name that fits several entries names them; one
+// that fits none names the nearest entries and where the list is printed.
 int32_t entryOf(const ModeList& list, std::string_view what, std::string_view valueText, const char* lister) {
   if (auto n = number(valueText)) {
     // In range before it is converted: a number beyond int32_t has no conversion.
     if (*n >= 0 && *n < static_cast<double>(list.entries.size()) && *n == std::floor(*n))
       return static_cast<int32_t>(*n);
-  } else {
-    std::vector<int32_t> found;
-    for (std::size_t i = 0; i < list.entries.size(); ++i)
-      if (sameName(list.entries[i], valueText)) found.push_back(static_cast<int32_t>(i));
-    if (found.size() == 1) return found[0];
-    if (found.size() > 1)
-      throw DialogChoiceError(std::string(what) + " " + quotedInput(valueText) + " names entries " +
-                              std::to_string(found[0]) + " and " + std::to_string(found[1]) + "; give its number");
+  } else if (const std::string given = lowered(valueText); !given.empty()) {
+    std::vector<std::size_t> found;
+    int best = 0;
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+      const int rank = matchRank(list.entries[i], given);
+      if (rank > best) {
+        found.clear();
+        best = rank;
+      }
+      if (rank == best && rank > 0) found.push_back(i);
+    }
+    if (found.size() == 1) return static_cast<int32_t>(found[0]);
+    if (found.size() > 1) {
+      std::string names;
+      for (std::size_t k = 0; k < found.size() && k < 6; ++k) names += (k ? ", " : "") + entryName(list, found[k]);
+      if (found.size() > 6) names += ", ...";
+      throw DialogChoiceError(std::string(what) + ": " + quotedInput(easel::trimmed(valueText)) +
+                              " fits several entries: " + names + "; give more of its name or its number");
+    }
   }
   const std::vector<std::string> names(list.entries.begin(), list.entries.end());
   throw DialogChoiceError(std::string(what) + ": " + quotedInput(easel::trimmed(valueText)) + " is not an entry" +
@@ -138,12 +177,18 @@ const ParamsNaming& personalParamsNaming() {
 namespace {
 
 // The events of a run, each with what the user wrote to make it, so that an
-// event the dialog refuses is named the way the user gave it: "--set
-// scaleH=5", or the script's file and the event's number within it.
+// event the dialog refuses, or a value it rounds or holds to its limits, is
+// named the way the user gave it: "--set scaleH=5", or the script's file and
+// the event's number within it.
 class LabelledScript : public easel::adm::ScriptEventSource {
  public:
-  LabelledScript(std::vector<Event> events, std::vector<std::string> labels)
-      : ScriptEventSource(std::move(events)), labels_(std::move(labels)) {}
+  LabelledScript(std::vector<Event> events, std::vector<std::string> labels, std::vector<std::string> sources)
+      : ScriptEventSource(std::move(events)), labels_(std::move(labels)), sources_(std::move(sources)) {}
+  void changedOnTyping(const easel::adm::Item& item, double given, const easel::adm::TypedValue& typed) override {
+    const std::string source = played() > 0 && played() <= sources_.size() ? sources_[played() - 1] : "";
+    warnings_.push_back(source + easel::host::changedValueWarning(item, given, typed));
+  }
+  const std::vector<std::string>& warnings() const { return warnings_; }
   bool rejected(const std::string& message) override {
     const std::size_t colon = message.find(": ");  // after the manager's own "event N"
     const std::string why = colon == std::string::npos ? message : message.substr(colon + 2);
@@ -154,6 +199,8 @@ class LabelledScript : public easel::adm::ScriptEventSource {
 
  private:
   std::vector<std::string> labels_;
+  std::vector<std::string> sources_;  // "--set ", "script.json: event 3: "
+  std::vector<std::string> warnings_;
   std::string failure_;
 };
 
@@ -168,16 +215,30 @@ std::vector<Event> choiceEvents(const DialogChoices& choices) {
 
 void setDialogEvents(easel::adm::DialogManager& dialogs, const DialogChoices& choices, const std::string& scriptPath) {
   std::vector<Event> events = choiceEvents(choices);
-  std::vector<std::string> labels;
-  if (!choices.preset.empty()) labels.push_back("--preset " + quotedInput(choices.preset));
-  for (const std::string& assignment : choices.sets) labels.push_back("--set " + quotedInput(assignment));
+  std::vector<std::string> labels, sources;
+  if (!choices.preset.empty()) {
+    labels.push_back("--preset " + quotedInput(choices.preset));
+    sources.push_back("--preset ");
+  }
+  for (const std::string& assignment : choices.sets) {
+    labels.push_back("--set " + quotedInput(assignment));
+    sources.push_back("--set ");
+  }
   if (!scriptPath.empty()) {
     std::vector<Event> scripted = loadDialogScript(scriptPath);
     const std::string file = scriptPath == "-" ? std::string("<stdin>") : scriptPath;
-    for (std::size_t i = 0; i < scripted.size(); ++i) labels.push_back(file + ": event " + std::to_string(i + 1));
+    for (std::size_t i = 0; i < scripted.size(); ++i) {
+      labels.push_back(file + ": event " + std::to_string(i + 1));
+      sources.push_back(labels.back() + ": ");
+    }
     events.insert(events.end(), scripted.begin(), scripted.end());
   }
-  dialogs.setEventSource(std::make_shared<LabelledScript>(std::move(events), std::move(labels)));
+  dialogs.setEventSource(std::make_shared<LabelledScript>(std::move(events), std::move(labels), std::move(sources)));
+}
+
+std::vector<std::string> typingWarnings(const easel::adm::DialogManager& dialogs) {
+  if (const auto* script = dynamic_cast<const LabelledScript*>(dialogs.eventSource())) return script->warnings();
+  return {};
 }
 
 std::string dialogFailure(ASErr result, const easel::adm::DialogManager& dialogs) {

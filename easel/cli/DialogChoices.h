@@ -39,6 +39,11 @@ std::vector<easel::adm::Event> choiceEvents(const DialogChoices& choices);
 // Throws DialogChoiceError or DialogScriptError before anything runs.
 void setDialogEvents(easel::adm::DialogManager& dialogs, const DialogChoices& choices, const std::string& scriptPath);
 
+// What the dialog did to the values those events typed: one warning for each
+// value rounded or held to its item's limits ("--set contourCount: 300 is
+// outside 1..200; 200 is used").
+std::vector<std::string> typingWarnings(const easel::adm::DialogManager& dialogs);
+
 // The entry id of a preset given by number or by name (its text with or
 // without the leading blank, in any case). A name that is no preset's gets an
 // error that suggests the nearest.
@@ -47,8 +52,8 @@ int32_t presetId(std::string_view nameOrNumber);
 // The id of the dialog item that shows a field (named in any case), or none.
 std::optional<int32_t> itemShowingField(std::string_view field);
 
-// The entry of a mode list named by its text (in any case) or number, for the
-// field that list sets; none when no list sets the field. An entry the list
+// The entry of a mode list named by its text (in any case, a unique start of
+// it, or one of its words) or number, for the field that list sets; none when no list sets the field. An entry the list
 // does not have is a DialogChoiceError.
 std::optional<int32_t> modeEntryNamed(std::string_view field, std::string_view entryName);
 

@@ -3,7 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "easel/cli/Commands.h"
+#include "easel/cli/FieldNames.h"
+#include "easel/cli/NameSuggestions.h"
 #include "easel/core/NumberText.h"
+#include "easel/core/Trimmed.h"
+#include "easel/host/FieldLimits.h"
 #include "plugin/params/ModeLists.h"
 
 namespace contour_cli {
@@ -38,13 +43,27 @@ std::string fieldUnitAndRange(const ParamField& field) {
   std::string text = field.unit;
   if (field.type == FieldType::List) text += " list entry";
   if (!field.range) return text + ", any value, kept by the plug-in";
-  if (field.type == FieldType::Flag) text += ", 0 or 1";
-  else if (field.range->swatchBound)
-    text += ", 0 to the number of swatches in the document";
-  else
-    text += ", " + easel::shortestText(field.range->minimum) + " to " + easel::shortestText(field.range->maximum);
+  text += field.type == FieldType::Flag ? ", 0 or 1" : ", " + easel::host::limitsText(field, std::nullopt);
   if (field.item == kNoItem) text += ", kept by the plug-in";
   return text;
+}
+
+std::string fieldHelp(std::string_view name) {
+  const ParamField* field = findParamField(name);
+  if (field == nullptr)
+    throw UsageError(quotedInput(name) + " is not a field" + didYouMean(name, recordFieldNames()) +
+                     " (`contour params` lists them)");
+  std::string help = std::string(field->name) + ": " + fieldUnitAndRange(*field) + "\n";
+  for (const ModeList& list : modeLists())
+    if (FieldRef(list.field) == field->field) help += entryLines(list);
+  return help;
+}
+
+std::string entryLines(const ModeList& list) {
+  std::string lines;
+  for (std::size_t i = 0; i < list.entries.size(); ++i)
+    lines += (i < 10 ? "   " : "  ") + std::to_string(i) + "  " + std::string(easel::trimmed(list.entries[i])) + "\n";
+  return lines;
 }
 
 std::string fieldListing(const ContourParams& params) {

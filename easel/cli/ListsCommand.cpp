@@ -1,23 +1,19 @@
-// `contour presets` and `contour modes`: the settings dialog's lists with the
-// numbers that --preset, --set and the parameter record use.
-#include <cstddef>
+// `contour presets` and `contour modes [FIELD]`: the settings dialog's lists
+// with the numbers that --preset, --set and the parameter record use; for one
+// field, its unit and limits too.
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "Commands.h"
+#include "FieldListing.h"
+#include "easel/host/HostSetup.h"
 #include "plugin/params/ModeLists.h"
 #include "plugin/params/ParamFields.h"
 
 namespace contour_cli {
 
 namespace {
-
-void printEntries(const ModeList& list) {
-  for (std::size_t i = 0; i < list.entries.size(); ++i) {
-    std::string text = list.entries[i];
-    std::cout << (i < 10 ? "   " : "  ") << i << "  " << text.substr(!text.empty() && text[0] == ' ' ? 1 : 0) << '\n';
-  }
-}
 
 // The record field a list sets.
 std::string fieldName(const ModeList& list) {
@@ -29,20 +25,33 @@ std::string fieldName(const ModeList& list) {
 
 void addListsCommands(CLI::App& app, int& status) {
   app.add_subcommand("presets", "List the preset styles with their numbers (for --preset)")->callback([&status] {
-    printEntries(*modeListByItem(kPresetList));
+    std::cout << entryLines(*modeListByItem(kPresetList));
     status = 0;
   });
-  app.add_subcommand("modes", "List the mode lists of the settings dialog with their numbers (for --set)")
-      ->callback([&status] {
-        bool first = true;
-        for (const ModeList& list : modeLists()) {
-          if (list.itemId == kPresetList) continue;  // `contour presets`
-          std::cout << (first ? "" : "\n") << fieldName(list) << ":\n";
-          printEntries(list);
-          first = false;
-        }
+  auto field = std::make_shared<std::string>();
+  auto* modes = app.add_subcommand(
+      "modes",
+      "List the mode lists of the settings dialog with their numbers (for --set); for FIELD, its unit and limits");
+  modes->add_option("field", *field, "One field of the record (see `contour params`)");
+  modes->callback([&status, field] {
+    if (!field->empty()) {
+      try {
+        std::cout << fieldHelp(*field);
         status = 0;
-      });
+      } catch (const UsageError& e) {
+        easel::host::fail(e.what());
+        status = kExitUsage;
+      }
+      return;
+    }
+    bool first = true;
+    for (const ModeList& list : modeLists()) {
+      if (list.itemId == kPresetList) continue;  // `contour presets`
+      std::cout << (first ? "" : "\n") << fieldName(list) << ":\n" << entryLines(list);
+      first = false;
+    }
+    status = 0;
+  });
 }
 
 }  // namespace contour_cli

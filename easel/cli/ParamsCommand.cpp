@@ -7,8 +7,10 @@
 #include "DialogChoices.h"
 #include "FieldListing.h"
 #include "easel/core/FileIo.h"
+#include "easel/host/FieldLimits.h"
 #include "easel/host/HostSetup.h"
 #include "easel/host/ParamsJson.h"
+#include "easel/host/RunRecording.h"
 
 namespace contour_cli {
 
@@ -22,8 +24,8 @@ void addParamsCommand(CLI::App& app, int& status) {
   auto check = std::make_shared<std::string>();
   command->add_flag("--defaults", *defaults, "The record a first use of the filter starts from, as JSON");
   command->add_option("--check", *check,
-                      "Read a record from a JSON file and print it whole (missing fields "
-                      "take their defaults)");
+                      "Read a record from a JSON file as a run reads it and print it whole (missing fields "
+                      "take their defaults); exit status 1 when a value is rounded or held to its limits");
   command->callback([&status, defaults, check] {
     try {
       if (!check->empty()) {
@@ -34,7 +36,13 @@ void addParamsCommand(CLI::App& app, int& status) {
           status = fail(e.what());
           return;
         }
-        std::cout << paramsToJsonText(paramsFromJsonText(text, &personalParamsNaming()));
+        // Read as a run reads it, with the same warnings; the swatch count
+        // is the drawing's, so it is not held here.
+        const ParamsWithinLimits read = paramsWithinLimits(text, personalParamsNaming(), std::nullopt);
+        for (const std::string& line : read.warnings)
+          std::cerr << "contour: warning: " << *check << ": " << line << '\n';
+        std::cout << settingsText(read.params, read.seed);
+        status = read.warnings.empty() ? kExitDone : kExitFailed;
       } else if (*defaults) {
         std::cout << paramsToJsonText(defaultContourParams());
       } else {

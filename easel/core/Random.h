@@ -15,6 +15,7 @@
 #define EASEL_CORE_RANDOM_H
 
 #include <cstdint>
+#include <optional>
 
 namespace easel {
 
@@ -30,6 +31,15 @@ class Random {
     state_ = seed;
     draws_ = 0;
     runStart_ = 0;
+    replay_.reset();
+  }
+  // Repeats a recorded run: from now on every run starts where it began,
+  // `draws` draws after `seed`, however many previews come first.
+  void replayRunsFrom(uint64_t seed, uint64_t draws) {
+    setSeed(seed);
+    skip(draws);
+    replay_ = Position{state_, draws_};
+    runStart_ = draws_;
   }
   // Seeds from the clock; returns the seed, so that a run can be repeated.
   uint64_t seedFromClock();
@@ -38,7 +48,13 @@ class Random {
   // Where the run whose art stays began: every run of the filter starts by
   // taking back the one before (a preview), so its first draw comes after
   // the draws counted here. Repeating a run means skipping them.
-  void markRunStart() { runStart_ = draws_; }
+  void markRunStart() {
+    if (replay_) {
+      state_ = replay_->state;
+      draws_ = replay_->draws;
+    }
+    runStart_ = draws_;
+  }
   uint64_t runStart() const { return runStart_; }
   void skip(uint64_t draws) {
     for (uint64_t i = 0; i < draws; ++i) nextBits();
@@ -58,6 +74,10 @@ class Random {
   uint64_t state_ = kDefaultSeed;
   uint64_t draws_ = 0;
   uint64_t runStart_ = 0;
+  struct Position {
+    uint64_t state, draws;
+  };
+  std::optional<Position> replay_;
 };
 
 }  // namespace easel

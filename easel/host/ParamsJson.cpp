@@ -111,7 +111,7 @@ ContourParams paramsFromJson(const nlohmann::json& json, const ParamsNaming* nam
   return params;
 }
 
-ContourParams paramsFromJsonText(std::string_view text, const ParamsNaming* naming) {
+nlohmann::json paramsJsonOf(std::string_view text) {
   if (auto tooDeep = easel::jsonTooDeep(text)) throw ParamsJsonError(*tooDeep);
   nlohmann::json json;
   try {
@@ -122,7 +122,11 @@ ContourParams paramsFromJsonText(std::string_view text, const ParamsNaming* nami
     const std::size_t close = what.find("] ");
     throw ParamsJsonError("not JSON: " + (close == std::string::npos ? what : what.substr(close + 2)));
   }
-  return paramsFromJson(json, naming);
+  return json;
+}
+
+ContourParams paramsFromJsonText(std::string_view text, const ParamsNaming* naming) {
+  return paramsFromJson(paramsJsonOf(text), naming);
 }
 
 }  // namespace easel::host

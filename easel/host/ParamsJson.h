@@ -55,6 +55,8 @@ struct ParamsNaming {
 // With a naming, keys and list entries are read through it.
 ContourParams paramsFromJson(const nlohmann::json& json, const ParamsNaming* naming = nullptr);
 ContourParams paramsFromJsonText(std::string_view text, const ParamsNaming* naming = nullptr);
+// The JSON of a record's text, not yet read as one; ParamsJsonError when it is no JSON.
+nlohmann::json paramsJsonOf(std::string_view text);
 
 // Writes one field from a JSON value, checked as above.
 void setParamsField(ContourParams& params, std::string_view field, const nlohmann::json& value);

@@ -48,6 +48,20 @@ RunSeed seedRepeat(easel::Random& random, const RecordedSeed& recorded) {
   return {recorded.seed, true};
 }
 
+RunSeed seedReplay(easel::Random& random, const RecordedSeed& recorded) {
+  random.replayRunsFrom(recorded.seed, recorded.drawsBefore);
+  return {recorded.seed, true};
+}
+
+std::string settingsText(const ContourParams& params, const std::optional<RecordedSeed>& seed) {
+  nlohmann::ordered_json json = paramsToJson(params);
+  if (seed) {
+    json[kSeedKey] = seed->seed;
+    json[kDrawsBeforeKey] = seed->drawsBefore;
+  }
+  return json.dump(2) + "\n";
+}
+
 std::optional<RecordedSeed> seedToRecord(const RunSeed& seed, const easel::Random& random) {
   if (seed.given || random.draws() > 0) return RecordedSeed{seed.value, random.runStart()};
   return std::nullopt;

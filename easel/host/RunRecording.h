@@ -47,6 +47,17 @@ struct RecordedSeed {
 RunSeed seedRun(easel::Random& random, std::optional<uint64_t> given);
 // Seeds `random` to repeat a recorded run.
 RunSeed seedRepeat(easel::Random& random, const RecordedSeed& recorded);
+// The same for a run whose dialog previews first (a settings file's run):
+// each run starts where the recorded one did, so the one that stays draws
+// what it drew.
+RunSeed seedReplay(easel::Random& random, const RecordedSeed& recorded);
+
+// A settings file (--save-params): the record, then "seed" and "drawsBefore"
+// of the run that used it, when it has one. Pretty-printed JSON.
+std::string settingsText(const ContourParams& params, const std::optional<RecordedSeed>& seed);
+// The two keys besides the record's fields.
+constexpr const char* kSeedKey = "seed";
+constexpr const char* kDrawsBeforeKey = "drawsBefore";
 
 // The seed worth recording after the run: the one given, or the drawn one
 // when the run used random numbers.

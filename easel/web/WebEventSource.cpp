@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "EditorHost.h"
+#include "easel/host/FieldLimits.h"
 
 namespace easel::web {
 
@@ -49,6 +50,10 @@ std::optional<adm::Event> WebEventSource::next(const adm::Dialog&) {
 bool WebEventSource::rejected(const std::string& message) {
   host_.note(message);
   return false;
+}
+
+void WebEventSource::changedOnTyping(const adm::Item& item, double given, const adm::TypedValue& typed) {
+  host_.note(easel::host::changedValueWarning(item, given, typed));
 }
 
 void WebEventSource::opened(const adm::Dialog&) {

@@ -22,6 +22,8 @@ class WebEventSource : public adm::EventSource {
   std::optional<adm::Event> next(const adm::Dialog& dialog) override;
   // An event the dialog cannot take is told to the page; the dialog goes on.
   bool rejected(const std::string& message) override;
+  // So is a value the dialog rounded or held to its limits.
+  void changedOnTyping(const adm::Item& item, double given, const adm::TypedValue& typed) override;
   void opened(const adm::Dialog& dialog) override;
   void closed(const adm::Dialog& dialog) override;
 

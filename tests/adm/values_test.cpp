@@ -33,6 +33,26 @@ TEST_F(AdmTest, TypedRealIsHeldToTheLimitsAsASingle) {
   }
 }
 
+// What the rule changed, so that every source of values can say so.
+TEST(TypedValue, SaysWhetherItRoundedOrHeldTheValue) {
+  const easel::adm::Limits integer{true, 1.0, 200.0}, real{false, -50.0, 50.0};
+  struct Case {
+    const easel::adm::Limits& limits;
+    double given, used;
+    bool rounded, held;
+  } cases[] = {
+      {integer, 12, 12, false, false},   {integer, 5.5, 6, true, false}, {integer, 300, 200, false, true},
+      {integer, 300.5, 200, true, true}, {integer, -3, 1, false, true},  {real, 0.1, 0.1f, false, false},
+      {real, 1e9, 50, false, true},      {real, 2.5, 2.5, false, false},
+  };
+  for (const Case& c : cases) {
+    const easel::adm::TypedValue typed = easel::adm::typeWithin(c.limits, c.given);
+    EXPECT_EQ(typed.value, c.used) << c.given;
+    EXPECT_EQ(typed.rounded, c.rounded) << c.given;
+    EXPECT_EQ(typed.held, c.held) << c.given;
+  }
+}
+
 TEST_F(AdmTest, ValueSetByThePlugInIsKeptOutsideTheLimits) {
   // A spin edit of 0..40 set to 500 at creation and to -3 by its procedure.
   struct Outside {

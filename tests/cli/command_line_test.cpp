@@ -98,7 +98,8 @@ TEST_F(CommandLine, ExitStatusZeroOneOrTwoWithTheNearestNames) {
       {"apply IN -o OUT --preset twist -q", 0, ""},
       {"apply IN -o OUT --set contourCont=3", 2, "is not a setting of the dialog; did you mean 'contourCount'?"},
       {"apply IN -o OUT --set CONTOURCOUNT=3 -q", 0, ""},
-      {"apply IN -o OUT --set 'fillColorMode=to swatc'", 2, "did you mean 'To swatch'? (`contour modes` lists them)"},
+      {"apply IN -o OUT --set 'fillColorMode=to swach'", 2, "did you mean 'To swatch'? (`contour modes` lists them)"},
+      {"apply IN -o OUT --set 'fillColorMode=to swatc' -q", 0, ""},  // the start of one entry
       {"apply IN -o OUT --set 'fillColorMode=TO SWATCH' -q", 0, ""},
       {"apply IN -o OUT --set contourCount=NaN", 2, "contour: --set contourCount: \"NaN\" is not a finite number\n"},
       {"apply IN -o OUT --seed -1", 2, "--seed: \"-1\" is not a whole number from 0 to 18446744073709551615"},
@@ -143,31 +144,91 @@ TEST_F(CommandLine, ASummaryAfterEveryRunUnlessQuiet) {
 }
 
 TEST_F(CommandLine, ValuesTheDialogChangedOrIgnoresAreNamed) {
+  write("count.json", "{\"contourCount\": 300, \"scaleH\": -1e9}");
+  write("typed.json", "[{\"item\": 4, \"value\": 2.5}]");
+  // Every saved record repeats the defaults: nothing to say about those.
+  write("defaults.json", "{\"scaleV\": 4, \"widthAmount\": 0, \"fillSteps\": 0}");
   expectCases({
       {"apply IN -o OUT -q --set contourCount=100000", 0,
-       "contour: warning: --set contourCount: 100000 given, 200 used (the dialog allows 1 to 200)\n"},
-      {"apply IN -o OUT -q --set scaleH=1e9", 0, "--set scaleH: 1e9 given, 50 used (the dialog allows -50 to 50)\n"},
+       "contour: warning: --set contourCount: 100000 is outside 1..200; 200 is used\n"},
+      {"apply IN -o OUT -q --set scaleH=1e9", 0, "--set scaleH: 1000000000 is outside -50..50; 50 is used\n"},
+      {"apply IN -o OUT -q --set contourCount=5.5", 0, "--set contourCount: 5.5 is not a whole number; 6 is used\n"},
+      {"apply IN -o OUT -q --dialog-script DIRtyped.json", 0,
+       "typed.json: event 1: contourCount: 2.5 is not a whole number; 3 is used\n"},
+      // The same rule for a settings file, with or without the dialog: 201 contours, not 301.
+      {"apply IN -o OUT --params DIRcount.json", 0, "count.json: contourCount: 300 is outside 1..200; 200 is used\n"},
+      {"apply IN -o OUT --no-dialog --params DIRcount.json", 0, "1 object, 201 contours made"},
       // The scales are linked by default: the vertical one is disabled.
       {"apply IN -o OUT -q --set scaleV=9", 0,
        "--set scaleV: 9 has no effect with these settings (the dialog disables it)\n"},
       {"apply IN -o OUT -q --set linkContourScale=0 --set scaleV=9 --set contourCount=200", 0, ""},
+      {"apply IN -o OUT -q --params DIRdefaults.json", 0, ""},
+  });
+  const Outcome count = contour("apply IN -o OUT --params DIRcount.json");
+  EXPECT_NE(count.err.find("count.json: scaleH: -1000000000 is outside -50..50; -50 is used\n"), std::string::npos);
+  EXPECT_NE(count.err.find("1 object, 201 contours made"), std::string::npos) << count.err;
+}
+
+TEST_F(CommandLine, ParamsCheckGivesTheRunsWarningsAndFailsOnThem) {
+  write("count.json", "{\"contourCount\": 300}");
+  write("fine.json", "{\"contourCount\": 30, \"shiftMode\": \"random\"}");
+  const Outcome held = contour("params --check DIRcount.json");
+  EXPECT_EQ(held.status, 1);
+  EXPECT_EQ(held.err,
+            "contour: warning: " + path("count.json") + ": contourCount: 300 is outside 1..200; 200 is used\n");
+  EXPECT_NE(held.out.find("\"contourCount\": 200,"), std::string::npos);
+  const Outcome fine = contour("params --check DIRfine.json");
+  EXPECT_EQ(fine.status, 0) << fine.err;
+  EXPECT_NE(fine.out.find("\"shiftMode\": 6,"), std::string::npos);
+}
+
+TEST_F(CommandLine, AFieldsUnitAndLimits) {
+  const std::string rotation = "rotation: tenths of a degree per contour, -360..360\n";
+  EXPECT_EQ(contour("modes rotation").out, rotation);
+  EXPECT_EQ(contour("apply --help-field Rotation").out, rotation);
+  expectCases({
+      {"modes rotaton", 2, "\"rotaton\" is not a field; did you mean 'rotation'?"},
+      {"apply --help-field rotaton", 2, "\"rotaton\" is not a field; did you mean 'rotation'?"},
   });
 }
 
 TEST_F(CommandLine, ParamsFilesTakeNamesInAnyCase) {
   write("modes.json", "{\"ContourCount\": 3, \"fillColorMode\": \"to swatch\"}");
-  write("typo.json", "{\"fillColorMode\": \"to swatc\"}");
+  write("typo.json", "{\"fillColorMode\": \"to swach\"}");
   write("field.json", "{\"contourCont\": 3}");
   write("broken.json", "{\"contourCount\": }");
   expectCases({
       {"apply IN -o OUT --no-dialog --params DIRmodes.json", 0, "1 object, 4 contours made"},
       {"apply IN -o OUT --no-dialog --params DIRtypo.json", 1,
-       "typo.json: fillColorMode: \"to swatc\" is not an entry; did you mean 'To swatch'?"},
+       "typo.json: fillColorMode: \"to swach\" is not an entry; did you mean 'To swatch'?"},
       {"apply IN -o OUT --no-dialog --params DIRfield.json", 1,
        "field.json: unknown field \"contourCont\"; did you mean 'contourCount'?"},
       {"apply IN -o OUT --no-dialog --params DIRbroken.json", 1,
        "broken.json: not JSON: parse error at line 1, column 18"},
   });
+}
+
+// A settings file saved by a run repeats it byte for byte, with every preset:
+// one whose run drew random numbers (from a seed of the clock) saves the seed
+// and where the run's draws began. --seed still makes a run of its own.
+TEST_F(CommandLine, ASavedSettingsFileRepeatsItsRun) {
+  std::vector<int> random;
+  for (int preset = 0; preset < 26; ++preset) {
+    ASSERT_EQ(
+        contour("apply IN -o DIRfirst.svg -q --preset " + std::to_string(preset) + " --save-params DIRp.json").status,
+        0);
+    const Outcome again = contour("apply IN -o DIRagain.svg --params DIRp.json");
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.err.find("warning"), std::string::npos) << preset << "\n" << again.err;
+    EXPECT_EQ(read("again.svg"), read("first.svg")) << "preset " << preset;
+    if (read("p.json").find("\"drawsBefore\": ") == std::string::npos) continue;
+    random.push_back(preset);
+    ASSERT_EQ(contour("apply IN -o DIRother.svg -q --params DIRp.json --seed 7").status, 0);
+    EXPECT_NE(read("other.svg"), read("first.svg")) << "preset " << preset;
+  }
+  // Random path opacity and Random pulse at least.
+  EXPECT_NE(std::find(random.begin(), random.end(), 19), random.end());
+  EXPECT_NE(std::find(random.begin(), random.end(), 25), random.end());
 }
 
 TEST_F(CommandLine, SelectAllTakesVisibleUnlockedArtAsEditorsDo) {

@@ -64,6 +64,26 @@ TEST(DialogChoices, PresetFirstThenEachSettingTypedIntoItsItem) {
   }
 }
 
+TEST(DialogChoices, ModesByTheirTextAStartOfItOrAWord) {
+  const struct {
+    const char* field;
+    const char* name;
+    int32_t entry;
+  } cases[] = {
+      {"shiftMode", "Random", 6},          // the text after the list's own "Shift - "
+      {"shiftMode", "shift - random", 6},  // the whole text
+      {"shiftMode", "accumulate", 1},      // a whole name before the start of others
+      {"shiftMode", "Zag", 10},
+      {"pointsVariationMode", "Random2", 8},
+      {"pointsVariationMode", "burst", 10},  // a word of "Five Burst"
+      {"fillColorMode", "swatches", 4},      // a word of "Random swatches"
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(contour_cli::modeEntryNamed(c.field, c.name), c.entry) << c.field << "=" << c.name;
+  }
+  EXPECT_EQ(presetId("pulse"), 25);  // a word of "Random pulse"
+}
+
 TEST(DialogChoices, SettingsTheDialogCannotTakeAreNamed) {
   const std::pair<const char*, const char*> cases[] = {
       {"contourCount", "--set \"contourCount\": write FIELD=VALUE"},
@@ -75,7 +95,15 @@ TEST(DialogChoices, SettingsTheDialogCannotTakeAreNamed) {
       {"contourCont=3",
        "--set: \"contourCont\" is not a setting of the dialog; did you mean 'contourCount'? "
        "(`contour params` lists them)"},
-      {"pointsContourMode=Alternate", "--set pointsContourMode \"Alternate\" names entries 1 and 8; give its number"},
+      {"pointsContourMode=Alternate",
+       "--set pointsContourMode: \"Alternate\" fits several entries: 'Alternate' (1), 'Alternate' (8); give more of "
+       "its name or its number"},
+      {"pointsVariationMode=Random",
+       "--set pointsVariationMode: \"Random\" fits several entries: 'Random1' (7), 'Random2' (8); give more of its "
+       "name or its number"},
+      {"shiftMode=accum",
+       "--set shiftMode: \"accum\" fits several entries: 'Shift - Accumulate' (1), 'Shift - Accumulate/10' (2), "
+       "'Shift - Accumulate alternate/2' (4); give more of its name or its number"},
       {"shiftMode=12", "--set shiftMode: \"12\" is not an entry (`contour modes` lists them)"},
       {"shiftMode=1e20", "--set shiftMode: \"1e20\" is not an entry (`contour modes` lists them)"},
   };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "easel/cli/Commands.h"
 #include "easel/cli/FieldListing.h"
 #include "easel/host/ParamsJson.h"
 
@@ -32,13 +33,13 @@ TEST(FieldListing, GivesEachKindOfFieldItsValueUnitAndRange) {
     const char* name;
     const char* line;
   } rows[] = {
-      {"scaleH", "scaleH = 0.1 | percent per contour, -50 to 50"},
-      {"contourCount", "contourCount = 12 | contour steps, 1 to 200"},
+      {"scaleH", "scaleH = 0.1 | percent per contour, -50..50"},
+      {"contourCount", "contourCount = 12 | contour steps, 1..200"},
       {"linkContourScale", "linkContourScale = 1 | flag, 0 or 1"},
-      {"shiftMode", "shiftMode = 11 (Shift - Local) | Shift mode list entry, 0 to 11"},
-      {"widthMode", "widthMode = 17 | Width mode list entry, 0 to 16"},
-      {"fillSwatchIndex", "fillSwatchIndex = 2 | swatch number, 0 to the number of swatches in the document"},
-      {"currentPage", "currentPage = 1 | dialog page, 1 to 6, kept by the plug-in"},
+      {"shiftMode", "shiftMode = 11 (Shift - Local) | Shift mode list entry, 0..11"},
+      {"widthMode", "widthMode = 17 | Width mode list entry, 0..16"},
+      {"fillSwatchIndex", "fillSwatchIndex = 2 | swatch number, 0..the number of swatches"},
+      {"currentPage", "currentPage = 1 | dialog page, 1..6, kept by the plug-in"},
       {"reserved2", "reserved2 = 0 | reserved, any value, kept by the plug-in"},
   };
   for (const auto& row : rows) EXPECT_EQ(lineOf(listing, row.name), row.line);
@@ -47,12 +48,25 @@ TEST(FieldListing, GivesEachKindOfFieldItsValueUnitAndRange) {
   EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 57);
 }
 
+TEST(FieldListing, OneFieldsHelpGivesItsUnitLimitsAndEntries) {
+  EXPECT_EQ(contour_cli::fieldHelp("ROTATION"), "rotation: tenths of a degree per contour, -360..360\n");
+  const std::string modes = contour_cli::fieldHelp("shiftMode");
+  EXPECT_EQ(modes.rfind("shiftMode: Shift mode list entry, 0..11\n   0  Shift - As is\n", 0), 0u) << modes;
+  EXPECT_NE(modes.find("\n  11  Shift - Local\n"), std::string::npos);
+  try {
+    contour_cli::fieldHelp("rotaton");
+    ADD_FAILURE();
+  } catch (const contour_cli::UsageError& e) {
+    EXPECT_STREQ(e.what(), "\"rotaton\" is not a field; did you mean 'rotation'? (`contour params` lists them)");
+  }
+}
+
 TEST(FieldListing, FindsFieldsWithoutRegardToCase) {
   for (const char* name : {"scaleH", "SCALEH", "scaleh"}) {
     const ParamField* field = findParamField(name);
     ASSERT_NE(field, nullptr) << name;
     EXPECT_STREQ(field->name, "scaleH");
-    EXPECT_EQ(fieldUnitAndRange(*field), "percent per contour, -50 to 50");
+    EXPECT_EQ(fieldUnitAndRange(*field), "percent per contour, -50..50");
   }
   EXPECT_EQ(findParamField("scale"), nullptr);
   EXPECT_EQ(findParamField(""), nullptr);
