@@ -135,8 +135,11 @@ TEST_F(ApplyCommand, APlugInThatCannotBeLoadedIsNamedOnce) {
 }
 
 TEST_F(ApplyCommand, ARunBeyondTheMemoryBudgetWritesNothing) {
-  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L90 10 L90 90 Z\"/></svg>");
-  write("params.json", "{\"contourCount\": 2000000000}");
+  // 201 copies of 5000 points each: several times the 2 MB.
+  std::string d = "M10 10";
+  for (int i = 0; i < 5000; ++i) d += " L" + std::to_string(10 + i % 80) + " " + std::to_string(10 + i % 70);
+  write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"" + d + "\"/></svg>");
+  write("params.json", "{\"contourCount\": 200}");
   extraFiles_ = 2;  // the input and the record
   expectFailure("'" + path("in.svg") + "' --no-dialog --params '" + path("params.json") + "' --memory-budget 2",
                 path("in.svg") + ": the contours need more than the memory budget of 2 MB");
