@@ -74,6 +74,7 @@ struct ApplyOptions {
   std::string dialogState;
   std::string plugin;
   bool replace = false;
+  bool includeContours = false;
   bool again = false;
 };
 
@@ -111,6 +112,21 @@ Repeat repeatOf(const easel::svg::RunRecord& record) {
   return repeat;
 }
 
+// "14 selected objects are contours of contour-run-1: ...", or "" for none.
+std::string contoursOfEarlierRuns(const std::vector<std::pair<std::string, std::size_t>>& byRun) {
+  if (byRun.empty()) return {};
+  std::size_t total = 0;
+  std::string runs;
+  for (std::size_t i = 0; i < byRun.size(); ++i) {
+    total += byRun[i].second;
+    runs += (i == 0 ? "" : i + 1 == byRun.size() ? " and " : ", ") + byRun[i].first;
+  }
+  const bool one = total == 1, several = byRun.size() > 1;
+  return std::to_string(total) + (one ? " selected object is a contour of " : " selected objects are contours of ") +
+         runs + ": --replace redoes " + (several ? "those runs" : "that run") + ", --include-contours contours " +
+         (one ? "it" : "them") + " anyway";
+}
+
 RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   const auto began = std::chrono::steady_clock::now();
   TerminalProgress progress(std::cerr, ::isatty(STDERR_FILENO) == 1);
@@ -125,7 +141,15 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   easel::svg::RunBook runs(*drawing.document, *drawing.source, displayName(o.input), contourVersion(), paramsProblem,
                            std::cerr);
   std::optional<Repeat> repeat;
-  if (o.again) repeat = repeatOf(runs.chooseAgain(*drawing.document));
+  if (o.again) {
+    repeat = repeatOf(runs.chooseAgain(*drawing.document));
+  } else if (o.replace) {
+    runs.deselectContours(*drawing.document, true);
+  } else if (!o.includeContours) {
+    const std::string contours = contoursOfEarlierRuns(runs.selectedContours(*drawing.document));
+    if (!contours.empty()) warn(displayName(o.input) + ": " + contours);
+    runs.deselectContours(*drawing.document, false);
+  }
   if (o.replace || o.again) runs.removeContours(*drawing.document, false);
   RunFacts facts;
   const std::vector<uintptr_t> selected = selectedObjectIds(*drawing.document);
@@ -408,10 +432,15 @@ void addApplyCommand(CLI::App& app, int& status) {
   command->add_option("--dialog-script", o->dialogScript, "Play these dialog actions (JSON) before accepting");
   command->add_option("--dialog-state", o->dialogState, "Write what the dialog showed when it closed (JSON)");
   command->add_flag("--replace", o->replace,
-                    "First remove the contours (and run records) of earlier runs on the selected art");
+                    "First remove the contours (and run records) of earlier runs on the selected art; a selected "
+                    "contour stands for its run");
+  command
+      ->add_flag("--include-contours", o->includeContours,
+                 "Contour the selected contours of earlier runs too (without it they are left out, with a warning)")
+      ->excludes("--replace");
   auto* again =
       command->add_flag("--again", o->again, "Repeat the recorded run of the selected art, with its settings and seed");
-  for (const char* other : {"--seed", "--params", "--preset", "--set", "--dialog-script"}) {
+  for (const char* other : {"--seed", "--params", "--preset", "--set", "--dialog-script", "--include-contours"}) {
     again->excludes(command->get_option(other));
   }
   command->add_option("--plugin", o->plugin, "The plug-in module (default: the one beside contour)");

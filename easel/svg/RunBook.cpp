@@ -235,6 +235,28 @@ std::set<std::string> RunBook::selectedSources(const Document& document) const {
   return out;
 }
 
+std::vector<std::pair<std::string, std::size_t>> RunBook::selectedContours(const Document& document) const {
+  std::vector<std::pair<std::string, std::size_t>> counts;
+  for (const RunRecord& r : usable_) {
+    const std::vector<ArtRef> contours = contoursOf(document, r.id);
+    const std::size_t selected =
+        static_cast<std::size_t>(std::count_if(contours.begin(), contours.end(), [&](ArtRef a) {
+          return (document.content(a).attributes & kArtSelected) != 0;
+        }));
+    if (selected > 0) counts.emplace_back(r.id, selected);
+  }
+  return counts;
+}
+
+void RunBook::deselectContours(Document& document, bool sourcesInstead) const {
+  for (const auto& [run, count] : selectedContours(document)) {
+    for (ArtRef a : contoursOf(document, run)) document.setSelected(a, false);
+    if (!sourcesInstead) continue;
+    for (const std::string& id : usable_[usableById_.at(run)].sources)
+      for (ArtRef a : sourcesNamed(document, id)) document.setSelected(a, true);
+  }
+}
+
 const RunRecord& RunBook::chooseAgain(Document& document) {
   const std::set<std::string> selected = selectedSources(document);
   for (auto r = usable_.rbegin(); r != usable_.rend(); ++r) {

@@ -65,6 +65,14 @@ class RunBook {
   // when there is none.
   const RunRecord& chooseAgain(Document& document);
 
+  // The selected contours of usable runs: how many of each run, by its id,
+  // in the order of the records.
+  std::vector<std::pair<std::string, std::size_t>> selectedContours(const Document& document) const;
+  // Takes the selected contours of usable runs out of the selection; with
+  // `sourcesInstead`, their runs' sources (those still there) take their place,
+  // so that replacing the selection replaces the runs those contours belong to.
+  void deselectContours(Document& document, bool sourcesInstead) const;
+
   // Removes the contours of usable runs on the selected sources, with the
   // contours made from them (`all`: every contour of every usable run), and
   // notes the records that go or keep fewer sources.

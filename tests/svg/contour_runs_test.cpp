@@ -95,11 +95,30 @@ TEST_F(ContourRuns, RunsAreReplacedRepeatedAndStrippedWhole) {
   apply("once.svg", "again.svg", "--again");
   EXPECT_EQ(read("again.svg"), once);
   // Strip after one run, and after a run stacked on it (contours of contours).
-  apply("once.svg", "twice.svg", kSecond);
+  apply("once.svg", "twice.svg", std::string("--include-contours ") + kSecond);
   for (const char* file : {"once.svg", "twice.svg"}) {
     contour("strip", file, "stripped.svg");
     EXPECT_EQ(read("stripped.svg"), kDrawing) << file;
   }
+}
+
+TEST_F(ContourRuns, ContoursOfAnEarlierRunAreLeftOutOnceSaidOrStandForTheirRun) {
+  apply("in.svg", "once.svg", kFirst);
+  // Select All takes the source and its three contours: the contours are left out, with one warning.
+  apply("once.svg", "twice.svg", kSecond);
+  EXPECT_EQ(count(err_, "warning"), 1u) << err_;
+  EXPECT_NE(err_.find("once.svg: 3 selected objects are contours of contour-run-1: --replace redoes that run, "
+                      "--include-contours contours them anyway\n"),
+            std::string::npos)
+      << err_;
+  EXPECT_NE(err_.find(": 1 object, 2 contours made"), std::string::npos) << err_;
+  apply("once.svg", "all.svg", std::string("--include-contours ") + kSecond);
+  EXPECT_EQ(err_.find("warning"), std::string::npos) << err_;
+  EXPECT_NE(err_.find(": 4 objects, 8 contours made"), std::string::npos) << err_;
+  // --replace with a contour selected replaces the run it belongs to.
+  apply("once.svg", "replaced.svg", std::string("--replace --select sq-2 ") + kSecond);
+  apply("in.svg", "direct.svg", kSecond);
+  EXPECT_EQ(read("replaced.svg"), read("direct.svg"));
 }
 
 TEST_F(ContourRuns, ARandomRunWithoutASeedTellsAndRecordsIt) {
