@@ -19,13 +19,18 @@ foreach(file man/contour.1 debian/changelog)
     DEPENDS ${dist}/${file} VERBATIM)
   list(APPEND compressed ${out}.gz)
 endforeach()
-add_custom_target(contour_dist_files ALL DEPENDS ${compressed})
+# The bash completion, written by the program from its own tables.
+set(completion ${CMAKE_BINARY_DIR}/dist/contour.bash)
+add_custom_command(OUTPUT ${completion}
+  COMMAND sh -c "\"$<TARGET_FILE:contour>\" bash-completion > \"${completion}\""
+  DEPENDS contour VERBATIM)
+add_custom_target(contour_dist_files ALL DEPENDS ${compressed} ${completion})
 
 set(docdir ${CMAKE_INSTALL_DATADIR}/doc/contour)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${dist}/debian/copyright ${CMAKE_BINARY_DIR}/dist/changelog.gz
         DESTINATION ${docdir})
 install(FILES ${CMAKE_BINARY_DIR}/dist/contour.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${dist}/bash-completion/contour DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES ${completion} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME contour)
 install(FILES ${dist}/desktop/contour-edit.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${dist}/inkscape/contour_effect.inx DESTINATION ${CMAKE_INSTALL_DATADIR}/inkscape/extensions)
 install(PROGRAMS ${dist}/inkscape/contour_effect.py DESTINATION ${CMAKE_INSTALL_DATADIR}/inkscape/extensions)

@@ -27,6 +27,8 @@ body { margin: 0; font: 13px 'DejaVu Sans', sans-serif; background: #e8e8e7; col
 .file { width: 200px; color: #888; }
 .check { width: 14px; height: 14px; border: 1px solid #999; border-radius: 3px; background: #fff; display: inline-block;
          vertical-align: middle; margin-right: 6px; }
+.check.on { background: #3584e4; border-color: #1c71d8; }
+.check.on::after { content: "\\2713"; color: #fff; font-size: 11px; display: block; text-align: center; line-height: 14px; }
 .buttons { display: flex; justify-content: space-between; align-items: center; padding: 8px 14px 12px;
            border-top: 1px solid #d8d5d1; }
 .button { border: 1px solid #b6b6b3; border-radius: 4px; background: #f0efed; padding: 5px 16px; margin-left: 6px; }
@@ -41,7 +43,8 @@ def control(param):
     if kind in ("int", "float"):
         return f'<div class="control spin">{html.escape(param.text or "")}<span>&#8722; +</span></div>'
     if kind == "bool":
-        return '<span class="check"></span>'
+        ticked = (param.text or "").strip() == "true"
+        return f'<span class="check{" on" if ticked else ""}"></span>'
     if kind == "path":
         return '<div class="control file">(None)</div>'
     return f'<div class="control">{html.escape(param.text or "")}</div>'
@@ -60,13 +63,15 @@ def page(inx):
 
 
 def main(inx, png):
+    # Tall enough for every row: the title, the buttons and 33 pixels a param.
+    rows = len(ET.parse(inx).getroot().findall("x:param", NS))
     with tempfile.TemporaryDirectory() as tmp:
         path = os.path.join(tmp, "dialog.html")
         with open(path, "w", encoding="utf-8") as out:
             out.write(page(inx))
         subprocess.run(["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
                         f"--user-data-dir={tmp}/profile", f"--screenshot={os.path.abspath(png)}",
-                        "--window-size=470,344", "file://" + path], check=True, capture_output=True)
+                        f"--window-size=470,{86 + 33 * rows}", "file://" + path], check=True, capture_output=True)
 
 
 if __name__ == "__main__":

@@ -5,8 +5,10 @@ Inkscape runs this with the dialog's values as --NAME=VALUE, one --id=ID per
 selected object and the drawing's file last, and reads the new drawing from
 standard output. The work is `contour apply`'s; this only translates the
 options and turns any failure into one line on standard error, which Inkscape
-shows to the user.
+shows to the user. Options it does not know (Inkscape adds its own from one
+version to the next) are passed over.
 """
+import re
 import argparse
 import os
 import shutil
@@ -43,7 +45,7 @@ def arg_parser():
     parser.add_argument("--scale_h", type=float, default=4.0)
     parser.add_argument("--scale_v", type=float, default=4.0)
     parser.add_argument("--rotation", type=float, default=0.0)
-    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--seed", type=int, default=0, help="0: a new seed each run")
     parser.add_argument("--replace", type=inkscape_bool, default=True)
     parser.add_argument("--params_file", default="")
     parser.add_argument("input", help="the drawing (SVG)")
@@ -69,13 +71,18 @@ def find_contour():
     on_path = shutil.which("contour")
     if on_path:
         return on_path
+    # The places looked at, not the whole PATH, which says nothing of why.
     raise EffectError("cannot find the contour program; looked at " + ", ".join(candidates) +
-                      " and on the PATH (" + os.environ.get("PATH", "") + ")")
+                      " and on the PATH (set CONTOUR to the program to name it)")
 
 
 def apply_command(contour, options):
     command = [contour, "apply", options.input, "-o", "-",
-               "--select", ",".join(options.id) if options.id else "all", "--seed", str(options.seed)]
+               "--select", ",".join(options.id) if options.id else "all"]
+    # Without a seed of its own, contour draws one (and tells it), so random
+    # presets vary from run to run; a settings file's seed repeats its run.
+    if options.seed:
+        command += ["--seed", str(options.seed)]
     # A preset replaces the record, a settings file's values too: none keeps them.
     if options.preset != "none":
         command += ["--preset", options.preset]
@@ -99,9 +106,18 @@ def one_line(text, fallback):
     return lines[-1] if lines else fallback
 
 
+def messages(stderr, seed_given):
+    """What a run that went well has to tell: its warnings, and the seed it drew."""
+    lines = [line for line in stderr.splitlines() if line.startswith("contour: warning: ")]
+    drawn = re.search(r"; seed (\d+)$", stderr.strip().splitlines()[-1]) if stderr.strip() else None
+    if drawn and not seed_given:
+        lines.append(f"Contour used the random seed {drawn.group(1)}: give it as the Random seed to repeat this run.")
+    return lines
+
+
 def main(argv):
     try:
-        options = arg_parser().parse_args(argv)
+        options, _unknown = arg_parser().parse_known_args(argv)
         run = subprocess.run(apply_command(find_contour(), options), stdout=subprocess.PIPE,
                              stderr=subprocess.PIPE, check=False)
     except (EffectError, OSError) as error:
@@ -111,6 +127,8 @@ def main(argv):
         message = one_line(run.stderr.decode("utf-8", "replace"), f"contour failed with status {run.returncode}")
         print(message, file=sys.stderr)
         return 1
+    for line in messages(run.stderr.decode("utf-8", "replace"), bool(options.seed)):
+        print(line, file=sys.stderr)
     if options.output:
         with open(options.output, "wb") as out:
             out.write(run.stdout)

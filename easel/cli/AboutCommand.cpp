@@ -31,7 +31,7 @@ std::string withoutAccelerator(const std::string& text) {
 void addAboutCommand(CLI::App& app, int& status) {
   auto* command = app.add_subcommand("about", "Show the plug-in's About box and print its texts");
   auto plugin = std::make_shared<std::string>();
-  command->add_option("--plugin", *plugin, "The plug-in module (default: the one beside this program)");
+  command->add_option("--plugin", *plugin, kPluginOptionHelp)->type_name("FILE");
   command->callback([&status, plugin] {
     try {
       Easel easel;

@@ -378,11 +378,15 @@ void addApplyCommand(CLI::App& app, int& status) {
   auto o = std::make_shared<ApplyOptions>();
   auto* command = app.add_subcommand("apply", "Apply the Contour filter to drawings and save the results");
   command->footer(kExitStatusHelp);
-  command->add_option("inputs", o->inputs, "The drawings (SVG; - for standard input)")->required();
-  command->add_option("-o,--output", o->output,
-                      "Where to write the result (.svg, .svgz, .png or .pdf; - for standard output)");
-  command->add_option("--out-dir", o->outDir,
-                      "Write each result to this folder under its drawing's name (with --format, its extension)");
+  command->add_option("inputs", o->inputs, "The drawings (SVG; - for standard input)")->required()->type_name("FILE");
+  command
+      ->add_option("-o,--output", o->output,
+                   "Where to write the result (.svg, .svgz, .png or .pdf; - for standard output)")
+      ->type_name("FILE");
+  command
+      ->add_option("--out-dir", o->outDir,
+                   "Write each result to this folder under its drawing's name (with --format, its extension)")
+      ->type_name("DIR");
   addFormatOptions(*command, o->formats);
   command->add_option("-j,--jobs", o->jobs, "How many drawings to work on at once (with --out-dir)")
       ->check(CLI::Range(1, 64));
@@ -401,14 +405,20 @@ void addApplyCommand(CLI::App& app, int& status) {
           "Most memory the drawing may take, in megabytes (default " +
               std::to_string(easel::Document::kDefaultMemoryBudget >> 20) + ")")
       ->check(CLI::Range(uint64_t{1}, uint64_t{1} << 30));
-  command->add_option("--swatches", o->swatches,
-                      "A GIMP palette (.gpl) whose colours join the swatch list after [None] and [Registration]");
-  command->add_option("--trace", o->trace, "Write every host call the plug-in makes to this file (JSON lines)");
-  command->add_option("--preset", o->preset,
-                      "Choose a preset style in the dialog (by name or number; see `contour presets`)");
-  command->add_option(
-      "--set", o->sets,
-      "Set a field in the dialog: FIELD=VALUE (repeatable; see `contour params`, `contour modes FIELD`)");
+  command
+      ->add_option("--swatches", o->swatches,
+                   "A GIMP palette (.gpl) whose colours join the swatch list after [None] and [Registration]")
+      ->type_name("FILE");
+  command->add_option("--trace", o->trace, "Write every host call the plug-in makes to this file (JSON lines)")
+      ->type_name("FILE");
+  command
+      ->add_option("--preset", o->preset,
+                   "Choose a preset style in the dialog (by name or number; see `contour presets`)")
+      ->type_name("NAME");
+  command
+      ->add_option("--set", o->sets,
+                   "Set a field in the dialog: FIELD=VALUE (repeatable; see `contour params`, `contour modes FIELD`)")
+      ->type_name("FIELD=VALUE");
   command
       ->add_option_function<std::string>(
           "--help-field",
@@ -421,16 +431,23 @@ void addApplyCommand(CLI::App& app, int& status) {
             throw CLI::Success();
           },
           "Print a field's unit and limits (and a list's entries), then exit")
-      ->trigger_on_parse();
-  command->add_option("--params", o->params,
-                      "Start from the parameter record in this JSON file (with its seed, unless --seed is given)");
-  command->add_option("--save-params", o->saveParams,
-                      "Write the parameter record used, with the run's seed, to this JSON file (--params FILE "
-                      "repeats the run)");
+      ->trigger_on_parse()
+      ->type_name("FIELD");
+  command
+      ->add_option("--params", o->params,
+                   "Start from the parameter record in this JSON file (with its seed, unless --seed is given)")
+      ->type_name("FILE");
+  command
+      ->add_option("--save-params", o->saveParams,
+                   "Write the parameter record used, with the run's seed, to this JSON file (--params FILE "
+                   "repeats the run)")
+      ->type_name("FILE");
   command->add_flag("--no-dialog", o->noDialog,
                     "Skip the settings dialog: apply the --params record as it is (without one, the defaults)");
-  command->add_option("--dialog-script", o->dialogScript, "Play these dialog actions (JSON) before accepting");
-  command->add_option("--dialog-state", o->dialogState, "Write what the dialog showed when it closed (JSON)");
+  command->add_option("--dialog-script", o->dialogScript, "Play these dialog actions (JSON) before accepting")
+      ->type_name("FILE");
+  command->add_option("--dialog-state", o->dialogState, "Write what the dialog showed when it closed (JSON)")
+      ->type_name("FILE");
   command->add_flag("--replace", o->replace,
                     "First remove the contours (and run records) of earlier runs on the selected art; a selected "
                     "contour stands for its run");
@@ -443,7 +460,7 @@ void addApplyCommand(CLI::App& app, int& status) {
   for (const char* other : {"--seed", "--params", "--preset", "--set", "--dialog-script", "--include-contours"}) {
     again->excludes(command->get_option(other));
   }
-  command->add_option("--plugin", o->plugin, "The plug-in module (default: the one beside contour)");
+  command->add_option("--plugin", o->plugin, kPluginOptionHelp)->type_name("FILE");
   command->callback([o, &status] { status = apply(*o); });
 }
 

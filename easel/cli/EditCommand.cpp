@@ -120,10 +120,10 @@ void addEditCommand(CLI::App& app, int& status) {
   auto o = std::make_shared<EditOptions>();
   auto* command =
       app.add_subcommand("edit", "Edit a drawing in the browser: select, apply Contour with its dialog, save");
-  command->add_option("input", o->input, "The drawing (SVG)")->required();
+  command->add_option("input", o->input, "The drawing (SVG)")->required()->type_name("FILE");
   command->add_option("--port", o->port, "The port on 127.0.0.1 (default: a free one)")->capture_default_str();
   command->add_flag("--no-open", o->noOpen, "Print the address but do not open a browser");
-  command->add_option("--plugin", o->plugin, "The plug-in module (default: the one beside contour)");
+  command->add_option("--plugin", o->plugin, kPluginOptionHelp)->type_name("FILE");
   command->add_option_function<uint64_t>(
       "--seed", [o](const uint64_t& seed) { o->seed = seed; }, "Seed of the random numbers (for repeatable runs)");
   command

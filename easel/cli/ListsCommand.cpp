@@ -32,7 +32,7 @@ void addListsCommands(CLI::App& app, int& status) {
   auto* modes = app.add_subcommand(
       "modes",
       "List the mode lists of the settings dialog with their numbers (for --set); for FIELD, its unit and limits");
-  modes->add_option("field", *field, "One field of the record (see `contour params`)");
+  modes->add_option("field", *field, "One field of the record (see `contour params`)")->type_name("FIELD");
   modes->callback([&status, field] {
     if (!field->empty()) {
       try {

@@ -23,9 +23,11 @@ void addParamsCommand(CLI::App& app, int& status) {
   auto defaults = std::make_shared<bool>(false);
   auto check = std::make_shared<std::string>();
   command->add_flag("--defaults", *defaults, "The record a first use of the filter starts from, as JSON");
-  command->add_option("--check", *check,
-                      "Read a record from a JSON file as a run reads it and print it whole (missing fields "
-                      "take their defaults); exit status 1 when a value is rounded or held to its limits");
+  command
+      ->add_option("--check", *check,
+                   "Read a record from a JSON file as a run reads it and print it whole (missing fields "
+                   "take their defaults); exit status 1 when a value is rounded or held to its limits")
+      ->type_name("FILE");
   command->callback([&status, defaults, check] {
     try {
       if (!check->empty()) {

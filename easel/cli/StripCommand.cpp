@@ -47,8 +47,10 @@ void strip(const StripOptions& o) {
 void addStripCommand(CLI::App& app, int& status) {
   auto o = std::make_shared<StripOptions>();
   auto* command = app.add_subcommand("strip", "Remove every recorded contour run from a drawing");
-  command->add_option("input", o->input, "The drawing (SVG; - for standard input)")->required();
-  command->add_option("-o,--output", o->output, "Where to write the result (SVG; - for standard output)")->required();
+  command->add_option("input", o->input, "The drawing (SVG; - for standard input)")->required()->type_name("FILE");
+  command->add_option("-o,--output", o->output, "Where to write the result (SVG; - for standard output)")
+      ->required()
+      ->type_name("FILE");
   command->callback([o, &status] {
     try {
       strip(*o);

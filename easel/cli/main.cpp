@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
 #ifdef CONTOUR_WITH_EDITOR
   contour_cli::addEditCommand(app, status);
 #endif
+  contour_cli::addCompletionCommand(app, status);
   // A subcommand typed in another case is the subcommand; a word that is no
   // subcommand gets the nearest.
   for (int i = 1; i < argc; ++i) {

@@ -120,7 +120,7 @@ class EffectRuns(Installed):
         cases = [  # what, run, words the line must have
             ("unreadable drawing", lambda: self.run_effect(drawing=not_svg), ["contour:", not_svg]),
             ("no contour anywhere", lambda: self.run_effect(script=os.path.join(lonely, "contour_effect.py"), env=bare_path),
-             ["cannot find the contour program", os.path.join(self.tmp, "alone", "bin", "contour"), lonely]),
+             ["cannot find the contour program", os.path.join(self.tmp, "alone", "bin", "contour"), "on the PATH"]),
             ("unknown id", lambda: self.run_effect(["nothing"]), ["contour:", "nothing"]),
         ]
         for what, run_it, words in cases:
@@ -131,6 +131,27 @@ class EffectRuns(Installed):
                 self.assertEqual(len(run.stderr.strip().splitlines()), 1, run.stderr)
                 for word in words:
                     self.assertIn(word, run.stderr)
+                # The places looked at, not the whole PATH.
+                self.assertNotIn(lonely, run.stderr)
+
+    def test_a_new_seed_each_run_unless_one_is_given(self):
+        told = []
+        for _ in range(2):
+            run = self.run_effect(["wide"], preset="25")  # Random pulse
+            self.assertEqual(run.returncode, 0, run.stderr)
+            seed = re.search(r"Contour used the random seed (\d+): give it as the Random seed", run.stderr)
+            self.assertIsNotNone(seed, run.stderr)
+            told.append((seed.group(1), run.stdout))
+        self.assertNotEqual(told[0], told[1])
+        given = self.run_effect(["wide"], preset="25", seed=told[0][0])
+        self.assertEqual((given.returncode, given.stderr), (0, ""))
+        self.assertEqual(given.stdout, told[0][1])
+
+    def test_options_inkscape_adds_are_passed_over(self):
+        args = [self.interpreter, self.script, "--tab=settings", "--some-new-option=1", "--id=wide", self.drawing]
+        run = subprocess.run(args, capture_output=True, text=True, timeout=120)
+        self.assertEqual(run.returncode, 0, run.stderr)
+        self.assertEqual(len(self.copies(run.stdout, "wide")), 13)
 
 
 class InxRules(Installed):
