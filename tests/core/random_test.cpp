@@ -56,6 +56,27 @@ TEST_F(RandomTest, TheFirstDrawOfSeedOneIsAKnownNumber) {
   EXPECT_EQ(x, 9505325.0f / 16777216.0f);
 }
 
+// A replayed run starts where the recorded one did however many runs come
+// first: each run begins by taking back the one before (markRunStart).
+TEST(RandomReplay, EveryRunStartsWhereTheRecordedRunDid) {
+  easel::Random recorded(42);
+  recorded.skip(17);
+  const float first = recorded.nextReal(), second = recorded.nextReal();
+  easel::Random replay;
+  replay.replayRunsFrom(42, 17);
+  EXPECT_EQ(replay.runStart(), 17u);
+  for (int run = 0; run < 3; ++run) {
+    replay.markRunStart();
+    EXPECT_EQ(replay.nextReal(), first) << run;
+    EXPECT_EQ(replay.nextReal(), second) << run;
+    EXPECT_EQ(replay.runStart(), 17u);
+  }
+  replay.setSeed(42);  // a seed of its own ends the replay
+  replay.skip(5);
+  replay.markRunStart();
+  EXPECT_EQ(replay.runStart(), 5u);
+}
+
 TEST_F(RandomTest, ANewSessionStartsFromTheDefaultSeed) {
   Random fresh;
   Session other;
