@@ -18,6 +18,7 @@
 
 #include "Assets.h"
 #include "EditorHost.h"
+#include "GatedServer.h"
 #include "Lifetime.h"
 #include "RequestGuard.h"
 #include "easel/host/DialogScriptJson.h"
@@ -105,7 +106,7 @@ struct EditorServer::Impl {
   Lifetime& lifetime;
   std::string token;
   std::unique_ptr<RequestGuard> guard;
-  httplib::Server server;
+  GatedServer server;
   std::thread thread;
   std::future<void> listened;  // ready once the listening loop has ended
   int port = 0;
