@@ -5,6 +5,9 @@
 // plug-in that does not start or a port in use end it at once with a
 // one-line message and a non-zero exit status.
 #include <charconv>
+#include <chrono>
+#include <cstdlib>
+#include <future>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -28,6 +31,8 @@ namespace contour_cli {
 using namespace easel::host;
 
 namespace {
+
+constexpr std::chrono::milliseconds kStopDeadline{900};
 
 struct EditOptions {
   std::string input;
@@ -108,10 +113,18 @@ int run(const EditOptions& o) {
 
   const std::string why = lifetime.wait();
   std::cout << "contour edit: stopping (" << why << ")" << std::endl;
+  // A stop ends the editor within a second, whatever the plug-in or a client
+  // is doing: what has not ended by then is left to the system.
+  const auto deadline = std::chrono::steady_clock::now() + kStopDeadline;
   host.stop();  // first, so that every waiting handler gets its answer
-  server.stop();
-  hostThread.stop();
-  return 0;
+  auto ended = std::async(std::launch::async, [&] {
+    server.stop();
+    hostThread.stop();
+  });
+  if (ended.wait_until(deadline) == std::future_status::ready) return 0;
+  const bool said = host.settleEnding();
+  std::cout.flush();
+  std::_Exit(said ? 0 : 1);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // What the page's menus and tools do to the document, on the host thread.
-#include <cctype>
 #include <cmath>
 #include <filesystem>
 
 #include "CanvasSelection.h"
 #include "EditorHost.h"
+#include "SaveAsTarget.h"
 #include "easel/host/HostSetup.h"
 #include "easel/host/RunRecording.h"
 #include "easel/host/SelectedObjects.h"
@@ -35,25 +35,6 @@ AIRealPoint point(const Json& pair) {
 }
 
 bool flagOf(const Json& body, const char* key) { return body.contains(key) && body[key].get<bool>(); }
-
-// A Save As name: an .svg file in the folder of the drawing the editor opened
-// (or a folder inside it). Names that climb out of it, absolute or with "..",
-// are refused: whoever holds the session may write only where the user's
-// drawing already is.
-std::filesystem::path saveAsPath(const Json& body, const std::filesystem::path& folder) {
-  if (!body.contains("path") || !body["path"].is_string()) throw BadRequest("Save As needs a file name");
-  const std::filesystem::path name = body["path"].get<std::string>();
-  std::string extension = name.extension().string();
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (name.filename().empty() || extension != ".svg")
-    throw BadRequest("Save As writes SVG: give a file name ending in .svg");
-  bool climbs = name.has_root_path();
-  for (const auto& part : name) climbs = climbs || part == "..";
-  if (climbs)
-    throw BadRequest("Save As writes in the drawing's folder " + folder.string() +
-                     ": give a name inside it, without \"..\"");
-  return folder / name;
-}
 
 }  // namespace
 
@@ -172,25 +153,37 @@ EditorHost::Outcome EditorHost::undoOrRedo(bool redo) {
   return {};
 }
 
+// Save writes the file the editor read or last saved, and asks first when
+// someone changed it since (another editor, another program): their work
+// would be gone. Save As writes a new name in the drawing's folder, and
+// replaces a file there only when told to.
 EditorHost::Outcome EditorHost::save(const Json& body, bool saveAs) {
-  const std::filesystem::path path =
-      saveAs ? saveAsPath(body, drawingFolder_) : std::filesystem::path(options_.drawingPath);
-  // Save As replaces another file only when asked to in so many words.
+  std::filesystem::path path = options_.drawingPath;
+  if (saveAs) {
+    if (!(body.contains("path") && body["path"].is_string())) throw BadRequest("Save As needs a file name");
+    const std::string name = body["path"].get<std::string>();
+    const auto normal = [](const std::filesystem::path& p) { return std::filesystem::absolute(p).lexically_normal(); };
+    saveAs = normal(drawingFolder_ / name) != normal(path);  // Save As under its own name is Save
+    if (saveAs) path = saveAsTarget(name, drawingFolder_);
+  }
+  const bool overwrite = flagOf(body, "overwrite");
   std::error_code ignored;
-  const bool samePlace = path.lexically_normal() == std::filesystem::absolute(options_.drawingPath).lexically_normal();
-  if (saveAs && !samePlace && !flagOf(body, "overwrite") &&
+  if (saveAs && !overwrite &&
       std::filesystem::symlink_status(path, ignored).type() != std::filesystem::file_type::not_found)
     return {409, path.filename().string() + " exists: replace it (\"overwrite\": true) or choose another name",
             "exists"};
+  if (!saveAs && !overwrite && changedOnDisk(diskStamp_, path.string(), true))
+    return {409, std::string(kChangedOnDisk), "changed"};
   const Document& document = easel_->session.document();
   const std::string svg = reporter_.svgText(document, runs_.edits(document));
+  const std::string bytes = svg::namesGzip(path.string()) ? svg::gzip(svg) : svg;
   try {
-    // A temporary file renamed into place; compressed for .svgz.
-    writeWhole(path.string(), svg::namesGzip(path.string()) ? svg::gzip(svg) : svg);
+    writeWhole(path.string(), bytes);  // a temporary file renamed into place
   } catch (const FileError& e) {
     return {500, e.what()};
   }
   options_.drawingPath = path.string();
+  diskStamp_ = stampWith(path.string(), bytes);
   reporter_.look(easel_->session.document());
   savedFingerprint_ = reporter_.committedFingerprint();
   note("saved " + path.string());

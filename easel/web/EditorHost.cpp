@@ -1,6 +1,7 @@
 #include "EditorHost.h"
 
 #include <chrono>
+#include <mutex>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -40,6 +41,7 @@ EditorHost::EditorHost(svg::ImportedSvg drawing, EditorOptions options)
       drawingFolder_(std::filesystem::absolute(options_.drawingPath).parent_path()),
       readyFuture_(ready_.get_future()),
       reporter_(std::move(drawing.source)) {
+  diskStamp_ = stampOf(options_.drawingPath);
   // What the reader passed over is said when the page first asks.
   for (std::string& warning : drawing.warnings) note(std::move(warning));
 }
@@ -90,16 +92,33 @@ void EditorHost::run() {
 }
 
 void EditorHost::keepUnsavedWork() {
-  if (reporter_.committedFingerprint() == savedFingerprint_) return;
-  const std::filesystem::path copy = recoveryPathFor(options_.drawingPath);
+  if (reporter_.committedFingerprint() == savedFingerprint_) return sayEnding({});
   try {
     const Document& document = easel_->session.document();
-    writeWhole(copy.string(), reporter_.svgText(document, runs_.edits(document)));
-    std::cout << "contour edit: the changes were not saved; they are in " << copy.string() << std::endl;
+    const std::filesystem::path copy = writeRecoveryCopy(
+        options_.drawingPath, reporter_.svgText(document, runs_.edits(document)), std::chrono::system_clock::now());
+    sayEnding("contour edit: the changes were not saved; they are in " + copy.string());
   } catch (const std::exception& e) {
-    std::cout << "contour edit: the changes were not saved, and no recovery copy could be written: " << e.what()
-              << std::endl;
+    sayEnding(std::string("contour edit: the changes were not saved, and no recovery copy could be written: ") +
+              e.what());
   }
+}
+
+void EditorHost::sayEnding(const std::string& line) {
+  std::lock_guard lock(endingMutex_);
+  if (endingSettled_) return;
+  endingSettled_ = true;
+  if (!line.empty()) std::cout << line << std::endl;
+}
+
+bool EditorHost::settleEnding() {
+  std::lock_guard lock(endingMutex_);
+  if (endingSettled_) return true;
+  endingSettled_ = true;
+  std::cout << "contour edit: the editor had to end while the plug-in was still at work: changes not saved are lost "
+               "(no recovery copy was written)"
+            << std::endl;
+  return false;
 }
 
 HostRequestPtr EditorHost::nextRequest() {
@@ -144,6 +163,7 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome, b
     reply.body["messages"] = notes_;
     reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
     reply.body["modified"] = reporter_.committedFingerprint() != savedFingerprint_;
+    reply.body["changedOnDisk"] = changedOnDisk(diskStamp_, options_.drawingPath, false);
     reply.body["editContour"] = runs_.selectedRun(easel_->session.document()).has_value();
     if (running) reply.body["running"] = true;
   } catch (const std::exception& e) {

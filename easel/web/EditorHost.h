@@ -16,14 +16,17 @@
 #include <future>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "BusyRun.h"
 #include "CoalescingQueue.h"
 #include "EditorRuns.h"
 #include "EditorState.h"
+#include "FileStamp.h"
 #include "HostRequest.h"
 #include "easel/svg/SvgImport.h"
 
@@ -32,6 +35,11 @@ struct Easel;
 }
 
 namespace easel::web {
+
+// What Save answers when the file was changed by someone else since it was
+// read or last saved (with the reason "changed", unless told to overwrite).
+inline constexpr std::string_view kChangedOnDisk =
+    "The drawing was changed on disk since it was opened: replace it, or save under another name?";
 
 struct EditorOptions {
   std::string drawingPath;  // where Save writes
@@ -65,6 +73,11 @@ class EditorHost {
   // closing); a running preview is stopped, an open dialog is cancelled and
   // run() returns.
   void stop();
+  // Any thread, once the editor is ending and cannot wait for the host thread
+  // any longer: whether what became of the unsaved changes was said (their
+  // recovery copy, or why there is none). If not, says now that they are
+  // lost, and the host thread says nothing more.
+  bool settleEnding();
   // Any thread: the run going on, to follow and to stop.
   BusyRun& busy() { return busy_; }
 
@@ -90,7 +103,7 @@ class EditorHost {
     Outcome(int s, std::string e, std::string r = {}) : status(s), error(std::move(e)), reason(std::move(r)) {}
     int status = 200;
     std::string error;
-    std::string reason;  // for the page: "exists" when Save As would replace a file
+    std::string reason;  // for the page: "exists" when Save As would replace a file, "changed" (below)
   };
   void handle(const HostRequestPtr& request);
   Outcome perform(const HostRequest& request);
@@ -101,8 +114,10 @@ class EditorHost {
   void contourMade();
   // Contours the run is expected to make: selected objects x contours each.
   uint64_t expectedContours();
-  // Ending with changes not saved: they go to the recovery copy (Recovery.h).
+  // Ending with changes not saved: they go to a recovery copy (Recovery.h).
   void keepUnsavedWork();
+  // The line that says so (none for no changes), unless settleEnding() spoke first.
+  void sayEnding(const std::string& line);
 
   // The actions (EditorActions.cpp).
   Outcome select(const nlohmann::json& body);
@@ -129,10 +144,13 @@ class EditorHost {
   StateReporter reporter_;
   HostRequestPtr pending_;
   std::vector<std::string> notes_;
-  uint64_t savedFingerprint_ = 0;  // of the drawing as the file on disk has it
+  uint64_t savedFingerprint_ = 0;       // of the drawing as the file on disk has it
+  std::optional<FileStamp> diskStamp_;  // that file, as read or last saved
   uint64_t answered_ = 0;
   std::map<std::string, uint64_t> appliedOrder_;  // by coalescing key: the newest change applied
   std::string orderingPage_;                      // the page load whose orders those are
+  std::mutex endingMutex_;
+  bool endingSettled_ = false;  // what became of the unsaved changes was said
 };
 
 }  // namespace easel::web

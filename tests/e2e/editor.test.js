@@ -314,8 +314,10 @@ describe('contour edit in the browser', () => {
     assert.equal(result.code, 0);
     assert.match(result.out, /the page was closed/);
     // The undone command is kept beside the drawing, under the name it was saved as last.
-    assert.match(result.out, /the changes were not saved; they are in .*other\.contour-recovery\.svg/);
-    assert.ok(existsSync(path.join(dir, 'other.contour-recovery.svg')));
+    const copy = /the changes were not saved; they are in (.*other\.contour-recovery-[\d-]+\.svg)$/m.exec(result.out);
+    assert.ok(copy, result.out);
+    assert.equal(path.dirname(copy[1]), dir);
+    assert.ok(existsSync(copy[1]));
     editor = null;
   });
 });

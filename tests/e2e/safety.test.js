@@ -8,12 +8,12 @@ import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import http from 'node:http';
 import net from 'node:net';
-import { chmodSync, existsSync, readFileSync, statSync, utimesSync, writeFileSync } from 'node:fs';
+import { chmodSync, existsSync, readFileSync, statSync, symlinkSync, utimesSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  andRedraw, contourBin, drawing, launchBrowser, openPage, shapeCount, startEditor, stopEditor, twoShapes, workDir,
-  writeDrawing,
+  andRedraw, contourBin, drawing, launchBrowser, openPage, shapeCount, starGrid, startEditor, stopEditor, twoShapes,
+  workDir, writeDrawing,
 } from './support/editor.js';
 
 // One raw request: headers exactly as given (no Host unless we say).
@@ -196,6 +196,51 @@ describe('Save As', () => {
     assert.equal((await post({ path: 'kept.svg', overwrite: true })).status, 200);
     assert.match(readFileSync(path.join(dir, 'kept.svg'), 'utf8'), /<svg/);
   });
+
+  test('a folder link or a control character in the name is refused in one line, and nothing is written', async () => {
+    const elsewhere = workDir();
+    symlinkSync(elsewhere, path.join(dir, 'lnk'));
+    for (const [name, says] of [['lnk/escaped.svg', /drawing's folder/], ['newfile\u0000.svg', /control character/]]) {
+      const answer = await post({ path: name });
+      assert.equal(answer.status, 400, name);
+      assert.match(answer.error, says, name);
+      assert.doesNotMatch(answer.error, /\n/);
+    }
+    assert.ok(!existsSync(path.join(elsewhere, 'escaped.svg')));
+    assert.ok(!existsSync(path.join(dir, 'newfile')));
+  });
+});
+
+describe('two editors of one drawing', () => {
+  test('the second to save is asked before it replaces the first one\'s work', async () => {
+    const dir = workDir();
+    const file = writeDrawing(dir, 'shapes.svg', twoShapes);
+    const a = await startEditor(file), b = await startEditor(file);
+    const api = (editor, action, body = {}) => request(editor.port, {
+      method: action === 'state' ? 'GET' : 'POST', path: `/api/${action}`,
+      body: action === 'state' ? undefined : JSON.stringify(body),
+      headers: { Host: `127.0.0.1:${editor.port}`, 'X-Contour-Token': editor.token, 'Content-Type': 'application/json' },
+    }).then((answer) => ({ status: answer.status, ...JSON.parse(answer.text) }));
+    try {
+      await api(b, 'select', { all: true });
+      await api(b, 'filter');
+      await api(b, 'dialog', [{ end: 1 }]);
+      assert.equal((await api(b, 'save')).status, 200);
+      const theirs = readFileSync(file, 'utf8');
+      assert.equal((await api(a, 'state')).changedOnDisk, true);
+      const asked = await api(a, 'save');
+      assert.equal(asked.status, 409);
+      assert.equal(asked.reason, 'changed');
+      assert.match(asked.error, /changed on disk since it was opened: replace it, or save under another name/);
+      assert.equal(readFileSync(file, 'utf8'), theirs);
+      assert.equal((await api(a, 'save', { overwrite: true })).status, 200);
+      assert.notEqual(readFileSync(file, 'utf8'), theirs);
+      assert.equal((await api(a, 'save')).status, 200, 'its own save is no change on disk');
+    } finally {
+      await stopEditor(a);
+      await stopEditor(b);
+    }
+  });
 });
 
 describe('the browser\'s address', () => {
@@ -240,11 +285,18 @@ describe('unsaved changes', () => {
     assert.equal(done.modified, true);
   }
 
+  // The copy the editor's last line names.
+  const copyNamed = (out, dir) => {
+    const found = /the changes were not saved; they are in (.*shapes\.contour-recovery-[\d-]+\.svg)$/m.exec(out);
+    assert.ok(found, out);
+    assert.equal(path.dirname(found[1]), dir);
+    return found[1];
+  };
+
   test('go to a recovery copy when the editor is ended, which the next editor offers', async () => {
     for (const end of ['SIGINT', 'SIGTERM', 'close']) {
       const dir = workDir();
       const file = writeDrawing(dir, 'shapes.svg', twoShapes);
-      const copy = path.join(dir, 'shapes.contour-recovery.svg');
       const editor = await startEditor(file);
       await change(editor);
       if (end === 'close') {
@@ -255,20 +307,62 @@ describe('unsaved changes', () => {
       }
       const result = await editor.exited;
       assert.equal(result.code, 0, end);
-      assert.match(result.out, /the changes were not saved; they are in .*shapes\.contour-recovery\.svg/, end);
+      const copy = copyNamed(result.out, dir);
       assert.ok(readFileSync(copy, 'utf8').split('<path').length > twoShapes.split('<path').length, end);
       assert.equal(readFileSync(file, 'utf8'), twoShapes, end);
       utimesSync(file, new Date(Date.now() - 60000), new Date(Date.now() - 60000));
       const next = await startEditor(file);
-      assert.match(next.output().out, /shapes\.contour-recovery\.svg holds unsaved changes/, end);
+      assert.match(next.output().out, /shapes\.contour-recovery-[\d-]+\.svg holds unsaved changes/, end);
       await stopEditor(next);
     }
+  });
+
+  test('two editors of one drawing ending unsaved keep a copy each, and the next editor names both', async () => {
+    const dir = workDir();
+    const file = writeDrawing(dir, 'shapes.svg', twoShapes);
+    const editors = [await startEditor(file), await startEditor(file)];
+    for (const editor of editors) await change(editor);
+    const copies = [];
+    for (const editor of editors) {
+      editor.child.kill('SIGTERM');
+      copies.push(copyNamed((await editor.exited).out, dir));
+    }
+    assert.notEqual(copies[0], copies[1]);
+    utimesSync(file, new Date(Date.now() - 60000), new Date(Date.now() - 60000));
+    const next = await startEditor(file);
+    for (const copy of copies) assert.ok(next.output().out.includes(copy), next.output().out);
+    // Ending unsaved again replaces neither.
+    await change(next);
+    next.child.kill('SIGTERM');
+    const third = copyNamed((await next.exited).out, dir);
+    assert.ok(!copies.includes(third));
+    for (const copy of copies) assert.ok(existsSync(copy));
+  });
+
+  test('a stop ends the editor within a second, even during a long run, saying what became of the changes', async () => {
+    const editor = await startEditor(writeDrawing(workDir(), 'stars.svg', starGrid(2000)));
+    const headers = { Host: `127.0.0.1:${editor.port}`, 'X-Contour-Token': editor.token };
+    await request(editor.port, { method: 'POST', path: '/api/select', headers, body: '{"all": true}' });
+    await request(editor.port, { method: 'POST', path: '/api/filter', headers });
+    // OK, without a preview, with the largest count and moved points: a final run of many seconds,
+    // which nothing stops.
+    request(editor.port, { method: 'POST', path: '/api/dialog', headers,
+      body: '[{"item": 4, "value": 200}, {"item": 16, "value": 50}, {"item": 3, "value": 0}, {"end": 1}]' })
+      .catch(() => {});
+    await new Promise((resolve) => setTimeout(resolve, 1500));
+    const started = Date.now();
+    editor.child.kill('SIGINT');
+    const result = await editor.exited;
+    const ms = Date.now() - started;
+    assert.ok(ms < 1500, `ended after ${ms} ms`);
+    assert.match(result.out, /stopping \(interrupted\)/);
+    assert.match(result.out, /no recovery copy was written|they are in/);
   });
 
   test('nothing is kept when there are none, and an older copy is not offered', async () => {
     const dir = workDir();
     const file = writeDrawing(dir, 'shapes.svg', twoShapes);
-    const copy = writeDrawing(dir, 'shapes.contour-recovery.svg', twoShapes);
+    const copy = writeDrawing(dir, 'shapes.contour-recovery-20260101-000000.svg', twoShapes);
     utimesSync(copy, new Date(Date.now() - 60000), new Date(Date.now() - 60000));
     const before = statSync(copy).mtimeMs;
     const editor = await startEditor(file);

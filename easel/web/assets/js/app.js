@@ -56,6 +56,8 @@ async function show(reply) {
     return;
   }
   sequence = reply.sequence;
+  if (reply.changedOnDisk && !(state && state.changedOnDisk))
+    texts.push(`${reply.file} was changed on disk since it was opened: Save will ask before replacing it`);
   state = reply;
   say(texts.join(' \u2014 '), !reply.ok);
   showSettings(reply.dialog);
@@ -64,7 +66,8 @@ async function show(reply) {
   showNextNotice();
   buildMenus();
   document.title = `${reply.file}${reply.modified ? ' *' : ''} \u2014 Contour editor`;
-  setText(document.getElementById('file-name'), reply.file + (reply.modified ? ' (modified)' : ''));
+  setText(document.getElementById('file-name'),
+    reply.file + (reply.modified ? ' (modified)' : '') + (reply.changedOnDisk ? ' (changed on disk)' : ''));
   zoomField.value = `${Math.round(reply.view.zoom * 10000) / 100}%`;
   const shown = await canvas.show(reply);
   if (!shown) {
@@ -212,7 +215,7 @@ function buildMenus() {
   const undo = s && s.undo.undo, redo = s && s.undo.redo;
   menuBar.build([
     { title: 'File', items: [
-      { label: 'Save', keys: 'Ctrl+S', run: () => command('save'), enabled: idle },
+      { label: 'Save', keys: 'Ctrl+S', run: save, enabled: idle },
       { label: 'Save As\u2026', keys: 'Shift+Ctrl+S', run: saveAs, enabled: idle },
       '-',
       { label: 'Export PNG\u2026', run: exportPng, enabled: !!s },
@@ -234,6 +237,17 @@ function buildMenus() {
     ] },
     { title: 'Help', items: [{ label: `About ${name}\u2026`, run: () => command('about'), enabled: idle }] },
   ]);
+}
+
+// A drawing someone changed on disk since it was opened or saved is replaced
+// only once the user says so; else it may go under another name.
+async function save() {
+  const reply = await command('save');
+  if (!reply || reply.reason !== 'changed') return;
+  if (confirm(`${reply.error}\n\nOK replaces it; Cancel lets you choose another name.`))
+    await command('save', { overwrite: true });
+  else
+    await saveAs();
 }
 
 async function saveAs() {
@@ -259,7 +273,7 @@ async function exportPng() {
 const shortcuts = {
   z: () => command('undo'), Z: () => command('redo'), y: () => command('redo'),
   a: () => command('select', { all: true }), A: () => command('select', { none: true }),
-  s: () => command('save'), S: saveAs, e: () => state.filter && state.filter.repeat && command('repeat'),
+  s: save, S: saveAs, e: () => state.filter && state.filter.repeat && command('repeat'),
 };
 
 addEventListener('keydown', (event) => {
@@ -298,6 +312,10 @@ zoomField.addEventListener('change', () => {
 });
 
 addEventListener('pagehide', () => api.sayGoodbye());
+// Coming back to the page: the drawing may have been changed on disk meanwhile.
+addEventListener('focus', async () => {
+  if (state && !busy && !settings) await show(await api.getState());
+});
 // Closing or reloading the page with unsaved changes asks first.
 addEventListener('beforeunload', (event) => {
   if (state && state.modified) {
