@@ -282,6 +282,30 @@ describe('contour edit in the browser', () => {
     assert.equal((await state(page)).file, 'other.svg');
   });
 
+  test('a drawing changed on disk: the page says so when focused, and Save asks before replacing it', async () => {
+    const other = path.join(dir, 'other.svg');
+    writeFileSync(other, '<svg xmlns="http://www.w3.org/2000/svg">theirs</svg>');
+    await page.evaluate(() => window.dispatchEvent(new Event('focus')));
+    await page.waitForFunction(() => /changed on disk/.test(document.getElementById('file-name').textContent));
+    assert.match(await page.locator('#status').textContent(), /other\.svg was changed on disk since it was opened/);
+    for (const agree of [false, true]) {
+      const asked = new Promise((resolve) => page.once('dialog', async (dialog) => {
+        resolve(dialog.message());
+        await (agree ? dialog.accept() : dialog.dismiss());
+      }));
+      await menu(page, 'File', 'Save');
+      assert.match(await asked, /changed on disk since it was opened: replace it, or save under another name\?/);
+      if (!agree) {
+        // Declined: the page offers Save As instead, and nothing is written.
+        await page.locator('.prompt input').press('Escape');
+        assert.match(readFileSync(other, 'utf8'), /theirs/);
+      }
+      await page.waitForFunction(() => !window.contourEditor.busy());
+    }
+    assert.doesNotMatch(readFileSync(other, 'utf8'), /theirs/);
+    assert.doesNotMatch(await page.locator('#file-name').textContent(), /changed on disk/);
+  });
+
   test('Export PNG gives a picture of the page', async () => {
     const download = page.waitForEvent('download');
     await menu(page, 'File', 'Export PNG');
