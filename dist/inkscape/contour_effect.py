@@ -14,6 +14,7 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 
 NAME = "contour_effect"
 
@@ -76,9 +77,24 @@ def find_contour():
                       " and on the PATH (set CONTOUR to the program to name it)")
 
 
-def apply_command(contour, options):
-    command = [contour, "apply", options.input, "-o", "-",
-               "--select", ",".join(options.id) if options.id else "all"]
+def write_ids(ids):
+    """The selected ids in a temporary file of their own, one a line, so that
+    each is taken as it is: an id "all", or one with a comma, names one object.
+    Returns its path; the caller removes it."""
+    for i in ids:
+        if "\n" in i or "\r" in i:
+            raise EffectError(f"the id {i!r} holds a line break; rename the object to contour it")
+    fd, path = tempfile.mkstemp(prefix="contour-ids-", suffix=".txt")
+    with os.fdopen(fd, "w", encoding="utf-8") as out:
+        out.write("".join(i + "\n" for i in ids))
+    return path
+
+
+def apply_command(contour, options, ids_file=None):
+    """`contour apply` for the options; the selection is read from `ids_file`
+    when given, else the whole drawing is taken."""
+    command = [contour, "apply", options.input, "-o", "-"]
+    command += ["--select-from", ids_file] if ids_file else ["--select", "all"]
     # Without a seed of its own, contour draws one (and tells it), so random
     # presets vary from run to run; a settings file's seed repeats its run.
     if options.seed:
@@ -116,13 +132,19 @@ def messages(stderr, seed_given):
 
 
 def main(argv):
+    ids_file = None
     try:
         options, _unknown = arg_parser().parse_known_args(argv)
-        run = subprocess.run(apply_command(find_contour(), options), stdout=subprocess.PIPE,
+        contour = find_contour()
+        ids_file = write_ids(options.id) if options.id else None
+        run = subprocess.run(apply_command(contour, options, ids_file), stdout=subprocess.PIPE,
                              stderr=subprocess.PIPE, check=False)
     except (EffectError, OSError) as error:
         print(f"{NAME}: {error}", file=sys.stderr)
         return 1
+    finally:
+        if ids_file:
+            os.unlink(ids_file)
     if run.returncode != 0:
         message = one_line(run.stderr.decode("utf-8", "replace"), f"contour failed with status {run.returncode}")
         print(message, file=sys.stderr)

@@ -8,7 +8,6 @@
 // process.
 #include <unistd.h>
 
-#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -29,6 +28,7 @@
 #include "NameSuggestions.h"
 #include "OutputFormat.h"
 #include "RunSummary.h"
+#include "SeedOption.h"
 #include "TerminalProgress.h"
 #include "easel/host/DialogScriptJson.h"
 #include "easel/host/FieldLimits.h"
@@ -37,6 +37,7 @@
 #include "easel/host/RunRecording.h"
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
+#include "easel/core/PathText.h"
 #include "easel/core/Random.h"
 #include "easel/svg/GimpPalette.h"
 #include "easel/svg/Gzip.h"
@@ -61,6 +62,7 @@ struct ApplyOptions {
   bool quiet = false;
   bool includeHidden = false;
   std::string select = "all";
+  std::string selectFrom;  // a file of ids, one a line
   std::optional<uint64_t> seed;
   std::optional<uint64_t> memoryBudgetMb;
   std::string swatches;
@@ -84,7 +86,13 @@ class ApplyError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-std::string displayName(const std::string& path) { return path == "-" ? std::string("<stdin>") : path; }
+// A name for messages: standard input or output by name, control characters quoted.
+std::string displayName(const std::string& path) {
+  return path == "-" ? std::string("<stdin>") : easel::shownPath(path);
+}
+std::string outputName(const std::string& path) {
+  return path == "-" ? std::string("<stdout>") : easel::shownPath(path);
+}
 
 // The files the run writes, each to a temporary file until every one is
 // complete. The output and the trace are refused before the run when they
@@ -137,7 +145,12 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   if (!drawing.warnings.empty()) progress.done();
   for (const std::string& line : drawing.warnings) warn(line);
   if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(*drawing.document, o.swatches);
-  selectArt(*drawing.document, o.select, o.includeHidden, displayName(o.input));
+  if (o.selectFrom.empty()) {
+    selectArt(*drawing.document, o.select, o.includeHidden, displayName(o.input));
+  } else {
+    selectIds(*drawing.document, idLines(easel::readLimited(o.selectFrom, easel::kTextReadLimit)),
+              displayName(o.input));
+  }
   easel::svg::RunBook runs(*drawing.document, *drawing.source, displayName(o.input), contourVersion(), paramsProblem,
                            std::cerr);
   std::optional<Repeat> repeat;
@@ -172,7 +185,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
       params = read.params;
       savedSeed = read.seed;
     } catch (const ParamsJsonError& e) {
-      throw ApplyError(o.params + ": " + e.what());
+      throw ApplyError(displayName(o.params) + ": " + e.what());
     }
   } else if (o.noDialog && !repeat) {
     params = defaultContourParams();
@@ -216,12 +229,12 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   }
 
   if (out.dialogState != nullptr) {
-    if (shown == nullptr) throw ApplyError(o.dialogState + ": the settings dialog was not shown");
+    if (shown == nullptr) throw ApplyError(outputName(o.dialogState) + ": the settings dialog was not shown");
     out.dialogState->write(dialogStateText(*shown));
   }
   if (out.saveParams != nullptr) {
     if (easel.host.parameterBlockSize() != sizeof(ContourParams)) {
-      throw ApplyError(o.saveParams + ": the plug-in kept no parameter record to save");
+      throw ApplyError(outputName(o.saveParams) + ": the plug-in kept no parameter record to save");
     }
     out.saveParams->write(settingsText(*static_cast<const ContourParams*>(easel.host.parameterBlock()),
                                        seedToRecord(seed, easel.session.random())));
@@ -234,7 +247,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   const easel::svg::RunEdits edits =
       runs.finish(document, kept ? &*kept : nullptr, recorded ? std::optional(recorded->seed) : std::nullopt,
                   recorded ? recorded->drawsBefore : 0);
-  progress.step("writing " + (o.output == "-" ? std::string("<stdout>") : o.output));
+  progress.step("writing " + outputName(o.output));
   const OutputFormat format = outputFormatOf(o.output, o.formats);
   std::size_t written = 0;
   if (isPicture(format)) {
@@ -244,8 +257,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
     try {
       written = writePictureOf(svg.view(), format, o.formats, budget, out.drawing->stream());
     } catch (const std::runtime_error& e) {
-      throw ApplyError((o.output == "-" ? std::string("<stdout>") : o.output) + ": " + e.what() +
-                       "; nothing was written");
+      throw ApplyError(outputName(o.output) + ": " + e.what() + "; nothing was written");
     }
   } else {
     // Written as it is produced (compressed for svgz), into the temporary
@@ -268,7 +280,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
 // changes no file but its trace, which is kept since that is when it is wanted.
 RunFacts runWithFiles(const ApplyOptions& o) {
   ApplyOutputs out;
-  for (const std::string* input : {&o.input, &o.params, &o.dialogScript, &o.swatches, &o.plugin}) {
+  for (const std::string* input : {&o.input, &o.selectFrom, &o.params, &o.dialogScript, &o.swatches, &o.plugin}) {
     if (!input->empty()) out.files.addInput(*input);
   }
   if (!o.trace.empty()) out.trace = &out.files.addOutput(o.trace);
@@ -287,16 +299,6 @@ RunFacts runWithFiles(const ApplyOptions& o) {
     }
     throw;
   }
-}
-
-// 0 to 2^64 - 1, written in decimal; CLI11 would take "-1" as 2^64 - 1 and
-// clamp what does not fit.
-uint64_t seedFrom(const std::string& text) {
-  uint64_t seed = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size())
-    throw CLI::ValidationError("--seed", quotedInput(text) + " is not a whole number from 0 to 18446744073709551615");
-  return seed;
 }
 
 // Combinations that cannot do what they say; each is a usage error.
@@ -361,13 +363,12 @@ int apply(const ApplyOptions& options) {
       std::cerr << "contour: " << displayName(o.input) << ": " << summaryText(facts) << '\n';
     return status;
   }
-  return applyBatch(options.inputs, options.outDir, options.jobs, options.quiet,
+  const std::optional<OutputFormat> format = outDirFormat(options.formats);
+  return applyBatch(options.inputs, options.outDir, format ? extensionOf(*format) : "", options.jobs, options.quiet,
                     [&](const std::string& input, const std::string& output, RunFacts& facts) {
                       ApplyOptions o = options;
                       o.input = input;
                       o.output = output;
-                      if (const std::optional<OutputFormat> format = outDirFormat(options.formats))
-                        o.output = std::filesystem::path(output).replace_extension(extensionOf(*format)).string();
                       return runOne(o, facts);
                     });
 }
@@ -395,10 +396,13 @@ void addApplyCommand(CLI::App& app, int& status) {
       ->add_option("--select", o->select,
                    "What to apply the filter to: all (visible, unlocked art), or ids separated by commas")
       ->capture_default_str();
+  command
+      ->add_option("--select-from", o->selectFrom,
+                   "Apply the filter to the art whose ids this file lists, one a line, each as it is (all, commas)")
+      ->type_name("FILE")
+      ->excludes("--select");
   command->add_flag("--include-hidden", o->includeHidden, "With --select all: take hidden and locked art too");
-  command->add_option_function<std::string>(
-      "--seed", [o](const std::string& text) { o->seed = seedFrom(text); },
-      "Seed of the random numbers, 0 to 2^64-1 (for repeatable runs)");
+  addSeedOption(*command, o->seed, "Seed of the random numbers, 0 to 2^64-1 (for repeatable runs)");
   command
       ->add_option_function<uint64_t>(
           "--memory-budget", [o](const uint64_t& mb) { o->memoryBudgetMb = mb; },

@@ -50,13 +50,30 @@ void selectArt(easel::Document& document, const std::string& what, bool includeH
     }
     return;
   }
-  std::stringstream ids(what);
-  std::string id;
-  while (std::getline(ids, id, ','))
+  std::vector<std::string> ids;
+  std::stringstream list(what);
+  for (std::string id; std::getline(list, id, ',');) {
     if (id.empty()) throw UsageError("--select: an empty id in \"" + what + "\"");
-  ids = std::stringstream(what);
-  while (std::getline(ids, id, ','))
+    ids.push_back(id);
+  }
+  selectIds(document, ids, file);
+}
+
+void selectIds(easel::Document& document, const std::vector<std::string>& ids, const std::string& file) {
+  document.deselectAll();
+  if (ids.empty()) throw UsageError("--select-from: the file names no id");
+  for (const std::string& id : ids)
     if (document.selectByName(id) == 0) throw std::runtime_error(file + ": no art with the id '" + id + "' to select");
+}
+
+std::vector<std::string> idLines(const std::string& text) {
+  std::vector<std::string> ids;
+  std::stringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) ids.push_back(line);
+  }
+  return ids;
 }
 
 }  // namespace contour_cli

@@ -11,20 +11,16 @@
 #include <optional>
 #include <stdexcept>
 
+#include "easel/cli/BatchPlan.h"
 #include "easel/cli/Commands.h"
+#include "easel/core/PathText.h"
 
 namespace contour_cli {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Job {
-  std::string input, output;
-};
-
 struct Worker {
-  Job job;
+  BatchJob job;
   int pipe = -1;  // the facts it hands back
 };
 
@@ -35,33 +31,8 @@ void say(const std::string& line) {
   std::fflush(stderr);
 }
 
-// The drawings to run, each output in DIR under the input's name. An input
-// given twice, or two inputs that would be written to one output, are
-// reported and left out (they count as failed).
-std::vector<Job> plannedJobs(const std::vector<std::string>& inputs, const std::string& outDir, int& failed) {
-  std::vector<Job> jobs;
-  std::map<std::string, std::string> byInput, byOutput;  // -> the input first given
-  for (const std::string& input : inputs) {
-    std::error_code error;
-    const std::string same = fs::weakly_canonical(input, error).string();
-    const std::string output = (fs::path(outDir) / fs::path(input).filename()).string();
-    if (auto first = byInput.find(error ? input : same); first != byInput.end()) {
-      say(input + ": given more than once; done once");
-      ++failed;
-    } else if (auto clash = byOutput.find(output); clash != byOutput.end()) {
-      say(input + ": would be written to " + output + " like " + clash->second + "; left out");
-      ++failed;
-    } else {
-      byInput[error ? input : same] = input;
-      byOutput[output] = input;
-      jobs.push_back({input, output});
-    }
-  }
-  return jobs;
-}
-
 // Forks a worker for the job; returns its process id.
-pid_t start(const Job& job, const ApplyOne& applyOne, std::map<pid_t, Worker>& running) {
+pid_t start(const BatchJob& job, const ApplyOne& applyOne, std::map<pid_t, Worker>& running) {
   int fds[2];
   if (::pipe(fds) != 0) throw std::runtime_error("cannot start a worker: no pipe");
   std::cout.flush();
@@ -97,18 +68,25 @@ std::string readAll(int fd) {
 
 }  // namespace
 
-int applyBatch(const std::vector<std::string>& inputs, const std::string& outDir, int jobs, bool quiet,
-               const ApplyOne& applyOne) {
+int applyBatch(const std::vector<std::string>& inputs, const std::string& outDir, const std::string& extension,
+               int jobs, bool quiet, const ApplyOne& applyOne) {
   const auto began = std::chrono::steady_clock::now();
-  std::error_code error;
-  fs::create_directories(outDir, error);
-  if (error || !fs::is_directory(outDir)) {
-    say(outDir + ": cannot be made a folder for the outputs");
+  // Planned before the folder is made, so that a refused batch changes nothing.
+  const BatchPlan plan = planBatch(inputs, outDir, extension);
+  if (!plan.refusal.empty()) {
+    say(plan.refusal);
     return kExitFailed;
   }
-  int failed = 0, done = 0;
+  std::error_code error;
+  std::filesystem::create_directories(outDir, error);
+  if (error || !std::filesystem::is_directory(outDir)) {
+    say(easel::shownPath(outDir) + ": cannot be made a folder for the outputs");
+    return kExitFailed;
+  }
+  for (const std::string& line : plan.repeated) say(line);
+  int failed = static_cast<int>(plan.repeated.size()), done = 0;
   RunFacts total;
-  const std::vector<Job> planned = plannedJobs(inputs, outDir, failed);
+  const std::vector<BatchJob>& planned = plan.jobs;
   std::map<pid_t, Worker> running;
   std::size_t next = 0;
   // Facts are one short line, within a pipe's buffer, so a worker never
@@ -120,11 +98,12 @@ int applyBatch(const std::vector<std::string>& inputs, const std::string& outDir
     if (ended < 0) throw std::runtime_error("lost track of the worker processes");
     auto worker = running.find(ended);
     if (worker == running.end()) continue;
-    const Job job = worker->second.job;
+    const BatchJob job = worker->second.job;
     const std::optional<RunFacts> facts = RunFacts::fromSerialized(readAll(worker->second.pipe));
     running.erase(worker);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != kExitDone || !facts) {
-      if (WIFSIGNALED(status)) say(job.input + ": the worker ended by signal " + std::to_string(WTERMSIG(status)));
+      if (WIFSIGNALED(status))
+        say(easel::shownPath(job.input) + ": the worker ended by signal " + std::to_string(WTERMSIG(status)));
       ++failed;
       continue;
     }
@@ -132,7 +111,7 @@ int applyBatch(const std::vector<std::string>& inputs, const std::string& outDir
     total.objects += facts->objects;
     total.contours += facts->contours;
     total.outputBytes += facts->outputBytes;
-    if (!quiet) say(job.input + " -> " + job.output + ": " + summaryText(*facts));
+    if (!quiet) say(easel::shownPath(job.input) + " -> " + easel::shownPath(job.output) + ": " + summaryText(*facts));
   }
   total.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
   if (!quiet) {

@@ -17,9 +17,12 @@ namespace contour_cli {
 // and reports its own failure on standard error.
 using ApplyOne = std::function<int(const std::string& input, const std::string& output, RunFacts& facts)>;
 
-// The exit status of the batch: 0 when every drawing was done, else 1.
-int applyBatch(const std::vector<std::string>& inputs, const std::string& outDir, int jobs, bool quiet,
-               const ApplyOne& applyOne);
+// The exit status of the batch: 0 when every drawing was done, else 1. Each
+// output is named after its input, with `extension` when not empty (--format).
+// A batch that would write over one of its inputs, or write two drawings to
+// one file, is refused whole (BatchPlan.h).
+int applyBatch(const std::vector<std::string>& inputs, const std::string& outDir, const std::string& extension,
+               int jobs, bool quiet, const ApplyOne& applyOne);
 
 }  // namespace contour_cli
 

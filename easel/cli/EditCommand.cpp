@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "SeedOption.h"
 #include "easel/host/HostSetup.h"
 #include "easel/svg/SvgError.h"
 #include "easel/svg/SvgImport.h"
@@ -137,8 +138,7 @@ void addEditCommand(CLI::App& app, int& status) {
   command->add_option("--port", o->port, "The port on 127.0.0.1 (default: a free one)")->capture_default_str();
   command->add_flag("--no-open", o->noOpen, "Print the address but do not open a browser");
   command->add_option("--plugin", o->plugin, kPluginOptionHelp)->type_name("FILE");
-  command->add_option_function<uint64_t>(
-      "--seed", [o](const uint64_t& seed) { o->seed = seed; }, "Seed of the random numbers (for repeatable runs)");
+  addSeedOption(*command, o->seed, "Seed of the random numbers, 0 to 2^64-1 (for repeatable runs)");
   command
       ->add_option("--fail-call", o->faults,
                    "Make a host operation fail, to see the plug-in's error message: OPERATION[:N[:CODE]] "

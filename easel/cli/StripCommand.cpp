@@ -9,6 +9,7 @@
 #include "Commands.h"
 #include "easel/host/HostSetup.h"
 #include "easel/core/FileIo.h"
+#include "easel/core/PathText.h"
 #include "easel/host/RunRecording.h"
 #include "easel/svg/Gzip.h"
 #include "easel/svg/RunBook.h"
@@ -32,8 +33,8 @@ void strip(const StripOptions& o) {
   easel::PendingOutput& output = files.addOutput(o.output);
   easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input);
   for (const std::string& line : drawing.warnings) std::cerr << "contour: warning: " << line << '\n';
-  easel::svg::RunBook runs(*drawing.document, *drawing.source, o.input == "-" ? "<stdin>" : o.input, contourVersion(),
-                           paramsProblem, std::cerr);
+  easel::svg::RunBook runs(*drawing.document, *drawing.source, o.input == "-" ? "<stdin>" : easel::shownPath(o.input),
+                           contourVersion(), paramsProblem, std::cerr);
   runs.removeContours(*drawing.document, true);
   const easel::svg::RunEdits edits = runs.finish(*drawing.document, nullptr, std::nullopt, 0);
   easel::svg::SvgOutput svg(output.stream(), o.output);  // compressed for .svgz

@@ -1,4 +1,5 @@
 // `contour`: the easel on the command line.
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -53,9 +54,32 @@ std::string extrasMessage(const CLI::ParseError& e, const CLI::App* command) {
   return what;
 }
 
+// "--" ends a subcommand's options: the words after it are names, however
+// they begin. CLI11 (2.1) goes back to the top level at a "--" once the
+// subcommand has its first name, and there takes "-b.svg" for an option, so
+// the "--" is taken out here and a name that starts with '-' gets "./" (the
+// same file). "-" alone stays standard input.
+std::vector<std::string> optionsEndedAtDashes(std::vector<std::string> args) {
+  std::size_t at = 1;
+  while (at < args.size() && (args[at].empty() || args[at][0] == '-')) ++at;  // the subcommand
+  const auto dashes =
+      std::find(args.begin() + static_cast<std::ptrdiff_t>(std::min(at, args.size())), args.end(), std::string("--"));
+  if (dashes == args.end()) return args;
+  for (auto word = dashes + 1; word != args.end(); ++word)
+    if (word->size() > 1 && (*word)[0] == '-') *word = "./" + *word;
+  args.erase(dashes);
+  return args;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> args = optionsEndedAtDashes(std::vector<std::string>(argv, argv + argc));
+  std::vector<char*> words;
+  for (const std::string& word : args) words.push_back(const_cast<char*>(word.c_str()));
+  words.push_back(nullptr);
+  argc = static_cast<int>(args.size());
+  argv = words.data();
   CLI::App app{"contour: apply the Contour filter to drawings, headless or in the browser editor"};
   app.set_version_flag("--version", std::string("contour 18.3.0 (easel host, Tesk_Contour plug-in)"));
   app.require_subcommand(1);

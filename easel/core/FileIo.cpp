@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+
+#include "FileIdentity.h"
+#include "PathText.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -27,7 +32,8 @@ std::string sizeText(std::size_t bytes) {
 std::string displayName(const std::string& path) { return path == "-" ? std::string("<stdin>") : path; }
 
 [[noreturn]] void failWith(const std::string& path, const std::string& what, int error) {
-  throw FileError(path + ": " + what + (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
+  throw FileError(shownPath(path) + ": " + what +
+                  (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
 }
 
 // `expected`: the file's size when known, taken at once so that a large file
@@ -38,24 +44,11 @@ std::string readStream(std::istream& in, const std::string& name, std::size_t li
   char chunk[1 << 16];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
     const auto n = static_cast<std::size_t>(in.gcount());
-    if (text.size() + n > limit) throw FileError(name + ": larger than the limit of " + sizeText(limit));
+    if (text.size() + n > limit) failWith(name, "larger than the limit of " + sizeText(limit), 0);
     text.append(chunk, n);
   }
   if (in.bad()) failWith(name, "cannot read the file", 0);
   return text;
-}
-
-// Follows symbolic links to the file they name (a dangling link: the path it
-// would create), so that the link itself stays.
-std::string followLinks(const std::string& path) {
-  fs::path p(path);
-  std::error_code ec;
-  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
-    const fs::path to = fs::read_symlink(p, ec);
-    if (ec) break;
-    p = to.is_absolute() ? to : p.parent_path() / to;
-  }
-  return p.string();
 }
 
 std::string uniqueSuffix() {
@@ -66,6 +59,32 @@ std::string uniqueSuffix() {
   const long pid = static_cast<long>(::getpid());
 #endif
   return ".tmp-" + std::to_string(pid) + "-" + std::to_string(++counter);
+}
+
+// "d.svg.tmp-PID-N", as uniqueSuffix() makes them.
+bool isTemporaryName(const std::string& name) {
+  const std::size_t at = name.rfind(".tmp-");
+  if (at == 0 || at == std::string::npos) return false;
+  const std::string numbers = name.substr(at + 5);
+  const std::size_t dash = numbers.find('-');
+  const auto digits = [](std::string_view t) {
+    return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  return dash != std::string::npos && digits(std::string_view(numbers).substr(0, dash)) &&
+         digits(std::string_view(numbers).substr(dash + 1));
+}
+
+// Temporary files that a killed run left behind go with the next save into
+// their folder, once a day old: no run still writes them by then.
+void removeStaleTemporaries(const fs::path& folder) {
+  const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code e;
+    if (!isTemporaryName(it->path().filename().string()) || !fs::is_regular_file(it->symlink_status(e))) continue;
+    const fs::file_time_type modified = it->last_write_time(e);
+    if (!e && modified < dayAgo) fs::remove(it->path(), e);
+  }
 }
 
 #ifndef _WIN32
@@ -81,6 +100,31 @@ void syncPath(const std::string& path, int flags) {
 
 }  // namespace
 
+void ReasonFileBuf::note(bool failed) {
+  if (failed && reason_ == 0) reason_ = errno;
+}
+
+ReasonFileBuf::int_type ReasonFileBuf::overflow(int_type c) {
+  errno = 0;
+  const int_type result = std::filebuf::overflow(c);
+  note(traits_type::eq_int_type(result, traits_type::eof()));
+  return result;
+}
+
+std::streamsize ReasonFileBuf::xsputn(const char_type* s, std::streamsize n) {
+  errno = 0;
+  const std::streamsize written = std::filebuf::xsputn(s, n);
+  note(written < n);
+  return written;
+}
+
+int ReasonFileBuf::sync() {
+  errno = 0;
+  const int result = std::filebuf::sync();
+  note(result != 0);
+  return result;
+}
+
 std::string readLimited(const std::string& path, std::size_t limit) {
   if (path == "-") return readStream(std::cin, displayName(path), limit);
   std::error_code ec;
@@ -89,11 +133,12 @@ std::string readLimited(const std::string& path, std::size_t limit) {
   std::size_t expected = 0;
   if (fs::is_regular_file(status)) {
     const auto size = fs::file_size(path, ec);
-    if (!ec && size > limit) throw FileError(path + ": larger than the limit of " + sizeText(limit));
+    if (!ec && size > limit) failWith(path, "larger than the limit of " + sizeText(limit), 0);
     if (!ec) expected = static_cast<std::size_t>(size);
   }
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
-  if (!in) failWith(path, "cannot open the file", 0);
+  if (!in) failWith(path, "cannot open the file", errno);
   return readStream(in, path, limit, expected);
 }
 
@@ -109,8 +154,8 @@ PendingOutput::PendingOutput(const std::string& path) : path_(path) {
   if (fs::is_directory(status)) failWith(path, "is a folder, not a file", 0);
   if (exists && !fs::is_regular_file(status)) {
     // A device or FIFO cannot be replaced (nor, as root, should it be).
-    file_.open(target_, std::ios::binary | std::ios::out);
-    if (!file_) failWith(path, "cannot write", errno);
+    errno = 0;
+    if (buffer_.open(target_, std::ios::binary | std::ios::out) == nullptr) failWith(path, "cannot write", errno);
     out_ = &file_;
     return;
   }
@@ -129,8 +174,8 @@ PendingOutput::PendingOutput(const std::string& path) : path_(path) {
   }
   ::close(fd);
 #endif
-  file_.open(temporary_, std::ios::binary | std::ios::out | std::ios::trunc);
-  if (!file_) {
+  errno = 0;
+  if (buffer_.open(temporary_, std::ios::binary | std::ios::out | std::ios::trunc) == nullptr) {
     const int error = errno;
     fs::remove(temporary_, ec);
     temporary_.clear();
@@ -141,7 +186,7 @@ PendingOutput::PendingOutput(const std::string& path) : path_(path) {
 
 PendingOutput::~PendingOutput() {
   if (temporary_.empty()) return;
-  file_.close();
+  buffer_.close();
   std::error_code ec;
   fs::remove(temporary_, ec);
 }
@@ -149,11 +194,10 @@ PendingOutput::~PendingOutput() {
 void PendingOutput::finish() {
   if (finished_) return;
   out_->flush();
-  if (!*out_) failWith(path_ == "-" ? std::string("<stdout>") : path_, "cannot write", 0);
+  if (!*out_) failWith(path_ == "-" ? std::string("<stdout>") : path_, "cannot write", buffer_.reason());
   finished_ = true;
   if (temporary_.empty()) return;
-  file_.close();
-  if (file_.fail()) failWith(path_, "cannot write", errno);
+  if (buffer_.close() == nullptr) failWith(path_, "cannot write", buffer_.reason());
 #ifndef _WIN32
   // The replacement keeps the mode and, where the process may, the owner.
   struct stat old {};
@@ -174,10 +218,12 @@ void PendingOutput::commit() {
   fs::rename(temporary_, target_, ec);
   if (ec) failWith(path_, "cannot write: " + ec.message(), 0);
   temporary_.clear();
+  const fs::path parent = fs::path(target_).parent_path();
+  const fs::path folder = parent.empty() ? fs::path(".") : parent;
 #ifndef _WIN32
-  const fs::path folder = fs::path(target_).parent_path();
-  syncPath(folder.empty() ? std::string(".") : folder.string(), O_RDONLY | O_DIRECTORY);
+  syncPath(folder.string(), O_RDONLY | O_DIRECTORY);
 #endif
+  removeStaleTemporaries(folder);
 }
 
 void writeWhole(const std::string& path, std::string_view text) {
@@ -188,52 +234,29 @@ void writeWhole(const std::string& path, std::string_view text) {
 
 namespace {
 
-// A regular file by device and inode (by its full name where the platform has
-// no inodes), or a file still to be made by the full name it will have.
-bool identityOf(const std::string& path, FileSet::Identity& id) {
-  std::error_code ec;
-  id.shown = path;
-  if (path == "-") return false;
-  const std::string target = followLinks(path);
-  id.name = fs::weakly_canonical(target, ec).string();
-  const fs::file_status status = fs::status(target, ec);
-  if (!fs::exists(status)) return true;
-  if (!fs::is_regular_file(status)) return false;
-#ifndef _WIN32
-  struct stat st {};
-  if (::stat(target.c_str(), &st) != 0) return false;
-  id.byInode = true;
-  id.device = static_cast<std::uint64_t>(st.st_dev);
-  id.inode = static_cast<std::uint64_t>(st.st_ino);
-#endif
-  return true;
-}
-
-bool sameFile(const FileSet::Identity& a, const FileSet::Identity& b) {
-  if (a.byInode || b.byInode) return a.byInode && b.byInode && a.device == b.device && a.inode == b.inode;
-  return !a.name.empty() && a.name == b.name;
-}
+// Outputs are compared with regular files and with names not made yet; a
+// device or FIFO may well be read and written by one command.
+bool comparable(const std::optional<FileIdentity>& id) { return id && id->kind != FileIdentity::Kind::Other; }
 
 }  // namespace
 
 void FileSet::addInput(const std::string& path) {
-  Identity id;
   std::error_code ec;
   // Said before any output is opened, so that the input is the file named.
   if (path != "-" && fs::is_directory(path, ec)) failWith(path, "is a folder, not a file", 0);
-  if (identityOf(path, id) && fs::exists(path, ec)) files_.push_back(id);
+  const std::optional<FileIdentity> id = fileIdentity(path);
+  if (comparable(id) && id->kind == FileIdentity::Kind::Regular) files_.push_back({*id, path});
 }
 
 PendingOutput& FileSet::addOutput(const std::string& path) {
-  Identity id;
-  const bool known = identityOf(path, id);
-  if (known) {
-    for (const Identity& other : files_) {
-      if (sameFile(id, other)) failWith(path, "is the same file as " + other.shown + "; nothing was written", 0);
+  const std::optional<FileIdentity> id = fileIdentity(path);
+  if (comparable(id)) {
+    for (const Noted& other : files_) {
+      if (other.id == *id) failWith(path, "is the same file as " + other.shown + "; nothing was written", 0);
     }
   }
   outputs_.push_back(std::make_unique<PendingOutput>(path));
-  if (known) files_.push_back(id);
+  if (comparable(id)) files_.push_back({*id, path});
   return *outputs_.back();
 }
 

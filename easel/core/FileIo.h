@@ -7,7 +7,10 @@
 // FIFOs) are written straight through. A symbolic link stays: its target is
 // replaced. The file's mode (and owner, where the process may set it) is
 // kept; a read-only file is refused, and so is an output that is the same
-// file as an input (by device and inode, not by name).
+// file as an input (by device and inode, not by name: FileIdentity.h). A
+// failure to open or write carries the system's reason. Each save also
+// removes the temporary files of ours a killed run left in its folder, once
+// they are a day old.
 #ifndef EASEL_CORE_FILEIO_H
 #define EASEL_CORE_FILEIO_H
 
@@ -19,6 +22,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "easel/core/FileIdentity.h"
 
 namespace easel {
 
@@ -34,6 +39,22 @@ inline constexpr std::size_t kTextReadLimit = std::size_t{16} << 20;
 // The whole of a file, or of standard input for "-", at most `limit` bytes.
 // A regular file is measured before it is read, a stream while it is read.
 std::string readLimited(const std::string& path, std::size_t limit);
+
+// A file buffer that keeps why its first write failed (errno at that
+// moment, which later calls would overwrite), for the message.
+class ReasonFileBuf : public std::filebuf {
+ public:
+  int reason() const { return reason_; }
+
+ protected:
+  int_type overflow(int_type c) override;
+  std::streamsize xsputn(const char_type* s, std::streamsize n) override;
+  int sync() override;
+
+ private:
+  void note(bool failed);
+  int reason_ = 0;
+};
 
 // One output being written. Nothing at `path` changes before commit(); a
 // PendingOutput dropped uncommitted removes its temporary file.
@@ -57,7 +78,8 @@ class PendingOutput {
   std::string path_;       // as given, for messages
   std::string target_;     // what is replaced: the link's target for a link
   std::string temporary_;  // empty when written straight through
-  std::ofstream file_;
+  ReasonFileBuf buffer_;
+  std::ostream file_{&buffer_};
   std::ostream* out_ = nullptr;
   bool finished_ = false;
 };
@@ -77,15 +99,12 @@ class FileSet {
   // Keeps this output alone (a failed run's trace), leaving the rest untouched.
   void commitOnly(PendingOutput& output) { output.commit(); }
 
-  struct Identity {
-    bool byInode = false;
-    std::uint64_t device = 0, inode = 0;
-    std::string name;   // the full name
+ private:
+  struct Noted {
+    FileIdentity id;
     std::string shown;  // as given, for messages
   };
-
- private:
-  std::vector<Identity> files_;
+  std::vector<Noted> files_;
   std::vector<std::unique_ptr<PendingOutput>> outputs_;
 };
 

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "easel/core/PathText.h"
+
 namespace easel::svg {
 
 std::string errorText(const std::string& file, int line, int column, const std::string& message) {
-  std::string out = file;
+  std::string out = easel::shownPath(file);
   // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about "text" + std::string.
   if (line > 0) {
     out += ':';

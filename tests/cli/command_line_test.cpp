@@ -1,12 +1,15 @@
 // `contour` as a person uses it every day: exit statuses, suggestions, the
 // summary, warnings about what the dialog changed, options that would do
 // nothing, Select All, several drawings at once, and the messages.
+// Messages name the file and, for a file that cannot be opened or written,
+// the system's reason.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -62,8 +65,9 @@ class CommandLine : public ::testing::Test {
     return text;
   }
   Outcome contour(const std::string& arguments) const {
-    const std::string command =
-        "'" CONTOUR_EXE "' " + expand(arguments) + " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
+    // Run in the test's folder, for names that only a relative path can give.
+    const std::string command = "cd '" + dir_.string() + "' && " + runAs_ + "'" CONTOUR_EXE "' " + expand(arguments) +
+                                " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read("stdout.txt"), read("stderr.txt")};
   }
@@ -84,6 +88,7 @@ class CommandLine : public ::testing::Test {
   }
 
   fs::path dir_;
+  std::string runAs_;  // a command that runs contour as another user
 };
 
 TEST_F(CommandLine, ExitStatusZeroOneOrTwoWithTheNearestNames) {
@@ -282,6 +287,114 @@ TEST_F(CommandLine, SeveralDrawingsEachReportedAndTheRestStillDone) {
     EXPECT_NE(r.err.find(line), std::string::npos) << line << "\n" << r.err;
   EXPECT_TRUE(fs::exists(path("out/in.svg")));
   EXPECT_TRUE(fs::exists(path("out/b.svg")));
+}
+
+// The plan knows files, not names: an output that is an input (through a
+// link, or the drawing itself), or two outputs that are one file (two
+// drawings of one name, or one name once --format changes the extension),
+// refuse the whole batch before anything is written.
+TEST_F(CommandLine, BatchesThatWouldWriteOverTheirOwnFilesAreRefusedWhole) {
+  fs::create_directories(path("i11"));
+  fs::create_directories(path("i12"));
+  fs::create_directories(path("o11"));
+  write("i11/f.svg", kStar);
+  write("i12/g.svg", kStar);
+  write("i12/f.svgz", kStar);
+  write("i12/in.svg", kStar);
+  fs::create_symlink("../i11/f.svg", path("o11/g.svg"));
+  expectCases({
+      {"apply DIRi11/f.svg DIRi12/g.svg --out-dir DIRo11", 1,
+       "contour: DIRo11/g.svg (from DIRi12/g.svg) is the same file as the input DIRi11/f.svg; nothing was done\n"},
+      {"apply DIRi12/g.svg DIRi11/f.svg --out-dir DIRo11", 1,
+       "DIRo11/g.svg (from DIRi12/g.svg) is the same file as the input DIRi11/f.svg"},
+      {"apply DIRi11/f.svg DIRi12/f.svgz --out-dir DIRnew --format pdf", 1,
+       "DIRnew/f.pdf (from DIRi11/f.svg) and DIRnew/f.pdf (from DIRi12/f.svgz) are the same file"},
+      {"apply IN DIRi12/in.svg --out-dir DIRnew", 1,
+       "DIRnew/in.svg (from DIRin.svg) and DIRnew/in.svg (from DIRi12/in.svg) are the same file"},
+      {"apply DIRi12/g.svg IN --out-dir DIR", 1, "DIRin.svg: its result DIRin.svg is the drawing itself"},
+  });
+  EXPECT_EQ(read("i11/f.svg"), kStar);
+  EXPECT_EQ(read("in.svg"), kStar);
+  EXPECT_FALSE(fs::exists(path("new")));
+  EXPECT_FALSE(fs::exists(path("g.svg")));
+}
+
+// One reading of --seed for every subcommand; "--" ends the options, so that
+// what follows is a name however it starts.
+TEST_F(CommandLine, EverySubcommandReadsItsOptionsAlike) {
+  write("-b.svg", kStar);
+  runAs_ = "timeout 20 ";  // an editor that took the seed would serve until stopped
+  expectCases({
+      {"apply IN -o OUT --seed -1", 2, "contour: --seed: \"-1\" is not a whole number from 0"},
+      {"edit IN --no-open --seed -1", 2, "contour: --seed: \"-1\" is not a whole number from 0"},
+      {"edit IN --no-open --seed 18446744073709551616", 2, "\"18446744073709551616\" is not a whole number"},
+      {"apply in.svg --out-dir out --seed 1 -- -b.svg", 0, "2 drawings: 2 done, 0 failed"},
+      {"apply -- -b.svg -o OUT", 2, "several drawings: give --out-dir"},  // -o too is a name after --
+  });
+  EXPECT_TRUE(fs::exists(path("out/-b.svg")));
+}
+
+// --select-from takes each line as one id, "all" and commas included.
+TEST_F(CommandLine, IdsFromAFileMeanThemselves) {
+  write("ids.txt", "star\r\n\n");
+  write("all.txt", "all\n");
+  write("comma.txt", "star,star\n");
+  write("empty.txt", "\n");
+  expectCases({
+      {"apply IN -o OUT --select-from DIRids.txt", 0, "in.svg: 1 object, 13 contours made"},
+      {"apply IN -o OUT --select-from DIRall.txt", 1, "in.svg: no art with the id 'all' to select\n"},
+      {"apply IN -o OUT --select-from DIRcomma.txt", 1, "in.svg: no art with the id 'star,star' to select\n"},
+      {"apply IN -o OUT --select-from DIRempty.txt", 2, "--select-from: the file names no id\n"},
+      {"apply IN -o OUT --select-from DIRids.txt --select star", 2, "--select excludes --select-from"},
+  });
+}
+
+// A file that cannot be opened or written says why, in the system's words.
+TEST_F(CommandLine, FailuresToOpenOrWriteSayWhy) {
+  fs::create_directories(path("locked"));
+  fs::permissions(path("locked"), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                      fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  expectCases({{"apply DIRmissing.svg -o OUT", 1,
+                "contour: DIRmissing.svg: cannot open the file: No such file or directory\n"}});
+  // A write that fails midway: files may not grow past 512 bytes (and the
+  // signal that would end the process is ignored, so the write says why).
+  runAs_ = "trap '' XFSZ; ulimit -f 1; ";
+  expectCases({{"apply IN -o OUT --seed 1", 1, "contour: OUT: cannot write: File too large\n"}});
+  EXPECT_FALSE(fs::exists(path("out.svg")));
+  // Root may write into any folder: the folder is tried as nobody.
+  runAs_ = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  expectCases({{"apply IN -o DIRlocked/out.svg", 1, "contour: DIRlocked/out.svg: cannot write: Permission denied\n"}});
+  EXPECT_TRUE(fs::is_empty(path("locked")));
+}
+
+// Temporary files of ours that a killed run left behind go with the next
+// save into their folder once they are a day old; others stay.
+TEST_F(CommandLine, StaleTemporaryFilesGoWithTheNextSave) {
+  const auto twoDaysAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
+  for (const char* name : {"out.svg.tmp-4242-1", "other.svg.tmp-4242-7", "out.svg.tmp-4242-2", "notes.tmp-old"}) {
+    write(name, "left over");
+    if (std::string(name) != "out.svg.tmp-4242-2") fs::last_write_time(path(name), twoDaysAgo);
+  }
+  expectCases({{"apply IN -o OUT --seed 1 -q", 0, ""}});
+  EXPECT_FALSE(fs::exists(path("out.svg.tmp-4242-1")));
+  EXPECT_FALSE(fs::exists(path("other.svg.tmp-4242-7")));
+  EXPECT_TRUE(fs::exists(path("out.svg.tmp-4242-2")));  // a run may still be writing it
+  EXPECT_TRUE(fs::exists(path("notes.tmp-old")));       // not of our pattern
+}
+
+// A name with a newline or an escape would break the one line or talk to the
+// terminal: it is quoted, with C's escapes.
+TEST_F(CommandLine, NamesWithControlCharactersAreQuoted) {
+  write("bad\nname.svg", "these are notes");
+  write("b.svg", kStar);
+  expectCases({
+      {"apply 'DIRnew\nline.svg' -o OUT", 1,
+       "contour: \"DIRnew\\nline.svg\": cannot open the file: No such file or directory\n"},
+      {"apply 'DIRbad\nname.svg' -o OUT", 1, "contour: \"DIRbad\\nname.svg\":1:15: not an SVG file"},
+      {"apply IN -o 'DIRno\x1b[2J/out.svg'", 1,
+       "contour: \"DIRno\\x1b[2J/out.svg\": cannot write: No such file or directory\n"},
+      {"apply IN DIRb.svg --out-dir 'DIRout\tdir' --seed 1", 0, "DIRin.svg -> \"DIRout\\tdir/in.svg\": 1 object"},
+  });
 }
 
 TEST_F(CommandLine, MessagesNameTheFileInPlainWords) {

@@ -107,7 +107,7 @@ TEST(DialogScript, MissingFileIsNamed) {
     easel::host::loadDialogScript("/nonexistent/script.json");
     ADD_FAILURE();
   } catch (const DialogScriptError& e) {
-    EXPECT_STREQ(e.what(), "/nonexistent/script.json: cannot open the file");
+    EXPECT_STREQ(e.what(), "/nonexistent/script.json: cannot open the file: No such file or directory");
   }
 }
 

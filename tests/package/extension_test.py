@@ -100,6 +100,22 @@ class EffectRuns(Installed):
                 self.assertEqual((len(self.copies(run.stdout, "wide")), len(self.copies(run.stdout, "tall"))),
                                  (wide, tall))
 
+    def test_ids_are_taken_as_they_are(self):
+        drawing = self.write("names.svg", """<svg xmlns="http://www.w3.org/2000/svg" width="100" height="100">
+  <path id="all" d="M 10 10 H 30 V 30 Z"/><path id="a,b" d="M 40 10 H 60 V 30 Z"/>
+  <path id="a" d="M 10 50 H 30 V 70 Z"/><path id="b" d="M 40 50 H 60 V 70 Z"/>
+</svg>
+""")
+        scratch = tempfile.mkdtemp(dir=self.tmp)
+        env = dict(os.environ, TMPDIR=scratch)
+        for ids in (["all"], ["a,b"], ["a,b", "all"]):
+            with self.subTest(ids=ids):
+                run = self.run_effect(ids, drawing=drawing, env=env, use_values="true", count="2")
+                self.assertEqual(run.returncode, 0, run.stderr)
+                made = {i: len(self.copies(run.stdout, re.escape(i))) for i in ("all", "a,b", "a", "b")}
+                self.assertEqual(made, {i: 3 if i in ids else 0 for i in made})
+                self.assertEqual(os.listdir(scratch), [], "the ids' file is left behind")
+
     def test_running_again_replaces_the_earlier_contours_unless_told_not_to(self):
         first = self.run_effect(["wide"], use_values="true", count="2")
         self.assertEqual(first.returncode, 0, first.stderr)

@@ -128,7 +128,7 @@ TEST_F(ApplyCommand, ACancelledDialogWritesNoneOfTheFiles) {
 TEST_F(ApplyCommand, APlugInThatCannotBeLoadedIsNamedOnce) {
   write("in.svg", std::string(kOpen) + "<path id=\"p\" d=\"M10 10 L20 20\"/></svg>");
   expectFailure("'" + path("in.svg") + "' --plugin '" + path("missing.so") + "'",
-                path("missing.so") + ": cannot open the file\n");
+                path("missing.so") + ": cannot open the file: No such file or directory\n");
   write("text.so", "not a library");
   extraFiles_ = 2;  // the input and the fake module
   expectFailure("'" + path("in.svg") + "' --plugin '" + path("text.so") + "'", path("text.so") + ": not an ELF file");
