@@ -4,14 +4,18 @@
   editor_figures.py CONTOUR answers FILE.svg
       the time to open FILE (start to the first whole state), then with
       everything selected: GET /api/state and a change (Select None, then
-      Select All) answered, median of 9 in milliseconds
+      Select All) answered, median of 9 in milliseconds; each also as the
+      editor's processor time (its threads' time on a processor, which a
+      busy machine does not stretch as it stretches the wall time)
   editor_figures.py CONTOUR memory FILE.svg CYCLES CONTOURS
       Contour... with CONTOURS contours, OK, then Undo, CYCLES times: the
       editor's resident memory after the first 5 cycles and after the last
 
 Prints one JSON object. CONTOUR is the `contour` program to run.
 """
+import glob
 import json
+import os
 import re
 import statistics
 import subprocess
@@ -33,6 +37,7 @@ class Editor:
         else:
             raise SystemExit("the editor did not start")
         self.revision = 0
+        self.last_cpu_ms = 0.0
 
     def call(self, method, path, body=None):
         """The answer's JSON and the milliseconds it took."""
@@ -40,15 +45,33 @@ class Editor:
         request = urllib.request.Request(self.base + path, data=data, method=method, headers={
             "X-Contour-Token": self.token, "Content-Type": "application/json",
             "X-Contour-Revision": str(self.revision), "X-Contour-Draws": "geometry"})
-        start = time.monotonic()
+        start, start_cpu = time.monotonic(), self.threads_cpu_ns()
         with urllib.request.urlopen(request, timeout=600) as answer:
             raw = answer.read()
         ms = (time.monotonic() - start) * 1e3
+        self.last_cpu_ms = (self.threads_cpu_ns() - start_cpu) / 1e6
         if raw[:1] != b"{":  # geometry: the JSON's length, the JSON, then the words
             raw = raw[4:4 + int.from_bytes(raw[:4], "little")]
         state = json.loads(raw)
         self.revision = state.get("revision", self.revision)
         return state, ms
+
+    def threads_cpu_ns(self):
+        """The time the editor's live threads have spent on a processor, in nanoseconds."""
+        total = 0
+        for stat in glob.glob("/proc/%d/task/*/schedstat" % self.process.pid):
+            try:
+                with open(stat, encoding="utf-8") as f:
+                    total += int(f.read().split()[0])
+            except (FileNotFoundError, ProcessLookupError):
+                pass  # a thread that ended meanwhile
+        return total
+
+    def process_cpu_ms(self):
+        """The processor time of the whole process so far (ended threads too), in milliseconds."""
+        with open("/proc/%d/stat" % self.process.pid, encoding="utf-8") as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) * 1e3 / os.sysconf("SC_CLK_TCK")
 
     def resident_kib(self):
         with open("/proc/%d/status" % self.process.pid, encoding="utf-8") as status:
@@ -63,15 +86,20 @@ def answers(contour, drawing):
     editor = Editor(contour, drawing)
     try:
         editor.call("GET", "/api/state")
-        opened = (time.monotonic() - editor.started) * 1e3
+        opened, opened_cpu = (time.monotonic() - editor.started) * 1e3, editor.process_cpu_ms()
         editor.call("POST", "/api/select", {"all": True})
-        state = [editor.call("GET", "/api/state")[1] for _ in range(9)]
-        change = []
+        state, state_cpu, change, change_cpu = [], [], [], []
+        for _ in range(9):
+            state.append(editor.call("GET", "/api/state")[1])
+            state_cpu.append(editor.last_cpu_ms)
         for _ in range(9):
             editor.call("POST", "/api/select", {"none": True})
             change.append(editor.call("POST", "/api/select", {"all": True})[1])
-        return {"open_ms": round(opened, 1), "state_ms": round(statistics.median(state), 1),
-                "change_ms": round(statistics.median(change), 1)}
+            change_cpu.append(editor.last_cpu_ms)
+        median = lambda values: round(statistics.median(values), 1)
+        return {"open_ms": round(opened, 1), "open_cpu_ms": round(opened_cpu, 1),
+                "state_ms": median(state), "state_cpu_ms": median(state_cpu),
+                "change_ms": median(change), "change_cpu_ms": median(change_cpu)}
     finally:
         editor.close()
 

@@ -57,23 +57,25 @@ def stars(count):
     return svg(560, max(740, 40 + (count // 10 + 1) * 70), "".join(out))
 
 
-def apply(contour, source, out, *args):
-    subprocess.run([contour, "apply", source, "-o", out, "--no-dialog", "--seed", "1", "-q", *args], check=True)
+def apply_one_contour(contour, source, out):
+    """`CONTOUR apply` with contourCount 0, which makes one contour of each object."""
+    params = out + ".params.json"
+    with open(params, "w", encoding="utf-8") as f:
+        f.write('{"contourCount": 0}\n')
+    try:
+        subprocess.run([contour, "apply", source, "-o", out, "--no-dialog", "--seed", "1", "-q", "--params", params],
+                       check=True)
+    finally:
+        os.remove(params)
 
 
 def chain(runs, out, contour):
     with open(out, "w", encoding="utf-8") as f:
         f.write(svg(400, 400, '<path id="sq" d="M 20 20 L 380 20 L 380 380 L 20 380 Z" fill="#36c" stroke="#123"/>\n'))
-    params = out + ".params.json"
-    with open(params, "w", encoding="utf-8") as f:
-        f.write('{"contourCount": 0}\n')
-    try:
-        # contourCount 0 makes one contour of each object, so every run doubles the drawing.
-        for _ in range(runs):
-            apply(contour, out, out + ".next", "--params", params)
-            os.replace(out + ".next", out)
-    finally:
-        os.remove(params)
+    # Every run doubles the drawing.
+    for _ in range(runs):
+        apply_one_contour(contour, out, out + ".next.svg")
+        os.replace(out + ".next.svg", out)
 
 
 def missing(count, out, contour):
@@ -82,10 +84,10 @@ def missing(count, out, contour):
     first = out + ".first"
     with open(first, "w", encoding="utf-8") as f:
         f.write(rects(1))
-    apply(contour, first, out, "--set", "contourCount=0")
+    apply_one_contour(contour, first, out)
     os.remove(first)
     text = open(out, encoding="utf-8").read()
-    contour_element = re.search(r'<rect [^>]*contour:run="contour-run-1"[^>]*/>', text).group(0)
+    contour_element = re.search(r'<\w+ [^>]*contour:run="contour-run-1"[^>]*/>', text).group(0)
     names = ["gone%d" % i for i in range(count)]
     copies = "".join(contour_element.replace('contour:source="r0"', 'contour:source="%s"' % n)
                      .replace('id="r0-1"', 'id="%s-1"' % n) + "\n" for n in names)
