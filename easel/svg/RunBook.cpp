@@ -59,16 +59,17 @@ RunBook::RunBook(const Document& document, const SvgSource& source, std::string 
                  const ParamsCheck& paramsCheck, std::ostream& warnings)
     : source_(source), fileName_(std::move(fileName)), version_(std::move(version)) {
   indexElements(document);
-  std::unordered_set<std::string> known;
+  std::unordered_set<std::string_view> marking;  // the runs that marks name
+  for (const Contour& c : marked_) marking.insert(c.run);
   for (RecordedRun& r : readRecordedRuns(source, version_)) {
-    known.insert(r.record.id);
+    marking.erase(r.record.id);
     if (r.problem.empty()) {
       const std::string problem = paramsCheck(r.record.params);
       if (!problem.empty()) r.problem = "its parameter record does not read: " + problem;
     }
     std::vector<std::string_view> gone;
     for (const std::string& id : r.record.sources) {
-      if (!elementsById_.count(id)) gone.push_back(id);
+      if (!elementsById_.has(id)) gone.push_back(id);
     }
     const std::string* deleted = paramNamed(r.record.params, "pathDelete");
     if (r.problem.empty() && deleted && *deleted != "0") {
@@ -85,24 +86,76 @@ RunBook::RunBook(const Document& document, const SvgSource& source, std::string 
   }
   // The records' ids stay where they are from here on.
   for (std::size_t i = 0; i < usable_.size(); ++i) usableById_.emplace(usable_[i].id, i);
-  std::set<std::string_view> unrecorded;
-  for (const Contour& c : marked_) {
-    if (!known.count(std::string(c.run))) unrecorded.insert(c.run);
-  }
+  const std::set<std::string_view> unrecorded(marking.begin(), marking.end());  // in order, for the warnings
   for (std::string_view run : unrecorded) warn(warnings, run, "contours name it, but the file does not record it");
   checkContours(document, warnings);
 }
 
+namespace {
+
+// An element's id and marks, read in one pass over its attributes. Whether a
+// mark's prefix means our namespace is looked up once for each parent
+// element and prefix, as contours come by the thousand under one layer; an
+// element that declares namespaces itself, or has two names that could be
+// the same mark, is read the long way (Namespaces.h).
+class MarkReader {
+ public:
+  struct Marks {
+    std::string_view id;
+    pugi::xml_attribute run, source;
+  };
+  Marks read(pugi::xml_node element) {
+    Marks m;
+    bool plain = true;
+    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+      const std::string_view name = a.name();
+      if (name == "id") {
+        if (m.id.empty()) m.id = a.value();
+      } else if (name.starts_with("xmlns")) {
+        plain = false;
+      } else if (name.ends_with(":run")) {
+        plain = plain && !m.run, m.run = a;
+      } else if (name.ends_with(":source")) {
+        plain = plain && !m.source, m.source = a;
+      }
+    }
+    if (!plain) {
+      m.run = attributeIn(element, kContourNamespace, "run");
+      m.source = attributeIn(element, kContourNamespace, "source");
+    } else {
+      if (m.run && !ours(element.parent(), m.run.name())) m.run = pugi::xml_attribute();
+      if (m.source && !ours(element.parent(), m.source.name())) m.source = pugi::xml_attribute();
+    }
+    return m;
+  }
+
+ private:
+  bool ours(pugi::xml_node parent, std::string_view name) {
+    const std::string_view prefix = name.substr(0, name.find(':'));
+    if (parent != parent_ || prefix != prefix_) {
+      parent_ = parent, prefix_ = prefix;
+      ours_ = namespaceOf(parent, name, true) == kContourNamespace;
+    }
+    return ours_;
+  }
+  pugi::xml_node parent_;
+  std::string_view prefix_;
+  bool ours_ = false;
+};
+
+}  // namespace
+
 void RunBook::indexElements(const Document& document) {
+  MarkReader reader;
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
     const auto* e = dynamic_cast<const SvgArtExtra*>(document.content(a).extra.get());
     if (!e || e->source.get() != &source_ || e->kind != SvgArtExtra::Kind::Element || e->original != a) continue;
-    const std::string_view id = e->node.attribute("id").value();
-    if (!id.empty() && document.parent(a)) elementsById_[id].push_back(a);
+    const MarkReader::Marks m = reader.read(e->node);
     // Our marks by their namespace, whatever prefix the file gives it there.
-    if (const pugi::xml_attribute run = attributeIn(e->node, kContourNamespace, "run")) {
-      marked_.push_back({a, run.value(), attributeIn(e->node, kContourNamespace, "source").value()});
-      markedArt_.insert(a.bits());
+    if (m.run) marked_.push_back({a, m.run.value(), m.source.value()});
+    if (!m.id.empty() && document.parent(a)) {
+      elementsById_.add(m.id, elements_.size());
+      elements_.push_back({m.id, a, bool(m.run)});
     }
   }
 }
@@ -152,40 +205,38 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
     }
   }
   // From the art that stays, down the chains of contours made from contours.
-  std::unordered_map<std::string_view, std::vector<std::size_t>> bySource;
+  NameChains bySource;
   std::unordered_set<std::string_view> candidateIds;
   for (std::size_t i : candidates) {
-    bySource[marked_[i].source].push_back(i);
+    bySource.add(marked_[i].source, i);
     if (!document.content(marked_[i].art).name.empty()) candidateIds.insert(document.content(marked_[i].art).name);
   }
-  std::deque<std::string_view> reached;
-  for (const auto& [id, art] : elementsById_) {
-    if (!candidateIds.count(id)) reached.push_back(id);
-  }
   std::vector<bool> comes(marked_.size(), false);
-  for (std::size_t i : candidates) comes[i] = marked_[i].source.empty();  // made from art without an id
+  std::deque<std::string_view> reached;  // the ids of contours that come from art that stays
+  auto reach = [&](std::size_t i) {
+    if (comes[i]) return;
+    comes[i] = true;
+    if (!document.content(marked_[i].art).name.empty()) reached.push_back(document.content(marked_[i].art).name);
+  };
+  for (std::size_t i : candidates) {
+    const std::string_view source = marked_[i].source;
+    // Made from art without an id, or from art that is not such a contour.
+    if (source.empty() || (elementsById_.has(source) && !candidateIds.count(source))) reach(i);
+  }
   while (!reached.empty()) {
-    const auto found = bySource.find(reached.front());
+    bySource.take(reached.front(), reach);
     reached.pop_front();
-    if (found == bySource.end()) continue;
-    for (std::size_t i : found->second) {
-      if (comes[i]) continue;
-      comes[i] = true;
-      if (!document.content(marked_[i].art).name.empty()) reached.push_back(document.content(marked_[i].art).name);
-    }
-    bySource.erase(found);
   }
   for (std::size_t i : candidates) {
     const Contour& c = marked_[i];
     if (!comes[i]) {
-      left[{c.run, elementsById_.count(c.source) ? Left::Loop : Left::NoSource}].push_back(nameOf(c.art));
+      left[{c.run, elementsById_.has(c.source) ? Left::Loop : Left::NoSource}].push_back(nameOf(c.art));
       continue;
     }
     const std::size_t at = contours_.size();
     contours_.push_back(c);
     contoursByRun_[c.run].push_back(at);
-    contoursBySource_[c.source].push_back(at);
-    contourOfArt_.emplace(c.art.bits(), at);
+    contoursBySource_.add(c.source, at);
   }
   for (const auto& [key, names] : left) {
     leftRuns_.insert(key.first);
@@ -206,10 +257,9 @@ void RunBook::warn(std::ostream& warnings, std::string_view run, const std::stri
 
 std::vector<ArtRef> RunBook::sourcesNamed(const Document& document, std::string_view id) const {
   std::vector<ArtRef> out;
-  const auto found = elementsById_.find(id);
-  if (found == elementsById_.end()) return out;
-  for (ArtRef a : found->second)
-    if (document.valid(a)) out.push_back(a);
+  elementsById_.forEach(id, [&](std::size_t i) {
+    if (document.valid(elements_[i].art)) out.push_back(elements_[i].art);
+  });
   return out;
 }
 
@@ -224,13 +274,8 @@ std::vector<ArtRef> RunBook::contoursOf(const Document& document, std::string_vi
 
 std::set<std::string> RunBook::selectedSources(const Document& document) const {
   std::set<std::string> out;
-  for (const auto& [id, arts] : elementsById_) {
-    for (ArtRef a : arts) {
-      if (document.valid(a) && (document.content(a).attributes & kArtSelected) && !markedArt_.count(a.bits())) {
-        out.emplace(id);
-        break;
-      }
-    }
+  for (const Element& e : elements_) {
+    if (!e.marked && document.valid(e.art) && (document.content(e.art).attributes & kArtSelected)) out.emplace(e.id);
   }
   return out;
 }
@@ -281,7 +326,8 @@ void RunBook::removeContours(Document& document, bool all) {
     if (!document.valid(art)) return;
     eachName(document, art, [&](const std::string& id) {
       edits_.freedIds.insert(id);
-      if (going.insert(id).second && !all) queue.push_back(id);
+      // Every record goes with `all`: only the sources of the others matter.
+      if (!all && going.insert(id).second) queue.push_back(id);
     });
     document.dispose(art);
   };
@@ -297,9 +343,7 @@ void RunBook::removeContours(Document& document, bool all) {
     while (!queue.empty()) {
       const std::string id = std::move(queue.front());
       queue.pop_front();
-      const auto found = contoursBySource_.find(id);
-      if (found == contoursBySource_.end()) continue;
-      for (std::size_t i : found->second) remove(i);
+      contoursBySource_.forEach(id, remove);
     }
   }
   noteRecordEdits(going);

@@ -32,11 +32,11 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "ContourRuns.h"
+#include "NameChains.h"
 #include "easel/core/Document.h"
 
 namespace easel::svg {
@@ -96,6 +96,11 @@ class RunBook {
     ArtRef art;
     std::string_view run, source;  // the mark's, in the file's text
   };
+  struct Element {
+    std::string_view id;
+    ArtRef art;
+    bool marked;  // carries a contour's mark
+  };
   void warn(std::ostream& warnings, std::string_view run, const std::string& problem) const;
   void indexElements(const Document& document);
   // Sets aside the marked contours that may not be removed, with warnings.
@@ -107,15 +112,16 @@ class RunBook {
   std::string version_;
   std::vector<RunRecord> usable_;
   std::unordered_map<std::string_view, std::size_t> usableById_;
-  // The imported elements by id; the contours of usable runs that may go,
-  // by run and by the source they were made from.
-  std::unordered_map<std::string_view, std::vector<ArtRef>> elementsById_;
+  // The imported elements with an id, in document order, and their indices
+  // by id; the contours of usable runs that may go, by run and by the source
+  // they were made from.
+  std::vector<Element> elements_;
+  NameChains elementsById_;
   std::vector<Contour> contours_;  // document order
   std::vector<Contour> marked_;    // every mark of the file, before the checks
-  std::unordered_map<std::string_view, std::vector<std::size_t>> contoursByRun_, contoursBySource_;
-  std::unordered_map<uintptr_t, std::size_t> contourOfArt_;
-  std::unordered_set<uintptr_t> markedArt_;  // every element with a mark
-  std::set<std::string_view> leftRuns_;      // runs some of whose contours may not go
+  std::unordered_map<std::string_view, std::vector<std::size_t>> contoursByRun_;
+  NameChains contoursBySource_;
+  std::set<std::string_view> leftRuns_;  // runs some of whose contours may not go
   RunEdits edits_;
 };
 

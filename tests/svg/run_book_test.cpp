@@ -94,6 +94,13 @@ TEST(RunBookTest, ContradictoryMarksLeaveTheArtWithOneWarning) {
        {"sq"},
        {"c1", "c2", "c3"},
        ""},
+      {"a chain from art without an id goes whole",
+       drawing("<path d=\"M1 1H9V9Z\"/>" + square("c1", mark("contour-run-1", "")) +
+                   square("c2", mark("contour-run-2", "c1")),
+               record("contour-run-1", "") + record("contour-run-2", "c1")),
+       {},
+       {"c1", "c2"},
+       ""},
   };
   for (const Case& c : cases) {
     const Stripped out = strip(c.file);
@@ -122,6 +129,26 @@ TEST(RunBookTest, ARecordOfManyMissingSourcesIsOneWarning) {
             "contour: warning: d.svg: run element 'contour-run-1': the sources gone0, gone1, gone2 and 19997 "
             "more it names are gone; its contours are left alone\n");
   EXPECT_TRUE(has(out.svg, "c0") && has(out.svg, "c19999"));
+}
+
+// Long chains at scale: 20,000 contours each made from the one before go
+// whole from the art they start at, and the same closed into a loop stay,
+// with one warning.
+TEST(RunBookTest, LongChainsGoWholeAndLongLoopsStayWithOneWarning) {
+  constexpr int kLength = 20000;
+  for (const bool loop : {false, true}) {
+    std::string art = square("user");
+    for (int i = 0; i < kLength; ++i) {
+      const std::string from = i ? "c" + std::to_string(i - 1) : loop ? "c" + std::to_string(kLength - 1) : "user";
+      art += square("c" + std::to_string(i), mark("contour-run-1", from));
+    }
+    const Stripped out = strip(drawing(art, record("contour-run-1", "user")));
+    EXPECT_TRUE(has(out.svg, "user"));
+    EXPECT_EQ(has(out.svg, "c0") && has(out.svg, "c19999"), loop) << "loop " << loop;
+    EXPECT_EQ(std::count(out.warnings.begin(), out.warnings.end(), '\n'), loop ? 1 : 0) << out.warnings;
+    const std::string loopWarning = "and 19997 more carry its mark but are made from contours made from them in turn";
+    EXPECT_EQ(out.warnings.find(loopWarning) != std::string::npos, loop) << out.warnings;
+  }
 }
 
 }  // namespace

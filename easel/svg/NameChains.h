@@ -1,0 +1,55 @@
+// Indices grouped by a name, each group in the order added: one map entry
+// for each name and one link for each index, where a vector for each name
+// would cost an allocation each (the run book groups every element of a
+// drawing so, by id and by source). The names are views: what they point
+// into must outlive the chains.
+#ifndef EASEL_SVG_NAMECHAINS_H
+#define EASEL_SVG_NAMECHAINS_H
+
+#include <cstddef>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace easel::svg {
+
+class NameChains {
+ public:
+  void reserve(std::size_t names) { ends_.reserve(names); }
+  // `index` is greater than every index added before.
+  void add(std::string_view name, std::size_t index) {
+    next_.resize(index + 1, kNone);
+    const auto [found, added] = ends_.try_emplace(name, Ends{index, index});
+    if (!added) next_[found->second.last] = index, found->second.last = index;
+  }
+  bool has(std::string_view name) const { return ends_.count(name) != 0; }
+  // Calls visit(index) for each index of the name, in the order added.
+  template <typename Visit>
+  void forEach(std::string_view name, Visit visit) const {
+    const auto found = ends_.find(name);
+    if (found == ends_.end()) return;
+    for (std::size_t i = found->second.first; i != kNone; i = next_[i]) visit(i);
+  }
+  // As forEach, then forgets the name: a walk that may meet a name again
+  // visits its indices once.
+  template <typename Visit>
+  void take(std::string_view name, Visit visit) {
+    const auto found = ends_.find(name);
+    if (found == ends_.end()) return;
+    const std::size_t first = found->second.first;
+    ends_.erase(found);
+    for (std::size_t i = first; i != kNone; i = next_[i]) visit(i);
+  }
+
+ private:
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  struct Ends {
+    std::size_t first, last;
+  };
+  std::unordered_map<std::string_view, Ends> ends_;
+  std::vector<std::size_t> next_;  // by index: the next of its name
+};
+
+}  // namespace easel::svg
+
+#endif
