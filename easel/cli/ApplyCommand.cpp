@@ -33,6 +33,7 @@
 #include "easel/host/DialogScriptJson.h"
 #include "easel/host/FieldLimits.h"
 #include "easel/host/HostSetup.h"
+#include "easel/host/KeptRecord.h"
 #include "easel/host/ParamsJson.h"
 #include "easel/host/RunRecording.h"
 #include "easel/core/Document.h"
@@ -205,7 +206,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
 
   progress.step("loading the plug-in");
   easel.start(o.plugin);
-  if (params) easel.host.setParameterBlock(&*params, sizeof *params);
+  if (params) easel::host::keepRecord(easel.host, *params);
 
   progress.step("applying the filter");
   progress.startObjects(selected);
@@ -223,9 +224,9 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   }
   for (const std::string& line : typingWarnings(easel.dialogs)) warn(line);
   const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(easel::adm::kSettingsDialogName);
-  if (shown != nullptr && easel.host.parameterBlockSize() == sizeof(ContourParams)) {
-    const auto& used = *static_cast<const ContourParams*>(easel.host.parameterBlock());
-    for (const std::string& line : dialogChanges(givenValues(o.params, paramsText, o.sets), *shown, used)) warn(line);
+  const std::optional<ContourParams> used = easel::host::keptRecord(easel.host);
+  if (shown != nullptr && used) {
+    for (const std::string& line : dialogChanges(givenValues(o.params, paramsText, o.sets), *shown, *used)) warn(line);
   }
 
   if (out.dialogState != nullptr) {
@@ -233,16 +234,12 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
     out.dialogState->write(dialogStateText(*shown));
   }
   if (out.saveParams != nullptr) {
-    if (easel.host.parameterBlockSize() != sizeof(ContourParams)) {
-      throw ApplyError(outputName(o.saveParams) + ": the plug-in kept no parameter record to save");
-    }
-    out.saveParams->write(settingsText(*static_cast<const ContourParams*>(easel.host.parameterBlock()),
-                                       seedToRecord(seed, easel.session.random())));
+    if (!used) throw ApplyError(outputName(o.saveParams) + ": the plug-in kept no parameter record to save");
+    out.saveParams->write(settingsText(*used, seedToRecord(seed, easel.session.random())));
   }
 
   std::optional<ParamsByName> kept;
-  if (easel.host.parameterBlockSize() == sizeof(ContourParams))
-    kept = paramsByName(*static_cast<const ContourParams*>(easel.host.parameterBlock()));
+  if (used) kept = paramsByName(*used);
   const std::optional<RecordedSeed> recorded = seedToRecord(seed, easel.session.random());
   const easel::svg::RunEdits edits =
       runs.finish(document, kept ? &*kept : nullptr, recorded ? std::optional(recorded->seed) : std::nullopt,

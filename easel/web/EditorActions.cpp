@@ -6,6 +6,7 @@
 #include "EditorHost.h"
 #include "SaveAsTarget.h"
 #include "easel/host/HostSetup.h"
+#include "easel/host/KeptRecord.h"
 #include "easel/host/RunRecording.h"
 #include "easel/host/SelectedObjects.h"
 #include "easel/core/Document.h"
@@ -16,6 +17,7 @@
 #include "easel/svg/Gzip.h"
 #include "easel/svg/SvgExport.h"
 #include "plugin/params/ContourParams.h"
+#include "plugin/params/ItemIds.h"
 
 namespace easel::web {
 
@@ -74,10 +76,10 @@ EditorHost::Outcome EditorHost::runFilter(bool withDialog) {
 }
 
 void EditorHost::recordRun(uint64_t bornAfter) {
-  if (easel_->host.parameterBlockSize() != sizeof(ContourParams)) return;
+  const std::optional<ContourParams> used = easel::host::keptRecord(easel_->host);
+  if (!used) return;
   const Random& random = easel_->session.random();
-  runs_.recordRun(easel_->session.document(), bornAfter,
-                  *static_cast<const ContourParams*>(easel_->host.parameterBlock()),
+  runs_.recordRun(easel_->session.document(), bornAfter, *used,
                   easel::host::seedToRecord({random.seed(), options_.seed.has_value()}, random));
 }
 
@@ -103,7 +105,7 @@ EditorHost::Outcome EditorHost::editContour() {
 
   document.deselectAll();
   for (ArtRef a : run->sources) document.setSelected(a, true);
-  host.setParameterBlock(&run->params, sizeof run->params);
+  easel::host::keepRecord(host, run->params);
   if (run->seed) easel::host::seedRepeat(easel_->session.random(), *run->seed);
   const uint64_t bornAfter = lastBirth(document);
   host.beginCommand("Edit Contour");
@@ -132,16 +134,18 @@ EditorHost::Outcome EditorHost::editContour() {
   return {};
 }
 
-// The record a run uses is the open dialog's (its user data: the plug-in
-// hands its record to the modal run), else the parameter block the host keeps.
+// While the settings dialog runs, its preview uses the steps its count item
+// shows (the plug-in reads its items into the record before each preview);
+// otherwise the run uses the record the host keeps.
 uint64_t EditorHost::expectedContours() {
-  const ContourParams* record = nullptr;
-  if (const adm::Dialog* dialog = openSettingsDialog(easel_->dialogs))
-    record = static_cast<const ContourParams*>(dialog->userData);
-  else if (easel_->host.parameterBlockSize() >= sizeof(ContourParams))
-    record = static_cast<const ContourParams*>(easel_->host.parameterBlock());
-  if (record == nullptr || record->contourCount < 0) return 0;
-  const uint64_t perObject = static_cast<uint64_t>(record->contourCount) + 1;
+  double steps = -1;
+  if (const adm::Dialog* dialog = openSettingsDialog(easel_->dialogs)) {
+    if (const adm::Item* count = dialog->findItem(kContoursEdit)) steps = std::round(count->value);
+  } else if (const std::optional<ContourParams> kept = easel::host::keptRecord(easel_->host)) {
+    steps = kept->contourCount;
+  }
+  if (!(steps >= 0)) return 0;
+  const uint64_t perObject = static_cast<uint64_t>(steps) + 1;
   return perObject * easel::host::selectedObjectIds(easel_->session.document()).size();
 }
 
