@@ -36,12 +36,6 @@ const ShownDialog* DialogManager::lastShown(std::string_view name) const {
   return nullptr;
 }
 
-void DialogManager::clearRecords() {
-  shown_.clear();
-  alerts_.clear();
-  scriptError_.clear();
-}
-
 void DialogManager::registerItem(Dialog& dialog, Item& item) {
   item.dialogHandle = dialog.handle;
   item.handle = handles_.make<ADMItemRef>(HandleKind::Item, &item);
@@ -80,7 +74,7 @@ ASErr DialogManager::notify(Item& item, std::string_view type) {
 }
 
 void DialogManager::defaultNotify(Item& item) {
-  if (!isPushButton(item.kind) || (item.id != 1 && item.id != 2)) return;
+  if (!isPushButton(item.kind) || (item.id != kADMDefaultItemID && item.id != kADMCancelItemID)) return;
   if (Dialog* owner = dialogOf(item)) endDialog(*owner, item.id);
 }
 

@@ -2,17 +2,18 @@
 // checks the handles of dialogs, items, lists and entries, calls the plug-in's
 // init, notify and track procedures, and keeps a record of what the user saw.
 //
-// The settings dialog (the "driven" dialog) takes the user's actions from an
-// event source: a script, a test or the browser editor; when the source runs
-// out, the default-item key ends it with 1. Every other dialog is closed at
-// once by its default item, as a user who reads it and presses OK would.
+// The dialog the host names (the "driven" dialog) takes the user's actions
+// from an event source: a script, a test or the browser editor; when the
+// source runs out, the default-item key ends it. Every other dialog is closed
+// at once by its default item, as a user who reads it and presses OK would.
 //
 //   easel::adm::DialogManager dialogs;
 //   easel::adm::DialogManagerScope scope(dialogs);
-//   dialogs.setScript({Event::setValue(4, 20), Event::end(1)});
-//   ... send "AI Get Parameters" ...
+//   dialogs.setDrivenDialog("Settings");
+//   dialogs.setScript({Event::setValue(4, 20), Event::end(kADMDefaultItemID)});
+//   ... send the message that runs the dialog ...
 //   dialogs.scriptError();          // "event 3: item 77 does not exist", or empty
-//   dialogs.lastShown("Tesk_Contour")->findItem(4)->value;
+//   dialogs.lastShown("Settings")->findItem(4)->value;
 //   dialogs.alerts();               // texts of message alerts
 #ifndef EASEL_ADM_DIALOGMANAGER_H
 #define EASEL_ADM_DIALOGMANAGER_H
@@ -28,13 +29,11 @@
 #include "Events.h"
 #include "HandleTable.h"
 #include "Model.h"
+#include "plugin/host/ADMDialog.h"
 #include "plugin/host/ADMTypes.h"
 #include "plugin/host/HostTypes.h"
 
 namespace easel::adm {
-
-// The name under which the plug-in runs its settings dialog.
-inline constexpr std::string_view kSettingsDialogName = "Tesk_Contour";
 
 // The notifier and tracker handed to the plug-in's procedures; they live for
 // the length of one call.
@@ -59,6 +58,9 @@ class DialogManager {
   static DialogManager* current();
 
   // ---- Set-up by the host (command line, tests, browser).
+  // The name of the dialog that takes the source's events (none at first:
+  // every dialog then closes at once).
+  void setDrivenDialog(std::string name) { driven_ = std::move(name); }
   // Where the settings dialog takes its events (null: nowhere, so it ends at
   // once with 1). Setting a source clears the last script error.
   void setEventSource(std::shared_ptr<EventSource> source);
@@ -75,7 +77,6 @@ class DialogManager {
   // Why the last driven run stopped early ("event 3: item 77 does not
   // exist"); empty when it did not.
   const std::string& scriptError() const { return scriptError_; }
-  void clearRecords();
 
   // The dialogs being run, innermost last (for an interactive source).
   const std::vector<Dialog*>& running() const { return running_; }
@@ -108,7 +109,7 @@ class DialogManager {
   // none) with a notifier of `type`. kBadParameterErr when notifications nest
   // deeper than any real dialog needs (a procedure that notifies itself).
   ASErr notify(Item& item, std::string_view type);
-  // The host's own handling: the dialog's push buttons 1 and 2 end the run.
+  // The host's own handling: the default item's and Cancel's push buttons end the run.
   void defaultNotify(Item& item);
   // Runs the item's track procedure with a tracker of this point and flags.
   ASErr track(Item& item, ADMRealPoint viewPoint, int32_t modifiers);
@@ -127,7 +128,7 @@ class DialogManager {
   // Plays the source's events on the driven dialog; false when one was rejected.
   bool play(Dialog& dialog);
   // Ends the dialog with `result` as the user's key would: the push button
-  // with that id is pressed first (the default item for 1, Cancel for 2).
+  // with that id (the default item or Cancel) is pressed first.
   void pressToEnd(Dialog& dialog, int32_t result);
   void releaseHandles(Dialog& dialog);
   std::string typeValue(Item& item, double value);
@@ -136,6 +137,7 @@ class DialogManager {
   std::string pick(Item& item, float x, float y, int32_t modifiers);
 
   HandleTable handles_;
+  std::string driven_;
   std::shared_ptr<EventSource> source_;
   std::size_t eventsTaken_ = 0;
   std::vector<Dialog*> running_;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "plugin/host/ADMDialog.h"
+
 namespace easel::adm {
 
 struct Event {
@@ -13,15 +15,15 @@ struct Event {
     ChooseEntry,  // choose the entry with this id in a popup list
     Press,        // press a push button (page buttons too)
     Pick,         // press a pick button, then pick an artwork point in the document view
-    End           // end the dialog with a result: 1 the default-item key, 2 Cancel
+    End           // end the dialog with a result: kADMDefaultItemID (the default-item key) or kADMCancelItemID
   };
   Kind kind = Kind::End;
   int item = 0;
-  double value = 0;      // SetValue
-  int entry = 0;         // ChooseEntry
-  float x = 0, y = 0;    // Pick: the artwork point
-  int result = 1;        // End
-  int modifiers = 0x20;  // Pick: the tracker's modifier flags (0x20: a point picked in the document view)
+  double value = 0;                // SetValue
+  int entry = 0;                   // ChooseEntry
+  float x = 0, y = 0;              // Pick: the artwork point
+  int result = kADMDefaultItemID;  // End
+  int modifiers = 0x20;            // Pick: the tracker's modifier flags (0x20: a point picked in the document view)
 
   static Event setValue(int item, double value) { return {Kind::SetValue, item, value, 0, 0, 0, 0}; }
   static Event choose(int item, int entryId) { return {Kind::ChooseEntry, item, 0, entryId, 0, 0, 0}; }

@@ -37,10 +37,10 @@ ASErr DialogManager::runModal(std::unique_ptr<Dialog> owned, int32_t* itemHit) {
     RunningDialog running(running_, dialog);
     if (dialog.initProc != nullptr) result = dialog.initProc(dialog.handle);
     if (result == kNoErr && !dialog.ended) {
-      if (dialog.name == kSettingsDialogName) {
+      if (!driven_.empty() && dialog.name == driven_) {
         if (!play(dialog)) result = kBadParameterErr;
       } else {
-        pressToEnd(dialog, 1);
+        pressToEnd(dialog, kADMDefaultItemID);
       }
     }
   }
@@ -57,7 +57,7 @@ bool DialogManager::play(Dialog& dialog) {
   while (!dialog.ended) {
     std::optional<Event> event = source ? source->next(dialog) : std::nullopt;
     if (!event) {
-      pressToEnd(dialog, 1);  // the default-item key
+      pressToEnd(dialog, kADMDefaultItemID);  // the default-item key
       break;
     }
     ++eventsTaken_;

@@ -46,6 +46,7 @@
 #include "easel/svg/SvgError.h"
 #include "easel/svg/SvgExport.h"
 #include "easel/svg/SvgImport.h"
+#include "plugin/params/DialogItems.h"
 
 namespace contour_cli {
 
@@ -223,7 +224,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
                      std::to_string(document.memoryBudget() >> 20) + " MB (--memory-budget); nothing was written");
   }
   for (const std::string& line : typingWarnings(easel.dialogs)) warn(line);
-  const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(easel::adm::kSettingsDialogName);
+  const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(kSettingsDialogName);
   const std::optional<ContourParams> used = easel::host::keptRecord(easel.host);
   if (shown != nullptr && used) {
     for (const std::string& line : dialogChanges(givenValues(o.params, paramsText, o.sets), *shown, *used)) warn(line);

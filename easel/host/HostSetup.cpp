@@ -4,6 +4,8 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "plugin/params/DialogItems.h"
+
 namespace easel::host {
 
 std::string defaultPluginPath() {
@@ -18,6 +20,8 @@ std::string defaultPluginPath() {
   return (std::filesystem::exists(beside, error) || !std::filesystem::exists(installed, error) ? beside : installed)
       .string();
 }
+
+Easel::Easel() { dialogs.setDrivenDialog(kSettingsDialogName); }
 
 void Easel::start(const std::string& pluginPath) {
   host.load(pluginPath.empty() ? defaultPluginPath() : pluginPath);

@@ -17,10 +17,13 @@ namespace easel::host {
 std::string defaultPluginPath();
 
 struct Easel {
+  Easel();
+
   easel::Session session;
   easel::adm::DialogManager dialogs;
   easel::host::PluginHost host{session};
-  // Makes the session and dialog manager current for the object's life.
+  // Makes the session and dialog manager current for the object's life;
+  // the dialogs take the user's actions in the plug-in's settings dialog.
   easel::SessionScope sessionScope{session};
   easel::adm::DialogManagerScope dialogScope{dialogs};
 

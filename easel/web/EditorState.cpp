@@ -6,6 +6,7 @@
 #include "easel/core/PluginRegistry.h"
 #include "easel/core/ViewState.h"
 #include "easel/svg/SvgExport.h"
+#include "plugin/params/DialogItems.h"
 
 namespace easel::web {
 
@@ -41,7 +42,7 @@ Json nameOrNull(const std::string& name) { return name.empty() ? Json(nullptr) :
 
 const adm::Dialog* openSettingsDialog(const adm::DialogManager& dialogs) {
   for (const adm::Dialog* dialog : dialogs.running())
-    if (dialog->name == adm::kSettingsDialogName && !dialog->ended) return dialog;
+    if (dialog->name == kSettingsDialogName && !dialog->ended) return dialog;
   return nullptr;
 }
 
@@ -53,7 +54,7 @@ Json StateReporter::newlyShown(const adm::DialogManager& dialogs) {
   Json shown = Json::array();
   const auto& all = dialogs.shownDialogs();
   for (std::size_t i = shownReported_; i < all.size(); ++i)
-    if (all[i].name != adm::kSettingsDialogName) shown.push_back(Json(easel::host::dialogStateToJson(all[i])));
+    if (all[i].name != kSettingsDialogName) shown.push_back(Json(easel::host::dialogStateToJson(all[i])));
   shownReported_ = all.size();
   return shown;
 }

@@ -7,6 +7,11 @@ extern "C" {
 #define kADMDialogSuite "ADM Dialog Suite"
 #define kADMDialogSuiteVersion 3
 
+/* The items that end a modal run by their ids: the default item (the
+   default-item key) and Cancel. A push button of either id ends the run when
+   pressed, unless its procedure says otherwise. */
+enum { kADMDefaultItemID = 1, kADMCancelItemID = 2 };
+
 /* Dialog handles, and the handles of the dialog's items, lists and entries,
    are the host's: valid from the call of the init procedure until the modal
    run returns ("while the dialog runs"); afterwards they are stale

@@ -12,6 +12,10 @@
 #include "plugin/params/FieldRef.h"
 #include "plugin/params/ItemIds.h"
 
+// The name under which the plug-in runs its settings dialog: the dialog the
+// host drives with the user's actions.
+inline constexpr const char kSettingsDialogName[] = "Tesk_Contour";
+
 enum class ItemType : uint8_t { SpinEdit, StaticText, CheckBox, PictureButton, TextButton, PopupList };
 
 // The procedures the dialog hands to its items.

@@ -6,10 +6,12 @@
 
 #include <cstdint>
 
+#include "plugin/host/ADMDialog.h"
+
 // Unscoped so that an id passes to the host's calls as the int32_t they take.
 enum ItemId : int32_t {
   kNoItem = 0,
-  kCancelButton = 2,
+  kCancelButton = kADMCancelItemID,
   kPreviewCheck = 3,
   // Spin edits.
   kContoursEdit = 4,

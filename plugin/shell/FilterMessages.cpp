@@ -6,12 +6,11 @@
 #include "plugin/globals/PluginGlobals.h"
 #include "plugin/globals/SuiteSlots.h"
 #include "plugin/params/ContourParams.h"
+#include "plugin/params/DialogItems.h"
 #include "plugin/resources/resource_ids.h"
 #include "plugin/shell/ParameterBlock.h"
 
 namespace {
-
-constexpr int32_t kAcceptItem = 1;
 
 // Takes back the previews, puts the record back as it was before the dialog
 // and forgets the selection. An undo failure leaves everything as the dialog
@@ -52,9 +51,9 @@ ASErr getParameters(AIFilterMessage* message) {
 
   const ContourParams snapshot = *record;
   int32_t itemHit = 0;
-  ASErr modalErr = sADMDialog->modal(message->d.self, "Tesk_Contour", CONTOUR_SETTINGS_DIALOG_ID, 0, settingsDialogInit,
-                                     record, &itemHit);
-  if (modalErr == kNoErr && itemHit == kAcceptItem) return kNoErr;
+  ASErr modalErr = sADMDialog->modal(message->d.self, kSettingsDialogName, CONTOUR_SETTINGS_DIALOG_ID, 0,
+                                     settingsDialogInit, record, &itemHit);
+  if (modalErr == kNoErr && itemHit == kADMDefaultItemID) return kNoErr;
 
   // A dialog that could not run is treated like a cancelled one, so that no
   // preview it drew is left behind; its own error is what the user hears of.

@@ -158,6 +158,7 @@ AdmTest::AdmTest() {
   if (!loaded) throw std::runtime_error(loaded.error());
   resources = std::move(loaded).value();
   plugin = session.plugins().addPlugin("contour.res", &resources);
+  dialogs.setDrivenDialog("Tesk_Contour");
   for (easel::SuiteId id :
        {easel::SuiteId::ADMBasic, easel::SuiteId::ADMDialog, easel::SuiteId::ADMItem, easel::SuiteId::ADMIcon,
         easel::SuiteId::ADMNotifier, easel::SuiteId::ADMList, easel::SuiteId::ADMEntry, easel::SuiteId::ADMTracker})

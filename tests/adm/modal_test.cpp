@@ -19,6 +19,16 @@ TEST_F(AdmTest, DrivenDialogWithoutItemOneEndsWithTheDefaultItemKey) {
   EXPECT_EQ(itemHit, 2);
 }
 
+TEST_F(AdmTest, OnlyTheDialogTheHostNamesTakesTheEvents) {
+  dialogs.setDrivenDialog("Another Dialog");
+  ASSERT_EQ(runProbe({Event::setValue(kIntSpin, 20), Event::end(2)}), kNoErr);
+  EXPECT_EQ(itemHit, 1);                     // closed at once by its default item
+  EXPECT_EQ(shownItem(kIntSpin).value, 12);  // nothing was played
+  dialogs.setDrivenDialog("");
+  ASSERT_EQ(runProbe({Event::end(2)}), kNoErr);
+  EXPECT_EQ(itemHit, 1);
+}
+
 TEST_F(AdmTest, ScriptErrorsStopTheRunAndNameTheEventAndItsPosition) {
   struct Case {
     Event bad;

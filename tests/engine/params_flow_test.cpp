@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "easel/adm/DialogManager.h"
+#include "plugin/params/DialogItems.h"
 #include "plugin/params/ItemIds.h"
 #include "tests/engine/ContourFixture.h"
 #include "tests/engine/TraceCalls.h"
@@ -44,9 +45,7 @@ ContourParams oddRecord() {
 
 class ParamsFlowTest : public ContourFixture {
  protected:
-  const easel::adm::ShownDialog* settingsDialog() {
-    return harness.dialogs().lastShown(easel::adm::kSettingsDialogName);
-  }
+  const easel::adm::ShownDialog* settingsDialog() { return harness.dialogs().lastShown(kSettingsDialogName); }
 };
 
 TEST_F(ParamsFlowTest, TheFirstCallMakesABlockWithTheDefaults) {

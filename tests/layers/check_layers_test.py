@@ -28,6 +28,9 @@ INJECTED = [
      "plugin/globals/SuiteSlots.cpp: includes plugin/shell/SuiteAcquisition.h (plugin/shell is not below plugin/globals)"),
     ("plugin/shell/PluginMain.cpp", '#include "easel/core/Session.h"',
      "plugin/shell/PluginMain.cpp: includes easel/core/Session.h (easel/core is not below plugin/shell)"),
+    # The dialog manager is generic: it cannot learn the plug-in's dialog names or items.
+    ("easel/adm/ModalRun.cpp", '#include "plugin/params/DialogItems.h"',
+     "easel/adm/ModalRun.cpp: includes plugin/params/DialogItems.h (plugin/params is not below easel/adm)"),
     ("easel/host/ParamsJson.cpp", '#include "plugin/engine/RunContours.h"',
      "easel/host/ParamsJson.cpp: includes plugin/engine/RunContours.h (plugin/engine is not below easel/host)"),
     ("plugin/engine/CMakeLists.txt", "target_link_libraries(contour_engine PUBLIC contour_plugin_code)",

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "easel/adm/EventSource.h"
+#include "plugin/params/DialogItems.h"
 
 namespace contour_test {
 
@@ -37,6 +38,7 @@ PluginHarness::PluginHarness(Start start)
       sessionScope_(std::make_unique<easel::SessionScope>(*session_)),
       dialogScope_(std::make_unique<easel::adm::DialogManagerScope>(*dialogs_)) {
   session_->trace.captureToMemory(true);
+  dialogs_->setDrivenDialog(kSettingsDialogName);
   session_->document().setPageSize(612, 792);
   host_->load(CONTOUR_PLUGIN_PATH);
   if (start == Start::No) return;

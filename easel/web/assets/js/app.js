@@ -9,7 +9,9 @@ import { MenuBar } from './menus.js';
 import { askText } from './prompt.js';
 
 const ZOOM_STEP = 1.25;
-const CANCEL_ITEM = 2;  // the settings dialog's Cancel button
+// The items that end a dialog, as the dialog interface numbers them
+// (ADMDialog.h; the page_constants test holds them to it).
+const ACCEPT_ITEM = 1, CANCEL_ITEM = 2;
 const status = document.getElementById('status');
 const layer = document.getElementById('dialog-layer');
 const viewport = document.getElementById('viewport');
@@ -123,7 +125,7 @@ async function cancelRun() {
 }
 
 // Enter and the window's OK: a value being typed counts.
-const accept = () => sendEvents([...settings.pendingEvents(), { end: 1 }]);
+const accept = () => sendEvents([...settings.pendingEvents(), { end: ACCEPT_ITEM }]);
 const setZoom = async (zoom) => show(await api.post('view', { zoom }));
 
 // ---- The settings dialog and picking.
