@@ -4,15 +4,17 @@
 // the engine redraws; only the newest is worth a preview, and the older ones
 // are handed back so that their senders get an answer too. Requests sent one
 // after another can arrive in another order (each on its own connection), so
-// "newest" is the sender's order number where it gives one, else arrival.
+// "newest" is the sender's order number where it gives one, else arrival;
+// and an item older by that number than one already taken with its key is
+// stale: it comes too late to be applied.
 #ifndef EASEL_WEB_COALESCINGQUEUE_H
 #define EASEL_WEB_COALESCINGQUEUE_H
 
-#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -26,6 +28,7 @@ class CoalescingQueue {
   struct Taken {
     T item;
     std::vector<T> superseded;  // older items with the same key, oldest first
+    bool stale = false;         // the item too is superseded: a newer one with its key was taken before
   };
 
   // False (and the item is not taken) once the queue is closed.
@@ -54,13 +57,6 @@ class CoalescingQueue {
   std::optional<Taken> pop() {
     std::unique_lock lock(mutex_);
     ready_.wait(lock, [&] { return closed_ || !items_.empty(); });
-    return takeLocked();
-  }
-
-  // As pop(), but gives up after `timeout` (nullopt).
-  std::optional<Taken> popFor(std::chrono::milliseconds timeout) {
-    std::unique_lock lock(mutex_);
-    if (!ready_.wait_for(lock, timeout, [&] { return closed_ || !items_.empty(); })) return std::nullopt;
     return takeLocked();
   }
 
@@ -101,6 +97,12 @@ class CoalescingQueue {
     Taken taken{std::move(items_[newest].item), {}};
     for (std::size_t i = 0; i < run; ++i)
       if (i != newest) taken.superseded.push_back(std::move(items_[i].item));
+    const Entry& chosen = items_[newest];
+    if (!chosen.key.empty() && chosen.order != 0) {
+      uint64_t& newestTaken = newestTaken_[chosen.key];
+      taken.stale = chosen.order < newestTaken;
+      if (!taken.stale) newestTaken = chosen.order;
+    }
     items_.erase(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(run));
     return taken;
   }
@@ -108,6 +110,7 @@ class CoalescingQueue {
   mutable std::mutex mutex_;
   std::condition_variable ready_;
   std::deque<Entry> items_;
+  std::map<std::string, uint64_t> newestTaken_;  // by key: the order of the newest item taken
   bool closed_ = false;
 };
 

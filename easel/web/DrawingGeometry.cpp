@@ -241,16 +241,23 @@ int GeometryWriter::paintOf(const ArtContent& c) {
   return index;
 }
 
-// Eleven words, then for each subpath four words, a word of kinds for each
-// 32 segments and at most six floats for each (one more segment: a closing curve).
+// The record's words up to its count of subpaths, then for each subpath four
+// words, a word of kinds for each 32 segments and at most six floats for each
+// (one more segment: a closing curve).
 std::size_t GeometryWriter::sizeBound(const Document& document, ArtRef art) {
   constexpr std::size_t kWord = sizeof(float);
   const ArtContent& c = document.content(art);
   const std::size_t segments = c.segments.size() + 1;
-  std::size_t size = 11 * kWord + (c.type == ArtType::Path ? (4 + (segments + 31) / 32 + 6 * segments) * kWord : 0);
+  std::size_t size =
+      (kRecordSubpaths + 1) * kWord + (c.type == ArtType::Path ? (4 + (segments + 31) / 32 + 6 * segments) * kWord : 0);
   for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m)) size += sizeBound(document, m);
   return size;
 }
+
+// The record is written in the order of its words.
+static_assert(kRecordContainer == kRecordId + 1 && kRecordAbove == kRecordContainer + 1 &&
+              kRecordSize == kRecordAbove + 1 && kRecordPaint == kRecordSize + 1 && kRecordFlags == kRecordPaint + 1 &&
+              kRecordBox == kRecordFlags + 1 && kRecordSubpaths == kRecordBox + 4);
 
 void GeometryWriter::add(const Document& document, ArtRef art, uint32_t id, uint32_t parent, uint32_t above) {
   for (uint32_t w : {id, parent, above, 0u}) word(w);
@@ -258,7 +265,7 @@ void GeometryWriter::add(const Document& document, ArtRef art, uint32_t id, uint
   const ArtContent& c = document.content(art);
   number(c.type == ArtType::Group ? -1.0f : static_cast<float>(paintOf(c)));
   const std::size_t flags = bytes_.size();
-  word((c.attributes & kArtHidden) != 0 ? 1 : 0);
+  word((c.attributes & kArtHidden) != 0 ? uint32_t{kGeometryHidden} : 0u);
   constexpr float kInfinity = std::numeric_limits<float>::infinity();
   float box[4] = {kInfinity, kInfinity, -kInfinity, -kInfinity};
   const std::size_t boxAt = bytes_.size();
@@ -273,7 +280,7 @@ void GeometryWriter::add(const Document& document, ArtRef art, uint32_t id, uint
   word(static_cast<uint32_t>(subpaths.size()));
   bool curved = false;
   for (const ArtContent* s : subpaths) curved |= writeSubpath(s->segments, s->closed, box);
-  if (curved) bytes_[flags] = static_cast<char>(bytes_[flags] | 2);
+  if (curved) bytes_[flags] = static_cast<char>(bytes_[flags] | kGeometryCurved);
   std::memcpy(bytes_.data() + boxAt, box, sizeof box);
   const auto size = static_cast<uint32_t>((bytes_.size() - start) / sizeof(uint32_t));
   std::memcpy(bytes_.data() + start - sizeof size, &size, sizeof size);

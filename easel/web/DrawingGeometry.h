@@ -27,6 +27,7 @@
 #ifndef EASEL_WEB_DRAWINGGEOMETRY_H
 #define EASEL_WEB_DRAWINGGEOMETRY_H
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -37,6 +38,21 @@
 #include "easel/svg/SvgSource.h"
 
 namespace easel::web {
+
+// Where each part of an object's record starts, in words from the record's
+// start, and the bits of its flags: the layout above. The page reads records
+// with the same numbers (geometry.js; the PageConstants test holds them to these).
+enum GeometryRecordWord : uint32_t {
+  kRecordId = 0,
+  kRecordContainer = 1,
+  kRecordAbove = 2,
+  kRecordSize = 3,
+  kRecordPaint = 4,
+  kRecordFlags = 5,
+  kRecordBox = 6,
+  kRecordSubpaths = 10,  // the count of subpaths, then the subpaths
+};
+enum GeometryFlag : uint32_t { kGeometryHidden = 1, kGeometryCurved = 2 };
 
 class GeometryFilter {
  public:

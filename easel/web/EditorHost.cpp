@@ -28,8 +28,8 @@ void supersede(const HostRequestPtr& request) {
 
 // Actions that change nothing and call no plug-in code, so that they may run
 // while the settings dialog is open.
-bool allowedDuringDialog(const std::string& action) {
-  return action == "state" || action == "view" || action == "dialog";
+bool allowedDuringDialog(Action action) {
+  return action == Action::State || action == Action::View || action == Action::Dialog;
 }
 
 }  // namespace
@@ -126,19 +126,9 @@ HostRequestPtr EditorHost::nextRequest() {
     auto taken = queue_.pop();
     if (!taken) return nullptr;
     for (const HostRequestPtr& old : taken->superseded) supersede(old);
-    // A change that arrives after a newer one of the same item was applied is stale.
-    const std::string key = coalescingKey(*taken->item);
-    if (taken->item->page != orderingPage_) {  // a new page (or a reload) counts its changes anew
-      orderingPage_ = taken->item->page;
-      appliedOrder_.clear();
-    }
-    if (!key.empty() && taken->item->order != 0) {
-      uint64_t& applied = appliedOrder_[key];
-      if (taken->item->order < applied) {
-        supersede(taken->item);
-        continue;
-      }
-      applied = taken->item->order;
+    if (taken->stale) {  // a newer change of the same item was applied already
+      supersede(taken->item);
+      continue;
     }
     taken->item->taken = std::chrono::steady_clock::now();
     return std::move(taken->item);
@@ -231,25 +221,25 @@ void EditorHost::handleDuringDialog(const HostRequestPtr& request) {
 }
 
 EditorHost::Outcome EditorHost::perform(const HostRequest& request) {
-  const std::string& action = request.action;
   const Json& body = request.body;
-  if (action == "state") return {};
-  if (action == "cancel") return {};  // the run ended before the cancel came: nothing to take back
-  if (action == "dialog") {
-    if (request.events.empty()) return {};
-    return {409, "no dialog is open"};
+  switch (request.action) {
+    case Action::State: return {};
+    case Action::Cancel: return {};  // the run ended before the cancel came: nothing to take back
+    case Action::Dialog:
+      if (request.events.empty()) return {};
+      return {409, "no dialog is open"};
+    case Action::Select: return select(body);
+    case Action::Filter: return runFilter(true);
+    case Action::Repeat: return runFilter(false);
+    case Action::EditContour: return editContour();
+    case Action::Undo: return undoOrRedo(false);
+    case Action::Redo: return undoOrRedo(true);
+    case Action::Save: return save(body, false);
+    case Action::SaveAs: return save(body, true);
+    case Action::View: return setZoom(body);
+    case Action::About: return about();
   }
-  if (action == "select") return select(body);
-  if (action == "filter") return runFilter(true);
-  if (action == "repeat") return runFilter(false);
-  if (action == "editContour") return editContour();
-  if (action == "undo") return undoOrRedo(false);
-  if (action == "redo") return undoOrRedo(true);
-  if (action == "save") return save(body, false);
-  if (action == "saveAs") return save(body, true);
-  if (action == "view") return setZoom(body);
-  if (action == "about") return about();
-  return {404, "no such action: " + action};
+  return {404, "no such action"};
 }
 
 }  // namespace easel::web

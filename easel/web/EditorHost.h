@@ -14,7 +14,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <future>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -147,8 +146,6 @@ class EditorHost {
   uint64_t savedFingerprint_ = 0;       // of the drawing as the file on disk has it
   std::optional<FileStamp> diskStamp_;  // that file, as read or last saved
   uint64_t answered_ = 0;
-  std::map<std::string, uint64_t> appliedOrder_;  // by coalescing key: the newest change applied
-  std::string orderingPage_;                      // the page load whose orders those are
   std::mutex endingMutex_;
   bool endingSettled_ = false;  // what became of the unsaved changes was said
 };

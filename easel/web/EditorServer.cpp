@@ -54,8 +54,12 @@ constexpr const char* kDrawingFramePolicy =
     "default-src 'none'; style-src 'unsafe-inline'; img-src data:; base-uri 'none'; form-action 'none'; "
     "frame-ancestors 'self'; sandbox allow-same-origin";
 
-// The actions that take a JSON object (dialog events take a script).
-constexpr const char* kObjectActions = "select|filter|repeat|editContour|undo|redo|save|saveAs|view|about";
+// The route of the actions that take a JSON object (dialog events take a script).
+std::string objectActionRoute() {
+  std::string names;
+  for (Action action : objectActions()) names += (names.empty() ? "" : "|") + std::string(actionName(action));
+  return "/api/(" + names + ")";
+}
 
 // With the charset named, cpp-httplib leaves the answer uncompressed: on the
 // loopback, compressing a drawing of a megabyte costs seconds and saves nothing.
@@ -170,13 +174,13 @@ struct EditorServer::Impl {
   void cancel(const httplib::Request& req, httplib::Response& res) {
     host.busy().stop();
     auto request = std::make_shared<HostRequest>();
-    request->action = "cancel";
+    request->action = Action::Cancel;
     relay(request, req, res, true);
   }
 
   void objectAction(const httplib::Request& req, httplib::Response& res) {
     auto request = std::make_shared<HostRequest>();
-    request->action = req.matches[1];
+    request->action = *actionNamed(req.matches[1].str());  // the route takes only these names
     if (!req.body.empty()) {
       if (auto tooDeep = easel::jsonTooDeep(req.body)) return refuse(res, 400, "malformed request: " + *tooDeep);
       request->body = Json::parse(req.body, nullptr, false);
@@ -188,7 +192,7 @@ struct EditorServer::Impl {
 
   void dialogAction(const httplib::Request& req, httplib::Response& res) {
     auto request = std::make_shared<HostRequest>();
-    request->action = "dialog";
+    request->action = Action::Dialog;
     try {
       request->events = easel::host::parseDialogScript(req.body);
     } catch (const easel::host::DialogScriptError& e) {
@@ -220,7 +224,7 @@ struct EditorServer::Impl {
     server.set_pre_routing_handler([this](const auto& req, auto& res) { return screen(req, res); });
     server.Get("/api/state", [this](const auto& req, auto& res) {
       auto request = std::make_shared<HostRequest>();
-      request->action = "state";
+      request->action = Action::State;
       relay(request, req, res);
     });
     server.Get(std::string(RequestGuard::kSessionPath), [this](const auto&, auto& res) {
@@ -229,8 +233,7 @@ struct EditorServer::Impl {
     server.Get("/api/progress", [this](const auto&, auto& res) { progress(res); });
     server.Post("/api/cancel", [this](const auto& req, auto& res) { cancel(req, res); });
     server.Post("/api/dialog", [this](const auto& req, auto& res) { dialogAction(req, res); });
-    server.Post(std::string("/api/(") + kObjectActions + ")",
-                [this](const auto& req, auto& res) { objectAction(req, res); });
+    server.Post(objectActionRoute(), [this](const auto& req, auto& res) { objectAction(req, res); });
     server.Post("/api/close", [this](const auto&, auto& res) {
       lifetime.pageClosed();
       sendJson(res, 200, Json{{"ok", true}});

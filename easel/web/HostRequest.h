@@ -7,8 +7,11 @@
 #include <cstdint>
 #include <future>
 #include <memory>
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,10 +36,35 @@ struct Reply {
   double runMs = 0, answerMs = 0;  // the host's work on the request, and writing its answer
 };
 
+// What the page asks of the host. Each transport turns its requests into
+// these once; the host thread never reads a request's name.
+enum class Action {
+  State,        // nothing: the state as it is
+  Select,       // body: "at" and "tolerance", "rect", "all" or "none"; "add"
+  Filter,       // Filter > Contour...
+  Repeat,       // the last filter again, without its dialog
+  EditContour,  // one recorded run again, its dialog opened on its record
+  Undo,
+  Redo,
+  Save,
+  SaveAs,  // body: "path", "overwrite"
+  View,    // body: "zoom"
+  About,
+  Dialog,  // events: the user's actions in the open dialog
+  Cancel,  // the page's Cancel of a run: the open dialog is cancelled
+};
+
+// The action's name in the editor's protocol (/api/NAME), and back; none for
+// a name the editor does not know.
+std::string_view actionName(Action action);
+std::optional<Action> actionNamed(std::string_view name);
+// The actions posted with a JSON object as their body.
+std::span<const Action> objectActions();
+
 struct HostRequest {
-  std::string action;                           // "state", "select", "filter", "dialog", ...
-  nlohmann::json body;                          // the request's JSON (an object; empty for "dialog")
-  std::vector<easel::adm::Event> events;        // "dialog": the user's actions, as a dialog script gives them
+  Action action = Action::State;
+  nlohmann::json body;                          // the action's arguments (an object; empty when it takes none)
+  std::vector<easel::adm::Event> events;        // Dialog: the user's actions, as a dialog script gives them
   uint64_t revision = 0;                        // the document revision the page already shows
   uint64_t order = 0;                           // the page's count of its requests (0: none given)
   std::string page;                             // which load of the page counts them: each counts from 1

@@ -4,20 +4,18 @@
 
 #include "EditorHost.h"
 #include "easel/host/FieldLimits.h"
+#include "plugin/host/ADMDialog.h"
 
 namespace easel::web {
 
 namespace {
-
-// The dialog's own accept and cancel items: a press of either ends it.
-constexpr int kAcceptItem = 1, kCancelItem = 2;
 
 // A stop may end what these events start unless they end the dialog: the
 // run that follows takes the previews back or keeps them, and must not fail.
 bool stoppable(const std::vector<adm::Event>& events) {
   return std::none_of(events.begin(), events.end(), [](const adm::Event& e) {
     return e.kind == adm::Event::Kind::End ||
-           (e.kind == adm::Event::Kind::Press && (e.item == kAcceptItem || e.item == kCancelItem));
+           (e.kind == adm::Event::Kind::Press && (e.item == kADMDefaultItemID || e.item == kADMCancelItemID));
   });
 }
 
@@ -32,11 +30,11 @@ std::optional<adm::Event> WebEventSource::next(const adm::Dialog&) {
     host_.answerPending();
   for (;;) {
     HostRequestPtr request = host_.nextRequest();
-    if (!request) return adm::Event::end(2);  // the editor is closing: cancel
+    if (!request) return adm::Event::end(kADMCancelItemID);  // the editor is closing
     // The page's Cancel of a run: the run was stopped already; the dialog's
     // Cancel takes its contours back.
-    if (request->action == "cancel") request->events = {adm::Event::end(2)};
-    if ((request->action == "dialog" || request->action == "cancel") && !request->events.empty()) {
+    if (request->action == Action::Cancel) request->events = {adm::Event::end(kADMCancelItemID)};
+    if ((request->action == Action::Dialog || request->action == Action::Cancel) && !request->events.empty()) {
       host_.setPending(request);
       events_ = request->events;
       played_ = 1;

@@ -58,6 +58,28 @@ TEST(CoalescingQueue, TheSendersOrderDecidesWhichIsNewest) {
   EXPECT_EQ(taken->superseded, (std::vector<int>{1, 3}));
 }
 
+TEST(CoalescingQueue, AnItemOlderThanOneTakenWithItsKeyIsStale) {
+  CoalescingQueue<int> queue;
+  const struct {
+    int item;
+    const char* key;
+    uint64_t order;
+    bool stale;
+  } steps[] = {
+      {1, "k", 5, false}, {2, "k", 3, true},       // overtaken by 1 on the way
+      {3, "k", 0, false},                          // no order: never stale
+      {4, "", 1, false},  {5, "other", 1, false},  // no key, or another key
+      {6, "k", 5, false}, {7, "k", 6, false},      // the same order, and a newer one
+  };
+  for (const auto& s : steps) {
+    queue.push(s.item, s.key, s.order);
+    const auto taken = queue.pop();
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->item, s.item);
+    EXPECT_EQ(taken->stale, s.stale) << s.item;
+  }
+}
+
 TEST(CoalescingQueue, ItemsWithoutAKeyAreNeverMerged) {
   CoalescingQueue<int> queue;
   queue.push(1);
@@ -82,13 +104,6 @@ TEST(CoalescingQueue, ClosingWakesTheTakerAndHandsBackWhatWaits) {
   EXPECT_FALSE(waiting.pop());
 }
 
-TEST(CoalescingQueue, PopForGivesUp) {
-  CoalescingQueue<int> queue;
-  EXPECT_FALSE(queue.popFor(std::chrono::milliseconds(5)));
-  queue.push(3);
-  EXPECT_EQ(queue.popFor(std::chrono::milliseconds(5))->item, 3);
-}
-
 TEST(CoalescingQueue, EverySentItemIsTakenOrSupersededOnce) {
   CoalescingQueue<int> queue;
   constexpr int kSenders = 4, kEach = 500;
@@ -110,11 +125,21 @@ TEST(CoalescingQueue, EverySentItemIsTakenOrSupersededOnce) {
   for (int count : seen) EXPECT_EQ(count, 1);
 }
 
+TEST(Actions, EachNameReadsBackAndNoOtherIsOne) {
+  using easel::web::Action;
+  for (int a = 0; a <= static_cast<int>(Action::Cancel); ++a) {
+    const auto action = static_cast<Action>(a);
+    EXPECT_EQ(easel::web::actionNamed(easel::web::actionName(action)), action) << a;
+  }
+  EXPECT_EQ(easel::web::actionNamed("saveAs"), Action::SaveAs);  // the page's spelling
+  for (std::string_view unknown : {"", "Select", "saveas", "close"}) EXPECT_FALSE(easel::web::actionNamed(unknown));
+}
+
 TEST(CoalescingKey, OneValueOrEntryPerItemCoalesces) {
   using easel::adm::Event;
-  auto request = [](std::string action, std::vector<Event> events, std::string page = "") {
+  auto request = [](std::string_view action, std::vector<Event> events, std::string page = "") {
     easel::web::HostRequest r;
-    r.action = std::move(action);
+    r.action = *easel::web::actionNamed(action);
     r.events = std::move(events);
     r.page = std::move(page);
     return r;

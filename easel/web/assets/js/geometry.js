@@ -21,6 +21,9 @@ import { sameShapeWithin, walkPath } from './records.js';
 const SVG_NS = 'http://www.w3.org/2000/svg';
 const ROOT = 0;        // the slot of the top container
 const NONE = -1;
+// Where each part of a record starts, in words, and the bits of its flags, as
+// DrawingGeometry.h numbers them (the PageConstants test holds them to it).
+const AT_ID = 0, AT_CONTAINER = 1, AT_ABOVE = 2, AT_SIZE = 3, AT_PAINT = 4, AT_FLAGS = 5, AT_BOX = 6, AT_SUBPATHS = 10;
 const HIDDEN = 1, CURVED = 2;
 const CLOCK_EVERY = 256;  // records patched between looks at the clock
 const COPIED_AT_ONCE = 1 << 18;  // elements of a column copied between looks at the clock
@@ -120,17 +123,18 @@ export class GeometryPicture {
         for (let n = 1; inserting > 0; inserting--, n++) {
           if (late(n, until)) return false;
           // The host gives each record's size and box: its points are read only once it is drawn.
-          const id = words[at], parentId = words[at + 1], aboveId = words[at + 2], end = at + 4 + words[at + 3];
+          const id = words[at + AT_ID], parentId = words[at + AT_CONTAINER], aboveId = words[at + AT_ABOVE];
+          const end = at + AT_SIZE + 1 + words[at + AT_SIZE];
           this.forget(slots.get(id));
           const s = spare.length ? spare.pop() : this.used++;
           serial[s] = this.nextSerial++;
           key[s] = id;
-          size[s] = words[at + 3];
-          paint[s] = floats[at + 4];
-          flags[s] = words[at + 5];
-          for (let k = 0; k < 4; k++) box[4 * s + k] = floats[at + 6 + k];
+          size[s] = words[at + AT_SIZE];
+          paint[s] = floats[at + AT_PAINT];
+          flags[s] = words[at + AT_FLAGS];
+          for (let k = 0; k < 4; k++) box[4 * s + k] = floats[at + AT_BOX + k];
           this.buffer[s] = buffer;
-          start[s] = at + 10;
+          start[s] = at + AT_SUBPATHS;
           tolerance[s] = NaN;
           first[s] = last[s] = NONE;
           const container = parentId ? slots.get(parentId) : undefined;
