@@ -5,18 +5,18 @@
 // the system's reason.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/RunCommand.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -37,25 +37,11 @@ const std::string kStar =
     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">\n"
     "<path id=\"star\" d=\"M50 10 L60 40 L90 40 L65 60 L75 90 L50 70 Z\" fill=\"#fc0\" stroke=\"#000\"/></svg>";
 
-class CommandLine : public ::testing::Test {
+class CommandLine : public ::testing::Test, protected contour_test::ScratchFolder {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("contour-cli-test-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    write("in.svg", kStar);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  CommandLine() : ScratchFolder("contour-cli-test-") {}
+  void SetUp() override { write("in.svg", kStar); }
 
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  void write(const std::string& name, const std::string& text) const {
-    std::ofstream(path(name), std::ios::binary) << text;
-  }
-  std::string read(const std::string& name) const {
-    std::ifstream in(path(name), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
   // IN, OUT and DIR in the arguments become in.svg, out.svg and the folder.
   std::string expand(std::string text) const {
     for (const auto& [word, name] :
@@ -66,10 +52,10 @@ class CommandLine : public ::testing::Test {
   }
   Outcome contour(const std::string& arguments) const {
     // Run in the test's folder, for names that only a relative path can give.
-    const std::string command = "cd '" + dir_.string() + "' && " + runAs_ + "'" CONTOUR_EXE "' " + expand(arguments) +
-                                " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
+    const std::string command = "cd '" + folder().string() + "' && " + runAs_ + "'" CONTOUR_EXE "' " +
+                                expand(arguments) + " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read("stdout.txt"), read("stderr.txt")};
+    return {contour_test::exitStatus(status), read("stdout.txt"), read("stderr.txt")};
   }
   void expectCases(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
@@ -87,7 +73,6 @@ class CommandLine : public ::testing::Test {
     }
   }
 
-  fs::path dir_;
   std::string runAs_;  // a command that runs contour as another user
 };
 

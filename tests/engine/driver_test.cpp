@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "easel/core/Random.h"
 #include "tests/engine/ContourFixture.h"
 #include "tests/engine/TraceCalls.h"
 
@@ -218,56 +217,49 @@ INSTANTIATE_TEST_SUITE_P(Patterns, SkipCreateTest,
                                            SkipCreateCase{-3, 1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
                                            SkipCreateCase{40, 3, {0, 1, 2}}));
 
-// Which contours a seeded run with "Path - create [R]" makes: one draw per
-// contour after the run's pulse period; a draw above 0.5 leaves the contour
-// out, and it still counts for the skip/create pattern.
-std::vector<int> createdContours(uint64_t seed, int count, int skip, int create) {
-  easel::Random r(seed);
-  r.nextReal();  // the pulse period
-  std::vector<int> made;
-  int skipLeft = 0, createLeft = create;
-  for (int k = 0; k <= count; ++k) {
-    if (skipLeft > 0) {
-      --skipLeft;
-      createLeft = create;
-      continue;
-    }
-    if (!(r.nextReal() > 0.5f)) made.push_back(k);
-    if (--createLeft == 0) skipLeft = skip;
-  }
-  return made;
-}
-
+// "Path - create [R]" draws once per contour the skip/create pattern makes,
+// after the run's pulse period, and leaves the contour out when the draw is
+// above 0.5. With 1 skipped and 2 made of 31 contours the pattern makes 0, 1,
+// 3, 4, 6, 7, ... 30; the lists below are those whose draws (SplitMix64 from
+// the seed, Random.h) are 0.5 or less.
 TEST_F(DriverTest, PathCreateLeavesOutTheContoursItsDrawsRefuse) {
   addPath(squareSegments(100, 100, 50));
-  for (uint64_t s : {7u, 8u, 9u, 10u, 11u}) {
+  const struct {
+    uint64_t seed;
+    std::vector<int> made;
+  } cases[] = {
+      {7, {0, 4, 6, 7, 9, 10, 12, 13, 24, 30}}, {8, {4, 6, 9, 10, 12, 16, 18, 22, 24, 27, 30}},
+      {9, {1, 4, 6, 10, 15, 18, 24, 30}},       {10, {1, 12, 13, 15, 16, 19, 21, 22, 25, 27}},
+      {11, {0, 4, 7, 10, 13, 15, 21, 28}},
+  };
+  for (const auto& c : cases) {
     ContourParams p = goParams();
     p.pathCreate = 1;
     p.skipCount = 1;
     p.createCount = 2;
     p.contourCount = 30;
     std::vector<float> want;
-    for (int k : createdContours(s, 30, 1, 2)) want.push_back(addFactor(k, 0.04f));
-    seed(s);
+    for (int k : c.made) want.push_back(addFactor(k, 0.04f));
+    seed(c.seed);
     harness.clearTrace();
     ASSERT_EQ(run(p), kNoErr);
-    EXPECT_EQ(madeScales(harness.trace()), want) << "seed " << s;
+    EXPECT_EQ(madeScales(harness.trace()), want) << "seed " << c.seed;
     doc().userUndo();
   }
 }
 
 // The source gets its three mirror copies with contour 0 only: when that
 // contour is not made, the source has none.
+// Of the 13 contours, seed 1's draws make 2, 3, 7, 9 and 11 (not 0); seed 6's
+// make 0, 1, 2, 5, 6, 7, 9, 10 and 11.
 TEST_F(DriverTest, WithoutContourZeroTheSourceGetsNoMirrorCopies) {
   const ArtRef source = addPath(squareSegments(100, 100, 50));
-  auto seedWhere = [](bool firstMade) {
-    for (uint64_t s = 1;; ++s) {
-      const auto made = createdContours(s, 12, 0, 1);
-      if ((!made.empty() && made[0] == 0) == firstMade) return s;
-    }
-  };
-  for (bool firstMade : {false, true}) {
-    const uint64_t s = seedWhere(firstMade);
+  const struct {
+    uint64_t seed;
+    bool firstMade;
+    std::size_t made;
+  } cases[] = {{1, false, 5}, {6, true, 9}};
+  for (const auto& [s, firstMade, made] : cases) {
     ContourParams p = goParams();
     p.pathCreate = 1;
     p.patternMode = 1;  // about the page centre: no draws of its own
@@ -276,7 +268,6 @@ TEST_F(DriverTest, WithoutContourZeroTheSourceGetsNoMirrorCopies) {
     ASSERT_EQ(run(p), kNoErr);
     std::size_t sourceCopies = 0;
     for (uint64_t art : duplicatedArt(harness.trace())) sourceCopies += art == handleOf(source) ? 1 : 0;
-    const std::size_t made = createdContours(s, 12, 0, 1).size();
     EXPECT_EQ(sourceCopies, made + (firstMade ? 3 : 0)) << "seed " << s;
     doc().userUndo();
   }

@@ -41,31 +41,79 @@ AIPathStyle paintStyle(const AIColor& fill, const AIColor& stroke, bool filled) 
   return style;
 }
 
-// One component by the row of `mode`: k is the contour number, s the swatch
-// colour's component at the same position.
-AIReal rowValue(int32_t mode, int32_t kind, AIReal x, AIReal s, int32_t k, int32_t steps, int32_t half) {
-  const bool rgb = kind == kThreeColor;
-  const bool odd = k % 2 == 1;
-  const AIReal kf = static_cast<AIReal>(k);
-  const AIReal S = static_cast<AIReal>(steps);
-  switch (mode) {
-    case 1: return rgb ? x + (1 - x) * kf / S : x - x * kf / S;
-    case 2: return rgb ? x - x * kf / S : x + (1 - x) * kf / S;
-    case 5: {
-      const AIReal t = k <= half ? kf : static_cast<AIReal>(half - k);
-      return rgb ? x + (1 - x) * t / S : x - x * t / S;
-    }
-    case 6: return x + (s - x) * kf / S;
-    case 7: return x - x * kf / (2 * S);
-    case 8: return x + (1 - 2 * x) * kf / S;
-    case 9: return odd ? (rgb ? 1.0f : 0.0f) : x;
-    case 10: return odd ? (rgb ? 0.0f : 1.0f) : x;
-    case 11: return odd ? s : x;
-    case 12: return odd ? 1 - x : x;
-    case 13: return x <= 1 - x / 2 ? x + (1 - x) * kf / (2 * S) : x - (1 - x) * kf / (2 * S);
-    case 14: return x - 0.9f * x * kf / S;
-    default: return x;
+// The worked values of the modes that draw nothing, from their rows, for
+// contours 1 to 5: the grey fill (0.3, 5 steps, swatch 5 "CMYK Magenta" whose
+// first components are 0, 1, 0) and the grey stroke (0.8, 3 steps, so that
+// contours 4 and 5 run past the end; the last swatch, "50% Grey": 0.5). Past
+// the middle (2 of 5, 1 of 3) mode 5 turns back; in mode 13 0.3 rises and 0.8
+// falls (x <= 1 - x/2 or not). Mode 15 is no mode.
+struct WorkedGreyRow {
+  int32_t mode;
+  AIReal fill[5];
+  AIReal stroke[5];
+};
+
+constexpr AIReal kThird = 1.0f / 3;
+constexpr WorkedGreyRow kWorkedGrey[] = {
+    {1,
+     {0.24f, 0.18f, 0.12f, 0.06f, 0},
+     {0.8f - 0.8f * kThird, 0.8f - 1.6f * kThird, 0, -0.8f * kThird, -1.6f * kThird}},
+    {2,
+     {0.44f, 0.58f, 0.72f, 0.86f, 1},
+     {0.8f + 0.2f * kThird, 0.8f + 0.4f * kThird, 1, 0.8f + 0.8f * kThird, 0.8f + kThird}},
+    {5,
+     {0.24f, 0.18f, 0.36f, 0.42f, 0.48f},
+     {0.8f - 0.8f * kThird, 0.8f + 0.8f * kThird, 0.8f + 1.6f * kThird, 1.6f, 0.8f + 3.2f * kThird}},
+    {6, {0.24f, 0.18f, 0.12f, 0.06f, 0}, {0.7f, 0.6f, 0.5f, 0.4f, 0.3f}},
+    {7,
+     {0.27f, 0.24f, 0.21f, 0.18f, 0.15f},
+     {0.8f - 0.4f * kThird, 0.8f - 0.8f * kThird, 0.4f, 0.8f - 1.6f * kThird, 0.8f - 2 * kThird}},
+    {8, {0.38f, 0.46f, 0.54f, 0.62f, 0.7f}, {0.6f, 0.4f, 0.2f, 0, -0.2f}},
+    {9, {0, 0.3f, 0, 0.3f, 0}, {0, 0.8f, 0, 0.8f, 0}},
+    {10, {1, 0.3f, 1, 0.3f, 1}, {1, 0.8f, 1, 0.8f, 1}},
+    {11, {0, 0.3f, 0, 0.3f, 0}, {0.5f, 0.8f, 0.5f, 0.8f, 0.5f}},
+    {12, {0.7f, 0.3f, 0.7f, 0.3f, 0.7f}, {0.2f, 0.8f, 0.2f, 0.8f, 0.2f}},
+    {13,
+     {0.37f, 0.44f, 0.51f, 0.58f, 0.65f},
+     {0.8f - 0.1f * kThird, 0.8f - 0.2f * kThird, 0.7f, 0.8f - 0.4f * kThird, 0.8f - 0.5f * kThird}},
+    {14, {0.246f, 0.192f, 0.138f, 0.084f, 0.03f}, {0.56f, 0.32f, 0.08f, -0.16f, -0.4f}},
+    {15, {0.3f, 0.3f, 0.3f, 0.3f, 0.3f}, {0.8f, 0.8f, 0.8f, 0.8f, 0.8f}},
+};
+
+// The RGB fill (0.25, 0.5, 0.75; the same steps and swatch) in the modes whose
+// rows differ for RGB, the one that mixes in the swatch component by
+// component, and the one whose components go opposite ways (0.75 falls).
+struct WorkedRgbRow {
+  int32_t mode;
+  AIReal fill[5][3];
+};
+
+constexpr WorkedRgbRow kWorkedRgb[] = {
+    {1, {{0.4f, 0.6f, 0.8f}, {0.55f, 0.7f, 0.85f}, {0.7f, 0.8f, 0.9f}, {0.85f, 0.9f, 0.95f}, {1, 1, 1}}},
+    {2, {{0.2f, 0.4f, 0.6f}, {0.15f, 0.3f, 0.45f}, {0.1f, 0.2f, 0.3f}, {0.05f, 0.1f, 0.15f}, {0, 0, 0}}},
+    {5, {{0.4f, 0.6f, 0.8f}, {0.55f, 0.7f, 0.85f}, {0.1f, 0.4f, 0.7f}, {-0.05f, 0.3f, 0.65f}, {-0.2f, 0.2f, 0.6f}}},
+    {6, {{0.2f, 0.6f, 0.6f}, {0.15f, 0.7f, 0.45f}, {0.1f, 0.8f, 0.3f}, {0.05f, 0.9f, 0.15f}, {0, 1, 0}}},
+    {9, {{1, 1, 1}, {0.25f, 0.5f, 0.75f}, {1, 1, 1}, {0.25f, 0.5f, 0.75f}, {1, 1, 1}}},
+    {10, {{0, 0, 0}, {0.25f, 0.5f, 0.75f}, {0, 0, 0}, {0.25f, 0.5f, 0.75f}, {0, 0, 0}}},
+    {13,
+     {{0.325f, 0.55f, 0.725f},
+      {0.4f, 0.6f, 0.7f},
+      {0.475f, 0.65f, 0.675f},
+      {0.55f, 0.7f, 0.65f},
+      {0.625f, 0.75f, 0.625f}}},
+};
+
+// The colour has the kind and the first components given (to a few units in
+// the last place: the worked values are rounded decimals), the rest as before.
+void expectColor(const AIColor& actual, int32_t kind, std::initializer_list<AIReal> components,
+                 const std::string& where) {
+  EXPECT_EQ(actual.kind, kind) << where;
+  int j = 0;
+  for (AIReal c : components) {
+    EXPECT_NEAR(actual.c.components[j], c, 1e-6f) << where << " component " << j;
+    ++j;
   }
+  for (; j < 16; ++j) EXPECT_EQ(actual.c.components[j], 0.0f) << where << " component " << j;
 }
 
 void expectSameColor(const AIColor& actual, const AIColor& expected, const std::string& where) {
@@ -97,65 +145,95 @@ class StyleTest : public ContourFixture {
     return n;
   }
 
-  // The expected colour of one part for mode, contour number k, with the draws
-  // of modes 3 and 4 taken from the reference generator.
-  AIColor expectedColor(int32_t mode, const AIColor& source, int32_t swatch, int32_t k, int32_t steps) {
-    AIColor c = source;
-    const int32_t n = componentCount(source.kind);
-    if (mode == 3) {
-      for (int32_t j = 0; j < n; ++j) c.c.components[j] = nextDraw() * (j == 3 ? source.c.components[3] : 1.0f);
-      return c;
-    }
+  // The expected colour of one part in the random modes, with the draws taken
+  // from the reference generator: 3 draws each component (black: times its
+  // own), 4 a swatch.
+  AIColor randomColor(int32_t mode, const AIColor& source) {
     if (mode == 4) return swatchColor(randomSwatch(nextDraw()));
-    const AIColor& s = swatchColor(swatch);
-    for (int32_t j = 0; j < n; ++j) {
-      c.c.components[j] = rowValue(mode, source.kind, source.c.components[j], s.c.components[j], k, steps, steps / 2);
-    }
+    AIColor c = source;
+    for (int32_t j = 0; j < componentCount(source.kind); ++j)
+      c.c.components[j] = nextDraw() * (j == 3 ? source.c.components[3] : 1.0f);
     return c;
+  }
+
+  // The five contours of a run of `mode` on the fill (5 steps, swatch 5, an
+  // unfilled source) and on the stroke (3 steps, so contours run past the
+  // end; a swatch number past the end of the list), seeded.
+  std::vector<ArtRef> runMode(int32_t mode, int32_t kind) {
+    addPath(squareSegments(100, 100, 20), paintStyle(fillSample(kind), strokeSample(kind), false));
+    ContourParams p = paintParams(4);
+    p.fillColorMode = p.strokeColorMode = mode;
+    p.fillSteps = 0;
+    p.strokeSteps = 3;
+    p.fillSwatchIndex = kSwatchNumber;
+    p.strokeSwatchIndex = kPastTheEnd;
+    seed(77);
+    EXPECT_EQ(run(p), kNoErr);
+    nextDraw();  // the run's pulse period
+    return contours();
   }
 };
 
 // ---------------------------------------------------------------------------
-// Every colour mode on every colour kind, on the fill (5 steps, swatch 5, an
-// unfilled source) and the stroke (3 steps, so contours run past the end;
-// a swatch number past the end of the list) of the same contours.
+// Every colour mode, on the fill and the stroke of the same contours.
 
-class ColorModeTable : public StyleTest, public ::testing::WithParamInterface<std::tuple<int32_t, int32_t>> {};
+bool setsFillPaint(int32_t mode) { return mode == 4 || mode == 6 || mode == 11 || mode == 12; }
 
-TEST_P(ColorModeTable, FollowsItsRowForEveryContour) {
-  const auto [mode, kind] = GetParam();
-  const AIColor fill = fillSample(kind);
-  const AIColor stroke = strokeSample(kind);
-  addPath(squareSegments(100, 100, 20), paintStyle(fill, stroke, false));
-  ContourParams p = paintParams(4);
-  p.fillColorMode = p.strokeColorMode = mode;
-  p.fillSteps = 0;
-  p.strokeSteps = 3;
-  p.fillSwatchIndex = kSwatchNumber;
-  p.strokeSwatchIndex = kPastTheEnd;
-  seed(77);
-  ASSERT_EQ(run(p), kNoErr);
+class WorkedGreyModes : public StyleTest, public ::testing::WithParamInterface<WorkedGreyRow> {};
 
-  nextDraw();  // the run's pulse period
-  const std::vector<ArtRef> made = contours();
+TEST_P(WorkedGreyModes, GiveTheirWorkedValues) {
+  const WorkedGreyRow& row = GetParam();
+  const std::vector<ArtRef> made = runMode(row.mode, kGrayColor);
   ASSERT_EQ(made.size(), 5u);
-  const bool setsPaint = mode == 4 || mode == 6 || mode == 11 || mode == 12;
   for (int32_t k = 1; k <= 5; ++k) {
-    const std::string where =
-        "mode " + std::to_string(mode) + " kind " + std::to_string(kind) + " contour " + std::to_string(k);
-    const AIColor expectedFill = expectedColor(mode, fill, kSwatchNumber, k, 5);
-    const AIColor expectedStroke = expectedColor(mode, stroke, swatchCount() - 1, k, 3);
+    const std::string where = "contour " + std::to_string(k);
     const AIPathStyle style = styleOf(made[k - 1]);
-    expectSameColor(style.fill.color, expectedFill, where + " fill");
-    expectSameColor(style.stroke.color, expectedStroke, where + " stroke");
-    EXPECT_EQ(style.fillPaint, setsPaint ? 1 : 0) << where;
+    expectColor(style.fill.color, kGrayColor, {row.fill[k - 1]}, where + " fill");
+    expectColor(style.stroke.color, kGrayColor, {row.stroke[k - 1]}, where + " stroke");
+    EXPECT_EQ(style.fillPaint, setsFillPaint(row.mode) ? 1 : 0) << where;
     EXPECT_EQ(style.strokePaint, 1) << where;
   }
 }
 
-// Modes 1 to 14 and 15, which is no mode and leaves the colour as it is.
-INSTANTIATE_TEST_SUITE_P(EveryModeAndKind, ColorModeTable,
-                         ::testing::Combine(::testing::Range(1, 16),
+INSTANTIATE_TEST_SUITE_P(EveryModeThatDrawsNothing, WorkedGreyModes, ::testing::ValuesIn(kWorkedGrey),
+                         [](const auto& info) { return "mode" + std::to_string(info.param.mode); });
+
+class WorkedRgbModes : public StyleTest, public ::testing::WithParamInterface<WorkedRgbRow> {};
+
+TEST_P(WorkedRgbModes, GiveTheirWorkedValues) {
+  const WorkedRgbRow& row = GetParam();
+  const std::vector<ArtRef> made = runMode(row.mode, kThreeColor);
+  ASSERT_EQ(made.size(), 5u);
+  for (int32_t k = 1; k <= 5; ++k) {
+    const AIReal* rgb = row.fill[k - 1];
+    expectColor(styleOf(made[k - 1]).fill.color, kThreeColor, {rgb[0], rgb[1], rgb[2]}, "contour " + std::to_string(k));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(ModesWithRgbRows, WorkedRgbModes, ::testing::ValuesIn(kWorkedRgb),
+                         [](const auto& info) { return "mode" + std::to_string(info.param.mode); });
+
+class RandomColorModes : public StyleTest, public ::testing::WithParamInterface<std::tuple<int32_t, int32_t>> {};
+
+TEST_P(RandomColorModes, DrawEveryColourOnEveryKind) {
+  const auto [mode, kind] = GetParam();
+  const std::vector<ArtRef> made = runMode(mode, kind);
+  ASSERT_EQ(made.size(), 5u);
+  for (int32_t k = 1; k <= 5; ++k) {
+    const std::string where =
+        "mode " + std::to_string(mode) + " kind " + std::to_string(kind) + " contour " + std::to_string(k);
+    const AIColor expectedFill = randomColor(mode, fillSample(kind));
+    const AIColor expectedStroke = randomColor(mode, strokeSample(kind));
+    const AIPathStyle style = styleOf(made[k - 1]);
+    expectSameColor(style.fill.color, expectedFill, where + " fill");
+    expectSameColor(style.stroke.color, expectedStroke, where + " stroke");
+    EXPECT_EQ(style.fillPaint, setsFillPaint(mode) ? 1 : 0) << where;
+    EXPECT_EQ(style.strokePaint, 1) << where;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(RandomColorsAndSwatches, RandomColorModes,
+                         ::testing::Combine(::testing::Values(3, 4),
                                             ::testing::Values(kGrayColor, kFourColor, kThreeColor)),
                          [](const auto& info) {
                            return "mode" + std::to_string(std::get<0>(info.param)) + "_kind" +

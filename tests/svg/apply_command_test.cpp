@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -14,7 +12,8 @@
 #include <sstream>
 #include <string>
 
-#include "tests/svg/ScratchFolder.h"
+#include "tests/support/RunCommand.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -25,7 +24,7 @@ struct Outcome {
   std::string err;
 };
 
-class ApplyCommand : public ::testing::Test, protected easel::svg::test::ScratchFolder {
+class ApplyCommand : public ::testing::Test, protected contour_test::ScratchFolder {
  protected:
   ApplyCommand() : ScratchFolder("contour-apply-test-") {}
 
@@ -35,7 +34,7 @@ class ApplyCommand : public ::testing::Test, protected easel::svg::test::Scratch
     const std::string command = "'" CONTOUR_EXE "' apply " + arguments + " 2>'" + errFile + "'";
     Outcome r;
     const int status = std::system(command.c_str());
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.status = contour_test::exitStatus(status);
     r.err = read("stderr.txt");
     return r;
   }

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "SvgTestSupport.h"
-#include "tests/svg/ScratchFolder.h"
+#include "tests/support/RunCommand.h"
+#include "tests/support/ScratchFolder.h"
 #include "easel/svg/GimpPalette.h"
 #include "easel/svg/Gzip.h"
 #include "easel/svg/SvgError.h"
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
 // a warning or an error is still counted in the file as written, compressed
 // or not.
 TEST(BadSvg, APlaceInAFileIsCountedInTheFileAsWritten) {
-  const test::ScratchFolder folder("contour-bad-svg-");
+  const contour_test::ScratchFolder folder("contour-bad-svg-");
   const std::string start = kOpen + "<path title=\"a&#10;&#10;&#10;b\" d=\"M0 0\"/>\r\n";
   folder.write("warned.svg", start + "<path d=\"M1e39 0\"/></svg>");
   folder.write("warned.svgz", gzip(start + "<path d=\"M1e39 0\"/></svg>"));

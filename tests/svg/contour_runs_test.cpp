@@ -3,9 +3,6 @@
 // replaced, repeated byte for byte and stripped.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +10,8 @@
 #include <sstream>
 #include <string>
 
-#include "tests/svg/ScratchFolder.h"
+#include "tests/support/RunCommand.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -34,7 +32,7 @@ std::size_t count(const std::string& text, const std::string& what) {
   return n;
 }
 
-class ContourRuns : public ::testing::Test, protected easel::svg::test::ScratchFolder {
+class ContourRuns : public ::testing::Test, protected contour_test::ScratchFolder {
  protected:
   ContourRuns() : ScratchFolder("contour-runs-test-") {}
   void SetUp() override { write("in.svg", kDrawing); }
@@ -46,7 +44,7 @@ class ContourRuns : public ::testing::Test, protected easel::svg::test::ScratchF
                              " 2>'" + path("err.txt") + "'";
     const int status = std::system(line.c_str());
     err_ = read("err.txt");
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << line << "\n" << err_;
+    ASSERT_TRUE(contour_test::exitStatus(status) == 0) << line << "\n" << err_;
   }
   void apply(const std::string& in, const std::string& out, const std::string& args) {
     contour("apply", in, out, args);

@@ -3,8 +3,6 @@
 // with rsvg-convert gives the original's pixels.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -18,13 +16,14 @@
 #include "easel/svg/ColorText.h"
 #include "easel/svg/SvgExport.h"
 #include "easel/svg/SvgImport.h"
-#include "tests/svg/DocumentComparison.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/SvgComparison.h"
 
 namespace easel::svg {
 namespace {
 
 namespace fs = std::filesystem;
-using test::compareRenders;
+using contour_test::compareRenders;
 using test::DocumentComparison;
 using test::Tolerance;
 
@@ -75,19 +74,17 @@ void expectSameRenders(const ExportOptions& options, const std::string& toleranc
   if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0) {
     GTEST_SKIP() << "rsvg-convert is missing (package librsvg2-bin): renderings not compared";
   }
-  const fs::path dir = fs::temp_directory_path() / ("contour-svg-render-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const contour_test::ScratchFolder scratch("contour-svg-render-");
   std::vector<std::pair<std::string, std::string>> pairs;
   for (const std::string& name : fixtures()) {
     const ImportedSvg s = importSvgFile(fixture(name));
-    const std::string out = (dir / name).string();
+    const std::string out = scratch.path(name);
     easel::writeWhole(out, exportSvg(*s.document, s.source.get(), options));
     pairs.push_back({fixture(name), out});
   }
   std::string report;
   const int status = compareRenders(pairs, tolerances, report);
-  fs::remove_all(dir);
-  if (status == 77) GTEST_SKIP() << report;
+  if (status == contour_test::kNoRenderer) GTEST_SKIP() << report;
   EXPECT_EQ(status, 0) << report;
 }
 

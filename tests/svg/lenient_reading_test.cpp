@@ -6,9 +6,6 @@
 // the place of the value.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,12 +14,11 @@
 #include "easel/svg/FloatText.h"
 #include "easel/svg/SvgExport.h"
 #include "easel/svg/SvgImport.h"
-#include "tests/svg/DocumentComparison.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/SvgComparison.h"
 
 namespace easel::svg {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct Case {
   const char* name;
@@ -290,8 +286,7 @@ TEST(CssColours, AlphaGoesIntoThePaintsOpacity) {
 // Every case rendered: what the reader makes of the file, written out anew,
 // looks as the equivalent does to rsvg-convert.
 TEST(Renders, EveryCaseLooksAsItsEquivalent) {
-  const fs::path dir = fs::temp_directory_path() / ("contour-lenient-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const contour_test::ScratchFolder scratch("contour-lenient-");
   std::vector<std::pair<std::string, std::string>> pairs;
   std::vector<Case> cases;
   // A <use> that shows itself is kept as it is, which rsvg-convert refuses to draw.
@@ -301,17 +296,16 @@ TEST(Renders, EveryCaseLooksAsItsEquivalent) {
     // The root is written back as it was: rsvg-convert reads its size and viewBox itself.
     if (c.file.substr(0, c.file.find('\n')) != c.equivalent.substr(0, c.equivalent.find('\n'))) continue;
     const ImportedSvg s = importSvg(c.file, "test.svg");
-    const std::string read = (dir / (std::string(c.name) + ".svg")).string();
-    const std::string equivalent = (dir / (std::string(c.name) + "-equivalent.svg")).string();
+    const std::string read = scratch.path(std::string(c.name) + ".svg");
+    const std::string equivalent = scratch.path(std::string(c.name) + "-equivalent.svg");
     easel::writeWhole(read, exportSvg(*s.document, s.source.get(), {.rewriteAll = true}));
     easel::writeWhole(equivalent, c.equivalent);
     pairs.push_back({equivalent, read});
   }
   std::string report;
   const int status =
-      test::compareRenders(pairs, "--pixel-threshold 16 --max-share 0.01 --channel-tolerance 64", report);
-  fs::remove_all(dir);
-  if (status == 77) GTEST_SKIP() << report;
+      contour_test::compareRenders(pairs, "--pixel-threshold 16 --max-share 0.01 --channel-tolerance 64", report);
+  if (status == contour_test::kNoRenderer) GTEST_SKIP() << report;
   EXPECT_EQ(status, 0) << report;
 }
 

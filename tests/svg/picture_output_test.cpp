@@ -3,7 +3,6 @@
 // choice of format, and the pictures refused before they are drawn.
 #include <cairo.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -13,7 +12,8 @@
 #include <regex>
 #include <string>
 
-#include "tests/svg/ScratchFolder.h"
+#include "tests/support/RunCommand.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ std::string inflatedStreams(const std::string& pdf) {
   return text;
 }
 
-class PictureOutput : public ::testing::Test, protected easel::svg::test::ScratchFolder {
+class PictureOutput : public ::testing::Test, protected contour_test::ScratchFolder {
  protected:
   PictureOutput() : ScratchFolder("contour-picture-test-") {
     write("in.svg", kDrawing);
@@ -78,7 +78,7 @@ class PictureOutput : public ::testing::Test, protected easel::svg::test::Scratc
         "'" CONTOUR_EXE "' apply '" + path("in.svg") + "' --select dot " + args + " 2>'" + path("err.txt") + "'";
     const int status = std::system(line.c_str());
     err_ = read("err.txt");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return contour_test::exitStatus(status);
   }
   std::size_t filesInFolder() const {
     std::size_t n = 0;

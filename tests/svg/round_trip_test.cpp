@@ -4,8 +4,6 @@
 // Inkscape is installed (the compressed ones inflated first).
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -14,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/svg/ScratchFolder.h"
+#include "tests/support/RunCommand.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -54,7 +53,7 @@ std::string readFile(const std::string& path) {
 // A failure names the drawing, not its bytes.
 void PrintTo(const Drawing& d, std::ostream* out) { *out << d.path; }
 
-class RoundTrip : public ::testing::TestWithParam<Drawing>, protected easel::svg::test::ScratchFolder {
+class RoundTrip : public ::testing::TestWithParam<Drawing>, protected contour_test::ScratchFolder {
  protected:
   RoundTrip() : ScratchFolder("contour-round-trip-test-") {}
 
@@ -62,7 +61,7 @@ class RoundTrip : public ::testing::TestWithParam<Drawing>, protected easel::svg
   bool contour(const std::string& args) {
     const std::string line = "'" CONTOUR_EXE "' " + args + " 2>'" + path("err.txt") + "'";
     const int status = std::system(line.c_str());
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return contour_test::exitStatus(status) == 0;
   }
   std::string quoted(const std::string& name) const { return "'" + path(name) + "'"; }
 };

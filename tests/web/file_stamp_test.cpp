@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "easel/web/FileStamp.h"
-#include "tests/svg/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ void keepTime(const std::string& path, const std::function<void()>& change) {
 }
 
 TEST(FileStamp, TellsEveryKindOfChangeFromNone) {
-  const easel::svg::test::ScratchFolder scratch("contour-file-stamp-");
+  const contour_test::ScratchFolder scratch("contour-file-stamp-");
   const std::string drawing = scratch.path("d.svg");
   struct Case {
     std::string name;
@@ -61,7 +61,7 @@ TEST(FileStamp, TellsEveryKindOfChangeFromNone) {
 }
 
 TEST(FileStamp, TheStampOfWhatWasWrittenMatchesTheFile) {
-  const easel::svg::test::ScratchFolder scratch("contour-file-stamp-written-");
+  const contour_test::ScratchFolder scratch("contour-file-stamp-written-");
   scratch.write("d.svg", "<svg>saved</svg>");
   const auto written = easel::web::stampWith(scratch.path("d.svg"), "<svg>saved</svg>");
   EXPECT_FALSE(changedOnDisk(written, scratch.path("d.svg"), true));

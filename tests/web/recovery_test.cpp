@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "easel/web/Recovery.h"
-#include "tests/svg/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ class Recovery : public ::testing::Test {
     fs::remove(copy);
     return copy;
   }
-  easel::svg::test::ScratchFolder scratch{"contour-recovery-"};
+  contour_test::ScratchFolder scratch{"contour-recovery-"};
   fs::path drawing = scratch.folder() / "d.svg";
   Clock::time_point when = Clock::now();
 };

@@ -9,7 +9,7 @@
 
 #include "easel/web/HostRequest.h"
 #include "easel/web/SaveAsTarget.h"
-#include "tests/svg/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ class SaveAsTarget : public ::testing::Test {
     fs::create_directory_symlink(elsewhere.folder(), folder / "lnk");
     fs::create_symlink(elsewhere.path("theirs.svg"), folder / "link.svg");
   }
-  easel::svg::test::ScratchFolder scratch{"contour-save-as-"}, elsewhere{"contour-save-as-elsewhere-"};
+  contour_test::ScratchFolder scratch{"contour-save-as-"}, elsewhere{"contour-save-as-elsewhere-"};
   fs::path folder = scratch.folder() / "drawings";
 };
 

@@ -1,22 +1,19 @@
 // What the SVG tests compare: two documents art by art (geometry, paint,
-// names), and two sets of files by their renderings (rsvg-convert).
-#ifndef CONTOUR_TESTS_SVG_DOCUMENTCOMPARISON_H
-#define CONTOUR_TESTS_SVG_DOCUMENTCOMPARISON_H
+// names), and two sets of files by their renderings (RenderComparison.h).
+#ifndef CONTOUR_TESTS_SUPPORT_SVGCOMPARISON_H
+#define CONTOUR_TESTS_SUPPORT_SVGCOMPARISON_H
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "easel/core/Document.h"
 #include "easel/svg/ColorText.h"
+#include "tests/support/RenderComparison.h"
 
 namespace easel::svg::test {
 
@@ -107,21 +104,6 @@ class DocumentComparison {
   Tolerance t_;
   double scale_ = 1;
 };
-
-// Runs the comparison script on pairs of files (the first of each the
-// reference); its output names the pairs that differ. 77: rsvg-convert is missing.
-inline int compareRenders(const std::vector<std::pair<std::string, std::string>>& pairs, const std::string& options,
-                          std::string& report) {
-  std::string command = std::string(CONTOUR_PYTHON3) + " " + CONTOUR_COMPARE_RENDERS + " " + options;
-  for (const auto& [a, b] : pairs) command += " '" + a + "' '" + b + "'";
-  command += " 2>&1";
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return -1;
-  char buffer[512];
-  while (fgets(buffer, sizeof buffer, pipe.get())) report += buffer;
-  const int status = pclose(pipe.release());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 }  // namespace easel::svg::test
 

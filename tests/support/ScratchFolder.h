@@ -1,6 +1,6 @@
 // A folder of its own for one test's files, removed with the test.
-#ifndef TESTS_SVG_SCRATCHFOLDER_H
-#define TESTS_SVG_SCRATCHFOLDER_H
+#ifndef CONTOUR_TESTS_SUPPORT_SCRATCHFOLDER_H
+#define CONTOUR_TESTS_SUPPORT_SCRATCHFOLDER_H
 
 #include <unistd.h>
 
@@ -9,10 +9,11 @@
 #include <sstream>
 #include <string>
 
-namespace easel::svg::test {
+namespace contour_test {
 
 class ScratchFolder {
  public:
+  // Named by the prefix and the process, so that tests run side by side do not share one.
   explicit ScratchFolder(const std::string& prefix)
       : dir_(std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid()))) {
     std::filesystem::create_directories(dir_);
@@ -26,9 +27,12 @@ class ScratchFolder {
 
   const std::filesystem::path& folder() const { return dir_; }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  void write(const std::string& name, const std::string& text) const { std::ofstream(path(name)) << text; }
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path(name), std::ios::binary) << bytes;
+  }
+  // The file's bytes; empty when it is missing.
   std::string read(const std::string& name) const {
-    std::ifstream in(path(name));
+    std::ifstream in(path(name), std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
@@ -38,6 +42,6 @@ class ScratchFolder {
   std::filesystem::path dir_;
 };
 
-}  // namespace easel::svg::test
+}  // namespace contour_test
 
 #endif
