@@ -3,12 +3,15 @@
 
 usage: compare_renders.py ORIGINAL.svg OTHER.svg [ORIGINAL2.svg OTHER2.svg ...]
        [--size PIXELS] [--channel-tolerance N] [--pixel-threshold T] [--max-share F]
+       [--diff-image OUT.png]
 
 Two renderings agree when no channel of any pixel (colour weighed by its
 coverage) differs by more than N, and at most a share F of the pixels differ
 by more than T (anti-aliasing along edges that moved by a rounding). Prints
-one line for each pair that does not agree. Exit status 0 when all agree; 1
-when some do not; 77 when rsvg-convert is missing.
+one line for each pair that does not agree. With --diff-image, a picture of
+the first pair is written: the pixels that differ by more than T red, the
+others the original's faded. Exit status 0 when all agree; 1 when some do
+not; 77 when rsvg-convert is missing.
 Only the standard library: PNG is decoded here (8-bit RGBA, as rsvg-convert writes it).
 """
 import argparse
@@ -70,10 +73,32 @@ def render(path, size):
                            "-f", "png", path], check=True, capture_output=True).stdout
 
 
-def compare(original, other, args):
+def encode_png(width, height, rgba):
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    stride = width * 4
+    raw = b"".join(b"\x00" + rgba[y * stride:(y + 1) * stride] for y in range(height))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def difference(p1, p2, i):
+    # Colour weighed by coverage: the colour of a nearly clear pixel is noise.
+    a1, a2 = p1[i + 3], p2[i + 3]
+    return max([abs(a1 - a2)] + [abs(p1[i + k] * a1 - p2[i + k] * a2) // 255 for k in range(3)])
+
+
+def compare(original, other, args, diff_image=None):
     """None when the renderings agree, else what differs."""
     w1, h1, p1 = decode_png(render(original, args.size))
     w2, h2, p2 = decode_png(render(other, args.size))
+    if diff_image and (w1, h1) == (w2, h2):
+        out = bytearray(p1)
+        for i in range(0, len(p1), 4):
+            out[i:i + 4] = b"\xff\x00\x00\xff" if difference(p1, p2, i) > args.pixel_threshold else \
+                bytes(p1[i:i + 3]) + bytes([p1[i + 3] // 4])
+        with open(diff_image, "wb") as f:
+            f.write(encode_png(w1, h1, bytes(out)))
     return compare_pixels(w1, h1, p1, w2, h2, p2, args)
 
 
@@ -82,9 +107,7 @@ def compare_pixels(w1, h1, p1, w2, h2, p2, args):
         return f"sizes differ: {w1}x{h1} and {w2}x{h2}"
     worst, off = 0, 0
     for i in range(0, len(p1), 4):
-        # Colour weighed by coverage: the colour of a nearly clear pixel is noise.
-        a1, a2 = p1[i + 3], p2[i + 3]
-        d = max([abs(a1 - a2)] + [abs(p1[i + k] * a1 - p2[i + k] * a2) // 255 for k in range(3)])
+        d = difference(p1, p2, i)
         worst = max(worst, d)
         if d > args.pixel_threshold:
             off += 1
@@ -102,6 +125,7 @@ def main():
     parser.add_argument("--channel-tolerance", type=int, default=48)
     parser.add_argument("--pixel-threshold", type=int, default=2)
     parser.add_argument("--max-share", type=float, default=0.002)
+    parser.add_argument("--diff-image")
     args = parser.parse_args()
     if len(args.files) % 2:
         parser.error("files come in pairs")
@@ -112,7 +136,8 @@ def main():
     pairs = list(zip(args.files[0::2], args.files[1::2]))
     # rsvg-convert spends most of its time starting up: run several at once.
     with concurrent.futures.ThreadPoolExecutor(max_workers=8) as pool:
-        problems = list(pool.map(lambda pair: compare(pair[0], pair[1], args), pairs))
+        problems = list(pool.map(lambda pair: compare(*pair, args, args.diff_image if pair == pairs[0] else None),
+                                 pairs))
     for (original, _), problem in zip(pairs, problems):
         if problem:
             failed += 1
