@@ -29,7 +29,15 @@ apt_options=(-q -o "Dir::Etc::SourceParts=$apt_dir/parts" -o "Dir::Etc::SourceLi
   -o "APT::Sandbox::User=$(id -un)")
 apt-get "${apt_options[@]}" update > "$apt_dir/update.log" 2>&1 ||
   { cat "$apt_dir/update.log" >&2; echo "fetch-source-package.sh: apt-get update failed" >&2; exit 1; }
-(cd "$dest" && apt-get "${apt_options[@]}" source --download-only "$package") > "$apt_dir/source.log" 2>&1 ||
+# The newest version first; an archive that lists a version it does not serve
+# (a security archive's sources) gives way to the next one listed.
+fetched=
+for version in $(apt-cache "${apt_options[@]}" showsrc "$package" | sed -n 's/^Version: //p' | sort -Vru); do
+  if (cd "$dest" && apt-get "${apt_options[@]}" source --download-only "$package=$version") >> "$apt_dir/source.log" 2>&1
+  then fetched=$version; break; fi
+  rm -f "$dest/${package}_"*
+done
+[ -n "$fetched" ] ||
   { cat "$apt_dir/source.log" >&2; echo "fetch-source-package.sh: apt-get source $package failed" >&2; exit 1; }
 # dpkg-source checks the files against the .dsc and applies Debian's patches.
 dsc=$(find "$dest" -maxdepth 1 -name "${package}_*.dsc" | sort | tail -n 1)
