@@ -9,14 +9,10 @@
 #include <iostream>
 #include <optional>
 
+#include "FileCalls.h"
 #include "FileIdentity.h"
+#include "FileName.h"
 #include "PathText.h"
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace easel {
 
@@ -36,6 +32,22 @@ std::string displayName(const std::string& path) { return path == "-" ? std::str
                   (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
 }
 
+// `why`: the system's reason, when it gave one.
+void failIf(const std::string& why, const std::string& path, const std::string& what) {
+  if (!why.empty()) throw FileError(shownPath(path) + ": " + what + ": " + why);
+}
+
+// Windows opens the device for such a name in any folder, whatever the file
+// system holds: a drawing is never read from or written to one.
+void refuseDeviceName(const std::string& path) {
+#ifdef _WIN32
+  if (isWindowsDeviceName(path))
+    failWith(path, "is the name of a device on Windows (CON, PRN, AUX, NUL, COM1-9, LPT1-9), not of a file", 0);
+#else
+  (void)path;
+#endif
+}
+
 // `expected`: the file's size when known, taken at once so that a large file
 // is not copied again and again as the text grows.
 std::string readStream(std::istream& in, const std::string& name, std::size_t limit, std::size_t expected = 0) {
@@ -53,12 +65,7 @@ std::string readStream(std::istream& in, const std::string& name, std::size_t li
 
 std::string uniqueSuffix() {
   static std::atomic<unsigned> counter{0};
-#ifdef _WIN32
-  const long pid = 0;
-#else
-  const long pid = static_cast<long>(::getpid());
-#endif
-  return ".tmp-" + std::to_string(pid) + "-" + std::to_string(++counter);
+  return ".tmp-" + std::to_string(files::processId()) + "-" + std::to_string(++counter);
 }
 
 // "d.svg.tmp-PID-N", as uniqueSuffix() makes them.
@@ -81,22 +88,11 @@ void removeStaleTemporaries(const fs::path& folder) {
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code e;
-    if (!isTemporaryName(it->path().filename().string()) || !fs::is_regular_file(it->symlink_status(e))) continue;
+    if (!isTemporaryName(utf8FromPath(it->path().filename())) || !fs::is_regular_file(it->symlink_status(e))) continue;
     const fs::file_time_type modified = it->last_write_time(e);
     if (!e && modified < dayAgo) fs::remove(it->path(), e);
   }
 }
-
-#ifndef _WIN32
-void syncPath(const std::string& path, int flags) {
-  const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
-  if (fd < 0) failWith(path, "cannot be synced", errno);
-  const bool ok = ::fsync(fd) == 0;
-  const int error = errno;
-  ::close(fd);
-  if (!ok && error != EINVAL) failWith(path, "cannot be synced", error);
-}
-#endif
 
 }  // namespace
 
@@ -128,16 +124,18 @@ int ReasonFileBuf::sync() {
 std::string readLimited(const std::string& path, std::size_t limit) {
   if (path == "-") return readStream(std::cin, displayName(path), limit);
   std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
+  refuseDeviceName(path);
+  const fs::path name = pathFromUtf8(path);
+  const fs::file_status status = fs::status(name, ec);
   if (fs::is_directory(status)) failWith(path, "is a folder, not a file", 0);
   std::size_t expected = 0;
   if (fs::is_regular_file(status)) {
-    const auto size = fs::file_size(path, ec);
+    const auto size = fs::file_size(name, ec);
     if (!ec && size > limit) failWith(path, "larger than the limit of " + sizeText(limit), 0);
     if (!ec) expected = static_cast<std::size_t>(size);
   }
   errno = 0;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(name, std::ios::binary);
   if (!in) failWith(path, "cannot open the file", errno);
   return readStream(in, path, limit, expected);
 }
@@ -147,37 +145,32 @@ PendingOutput::PendingOutput(const std::string& path) : path_(path) {
     out_ = &std::cout;
     return;
   }
+  refuseDeviceName(path);
   target_ = followLinks(path);
+  const fs::path target = pathFromUtf8(target_);
   std::error_code ec;
-  const fs::file_status status = fs::status(target_, ec);
+  const fs::file_status status = fs::status(target, ec);
   const bool exists = fs::exists(status);
   if (fs::is_directory(status)) failWith(path, "is a folder, not a file", 0);
   if (exists && !fs::is_regular_file(status)) {
     // A device or FIFO cannot be replaced (nor, as root, should it be).
     errno = 0;
-    if (buffer_.open(target_, std::ios::binary | std::ios::out) == nullptr) failWith(path, "cannot write", errno);
+    if (buffer_.open(target, std::ios::binary | std::ios::out) == nullptr) failWith(path, "cannot write", errno);
     out_ = &file_;
     return;
   }
-  bool readOnly = exists && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-#ifndef _WIN32
-  readOnly = readOnly || (exists && ::access(target_.c_str(), W_OK) != 0);
-#endif
+  const bool readOnly =
+      exists && ((status.permissions() & fs::perms::owner_write) == fs::perms::none || !files::mayWrite(target_));
   if (readOnly) failWith(path, "the file is read-only; it was left as it is", 0);
   temporary_ = target_ + uniqueSuffix();
-#ifndef _WIN32
-  const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
-  if (fd < 0) {
-    const int error = errno;
+  if (const std::string why = files::createNew(temporary_, exists); !why.empty()) {
     temporary_.clear();
-    failWith(path, "cannot write", error);
+    failIf(why, path, "cannot write");
   }
-  ::close(fd);
-#endif
   errno = 0;
-  if (buffer_.open(temporary_, std::ios::binary | std::ios::out | std::ios::trunc) == nullptr) {
+  if (buffer_.open(pathFromUtf8(temporary_), std::ios::binary | std::ios::out | std::ios::trunc) == nullptr) {
     const int error = errno;
-    fs::remove(temporary_, ec);
+    fs::remove(pathFromUtf8(temporary_), ec);
     temporary_.clear();
     failWith(path, "cannot write", error);
   }
@@ -188,7 +181,7 @@ PendingOutput::~PendingOutput() {
   if (temporary_.empty()) return;
   buffer_.close();
   std::error_code ec;
-  fs::remove(temporary_, ec);
+  fs::remove(pathFromUtf8(temporary_), ec);
 }
 
 void PendingOutput::finish() {
@@ -198,31 +191,19 @@ void PendingOutput::finish() {
   finished_ = true;
   if (temporary_.empty()) return;
   if (buffer_.close() == nullptr) failWith(path_, "cannot write", buffer_.reason());
-#ifndef _WIN32
   // The replacement keeps the mode and, where the process may, the owner.
-  struct stat old {};
-  if (::stat(target_.c_str(), &old) == 0) {
-    if (::chmod(temporary_.c_str(), old.st_mode & 07777) != 0) failWith(path_, "cannot keep the file's mode", errno);
-    if (::chown(temporary_.c_str(), old.st_uid, old.st_gid) != 0) {
-      // Only the owner's group, or nothing, may be ours to give.
-    }
-  }
-  syncPath(temporary_, O_RDONLY);
-#endif
+  failIf(files::keepModeAndOwner(target_, temporary_), path_, "cannot keep the file's mode");
+  failIf(files::syncFile(temporary_), temporary_, "cannot be synced");
 }
 
 void PendingOutput::commit() {
   finish();
   if (temporary_.empty()) return;
-  std::error_code ec;
-  fs::rename(temporary_, target_, ec);
-  if (ec) failWith(path_, "cannot write: " + ec.message(), 0);
+  failIf(files::replaceFile(temporary_, target_), path_, "cannot write");
   temporary_.clear();
-  const fs::path parent = fs::path(target_).parent_path();
+  const fs::path parent = pathFromUtf8(target_).parent_path();
   const fs::path folder = parent.empty() ? fs::path(".") : parent;
-#ifndef _WIN32
-  syncPath(folder.string(), O_RDONLY | O_DIRECTORY);
-#endif
+  failIf(files::syncFolder(utf8FromPath(folder)), utf8FromPath(folder), "cannot be synced");
   removeStaleTemporaries(folder);
 }
 
@@ -243,7 +224,7 @@ bool comparable(const std::optional<FileIdentity>& id) { return id && id->kind !
 void FileSet::addInput(const std::string& path) {
   std::error_code ec;
   // Said before any output is opened, so that the input is the file named.
-  if (path != "-" && fs::is_directory(path, ec)) failWith(path, "is a folder, not a file", 0);
+  if (path != "-" && fs::is_directory(pathFromUtf8(path), ec)) failWith(path, "is a folder, not a file", 0);
   const std::optional<FileIdentity> id = fileIdentity(path);
   if (comparable(id) && id->kind == FileIdentity::Kind::Regular) files_.push_back({*id, path});
 }
