@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "Module.h"
+#include "WindowsText.h"
+#include "easel/core/resources/PeMachine.h"
+#include "easel/core/resources/ResFile.h"
 #include "easel/core/resources/ResourceSource.h"
 
 namespace easel {
@@ -16,27 +19,6 @@ namespace {
 
 constexpr WORD kUsEnglish = 1033;
 
-std::wstring widen(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-  return wide;
-}
-
-// The system's own text for an error code, without its line break.
-std::string systemMessage(DWORD code) {
-  char* text = nullptr;
-  DWORD length =
-      FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                     nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string message = length != 0 && text != nullptr ? std::string(text, length) : std::string();
-  if (text != nullptr) LocalFree(text);
-  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
-    message.pop_back();
-  return message.empty() ? "error " + std::to_string(code) : message;
-}
-
 // Why a library could not be loaded, in the terms the Linux loader uses.
 std::string loadFailure(DWORD code) {
   switch (code) {
@@ -44,7 +26,7 @@ std::string loadFailure(DWORD code) {
     case ERROR_PATH_NOT_FOUND:
     case ERROR_MOD_NOT_FOUND: return "cannot be loaded: the file or a library it needs is missing";
     case ERROR_BAD_EXE_FORMAT: return "not a Windows library file";
-    default: return "cannot be loaded: " + systemMessage(code);
+    default: return "cannot be loaded: " + windowsErrorText(code);
   }
 }
 
@@ -114,6 +96,16 @@ class WindowsModule : public Module {
 }  // namespace
 
 std::unique_ptr<Module> Module::open(const std::string& path) {
+  // A missing file, and a module for another processor, are named as such
+  // (the loader's codes for them say neither).
+  const auto image = readWholeFile(path);
+  if (!image) throw LoadError(image.error());
+  const Parsed<uint16_t> machine = peMachineOf(*image);
+  if (!machine) throw LoadError(path + ": " + machine.error());
+  const auto own = static_cast<uint16_t>(thisMachine());
+  if (*machine != own)
+    throw LoadError(path + ": a module for " + peMachineName(*machine) + "; this program needs one for " +
+                    peMachineName(own));
   // No "cannot find the library" message boxes: the failure becomes a LoadError.
   UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   HMODULE library = LoadLibraryW(widen(path).c_str());
