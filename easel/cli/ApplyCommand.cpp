@@ -6,8 +6,7 @@
 // made or touched (each is written to a temporary file, and all are renamed
 // into place together). Several drawings go to --out-dir, each in a worker
 // process.
-#include <unistd.h>
-
+#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -27,6 +26,7 @@
 #include "FieldListing.h"
 #include "NameSuggestions.h"
 #include "OutputFormat.h"
+#include "ProgramStart.h"
 #include "RunSummary.h"
 #include "SeedOption.h"
 #include "TerminalProgress.h"
@@ -39,6 +39,7 @@
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
 #include "easel/core/PathText.h"
+#include "easel/core/FileName.h"
 #include "easel/core/Random.h"
 #include "easel/svg/GimpPalette.h"
 #include "easel/svg/Gzip.h"
@@ -139,7 +140,7 @@ std::string contoursOfEarlierRuns(const std::vector<std::pair<std::string, std::
 
 RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   const auto began = std::chrono::steady_clock::now();
-  TerminalProgress progress(std::cerr, ::isatty(STDERR_FILENO) == 1);
+  TerminalProgress progress(std::cerr, standardErrorIsTerminal());
   progress.step("reading " + displayName(o.input));
   const std::size_t budget =
       o.memoryBudgetMb ? static_cast<std::size_t>(*o.memoryBudgetMb) << 20 : easel::Document::kDefaultMemoryBudget;

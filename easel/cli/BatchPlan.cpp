@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "easel/core/FileIdentity.h"
+#include "easel/core/FileName.h"
 #include "easel/core/PathText.h"
 
 namespace contour_cli {
@@ -22,7 +23,7 @@ struct Named {
   explicit Named(std::string path) : name(std::move(path)), id(easel::fileIdentity(name)) {}
   bool sameFileAs(const Named& other) const {
     if (id && other.id) return *id == *other.id;
-    return fs::path(name).lexically_normal() == fs::path(other.name).lexically_normal();
+    return easel::pathFromUtf8(name).lexically_normal() == easel::pathFromUtf8(other.name).lexically_normal();
   }
   bool isThere() const { return id && id->kind != FileIdentity::Kind::NotThere; }
 };
@@ -32,9 +33,9 @@ struct Planned {
 };
 
 std::string outputOf(const std::string& input, const std::string& outDir, const std::string& extension) {
-  fs::path output = fs::path(outDir) / fs::path(input).filename();
+  fs::path output = easel::pathFromUtf8(outDir) / easel::pathFromUtf8(input).filename();
   if (!extension.empty()) output.replace_extension(extension);
-  return output.string();
+  return easel::utf8FromPath(output);
 }
 
 std::string resultOf(const Planned& job) {

@@ -6,6 +6,7 @@
 
 #include "easel/cli/Commands.h"
 #include "easel/cli/NameSuggestions.h"
+#include "easel/core/FileName.h"
 #ifdef CONTOUR_WITH_PICTURES
 #include "easel/render/SvgPicture.h"
 #endif
@@ -36,7 +37,7 @@ const FormatName& named(OutputFormat format) {
 }
 
 std::optional<OutputFormat> byExtension(const std::string& path) {
-  const std::string extension = fs::path(path).extension().string();
+  const std::string extension = easel::utf8FromPath(easel::pathFromUtf8(path).extension());
   for (const FormatName& f : kFormats)
     if (sameNameIgnoringCase(extension, f.extension)) return f.format;
   return std::nullopt;
@@ -96,7 +97,7 @@ OutputFormat outputFormatOf(const std::string& output, const FormatOptions& opti
   const std::optional<OutputFormat> given = byOption(options);
   // Standard output, a pipe or a device is a stream with no name to go by: SVG unless --format says.
   std::error_code error;
-  const fs::file_status status = fs::status(output, error);
+  const fs::file_status status = fs::status(easel::pathFromUtf8(output), error);
   const bool stream =
       output == "-" || (!error && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status));
   const std::optional<OutputFormat> fromName = stream ? std::optional(OutputFormat::Svg) : byExtension(output);

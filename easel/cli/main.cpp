@@ -7,6 +7,7 @@
 
 #include "Commands.h"
 #include "NameSuggestions.h"
+#include "ProgramStart.h"
 
 namespace {
 
@@ -73,16 +74,22 @@ std::vector<std::string> optionsEndedAtDashes(std::vector<std::string> args) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  const std::vector<std::string> args = optionsEndedAtDashes(std::vector<std::string>(argv, argv + argc));
+int main(int systemArgc, char** systemArgv) {
+  contour_cli::setUpStandardStreams();
+  contour_cli::Utf8Arguments arguments(systemArgc, systemArgv);
+  const std::vector<std::string> args =
+      optionsEndedAtDashes(std::vector<std::string>(arguments.argv(), arguments.argv() + arguments.argc()));
   std::vector<char*> words;
   for (const std::string& word : args) words.push_back(const_cast<char*>(word.c_str()));
   words.push_back(nullptr);
-  argc = static_cast<int>(args.size());
-  argv = words.data();
+  const int argc = static_cast<int>(args.size());
+  char** argv = words.data();
   CLI::App app{"contour: apply the Contour filter to drawings, headless or in the browser editor"};
   app.set_version_flag("--version", std::string("contour 18.3.0 (easel host, Tesk_Contour plug-in)"));
   app.require_subcommand(1);
+  // "/drawings/a.svg" is a file, not an option, on Windows as well (the
+  // subcommands added below take this from the app).
+  app.allow_windows_style_options(false);
   app.footer(contour_cli::kExitStatusHelp);
   int status = 0;
   contour_cli::addAboutCommand(app, status);

@@ -4,21 +4,34 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "easel/core/FileCalls.h"
+#include "easel/core/FileName.h"
 #include "plugin/params/DialogItems.h"
 
 namespace easel::host {
 
+namespace {
+
+// The module as each platform's build names it.
+#ifdef _WIN32
+constexpr const char* kModuleFile = "Tesk_Contour.aip";
+#else
+constexpr const char* kModuleFile = "Tesk_Contour.so";
+#endif
+
+}  // namespace
+
 std::string defaultPluginPath() {
+  namespace fs = std::filesystem;
   std::error_code error;
-  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  std::filesystem::path dir = error ? std::filesystem::current_path() : self.parent_path();
-  // Beside the executable in a build tree; in the private library folder of
-  // an installed one (bin/../lib/contour, as the install rules place it),
-  // wherever that tree was installed or moved to.
-  std::filesystem::path beside = dir / "Tesk_Contour.so";
-  std::filesystem::path installed = dir.parent_path() / "lib" / "contour" / "Tesk_Contour.so";
-  return (std::filesystem::exists(beside, error) || !std::filesystem::exists(installed, error) ? beside : installed)
-      .string();
+  const std::string self = files::programFile();
+  const fs::path dir = self.empty() ? fs::current_path() : pathFromUtf8(self).parent_path();
+  // Beside the executable in a build tree (and in the Windows zip); in the
+  // private library folder of an installed one (bin/../lib/contour, as the
+  // install rules place it), wherever that tree was installed or moved to.
+  const fs::path beside = dir / kModuleFile;
+  const fs::path installed = dir.parent_path() / "lib" / "contour" / kModuleFile;
+  return utf8FromPath(fs::exists(beside, error) || !fs::exists(installed, error) ? beside : installed);
 }
 
 Easel::Easel() { dialogs.setDrivenDialog(kSettingsDialogName); }

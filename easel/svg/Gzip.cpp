@@ -14,6 +14,7 @@ namespace easel::svg {
 namespace {
 
 constexpr int kGzipWindow = 15 + 16;  // 2^15 window, gzip header and trailer
+constexpr int kGzipHeaderSystem = 3;  // "Unix", as the Linux build has always written
 constexpr std::size_t kChunk = std::size_t{1} << 16;
 
 uInt chunkOf(std::size_t n) { return static_cast<uInt>(std::min<std::size_t>(n, std::numeric_limits<uInt>::max())); }
@@ -77,6 +78,10 @@ class SvgOutput::Deflater : public std::streambuf {
   explicit Deflater(std::ostream& file) : file_(file), stream_(this) {
     if (deflateInit2(&z_, Z_DEFAULT_COMPRESSION, Z_DEFLATED, kGzipWindow, 8, Z_DEFAULT_STRATEGY) != Z_OK)
       throw GzipError("zlib could not start");
+    // The header names one system whatever the build's (zlib writes its own
+    // there), so that every platform writes the same bytes for a drawing.
+    header_.os = kGzipHeaderSystem;
+    if (deflateSetHeader(&z_, &header_) != Z_OK) throw GzipError("zlib could not start");
     setp(in_.data(), in_.data() + in_.size());
   }
   ~Deflater() override { deflateEnd(&z_); }
@@ -117,6 +122,7 @@ class SvgOutput::Deflater : public std::streambuf {
   std::ostream& file_;
   std::ostream stream_;
   z_stream z_{};
+  gz_header header_{};  // deflate reads it as it writes the header
   std::array<char, kChunk> in_, out_;
 };
 
