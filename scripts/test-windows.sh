@@ -5,7 +5,11 @@
 #     catches altered copies (tests/windows/check_aip_test.py);
 #  2. builds the plug-in, the portable easel layers and their tests for 64-bit
 #     Windows and runs the tests under Wine, in a prefix of its own that is
-#     removed afterwards, without a display and without Wine's debugging output.
+#     removed afterwards, without a display and without Wine's debugging output;
+#  3. builds contour.exe for 64-bit Windows and out/contour-windows-x64.zip,
+#     and runs contour.exe under Wine against the Linux program (build/test,
+#     built first if it is not there): every output, message and exit status
+#     the same (tests/windows/compare_with_linux.py), the Inkscape extension too.
 # Installs what it needs first (as root, or with sudo). Quiet unless something fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,7 +33,7 @@ quietly() {
 quietly install-deps env CONTOUR_WITH_WINDOWS=1 bash scripts/install-deps.sh
 
 # 1. The 32-bit plug-in file.
-quietly build-win32 bash scripts/build-windows.sh build/win32
+quietly build-win32 bash scripts/build-windows.sh win32 build/win32
 quietly check-aip /usr/bin/python3 tests/windows/check_aip.py build/win32/bin/Tesk_Contour.aip
 quietly check-aip-test /usr/bin/python3 tests/windows/check_aip_test.py build/win32/bin/Tesk_Contour.aip
 tail -n 1 "$logs/check-aip.log"
@@ -55,5 +59,16 @@ quietly wine-prefix cmake/run-under-wine.sh wineboot --init
 quietly wine-tests ctest --test-dir build/win64 -j "$(nproc)" --timeout 600 --output-on-failure -V
 grep -o '\[==========\] [0-9]* tests\? from .* ran' "$logs/wine-tests.log" |
   awk '{ programs++; cases += $2 } END { printf "windows (wine): %d test programs, %d test cases passed\n", programs, cases }'
+
+# 3. contour.exe against the Linux program.
+step=$(date +%s)
+linux=build/test/bin/contour
+[ -x "$linux" ] || quietly build-linux bash scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+quietly build-x64 bash scripts/build-windows.sh x64 build/win64-program
+quietly star cmake/run-under-wine.sh build/win64-program/bin/contour.exe apply examples/star.svg -o "$logs/star.svg"
+echo "windows (wine): contour.exe apply examples/star.svg: $(tail -n 1 "$logs/star.log")"
+quietly compare /usr/bin/python3 tests/windows/compare_with_linux.py . "$linux" build/win64-program/bin/contour.exe \
+  build/win32/bin/Tesk_Contour.aip
+echo "$(tail -n 1 "$logs/compare.log") ($(( $(date +%s) - step )) s with the build)"
 rm -rf "$logs"
 echo "windows: all checks passed in $(( $(date +%s) - start )) s"

@@ -54,12 +54,15 @@ def arg_parser():
 
 
 def contour_candidates():
-    """Where `contour` may be: $CONTOUR, the bin/ of the tree this script is
-    installed in (share/inkscape/extensions), then the PATH."""
+    """Where `contour` may be: $CONTOUR; on Windows contour.exe beside this
+    script, as the Windows zip has it; the bin/ of the tree this script is
+    installed in (share/inkscape/extensions); then the PATH."""
     here = os.path.dirname(os.path.abspath(__file__))
     candidates = []
     if os.environ.get("CONTOUR"):
         candidates.append(os.environ["CONTOUR"])
+    if os.name == "nt":
+        candidates.append(os.path.join(here, "contour.exe"))
     candidates.append(os.path.normpath(os.path.join(here, "..", "..", "..", "bin", "contour")))
     return candidates
 
