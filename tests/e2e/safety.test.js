@@ -349,7 +349,14 @@ describe('unsaved changes', () => {
     request(editor.port, { method: 'POST', path: '/api/dialog', headers,
       body: '[{"item": 4, "value": 200}, {"item": 16, "value": 50}, {"item": 3, "value": 0}, {"end": 1}]' })
       .catch(() => {});
-    await new Promise((resolve) => setTimeout(resolve, 1500));
+    // Stop only once the final run is going: on a busy machine it may take a while to begin.
+    const deadline = Date.now() + 20000;
+    for (;;) {
+      const progress = JSON.parse((await request(editor.port, { path: '/api/progress', headers })).text);
+      if (progress.running && !progress.stoppable && progress.made > 0) break;
+      assert.ok(Date.now() < deadline, 'the final run did not start within 20 s');
+      await new Promise((resolve) => setTimeout(resolve, 50));
+    }
     const started = Date.now();
     editor.child.kill('SIGINT');
     const result = await editor.exited;
