@@ -33,6 +33,15 @@ void say(const std::string& line) {
   std::fflush(stderr);
 }
 
+// One drawing's run; anything it throws is a failed drawing, not a failed batch.
+int applyGuarded(const BatchJob& job, const ApplyOne& applyOne, RunFacts& facts) {
+  try {
+    return applyOne(job.input, job.output, facts);
+  } catch (...) {
+    return kExitFailed;
+  }
+}
+
 #ifdef _WIN32
 
 // Windows has no fork(): the drawings run one after another in this process,
@@ -40,12 +49,7 @@ void say(const std::string& line) {
 void runJobs(const std::vector<BatchJob>& planned, int, const ApplyOne& applyOne, const Finished& finished) {
   for (const BatchJob& job : planned) {
     RunFacts facts;
-    int status = kExitFailed;
-    try {
-      status = applyOne(job.input, job.output, facts);
-    } catch (...) {
-      status = kExitFailed;
-    }
+    const int status = applyGuarded(job, applyOne, facts);
     finished(job, status == kExitDone ? std::optional<RunFacts>(facts) : std::nullopt);
   }
 }
@@ -67,12 +71,7 @@ pid_t start(const BatchJob& job, const ApplyOne& applyOne, std::map<pid_t, Worke
   if (pid == 0) {
     ::close(fds[0]);
     RunFacts facts;
-    int status = kExitFailed;
-    try {
-      status = applyOne(job.input, job.output, facts);
-    } catch (...) {
-      status = kExitFailed;
-    }
+    int status = applyGuarded(job, applyOne, facts);
     const std::string text = status == kExitDone ? facts.serialized() : std::string();
     if (!text.empty() && ::write(fds[1], text.data(), text.size()) < 0) status = kExitFailed;
     std::cout.flush();
