@@ -1,5 +1,5 @@
 // `contour edit IN.svg`: the editor in the browser. Loads the drawing, starts
-// the host thread with the plug-in and an HTTP server on 127.0.0.1, prints
+// the host thread with the plug-in and an HTTP server on 127.0.0.1 over it, prints
 // the address (with the session's token) and opens it, then serves until
 // Ctrl-C or until the page is closed. A drawing that cannot be read, a
 // plug-in that does not start or a port in use end it at once with a
@@ -21,11 +21,11 @@
 #include "easel/svg/SvgError.h"
 #include "easel/svg/SvgImport.h"
 #include "easel/web/EditorHost.h"
-#include "easel/web/EditorServer.h"
-#include "easel/web/Lifetime.h"
-#include "easel/web/OpenBrowser.h"
+#include "easel/http/EditorServer.h"
+#include "easel/http/Lifetime.h"
+#include "easel/http/OpenBrowser.h"
 #include "easel/web/Recovery.h"
-#include "easel/web/RequestGuard.h"
+#include "easel/http/RequestGuard.h"
 
 namespace contour_cli {
 
@@ -90,8 +90,8 @@ int run(const EditOptions& o) {
   if (o.input == "-") return fail("edit: the drawing must be a file (Save writes back to it)");
   easel::web::EditorOptions options{o.input, o.plugin, o.seed, {}};
   for (const std::string& fault : o.faults) options.faults.push_back(parseFault(fault));
-  easel::web::Lifetime::blockStopSignals();  // before any thread starts
-  easel::web::Lifetime lifetime;
+  easel::http::Lifetime::blockStopSignals();  // before any thread starts
+  easel::http::Lifetime lifetime;
 
   // The drawing stays open for long: its text is kept, whatever happens to the file.
   easel::svg::ImportedSvg drawing =
@@ -102,14 +102,14 @@ int run(const EditOptions& o) {
   HostThread hostThread(host);
   if (auto problem = host.waitUntilReady()) return fail(*problem);
 
-  easel::web::EditorServer server(host, lifetime, easel::web::makeSessionToken());
+  easel::http::EditorServer server(host, lifetime, easel::http::makeSessionToken());
   server.bind(o.port);
   server.start();
   if (auto offer = easel::web::recoveryOffer(o.input)) std::cout << "contour edit: " << *offer << "\n";
   std::cout << "contour edit: editing " << o.input << " at " << server.address() << "\n"
             << "contour edit: press Ctrl-C (or close the page) to stop" << std::endl;
   // The browser's command line, which any local user can read, gets a code that works once.
-  if (!o.noOpen && !easel::web::openBrowser(server.openingAddress()))
+  if (!o.noOpen && !easel::http::openBrowser(server.openingAddress()))
     std::cout << "contour edit: no browser could be started: open the address above" << std::endl;
 
   const std::string why = lifetime.wait();

@@ -4,12 +4,15 @@
 // and ask for a stop here. A stop is asked of the session's RunWatch only
 // while a stoppable run is going on, and a stop that no call has taken by the
 // time the run ends is dropped: it must not fail the call that takes the
-// preview back when the dialog is cancelled.
+// preview back when the dialog is cancelled. A transport that cannot ask
+// while the host thread works (the page's worker shares its one thread) is
+// told of each change instead, by a listener.
 #ifndef EASEL_WEB_BUSYRUN_H
 #define EASEL_WEB_BUSYRUN_H
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 
 #include "easel/core/RunWatch.h"
@@ -24,6 +27,12 @@ class BusyRun {
     uint64_t made = 0;   // contours made in this run so far
     uint64_t total = 0;  // contours expected in it (0: not known)
   };
+  // Told, on the host thread, when work starts or ends, whether it may be
+  // stopped, and of every contour made; it may call stop().
+  using Listener = std::function<void(const Progress&)>;
+
+  // Before the host thread starts.
+  void setListener(Listener listener) { listener_ = std::move(listener); }
 
   // ---- Host thread.
   // The session's watch while it lives (null once it ends).
@@ -32,9 +41,9 @@ class BusyRun {
   void begin(bool stoppable);
   // Stops may end the run from now on, or no longer (a pending one is dropped).
   void setStoppable(bool stoppable);
-  void setTotal(uint64_t total) { total_.store(total, std::memory_order_relaxed); }
+  void setTotal(uint64_t total);
   // A contour was made: the count so far in this run.
-  uint64_t copied() { return made_.fetch_add(1, std::memory_order_relaxed) + 1; }
+  uint64_t copied();
   // The work ended: a stop not taken yet is dropped. True when a stop ended it.
   bool end();
 
@@ -45,6 +54,9 @@ class BusyRun {
   Progress progress() const;
 
  private:
+  void tell();
+
+  Listener listener_;
   mutable std::mutex mutex_;
   RunWatch* watch_ = nullptr;
   bool running_ = false;

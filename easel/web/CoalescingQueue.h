@@ -74,6 +74,12 @@ class CoalescingQueue {
     return left;
   }
 
+  // Open, with nothing waiting.
+  bool idle() const {
+    std::lock_guard lock(mutex_);
+    return !closed_ && items_.empty();
+  }
+
   bool closed() const {
     std::lock_guard lock(mutex_);
     return closed_;

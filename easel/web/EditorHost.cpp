@@ -20,10 +20,8 @@ namespace {
 
 using Json = nlohmann::json;
 
-Reply refusal(int status, const std::string& error) { return Reply{status, Json{{"ok", false}, {"error", error}}}; }
-
 void supersede(const HostRequestPtr& request) {
-  request->reply.set_value(Reply{200, Json{{"ok", true}, {"superseded", true}}});
+  request->deliver(Reply{200, Json{{"ok", true}, {"superseded", true}}});
 }
 
 // Actions that change nothing and call no plug-in code, so that they may run
@@ -50,16 +48,19 @@ EditorHost::~EditorHost() = default;
 
 std::optional<std::string> EditorHost::waitUntilReady() { return readyFuture_.get(); }
 
-std::future<Reply> EditorHost::post(const HostRequestPtr& request, bool first) {
-  std::future<Reply> answer = request->reply.get_future();
+void EditorHost::post(const HostRequestPtr& request, bool first) {
   if (!(first ? queue_.pushFront(request) : queue_.push(request, coalescingKey(*request), request->order)))
-    request->reply.set_value(refusal(503, "the editor is closing"));
-  return answer;
+    request->deliver(refusal(503, "the editor is closing"));
+}
+
+void EditorHost::cancelRun(const HostRequestPtr& request) {
+  busy_.stop();
+  post(request, true);
 }
 
 void EditorHost::stop() {
   busy_.stop();
-  for (const HostRequestPtr& request : queue_.close()) request->reply.set_value(refusal(503, "the editor is closing"));
+  for (const HostRequestPtr& request : queue_.close()) request->deliver(refusal(503, "the editor is closing"));
 }
 
 void EditorHost::run() {
@@ -123,6 +124,7 @@ bool EditorHost::settleEnding() {
 
 HostRequestPtr EditorHost::nextRequest() {
   for (;;) {
+    while (idleWait_ && queue_.idle()) idleWait_();
     auto taken = queue_.pop();
     if (!taken) return nullptr;
     for (const HostRequestPtr& old : taken->superseded) supersede(old);
@@ -140,7 +142,7 @@ EditorParts EditorHost::parts() { return EditorParts{easel_->session, easel_->di
 void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome, bool running) {
   // Once the editor stops nobody will show the state: a preview of many
   // contours would take seconds to describe.
-  if (queue_.closed()) return request->reply.set_value(refusal(503, "the editor is closing"));
+  if (queue_.closed()) return request->deliver(refusal(503, "the editor is closing"));
   Reply reply;
   const auto started = std::chrono::steady_clock::now();
   try {
@@ -163,7 +165,7 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome, b
   const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
   reply.runMs = ms(started - request->taken);
   reply.answerMs = ms(std::chrono::steady_clock::now() - started);
-  request->reply.set_value(std::move(reply));
+  request->deliver(std::move(reply));
 }
 
 void EditorHost::answerPending() {

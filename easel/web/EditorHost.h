@@ -1,6 +1,8 @@
-// The editor's host thread: it owns the easel (session, document, dialog
-// manager, the loaded plug-in) and makes every call into the plug-in. The HTTP
-// handlers only post requests here and wait for the answer. While the
+// The editor's host: the one protocol every transport of the page speaks. Its
+// thread owns the easel (session, document, dialog manager, the loaded
+// plug-in) and makes every call into the plug-in; a transport (the HTTP
+// server, the page's worker) only posts requests (HostRequest.h) here and
+// hands on the answers and the progress it pushes. While the
 // settings dialog is open, the dialog manager's modal run waits in the web
 // event source, which takes the page's dialog requests from the same queue.
 //
@@ -13,6 +15,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <memory>
 #include <mutex>
@@ -65,9 +68,13 @@ class EditorHost {
   void run();
   // Waits until run() has started the plug-in: nothing, or why it could not.
   std::optional<std::string> waitUntilReady();
-  // Any thread: queue a request; its future gets the answer. `first`: ahead
-  // of those waiting (a cancel must not wait for the previews queued before it).
-  std::future<Reply> post(const HostRequestPtr& request, bool first = false);
+  // Any thread: queue a request; its `deliver` gets the answer. `first`:
+  // ahead of those waiting (a cancel must not wait for the previews queued before it).
+  void post(const HostRequestPtr& request, bool first = false);
+  // Any thread: the page's Cancel of a run. The run is asked to stop at once;
+  // the request, ahead of everything queued, then cancels the settings dialog
+  // (its contours taken back) and is answered once the dialog is closed.
+  void cancelRun(const HostRequestPtr& request);
   // Any thread: take no more requests (those waiting are told the editor is
   // closing); a running preview is stopped, an open dialog is cancelled and
   // run() returns.
@@ -79,6 +86,15 @@ class EditorHost {
   bool settleEnding();
   // Any thread: the run going on, to follow and to stop.
   BusyRun& busy() { return busy_; }
+
+  // ---- Set before run(), for a transport that shares the host's one thread.
+  // Called on the host thread when no request is waiting: it returns once it
+  // has posted one, or stopped the host. Without it the thread sleeps until
+  // another thread posts.
+  void setIdleWait(std::function<void()> wait) { idleWait_ = std::move(wait); }
+  // The progress of the work on a request, pushed from the host thread as it
+  // starts and ends and as the run makes contours (BusyRun.h).
+  void setProgressListener(BusyRun::Listener listener) { busy_.setListener(std::move(listener)); }
 
   // ---- For the web event source, on the host thread.
   // The next request, after telling superseded ones so; null once stopping.
@@ -131,6 +147,7 @@ class EditorHost {
   EditorParts parts();
 
   CoalescingQueue<HostRequestPtr> queue_;
+  std::function<void()> idleWait_;
   BusyRun busy_;
   bool openingDialog_ = false;          // "Contour..." runs and its dialog's init is not over
   std::unique_ptr<Document> document_;  // handed to the session when run() starts

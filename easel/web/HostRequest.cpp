@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "easel/core/JsonDepth.h"
+#include "easel/host/DialogScriptJson.h"
+
 namespace easel::web {
 
 namespace {
@@ -43,6 +46,36 @@ std::optional<Action> actionNamed(std::string_view name) {
 }
 
 std::span<const Action> objectActions() { return kObjectActions; }
+
+Reply refusal(int status, const std::string& error) {
+  return Reply{status, nlohmann::json{{"ok", false}, {"error", error}}};
+}
+
+std::variant<HostRequestPtr, Reply> readRequest(std::string_view name, std::string_view body) {
+  const std::optional<Action> action = actionNamed(name);
+  if (!action) return refusal(404, "no such request: " + std::string(name));
+  auto request = std::make_shared<HostRequest>();
+  request->action = *action;
+  if (*action == Action::Dialog) {
+    try {
+      request->events = easel::host::parseDialogScript(body);
+    } catch (const easel::host::DialogScriptError& e) {
+      return refusal(400, std::string("malformed dialog events: ") + e.what());
+    }
+  } else if (!body.empty() && *action != Action::State && *action != Action::Cancel) {
+    if (auto tooDeep = easel::jsonTooDeep(body)) return refusal(400, "malformed request: " + *tooDeep);
+    request->body = nlohmann::json::parse(body, nullptr, false);
+    if (request->body.is_discarded() || !request->body.is_object())
+      return refusal(400, "malformed request: the body is not a JSON object");
+  }
+  return request;
+}
+
+std::future<Reply> replyFuture(HostRequest& request) {
+  auto promise = std::make_shared<std::promise<Reply>>();
+  request.deliver = [promise](Reply reply) { promise->set_value(std::move(reply)); };
+  return promise->get_future();
+}
 
 std::string coalescingKey(const HostRequest& request) {
   using Kind = easel::adm::Event::Kind;

@@ -1,10 +1,13 @@
 // One request of the page as the host thread takes it: what to do, with what,
-// and where the answer goes. The HTTP handler that made it waits on the answer.
+// and where the answer goes. Every transport (HTTP, the page's worker) reads
+// its requests here, by the same names and bodies, and says where the answer
+// goes: a handler waiting on a thread of its own, a message to the page.
 #ifndef EASEL_WEB_HOSTREQUEST_H
 #define EASEL_WEB_HOSTREQUEST_H
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <future>
 #include <memory>
 #include <optional>
@@ -13,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -35,6 +39,9 @@ struct Reply {
   std::string geometry;            // the drawing's geometry (DrawingGeometry.h), sent after the JSON
   double runMs = 0, answerMs = 0;  // the host's work on the request, and writing its answer
 };
+
+// A request refused: {"ok": false, "error": message}.
+Reply refusal(int status, const std::string& error);
 
 // What the page asks of the host. Each transport turns its requests into
 // these once; the host thread never reads a request's name.
@@ -70,9 +77,18 @@ struct HostRequest {
   std::string page;                             // which load of the page counts them: each counts from 1
   bool drawsGeometry = false;                   // the page draws plain art itself from geometry
   std::chrono::steady_clock::time_point taken;  // when the host took it up
-  std::promise<Reply> reply;
+  std::function<void(Reply)> deliver;           // where the answer goes: called once, on the host thread
 };
 using HostRequestPtr = std::shared_ptr<HostRequest>;
+
+// The request the page makes by an action's name and its body's text (a JSON
+// object, a dialog script for "dialog"; "state" and "cancel" take none), or
+// why it is refused (400 for a malformed body, 404 for a name the editor does
+// not know). The page's revision and order are the transport's to fill in.
+std::variant<HostRequestPtr, Reply> readRequest(std::string_view name, std::string_view body);
+
+// Makes the request's answer a future, for a transport that waits for it.
+std::future<Reply> replyFuture(HostRequest& request);
 
 // The key under which a newer request replaces an older one still waiting:
 // a single value typed into the same item, or a single entry chosen in the

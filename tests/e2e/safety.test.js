@@ -92,7 +92,7 @@ describe('requests the editor refuses', () => {
   });
 
   test('only the embedded files are served', async () => {
-    for (const path of ['/../CMakeLists.txt', '/etc/passwd', '/js/../../easel/web/EditorServer.cpp', '/api']) {
+    for (const path of ['/../CMakeLists.txt', '/etc/passwd', '/js/../../easel/http/EditorServer.cpp', '/api']) {
       const answer = await request(editor.port, { path: `${path}?token=${editor.token}`, headers: { Host: own } });
       assert.equal(answer.status, 404, path);
     }

@@ -114,4 +114,26 @@ TEST(BusyRun, ProgressCountsTheContoursOfTheCurrentRunFromAnyThread) {
   EXPECT_EQ(busy.copied(), 1u);
 }
 
+TEST(BusyRun, TheListenerIsToldOfEachChangeAndMayStopTheRun) {
+  RunWatch watch;
+  BusyRun busy;
+  busy.attach(&watch);
+  std::vector<BusyRun::Progress> told;
+  busy.setListener([&](const BusyRun::Progress& p) {
+    told.push_back(p);
+    if (p.made == 2) busy.stop();  // a worker reads the page's stop flag here
+  });
+  busy.begin(true);
+  busy.setTotal(5);
+  busy.copied();
+  busy.copied();
+  EXPECT_TRUE(watch.stopPending());
+  busy.end();
+  ASSERT_EQ(told.size(), 5u);
+  EXPECT_TRUE(told[0].running && told[0].stoppable && told[0].made == 0);
+  EXPECT_EQ(told[1].total, 5u);
+  EXPECT_EQ(told[3].made, 2u);
+  EXPECT_FALSE(told[4].running);
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 #include "Assets.h"
 
-namespace easel::web {
+namespace easel::http {
 
 namespace {
 
@@ -33,4 +33,4 @@ std::string_view contentType(std::string_view path) {
   return "application/octet-stream";
 }
 
-}  // namespace easel::web
+}  // namespace easel::http

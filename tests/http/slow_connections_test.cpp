@@ -15,9 +15,9 @@
 
 #include "easel/svg/SvgImport.h"
 #include "easel/web/EditorHost.h"
-#include "easel/web/EditorServer.h"
-#include "easel/web/Lifetime.h"
-#include "easel/web/RequestGuard.h"
+#include "easel/http/EditorServer.h"
+#include "easel/http/Lifetime.h"
+#include "easel/http/RequestGuard.h"
 
 namespace {
 
@@ -66,8 +66,8 @@ TEST(SlowConnections, SeventyTricklingClientsDoNotLockThePageOut) {
   easel::web::EditorOptions options;
   options.drawingPath = "d.svg";
   easel::web::EditorHost host(easel::svg::importSvg("<svg xmlns='http://www.w3.org/2000/svg'/>", "d.svg"), options);
-  easel::web::Lifetime lifetime;
-  easel::web::EditorServer server(host, lifetime, easel::web::makeSessionToken());
+  easel::http::Lifetime lifetime;
+  easel::http::EditorServer server(host, lifetime, easel::http::makeSessionToken());
   server.bind(0);
   server.start();
 

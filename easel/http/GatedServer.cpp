@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace easel::web {
+namespace easel::http {
 
 namespace {
 
@@ -182,4 +182,4 @@ bool GatedServer::awaitHead(Connection& connection) {
   }
 }
 
-}  // namespace easel::web
+}  // namespace easel::http

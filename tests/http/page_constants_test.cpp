@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "easel/web/Assets.h"
+#include "easel/http/Assets.h"
 #include "easel/web/DrawingGeometry.h"
 #include "plugin/host/ADMDialog.h"
 
@@ -14,7 +14,7 @@ namespace {
 
 // The value of `NAME = <integer>` on a `const` line of the page's file; -1 for none.
 long pageConstant(std::string_view file, std::string_view name) {
-  const easel::web::EmbeddedFile* asset = easel::web::findAsset(file);
+  const easel::http::EmbeddedFile* asset = easel::http::findAsset(file);
   const std::string_view text = asset != nullptr ? asset->data : std::string_view();
   const std::string needle = " " + std::string(name) + " = ";
   for (std::size_t at = text.find(needle); at != std::string_view::npos; at = text.find(needle, at + 1)) {

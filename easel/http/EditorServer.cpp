@@ -12,19 +12,18 @@
 #include <stdexcept>
 #include <thread>
 #include <utility>
+#include <variant>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
 #include "Assets.h"
-#include "EditorHost.h"
+#include "easel/web/EditorHost.h"
 #include "GatedServer.h"
 #include "Lifetime.h"
 #include "RequestGuard.h"
-#include "easel/host/DialogScriptJson.h"
-#include "easel/core/JsonDepth.h"
 
-namespace easel::web {
+namespace easel::http {
 
 namespace {
 
@@ -57,7 +56,7 @@ constexpr const char* kDrawingFramePolicy =
 // The route of the actions that take a JSON object (dialog events take a script).
 std::string objectActionRoute() {
   std::string names;
-  for (Action action : objectActions()) names += (names.empty() ? "" : "|") + std::string(actionName(action));
+  for (web::Action action : web::objectActions()) names += (names.empty() ? "" : "|") + std::string(actionName(action));
   return "/api/(" + names + ")";
 }
 
@@ -72,7 +71,7 @@ void sendJson(httplib::Response& res, int status, const Json& body) {
 // multiple of 4 bytes, then the geometry: the page reads the floats in place.
 // The geometry (tens of megabytes for a large drawing) is sent from where it
 // was written, not copied behind the JSON first.
-void sendWithGeometry(httplib::Response& res, Reply& reply) {
+void sendWithGeometry(httplib::Response& res, web::Reply& reply) {
   const std::string json = reply.body.dump(-1, ' ', false, Json::error_handler_t::replace);
   const auto length = static_cast<uint32_t>(json.size());
   auto parts = std::make_shared<std::pair<std::string, std::string>>(std::string(4, '\0'), std::move(reply.geometry));
@@ -92,7 +91,8 @@ void sendWithGeometry(httplib::Response& res, Reply& reply) {
 }
 
 void refuse(httplib::Response& res, int status, const std::string& message) {
-  sendJson(res, status, Json{{"ok", false}, {"error", message}});
+  const web::Reply refused = web::refusal(status, message);
+  sendJson(res, refused.status, refused.body);
 }
 
 // A number the page sends in a header; 0 when it sends none.
@@ -106,7 +106,7 @@ uint64_t headerNumber(const httplib::Request& req, const char* name) {
 }  // namespace
 
 struct EditorServer::Impl {
-  EditorHost& host;
+  web::EditorHost& host;
   Lifetime& lifetime;
   std::string token;
   std::unique_ptr<RequestGuard> guard;
@@ -115,7 +115,7 @@ struct EditorServer::Impl {
   std::future<void> listened;  // ready once the listening loop has ended
   int port = 0;
 
-  Impl(EditorHost& h, Lifetime& l, std::string t) : host(h), lifetime(l), token(std::move(t)) {
+  Impl(web::EditorHost& h, Lifetime& l, std::string t) : host(h), lifetime(l), token(std::move(t)) {
     // cpp-httplib's default SO_REUSEPORT would let a second editor listen on
     // the same port and take half of this one's requests; SO_REUSEADDR only
     // lets a new editor reuse a port whose old connections are still closing.
@@ -148,12 +148,23 @@ struct EditorServer::Impl {
     return httplib::Server::HandlerResponse::Unhandled;
   }
 
-  void relay(const HostRequestPtr& request, const httplib::Request& req, httplib::Response& res, bool first = false) {
+  // The request of the action named, with the page's revision and order from
+  // its headers, posted to the host thread; answered once the host has.
+  void relay(std::string_view name, const httplib::Request& req, httplib::Response& res) {
+    auto read = web::readRequest(name, req.body);
+    if (auto* refused = std::get_if<web::Reply>(&read)) return sendJson(res, refused->status, refused->body);
+    const web::HostRequestPtr& request = std::get<web::HostRequestPtr>(read);
     request->revision = headerNumber(req, "X-Contour-Revision");
     request->order = headerNumber(req, "X-Contour-Order");
     request->page = req.get_header_value("X-Contour-Page");
     request->drawsGeometry = req.get_header_value("X-Contour-Draws") == "geometry";
-    Reply reply = host.post(request, first).get();
+    std::future<web::Reply> answer = web::replyFuture(*request);
+    // The run is stopped at once; the dialog's Cancel, ahead of everything
+    // queued, then takes its contours back.
+    if (request->action == web::Action::Cancel) host.cancelRun(request);
+    else
+      host.post(request);
+    web::Reply reply = answer.get();
     char timing[96];
     std::snprintf(timing, sizeof timing, "run;dur=%.1f, answer;dur=%.1f", reply.runMs, reply.answerMs);
     res.set_header("Server-Timing", timing);
@@ -163,42 +174,10 @@ struct EditorServer::Impl {
 
   // Answered here, not by the host thread, which is busy with the run.
   void progress(httplib::Response& res) {
-    const BusyRun::Progress p = host.busy().progress();
+    const web::BusyRun::Progress p = host.busy().progress();
     sendJson(
         res, 200,
         Json{{"ok", true}, {"running", p.running}, {"stoppable", p.stoppable}, {"made", p.made}, {"total", p.total}});
-  }
-
-  // The run is stopped at once; the dialog's Cancel, ahead of everything
-  // queued, then takes its contours back. Answered once the dialog is closed.
-  void cancel(const httplib::Request& req, httplib::Response& res) {
-    host.busy().stop();
-    auto request = std::make_shared<HostRequest>();
-    request->action = Action::Cancel;
-    relay(request, req, res, true);
-  }
-
-  void objectAction(const httplib::Request& req, httplib::Response& res) {
-    auto request = std::make_shared<HostRequest>();
-    request->action = *actionNamed(req.matches[1].str());  // the route takes only these names
-    if (!req.body.empty()) {
-      if (auto tooDeep = easel::jsonTooDeep(req.body)) return refuse(res, 400, "malformed request: " + *tooDeep);
-      request->body = Json::parse(req.body, nullptr, false);
-      if (request->body.is_discarded() || !request->body.is_object())
-        return refuse(res, 400, "malformed request: the body is not a JSON object");
-    }
-    relay(request, req, res);
-  }
-
-  void dialogAction(const httplib::Request& req, httplib::Response& res) {
-    auto request = std::make_shared<HostRequest>();
-    request->action = Action::Dialog;
-    try {
-      request->events = easel::host::parseDialogScript(req.body);
-    } catch (const easel::host::DialogScriptError& e) {
-      return refuse(res, 400, std::string("malformed dialog events: ") + e.what());
-    }
-    relay(request, req, res);
   }
 
   void routes() {
@@ -222,18 +201,14 @@ struct EditorServer::Impl {
     server.set_keep_alive_max_count(kKeepAliveRequests);
     server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
     server.set_pre_routing_handler([this](const auto& req, auto& res) { return screen(req, res); });
-    server.Get("/api/state", [this](const auto& req, auto& res) {
-      auto request = std::make_shared<HostRequest>();
-      request->action = Action::State;
-      relay(request, req, res);
-    });
+    server.Get("/api/state", [this](const auto& req, auto& res) { relay("state", req, res); });
     server.Get(std::string(RequestGuard::kSessionPath), [this](const auto&, auto& res) {
       sendJson(res, 200, Json{{"ok", true}, {"token", token}});
     });
     server.Get("/api/progress", [this](const auto&, auto& res) { progress(res); });
-    server.Post("/api/cancel", [this](const auto& req, auto& res) { cancel(req, res); });
-    server.Post("/api/dialog", [this](const auto& req, auto& res) { dialogAction(req, res); });
-    server.Post(objectActionRoute(), [this](const auto& req, auto& res) { objectAction(req, res); });
+    server.Post("/api/cancel", [this](const auto& req, auto& res) { relay("cancel", req, res); });
+    server.Post("/api/dialog", [this](const auto& req, auto& res) { relay("dialog", req, res); });
+    server.Post(objectActionRoute(), [this](const auto& req, auto& res) { relay(req.matches[1].str(), req, res); });
     server.Post("/api/close", [this](const auto&, auto& res) {
       lifetime.pageClosed();
       sendJson(res, 200, Json{{"ok", true}});
@@ -256,7 +231,7 @@ struct EditorServer::Impl {
   }
 };
 
-EditorServer::EditorServer(EditorHost& host, Lifetime& lifetime, std::string token)
+EditorServer::EditorServer(web::EditorHost& host, Lifetime& lifetime, std::string token)
     : impl_(std::make_unique<Impl>(host, lifetime, std::move(token))) {}
 
 EditorServer::~EditorServer() { stop(); }
@@ -302,4 +277,4 @@ void EditorServer::stop() {
   impl_->thread.join();
 }
 
-}  // namespace easel::web
+}  // namespace easel::http

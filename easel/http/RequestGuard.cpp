@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <random>
 
-namespace easel::web {
+namespace easel::http {
 
 namespace {
 
@@ -92,4 +92,4 @@ std::optional<Refusal> RequestGuard::check(const RequestFacts& request) const {
   return std::nullopt;
 }
 
-}  // namespace easel::web
+}  // namespace easel::http

@@ -8,7 +8,7 @@
 
 extern char** environ;
 
-namespace easel::web {
+namespace easel::http {
 
 bool openBrowser(const std::string& address) {
   // The child must not inherit the blocked stop signals: the browser it
@@ -33,4 +33,4 @@ bool openBrowser(const std::string& address) {
   return true;
 }
 
-}  // namespace easel::web
+}  // namespace easel::http

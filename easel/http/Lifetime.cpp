@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-namespace easel::web {
+namespace easel::http {
 
 namespace {
 
@@ -50,4 +50,4 @@ std::string Lifetime::wait() {
   }
 }
 
-}  // namespace easel::web
+}  // namespace easel::http

@@ -4,15 +4,15 @@
 // library's own read timeout counts from the last byte read, so without the
 // gate a client that trickles a byte at a time holds a worker for as long as
 // it likes, and enough of them hold every worker.
-#ifndef EASEL_WEB_GATEDSERVER_H
-#define EASEL_WEB_GATEDSERVER_H
+#ifndef EASEL_HTTP_GATEDSERVER_H
+#define EASEL_HTTP_GATEDSERVER_H
 
 #include <httplib.h>
 
 #include <atomic>
 #include <chrono>
 
-namespace easel::web {
+namespace easel::http {
 
 class GatedServer : public httplib::Server {
  public:
@@ -37,6 +37,6 @@ class GatedServer : public httplib::Server {
   std::atomic<int> slowNow_{0};
 };
 
-}  // namespace easel::web
+}  // namespace easel::http
 
 #endif

@@ -11,8 +11,8 @@
 // token from /api/session, which alone takes the cookie (other local pages
 // may send it the cookie but cannot read the answer). Bodies are small JSON:
 // anything larger is refused before it is read.
-#ifndef EASEL_WEB_REQUESTGUARD_H
-#define EASEL_WEB_REQUESTGUARD_H
+#ifndef EASEL_HTTP_REQUESTGUARD_H
+#define EASEL_HTTP_REQUESTGUARD_H
 
 #include <cstddef>
 #include <mutex>
@@ -20,7 +20,7 @@
 #include <string>
 #include <string_view>
 
-namespace easel::web {
+namespace easel::http {
 
 // 32 hexadecimal digits (128 bits) from the system's random source.
 std::string makeSessionToken();
@@ -77,6 +77,6 @@ class RequestGuard {
   bool codeUsed_ = false;
 };
 
-}  // namespace easel::web
+}  // namespace easel::http
 
 #endif

@@ -1,12 +1,12 @@
 // The page's files (easel/web/assets), compiled into the program so that the
 // server serves exactly these and nothing from the disk.
-#ifndef EASEL_WEB_ASSETS_H
-#define EASEL_WEB_ASSETS_H
+#ifndef EASEL_HTTP_ASSETS_H
+#define EASEL_HTTP_ASSETS_H
 
 #include <cstddef>
 #include <string_view>
 
-namespace easel::web {
+namespace easel::http {
 
 struct EmbeddedFile {
   std::string_view path;  // "/index.html", "/js/app.js", ...
@@ -22,6 +22,6 @@ const EmbeddedFile* findAsset(std::string_view path);
 // Its content type, from the name's extension.
 std::string_view contentType(std::string_view path);
 
-}  // namespace easel::web
+}  // namespace easel::http
 
 #endif

@@ -4,12 +4,12 @@
 
 #include <set>
 
-#include "easel/web/RequestGuard.h"
+#include "easel/http/RequestGuard.h"
 
 namespace {
 
-using easel::web::RequestFacts;
-using easel::web::RequestGuard;
+using easel::http::RequestFacts;
+using easel::http::RequestGuard;
 
 constexpr int kPort = 41234;
 const std::string kToken = "0123456789abcdef0123456789abcdef";
@@ -102,7 +102,7 @@ TEST(RequestGuard, TheCookieCarriesTheTokenForThisSiteOnly) {
 TEST(SessionToken, Has128RandomBitsInHexadecimal) {
   std::set<std::string> seen;
   for (int i = 0; i < 50; ++i) {
-    const std::string token = easel::web::makeSessionToken();
+    const std::string token = easel::http::makeSessionToken();
     ASSERT_EQ(token.size(), 32u);
     EXPECT_EQ(token.find_first_not_of("0123456789abcdef"), std::string::npos) << token;
     seen.insert(token);

@@ -1,15 +1,15 @@
 // When the editor ends: Ctrl-C (SIGINT) or SIGTERM on the terminal, or the
 // page going away. A page that is reloaded says it is going and comes back at
 // once, so closing waits a moment for a request of a new page first.
-#ifndef EASEL_WEB_LIFETIME_H
-#define EASEL_WEB_LIFETIME_H
+#ifndef EASEL_HTTP_LIFETIME_H
+#define EASEL_HTTP_LIFETIME_H
 
 #include <chrono>
 #include <mutex>
 #include <optional>
 #include <string>
 
-namespace easel::web {
+namespace easel::http {
 
 class Lifetime {
  public:
@@ -34,6 +34,6 @@ class Lifetime {
   std::optional<Clock::time_point> closedAt_;
 };
 
-}  // namespace easel::web
+}  // namespace easel::http
 
 #endif

@@ -1,21 +1,25 @@
-// The editor's HTTP server on 127.0.0.1: the page's embedded files and the
-// JSON API (/api/...). Every request passes the RequestGuard first; API
-// requests are posted to the host thread and their handler waits for the
-// answer, so no handler ever calls into the plug-in.
-#ifndef EASEL_WEB_EDITORSERVER_H
-#define EASEL_WEB_EDITORSERVER_H
+// The editor's HTTP server on 127.0.0.1, one transport of the editor's host
+// protocol (easel/web): the page's embedded files and the JSON API
+// (/api/NAME). Every request passes the RequestGuard first; API requests are
+// read by the protocol, posted to the host thread and their handler waits for
+// the answer, so no handler ever calls into the plug-in.
+#ifndef EASEL_HTTP_EDITORSERVER_H
+#define EASEL_HTTP_EDITORSERVER_H
 
 #include <memory>
 #include <string>
 
 namespace easel::web {
-
 class EditorHost;
+}
+
+namespace easel::http {
+
 class Lifetime;
 
 class EditorServer {
  public:
-  EditorServer(EditorHost& host, Lifetime& lifetime, std::string token);
+  EditorServer(web::EditorHost& host, Lifetime& lifetime, std::string token);
   ~EditorServer();
   EditorServer(const EditorServer&) = delete;
   EditorServer& operator=(const EditorServer&) = delete;
@@ -37,6 +41,6 @@ class EditorServer {
   std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace easel::web
+}  // namespace easel::http
 
 #endif
