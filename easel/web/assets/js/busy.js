@@ -1,14 +1,14 @@
 // The busy state: while the editor works on a request for longer than
 // SHOW_AFTER ms, a panel says so with the contours made so far against the
 // total, and offers Cancel while the run may be stopped. Quick changes show
-// nothing, so nothing flickers. The progress is asked of the editor's HTTP
-// threads, which answer while its host thread is busy with the run. Once
+// nothing, so nothing flickers. The progress comes from the host while it
+// is busy with the run (api.js). Once
 // the editor has answered, a painting of a large drawing that lasts as long
 // says how many of its paths it has painted.
 import * as api from './api.js';
 import { element } from './text.js';
 
-const SHOW_AFTER = 150, POLL_EVERY = 100;  // ms
+const SHOW_AFTER = 150, SAY_EVERY = 100;  // ms (SAY_EVERY: how often the painting says how far it has got)
 
 export class BusyState {
   // cancel(): what Cancel does (the page's Escape does the same).
@@ -23,6 +23,7 @@ export class BusyState {
     this.button.addEventListener('click', () => cancel());
     this.waiting = 0;
     this.timer = null;
+    this.unfollow = null;    // stops the progress of the run
     this.paintingSince = 0;  // when the painting under way began (0: none)
     this.paintingSaid = 0;   // when the panel last said how far it has got
     this.hiddenAt = -Infinity;
@@ -34,7 +35,7 @@ export class BusyState {
   // Follows a request until it is answered; returns its answer.
   async track(answer) {
     this.waiting += 1;
-    if (this.waiting === 1) this.timer = setTimeout(() => this.poll(), SHOW_AFTER);
+    if (this.waiting === 1) this.timer = setTimeout(() => this.follow(), SHOW_AFTER);
     try {
       return await answer;
     } finally {
@@ -43,12 +44,11 @@ export class BusyState {
     }
   }
 
-  async poll() {
-    if (!this.active) return;
-    const p = await api.getProgress();
-    if (!this.active) return;
-    if (p.ok) this.show(p);
-    this.timer = setTimeout(() => this.poll(), POLL_EVERY);
+  follow() {
+    if (!this.active || this.unfollow) return;
+    this.unfollow = api.followProgress((p) => {
+      if (this.active) this.show(p);
+    });
   }
 
   show({ running, stoppable, made, total }) {
@@ -72,10 +72,10 @@ export class BusyState {
       return;
     }
     if (!this.paintingSince) this.paintingSince = now;
-    if (this.active || (now - this.paintingSince < SHOW_AFTER && now - this.hiddenAt > POLL_EVERY)) return;
+    if (this.active || (now - this.paintingSince < SHOW_AFTER && now - this.hiddenAt > SAY_EVERY)) return;
     // Said again as often as the run's progress is, not after every slice.
     const shown = !this.panel.classList.contains('hidden');
-    if (shown && now - this.paintingSaid < POLL_EVERY) return;
+    if (shown && now - this.paintingSaid < SAY_EVERY) return;
     this.paintingSaid = now;
     this.panel.classList.remove('hidden');
     this.text.textContent = `Drawing\u2026 ${job.painted.toLocaleString('en')} of ${job.total.toLocaleString('en')} paths`;
@@ -87,6 +87,8 @@ export class BusyState {
   hide() {
     clearTimeout(this.timer);
     this.timer = null;
+    if (this.unfollow) this.unfollow();
+    this.unfollow = null;
     if (!this.panel.classList.contains('hidden')) this.hiddenAt = performance.now();
     this.panel.classList.add('hidden');
   }

@@ -6,6 +6,6 @@ const pagePictures = {
 };
 
 export function pictureFor(itemId, picks) {
-  if (picks.includes(itemId)) return '/pictures/pick.svg';
-  return `/pictures/${pagePictures[itemId] || 'blank'}.svg`;
+  if (picks.includes(itemId)) return 'pictures/pick.svg';
+  return `pictures/${pagePictures[itemId] || 'blank'}.svg`;
 }

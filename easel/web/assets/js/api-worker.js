@@ -1,0 +1,110 @@
+// The editor's host in the page: the same host, built for the browser, runs
+// in a Web Worker and takes the same requests as messages. An answer's
+// geometry comes as a buffer of its own, handed over (not copied), and the
+// run's progress is pushed while the plug-in works.
+//
+// A Cancel must reach a run the worker is busy with. Where the page is
+// cross-origin isolated it shares a stop flag with the worker, which the run
+// reads as it makes contours; elsewhere the worker looks for messages between
+// contours, a few times a second of a run. Should it not answer the Cancel
+// within RESTART_AFTER ms (or fail), it is started again on the drawing as
+// last opened or saved.
+import { withGeometry } from './api-answer.js';
+
+const RESTART_AFTER = 2000;  // ms
+
+export class WorkerTransport {
+  // `url`: the worker's script.
+  constructor(url) {
+    this.url = url;
+    this.pending = new Map();    // request id -> what its answer resolves
+    this.listeners = new Set();  // of the progress
+    this.nextId = 1;
+    this.drawing = null;         // {name, bytes}: what a restarted worker opens
+    this.stopFlag = globalThis.crossOriginIsolated && typeof SharedArrayBuffer === 'function'
+      ? new Int32Array(new SharedArrayBuffer(4)) : null;
+    this.start();
+  }
+
+  start() {
+    this.worker = new Worker(this.url);
+    this.worker.onmessage = (event) => this.take(event.data);
+    this.worker.onerror = (event) => {
+      event.preventDefault();
+      this.restart(`the editor stopped (${event.message || 'an error'}) and was started again`);
+    };
+    this.worker.postMessage({ type: 'start', stopFlag: this.stopFlag ? this.stopFlag.buffer : null, seed: null });
+    if (this.drawing) this.open(this.drawing.name, this.drawing.bytes.slice(0));
+  }
+
+  // Every request waiting is told why it gets no answer; the new worker opens the drawing kept.
+  restart(why) {
+    this.worker.terminate();
+    const waiting = [...this.pending.values()];
+    this.pending.clear();
+    for (const resolve of waiting) resolve({ ok: false, restarted: true, error: why });
+    this.start();
+  }
+
+  take(message) {
+    switch (message.type) {
+      case 'answer': {
+        const resolve = this.pending.get(message.id);
+        this.pending.delete(message.id);
+        if (resolve) resolve(withGeometry(JSON.parse(message.json), message.geometry));
+        break;
+      }
+      case 'progress':
+        for (const listener of this.listeners) listener({ ok: true, ...message });
+        break;
+      case 'file':  // a saved drawing: the one a restarted worker opens
+        this.drawing = { name: message.name, bytes: message.bytes.slice(0) };
+        break;
+      case 'failed':
+        for (const resolve of this.pending.values()) resolve({ ok: false, error: message.error });
+        this.pending.clear();
+        break;
+      default:
+        break;
+    }
+  }
+
+  // `body`: the JSON text ('' for none); `page`: the revision, order and load of the page.
+  request(name, body, page) {
+    const id = this.nextId++;
+    return new Promise((resolve) => {
+      this.pending.set(id, resolve);
+      this.worker.postMessage({ type: 'request', id, name, body, revision: page.revision, order: page.order, page: page.id });
+    });
+  }
+
+  // Opens a drawing in the worker (its bytes are handed over).
+  open(name, bytes) {
+    this.drawing = { name, bytes: bytes.slice(0) };
+    this.worker.postMessage({ type: 'open', name, bytes }, [bytes]);
+  }
+
+  async cancel(page) {
+    if (this.stopFlag) {
+      Atomics.store(this.stopFlag, 0, 1);
+      Atomics.notify(this.stopFlag, 0);
+    }
+    let timer;
+    const late = new Promise((resolve) => {
+      timer = setTimeout(() => resolve(null), RESTART_AFTER);
+    });
+    const reply = await Promise.race([this.request('cancel', '', page), late]);
+    clearTimeout(timer);
+    if (reply) return reply;
+    this.restart('the editor did not stop: it was started again on the drawing as last opened or saved');
+    return this.request('state', '', { ...page, revision: 0 });
+  }
+
+  followProgress(listener) {
+    this.listeners.add(listener);
+    return () => this.listeners.delete(listener);
+  }
+
+  // The worker ends with the page.
+  goodbye() {}
+}
