@@ -1,12 +1,12 @@
 #include "Color.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <numbers>
 
+#include "AsciiCase.h"
 #include "Scanner.h"
 
 namespace easel::svg {
@@ -27,15 +27,9 @@ Rgb fromBytes(uint32_t rgb) {
 
 int hexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
-  c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  c = asciiLower(c);
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   return -1;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
 }
 
 double unit(double x) { return std::clamp(x, 0.0, 1.0); }
@@ -73,7 +67,7 @@ struct Component {
 
 Component component(Scanner& s, bool noneAllowed, bool hue) {
   s.skipSpace();
-  if (noneAllowed && equalsIgnoringCase(s.rest().substr(0, 4), "none")) {
+  if (noneAllowed && equalsIgnoringAsciiCase(s.rest().substr(0, 4), "none")) {
     s.advance(4);
     return {};
   }
@@ -84,12 +78,12 @@ Component component(Scanner& s, bool noneAllowed, bool hue) {
   } else if (hue) {
     const std::size_t at = s.offset();
     const std::string_view u = s.word();
-    if (equalsIgnoringCase(u, "rad")) c.value *= 180 / std::numbers::pi;
-    else if (equalsIgnoringCase(u, "grad"))
+    if (equalsIgnoringAsciiCase(u, "rad")) c.value *= 180 / std::numbers::pi;
+    else if (equalsIgnoringAsciiCase(u, "grad"))
       c.value *= 0.9;
-    else if (equalsIgnoringCase(u, "turn"))
+    else if (equalsIgnoringAsciiCase(u, "turn"))
       c.value *= 360;
-    else if (!u.empty() && !equalsIgnoringCase(u, "deg"))
+    else if (!u.empty() && !equalsIgnoringAsciiCase(u, "deg"))
       s.failAt(at, "unknown angle unit '" + std::string(u) + "'");
   }
   return c;
@@ -148,7 +142,7 @@ Rgba hslFunction(Scanner& s) {
 // sRGB colour is the one shown, so the ICC colour is passed over.
 void skipIccColor(Scanner& s) {
   s.skipSpace();
-  if (!equalsIgnoringCase(s.rest().substr(0, 10), "icc-color(")) return;
+  if (!equalsIgnoringAsciiCase(s.rest().substr(0, 10), "icc-color(")) return;
   const std::size_t close = s.rest().find(')');
   if (close == std::string_view::npos) s.fail("expected ')' after icc-color(");
   s.advance(close + 1);
@@ -160,9 +154,11 @@ Rgba scanColor(Scanner& s) {
   const std::size_t start = s.offset();
   if (s.accept('#')) return scanHex(s, start);
   const std::string_view name = s.word();
-  if ((equalsIgnoringCase(name, "rgb") || equalsIgnoringCase(name, "rgba")) && s.accept('(')) return rgbFunction(s);
-  if ((equalsIgnoringCase(name, "hsl") || equalsIgnoringCase(name, "hsla")) && s.accept('(')) return hslFunction(s);
-  if (equalsIgnoringCase(name, "transparent")) return {{}, 0};
+  if ((equalsIgnoringAsciiCase(name, "rgb") || equalsIgnoringAsciiCase(name, "rgba")) && s.accept('('))
+    return rgbFunction(s);
+  if ((equalsIgnoringAsciiCase(name, "hsl") || equalsIgnoringAsciiCase(name, "hsla")) && s.accept('('))
+    return hslFunction(s);
+  if (equalsIgnoringAsciiCase(name, "transparent")) return {{}, 0};
   if (const auto named = namedColor(name)) return {*named, 1};
   s.failAt(start, "unknown colour '" + std::string(name.empty() ? s.rest().substr(0, 12) : name) + "'");
 }
@@ -183,7 +179,7 @@ Rgba colorWithIcc(Scanner& s) {
 
 std::optional<Rgb> namedColor(std::string_view name) {
   std::string lower(name);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : lower) c = asciiLower(c);
   const auto it = std::lower_bound(std::begin(kNamedColors), std::end(kNamedColors), lower,
                                    [](const NamedColor& n, const std::string& key) { return n.name < key; });
   if (it == std::end(kNamedColors) || it->name != lower) return std::nullopt;
@@ -203,14 +199,14 @@ Paint parsePaint(std::string_view text) {
   const auto keyword = [&](std::string_view k) {
     std::size_t n = k.size();
     while (n < rest.size() && isSvgSpace(rest[n])) ++n;
-    return equalsIgnoringCase(rest.substr(0, k.size()), k) && n == rest.size();
+    return equalsIgnoringAsciiCase(rest.substr(0, k.size()), k) && n == rest.size();
   };
   // Outside a marker there is no context to take a paint from.
   if (keyword("none") || keyword("context-fill") || keyword("context-stroke")) return p;
   if (keyword("currentColor")) p.kind = Paint::Kind::CurrentColor;
   if (keyword("inherit")) p.kind = Paint::Kind::Inherit;
   if (p.kind != Paint::Kind::None) return p;
-  if (equalsIgnoringCase(rest.substr(0, 4), "url(")) {
+  if (equalsIgnoringAsciiCase(rest.substr(0, 4), "url(")) {
     s.advance(4);
     s.skipSpace();
     const char quote = (s.peek() == '"' || s.peek() == '\'') ? s.peek() : '\0';

@@ -4,10 +4,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <limits>
 #include <sstream>
 #include <string>
+
+#include "AsciiCase.h"
 
 namespace easel::svg {
 
@@ -31,8 +32,7 @@ bool namesGzip(std::string_view path) {
   constexpr std::string_view kEnd = ".svgz";
   if (path.size() < kEnd.size()) return false;
   const std::string_view end = path.substr(path.size() - kEnd.size());
-  return std::equal(end.begin(), end.end(), kEnd.begin(),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+  return std::equal(end.begin(), end.end(), kEnd.begin(), [](char a, char b) { return asciiLower(a) == b; });
 }
 
 std::string gunzip(std::string_view data, std::size_t limit) {

@@ -184,10 +184,7 @@ void Importer::collectIds() {
       failNode(n,
                "elements nested " + std::to_string(depth) + " deep (the limit is " + std::to_string(kDepthLimit) + ")");
     checkAttributes(n);
-    if (pugi::xml_attribute id = n.attribute("id")) {
-      source_->ids.insert(id.value());
-      byId_.emplace(id.value(), n);
-    }
+    if (pugi::xml_attribute id = n.attribute("id")) source_->ids.emplace(id.value(), n);
     if (nameOf(n) == "style") styleElements_.push_back(n);
     for (pugi::xml_node c = n.last_child(); c; c = c.previous_sibling()) {
       if (c.type() == pugi::node_element) stack.emplace_back(c, depth + 1);
@@ -196,29 +193,36 @@ void Importer::collectIds() {
 }
 
 void Importer::checkAttributes(pugi::xml_node element) const {
-  const auto refuse = [&](pugi::xml_attribute second) {
-    failAt(offsetOf(second.name()), "not an SVG file: the attribute " + std::string(second.name()) + " is given twice");
+  const auto refuse = [&](const char* second) {
+    failAt(offsetOf(second), "not an SVG file: the attribute " + std::string(second) + " is given twice");
   };
+  // A few are compared pair by pair (the first letters first: most differ
+  // there); many, sorted by name.
+  constexpr std::size_t kFew = 16;
+  const char* few[kFew];
   std::size_t count = 0;
-  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) ++count;
+  for (pugi::xml_attribute a = element.first_attribute(); a && count <= kFew; a = a.next_attribute()) {
+    if (count < kFew) few[count] = a.name();
+    ++count;
+  }
   if (count < 2) return;
-  // A few are compared pair by pair; many, sorted by name.
-  if (count <= 16) {
-    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-      for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
-        if (std::strcmp(a.name(), b.name()) == 0) refuse(b);
+  if (count <= kFew) {
+    for (std::size_t i = 0; i < count; ++i) {
+      for (std::size_t j = i + 1; j < count; ++j) {
+        if (few[i][0] == few[j][0] && std::strcmp(few[i], few[j]) == 0) refuse(few[j]);
       }
     }
     return;
   }
   std::vector<std::string_view> names;
   for (pugi::xml_attribute a : element.attributes()) names.push_back(a.name());
-  std::sort(names.begin(), names.end());
-  const auto twice = std::adjacent_find(names.begin(), names.end());
-  if (twice == names.end()) return;
-  pugi::xml_attribute second = element.attribute(std::string(*twice).c_str()).next_attribute();
-  while (*twice != second.name()) second = second.next_attribute();
-  refuse(second);
+  std::vector<std::string_view> sorted = names;
+  std::sort(sorted.begin(), sorted.end());
+  const auto twice = std::adjacent_find(sorted.begin(), sorted.end());
+  if (twice == sorted.end()) return;
+  // The second of the pair in the file's order.
+  const auto first = std::find(names.begin(), names.end(), *twice);
+  refuse(std::find(first + 1, names.end(), *twice)->data());
 }
 
 void Importer::readStyleSheets() {

@@ -125,8 +125,8 @@ bool Importer::addUseContent(pugi::xml_node use, const Affine& m, easel::BoundsB
   pugi::xml_attribute href = hrefAttribute(use);
   const std::string_view ref = href.value();
   if (ref.size() < 2 || ref[0] != '#') return true;  // outside the file: nothing to show here
-  const auto found = byId_.find(std::string(ref.substr(1)));
-  if (found == byId_.end()) return true;
+  const auto found = source_->ids.find(ref.substr(1));
+  if (found == source_->ids.end()) return true;
   const pugi::xml_node target = found->second;
   if (nameOf(target) == "symbol" || nameOf(target) == "svg") {
     for (pugi::xml_node c : target.children()) {

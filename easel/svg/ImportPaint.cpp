@@ -29,8 +29,8 @@ Importer::ReadPaint Importer::readPaint(const ComputedStyle& style, Property pro
     return {true, rgbColor(rgb), alpha};
   };
   if (paint.kind != Paint::Kind::Url) return plain(paint.kind, paint.rgb, paint.alpha);
-  const auto found = paint.ref.empty() ? byId_.end() : byId_.find(paint.ref);
-  if (found == byId_.end()) {
+  const auto found = paint.ref.empty() ? source_->ids.end() : source_->ids.find(paint.ref);
+  if (found == source_->ids.end()) {
     return paint.fallbackKind ? plain(*paint.fallbackKind, paint.fallbackRgb, paint.fallbackAlpha)
                               : ReadPaint{false, none, 1};
   }
@@ -63,8 +63,8 @@ std::vector<pugi::xml_node> Importer::gradientStops(pugi::xml_node gradient) {
     pugi::xml_attribute href = hrefAttribute(gradient);
     const std::string_view target = href.value();
     if (target.empty() || target[0] != '#') break;
-    const auto found = byId_.find(std::string(target.substr(1)));
-    gradient = found == byId_.end() ? pugi::xml_node() : found->second;
+    const auto found = source_->ids.find(target.substr(1));
+    gradient = found == source_->ids.end() ? pugi::xml_node() : found->second;
   }
   return {};
 }
@@ -89,8 +89,7 @@ Rgb Importer::stopColor(pugi::xml_node stop) {
   return color;
 }
 
-void Importer::exactColor(pugi::xml_node node, const char* localName, AIColor& color) {
-  pugi::xml_attribute a = attributeIn(node, kContourNamespace, localName);
+void Importer::exactColor(pugi::xml_attribute a, AIColor& color) {
   if (!a || color.kind != kThreeColor) return;
   AIColor none{};
   none.kind = kNoneColor;
@@ -118,10 +117,14 @@ AIPathStyle Importer::readPathStyle(pugi::xml_node node, const ComputedStyle& st
     extra.fillOpacity = fill.alpha * read(style[Property::FillOpacity], Property::FillOpacity, parseOpacity);
   if (stroke.alpha != 1)
     extra.strokeOpacity = stroke.alpha * read(style[Property::StrokeOpacity], Property::StrokeOpacity, parseOpacity);
-  exactColor(node, "fill-color", s.fill.color);
-  exactColor(node, "stroke-color", s.stroke.color);
-  s.fill.overprint = std::string_view(attributeIn(node, kContourNamespace, "fill-overprint").value()) == "1";
-  s.stroke.overprint = std::string_view(attributeIn(node, kContourNamespace, "stroke-overprint").value()) == "1";
+  // Our own paint attributes, found in one pass over the element's.
+  static constexpr std::string_view kOurs[] = {"fill-color", "stroke-color", "fill-overprint", "stroke-overprint"};
+  pugi::xml_attribute ours[std::size(kOurs)];
+  attributesIn(node, kContourNamespace, kOurs, ours);
+  exactColor(ours[0], s.fill.color);
+  exactColor(ours[1], s.stroke.color);
+  s.fill.overprint = std::string_view(ours[2].value()) == "1";
+  s.stroke.overprint = std::string_view(ours[3].value()) == "1";
   s.evenOdd = keywordNumber(Property::FillRule, style[Property::FillRule].text) == 1;
   // Widths scale with the user space, by the square root of its area change.
   const double scale = std::sqrt(std::abs(local.determinant()));

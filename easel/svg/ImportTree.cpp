@@ -131,9 +131,11 @@ void Importer::finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, co
   // Locked in the editors' markup: Select All passes it by.
   if (node.attribute(insensitiveName_.c_str())) doc_->setLocked(art, true);
   for (std::size_t i = 0; i < kPropertyCount; ++i) {
+    const SpecifiedValue& v = style.values[i];
+    if (!v.byIdRule && !v.importantRule) continue;  // most art: no name is made at all
     const std::string name(propertyName(static_cast<Property>(i)));
-    if (style.values[i].byIdRule) extra.idRuleProperties.push_back(name);
-    if (style.values[i].importantRule) extra.importantProperties.push_back(name);
+    if (v.byIdRule) extra.idRuleProperties.push_back(name);
+    if (v.importantRule) extra.importantProperties.push_back(name);
   }
 }
 

@@ -1,9 +1,9 @@
 #include "Length.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
+#include "AsciiCase.h"
 #include "Scanner.h"
 
 namespace easel::svg {
@@ -49,12 +49,6 @@ constexpr UnitName kUnits[] = {
     {"%", Unit::Percent, Base::Percent, 0.01},
 };
 
-bool sameLetters(std::string_view a, std::string_view lower) {
-  return a.size() == lower.size() && std::equal(a.begin(), a.end(), lower.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == y;
-         });
-}
-
 }  // namespace
 
 Length parseLength(std::string_view text) {
@@ -65,8 +59,8 @@ Length parseLength(std::string_view text) {
   const std::size_t unitAt = s.offset();
   std::string_view unit = s.peek() == '%' ? s.rest().substr(0, 1) : s.word();
   s.advance(unit == "%" ? 1 : 0);
-  const auto* found =
-      std::find_if(std::begin(kUnits), std::end(kUnits), [&](const UnitName& u) { return sameLetters(unit, u.name); });
+  const auto* found = std::find_if(std::begin(kUnits), std::end(kUnits),
+                                   [&](const UnitName& u) { return equalsIgnoringAsciiCase(unit, u.name); });
   if (found == std::end(kUnits)) s.failAt(unitAt, "unknown unit '" + std::string(unit) + "'");
   l.unit = found->unit;
   s.skipSpace();

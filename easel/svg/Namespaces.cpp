@@ -49,15 +49,24 @@ bool attributeIsIn(pugi::xml_node element, std::string_view name, std::string_vi
 }
 
 pugi::xml_attribute attributeIn(pugi::xml_node element, std::string_view uri, std::string_view local) {
-  for (pugi::xml_attribute a : element.attributes()) {
+  pugi::xml_attribute found;
+  attributesIn(element, uri, {&local, 1}, {&found, 1});
+  return found;
+}
+
+void attributesIn(pugi::xml_node element, std::string_view uri, std::span<const std::string_view> locals,
+                  std::span<pugi::xml_attribute> found) {
+  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
     const std::string_view name = a.name();
-    // The cheap test first: the local name, then what the prefix means.
-    if (name.size() > local.size() && name.ends_with(local) && name[name.size() - local.size() - 1] == ':' &&
-        attributeIsIn(element, name, uri)) {
-      return a;
+    for (std::size_t i = 0; i < locals.size(); ++i) {
+      const std::string_view local = locals[i];
+      // The cheap test first: the local name, then what the prefix means.
+      if (!found[i] && name.size() > local.size() && name.ends_with(local) &&
+          name[name.size() - local.size() - 1] == ':' && attributeIsIn(element, name, uri)) {
+        found[i] = a;
+      }
     }
   }
-  return {};
 }
 
 bool elementIs(pugi::xml_node element, std::string_view uri, std::string_view local) {
@@ -76,7 +85,8 @@ ChosenPrefix choosePrefix(pugi::xml_node root, std::string_view uri, std::string
   std::set<std::string, std::less<>> taken, rebound;
   std::vector<pugi::xml_node> stack{root};
   const auto note = [&](std::string_view prefix) {
-    if (prefix.starts_with(wanted)) taken.emplace(prefix);
+    // Looked up first: a file's thousands of marks name the same few prefixes.
+    if (prefix.starts_with(wanted) && !taken.contains(prefix)) taken.emplace(prefix);
   };
   while (!stack.empty()) {
     const pugi::xml_node n = stack.back();

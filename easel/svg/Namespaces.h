@@ -6,6 +6,7 @@
 #ifndef EASEL_SVG_NAMESPACES_H
 #define EASEL_SVG_NAMESPACES_H
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,10 @@ std::string_view namespaceOf(pugi::xml_node element, std::string_view qualifiedN
 
 // The element's attribute `local` in namespace `uri`, whatever its prefix.
 pugi::xml_attribute attributeIn(pugi::xml_node element, std::string_view uri, std::string_view local);
+// The same for several local names in one pass over the attributes: found[i]
+// is the attribute `locals[i]` (empty when the element has none).
+void attributesIn(pugi::xml_node element, std::string_view uri, std::span<const std::string_view> locals,
+                  std::span<pugi::xml_attribute> found);
 // Whether an attribute name of `element` is `uri`'s.
 bool attributeIsIn(pugi::xml_node element, std::string_view name, std::string_view uri);
 // Whether the element is named `local` in namespace `uri`.

@@ -1,9 +1,9 @@
 #include "PropertyValues.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 
+#include "AsciiCase.h"
 #include "Color.h"
 #include "Scanner.h"
 #include "ValueError.h"
@@ -131,11 +131,7 @@ std::optional<Property> propertyNamed(std::string_view name) {
   return std::nullopt;
 }
 
-bool isKeyword(std::string_view value, std::string_view keyword) {
-  return value.size() == keyword.size() && std::equal(value.begin(), value.end(), keyword.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-         });
-}
+bool isKeyword(std::string_view value, std::string_view keyword) { return equalsIgnoringAsciiCase(value, keyword); }
 
 int keywordNumber(Property p, std::string_view value) {
   switch (p) {

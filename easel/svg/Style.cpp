@@ -1,7 +1,6 @@
 #include "Style.h"
 
-#include <cctype>
-
+#include "AsciiCase.h"
 #include "Scanner.h"
 #include "easel/core/Trimmed.h"
 
@@ -52,8 +51,7 @@ std::vector<Declaration> parseStyle(std::string_view text, std::vector<ValueErro
       drop("a declaration without a property");
     } else {
       Declaration d;
-      for (char c : trimmed(item.substr(0, colon), kSvgWhiteSpace))
-        d.property += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      for (char c : trimmed(item.substr(0, colon), kSvgWhiteSpace)) d.property += asciiLower(c);
       const std::string_view value = trimmed(item.substr(colon + 1), kSvgWhiteSpace);
       d.value = std::string(value);
       d.valueOffset = static_cast<std::size_t>(value.data() - plain.data());

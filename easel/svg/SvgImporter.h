@@ -169,7 +169,8 @@ class Importer : private CascadeSite {
   Rgb stopColor(pugi::xml_node stop);
   // Our own attribute carrying the exact colour replaces the sRGB one when
   // the two still agree (an editor that changed the paint drops ours).
-  void exactColor(pugi::xml_node node, const char* localName, AIColor& color);
+  // `a`: our exact-colour attribute of the element (empty for none).
+  void exactColor(pugi::xml_attribute a, AIColor& color);
   double lengthValue(const ComputedStyle& style, Property p);
   AIPathStyle readPathStyle(pugi::xml_node node, const ComputedStyle& style, const Affine& local, SvgArtExtra& extra);
   // `style`, shared with the element read before when that had the same.
@@ -227,7 +228,6 @@ class Importer : private CascadeSite {
   std::shared_ptr<SvgSource> source_;
   std::string insensitiveName_;  // the editors' lock attribute with its prefix
   std::unique_ptr<Document> doc_;
-  std::unordered_map<std::string, pugi::xml_node> byId_;
   std::vector<pugi::xml_node> styleElements_;
   StyleSheet sheet_;
   std::map<std::string, int32_t> paintIndices_;

@@ -7,8 +7,9 @@
 
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -45,8 +46,10 @@ struct SvgSource {
   std::vector<SourceItem> rootItems;
   // url(#id) paints: a gradient or pattern colour's reference is an index here.
   std::vector<std::string> paintIds;
-  // Every id in the file, so that new ids do not collide with any.
-  std::set<std::string> ids;
+  // Every id in the file, with the first element that has it: what url(#id)
+  // and href name, and what new ids must not collide with. The ids are the
+  // parsed attributes' own text.
+  std::unordered_map<std::string_view, pugi::xml_node> ids;
 };
 
 // What the exporter needs to write an object back as it was, and to tell
