@@ -86,6 +86,9 @@ export class HttpTransport {
   // The server stops the run at once and then cancels the dialog.
   cancel(page) { return this.request('cancel', '', page); }
 
+  // The editor writes the files it saves itself.
+  onSavedFile() {}
+
   // Asks how far the run has got until the returned function is called.
   followProgress(listener, page) {
     let following = true, timer = null;

@@ -21,6 +21,7 @@ export class WorkerTransport {
     this.listeners = new Set();  // of the progress
     this.nextId = 1;
     this.drawing = null;         // {name, bytes}: what a restarted worker opens
+    this.keep = () => {};        // what the page does with a drawing saved
     this.stopFlag = globalThis.crossOriginIsolated && typeof SharedArrayBuffer === 'function'
       ? new Int32Array(new SharedArrayBuffer(4)) : null;
     this.start();
@@ -57,8 +58,9 @@ export class WorkerTransport {
       case 'progress':
         for (const listener of this.listeners) listener({ ok: true, ...message });
         break;
-      case 'file':  // a saved drawing: the one a restarted worker opens
+      case 'file':  // the drawing as read or saved: the one a restarted worker opens
         this.drawing = { name: message.name, bytes: message.bytes.slice(0) };
+        if (message.saved) this.keep(message.name, message.bytes);
         break;
       case 'failed':
         for (const resolve of this.pending.values()) resolve({ ok: false, error: message.error });
@@ -96,9 +98,13 @@ export class WorkerTransport {
     const reply = await Promise.race([this.request('cancel', '', page), late]);
     clearTimeout(timer);
     if (reply) return reply;
-    this.restart('the editor did not stop: it was started again on the drawing as last opened or saved');
-    return this.request('state', '', { ...page, revision: 0 });
+    const why = 'the editor did not stop: it was started again on the drawing as last opened or saved';
+    this.restart(why);
+    const state = await this.request('state', '', { ...page, revision: 0 });
+    return { ...state, messages: [...(state.messages || []), why] };
   }
+
+  onSavedFile(keep) { this.keep = keep; }
 
   followProgress(listener) {
     this.listeners.add(listener);

@@ -30,5 +30,8 @@ export const sendDialogEvents = (events) => request('dialog', events);
 // How far the run the host is busy with has got ({running, stoppable, made,
 // total}), told to `listener` until the function returned is called.
 export const followProgress = (listener) => transport.followProgress(listener, page());
+// What to do with a drawing the host saved and hands to the page: `keep(name,
+// bytes)` (a host in the page has no disk of its own; the editor's writes its files).
+export const onSavedFile = (keep) => transport.onSavedFile(keep);
 // The page is going away (closed or reloaded).
 export const sayGoodbye = () => transport.goodbye();

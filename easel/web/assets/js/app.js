@@ -5,6 +5,7 @@ import * as api from './api.js';
 import { BusyState } from './busy.js';
 import { Canvas } from './canvas.js';
 import { DialogView, TEMPLATE_UNITS } from './dialog.js';
+import { keepFile } from './keep.js';
 import { MenuBar } from './menus.js';
 import { askText } from './prompt.js';
 
@@ -314,6 +315,7 @@ zoomField.addEventListener('change', () => {
 });
 
 addEventListener('pagehide', () => api.sayGoodbye());
+api.onSavedFile(keepFile);
 // Coming back to the page: the drawing may have been changed on disk meanwhile.
 addEventListener('focus', async () => {
   if (state && !busy && !settings) await show(await api.getState());

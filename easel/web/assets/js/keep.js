@@ -1,0 +1,41 @@
+// A drawing the page's own host has saved (the host in the page keeps its
+// files in memory): written to the file the user chooses, where the browser
+// can write files (the File System Access API), else downloaded. The file
+// chosen once is written again by the next Save of the same name.
+const chosen = new Map();  // name -> the file's handle
+
+async function chooseFile(name) {
+  if (!chosen.has(name)) {
+    chosen.set(name, await showSaveFilePicker({
+      suggestedName: name, types: [{ description: 'SVG drawing', accept: { 'image/svg+xml': ['.svg', '.svgz'] } }],
+    }));
+  }
+  return chosen.get(name);
+}
+
+function download(name, bytes) {
+  const url = URL.createObjectURL(new Blob([bytes], { type: 'image/svg+xml' }));
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = name;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(url), 60000);
+}
+
+// Resolves once the file is written or handed to the browser's downloads;
+// false when the user chose no file.
+export async function keepFile(name, bytes) {
+  if (typeof globalThis.showSaveFilePicker === 'function') {
+    try {
+      const writable = await (await chooseFile(name)).createWritable();
+      await writable.write(bytes);
+      await writable.close();
+      return true;
+    } catch (error) {
+      if (error.name === 'AbortError') return false;
+      chosen.delete(name);  // the file cannot be written: downloaded instead
+    }
+  }
+  download(name, bytes);
+  return true;
+}
