@@ -205,4 +205,12 @@ EditorHost::Outcome EditorHost::about() {
   return {};
 }
 
+// A host in the page has no disk that outlives it: the page keeps the copy.
+EditorHost::Outcome EditorHost::recovery() {
+  Outcome outcome;
+  const std::optional<std::string> text = unsavedText();
+  outcome.more = {{"recovery", text ? Json(*text) : Json()}};
+  return outcome;
+}
+
 }  // namespace easel::web

@@ -92,12 +92,17 @@ void EditorHost::run() {
   easel_ = nullptr;
 }
 
+std::optional<std::string> EditorHost::unsavedText() {
+  if (reporter_.committedFingerprint() == savedFingerprint_) return std::nullopt;
+  const Document& document = easel_->session.document();
+  return reporter_.svgText(document, runs_.edits(document));
+}
+
 void EditorHost::keepUnsavedWork() {
-  if (reporter_.committedFingerprint() == savedFingerprint_) return sayEnding({});
   try {
-    const Document& document = easel_->session.document();
-    const std::filesystem::path copy = writeRecoveryCopy(
-        options_.drawingPath, reporter_.svgText(document, runs_.edits(document)), std::chrono::system_clock::now());
+    const std::optional<std::string> text = unsavedText();
+    if (!text) return sayEnding({});
+    const std::filesystem::path copy = writeRecoveryCopy(options_.drawingPath, *text, std::chrono::system_clock::now());
     sayEnding("contour edit: the changes were not saved; they are in " + copy.string());
   } catch (const std::exception& e) {
     sayEnding(std::string("contour edit: the changes were not saved, and no recovery copy could be written: ") +
@@ -152,6 +157,7 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome, b
     reply.body["sequence"] = ++answered_;  // answers on separate connections can arrive out of order
     if (!outcome.error.empty()) reply.body["error"] = outcome.error;
     if (!outcome.reason.empty()) reply.body["reason"] = outcome.reason;
+    if (outcome.more.is_object()) reply.body.update(outcome.more);
     reply.body["messages"] = notes_;
     reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
     reply.body["modified"] = reporter_.committedFingerprint() != savedFingerprint_;
@@ -240,6 +246,7 @@ EditorHost::Outcome EditorHost::perform(const HostRequest& request) {
     case Action::SaveAs: return save(body, true);
     case Action::View: return setZoom(body);
     case Action::About: return about();
+    case Action::Recovery: return recovery();
   }
   return {404, "no such action"};
 }

@@ -118,7 +118,8 @@ class EditorHost {
     Outcome(int s, std::string e, std::string r = {}) : status(s), error(std::move(e)), reason(std::move(r)) {}
     int status = 200;
     std::string error;
-    std::string reason;  // for the page: "exists" when Save As would replace a file, "changed" (below)
+    std::string reason;   // for the page: "exists" when Save As would replace a file, "changed" (below)
+    nlohmann::json more;  // what the action answers beside the state (an object)
   };
   void handle(const HostRequestPtr& request);
   Outcome perform(const HostRequest& request);
@@ -129,6 +130,8 @@ class EditorHost {
   void contourMade();
   // Contours the run is expected to make: selected objects x contours each.
   uint64_t expectedContours();
+  // The drawing as a recovery copy holds it; none when every change is saved.
+  std::optional<std::string> unsavedText();
   // Ending with changes not saved: they go to a recovery copy (Recovery.h).
   void keepUnsavedWork();
   // The line that says so (none for no changes), unless settleEnding() spoke first.
@@ -143,6 +146,7 @@ class EditorHost {
   Outcome save(const nlohmann::json& body, bool saveAs);
   Outcome setZoom(const nlohmann::json& body);
   Outcome about();
+  Outcome recovery();  // the unsaved changes, for a page that keeps its own recovery copy
 
   EditorParts parts();
 

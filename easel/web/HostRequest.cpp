@@ -22,13 +22,14 @@ constexpr std::pair<Action, std::string_view> kNames[] = {
     {Action::SaveAs, "saveAs"},
     {Action::View, "view"},
     {Action::About, "about"},
+    {Action::Recovery, "recovery"},
     {Action::Dialog, "dialog"},
     {Action::Cancel, "cancel"},
 };
 
-constexpr Action kObjectActions[] = {Action::Select, Action::Filter, Action::Repeat, Action::EditContour,
-                                     Action::Undo,   Action::Redo,   Action::Save,   Action::SaveAs,
-                                     Action::View,   Action::About};
+constexpr Action kObjectActions[] = {Action::Select, Action::Filter, Action::Repeat,  Action::EditContour,
+                                     Action::Undo,   Action::Redo,   Action::Save,    Action::SaveAs,
+                                     Action::View,   Action::About,  Action::Recovery};
 
 }  // namespace
 

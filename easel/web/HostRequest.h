@@ -57,8 +57,9 @@ enum class Action {
   SaveAs,  // body: "path", "overwrite"
   View,    // body: "zoom"
   About,
-  Dialog,  // events: the user's actions in the open dialog
-  Cancel,  // the page's Cancel of a run: the open dialog is cancelled
+  Recovery,  // the drawing with the changes not saved ("recovery"; null when all is saved)
+  Dialog,    // events: the user's actions in the open dialog
+  Cancel,    // the page's Cancel of a run: the open dialog is cancelled
 };
 
 // The action's name in the editor's protocol (/api/NAME), and back; none for

@@ -1,7 +1,8 @@
 // The page's worker transport (api-worker.js) against a stand-in for the
 // worker: answers found by their ids with the geometry read in place, the
-// progress it pushes, the stop flag a Cancel sets, and a worker that dies or
-// does not answer a Cancel started again on the drawing the page kept.
+// progress it pushes, the stop flag a Cancel sets, a worker that dies or
+// does not answer a Cancel started again on the drawing the page kept, and
+// the recovery copy kept once the page is idle and opened on the next visit.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
@@ -24,12 +25,24 @@ globalThis.crossOriginIsolated = true;
 const { WorkerTransport } = await import('../../easel/web/assets/js/api-worker.js');
 const page = { revision: 3, order: 1, id: 'p' };
 const latest = () => StandInWorker.made.at(-1);
+// Requests are posted once the kept copy has been looked for.
+const posted = () => new Promise(setImmediate);
+// The browser's storage, in memory.
+const memoryStorage = (copy) => ({
+  copy,
+  keptCopy: async function kept() { return this.copy; },
+  keepCopy: async function keep(c) { this.copy = c; },
+  dropCopy: async function drop() { this.copy = undefined; },
+});
+const answer = (worker, request, json) =>
+  worker.say({ type: 'answer', id: request.id, status: 200, json: JSON.stringify(json), geometry: null });
 
 test('answers are matched to requests by id, the geometry read in place', async () => {
-  const transport = new WorkerTransport('contour-host.js');
+  const transport = new WorkerTransport('contour-host.js', memoryStorage());
   const worker = latest();
   assert.equal(worker.posted[0].type, 'start');
   const [first, second] = [transport.request('state', '', page), transport.request('select', '{"all":true}', page)];
+  await posted();
   const [a, b] = worker.requests();
   assert.deepEqual([b.name, b.body, b.revision, b.page], ['select', '{"all":true}', 3, 'p']);
   const geometry = new Float32Array([1.5, 2.5]).buffer;
@@ -42,7 +55,7 @@ test('answers are matched to requests by id, the geometry read in place', async 
 });
 
 test('the progress is pushed to those following it, until they stop', () => {
-  const transport = new WorkerTransport('contour-host.js');
+  const transport = new WorkerTransport('contour-host.js', memoryStorage());
   const heard = [];
   const stop = transport.followProgress((p) => heard.push(p.made));
   latest().say({ type: 'progress', running: true, stoppable: true, made: 5, total: 9 });
@@ -52,11 +65,12 @@ test('the progress is pushed to those following it, until they stop', () => {
 });
 
 test('a Cancel raises the shared stop flag before it is sent', async () => {
-  const transport = new WorkerTransport('contour-host.js');
+  const transport = new WorkerTransport('contour-host.js', memoryStorage());
   const worker = latest();
   const flag = new Int32Array(worker.posted[0].stopFlag);
   const cancelled = transport.cancel(page);
   assert.equal(Atomics.load(flag, 0), 1);
+  await posted();
   const cancel = worker.requests().at(-1);
   assert.equal(cancel.name, 'cancel');
   worker.say({ type: 'answer', id: cancel.id, status: 200, json: '{"ok":true}', geometry: null });
@@ -65,12 +79,13 @@ test('a Cancel raises the shared stop flag before it is sent', async () => {
 });
 
 test('a worker that dies is started again on the drawing as last saved', async () => {
-  const transport = new WorkerTransport('contour-host.js');
+  const transport = new WorkerTransport('contour-host.js', memoryStorage());
   const worker = latest();
   const saved = [];
   transport.onSavedFile((name) => saved.push(name));
   worker.say({ type: 'file', name: 'd.svg', bytes: new TextEncoder().encode('<svg/>').buffer, saved: true });
   const waiting = transport.request('state', '', page);
+  await posted();
   worker.onerror({ message: 'out of memory', preventDefault() {} });
   const reply = await waiting;
   assert.equal(reply.ok, false);
@@ -85,15 +100,17 @@ test('a worker that dies is started again on the drawing as last saved', async (
 
 test('a Cancel the worker does not answer in time starts it again', async (t) => {
   t.mock.timers.enable({ apis: ['setTimeout'] });
-  const transport = new WorkerTransport('contour-host.js');
+  const transport = new WorkerTransport('contour-host.js', memoryStorage());
   const worker = latest();
   const cancelled = transport.cancel(page);
+  await posted();
   t.mock.timers.tick(1999);
   await Promise.resolve();
   assert.equal(latest(), worker);  // still waited for
   t.mock.timers.tick(1);
   for (let i = 0; i < 10 && latest() === worker; i++) await Promise.resolve();
   assert.ok(worker.terminated);
+  await posted();
   // The page then shows the new worker's state, asked for whole.
   const state = latest().requests().at(-1);
   assert.deepEqual([state.name, state.revision], ['state', 0]);
@@ -101,4 +118,43 @@ test('a Cancel the worker does not answer in time starts it again', async (t) =>
   const shown = await cancelled;
   assert.equal(shown.revision, 1);
   assert.match(shown.messages.at(-1), /started again/);  // the page says why its undo history is gone
+});
+
+test('the changes not saved are kept once the page is idle, and dropped once saved', async (t) => {
+  t.mock.timers.enable({ apis: ['setTimeout'] });
+  const storage = memoryStorage();
+  const transport = new WorkerTransport('contour-host.js', storage);
+  const worker = latest();
+  const undone = transport.request('undo', '{}', page);
+  await posted();
+  answer(worker, worker.requests().at(-1), { ok: true, modified: true, revision: 8, file: 'd.svg' });
+  await undone;
+  t.mock.timers.tick(1999);
+  assert.equal(worker.requests().length, 1);  // not before the page has been idle for a while
+  t.mock.timers.tick(1);
+  const asked = worker.requests().at(-1);
+  assert.equal(asked.name, 'recovery');
+  answer(worker, asked, { ok: true, modified: true, revision: 8, file: 'd.svg', recovery: '<svg>8</svg>' });
+  await posted();
+  assert.deepEqual([storage.copy.name, storage.copy.text], ['d.svg', '<svg>8</svg>']);
+  t.mock.timers.tick(5000);
+  assert.equal(worker.requests().length, 2);  // kept once: nothing changed since
+  const saved = transport.request('save', '{}', page);
+  await posted();
+  answer(worker, worker.requests().at(-1), { ok: true, modified: false, revision: 8, file: 'd.svg' });
+  await saved;
+  assert.equal(storage.copy, undefined);
+});
+
+test('a copy kept on the last visit is opened before any request, and the page told', async () => {
+  const transport = new WorkerTransport('contour-host.js', memoryStorage({ name: 'd.svg', text: '<svg/>', time: 0 }));
+  const worker = latest();
+  const first = transport.request('state', '', page);
+  await posted();
+  assert.deepEqual(worker.posted.map((m) => m.type), ['start', 'open', 'request']);
+  assert.equal(new TextDecoder().decode(worker.posted[1].bytes), '<svg/>');
+  answer(worker, worker.requests()[0], { ok: true, messages: ['read d.svg'] });
+  const shown = await first;
+  assert.match(shown.messages[0], /d\.svg: the changes not saved on .* are open again/);
+  assert.equal(shown.messages[1], 'read d.svg');
 });

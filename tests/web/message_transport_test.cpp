@@ -98,6 +98,27 @@ TEST(MessageTransport, AnswersEveryRequestByItsIdOnTheOneThread) {
   EXPECT_EQ(page.answers[4].status, 400);
 }
 
+TEST(MessageTransport, TheRecoveryHoldsTheChangesNotSaved) {
+  Served served(2);
+  ScriptedPage page;
+  page.send("recovery");
+  page.send("select", R"({"all": true})");
+  page.send("filter");
+  page.send("dialog", R"([{"end": 1}])");  // OK
+  page.send("recovery");
+  page.send("save");
+  page.send("recovery");
+  MessageTransport(*served.host, page).run();
+  ASSERT_EQ(page.answered.size(), 7u);
+  EXPECT_TRUE(page.answers[1].body["recovery"].is_null());  // nothing changed yet
+  const std::string kept = page.answers[5].body["recovery"].get<std::string>();
+  std::size_t paths = 0;
+  for (std::size_t at = kept.find("<path"); at != std::string::npos; at = kept.find("<path", at + 1)) ++paths;
+  EXPECT_GT(paths, 2u) << "the contours are in the copy";
+  EXPECT_EQ(served.scratch.read("stars.svg"), kept);  // Save wrote the same drawing
+  EXPECT_TRUE(page.answers[7].body["recovery"].is_null());
+}
+
 TEST(MessageTransport, ACancelStopsALongPreviewAndLeavesTheDrawingAsItWas) {
   Served served(2000);
   ScriptedPage page;

@@ -9,22 +9,42 @@
 // contours, a few times a second of a run. Should it not answer the Cancel
 // within RESTART_AFTER ms (or fail), it is started again on the drawing as
 // last opened or saved.
+//
+// The worker's memory ends with the page, so the changes not saved are kept
+// in the browser's storage (recovery-store.js), asked of the host once the
+// page has been idle for RECOVERY_AFTER ms, and opened again on the next visit.
 import { withGeometry } from './api-answer.js';
+import * as browserStorage from './recovery-store.js';
 
-const RESTART_AFTER = 2000;  // ms
+const RESTART_AFTER = 2000, RECOVERY_AFTER = 2000;  // ms
 
 export class WorkerTransport {
-  // `url`: the worker's script.
-  constructor(url) {
+  // `url`: the worker's script; `storage`: where the recovery copy is kept.
+  constructor(url, storage = browserStorage) {
     this.url = url;
+    this.storage = storage;
     this.pending = new Map();    // request id -> what its answer resolves
     this.listeners = new Set();  // of the progress
     this.nextId = 1;
     this.drawing = null;         // {name, bytes}: what a restarted worker opens
     this.keep = () => {};        // what the page does with a drawing saved
+    this.carried = [];           // messages for the page's next answer
+    this.recoveryTimer = null;
+    this.unkept = null;          // the revision with changes not kept yet
+    this.keptRevision = null;    // the one last kept
     this.stopFlag = globalThis.crossOriginIsolated && typeof SharedArrayBuffer === 'function'
       ? new Int32Array(new SharedArrayBuffer(4)) : null;
     this.start();
+    this.started = this.reopenKept();  // requests wait for it
+  }
+
+  // The changes a page did not save on its last visit are opened again.
+  async reopenKept() {
+    const copy = await this.storage.keptCopy();
+    if (!copy) return;
+    this.open(copy.name, new TextEncoder().encode(copy.text).buffer);
+    this.carried.push(`${copy.name}: the changes not saved on ${new Date(copy.time).toLocaleString()} `
+      + 'were kept in this browser and are open again: Save keeps them');
   }
 
   start() {
@@ -52,7 +72,10 @@ export class WorkerTransport {
       case 'answer': {
         const resolve = this.pending.get(message.id);
         this.pending.delete(message.id);
-        if (resolve) resolve(withGeometry(JSON.parse(message.json), message.geometry));
+        const reply = withGeometry(JSON.parse(message.json), message.geometry);
+        if (resolve) resolve(reply);
+        if (reply.ok && reply.modified && reply.revision !== this.keptRevision) this.unkept = reply.revision;
+        this.settle();
         break;
       }
       case 'progress':
@@ -72,12 +95,39 @@ export class WorkerTransport {
   }
 
   // `body`: the JSON text ('' for none); `page`: the revision, order and load of the page.
-  request(name, body, page) {
+  async request(name, body, page) {
+    await this.started;
+    this.page = page;
+    const reply = await this.ask(name, body, page);
+    if (this.carried.length) reply.messages = [...this.carried.splice(0), ...(reply.messages || [])];
+    if (reply.ok && (name === 'save' || name === 'saveAs')) this.storage.dropCopy();
+    return reply;
+  }
+
+  ask(name, body, page) {
     const id = this.nextId++;
     return new Promise((resolve) => {
       this.pending.set(id, resolve);
       this.worker.postMessage({ type: 'request', id, name, body, revision: page.revision, order: page.order, page: page.id });
     });
+  }
+
+  // Nothing waits for an answer: the changes not saved are kept once the page stays idle.
+  settle() {
+    clearTimeout(this.recoveryTimer);
+    if (this.pending.size || this.unkept === null) return;
+    this.recoveryTimer = setTimeout(async () => {
+      if (this.pending.size) return;
+      const revision = this.unkept;
+      [this.unkept, this.keptRevision] = [null, revision];
+      const reply = await this.ask('recovery', '', { ...this.page, order: 0 });
+      if (reply.messages && reply.messages.length) this.carried.push(...reply.messages);
+      if (!reply.ok) {  // (a dialog opened meanwhile: kept once it is over)
+        [this.unkept, this.keptRevision] = [revision, null];
+        return;
+      }
+      if (reply.recovery) this.storage.keepCopy({ name: reply.file, text: reply.recovery, time: Date.now() });
+    }, RECOVERY_AFTER);
   }
 
   // Opens a drawing in the worker (its bytes are handed over).
