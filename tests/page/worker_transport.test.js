@@ -146,6 +146,22 @@ test('the changes not saved are kept once the page is idle, and dropped once sav
   assert.equal(storage.copy, undefined);
 });
 
+test('a worker started again opens the changes kept, not the file as saved', async (t) => {
+  t.mock.timers.enable({ apis: ['setTimeout'] });
+  const transport = new WorkerTransport('contour-host.js', memoryStorage());
+  const worker = latest();
+  worker.say({ type: 'file', name: 'd.svg', bytes: new TextEncoder().encode('<svg/>').buffer });
+  const changed = transport.request('redo', '{}', page);
+  await posted();
+  answer(worker, worker.requests().at(-1), { ok: true, modified: true, revision: 2, file: 'd.svg' });
+  await changed;
+  t.mock.timers.tick(2000);
+  answer(worker, worker.requests().at(-1), { ok: true, revision: 2, file: 'd.svg', recovery: '<svg>2</svg>' });
+  await posted();
+  worker.onerror({ message: 'lost', preventDefault() {} });
+  assert.equal(new TextDecoder().decode(latest().posted[1].bytes), '<svg>2</svg>');
+});
+
 test('a copy kept on the last visit is opened before any request, and the page told', async () => {
   const transport = new WorkerTransport('contour-host.js', memoryStorage({ name: 'd.svg', text: '<svg/>', time: 0 }));
   const worker = latest();

@@ -8,7 +8,7 @@
 // reads as it makes contours; elsewhere the worker looks for messages between
 // contours, a few times a second of a run. Should it not answer the Cancel
 // within RESTART_AFTER ms (or fail), it is started again on the drawing as
-// last opened or saved.
+// the page last kept it (below), or else as last opened or saved.
 //
 // The worker's memory ends with the page, so the changes not saved are kept
 // in the browser's storage (recovery-store.js), asked of the host once the
@@ -52,7 +52,8 @@ export class WorkerTransport {
     this.worker.onmessage = (event) => this.take(event.data);
     this.worker.onerror = (event) => {
       event.preventDefault();
-      this.restart(`the editor stopped (${event.message || 'an error'}) and was started again`);
+      this.restart(`the editor stopped (${event.message || 'an error'}) and was started again on the drawing `
+        + 'as last kept: its undo history is lost');
     };
     this.worker.postMessage({ type: 'start', stopFlag: this.stopFlag ? this.stopFlag.buffer : null, seed: null });
     if (this.drawing) this.open(this.drawing.name, this.drawing.bytes.slice(0));
@@ -126,7 +127,10 @@ export class WorkerTransport {
         [this.unkept, this.keptRevision] = [revision, null];
         return;
       }
-      if (reply.recovery) this.storage.keepCopy({ name: reply.file, text: reply.recovery, time: Date.now() });
+      if (!reply.recovery) return;
+      this.storage.keepCopy({ name: reply.file, text: reply.recovery, time: Date.now() });
+      // A worker started again opens the changes as kept, not the file as saved.
+      this.drawing = { name: reply.file, bytes: new TextEncoder().encode(reply.recovery).buffer };
     }, RECOVERY_AFTER);
   }
 
@@ -148,7 +152,7 @@ export class WorkerTransport {
     const reply = await Promise.race([this.request('cancel', '', page), late]);
     clearTimeout(timer);
     if (reply) return reply;
-    const why = 'the editor did not stop: it was started again on the drawing as last opened or saved';
+    const why = 'the editor did not stop: it was started again on the drawing as last kept: its undo history is lost';
     this.restart(why);
     const state = await this.request('state', '', { ...page, revision: 0 });
     return { ...state, messages: [...(state.messages || []), why] };
