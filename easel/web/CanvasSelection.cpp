@@ -107,9 +107,14 @@ bool artHit(const Document& d, ArtRef art, AIRealPoint p, AIReal tolerance) {
 
 bool selected(const Document& d, ArtRef art) { return flag(d, art, kArtSelected); }
 
-// The objects of every visible layer, top first.
+// The members of the scope, top first: of a group, or of every visible layer.
 template <typename Visit>
-void forEachObject(const Document& d, Visit visit) {
+void forEachObject(const Document& d, ArtRef scope, Visit visit) {
+  if (scope) {
+    for (ArtRef object = d.firstChild(scope); object; object = d.nextSibling(object))
+      if (!visit(object)) return;
+    return;
+  }
   for (ArtRef layer = d.firstLayer(); layer; layer = d.nextSibling(layer)) {
     if (flag(d, layer, kArtHidden) || flag(d, layer, kArtLocked)) continue;
     for (ArtRef object = d.firstChild(layer); object; object = d.nextSibling(object))
@@ -117,22 +122,32 @@ void forEachObject(const Document& d, Visit visit) {
   }
 }
 
+void collectDeepest(const Document& d, ArtRef art, AIRealPoint p, AIReal tolerance, std::vector<ArtRef>& found) {
+  if (flag(d, art, kArtHidden) || flag(d, art, kArtLocked)) return;
+  if (d.type(art) != ArtType::Group) {
+    if (artHit(d, art, p, tolerance)) found.push_back(art);
+    return;
+  }
+  for (ArtRef child = d.firstChild(art); child; child = d.nextSibling(child))
+    collectDeepest(d, child, p, tolerance, found);
+}
+
 }  // namespace
 
-ArtRef objectAt(const Document& document, AIRealPoint point, AIReal tolerance) {
+ArtRef objectAt(const Document& document, AIRealPoint point, AIReal tolerance, ArtRef scope) {
   ArtRef found;
-  forEachObject(document, [&](ArtRef object) {
+  forEachObject(document, scope, [&](ArtRef object) {
     if (artHit(document, object, point, tolerance)) found = object;
     return !found;
   });
   return found;
 }
 
-std::vector<ArtRef> objectsInRect(const Document& document, AIRealRect rect) {
+std::vector<ArtRef> objectsInRect(const Document& document, AIRealRect rect, ArtRef scope) {
   const AIReal left = std::min(rect.left, rect.right), right = std::max(rect.left, rect.right);
   const AIReal bottom = std::min(rect.bottom, rect.top), top = std::max(rect.bottom, rect.top);
   std::vector<ArtRef> objects;
-  forEachObject(document, [&](ArtRef object) {
+  forEachObject(document, scope, [&](ArtRef object) {
     if (flag(document, object, kArtHidden) || flag(document, object, kArtLocked) || !document.hasBounds(object))
       return true;
     const AIRealRect b = document.bounds(object);
@@ -156,21 +171,37 @@ void marqueeSelect(Document& document, const std::vector<ArtRef>& objects, bool 
   for (ArtRef object : objects) document.setSelected(object, true);
 }
 
-void selectAll(Document& document) {
-  forEachObject(document, [&](ArtRef object) {
+std::vector<ArtRef> deepestAt(const Document& document, AIRealPoint point, AIReal tolerance) {
+  std::vector<ArtRef> found;
+  forEachObject(document, {}, [&](ArtRef object) {
+    collectDeepest(document, object, point, tolerance, found);
+    return true;
+  });
+  return found;
+}
+
+void selectAll(Document& document, ArtRef scope) {
+  forEachObject(document, scope, [&](ArtRef object) {
     if (!flag(document, object, kArtHidden) && !flag(document, object, kArtLocked)) document.setSelected(object, true);
     return true;
   });
 }
 
-std::vector<AIRealRect> selectionBounds(const Document& document) {
-  std::vector<AIRealRect> boxes;
+std::vector<ArtRef> shownSelection(const Document& document) {
+  std::vector<ArtRef> shown;
   for (ArtRef art = document.firstLayer(); art; art = document.nextInOrder(art)) {
     const ArtRef parent = document.parent(art);
-    if (!parent || !selected(document, art) || !document.hasBounds(art)) continue;
+    if (!parent || !selected(document, art)) continue;
     if (document.parent(parent) && selected(document, parent)) continue;  // shown by its container
-    boxes.push_back(document.bounds(art));
+    shown.push_back(art);
   }
+  return shown;
+}
+
+std::vector<AIRealRect> selectionBounds(const Document& document) {
+  std::vector<AIRealRect> boxes;
+  for (ArtRef art : shownSelection(document))
+    if (document.hasBounds(art)) boxes.push_back(document.bounds(art));
   return boxes;
 }
 

@@ -1,10 +1,14 @@
 // What the page's menus and tools do to the document, on the host thread.
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 #include <filesystem>
 
 #include "CanvasSelection.h"
 #include "EditorHost.h"
 #include "SaveAsTarget.h"
+#include "ZoomLimits.h"
 #include "easel/host/HostSetup.h"
 #include "easel/host/KeptRecord.h"
 #include "easel/host/RunRecording.h"
@@ -38,24 +42,36 @@ AIRealPoint point(const Json& pair) {
 
 bool flagOf(const Json& body, const char* key) { return body.contains(key) && body[key].get<bool>(); }
 
+// A click's "pick": "top" (the default), "deepest", "cycle" or "enter".
+Pick pickOf(const Json& body) {
+  if (!body.contains("pick")) return Pick::Top;
+  const std::string name = body["pick"].get<std::string>();
+  for (auto [text, pick] : {std::pair{"top", Pick::Top}, std::pair{"deepest", Pick::Deepest},
+                            std::pair{"cycle", Pick::Cycle}, std::pair{"enter", Pick::Enter}})
+    if (name == text) return pick;
+  throw BadRequest("a pick is \"top\", \"deepest\", \"cycle\" or \"enter\"");
+}
+
 }  // namespace
 
 EditorHost::Outcome EditorHost::select(const Json& body) {
   Document& document = easel_->session.document();
   const bool add = flagOf(body, "add");
   if (flagOf(body, "all")) {
-    selectAll(document);
+    selectionTool_.selectAll(document);
   } else if (flagOf(body, "none")) {
     document.deselectAll();
+  } else if (flagOf(body, "leave")) {
+    selectionTool_.leave(document);
   } else if (body.contains("at")) {
     const AIReal tolerance = body.contains("tolerance") ? real(body["tolerance"]) : 2;
-    clickSelect(document, objectAt(document, point(body["at"]), tolerance), add);
+    selectionTool_.click(document, point(body["at"]), tolerance, pickOf(body), add);
   } else if (body.contains("rect")) {
     const Json& r = body["rect"];
     if (!r.is_array() || r.size() != 4) return {400, "a marquee is [left, top, right, bottom]"};
-    marqueeSelect(document, objectsInRect(document, {real(r[0]), real(r[1]), real(r[2]), real(r[3])}), add);
+    selectionTool_.marquee(document, {real(r[0]), real(r[1]), real(r[2]), real(r[3])}, add);
   } else {
-    return {400, "select what? Give \"at\", \"rect\", \"all\" or \"none\""};
+    return {400, "select what? Give \"at\", \"rect\", \"all\", \"none\" or \"leave\""};
   }
   return {};
 }
@@ -196,7 +212,10 @@ EditorHost::Outcome EditorHost::save(const Json& body, bool saveAs) {
 
 EditorHost::Outcome EditorHost::setZoom(const Json& body) {
   if (!body.contains("zoom") || !body["zoom"].is_number()) return {400, "the view needs a \"zoom\" number"};
-  if (!easel_->session.view().setZoom(real(body["zoom"]))) return {400, "the zoom is a number above 0"};
+  // The page holds its zoom between 1 % and 25,600 %; so does the view it sets.
+  const AIReal zoom = real(body["zoom"]);
+  if (!(zoom > 0)) return {400, "the zoom is a number above 0"};
+  easel_->session.view().setZoom(std::clamp(zoom, kLeastZoomPercent / AIReal{100}, kMostZoomPercent / AIReal{100}));
   return {};
 }
 

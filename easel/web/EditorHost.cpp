@@ -142,7 +142,9 @@ HostRequestPtr EditorHost::nextRequest() {
   }
 }
 
-EditorParts EditorHost::parts() { return EditorParts{easel_->session, easel_->dialogs, easel_->host}; }
+EditorParts EditorHost::parts() {
+  return EditorParts{easel_->session, easel_->dialogs, easel_->host, selectionTool_.scope(easel_->session.document())};
+}
 
 void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome, bool running) {
   // Once the editor stops nobody will show the state: a preview of many

@@ -30,6 +30,7 @@
 #include "EditorState.h"
 #include "FileStamp.h"
 #include "HostRequest.h"
+#include "SelectionTool.h"
 #include "easel/svg/SvgImport.h"
 
 namespace easel::host {
@@ -156,6 +157,7 @@ class EditorHost {
   bool openingDialog_ = false;          // "Contour..." runs and its dialog's init is not over
   std::unique_ptr<Document> document_;  // handed to the session when run() starts
   EditorRuns runs_;                     // the contour runs, recorded when saved
+  SelectionTool selectionTool_;         // the group the page's clicks pick in
   EditorOptions options_;
   std::filesystem::path drawingFolder_;  // where Save As writes: the opened drawing's folder
   std::promise<std::optional<std::string>> ready_;

@@ -1,6 +1,7 @@
 #include "EditorState.h"
 
 #include "CanvasSelection.h"
+#include "SelectionText.h"
 #include "easel/host/DialogScriptJson.h"
 #include "easel/core/Document.h"
 #include "easel/core/PluginRegistry.h"
@@ -76,6 +77,16 @@ Json StateReporter::report(const EditorParts& parts, uint64_t pageRevision, std:
   state["drawing"] = view_.forPage(document, pageRevision, geometry);
   state["page"] = {document.pageWidth(), document.pageHeight()};
   state["selection"] = selection_;
+  if (!textKnown_ || textAt_ != lookedAt_ || textScope_ != parts.scope) {
+    textKnown_ = true;
+    selectionText_ = describeSelection(document, parts.scope);
+    textScope_ = parts.scope;
+    textAt_ = lookedAt_;
+  }
+  state["selectionText"] = selectionText_;
+  // The group entered, by its bounds, so that the page can show where clicks pick.
+  state["scope"] =
+      parts.scope && document.hasBounds(parts.scope) ? rectJson(document.bounds(parts.scope)) : Json(nullptr);
   state["view"] = {{"zoom", parts.session.view().zoom()}};
   state["undo"] = {{"undo", nameOrNull(document.canUndo() ? document.undoName() : "")},
                    {"redo", nameOrNull(document.canRedo() ? document.redoName() : "")}};

@@ -1,5 +1,6 @@
 // What the page is told after every request: the drawing (what changed
-// since the revision the page has, DrawingView.h), the page size, the selection's bounds, the view's zoom, what undo
+// since the revision the page has, DrawingView.h), the page size, the selection's bounds and its
+// words for the status bar, the view's zoom, what undo
 // and redo would do, the filter's menu texts, the settings dialog while it is open (the dialog manager's own model),
 // and the dialogs and alerts the plug-in showed since the last answer (About box, error dialog).
 #ifndef EASEL_WEB_EDITORSTATE_H
@@ -25,6 +26,7 @@ struct EditorParts {
   Session& session;
   adm::DialogManager& dialogs;
   easel::host::PluginHost& host;
+  ArtRef scope = {};  // the group the user entered with the selection tool, if any
 };
 
 // The settings dialog while it is open (its init procedure included), else null.
@@ -54,6 +56,10 @@ class StateReporter {
   const Document* lookedAtDocument_ = nullptr;
   uint64_t lookedAt_ = 0;
   nlohmann::json selection_;
+  std::string selectionText_;
+  ArtRef textScope_;
+  uint64_t textAt_ = 0;  // the change count selectionText_ was written at
+  bool textKnown_ = false;
   std::size_t shownReported_ = 0;
   std::size_t alertsReported_ = 0;
 };

@@ -96,7 +96,9 @@ describe('contour edit in the browser', () => {
     assert.equal((await boxes(page)).length, 1);
     await andRedraw(page, () => page.keyboard.press('Control+a'));
     assert.equal((await boxes(page)).length, 2);
-    assert.equal(await page.locator('#overlay rect.selected').count(), 2);
+    // One box around the selection, and each object's outline.
+    assert.equal(await page.locator('#overlay rect.selected').count(), 1);
+    assert.equal(await page.locator('#overlay path.outlines').count(), 1);
     await andRedraw(page, () => artworkClick(page, 60, 240));
     assert.equal((await boxes(page)).length, 1);
   });

@@ -46,15 +46,21 @@ describe('a drawing of plain art on the canvas', () => {
       const token = new URLSearchParams(location.search).get('token');
       const { drawing } = await (await fetch('/api/state', { headers: { 'X-Contour-Token': token } })).json();
       const canvas = document.getElementById('drawing-layers'), frame = document.getElementById('drawing');
+      // Over the window's viewport rather than in it: the browser shades an
+      // image's edges a little differently inside a scrolled box.
+      const view = document.getElementById('viewport').getBoundingClientRect(), at = frame.getBoundingClientRect();
+      const window = document.createElement('div');
+      window.id = 'reference';
+      window.style.cssText = `position:fixed;overflow:hidden;left:${view.left}px;top:${view.top}px;width:${view.width}px;height:${view.height}px`;
       const image = new Image();
-      image.id = 'reference';
-      image.style.cssText = `position:absolute;left:0;top:0;width:${frame.style.width};height:${frame.style.height}`;
+      image.style.cssText = `position:absolute;left:${at.left - view.left}px;top:${at.top - view.top}px;width:${frame.style.width};height:${frame.style.height}`;
       await new Promise((resolve) => {
         image.onload = resolve;
         image.src = `data:image/svg+xml;base64,${btoa(unescape(encodeURIComponent(drawing.svg)))}`;
       });
       canvas.style.visibility = 'hidden';
-      canvas.after(image);
+      window.append(image);
+      document.body.append(window);
     });
     const svgShot = await shown.screenshot();
     await page.evaluate(() => {
@@ -114,7 +120,9 @@ describe('a drawing of plain art on the canvas', () => {
       await page.press('#zoom-field', 'Enter');
     });
     await page.evaluate(() => new Promise((resolve) => {
-      document.getElementById('viewport').scrollTo(700, 500);
+      // 660 and 460 pixels into the page (the sheet has room around it to scroll the page anywhere).
+      const sheet = document.getElementById('sheet');
+      document.getElementById('viewport').scrollTo(sheet.offsetLeft + 660, sheet.offsetTop + 460);
       requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(resolve)));
     }));
     const zoomed = await compare();

@@ -8,6 +8,7 @@
 
 #include "easel/http/Assets.h"
 #include "easel/web/DrawingGeometry.h"
+#include "easel/web/ZoomLimits.h"
 #include "plugin/host/ADMDialog.h"
 
 namespace {
@@ -34,12 +35,20 @@ TEST(PageConstants, AreTheHostsNumbers) {
     const char* name;
     long host;
   } constants[] = {
-      {"/js/app.js", "ACCEPT_ITEM", kADMDefaultItemID}, {"/js/app.js", "CANCEL_ITEM", kADMCancelItemID},
-      {"/js/geometry.js", "AT_ID", kRecordId},          {"/js/geometry.js", "AT_CONTAINER", kRecordContainer},
-      {"/js/geometry.js", "AT_ABOVE", kRecordAbove},    {"/js/geometry.js", "AT_SIZE", kRecordSize},
-      {"/js/geometry.js", "AT_PAINT", kRecordPaint},    {"/js/geometry.js", "AT_FLAGS", kRecordFlags},
-      {"/js/geometry.js", "AT_BOX", kRecordBox},        {"/js/geometry.js", "AT_SUBPATHS", kRecordSubpaths},
-      {"/js/geometry.js", "HIDDEN", kGeometryHidden},   {"/js/geometry.js", "CURVED", kGeometryCurved},
+      {"/js/app.js", "ACCEPT_ITEM", kADMDefaultItemID},
+      {"/js/app.js", "CANCEL_ITEM", kADMCancelItemID},
+      {"/js/geometry.js", "AT_ID", kRecordId},
+      {"/js/geometry.js", "AT_CONTAINER", kRecordContainer},
+      {"/js/geometry.js", "AT_ABOVE", kRecordAbove},
+      {"/js/geometry.js", "AT_SIZE", kRecordSize},
+      {"/js/geometry.js", "AT_PAINT", kRecordPaint},
+      {"/js/geometry.js", "AT_FLAGS", kRecordFlags},
+      {"/js/geometry.js", "AT_BOX", kRecordBox},
+      {"/js/geometry.js", "AT_SUBPATHS", kRecordSubpaths},
+      {"/js/geometry.js", "HIDDEN", kGeometryHidden},
+      {"/js/geometry.js", "CURVED", kGeometryCurved},
+      {"/js/view.js", "LEAST_ZOOM_PERCENT", kLeastZoomPercent},
+      {"/js/view.js", "MOST_ZOOM_PERCENT", kMostZoomPercent},
   };
   for (const auto& c : constants) EXPECT_EQ(pageConstant(c.file, c.name), c.host) << c.file << " " << c.name;
 }

@@ -83,12 +83,24 @@ export function launchBrowser() {
   });
 }
 
-// Opens the editor's page and waits until it shows the drawing.
-export async function openPage(browser, editor) {
-  const page = await browser.newPage({ viewport: { width: 1280, height: 900 }, acceptDownloads: true });
+// Opens the editor's page and waits until it shows the drawing. The page
+// opens fitted to the window; unless `fitted`, the test presses 1 for 100 %,
+// at which most tests click.
+export async function openPage(browser, editor, { fitted = false, viewport = { width: 1280, height: 900 } } = {}) {
+  const page = await browser.newPage({ viewport, acceptDownloads: true });
   await page.goto(editor.address);
   await page.waitForFunction(() => window.contourEditor && window.contourEditor.drawn() > 0);
+  if (!fitted) await page.keyboard.press('1');
+  await viewSettled(page);
   return page;
+}
+
+// Waits until the host's view has the page's zoom and the page is painted.
+export async function viewSettled(page) {
+  await page.waitForFunction(() => {
+    const e = window.contourEditor;
+    return !e.zooming() && Math.abs(e.state().view.zoom - e.zoom()) <= 1e-6 * e.zoom() && !e.busy() && !e.painting();
+  });
 }
 
 // Runs `action` (a user's gesture) and waits until the page has painted the
@@ -108,3 +120,20 @@ export const state = (page) => page.evaluate(() => window.contourEditor.state())
 // patches put new art in without the file's line breaks).
 export const drawing = (page) => page.evaluate(() => window.contourEditor.drawing().replace(/>\s+</g, '><'));
 export const shapeCount = (svg) => (svg.match(/<path\b/g) || []).length + (svg.match(/<rect\b/g) || []).length;
+
+// The colours [r, g, b] of the page's pixels at client points [x, y], from
+// one screenshot, read in a blank page of the browser (whose policy lets it).
+export async function pixelsAt(browser, page, points) {
+  const shot = (await page.screenshot()).toString('base64');
+  const blank = await browser.newPage();
+  try {
+    return await blank.evaluate(async ([base64, where]) => {
+      const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${base64}`)).blob());
+      const c = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+      c.drawImage(bitmap, 0, 0);
+      return where.map(([x, y]) => [...c.getImageData(Math.floor(x), Math.floor(y), 1, 1).data.slice(0, 3)]);
+    }, [shot, points]);
+  } finally {
+    await blank.close();
+  }
+}

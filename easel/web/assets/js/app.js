@@ -8,12 +8,13 @@ import { DialogView, TEMPLATE_UNITS } from './dialog.js';
 import { keepFile } from './keep.js';
 import { MenuBar } from './menus.js';
 import { askText } from './prompt.js';
+import { ZOOM_STEP } from './view.js';
 
-const ZOOM_STEP = 1.25;
 // The items that end a dialog, as the dialog interface numbers them
 // (ADMDialog.h; the page_constants test holds them to it).
 const ACCEPT_ITEM = 1, CANCEL_ITEM = 2;
 const status = document.getElementById('status');
+const selectionInfo = document.getElementById('selection-info');
 const layer = document.getElementById('dialog-layer');
 const viewport = document.getElementById('viewport');
 const zoomField = document.getElementById('zoom-field');
@@ -44,6 +45,10 @@ const busyState = new BusyState(document.body, { cancel: () => cancelRun() });
 const canvas = new Canvas({
   mode: () => (picking ? 'pick' : settings || notice ? 'none' : 'select'),
   select: (body) => command('select', body),
+  zoomed: (zoom) => {
+    showZoom(zoom);
+    tellHostZoom(zoom);
+  },
   painting: (job) => {
     busyState.painting(job);
     if (job) document.dispatchEvent(new CustomEvent('contour:painting', { detail: { painted: job.painted, total: job.total } }));
@@ -51,7 +56,9 @@ const canvas = new Canvas({
 });
 
 // ---- Answers.
-async function show(reply) {
+// `quiet`: an answer to what the page did by itself (the view's zoom), which
+// leaves the status line as it is unless it has something to say.
+async function show(reply, { quiet = false } = {}) {
   if (!reply || reply.superseded) return;
   const texts = [...(reply.messages || []), ...(reply.error ? [reply.error] : [])];
   if (reply.page === undefined || reply.sequence <= sequence) {
@@ -62,7 +69,7 @@ async function show(reply) {
   if (reply.changedOnDisk && !(state && state.changedOnDisk))
     texts.push(`${reply.file} was changed on disk since it was opened: Save will ask before replacing it`);
   state = reply;
-  say(texts.join(' \u2014 '), !reply.ok);
+  if (texts.length || !quiet) say(texts.join(' \u2014 '), !reply.ok);
   showSettings(reply.dialog);
   notices.push(...reply.shown.map((model) => ({ model, scale: TEMPLATE_UNITS })),
     ...reply.alerts.map((text) => ({ model: alertModel(text) })));
@@ -71,8 +78,9 @@ async function show(reply) {
   document.title = `${reply.file}${reply.modified ? ' *' : ''} \u2014 Contour editor`;
   setText(document.getElementById('file-name'),
     reply.file + (reply.modified ? ' (modified)' : '') + (reply.changedOnDisk ? ' (changed on disk)' : ''));
-  zoomField.value = `${Math.round(reply.view.zoom * 10000) / 100}%`;
+  setText(selectionInfo, reply.selectionText || '');
   const shown = await canvas.show(reply);
+  showZoom(canvas.zoom);
   if (!shown) {
     // Changes to a drawing the page does not have: ask for all of it.
     api.setRevision(0);
@@ -127,7 +135,40 @@ async function cancelRun() {
 
 // Enter and the window's OK: a value being typed counts.
 const accept = () => sendEvents([...settings.pendingEvents(), { end: ACCEPT_ITEM }]);
-const setZoom = async (zoom) => show(await api.post('view', { zoom }));
+
+// ---- The view's zoom: the page zooms at once, and the host's view follows
+// (the plug-in reads it), one request at a time with the newest zoom.
+function showZoom(zoom) { zoomField.value = `${Math.round(zoom * 10000) / 100}%`; }
+
+let zoomWanted = null;
+async function tellHostZoom(zoom) {
+  const sending = zoomWanted !== null || canvas.hostBusyWithZoom;
+  zoomWanted = zoom;
+  if (sending) return;
+  canvas.hostBusyWithZoom += 1;
+  try {
+    while (zoomWanted !== null) {
+      const body = { zoom: zoomWanted };
+      zoomWanted = null;
+      await show(await api.post('view', body), { quiet: true });
+    }
+  } finally {
+    canvas.hostBusyWithZoom -= 1;
+  }
+}
+
+// The keys of the view, as vector editors have them (no modifier, not while typing).
+const viewKeys = {
+  '+': () => canvas.view.zoomTo(canvas.zoom * ZOOM_STEP), '=': () => canvas.view.zoomTo(canvas.zoom * ZOOM_STEP),
+  '-': () => canvas.view.zoomTo(canvas.zoom / ZOOM_STEP),
+  1: () => canvas.view.zoomTo(1),
+  5: () => canvas.view.fitPage(),
+  3: () => {
+    const box = canvas.selectionBox();
+    if (box) canvas.view.fit(box); else say('Nothing is selected: 3 zooms to fit the selection');
+  },
+};
+const typing = (target) => /^(INPUT|SELECT|TEXTAREA)$/.test(target.tagName) || target.isContentEditable;
 
 // ---- The settings dialog and picking.
 function showSettings(model) {
@@ -166,7 +207,7 @@ function stopPicking() {
 }
 
 addEventListener('pointerdown', (event) => {
-  if (!picking || picking.button.contains(event.target)) return;
+  if (!picking || picking.button.contains(event.target) || canvas.view.wantsPan(event)) return;
   event.preventDefault();
   event.stopPropagation();
   swallowClick = true;  // the click that follows must not press what lies under it
@@ -289,6 +330,12 @@ addEventListener('keydown', (event) => {
     if (event.key === 'Enter' || event.key === 'Escape') { event.preventDefault(); notice.dismiss(); }
     return;
   }
+  const viewKey = !(event.ctrlKey || event.metaKey || event.altKey) && !typing(event.target) && viewKeys[event.key];
+  if (viewKey && state && !document.querySelector('.prompt')) {
+    event.preventDefault();
+    viewKey();
+    return;
+  }
   if (settings) {
     if (event.key === 'Escape') {
       event.preventDefault();
@@ -299,19 +346,31 @@ addEventListener('keydown', (event) => {
     }
     return;
   }
-  if (document.querySelector('.prompt') || !(event.ctrlKey || event.metaKey) || !state) return;
+  if (document.querySelector('.prompt') || !state) return;
+  // Escape leaves the group entered (selecting it), or else selects nothing.
+  if (event.key === 'Escape' && !typing(event.target)) {
+    event.preventDefault();
+    command('select', { leave: true });
+    return;
+  }
+  if (!(event.ctrlKey || event.metaKey)) return;
   const run = shortcuts[event.shiftKey ? event.key.toUpperCase() : event.key.toLowerCase()];
   if (run) { event.preventDefault(); run(); }
 });
 
 // ---- The tool bar.
-document.getElementById('zoom-in').addEventListener('click', () => setZoom(state.view.zoom * ZOOM_STEP));
-document.getElementById('zoom-out').addEventListener('click', () => setZoom(state.view.zoom / ZOOM_STEP));
-document.getElementById('zoom-fit').addEventListener('click', () => setZoom(canvas.fitZoom()));
+document.getElementById('zoom-in').addEventListener('click', viewKeys['+']);
+document.getElementById('zoom-out').addEventListener('click', viewKeys['-']);
+document.getElementById('zoom-fit').addEventListener('click', viewKeys[5]);
 zoomField.addEventListener('change', () => {
   const percent = parseFloat(zoomField.value);
-  if (Number.isFinite(percent) && percent > 0) setZoom(percent / 100);
+  if (Number.isFinite(percent) && percent > 0) canvas.view.zoomTo(percent / 100);
   else say(`"${zoomField.value}" is not a zoom in percent`, true);
+  showZoom(canvas.zoom);
+});
+// Enter or Escape in the field gives the keys back to the drawing (+, -, space...).
+zoomField.addEventListener('keydown', (event) => {
+  if (event.key === 'Enter' || event.key === 'Escape') zoomField.blur();
 });
 
 addEventListener('pagehide', () => api.sayGoodbye());
@@ -329,7 +388,7 @@ addEventListener('beforeunload', (event) => {
 });
 // For the browser tests: the state the page shows.
 window.contourEditor = {
-  state: () => state, drawing: () => canvas.svg, drawn: () => drawn, busy: () => busy, painting: () => canvas.painting,
+  state: () => state, zoom: () => canvas.zoom, zooming: () => canvas.hostBusyWithZoom > 0, drawing: () => canvas.svg, drawn: () => drawn, busy: () => busy, painting: () => canvas.painting,
 };
 // A page loaded while a run goes on (a reload) shows it busy, and may cancel it.
 show(await busyState.track(api.getState()));

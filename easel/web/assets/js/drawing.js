@@ -134,12 +134,14 @@ export class Drawing {
     node.remove();
   }
 
-  // Sets the page's size in CSS pixels; resolves as render() does.
-  size(width, height) {
+  // Sets the page's size in CSS pixels, then lets `place()` scroll it into
+  // place before it is painted; resolves as render() does.
+  size(width, height, place = () => {}) {
     this.frame.style.width = `${width}px`;
     this.frame.style.height = `${height}px`;
     if (this.box[0] !== width || this.box[1] !== height) this.stale = true;
     this.box = [width, height];
+    place();
     const painted = this.render();
     if (this.root) {
       this.root.setAttribute('width', width);
@@ -154,6 +156,7 @@ export class Drawing {
     this.moving = true;
     requestAnimationFrame(() => {
       this.moving = false;
+      if (!this.stale && this.visible().join() === this.rendered) return;  // painted there already
       this.stale = true;
       this.render();
     });
@@ -182,6 +185,7 @@ export class Drawing {
     this.layers.stop();
     const [width, height] = this.box;
     const [x0, y0, x1, y1] = this.picture ? this.visible() : [0, 0, 0, 0];
+    this.rendered = [x0, y0, x1, y1].join();
     const ratio = devicePixelRatio || 1;
     const [w, h] = [Math.ceil((x1 - x0) * ratio), Math.ceil((y1 - y0) * ratio)];
     for (const canvas of this.canvases) {
