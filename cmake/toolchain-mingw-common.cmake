@@ -15,9 +15,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Debian's header-only libraries, without its /usr/include.
-set(nlohmann_json_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-packages/nlohmann_json CACHE PATH "nlohmann-json for Windows builds")
-set(dragonbox_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-packages/dragonbox CACHE PATH "dragonbox for Windows builds")
-set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-packages/CLI11 CACHE PATH "CLI11 for Windows builds")
+set(nlohmann_json_DIR ${CMAKE_CURRENT_LIST_DIR}/cross-packages/nlohmann_json CACHE PATH "nlohmann-json for cross builds")
+set(dragonbox_DIR ${CMAKE_CURRENT_LIST_DIR}/cross-packages/dragonbox CACHE PATH "dragonbox for cross builds")
+set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/cross-packages/CLI11 CACHE PATH "CLI11 for cross builds")
 
 # Every program and library carries its own C and C++ runtime.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

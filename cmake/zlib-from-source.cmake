@@ -1,4 +1,4 @@
-# zlib compiled from Debian's source package for the Windows builds (.svgz);
+# zlib compiled from Debian's source package for the cross builds (.svgz);
 # gives the same ZLIB::ZLIB target as find_package(ZLIB), a static library of
 # the library's own sources (not the examples, not the contrib code).
 include(${CMAKE_CURRENT_LIST_DIR}/source-package.cmake)

@@ -22,6 +22,10 @@ fi
 if [ "${CONTOUR_WITH_WINDOWS:-0}" = 1 ]; then
   packages+=(binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 python3-pefile wine64)
 fi
+if [ "${CONTOUR_WITH_WEB:-0}" = 1 ]; then
+  # scripts/build-web.sh: Debian's emscripten, and the Node module its tools use.
+  packages+=(emscripten node-acorn)
+fi
 if [ "${CONTOUR_WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi

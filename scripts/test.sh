@@ -5,7 +5,9 @@
 #  2. a clang build under AddressSanitizer and UndefinedBehaviorSanitizer,
 #     which also builds the libFuzzer targets and gives each a short run;
 #  3. the Windows checks (scripts/test-windows.sh): the 32-bit plug-in file
-#     checked with pefile, the 64-bit build's tests run under Wine.
+#     checked with pefile, the 64-bit build's tests run under Wine;
+#  4. the web checks (scripts/test-web.sh): the WebAssembly build against the
+#     Linux program.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -37,4 +39,7 @@ lap "sanitizer build, tests and fuzzing"
 
 bash scripts/test-windows.sh
 lap "windows"
+
+bash scripts/test-web.sh
+lap "web"
 echo "all tests passed in $(( $(date +%s) - start )) s"

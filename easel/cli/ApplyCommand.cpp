@@ -254,7 +254,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
     std::ostringstream svg;
     easel::svg::exportSvg(svg, easel.session.document(), drawing.source.get(), {.runs = &edits});
     try {
-      written = writePictureOf(svg.view(), format, o.formats, budget, out.drawing->stream());
+      written = writePictureOf(svg.str(), format, o.formats, budget, out.drawing->stream());
     } catch (const std::runtime_error& e) {
       throw ApplyError(outputName(o.output) + ": " + e.what() + "; nothing was written");
     }

@@ -14,6 +14,7 @@
 #include "easel/host/ParamsJson.h"
 #include "plugin/params/DialogItems.h"
 #include "plugin/params/ModeLists.h"
+#include "easel/core/NumberText.h"
 #include "easel/core/Trimmed.h"
 
 namespace contour_cli {
@@ -27,7 +28,7 @@ using easel::adm::Event;
 std::optional<double> number(std::string_view text) {
   std::string t(easel::trimmed(text));
   double value = 0;
-  auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+  auto [end, error] = easel::readDecimal(t.data(), t.data() + t.size(), value);
   if (t.empty() || error != std::errc() || end != t.data() + t.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }

@@ -61,7 +61,12 @@ Utf8Arguments::Utf8Arguments(int argc, char** argv) : words_(argv, argv + argc) 
 
 void setUpStandardStreams() {}
 
+// Node's runtime for WebAssembly calls every standard stream a terminal.
+#if defined(__EMSCRIPTEN__)
+bool standardErrorIsTerminal() { return false; }
+#else
 bool standardErrorIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
+#endif
 
 #endif
 

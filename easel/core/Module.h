@@ -8,6 +8,7 @@
 #include <string>
 
 #include "plugin/host/Messages.h"
+#include "plugin/host/ResourceTable.h"
 
 namespace easel {
 
@@ -30,6 +31,11 @@ class Module {
 
   // Opens the library at `path`. Throws LoadError naming the file and the problem.
   static std::unique_ptr<Module> open(const std::string& path);
+
+  // Builds without a module loader (WebAssembly) link the plug-in into the
+  // program, which names its two exports here once: open() of a path with
+  // that file name gives them, and any other path is refused.
+  static void link(const std::string& fileName, PluginMainProc main, PluginResourceTableProc table);
 };
 
 }  // namespace easel

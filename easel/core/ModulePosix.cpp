@@ -1,7 +1,7 @@
 // The plug-in module on Linux (and wherever dlopen opens it): a shared object
 // whose compiled resources sit in an ELF section read from the file, or come
 // from the table it exports.
-#if !defined(_WIN32)
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
 
 #include <dlfcn.h>
 

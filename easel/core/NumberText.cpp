@@ -1,14 +1,14 @@
 #include "NumberText.h"
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <dragonbox/dragonbox.h>
 #include <version>
-#if defined(__cpp_lib_to_chars)
-#include <charconv>
-#else
+
+#include "BitCast.h"
+#if !defined(__cpp_lib_to_chars)
+#include <cerrno>
 #include <cstdlib>
 #endif
 
@@ -94,7 +94,7 @@ char* writeReal(char* at, Float x) {
   using F = Format<Float>;
   using Bits = typename F::Bits;
   constexpr int kTotalBits = 8 * sizeof(Bits);
-  const Bits bits = std::bit_cast<Bits>(x);
+  const Bits bits = bitCast<Bits>(x);
   const Bits fraction = bits & ((Bits{1} << F::kFractionBits) - 1);
   const int biased = static_cast<int>((bits << 1) >> (F::kFractionBits + 1));
   if (bits >> (kTotalBits - 1)) *at++ = '-';
@@ -158,18 +158,85 @@ char* writeShortest(char* at, float x) noexcept { return writeReal(at, x); }
 char* writeShortest(char* at, double x) noexcept { return writeReal(at, x); }
 
 double shortestAsDouble(float x) noexcept {
-  char text[kShortestRoom + 1];
+  char text[kShortestRoom];
   char* const end = writeShortest(text, x);
   double value = x;  // NaN and the infinities stay what they are
-#if defined(__cpp_lib_to_chars)
-  std::from_chars(text, end, value);
-#else
-  // A library without the floating-point from_chars (LLVM 14's libc++): its
-  // strtod rounds correctly, and the programs keep the "C" locale.
-  *end = '\0';
-  if (x == x && x - x == 0) value = std::strtod(text, nullptr);
-#endif
+  if (x == x && x - x == 0) readDecimal(text, end, value);
   return value;
+}
+
+namespace {
+
+#if !defined(__cpp_lib_to_chars)
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+const char* skipDigits(const char* p, const char* end) {
+  while (p < end && isDigit(*p)) ++p;
+  return p;
+}
+
+// The end of the decimal at `begin`, or `begin` when there is none.
+const char* decimalEnd(const char* begin, const char* end) {
+  const char* p = begin < end && *begin == '-' ? begin + 1 : begin;
+  const char* const whole = p;
+  p = skipDigits(p, end);
+  bool digits = p != whole;
+  if (p < end && *p == '.') {
+    const char* const fraction = p + 1;
+    const char* const after = skipDigits(fraction, end);
+    if (digits || after != fraction) p = after;
+    digits = digits || after != fraction;
+  }
+  if (!digits) return begin;
+  if (p < end && (*p == 'e' || *p == 'E')) {
+    const char* q = p + 1;
+    if (q < end && (*q == '+' || *q == '-')) ++q;
+    if (q < end && isDigit(*q)) p = skipDigits(q, end);
+  }
+  return p;
+}
+#endif
+
+template <typename Real>
+std::from_chars_result readReal(const char* begin, const char* end, Real& value) noexcept {
+#if defined(__cpp_lib_to_chars)
+  return std::from_chars(begin, end, value);
+#else
+  // musl's strtod and strtof round correctly, and the programs keep the "C" locale.
+  const char* const stop = decimalEnd(begin, end);
+  if (stop == begin) return {begin, std::errc::invalid_argument};
+  char copy[128];
+  const std::size_t length = static_cast<std::size_t>(stop - begin);
+  std::string longer;
+  const char* text = copy;
+  if (length < sizeof copy) {
+    std::memcpy(copy, begin, length);
+    copy[length] = '\0';
+  } else {
+    try {
+      longer.assign(begin, stop);
+    } catch (...) {
+      return {begin, std::errc::not_enough_memory};
+    }
+    text = longer.c_str();
+  }
+  errno = 0;
+  Real read;
+  if constexpr (sizeof(Real) == sizeof(float)) read = std::strtof(text, nullptr);
+  else
+    read = std::strtod(text, nullptr);
+  if (errno == ERANGE) return {stop, std::errc::result_out_of_range};
+  value = read;
+  return {stop, std::errc()};
+#endif
+}
+
+}  // namespace
+
+std::from_chars_result readDecimal(const char* begin, const char* end, double& value) noexcept {
+  return readReal(begin, end, value);
+}
+std::from_chars_result readDecimal(const char* begin, const char* end, float& value) noexcept {
+  return readReal(begin, end, value);
 }
 
 }  // namespace easel

@@ -5,6 +5,7 @@
 #ifndef EASEL_CORE_NUMBERTEXT_H
 #define EASEL_CORE_NUMBERTEXT_H
 
+#include <charconv>
 #include <cstddef>
 #include <string>
 
@@ -24,6 +25,15 @@ char* writeShortest(char* at, double x) noexcept;
 // The double nearest to x's shortest text: 0.1 for 0.1f, where the float
 // itself is 0.100000001490116..., so that a writer of doubles writes "0.1".
 double shortestAsDouble(float x) noexcept;
+
+// Reads a decimal at `begin` as std::from_chars does in its general format:
+// the longest prefix of the form [-]digits[.digits][e[+-]digits], correctly
+// rounded, result_out_of_range when it overflows or underflows (the value
+// then unchanged). The libc++ of Debian's emscripten has no floating-point
+// from_chars; there "inf" and "nan" are refused, which every caller refuses
+// before.
+std::from_chars_result readDecimal(const char* begin, const char* end, double& value) noexcept;
+std::from_chars_result readDecimal(const char* begin, const char* end, float& value) noexcept;
 
 inline std::string shortestText(float x) {
   char text[kShortestRoom];

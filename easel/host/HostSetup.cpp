@@ -15,6 +15,8 @@ namespace {
 // The module as each platform's build names it.
 #ifdef _WIN32
 constexpr const char* kModuleFile = "Tesk_Contour.aip";
+#elif defined(__EMSCRIPTEN__)
+constexpr const char* kModuleFile = "Tesk_Contour.wasm";
 #else
 constexpr const char* kModuleFile = "Tesk_Contour.so";
 #endif

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Suites.h"
+#include "easel/core/NumberText.h"
 #include "easel/suites/HostCall.h"
 
 namespace easel::suites {
@@ -48,7 +49,7 @@ ASErr textToNumber(const unsigned char* text, AIReal* value) noexcept {
     if (!isDecimal(s)) return kBadParameterErr;
     const char* begin = s.data() + (s[0] == '+' ? 1 : 0);
     float parsed = 0;
-    auto [end, ec] = std::from_chars(begin, s.data() + s.size(), parsed);
+    auto [end, ec] = readDecimal(begin, s.data() + s.size(), parsed);
     if (ec != std::errc() || end != s.data() + s.size()) return kBadParameterErr;
     *value = parsed;
     c.out("value", parsed);

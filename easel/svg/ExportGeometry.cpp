@@ -1,9 +1,10 @@
 #include "ExportGeometry.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+
+#include "easel/core/BitCast.h"
 
 namespace easel::svg {
 
@@ -15,8 +16,8 @@ float neighbour(float f, bool up) {
   if (f != f || f == (up ? INFINITY : -INFINITY)) return f;
   constexpr float tiniest = std::numeric_limits<float>::denorm_min();
   if (f == 0) return up ? tiniest : -tiniest;
-  const std::uint32_t bits = std::bit_cast<std::uint32_t>(f);
-  return std::bit_cast<float>((f > 0) == up ? bits + 1 : bits - 1);
+  const std::uint32_t bits = easel::bitCast<std::uint32_t>(f);
+  return easel::bitCast<float>((f > 0) == up ? bits + 1 : bits - 1);
 }
 
 // The point of the element's user space (float-valued) that the reader's

@@ -7,6 +7,8 @@
 #include <limits>
 #include <string>
 
+#include "easel/core/NumberText.h"
+
 namespace easel::svg {
 
 bool Scanner::accept(char c) {
@@ -34,7 +36,7 @@ double Scanner::generalNumber(const char* what) {
   // from_chars stops where SVG's grammar does: at a second point ("1.5.5"),
   // and before an exponent without digits ("1em" and "2ex" are lengths).
   double value = 0;
-  const std::from_chars_result r = std::from_chars(plus ? p + 1 : p, end, value);
+  const std::from_chars_result r = easel::readDecimal(plus ? p + 1 : p, end, value);
   std::errc ec = r.ec;
   const std::size_t length = static_cast<std::size_t>(r.ptr - p);
   if (ec == std::errc::result_out_of_range) {

@@ -5,10 +5,10 @@
 #ifndef EASEL_SVG_SUBPATHDIGEST_H
 #define EASEL_SVG_SUBPATHDIGEST_H
 
-#include <bit>
 #include <cstdint>
 #include <vector>
 
+#include "easel/core/BitCast.h"
 #include "plugin/host/AIPath.h"
 
 namespace easel::svg {
@@ -25,7 +25,7 @@ inline uint64_t subpathDigest(const std::vector<AIPathSegment>& segments, bool c
   };
   // + 0.0f folds -0 into 0: the exporter compares coordinates with ==.
   auto pair = [](float a, float b) {
-    return (uint64_t{std::bit_cast<uint32_t>(a + 0.0f)} << 32) | std::bit_cast<uint32_t>(b + 0.0f);
+    return (uint64_t{easel::bitCast<uint32_t>(a + 0.0f)} << 32) | easel::bitCast<uint32_t>(b + 0.0f);
   };
   for (const AIPathSegment& s : segments) {
     add(pair(s.p.h, s.p.v));

@@ -36,6 +36,7 @@ USES = {
     "easel/web": {"easel/host", "easel/svg", "easel/render"},
     "easel/http": {"easel/web"},
     "easel/cli": {"easel/http"},
+    "easel/wasm": {"easel/cli", "plugin"},
 }
 
 

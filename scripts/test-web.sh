@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The web part of the test command: builds the WebAssembly programs
+# (scripts/build-web.sh) and runs the command line's build under Node against
+# the Linux program (build/test, built first if it is not there): every
+# output, message and exit status the same (tests/wasm/compare_with_linux.py).
+# Installs what it needs first (as root, or with sudo). Quiet unless something fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+start=$(date +%s)
+trap 'echo "web: failed at line $LINENO of scripts/test-web.sh" >&2' ERR
+export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
+export PYTHONDONTWRITEBYTECODE=1
+logs=$(mktemp -d /tmp/contour-web-logs.XXXXXX)
+
+# Runs a step with its output in a log that is shown only when the step fails.
+quietly() {
+  local name=$1; shift
+  if ! "$@" > "$logs/$name.log" 2>&1; then
+    cat "$logs/$name.log"
+    echo "web: $name failed (log: $logs/$name.log)" >&2
+    exit 1
+  fi
+}
+
+quietly install-deps env CONTOUR_WITH_WEB=1 bash scripts/install-deps.sh
+linux=build/test/bin/contour
+[ -x "$linux" ] || quietly build-linux bash scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+quietly build-web bash scripts/build-web.sh build/web
+quietly compare /usr/bin/python3 tests/wasm/compare_with_linux.py . "$linux" build/web/bin/contour.js
+tail -n 1 "$logs/compare.log"
+rm -rf "$logs"
+echo "web: all checks passed in $(( $(date +%s) - start )) s"

@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""The WebAssembly build of `contour` under Node against the Linux program:
+the same runs as every build (tests/support/program_comparison.py) give the
+same bytes, messages and exit status. Then what only this build has: a
+drawing too big for its memory is refused with a line while it is read.
+
+    compare_with_linux.py ROOT LINUX_CONTOUR CONTOUR_JS
+"""
+import os
+import shutil
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from program_comparison import Runner, compare_runs  # noqa: E402
+
+
+def node_command(script):
+    return ["node", "--no-experimental-fetch", "--stack-size=4000", script]
+
+
+def compare_memory_budget(r, scratch):
+    """A drawing beyond the memory budget is refused while it is read, alike
+    on both; the WebAssembly build's default budget (512 MB, that of 32-bit
+    builds) is below its largest memory (1 GB), so it is refused there too
+    rather than ended by the runtime."""
+    big = os.path.join(scratch, "big.svg")
+    path = "M0 0" + " L1 1 L2 0" * 20000
+    with open(big, "w") as f:
+        f.write("<svg xmlns='http://www.w3.org/2000/svg'>")
+        for _ in range(100):
+            f.write(f"<path d='{path}'/>")
+        f.write("</svg>")
+    r.same(["apply", big, "-o", "-", "--memory-budget", "20"])
+
+
+def main(root, linux, script):
+    # A 32-bit build's default memory budget, in `apply --help`.
+    r = Runner(root, linux, node_command(script), script, "WebAssembly",
+               other_says=[(b"(default 512)", b"(default 2048)")])
+    scratch = tempfile.mkdtemp(prefix="contour-compare-web-")
+    try:
+        compare_runs(r, scratch)
+        compare_memory_budget(r, scratch)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    for failure in r.failures:
+        print("web: " + failure, file=sys.stderr)
+    if r.failures:
+        print(f"web: {len(r.failures)} of {r.runs} runs differ from the Linux program's", file=sys.stderr)
+        return 1
+    print(f"web (node): contour.js byte-identical to the Linux program in {r.runs} runs")
+    return 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 4:
+        raise SystemExit(__doc__)
+    sys.exit(main(*[os.path.abspath(a) for a in sys.argv[1:]]))
