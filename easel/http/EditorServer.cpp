@@ -64,7 +64,7 @@ std::string objectActionRoute() {
 // loopback, compressing a drawing of a megabyte costs seconds and saves nothing.
 void sendJson(httplib::Response& res, int status, const Json& body) {
   res.status = status;
-  res.set_content(body.dump(-1, ' ', false, Json::error_handler_t::replace), "application/json; charset=utf-8");
+  res.set_content(web::answerText(body), "application/json; charset=utf-8");
 }
 
 // The JSON's length (4 bytes, little-endian), the JSON, zeros up to a
@@ -72,7 +72,7 @@ void sendJson(httplib::Response& res, int status, const Json& body) {
 // The geometry (tens of megabytes for a large drawing) is sent from where it
 // was written, not copied behind the JSON first.
 void sendWithGeometry(httplib::Response& res, web::Reply& reply) {
-  const std::string json = reply.body.dump(-1, ' ', false, Json::error_handler_t::replace);
+  const std::string json = web::answerText(reply.body);
   const auto length = static_cast<uint32_t>(json.size());
   auto parts = std::make_shared<std::pair<std::string, std::string>>(std::string(4, '\0'), std::move(reply.geometry));
   std::string& head = parts->first;

@@ -52,6 +52,10 @@ Reply refusal(int status, const std::string& error) {
   return Reply{status, nlohmann::json{{"ok", false}, {"error", error}}};
 }
 
+std::string answerText(const nlohmann::json& body) {
+  return body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 std::variant<HostRequestPtr, Reply> readRequest(std::string_view name, std::string_view body) {
   const std::optional<Action> action = actionNamed(name);
   if (!action) return refusal(404, "no such request: " + std::string(name));

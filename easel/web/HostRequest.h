@@ -43,6 +43,10 @@ struct Reply {
 // A request refused: {"ok": false, "error": message}.
 Reply refusal(int status, const std::string& error);
 
+// An answer's JSON as the page is sent it: names and text from a drawing that
+// are not UTF-8 are sent with U+FFFD in their place, never refused.
+std::string answerText(const nlohmann::json& body);
+
 // What the page asks of the host. Each transport turns its requests into
 // these once; the host thread never reads a request's name.
 enum class Action {

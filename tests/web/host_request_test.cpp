@@ -61,6 +61,10 @@ TEST(ReadRequest, KeepsTheBodyAndTheDialogEvents) {
   EXPECT_EQ(dialog->events[0].item, 91);
 }
 
+TEST(AnswerText, ReplacesWhatIsNotUtf8) {
+  EXPECT_EQ(easel::web::answerText({{"file", "caf\xe9.svg"}}), "{\"file\":\"caf\xef\xbf\xbd.svg\"}");
+}
+
 TEST(ReplyFuture, GetsWhatTheHostDelivers) {
   auto request = std::get<HostRequestPtr>(easel::web::readRequest("state", ""));
   auto answer = easel::web::replyFuture(*request);
