@@ -182,6 +182,42 @@ ContourMarks markNewContours(const Document& document, const SvgSource& source, 
   return marks;
 }
 
+void noteKeptSources(const Document& document, const SvgSource& source, RunEdits& edits) {
+  for (const RunRecord& r : edits.added) {
+    const auto deletes =
+        std::find_if(r.params.begin(), r.params.end(), [](const auto& field) { return field.first == "pathDelete"; });
+    if (deletes == r.params.end() || deletes->second == "0") continue;
+    std::unordered_map<const SvgArtExtra*, int> seen;
+    for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
+      const std::optional<ContourMark> mark = edits.marks.find(a.bits());
+      if (!mark || mark->run != r.id) continue;
+      const SvgArtExtra* e = elementExtra(document, a, source);
+      if (!e || document.valid(e->original)) continue;
+      const int n = static_cast<int>(seen.size());
+      if (seen.emplace(e, n).second) edits.kept.push_back({e, r.id, n});
+    }
+  }
+}
+
+bool staysKept(const RunEdits* edits, const SvgArtExtra& extra) {
+  if (!extra.place) return false;
+  if (edits == nullptr) return true;
+  const std::string run = extra.place.attribute("run").value();
+  if (edits->dropped.count(run)) return false;
+  const auto left = edits->sourcesLeft.find(run);
+  if (left == edits->sourcesLeft.end()) return true;
+  const std::vector<std::string> ids = words(left->second);
+  return std::find(ids.begin(), ids.end(), extra.node.attribute("id").value()) != ids.end();
+}
+
+void showKept(Document& document, ArtRef art, bool shown) {
+  const auto* e = dynamic_cast<const SvgArtExtra*>(document.content(art).extra.get());
+  if (!e || !e->place || e->original != art) return;
+  document.setName(art, shown ? e->node.attribute("id").value() : "");
+  document.setHidden(art, shown ? e->hidden : true);
+  document.setLocked(art, shown ? e->locked : true);
+}
+
 std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped,
                      const std::set<std::string>& taken) {
   for (int n = 1;; ++n) {

@@ -112,6 +112,16 @@ bool isImportedElement(const Document& document, ArtRef art, const SvgSource& so
 ContourMarks markNewContours(const Document& document, const SvgSource& source, const std::string& runId,
                              uint64_t bornAfter = 0);
 
+// Art of the file that a new run deleted (pathDelete). The run's record
+// keeps a copy of its element, <contour:kept n="N">ELEMENT</contour:kept>,
+// and an empty <contour:place run="ID" n="N"/> holds its place, so that the
+// drawing can be given back as it was and the run made again from it.
+struct KeptSource {
+  const SvgArtExtra* of;
+  std::string run;
+  int n;
+};
+
 // The changes a command makes to the file's contours and records, which the
 // exporter carries out.
 struct RunEdits {
@@ -120,7 +130,21 @@ struct RunEdits {
   std::set<std::string> dropped;                   // records that go
   std::map<std::string, std::string> sourcesLeft;  // records that keep only some sources
   std::set<std::string> freedIds;                  // of the contours removed: new art may take them
+  std::vector<KeptSource> kept;                    // by the added records, in their order
 };
+
+// Notes the sources that the added records of runs made with pathDelete
+// deleted, which the file then keeps (the art of the file among them).
+void noteKeptSources(const Document& document, const SvgSource& source, RunEdits& edits);
+
+// Whether art read from a kept copy (SvgArtExtra::place) stays kept, its
+// placeholder written, after `edits` (null: no edits): while its run's
+// record stays and still names it.
+bool staysKept(const RunEdits* edits, const SvgArtExtra& extra);
+
+// Art read from a kept copy out of sight (unnamed, hidden, locked), or back
+// as its element has it; other art is left as it is.
+void showKept(Document& document, ArtRef art, bool shown);
 
 // For the exporter: carries out the edits of the records as it writes the
 // file's elements (the contours' own marks it writes itself). A record that
@@ -150,8 +174,10 @@ class RunRecordWriter {
 
  private:
   bool noteEditedRecords(pugi::xml_node node);
-  // The new records, each after `lead`, their parameters after `inner`.
-  void writeNewRecords(XmlOut& out, const std::string& lead, const std::string& inner, char quote) const;
+  // The new records, each after `lead`, their parameters and kept copies
+  // after `inner` (copied through `writer`).
+  void writeNewRecords(XmlOut& out, SourceWriter* writer, const std::string& lead, const std::string& inner,
+                       char quote) const;
 
   const RunEdits& edits_;
   std::string metadataName_, contourPrefix_;

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "ColorText.h"
+#include "ContourRuns.h"
 #include "Gzip.h"
 #include "Namespaces.h"
 #include "Scanner.h"
@@ -186,6 +187,11 @@ void Importer::collectIds() {
     checkAttributes(n);
     if (pugi::xml_attribute id = n.attribute("id")) source_->ids.emplace(id.value(), n);
     if (nameOf(n) == "style") styleElements_.push_back(n);
+    if (std::string_view(n.name()).ends_with(":kept") && isRunRecord(n.parent()) &&
+        elementIs(n, kContourNamespace, "kept")) {
+      const pugi::xml_node copy = n.find_child([](pugi::xml_node c) { return c.type() == pugi::node_element; });
+      if (copy) keptCopies_.emplace(std::pair(n.parent().attribute("id").value(), n.attribute("n").value()), copy);
+    }
     for (pugi::xml_node c = n.last_child(); c; c = c.previous_sibling()) {
       if (c.type() == pugi::node_element) stack.emplace_back(c, depth + 1);
     }

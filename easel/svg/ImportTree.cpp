@@ -6,7 +6,11 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <utility>
 
+#include "ColorText.h"
+#include "ContourRuns.h"
+#include "Namespaces.h"
 #include "Scanner.h"
 #include "Shapes.h"
 #include "SubpathDigest.h"
@@ -53,11 +57,12 @@ void Importer::importRoot() {
   ArtRef looseLayer;
   for (pugi::xml_node child : root.children()) {
     const ElementKind kind = kindToImport(child);
+    const pugi::xml_node kept = kind == ElementKind::Raw ? keptCopyAt(child) : pugi::xml_node();
     if (kind == ElementKind::Group && isLayer(child)) {
       loose.reset();
       const ArtRef layer = doc_->addLayer(layerName(child));
       source_->rootItems.push_back({{}, importGroup(child, layer, style, frame)});
-    } else if (kind != ElementKind::Raw) {
+    } else if (kind != ElementKind::Raw || kept) {
       if (!loose) {
         looseLayer = doc_->addLayer("");
         loose = std::make_shared<SvgArtExtra>();
@@ -67,7 +72,9 @@ void Importer::importRoot() {
         doc_->setExtra(looseLayer, loose);
         source_->rootItems.push_back({{}, loose.get()});
       }
-      loose->items.push_back({{}, importElement(child, kind, looseLayer, style, frame)});
+      loose->items.push_back({{},
+                              kept ? importKept(child, kept, looseLayer, style, frame)
+                                   : importElement(child, kind, looseLayer, style, frame)});
     } else if (loose) {
       loose->items.push_back({child, nullptr});
     } else {
@@ -89,7 +96,9 @@ void Importer::importChildren(pugi::xml_node parent, ArtRef container, const Com
                               std::vector<SourceItem>& items) {
   for (pugi::xml_node child : parent.children()) {
     const ElementKind kind = kindToImport(child);
-    if (kind == ElementKind::Raw) {
+    if (const pugi::xml_node kept = kind == ElementKind::Raw ? keptCopyAt(child) : pugi::xml_node()) {
+      items.push_back({{}, importKept(child, kept, container, style, frame)});
+    } else if (kind == ElementKind::Raw) {
       items.push_back({child, nullptr});
     } else {
       items.push_back({{}, importElement(child, kind, container, style, frame)});
@@ -107,10 +116,31 @@ const SvgArtExtra* Importer::importElement(pugi::xml_node node, ElementKind kind
   return importMatrixArt(node, kind, container, parentStyle, frame);
 }
 
+pugi::xml_node Importer::keptCopyAt(pugi::xml_node place) {
+  if (place.type() != pugi::node_element || !std::string_view(place.name()).ends_with(":place") ||
+      !elementIs(place, kContourNamespace, "place")) {
+    return {};
+  }
+  const auto found = keptCopies_.find(std::pair(place.attribute("run").value(), place.attribute("n").value()));
+  if (found == keptCopies_.end() || kindToImport(found->second) == ElementKind::Raw) return {};
+  const pugi::xml_node copy = found->second;
+  keptCopies_.erase(found);  // one place for each copy
+  return copy;
+}
+
+const SvgArtExtra* Importer::importKept(pugi::xml_node place, pugi::xml_node copy, ArtRef container,
+                                        const ComputedStyle& parentStyle, const Affine& frame) {
+  placing_ = place;
+  const SvgArtExtra* extra = importElement(copy, kindToImport(copy), container, parentStyle, frame);
+  showKept(*doc_, extra->original, false);
+  return extra;
+}
+
 std::shared_ptr<SvgArtExtra> Importer::newExtra(pugi::xml_node node, const Affine& frame) {
   auto extra = std::make_shared<SvgArtExtra>();
   extra->source = source_;
   extra->node = node;
+  extra->place = std::exchange(placing_, pugi::xml_node());  // the kept copy's own element only
   extra->parentToDoc = frame;
   // A transform that cannot be read is as if absent.
   if (pugi::xml_attribute t = node.attribute("transform")) extra->transform = readOr(t, Affine{}, parseTransformList);
@@ -129,7 +159,7 @@ void Importer::finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, co
   if (hidden) doc_->setHidden(art, true);
   extra.hidden = hidden;
   // Locked in the editors' markup: Select All passes it by.
-  if (node.attribute(insensitiveName_.c_str())) doc_->setLocked(art, true);
+  if (node.attribute(insensitiveName_.c_str())) doc_->setLocked(art, extra.locked = true);
   for (std::size_t i = 0; i < kPropertyCount; ++i) {
     const SpecifiedValue& v = style.values[i];
     if (!v.byIdRule && !v.importantRule) continue;  // most art: no name is made at all

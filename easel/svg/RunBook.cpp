@@ -67,12 +67,15 @@ RunBook::RunBook(const Document& document, const SvgSource& source, std::string 
       const std::string problem = paramsCheck(r.record.params);
       if (!problem.empty()) r.problem = "its parameter record does not read: " + problem;
     }
-    std::vector<std::string_view> gone;
+    std::vector<std::string_view> gone, notKept;
     for (const std::string& id : r.record.sources) {
-      if (!elementsById_.has(id)) gone.push_back(id);
+      if (!keptIds_.count({r.record.id, id})) {
+        notKept.push_back(id);
+        if (!elementsById_.has(id)) gone.push_back(id);
+      }
     }
     const std::string* deleted = paramNamed(r.record.params, "pathDelete");
-    if (r.problem.empty() && deleted && *deleted != "0") {
+    if (r.problem.empty() && deleted && *deleted != "0" && (!keepsCopies(r.record.id) || !notKept.empty())) {
       // Its contours are all that is left of its sources.
       r.problem = "it deleted its sources (pathDelete), and the file keeps no copy of them to give back";
     } else if (r.problem.empty() && !gone.empty()) {
@@ -153,6 +156,12 @@ void RunBook::indexElements(const Document& document) {
     const MarkReader::Marks m = reader.read(e->node);
     // Our marks by their namespace, whatever prefix the file gives it there.
     if (m.run) marked_.push_back({a, m.run.value(), m.source.value()});
+    if (e->place) {
+      // Not the art of its id while its run stands: the contour that took the id is.
+      kept_.push_back({e->place.attribute("run").value(), m.id, a});
+      keptIds_.emplace(kept_.back().run, m.id);
+      continue;
+    }
     if (!m.id.empty() && document.parent(a)) {
       elementsById_.add(m.id, elements_.size());
       elements_.push_back({m.id, a, bool(m.run)});
@@ -198,7 +207,7 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
     const std::string& id = document.content(c.art).name;
     if (document.type(c.art) == ArtType::Group) {
       left[{c.run, Left::HoldsArt}].push_back(nameOf(c.art));
-    } else if (!id.empty() && sourceSets[run->second].count(id)) {
+    } else if (!id.empty() && sourceSets[run->second].count(id) && !keptIds_.count({c.run, id})) {
       left[{c.run, Left::OwnSource}].push_back(nameOf(c.art));
     } else {
       candidates.push_back(i);
@@ -220,8 +229,11 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
   };
   for (std::size_t i : candidates) {
     const std::string_view source = marked_[i].source;
-    // Made from art without an id, or from art that is not such a contour.
-    if (source.empty() || (elementsById_.has(source) && !candidateIds.count(source))) reach(i);
+    // Made from art without an id, from a copy its run keeps, or from art that is not such a contour.
+    if (source.empty() || keptIds_.count({marked_[i].run, source}) ||
+        (elementsById_.has(source) && !candidateIds.count(source))) {
+      reach(i);
+    }
   }
   while (!reached.empty()) {
     bySource.take(reached.front(), reach);
@@ -249,17 +261,27 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
   }
 }
 
+bool RunBook::keepsCopies(std::string_view run) const {
+  return std::any_of(kept_.begin(), kept_.end(), [&](const Kept& k) { return k.run == run; });
+}
+
 void RunBook::warn(std::ostream& warnings, std::string_view run, const std::string& problem) const {
   const std::string name =
       run.empty() ? "a contour:run element without an id" : "run element '" + std::string(run) + "'";
   warnings << "contour: warning: " << fileName_ << ": " << name << ": " << problem << "; its contours are left alone\n";
 }
 
-std::vector<ArtRef> RunBook::sourcesNamed(const Document& document, std::string_view id) const {
+std::vector<ArtRef> RunBook::sourcesOf(const Document& document, const RunRecord& run) const {
   std::vector<ArtRef> out;
-  elementsById_.forEach(id, [&](std::size_t i) {
-    if (document.valid(elements_[i].art)) out.push_back(elements_[i].art);
-  });
+  for (const Kept& k : kept_) {
+    if (k.run == run.id && document.valid(k.art)) out.push_back(k.art);
+  }
+  if (!out.empty()) return out;
+  for (const std::string& id : run.sources) {
+    elementsById_.forEach(id, [&](std::size_t i) {
+      if (document.valid(elements_[i].art)) out.push_back(elements_[i].art);
+    });
+  }
   return out;
 }
 
@@ -276,6 +298,10 @@ std::set<std::string> RunBook::selectedSources(const Document& document) const {
   std::set<std::string> out;
   for (const Element& e : elements_) {
     if (!e.marked && document.valid(e.art) && (document.content(e.art).attributes & kArtSelected)) out.emplace(e.id);
+  }
+  for (const Kept& k : kept_) {
+    if (!k.id.empty() && document.valid(k.art) && (document.content(k.art).attributes & kArtSelected))
+      out.emplace(k.id);
   }
   return out;
 }
@@ -297,22 +323,26 @@ void RunBook::deselectContours(Document& document, bool sourcesInstead) const {
   for (const auto& [run, count] : selectedContours(document)) {
     for (ArtRef a : contoursOf(document, run)) document.setSelected(a, false);
     if (!sourcesInstead) continue;
-    for (const std::string& id : usable_[usableById_.at(run)].sources)
-      for (ArtRef a : sourcesNamed(document, id)) document.setSelected(a, true);
+    for (ArtRef a : sourcesOf(document, usable_[usableById_.at(run)])) document.setSelected(a, true);
   }
 }
 
 const RunRecord& RunBook::chooseAgain(Document& document) {
   const std::set<std::string> selected = selectedSources(document);
+  // A selected contour of a run that deleted its sources stands for them.
+  std::set<std::string> standing;
+  if (!kept_.empty()) {
+    for (const auto& [run, count] : selectedContours(document))
+      if (keepsCopies(run)) standing.insert(run);
+  }
   for (auto r = usable_.rbegin(); r != usable_.rend(); ++r) {
     const auto& sources = r->sources;
-    if (std::none_of(sources.begin(), sources.end(), [&](const std::string& id) { return selected.count(id); })) {
+    if (!standing.count(r->id) &&
+        std::none_of(sources.begin(), sources.end(), [&](const std::string& id) { return selected.count(id); })) {
       continue;
     }
     document.deselectAll();
-    for (const std::string& id : sources) {
-      for (ArtRef a : sourcesNamed(document, id)) document.setSelected(a, true);
-    }
+    for (ArtRef a : sourcesOf(document, *r)) document.setSelected(a, true);
     return *r;
   }
   throw std::runtime_error(fileName_ + ": --again: no usable run of the selected art is recorded");
@@ -340,6 +370,14 @@ void RunBook::removeContours(Document& document, bool all) {
       going.insert(id);
       queue.push_back(id);
     }
+    // A selected kept copy without an id takes the contours its run made from art without one.
+    for (const Kept& k : kept_) {
+      if (!k.id.empty() || !document.valid(k.art) || !(document.content(k.art).attributes & kArtSelected)) continue;
+      const auto run = contoursByRun_.find(k.run);
+      if (run == contoursByRun_.end()) continue;
+      for (std::size_t i : run->second)
+        if (contours_[i].source.empty()) remove(i);
+    }
     while (!queue.empty()) {
       const std::string id = std::move(queue.front());
       queue.pop_front();
@@ -347,6 +385,12 @@ void RunBook::removeContours(Document& document, bool all) {
     }
   }
   noteRecordEdits(going);
+  // The sources kept of the runs whose contours went are the drawing's again.
+  for (const Kept& k : kept_) {
+    if (!document.valid(k.art)) continue;
+    const auto* e = dynamic_cast<const SvgArtExtra*>(document.content(k.art).extra.get());
+    if (e && !staysKept(&edits_, *e)) showKept(document, k.art, true);
+  }
 }
 
 // A record goes when all its sources went, or keeps the others; a run some
@@ -375,6 +419,7 @@ RunEdits RunBook::finish(const Document& document, const NamedValues* params, st
   edits.marks = markNewContours(document, source_, id);
   if (edits.marks.empty()) return edits;
   edits.added.push_back(runRecordOf(document, edits.marks, std::move(id), version_, *params, seed, drawsBefore));
+  noteKeptSources(document, source_, edits);
   return edits;
 }
 

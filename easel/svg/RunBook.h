@@ -14,6 +14,11 @@
 // that names itself as a source, or contours whose sources form a loop are
 // left, with one warning per run and reason naming them.
 //
+// A run that deleted its sources (pathDelete) is usable when the file keeps a
+// copy of each (ContourRuns.h: KeptSource): the contour that took a source's
+// id is then one of its contours, and the copy its source, which comes back
+// when the run's contours go.
+//
 // The book reads the file once: it indexes the imported elements by id, the
 // recorded contours by run and by source, and the records by id, so that
 // each command costs time in proportion to the art it touches.
@@ -83,8 +88,10 @@ class RunBook {
   RunEdits finish(const Document& document, const NamedValues* params, std::optional<uint64_t> seed,
                   uint64_t drawsBefore) const;
 
-  // The art read from the file's element with that id (those still in the document).
-  std::vector<ArtRef> sourcesNamed(const Document& document, std::string_view id) const;
+  // The sources of a run still in the document: the art read from the
+  // file's elements with the ids it names or, for a run that deleted its
+  // sources, the art read from the copies it keeps.
+  std::vector<ArtRef> sourcesOf(const Document& document, const RunRecord& run) const;
   // The ids of the selected art read from the file that is not a recorded contour.
   std::set<std::string> selectedSources(const Document& document) const;
   // The contours of a usable run that may be removed, in document order
@@ -101,7 +108,14 @@ class RunBook {
     ArtRef art;
     bool marked;  // carries a contour's mark
   };
+  // Art read from a copy that a run which deleted its sources keeps.
+  struct Kept {
+    std::string_view run, id;
+    ArtRef art;
+  };
   void warn(std::ostream& warnings, std::string_view run, const std::string& problem) const;
+  // Whether the file keeps copies of sources that the run deleted.
+  bool keepsCopies(std::string_view run) const;
   void indexElements(const Document& document);
   // Sets aside the marked contours that may not be removed, with warnings.
   void checkContours(const Document& document, std::ostream& warnings);
@@ -121,7 +135,9 @@ class RunBook {
   std::vector<Contour> marked_;    // every mark of the file, before the checks
   std::unordered_map<std::string_view, std::vector<std::size_t>> contoursByRun_;
   NameChains contoursBySource_;
-  std::set<std::string_view> leftRuns_;  // runs some of whose contours may not go
+  std::vector<Kept> kept_;                                           // document order
+  std::set<std::pair<std::string_view, std::string_view>> keptIds_;  // by run and id
+  std::set<std::string_view> leftRuns_;                              // runs some of whose contours may not go
   RunEdits edits_;
 };
 

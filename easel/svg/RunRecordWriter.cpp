@@ -80,7 +80,7 @@ void RunRecordWriter::write(SourceWriter& writer, pugi::xml_node node) {
     wroteMetadata_ = true;
     std::string lead = writer.childLead(node);
     if (lead.empty()) lead = writer.deeper(writer.leadText(node));
-    writeNewRecords(writer.out(), lead, writer.deeper(lead), writer.quote());
+    writeNewRecords(writer.out(), &writer, lead, writer.deeper(lead), writer.quote());
   }
   if (tail) writer.kept(tail);
   writer.close(node, node.name());
@@ -96,14 +96,14 @@ void RunRecordWriter::finish(XmlOut& out, SourceWriter* writer) {
   XmlAttributes metadata;
   metadata.append(contourPrefix_ + "role", std::string("runs"));
   out.startElement(metadataName_, metadata, quote);
-  writeNewRecords(out, inner, writer ? writer->deeper(inner) : std::string(), quote);
+  writeNewRecords(out, writer, inner, writer ? writer->deeper(inner) : std::string(), quote);
   out.content();
   out.text(lead);
   out.endElement(metadataName_);
 }
 
-void RunRecordWriter::writeNewRecords(XmlOut& out, const std::string& lead, const std::string& inner,
-                                      char quote) const {
+void RunRecordWriter::writeNewRecords(XmlOut& out, SourceWriter* writer, const std::string& lead,
+                                      const std::string& inner, char quote) const {
   for (const RunRecord& r : edits_.added) {
     XmlAttributes run;
     run.append("id", r.id);
@@ -122,6 +122,18 @@ void RunRecordWriter::writeNewRecords(XmlOut& out, const std::string& lead, cons
     out.text(inner);
     out.startElement(contourPrefix_ + "params", params, quote);
     out.endElement(contourPrefix_ + "params");
+    // The elements the run deleted, byte for byte as the file has them.
+    for (const KeptSource& k : edits_.kept) {
+      if (k.run != r.id || writer == nullptr) continue;
+      XmlAttributes kept;
+      kept.append("n", std::to_string(k.n));
+      out.content();
+      out.text(inner);
+      out.startElement(contourPrefix_ + "kept", kept, quote);
+      out.content();
+      writer->kept(k.of->node);
+      out.endElement(contourPrefix_ + "kept");
+    }
     out.text(lead);
     out.endElement(contourPrefix_ + "run");
   }

@@ -33,6 +33,9 @@ Exporter::Exporter(const Document& doc, const SvgSource* source, const ExportOpt
       ids_(doc, source, options.runs ? options.runs->freedIds : std::set<std::string>()) {
   contourPrefix_ = source ? source->contourPrefix : std::string(kContourPrefix) + ":";
   if (source && SourceSpans::isWhiteSpace(source->root.last_child())) rootTail_ = source->root.last_child();
+  if (options.runs) {
+    for (const KeptSource& k : options.runs->kept) newPlaces_.emplace(k.of, &k);
+  }
 }
 
 template <class Write>
@@ -217,6 +220,24 @@ void Exporter::writeKept(pugi::xml_node node) {
   }
 }
 
+void Exporter::writePlanNode(const PlanNode& node) {
+  if (node.raw) {
+    writeKept(node.raw);
+    return;
+  }
+  XmlAttributes place;
+  place.append("run", node.place->run);
+  place.append("n", std::to_string(node.place->n));
+  const std::string name = contourPrefix_ + "place";
+  out_->startElement(name, place, writer_ ? writer_->quote() : '"');
+  out_->endElement(name);
+}
+
+const KeptSource* Exporter::newPlaceOf(const SvgArtExtra* e) const {
+  const auto found = newPlaces_.find(e);
+  return found == newPlaces_.end() ? nullptr : found->second;
+}
+
 bool Exporter::dropped(pugi::xml_node node) const { return records_ && records_->drops(node); }
 
 std::vector<ArtRef> Exporter::childrenInFileOrder(ArtRef art) const {
@@ -234,14 +255,14 @@ std::vector<ArtRef> Exporter::childrenInFileOrder(ArtRef art) const {
 // of art right in the root, whose layer is no element).
 Exporter::ItemPlan Exporter::planItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children,
                                        pugi::xml_node firstLead) const {
-  struct Slot {
-    std::vector<pugi::xml_node> before;
-    pugi::xml_node lead;
-  };
   std::set<const SvgArtExtra*> present;
   for (ArtRef c : children) present.insert(extraOf(c));
+  struct Slot {
+    std::vector<PlanNode> before;
+    pugi::xml_node lead;
+  };
   std::map<const SvgArtExtra*, Slot> slots;
-  std::vector<pugi::xml_node> pending;
+  std::vector<PlanNode> pending;
   // The node just before the item at hand (when it is white space that is
   // still written), and whether it waits in `pending`.
   pugi::xml_node previous = firstLead;
@@ -261,9 +282,20 @@ Exporter::ItemPlan Exporter::planItems(const std::vector<SourceItem>& items, con
     }
     if (item.raw) {
       if (item.raw.type() == pugi::node_element && SourceSpans::isWhiteSpace(previous)) lastLead = previous;
-      pending.push_back(item.raw);
+      pending.push_back({item.raw});
       previous = item.raw;
       previousPending = true;
+      continue;
+    }
+    if (const KeptSource* place = newPlaceOf(item.art)) {
+      // A new run deleted it: its placeholder takes its place, with its
+      // white space, which its copies take as well.
+      if (SourceSpans::isWhiteSpace(previous)) {
+        lastLead = slots[item.art].lead = previous;
+        if (!previousPending) pending.push_back({previous});  // the white space from outside (`firstLead`)
+      }
+      pending.push_back({{}, place});
+      previous = pugi::xml_node();
       continue;
     }
     const pugi::xml_node lead = takeLead();
@@ -297,7 +329,7 @@ void Exporter::writeItems(const std::vector<SourceItem>& items, const std::vecto
                           const Affine& frame, pugi::xml_node firstLead) {
   const ItemPlan plan = planItems(items, children, firstLead);
   for (std::size_t i = 0; i < children.size(); ++i) {
-    for (pugi::xml_node raw : plan.children[i].before) writeKept(raw);
+    for (const PlanNode& node : plan.children[i].before) writePlanNode(node);
     const SvgArtExtra* e = extraOf(children[i]);
     if (e && e->kind == SvgArtExtra::Kind::LooseArt) {
       // The first element's white space is written with it, inside.
@@ -307,7 +339,7 @@ void Exporter::writeItems(const std::vector<SourceItem>& items, const std::vecto
       writeArt(children[i], frame);
     }
   }
-  for (pugi::xml_node raw : plan.after) writeKept(raw);
+  for (const PlanNode& node : plan.after) writePlanNode(node);
 }
 
 void Exporter::writeLead(pugi::xml_node lead) {
@@ -317,6 +349,11 @@ void Exporter::writeLead(pugi::xml_node lead) {
 void Exporter::writeArt(ArtRef art, const Affine& frame) {
   const ArtContent& c = doc_.content(art);
   const SvgArtExtra* e = extraOf(art);
+  if (e && e->original == art && staysKept(options_.runs, *e)) {
+    // A run that deleted it still stands: the file keeps its copy, and this its place.
+    if (writer_) writer_->kept(e->place);
+    return;
+  }
   switch (c.type) {
     case ArtType::Group: writeGroup(art, frame, e); return;
     case ArtType::Path:

@@ -5,6 +5,7 @@
 #ifndef EASEL_SVG_SVGEXPORTER_H
 #define EASEL_SVG_SVGEXPORTER_H
 
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -59,6 +60,14 @@ class Exporter {
   Affine frameOf(ArtRef art) const;
   // A node of the file as it is (its run records edited).
   void writeKept(pugi::xml_node node);
+  // A node of the file, or the placeholder of art that a new run deleted.
+  struct PlanNode {
+    pugi::xml_node raw;
+    const KeptSource* place = nullptr;
+  };
+  void writePlanNode(const PlanNode& node);
+  // The new run's placeholder of the art with that extra, when it deleted it.
+  const KeptSource* newPlaceOf(const SvgArtExtra* e) const;
   bool dropped(pugi::xml_node node) const;
   const SvgArtExtra* extraOf(ArtRef art) const { return extraFrom(doc_, art, source_); }
   std::vector<ArtRef> childrenInFileOrder(ArtRef art) const;
@@ -66,11 +75,11 @@ class Exporter {
   // child (and the white space it is written after), and after the last.
   struct ItemPlan {
     struct Child {
-      std::vector<pugi::xml_node> before;
+      std::vector<PlanNode> before;
       pugi::xml_node lead;
     };
     std::vector<Child> children;
-    std::vector<pugi::xml_node> after;
+    std::vector<PlanNode> after;
   };
   ItemPlan planItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children,
                      pugi::xml_node firstLead) const;
@@ -132,7 +141,9 @@ class Exporter {
   std::optional<RunRecordWriter> records_;
   std::string contourPrefix_;
   ExportIds ids_;
-  pugi::xml_node rootTail_;  // the white space before the root's end tag, written after what is added
+  pugi::xml_node rootTail_;
+  std::map<const SvgArtExtra*, const KeptSource*>
+      newPlaces_;  // the white space before the root's end tag, written after what is added
 };
 
 }  // namespace easel::svg::detail

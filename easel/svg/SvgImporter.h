@@ -140,6 +140,13 @@ class Importer : private CascadeSite {
                       std::vector<SourceItem>& items);
   const SvgArtExtra* importElement(pugi::xml_node node, ElementKind kind, ArtRef container,
                                    const ComputedStyle& parentStyle, const Affine& frame);
+  // The copy in a run's record of the art that a placeholder (<contour:place>)
+  // stands for, when it is art; null otherwise.
+  pugi::xml_node keptCopyAt(pugi::xml_node place);
+  // The kept copy read as art where its placeholder is, out of sight
+  // (ContourRuns.h: showKept) until its run's contours go.
+  const SvgArtExtra* importKept(pugi::xml_node place, pugi::xml_node copy, ArtRef container,
+                                const ComputedStyle& parentStyle, const Affine& frame);
   std::shared_ptr<SvgArtExtra> newExtra(pugi::xml_node node, const Affine& frame);
   // Name, opacity and visibility, common to all art.
   void finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, const ComputedStyle& style);
@@ -228,6 +235,9 @@ class Importer : private CascadeSite {
   std::shared_ptr<SvgSource> source_;
   std::string insensitiveName_;  // the editors' lock attribute with its prefix
   std::unique_ptr<Document> doc_;
+  // The copies that run records keep (<contour:kept n>), by the run's id and n.
+  std::map<std::pair<std::string_view, std::string_view>, pugi::xml_node> keptCopies_;
+  pugi::xml_node placing_;  // the placeholder of the kept copy being read
   std::vector<pugi::xml_node> styleElements_;
   StyleSheet sheet_;
   std::map<std::string, int32_t> paintIndices_;

@@ -66,6 +66,12 @@ class SvgArtExtra : public ArtExtra {
   // The art the element became; the copies the document makes share this
   // extra, and the exporter keeps the element's id for this art alone.
   ArtRef original;
+  // Art that a run deleted (pathDelete) and keeps a copy of in its record:
+  // the placeholder element that holds its place in the file. While its run
+  // stands, the art stays out of sight (hidden, locked, unnamed) and the
+  // placeholder is written; once the run's contours go, it is the source again.
+  pugi::xml_node place;
+  bool locked = false;  // as imported
   // From the parent's user space to the page, and the element's own transform.
   Affine parentToDoc;
   Affine transform;

@@ -125,6 +125,8 @@ EditorHost::Outcome EditorHost::editContour() {
   if (run->seed) easel::host::seedRepeat(easel_->session.random(), *run->seed);
   const uint64_t bornAfter = lastBirth(document);
   host.beginCommand("Edit Contour");
+  // Sources that the run deleted come back from their kept copies for it.
+  for (ArtRef a : run->sources) svg::showKept(document, a, true);
   busy_.setStoppable(true);
   openingDialog_ = true;
   ASErr result = host.getParameters();
@@ -133,6 +135,10 @@ EditorHost::Outcome EditorHost::editContour() {
   if (result == kNoErr) {
     for (ArtRef a : run->contours)
       if (document.valid(a)) document.dispose(a);
+  }
+  if (result != kNoErr) {
+    for (ArtRef a : run->sources)
+      if (document.valid(a)) svg::showKept(document, a, false);
   }
   host.endCommand();
   if (result == kNoErr) {

@@ -115,10 +115,7 @@ std::optional<EditorRuns::Run> EditorRuns::runOf(const Document& document, Rank 
   const FileRun& file = fileRuns_[rank];
   std::vector<ArtRef> contours = present(document, file.contours);
   if (contours.empty()) return std::nullopt;
-  std::vector<ArtRef> sources;
-  for (const std::string& id : file.record->sources) {
-    for (ArtRef a : book_->sourcesNamed(document, id)) sources.push_back(a);
-  }
+  std::vector<ArtRef> sources = book_->sourcesOf(document, *file.record);
   if (sources.empty()) return std::nullopt;
   return Run{std::move(contours), std::move(sources), easel::host::paramsFromNames(file.record->params),
              seedOf(*file.record)};
@@ -192,6 +189,7 @@ svg::RunEdits EditorRuns::edits(const Document& document) const {
     taken.insert(record.id);
     edits.added.push_back(std::move(record));
   }
+  svg::noteKeptSources(document, *source_, edits);
   return edits;
 }
 

@@ -100,6 +100,52 @@ TEST_F(ContourRuns, RunsAreReplacedRepeatedAndStrippedWhole) {
   }
 }
 
+// A run that deletes its sources keeps a copy of each in its record and a
+// placeholder where it was: strip gives the drawing back byte for byte,
+// --again makes the same file again, --replace starts from the true source.
+TEST_F(ContourRuns, ARunThatDeletesItsSourcesCanBeStrippedRepeatedAndReplaced) {
+  const std::string layered =
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
+      "width=\"200pt\" height=\"200pt\" viewBox=\"0 0 200 200\">\n"
+      "  <g id=\"layer1\" inkscape:groupmode=\"layer\">\n"
+      "    <!-- before the square -->\n"
+      "    <path id=\"sq\" d=\"M 20 20 L 180 20 L 180 180 L 20 180 Z\" fill=\"#3366cc\"/>\n"
+      "    <g id=\"grp\" transform=\"translate(5 5)\">\n"
+      "      <rect id=\"r\" x=\"30\" y=\"30\" width=\"40\" height=\"40\"/>\n"
+      "    </g>\n"
+      "  </g>\n"
+      "  <circle cx=\"100\" cy=\"100\" r=\"20\"/>\n"
+      "</svg>\n";
+  struct Case {
+    std::string drawing, select;
+    std::size_t places;
+  };
+  const Case cases[] = {{kDrawing, "sq", 1}, {layered, "all", 3}};
+  const std::string deletes = " --set pathDelete=1 --select ";
+  for (const Case& c : cases) {
+    write("in.svg", c.drawing);
+    apply("in.svg", "once.svg", kFirst + deletes + c.select);
+    const std::string once = read("once.svg");
+    EXPECT_EQ(count(once, "<contour:place run=\"contour-run-1\""), c.places) << once;
+    EXPECT_EQ(count(once, "<contour:kept n="), c.places) << once;
+    EXPECT_EQ(err_.find("warning"), std::string::npos) << err_;
+    contour("strip", "once.svg", "stripped.svg");
+    EXPECT_EQ(read("stripped.svg"), c.drawing) << err_;
+    EXPECT_EQ(err_, "");
+    // Twice again is once, and the selected contour that took the source's id stands for it.
+    apply("once.svg", "again.svg", "--again --select " + std::string(c.select == "all" ? "all" : "sq"));
+    EXPECT_EQ(read("again.svg"), once) << err_;
+    apply("again.svg", "again2.svg", "--again");
+    EXPECT_EQ(read("again2.svg"), once) << err_;
+    apply("once.svg", "replaced.svg", std::string("--replace ") + kSecond + deletes + c.select);
+    apply("in.svg", "direct.svg", kSecond + deletes + c.select);
+    EXPECT_EQ(read("replaced.svg"), read("direct.svg"));
+    apply("once.svg", "kept.svg", std::string("--replace ") + kSecond + " --select " + c.select);
+    apply("in.svg", "direct.svg", kSecond + std::string(" --select ") + c.select);
+    EXPECT_EQ(read("kept.svg"), read("direct.svg"));
+  }
+}
+
 TEST_F(ContourRuns, ContoursOfAnEarlierRunAreLeftOutOnceSaidOrStandForTheirRun) {
   apply("in.svg", "once.svg", kFirst);
   // Select All takes the source and its three contours: the contours are left out, with one warning.
@@ -187,16 +233,21 @@ TEST_F(ContourRuns, OurNamespaceWhereverThePrefixIsTaken) {
 
 TEST_F(ContourRuns, TheMarksAndRecordsRenderNothing) {
   if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0) GTEST_SKIP() << "rsvg-convert is missing";
-  apply("in.svg", "once.svg", kFirst);
-  // The same file without what the runs added.
-  std::string plain = std::regex_replace(read("once.svg"), std::regex(" contour:(source|index|run)=\"[^\"]*\""), "");
-  plain = std::regex_replace(plain, std::regex("<metadata contour:role=\"runs\">[^]*</metadata>"), "");
-  ASSERT_EQ(plain.find("contour:run"), std::string::npos);
-  write("plain.svg", plain);
-  const std::string line = std::string(CONTOUR_PYTHON3) +
-                           " '" CONTOUR_COMPARE_RENDERS "' --pixel-threshold 0 --max-share 0 '" + path("plain.svg") +
-                           "' '" + path("once.svg") + "'";
-  EXPECT_EQ(std::system(line.c_str()), 0);
+  // A run that deletes its sources also leaves placeholders and the copies in its record.
+  for (const std::string& args : {std::string(kFirst), kFirst + std::string(" --set pathDelete=1")}) {
+    apply("in.svg", "once.svg", args);
+    // The same file without what the runs added.
+    std::string plain = std::regex_replace(
+        read("once.svg"), std::regex(" contour:(source|index|run)=\"[^\"]*\"|<contour:place [^>]*/>"), "");
+    plain = std::regex_replace(plain, std::regex("<metadata contour:role=\"runs\">[^]*</metadata>"), "");
+    ASSERT_EQ(plain.find("contour:run"), std::string::npos);
+    ASSERT_EQ(plain.find("contour:place"), std::string::npos);
+    write("plain.svg", plain);
+    const std::string line = std::string(CONTOUR_PYTHON3) +
+                             " '" CONTOUR_COMPARE_RENDERS "' --pixel-threshold 0 --max-share 0 '" + path("plain.svg") +
+                             "' '" + path("once.svg") + "'";
+    EXPECT_EQ(std::system(line.c_str()), 0) << args;
+  }
 }
 
 }  // namespace

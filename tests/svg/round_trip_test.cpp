@@ -1,5 +1,6 @@
 // Real drawings through `contour` and back, byte for byte: a run that makes
-// nothing gives back the input, and so does `apply` then `strip`. Every SVG
+// nothing gives back the input, and so does `apply` then `strip`, also of a
+// run that deleted its sources. Every SVG
 // of the test fixtures and the examples, and of Inkscape's examples when
 // Inkscape is installed (the compressed ones inflated first).
 #include <gtest/gtest.h>
@@ -76,11 +77,16 @@ TEST_P(RoundTrip, NothingChangedAndApplyThenStripGiveTheInputBack) {
   const std::string original = readFile(input);
   ASSERT_TRUE(contour("strip '" + input + "' -o " + quoted("same.svg"))) << read("err.txt");
   EXPECT_TRUE(read("same.svg") == original) << "a run that makes nothing changed " << d.path;
-  // One contour of everything: the run adds to every container.
-  ASSERT_TRUE(contour("apply '" + input + "' -o " + quoted("applied.svg") + " --seed 1 -q --set contourCount=1"))
-      << read("err.txt");
-  ASSERT_TRUE(contour("strip " + quoted("applied.svg") + " -o " + quoted("stripped.svg"))) << read("err.txt");
-  EXPECT_TRUE(read("stripped.svg") == original) << "apply then strip changed " << d.path;
+  // One contour of everything: the run adds to every container; deleting
+  // its sources, it leaves a placeholder for each and copies in its record.
+  for (const char* deletes : {"0", "1"}) {
+    ASSERT_TRUE(contour("apply '" + input + "' -o " + quoted("applied.svg") +
+                        " --seed 1 -q --set contourCount=1 --set pathDelete=" + deletes))
+        << read("err.txt");
+    ASSERT_TRUE(contour("strip " + quoted("applied.svg") + " -o " + quoted("stripped.svg"))) << read("err.txt");
+    EXPECT_TRUE(read("stripped.svg") == original)
+        << "apply then strip changed " << d.path << ", pathDelete " << deletes;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Drawings, RoundTrip, ::testing::ValuesIn(drawings()),

@@ -1,8 +1,9 @@
 // The run book checks a file's records against its tree before anything is
 // deleted: marks that contradict the records (on a layer holding the run's
 // own source, on a run's own source, in a loop of sources, on the contours
-// of a run that deleted its sources) leave the art, with one warning naming
-// it, while well-formed chains of contours of contours still go whole.
+// of a run that deleted its sources without keeping copies of them all)
+// leave the art, with one warning naming it, while well-formed chains of
+// contours of contours still go whole.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,6 +86,15 @@ TEST(RunBookTest, ContradictoryMarksLeaveTheArtWithOneWarning) {
        drawing(square("sq", mark("contour-run-1", "sq")) + square("sq-1", mark("contour-run-1", "sq")),
                record("contour-run-1", "sq", "pathDelete=\"1\"")),
        {"sq", "sq-1"},
+       {},
+       "it deleted its sources (pathDelete), and the file keeps no copy of them to give back"},
+      {"a run that deleted its sources and keeps a copy of only one",
+       drawing("<contour:place run=\"contour-run-1\" n=\"0\"/>" + square("sq", mark("contour-run-1", "sq")) +
+                   square("b", mark("contour-run-1", "b")),
+               "<contour:run id=\"contour-run-1\" version=\"1.0.0\" sources=\"sq b\"><contour:params "
+               "pathDelete=\"1\"/><contour:kept n=\"0\">" +
+                   square("sq") + "</contour:kept></contour:run>"),
+       {"sq", "b"},
        {},
        "it deleted its sources (pathDelete), and the file keeps no copy of them to give back"},
       {"a chain of contours of contours goes whole",
