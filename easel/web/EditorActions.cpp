@@ -120,13 +120,16 @@ EditorHost::Outcome EditorHost::editContour() {
   const Random random = easel_->session.random();
 
   document.deselectAll();
-  for (ArtRef a : run->sources) document.setSelected(a, true);
+  // Sources that the run deleted come back from their kept copies for it:
+  // before the command, as each preview takes the command back to its start.
+  for (ArtRef a : run->sources) {
+    svg::showKept(document, a, true);
+    document.setSelected(a, true);
+  }
   easel::host::keepRecord(host, run->params);
   if (run->seed) easel::host::seedRepeat(easel_->session.random(), *run->seed);
   const uint64_t bornAfter = lastBirth(document);
   host.beginCommand("Edit Contour");
-  // Sources that the run deleted come back from their kept copies for it.
-  for (ArtRef a : run->sources) svg::showKept(document, a, true);
   busy_.setStoppable(true);
   openingDialog_ = true;
   ASErr result = host.getParameters();
@@ -136,11 +139,11 @@ EditorHost::Outcome EditorHost::editContour() {
     for (ArtRef a : run->contours)
       if (document.valid(a)) document.dispose(a);
   }
+  host.endCommand();
   if (result != kNoErr) {
     for (ArtRef a : run->sources)
       if (document.valid(a)) svg::showKept(document, a, false);
   }
-  host.endCommand();
   if (result == kNoErr) {
     recordRun(bornAfter);
     return {};
