@@ -216,6 +216,7 @@ void showKept(Document& document, ArtRef art, bool shown) {
   document.setName(art, shown ? e->node.attribute("id").value() : "");
   document.setHidden(art, shown ? e->hidden : true);
   document.setLocked(art, shown ? e->locked : true);
+  if (!shown) document.setSelected(art, false);
 }
 
 std::string newRunId(const SvgSource& source, const std::set<std::string>& dropped,

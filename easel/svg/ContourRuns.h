@@ -142,7 +142,7 @@ void noteKeptSources(const Document& document, const SvgSource& source, RunEdits
 // record stays and still names it.
 bool staysKept(const RunEdits* edits, const SvgArtExtra& extra);
 
-// Art read from a kept copy out of sight (unnamed, hidden, locked), or back
+// Art read from a kept copy out of sight (unnamed, hidden, locked, not selected), or back
 // as its element has it; other art is left as it is.
 void showKept(Document& document, ArtRef art, bool shown);
 

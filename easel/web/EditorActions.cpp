@@ -178,6 +178,7 @@ EditorHost::Outcome EditorHost::undoOrRedo(bool redo) {
   Document& document = easel_->session.document();
   const std::string name = redo ? document.redoName() : document.undoName();
   if (!(redo ? document.userRedo() : document.userUndo())) return {409, redo ? "nothing to redo" : "nothing to undo"};
+  runs_.hideKeptSources(document);
   note((redo ? "redone: " : "undone: ") + name);
   return {};
 }

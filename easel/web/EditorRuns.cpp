@@ -170,6 +170,13 @@ void EditorRuns::forgetLostRuns(const Document& document) {
   }
 }
 
+void EditorRuns::hideKeptSources(Document& document) const {
+  for (const FileRun& file : fileRuns_) {
+    if (present(document, file.contours).empty()) continue;
+    for (ArtRef a : book_->sourcesOf(document, *file.record)) svg::showKept(document, a, false);
+  }
+}
+
 svg::RunEdits EditorRuns::edits(const Document& document) const {
   svg::RunEdits edits;
   for (const FileRun& file : fileRuns_) {

@@ -54,6 +54,11 @@ class EditorRuns {
   // contours are in the document, and the file's records whose contours all went.
   svg::RunEdits edits(const Document& document) const;
 
+  // Out of sight again: the sources kept of the file's runs whose contours
+  // are in the document (an undo brings back a source that Edit Contour
+  // showed, then deleted or left).
+  void hideKeptSources(Document& document) const;
+
   // How many runs made here are remembered (for tests of memory).
   std::size_t madeRunCount() const { return madeRuns_.size(); }
 

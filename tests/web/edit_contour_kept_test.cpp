@@ -78,6 +78,18 @@ TEST(EditContourKept, OkWithNothingChangedRepeatsARunThatDeletedItsSources) {
     });
     EXPECT_EQ(again, once) << "Edit Contour, OK, time " << i + 1;
   }
+  // Undone, the run stands again, and its sources are out of sight again: Select All passes them by.
+  ScriptedPage page;
+  EditorHost host(easel::svg::importSvg(once, scratch.path("d.svg")),
+                  EditorOptions{scratch.path("d.svg"), CONTOUR_PLUGIN_PATH, 7, {}});
+  const uint64_t before = page.send("select", R"({"all": true})");
+  page.send("editContour");
+  page.send("dialog", R"([{"end": 1}])");
+  page.send("undo");
+  const uint64_t after = page.send("select", R"({"all": true})");
+  MessageTransport(host, page).run();
+  EXPECT_EQ(page.answers[after].body["selection"].size(), page.answers[before].body["selection"].size())
+      << page.answers[after].body.dump().substr(0, 300);
 }
 
 }  // namespace
