@@ -9,13 +9,15 @@
 //                                          dialog shown, and Escape during a
 //                                          long preview to the run ended and
 //                                          to the dialog closed
-// Needs CONTOUR_BIN (and CONTOUR_CHROMIUM) as the tests do. Prints one JSON
-// line: page figures (median, p95, max) and the host's own (from its
-// Server-Timing header when it sends one).
+// Needs CONTOUR_BIN (and CONTOUR_CHROMIUM) as the tests do. With
+// CONTOUR_WEB_PAGE (out/web/) the same figures of the static page, its host
+// in the page's worker. Prints one JSON line: page figures (median, p95, max)
+// and the host's own (from its Server-Timing header, or the worker's answers).
 import { readFileSync } from 'node:fs';
 import {
   andRedraw, drawing, launchBrowser, openPage, starGrid, startEditor, stopEditor, workDir, writeDrawing,
 } from './support/editor.js';
+import { serve, site, siteWith } from './support/static-site.js';
 
 // `count` rings in a square grid: circles of 64 cubic segments, filled and stroked.
 export function ringGrid(count) {
@@ -57,7 +59,7 @@ const openContour = async (page) => {
 // progress says) and to the dialog closed with the drawing as it was.
 async function cancelFigures(page) {
   const before = await drawing(page);
-  const running = () => page.evaluate(async () => {
+  const running = site ? () => page.evaluate(() => window.contourEditor.busy()) : () => page.evaluate(async () => {
     const token = (await (await fetch('/api/session')).json()).token;
     return (await (await fetch('/api/progress', { headers: { 'X-Contour-Token': token } })).json()).running;
   });
@@ -86,17 +88,29 @@ async function cancelFigures(page) {
     runEndedMs: ended, dialogClosedMs: closed };
 }
 
-const editor = await startEditor(writeDrawing(workDir(), 'bench.svg', svg));
+const editor = site ? await serve(siteWith('bench.svg', svg)) : await startEditor(writeDrawing(workDir(), 'bench.svg', svg));
 const browser = await launchBrowser();
 try {
-  const page = await openPage(browser, editor);
+  const page = site ? await openStaticPage(browser, `${editor.address}?drawing=bench.svg&seed=7`) : await openPage(browser, editor);
   await andRedraw(page, () => page.keyboard.press('Control+a'));
   if (kind === 'cancel') console.log(JSON.stringify({ drawing: `${countText} rings`, samples, ...(await cancelFigures(page)) }));
   else await previewFigures(page);
 } finally {
   await browser.close();
-  await stopEditor(editor);
+  if (site) editor.stop();
+  else
+    await stopEditor(editor);
 }
+
+async function openStaticPage(browser, address) {
+  const page = await browser.newPage({ viewport: { width: 1280, height: 900 } });
+  await page.goto(address);
+  await page.waitForFunction(() => window.contourEditor && window.contourEditor.drawn() > 0);
+  return page;
+}
+
+// The worker's own figures of its last answers.
+const workerTimings = (page) => page.workers()[0].evaluate(() => self.contourTimings.splice(0));
 
 async function previewFigures(page) {
   await page.click('.menu[data-menu="Filter"] > .title');
@@ -120,6 +134,10 @@ async function previewFigures(page) {
       input.value = String(v);
       input.dispatchEvent(new Event('change'));
     }), value);
+    if (site) {
+      const last = (await workerTimings(page)).pop();
+      if (last) figure.server = last;
+    }
     if (i > 0) { times.push(figure.total); host.push(figure); }
   }
   const sorted = [...times].sort((a, b) => a - b);

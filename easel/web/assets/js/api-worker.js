@@ -18,6 +18,18 @@ import * as browserStorage from './recovery-store.js';
 
 const RESTART_AFTER = 2000, RECOVERY_AFTER = 2000;  // ms
 
+// What the page's address may ask of the worker: ?seed=N repeats the random
+// numbers of every run, as `contour edit --seed N` does; ?drawing=NAME opens
+// that file of the page's own folder first, instead of the example.
+function addressOptions() {
+  const query = new URLSearchParams(globalThis.location ? globalThis.location.search : '');
+  const seed = query.get('seed'), drawing = query.get('drawing');
+  return {
+    seed: seed !== null && /^[0-9]{1,15}$/.test(seed) ? Number(seed) : null,
+    drawing: drawing !== null && /^[\w.-]+\.svgz?$/.test(drawing) ? drawing : null,
+  };
+}
+
 export class WorkerTransport {
   // `url`: the worker's script; `storage`: where the recovery copy is kept.
   constructor(url, storage = browserStorage) {
@@ -55,7 +67,7 @@ export class WorkerTransport {
       this.restart(`the editor stopped (${event.message || 'an error'}) and was started again on the drawing `
         + 'as last kept: its undo history is lost');
     };
-    this.worker.postMessage({ type: 'start', stopFlag: this.stopFlag ? this.stopFlag.buffer : null, seed: null });
+    this.worker.postMessage({ type: 'start', stopFlag: this.stopFlag ? this.stopFlag.buffer : null, ...addressOptions() });
     if (this.drawing) this.open(this.drawing.name, this.drawing.bytes.slice(0));
   }
 
