@@ -59,8 +59,9 @@ EM_JS(void, contourPost, (const char* json, const uint8_t* bytes, uint32_t size)
       { Module.contourPage.post(JSON.parse(UTF8ToString(json)), HEAPU8.slice(bytes, bytes + size).buffer); });
 // clang-format on
 
+// Names and text from a drawing that are not UTF-8 go with U+FFFD in their place.
 void post(const Json& message, const std::string& bytes = {}) {
-  contourPost(message.dump().c_str(), reinterpret_cast<const uint8_t*>(bytes.data()),
+  contourPost(easel::web::answerText(message).c_str(), reinterpret_cast<const uint8_t*>(bytes.data()),
               static_cast<uint32_t>(bytes.size()));
 }
 
@@ -127,7 +128,7 @@ class WorkerPage : public easel::web::PageLink {
     post({{"type", "answer"},
           {"id", id},
           {"status", reply.status},
-          {"json", reply.body.dump()},
+          {"json", easel::web::answerText(reply.body)},
           {"run", reply.runMs},
           {"answer", reply.answerMs}},
          reply.geometry);
@@ -187,7 +188,7 @@ std::optional<Message> edit(Message drawing, std::optional<uint64_t> seed) {
       post({{"type", "answer"},
             {"id", message.head.value("id", uint64_t{0})},
             {"status", 409},
-            {"json", Json{{"error", e.what()}}.dump()}});
+            {"json", easel::web::answerText(easel::web::refusal(409, e.what()).body)}});
     }
   }
   WorkerPage::sendFile(name, false);

@@ -12,7 +12,7 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { andRedraw, contourBin, launchBrowser, state } from './support/editor.js';
-import { serve, site } from './support/static-site.js';
+import { serve, site, siteWith } from './support/static-site.js';
 
 if (!site) throw new Error('set CONTOUR_WEB_PAGE to the built out/web folder');
 const root = path.resolve(import.meta.dirname, '..', '..');
@@ -76,5 +76,24 @@ describe('the static page', () => {
     assert.equal(await settings(page).count(), 0);
     const after = await state(page);
     assert.deepEqual([after.undo, after.modified], [before.undo, before.modified]);
+  });
+});
+
+describe('a drawing the static page cannot read', () => {
+  test('is refused with the line contour apply gives, and the worker keeps answering', async () => {
+    const broken = "<svg xmlns='http://www.w3.org/2000/svg'><path d='M0 0L1 1'/>";
+    const server = await serve(siteWith('broken.svg', broken));
+    const browser = await launchBrowser();
+    try {
+      const page = await browser.newPage();
+      await page.goto(`${server.address}?drawing=broken.svg`);
+      const line = 'broken.svg:1:60: not an SVG file: Start-end tags mismatch';
+      await page.waitForFunction((l) => document.body.textContent.includes(l), line);
+      const again = await page.evaluate(async () => (await import('./js/api.js')).getState());
+      assert.equal(again.error, line);
+    } finally {
+      await browser.close();
+      server.stop();
+    }
   });
 });
