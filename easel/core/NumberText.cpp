@@ -75,6 +75,21 @@ char* copy(char* at, const char* from, std::size_t count) {
   return at + count;
 }
 
+// A float's digits (at most 9) go 16 bytes at a time rather than through a
+// call whose length is known only as it runs: the digit buffer has room to be
+// read past its digits, and the text its room (kShortestRoom, which a float's
+// longest text with 16 bytes more still fits) to be written past them; what
+// follows overwrites those bytes or leaves them outside the text.
+template <typename Float>
+char* copyDigits(char* at, const char* from, std::size_t count) {
+  if constexpr (sizeof(Float) == sizeof(uint32_t)) {
+    std::memcpy(at, from, 16);
+    return at + count;
+  } else {
+    return copy(at, from, count);
+  }
+}
+
 // The parts of the binary format that the exact whole numbers need.
 template <typename Float>
 struct Format;
@@ -106,8 +121,8 @@ char* writeReal(char* at, Float x) {
 
   const auto decimal = jkj::dragonbox::to_decimal(x, jkj::dragonbox::policy::sign::ignore,
                                                   jkj::dragonbox::policy::trailing_zero::remove);
-  char digits[24];
-  char* const digitsEnd = digits + sizeof digits;
+  char digits[24 + 16] = {};  // 16 readable bytes past the last digit (copyDigits)
+  char* const digitsEnd = digits + 24;
   const auto significand = decimal.significand;
   const char* const first = significand <= UINT32_MAX ? digitsBefore(digitsEnd, static_cast<uint32_t>(significand))
                                                       : digitsBefore(digitsEnd, significand);
@@ -127,22 +142,22 @@ char* writeReal(char* at, Float x) {
       const char* start = wholeBefore(whole + sizeof whole, significand, shift);
       return copy(at, start, static_cast<std::size_t>(whole + sizeof whole - start));
     }
-    if (exponent == 0) return copy(at, first, static_cast<std::size_t>(count));
+    if (exponent == 0) return copyDigits<Float>(at, first, static_cast<std::size_t>(count));
     if (-exponent < count) {
       const auto integerDigits = static_cast<std::size_t>(count + exponent);
-      at = copy(at, first, integerDigits);
+      at = copyDigits<Float>(at, first, integerDigits);
       *at++ = '.';
-      return copy(at, first + integerDigits, static_cast<std::size_t>(-exponent));
+      return copyDigits<Float>(at, first + integerDigits, static_cast<std::size_t>(-exponent));
     }
     at = copy(at, "0.", 2);
     for (int zeros = -exponent - count; zeros > 0; --zeros) *at++ = '0';
-    return copy(at, first, static_cast<std::size_t>(count));
+    return copyDigits<Float>(at, first, static_cast<std::size_t>(count));
   }
 
   *at++ = first[0];
   if (count > 1) {
     *at++ = '.';
-    at = copy(at, first + 1, static_cast<std::size_t>(count - 1));
+    at = copyDigits<Float>(at, first + 1, static_cast<std::size_t>(count - 1));
   }
   *at++ = 'e';
   *at++ = scientificExponent < 0 ? '-' : '+';

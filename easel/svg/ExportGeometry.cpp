@@ -26,12 +26,17 @@ float neighbour(float f, bool up) {
 Vec2 exactPreimage(const AIRealPoint& p, const Affine& local, const Affine& inverse) {
   const Vec2 guess = inverse.apply({p.h, p.v});
   const float gx = static_cast<float>(guess.x), gy = static_cast<float>(guess.y);
+  const auto mapsBack = [&](float x, float y) {
+    const Vec2 back = local.apply({x, y});
+    return static_cast<float>(back.x) == p.h && static_cast<float>(back.y) == p.v;
+  };
+  // The inverse's answer mostly maps back: its neighbours are made only when it does not.
+  if (mapsBack(gx, gy)) return {gx, gy};
   const float xs[] = {gx, neighbour(gx, false), neighbour(gx, true)};
   const float ys[] = {gy, neighbour(gy, false), neighbour(gy, true)};
   for (float y : ys) {
     for (float x : xs) {
-      const Vec2 back = local.apply({x, y});
-      if (static_cast<float>(back.x) == p.h && static_cast<float>(back.y) == p.v) return {x, y};
+      if (mapsBack(x, y)) return {x, y};
     }
   }
   return {gx, gy};
@@ -45,7 +50,8 @@ Affine toAffine(const AIRealMatrix& m) { return {m.a, m.b, m.c, m.d, m.tx, m.ty}
 float exactPreimage(float target, double scale) {
   if (!(scale > 0)) return target;
   const float guess = static_cast<float>(target / scale);
-  for (float f : {guess, neighbour(guess, false), neighbour(guess, true)}) {
+  if (static_cast<float>(guess * scale) == target) return guess;
+  for (float f : {neighbour(guess, false), neighbour(guess, true)}) {
     if (static_cast<float>(f * scale) == target) return f;
   }
   return guess;

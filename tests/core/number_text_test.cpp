@@ -106,7 +106,9 @@ TEST(NumberText, SeededFloatsMatchTheStandardWriterAndReadBack) {
     const auto end = std::to_chars(expected, expected + sizeof expected, x).ptr;
     ASSERT_EQ(text, std::string(expected, end)) << std::hexfloat << x;
 #endif
-    if (std::isfinite(x)) ASSERT_EQ(std::strtof(text.c_str(), nullptr), x) << text;
+    if (std::isfinite(x)) {
+      ASSERT_EQ(std::strtof(text.c_str(), nullptr), x) << text;
+    }
   }
 }
 
