@@ -20,6 +20,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -129,8 +130,9 @@ struct RunEdits {
   std::vector<RunRecord> added;
   std::set<std::string> dropped;                   // records that go
   std::map<std::string, std::string> sourcesLeft;  // records that keep only some sources
-  std::set<std::string> freedIds;                  // of the contours removed: new art may take them
-  std::vector<KeptSource> kept;                    // by the added records, in their order
+  // Of the contours removed: new art may take them (looked up for every new id).
+  std::unordered_set<std::string> freedIds;
+  std::vector<KeptSource> kept;  // by the added records, in their order
 };
 
 // Notes the sources that the added records of runs made with pathDelete

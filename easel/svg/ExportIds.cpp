@@ -9,8 +9,8 @@ const SvgArtExtra* extraFrom(const Document& document, ArtRef art, const SvgSour
   return e && source && e->source.get() == source ? e : nullptr;
 }
 
-ExportIds::ExportIds(const Document& document, const SvgSource* source, std::set<std::string> freed)
-    : doc_(document), source_(source), freed_(std::move(freed)) {
+ExportIds::ExportIds(const Document& document, const SvgSource* source, const std::unordered_set<std::string>* freed)
+    : doc_(document), source_(source), freed_(freed) {
   Owners owners;
   if (source) {
     owners.reserve(source->ids.size());
@@ -30,7 +30,7 @@ std::string ExportIds::of(ArtRef art) const {
 }
 
 bool ExportIds::takenFromFile(const std::string& id) const {
-  return source_ && source_->ids.count(id) && !freed_.count(id);
+  return source_ && source_->ids.count(id) && !(freed_ && freed_->count(id));
 }
 
 // The art that was imported keeps its id whatever its copies look like;

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 #include <deque>
-#include <set>
+#include <unordered_set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -22,8 +22,9 @@ const SvgArtExtra* extraFrom(const Document& document, ArtRef art, const SvgSour
 
 class ExportIds {
  public:
-  // `freed`: ids of the file whose elements are gone, which new art may take.
-  ExportIds(const Document& document, const SvgSource* source, std::set<std::string> freed);
+  // `freed`: ids of the file whose elements are gone, which new art may take
+  // (null for none; it outlives the ids).
+  ExportIds(const Document& document, const SvgSource* source, const std::unordered_set<std::string>* freed);
   ExportIds(const ExportIds&) = delete;  // the ids view into madeIds_
   ExportIds& operator=(const ExportIds&) = delete;
   // "" for art without a name, and for layers (whose name is a label).
@@ -39,7 +40,7 @@ class ExportIds {
 
   const Document& doc_;
   const SvgSource* source_;
-  std::set<std::string> freed_;
+  const std::unordered_set<std::string>* freed_;
   // A drawing holds as many names as elements: the ids are viewed, in the
   // document for the art that keeps its name, here for the copies.
   std::unordered_map<uintptr_t, std::string_view> ids_;

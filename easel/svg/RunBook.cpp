@@ -349,7 +349,7 @@ const RunRecord& RunBook::chooseAgain(Document& document) {
 }
 
 void RunBook::removeContours(Document& document, bool all) {
-  std::set<std::string, std::less<>> going;
+  std::unordered_set<std::string> going;  // the ids of what goes, sources and contours
   std::deque<std::string> queue;
   auto remove = [&](std::size_t i) {
     const ArtRef art = contours_[i].art;
@@ -395,7 +395,7 @@ void RunBook::removeContours(Document& document, bool all) {
 
 // A record goes when all its sources went, or keeps the others; a run some
 // of whose contours were left keeps its record as it is.
-void RunBook::noteRecordEdits(const std::set<std::string, std::less<>>& going) {
+void RunBook::noteRecordEdits(const std::unordered_set<std::string>& going) {
   for (const RunRecord& r : usable_) {
     if (leftRuns_.count(r.id)) continue;
     std::string left;
@@ -412,8 +412,9 @@ void RunBook::noteRecordEdits(const std::set<std::string, std::less<>>& going) {
 }
 
 RunEdits RunBook::finish(const Document& document, const NamedValues* params, std::optional<uint64_t> seed,
-                         uint64_t drawsBefore) const {
-  RunEdits edits = edits_;
+                         uint64_t drawsBefore) {
+  RunEdits edits = std::move(edits_);
+  edits_ = {};
   if (params == nullptr) return edits;
   std::string id = newRunId(source_, edits.dropped);
   edits.marks = markNewContours(document, source_, id);

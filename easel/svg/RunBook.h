@@ -37,6 +37,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -84,9 +85,10 @@ class RunBook {
   void removeContours(Document& document, bool all);
 
   // What the exporter writes: the edits so far and, when `params` is given
-  // and the run made contours, the new run's marks and record.
+  // and the run made contours, the new run's marks and record. Once: the
+  // edits move out of the book.
   RunEdits finish(const Document& document, const NamedValues* params, std::optional<uint64_t> seed,
-                  uint64_t drawsBefore) const;
+                  uint64_t drawsBefore);
 
   // The sources of a run still in the document: the art read from the
   // file's elements with the ids it names or, for a run that deleted its
@@ -119,7 +121,7 @@ class RunBook {
   void indexElements(const Document& document);
   // Sets aside the marked contours that may not be removed, with warnings.
   void checkContours(const Document& document, std::ostream& warnings);
-  void noteRecordEdits(const std::set<std::string, std::less<>>& going);
+  void noteRecordEdits(const std::unordered_set<std::string>& going);
 
   const SvgSource& source_;
   std::string fileName_;

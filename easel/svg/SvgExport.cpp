@@ -30,7 +30,7 @@ Exporter::Exporter(const Document& doc, const SvgSource* source, const ExportOpt
     : doc_(doc),
       source_(source),
       options_(options),
-      ids_(doc, source, options.runs ? options.runs->freedIds : std::set<std::string>()) {
+      ids_(doc, source, options.runs ? &options.runs->freedIds : nullptr) {
   contourPrefix_ = source ? source->contourPrefix : std::string(kContourPrefix) + ":";
   if (source && SourceSpans::isWhiteSpace(source->root.last_child())) rootTail_ = source->root.last_child();
   if (options.runs) {
