@@ -33,6 +33,7 @@
 #include "easel/host/DialogScriptJson.h"
 #include "easel/host/FieldLimits.h"
 #include "easel/host/HostSetup.h"
+#include "easel/host/KeptPaints.h"
 #include "easel/host/KeptRecord.h"
 #include "easel/host/ParamsJson.h"
 #include "easel/host/RunRecording.h"
@@ -170,6 +171,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   RunFacts facts;
   const std::vector<uintptr_t> selected = selectedObjectIds(*drawing.document);
   facts.objects = selected.size();
+  const easel::host::KeptPaints nonFlat = easel::host::nonFlatPaints(*drawing.document, selected);
   const std::vector<std::uintptr_t> objectsBefore = objectIds(*drawing.document);
 
   // Everything the run needs from files is read before the plug-in runs.
@@ -227,6 +229,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   for (const std::string& line : typingWarnings(easel.dialogs)) warn(line);
   const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(kSettingsDialogName);
   const std::optional<ContourParams> used = easel::host::keptRecord(easel.host);
+  if (used) facts.kept = easel::host::keptBy(nonFlat, *used);
   if (shown != nullptr && used) {
     for (const std::string& line : dialogChanges(givenValues(o.params, paramsText, o.sets), *shown, *used)) warn(line);
   }

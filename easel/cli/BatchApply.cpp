@@ -146,6 +146,7 @@ int applyBatch(const std::vector<std::string>& inputs, const std::string& outDir
     total.objects += facts->objects;
     total.contours += facts->contours;
     total.outputBytes += facts->outputBytes;
+    total.kept += facts->kept;
     if (!quiet) say(easel::shownPath(job.input) + " -> " + easel::shownPath(job.output) + ": " + summaryText(*facts));
   });
   total.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();

@@ -12,6 +12,8 @@ std::string RunFacts::serialized() const {
   if (seed) out << *seed;
   else
     out << '-';
+  out << ' ' << kept.gradientFills << ' ' << kept.patternFills << ' ' << kept.gradientStrokes << ' '
+      << kept.patternStrokes;
   return out.str();
 }
 
@@ -19,7 +21,10 @@ std::optional<RunFacts> RunFacts::fromSerialized(const std::string& text) {
   std::istringstream in(text);
   RunFacts facts;
   std::string seed;
-  if (!(in >> facts.objects >> facts.contours >> facts.seconds >> facts.outputBytes >> seed)) return std::nullopt;
+  easel::host::KeptPaints& kept = facts.kept;
+  if (!(in >> facts.objects >> facts.contours >> facts.seconds >> facts.outputBytes >> seed >> kept.gradientFills >>
+        kept.patternFills >> kept.gradientStrokes >> kept.patternStrokes))
+    return std::nullopt;
   if (seed != "-") facts.seed = std::stoull(seed);
   return facts;
 }
@@ -65,6 +70,7 @@ std::string summaryText(const RunFacts& facts) {
     text = plural(facts.objects, "object", "objects") + ", " + plural(facts.contours, "contour", "contours") + " made";
   text += " in " + std::string(time) + ", " + sizeText(facts.outputBytes) + " written";
   if (facts.seed) text += "; seed " + std::to_string(*facts.seed);
+  if (const std::string kept = easel::host::keptPaintsText(facts.kept); !kept.empty()) text += "; " + kept;
   return text;
 }
 

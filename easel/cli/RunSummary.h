@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "easel/core/Document.h"
+#include "easel/host/KeptPaints.h"
 
 namespace contour_cli {
 
@@ -20,8 +21,9 @@ struct RunFacts {
   double seconds = 0;
   std::uint64_t outputBytes = 0;
   std::optional<std::uint64_t> seed;  // only when random numbers were drawn
+  easel::host::KeptPaints kept;       // gradients and patterns the colour modes left as they were
 
-  // "objects contours seconds bytes seed|-", for a batch worker to hand back.
+  // "objects contours seconds bytes seed|- kept...", for a batch worker to hand back.
   std::string serialized() const;
   static std::optional<RunFacts> fromSerialized(const std::string& text);
 };
@@ -32,7 +34,8 @@ std::vector<std::uintptr_t> objectIds(const easel::Document& document);
 std::size_t objectsAdded(const std::vector<std::uintptr_t>& before, const std::vector<std::uintptr_t>& after);
 
 // "3 objects, 24 contours made in 0.12 s, 14.2 KB written; seed 42", or says
-// that nothing was selected or nothing made.
+// that nothing was selected or nothing made; then the paints kept, if any
+// ("; 12 gradient fills kept: ...").
 std::string summaryText(const RunFacts& facts);
 
 // "812 B", "14.2 KB", "3.1 MB".

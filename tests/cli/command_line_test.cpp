@@ -133,6 +133,32 @@ TEST_F(CommandLine, ASummaryAfterEveryRunUnlessQuiet) {
   });
 }
 
+// The colour modes change flat colours only: the summary says how many
+// gradients they left as they were, for one drawing and for a batch.
+TEST_F(CommandLine, TheSummaryCountsTheGradientsTheColourModesKept) {
+  write("shaded.svg",
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\"><defs><linearGradient id=\"g\">"
+        "<stop offset=\"0\" stop-color=\"#f00\"/><stop offset=\"1\" stop-color=\"#00f\"/></linearGradient></defs>"
+        "<rect x=\"5\" y=\"5\" width=\"20\" height=\"20\" fill=\"url(#g)\"/>"
+        "<rect x=\"35\" y=\"5\" width=\"20\" height=\"20\" fill=\"url(#g)\" stroke=\"url(#g)\"/>"
+        "<rect x=\"65\" y=\"5\" width=\"20\" height=\"20\" fill=\"#0a0\" stroke=\"url(#g)\"/></svg>");
+  const std::string kept = " kept: the colour modes change flat colours only\n";
+  expectCases({
+      {"apply DIRshaded.svg -o OUT --set 'fillColorMode=to black'", 0, "; 2 gradient fills" + kept},
+      {"apply DIRshaded.svg -o OUT --set 'fillColorMode=to black' --set 'strokeColorMode=to inverted'", 0,
+       "; 2 gradient fills and 2 gradient strokes" + kept},
+      // Random swatches paint over a gradient too.
+      {"apply DIRshaded.svg -o OUT --set 'fillColorMode=random swatches' --set 'strokeColorMode=to inverted'", 0,
+       "; 2 gradient strokes" + kept},
+  });
+  // Each drawing's line and the total, which the workers hand back.
+  const std::string batch = contour("apply DIRshaded.svg IN --out-dir DIRout --set 'fillColorMode=to black'").err;
+  EXPECT_NE(batch.find("0 failed; 4 objects, 52 contours made"), std::string::npos) << batch;
+  EXPECT_TRUE(batch.ends_with("; 2 gradient fills" + kept)) << batch;
+  for (const char* nothing : {"apply DIRshaded.svg -o OUT", "apply IN -o OUT --set 'fillColorMode=to black'"})
+    EXPECT_EQ(contour(nothing).err.find("kept"), std::string::npos) << nothing;
+}
+
 TEST_F(CommandLine, ValuesTheDialogChangedOrIgnoresAreNamed) {
   write("count.json", "{\"contourCount\": 300, \"scaleH\": -1e9}");
   write("typed.json", "[{\"item\": 4, \"value\": 2.5}]");
