@@ -130,7 +130,11 @@ std::size_t writePictureOf(std::string_view svg, OutputFormat format, const Form
   request.width = options.width;
   request.height = options.height;
   request.memoryBudget = memoryBudget;
-  return easel::render::writePicture(svg, request, out);
+  try {
+    return easel::render::writePicture(svg, request, out);
+  } catch (const easel::render::BudgetError& e) {
+    throw easel::render::BudgetError(std::string(e.what()) + " (--memory-budget)");
+  }
 #else
   (void)svg, (void)options, (void)memoryBudget, (void)out;
   throw std::runtime_error(std::string("this contour is built without ") + named(format).name + " output");

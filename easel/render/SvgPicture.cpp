@@ -86,15 +86,21 @@ PictureSize pngSize(PictureSize css, const PictureRequest& request) {
   const PictureSize size{static_cast<double>(pixels(width)), static_cast<double>(pixels(height))};
   const double bytes = size.width * size.height * 4;
   if (request.memoryBudget != 0 && bytes > static_cast<double>(request.memoryBudget))
-    throw RenderError("a PNG of " + sizeText(size.width, size.height) + " needs " +
+    throw BudgetError("a PNG of " + sizeText(size.width, size.height) + " needs " +
                       std::to_string(static_cast<long long>(std::ceil(bytes / (1 << 20)))) +
-                      " MB, more than the memory budget of " + std::to_string(request.memoryBudget >> 20) +
-                      " MB (--memory-budget)");
+                      " MB, more than the memory budget of " + std::to_string(request.memoryBudget >> 20) + " MB");
   return size;
 }
 
+// The area's own size in CSS pixels.
+PictureSize areaSize(PictureSize css, const PictureArea& area) {
+  if (!(area.width > 0 && area.height > 0 && std::isfinite(area.width * area.height)))
+    throw RenderError("the area to draw is empty");
+  return {css.width * area.width, css.height * area.height};
+}
+
 PictureSize sizeOf(RsvgHandle* handle, const PictureRequest& request) {
-  const PictureSize css = cssSize(handle);
+  const PictureSize css = areaSize(cssSize(handle), request.area);
   if (request.kind == PictureKind::Pdf)
     return {css.width * kPointsPerInch / kCssDpi, css.height * kPointsPerInch / kCssDpi};
   return pngSize(css, request);
@@ -117,12 +123,19 @@ void check(cairo_status_t status, const char* what) {
   if (status != CAIRO_STATUS_SUCCESS) throw RenderError(std::string(what) + ": " + cairo_status_to_string(status));
 }
 
-// The whole drawing fitted to the surface.
-void draw(RsvgHandle* handle, cairo_surface_t* surface, PictureSize size) {
+// The request's area of the drawing fitted to the surface: the whole
+// drawing is laid out larger than the surface, the area's corner at its origin.
+void draw(RsvgHandle* handle, cairo_surface_t* surface, PictureSize size, const PictureRequest& request) {
   check(cairo_surface_status(surface), "cannot make the picture");
   Context cr(cairo_create(surface));
   check(cairo_status(cr.get()), "cannot draw the picture");
-  const RsvgRectangle viewport{0, 0, size.width, size.height};
+  if (request.white) {
+    cairo_set_source_rgb(cr.get(), 1, 1, 1);
+    cairo_paint(cr.get());
+  }
+  const PictureArea& area = request.area;
+  const double width = size.width / area.width, height = size.height / area.height;
+  const RsvgRectangle viewport{-area.left * width, -area.top * height, width, height};
   GError* error = nullptr;
   if (!rsvg_handle_render_document(handle, cr.get(), &viewport, &error))
     throw RenderError("the drawing cannot be drawn: " + takeMessage(error));
@@ -141,13 +154,13 @@ std::size_t writePicture(std::string_view svg, const PictureRequest& request, st
   Sink sink{&out};
   if (request.kind == PictureKind::Pdf) {
     Surface surface(cairo_pdf_surface_create_for_stream(writeToSink, &sink, size.width, size.height));
-    draw(handle.get(), surface.get(), size);
+    draw(handle.get(), surface.get(), size, request);
     cairo_surface_finish(surface.get());
     check(cairo_surface_status(surface.get()), "cannot write the PDF");
   } else {
     Surface surface(
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(size.width), static_cast<int>(size.height)));
-    draw(handle.get(), surface.get(), size);
+    draw(handle.get(), surface.get(), size, request);
     cairo_surface_flush(surface.get());
     check(cairo_surface_write_to_png_stream(surface.get(), writeToSink, &sink), "cannot write the PNG");
   }

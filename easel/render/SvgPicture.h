@@ -18,6 +18,12 @@ enum class PictureKind { Png, Pdf };
 // The most pixels a side of a cairo image surface may have.
 inline constexpr int kMostPixelsASide = 32767;
 
+// A part of the drawing: its left and top edges and its size, in fractions
+// of the drawing's own width and height, from its top-left corner.
+struct PictureArea {
+  double left = 0, top = 0, width = 1, height = 1;
+};
+
 struct PictureRequest {
   PictureKind kind = PictureKind::Png;
   // PNG only: pixels per inch of the drawing's own size (96: one pixel per
@@ -26,6 +32,10 @@ struct PictureRequest {
   std::optional<int> width, height;
   // PNG only: the most the picture's pixels may take, in bytes (0: no limit).
   std::size_t memoryBudget = 0;
+  // The part drawn (the dpi and sizes are of that part), and whether it is
+  // drawn on white rather than on nothing.
+  PictureArea area;
+  bool white = false;
 };
 
 // A drawing that cannot be drawn, or a picture that is refused; the message
@@ -34,6 +44,11 @@ class RenderError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+// A picture whose pixels would take more than the memory budget.
+class BudgetError : public RenderError {
+ public:
+  using RenderError::RenderError;
+};
 
 // What will be written: pixels for a PNG, points for a PDF page.
 struct PictureSize {
@@ -41,8 +56,9 @@ struct PictureSize {
 };
 
 // The size of the picture of `svg` the request asks for. Throws RenderError
-// for a drawing librsvg cannot read or that has no size, and for a PNG of
-// more than kMostPixelsASide a side or beyond the memory budget.
+// for a drawing librsvg cannot read or that has no size, for an empty area,
+// and for a PNG of more than kMostPixelsASide a side or beyond the memory
+// budget.
 PictureSize pictureSize(std::string_view svg, const PictureRequest& request);
 
 // Draws `svg` and writes the PNG or PDF to `out` (after the checks of

@@ -9,9 +9,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
 
+#include "easel/render/SvgPicture.h"
 #include "tests/support/RunCommand.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -112,6 +115,38 @@ TEST_F(PictureOutput, APngHasTheSizeAskedForAndTheDrawingsPixels) {
     EXPECT_EQ(png.pixel(c.width / 4, c.height / 2), kRed) << c.args;
     EXPECT_EQ(png.pixel(c.width * 3 / 4, c.height / 2), kBlue) << c.args;
   }
+}
+
+// The editor's Export: a part of the drawing, on nothing or on white.
+TEST_F(PictureOutput, AnAreaOfTheDrawingFillsThePictureOnNothingOrOnWhite) {
+  using easel::render::PictureRequest;
+  const auto draw = [&](const char* svg, const PictureRequest& request) {
+    std::ofstream out(path("area.png"), std::ios::binary);
+    easel::render::writePicture(svg, request, out);
+    out.close();
+    return readPng(path("area.png"));
+  };
+  PictureRequest middle;
+  middle.area = {0.25, 0, 0.5, 1};  // 25 to 75 pixels across: red, then blue
+  Png png = draw(kDrawing, middle);
+  ASSERT_EQ(std::pair(png.width, png.height), std::pair(50, 50));
+  EXPECT_EQ(png.pixel(5, 25), kRed);
+  EXPECT_EQ(png.pixel(45, 25), kBlue);
+  middle.dpi = 192;
+  EXPECT_EQ(easel::render::pictureSize(kDrawing, middle).width, 100);
+
+  const char* rightHalf =
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"50\">"
+      "<rect x=\"50\" y=\"0\" width=\"50\" height=\"50\" fill=\"#0000ff\"/></svg>";
+  PictureRequest left;
+  left.area = {0, 0, 0.5, 1};
+  png = draw(rightHalf, left);
+  EXPECT_EQ(png.pixel(25, 25), 0u);  // nothing drawn there: transparent
+  left.white = true;
+  png = draw(rightHalf, left);
+  EXPECT_EQ(png.pixel(25, 25), 0xffffffffu);
+  left.area = {0, 0, 0, 1};
+  EXPECT_THROW(easel::render::pictureSize(rightHalf, left), easel::render::RenderError);
 }
 
 TEST_F(PictureOutput, APdfPageHasTheDrawingsSizeInPointsAndItsPaths) {
