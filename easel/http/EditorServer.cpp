@@ -9,7 +9,9 @@
 #include <future>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <utility>
 #include <variant>
@@ -150,10 +152,13 @@ struct EditorServer::Impl {
 
   // The request of the action named, with the page's revision and order from
   // its headers, posted to the host thread; answered once the host has.
-  void relay(std::string_view name, const httplib::Request& req, httplib::Response& res) {
-    auto read = web::readRequest(name, req.body);
+  // `body`: the request's JSON when it is not the HTTP body; `upload`: a file's bytes.
+  void relay(std::string_view name, const httplib::Request& req, httplib::Response& res,
+             std::optional<std::string> body = std::nullopt, std::string upload = {}) {
+    auto read = web::readRequest(name, body ? *body : req.body);
     if (auto* refused = std::get_if<web::Reply>(&read)) return sendJson(res, refused->status, refused->body);
     const web::HostRequestPtr& request = std::get<web::HostRequestPtr>(read);
+    request->upload = std::move(upload);
     request->revision = headerNumber(req, "X-Contour-Revision");
     request->order = headerNumber(req, "X-Contour-Order");
     request->page = req.get_header_value("X-Contour-Page");
@@ -172,6 +177,15 @@ struct EditorServer::Impl {
     sendWithGeometry(res, reply);
   }
 
+  // A file dropped on the page: its bytes are the body; its name and the
+  // user's answers (replace a file there, lose unsaved changes) are in the address.
+  void drop(const httplib::Request& req, httplib::Response& res) {
+    const Json body = {{"name", req.get_param_value("name")},
+                       {"overwrite", req.get_param_value("overwrite") == "1"},
+                       {"discard", req.get_param_value("discard") == "1"}};
+    relay("drop", req, res, body.dump(), req.body);
+  }
+
   // Answered here, not by the host thread, which is busy with the run.
   void progress(httplib::Response& res) {
     const web::BusyRun::Progress p = host.busy().progress();
@@ -182,7 +196,7 @@ struct EditorServer::Impl {
 
   void routes() {
     server.set_default_headers(kSafetyHeaders);
-    server.set_payload_max_length(RequestGuard::kMaxBodyLength);
+    server.set_payload_max_length(RequestGuard::kMaxDropLength);  // the guard holds each path to its own
 #ifdef __GLIBC__
     // Answers of tens of megabytes are made and freed on every change, on
     // any of the workers: mapped alone and unmapped when freed, they do not
@@ -208,6 +222,7 @@ struct EditorServer::Impl {
     server.Get("/api/progress", [this](const auto&, auto& res) { progress(res); });
     server.Post("/api/cancel", [this](const auto& req, auto& res) { relay("cancel", req, res); });
     server.Post("/api/dialog", [this](const auto& req, auto& res) { relay("dialog", req, res); });
+    server.Post(std::string(RequestGuard::kDropPath), [this](const auto& req, auto& res) { drop(req, res); });
     server.Post(objectActionRoute(), [this](const auto& req, auto& res) { relay(req.matches[1].str(), req, res); });
     server.Post("/api/close", [this](const auto&, auto& res) {
       lifetime.pageClosed();

@@ -87,8 +87,8 @@ std::optional<Refusal> RequestGuard::check(const RequestFacts& request) const {
   const bool post = request.method == "POST";
   if (!(request.method == "GET" || (api && post)))
     return Refusal{405, "refused: " + std::string(request.method) + " is not accepted here"};
-  if (request.bodyLength > kMaxBodyLength)
-    return Refusal{413, "refused: the request body is larger than " + std::to_string(kMaxBodyLength) + " bytes"};
+  if (const std::size_t most = maxBodyLength(request.path); request.bodyLength > most)
+    return Refusal{413, "refused: the request body is larger than " + std::to_string(most) + " bytes"};
   return std::nullopt;
 }
 

@@ -44,6 +44,12 @@ struct Refusal {
 class RequestGuard {
  public:
   static constexpr std::size_t kMaxBodyLength = 64 * 1024;
+  // A file dropped on the page comes whole in its request's body.
+  static constexpr std::string_view kDropPath = "/api/drop";
+  static constexpr std::size_t kMaxDropLength = std::size_t{32} << 20;
+  static std::size_t maxBodyLength(std::string_view path) {
+    return path == kDropPath ? kMaxDropLength : kMaxBodyLength;
+  }
   static constexpr std::string_view kTokenHeader = "X-Contour-Token";
   static constexpr std::string_view kCookieName = "contour_token";
 

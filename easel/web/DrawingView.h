@@ -29,12 +29,13 @@ inline constexpr const char* kArtMark = "data-contour-art";
 
 class DrawingView {
  public:
-  explicit DrawingView(std::shared_ptr<const svg::SvgSource> source)
-      : source_(std::move(source)), filter_(source_.get()) {}
+  // `after`: the revisions of another drawing shown before it, which this one's follow.
+  explicit DrawingView(std::shared_ptr<const svg::SvgSource> source, uint64_t after = 0)
+      : source_(std::move(source)), filter_(source_.get()), after_(after) {}
 
   // Looks at the document: a new revision when anything the page shows changed.
   void look(const Document& document);
-  uint64_t revision() const { return kept_.empty() ? 0 : kept_.back().first; }
+  uint64_t revision() const { return kept_.empty() ? after_ : kept_.back().first; }
   // The drawing's fingerprint outside of commands: while a command is open
   // (a preview), the one from before it, so that previewing modifies nothing.
   uint64_t committedFingerprint() const { return committed_; }
@@ -63,6 +64,7 @@ class DrawingView {
   // The current snapshot and the one before it, with their revisions: a page
   // may still send requests made before it drew the last answer.
   std::deque<std::pair<uint64_t, DrawingSnapshot>> kept_;
+  uint64_t after_ = 0;
   uint64_t committed_ = 0;
 };
 

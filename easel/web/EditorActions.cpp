@@ -7,9 +7,10 @@
 
 #include "CanvasSelection.h"
 #include "EditorHost.h"
-#include "SaveAsTarget.h"
+#include "FolderTarget.h"
 #include "ZoomLimits.h"
 #include "easel/host/HostSetup.h"
+#include "easel/host/KeptPaints.h"
 #include "easel/host/KeptRecord.h"
 #include "easel/host/RunRecording.h"
 #include "easel/host/SelectedObjects.h"
@@ -81,19 +82,27 @@ EditorHost::Outcome EditorHost::runFilter(bool withDialog) {
   if (!withDialog && easel_->host.parameterBlock() == nullptr)
     return {409, "there is no last filter to repeat: use Contour... first"};
   const uint64_t bornAfter = lastBirth(easel_->session.document());
+  const easel::host::KeptPaints nonFlat = nonFlatPaintsSelected();
   // The dialog's first preview may be stopped, and the dialog is shown as it starts.
   busy_.setStoppable(withDialog);
   openingDialog_ = withDialog;
   const ASErr result = easel_->host.runFilter(withDialog);
   openingDialog_ = false;
   if (result == kUserCanceledErr) note("cancelled: the document is as it was");
-  if (result == kNoErr) recordRun(bornAfter);
+  if (result == kNoErr) recordRun(bornAfter, nonFlat);
   return {};
 }
 
-void EditorHost::recordRun(uint64_t bornAfter) {
+easel::host::KeptPaints EditorHost::nonFlatPaintsSelected() const {
+  const Document& document = easel_->session.document();
+  return easel::host::nonFlatPaints(document, easel::host::selectedObjectIds(document));
+}
+
+void EditorHost::recordRun(uint64_t bornAfter, const easel::host::KeptPaints& nonFlat) {
   const std::optional<ContourParams> used = easel::host::keptRecord(easel_->host);
   if (!used) return;
+  if (const std::string kept = easel::host::keptPaintsText(easel::host::keptBy(nonFlat, *used)); !kept.empty())
+    note(kept);
   const Random& random = easel_->session.random();
   runs_.recordRun(easel_->session.document(), bornAfter, *used,
                   easel::host::seedToRecord({random.seed(), options_.seed.has_value()}, random));
@@ -126,6 +135,7 @@ EditorHost::Outcome EditorHost::editContour() {
     svg::showKept(document, a, true);
     document.setSelected(a, true);
   }
+  const easel::host::KeptPaints nonFlat = nonFlatPaintsSelected();
   easel::host::keepRecord(host, run->params);
   if (run->seed) easel::host::seedRepeat(easel_->session.random(), *run->seed);
   const uint64_t bornAfter = lastBirth(document);
@@ -145,7 +155,7 @@ EditorHost::Outcome EditorHost::editContour() {
       if (document.valid(a)) svg::showKept(document, a, false);
   }
   if (result == kNoErr) {
-    recordRun(bornAfter);
+    recordRun(bornAfter, nonFlat);
     return {};
   }
   document.deselectAll();
@@ -226,6 +236,24 @@ EditorHost::Outcome EditorHost::setZoom(const Json& body) {
   const AIReal zoom = real(body["zoom"]);
   if (!(zoom > 0)) return {400, "the zoom is a number above 0"};
   easel_->session.view().setZoom(std::clamp(zoom, kLeastZoomPercent / AIReal{100}, kMostZoomPercent / AIReal{100}));
+  return {};
+}
+
+// The plug-in keeps the dialog's bounds in its record at its next change of
+// a value, and opens the dialog there again: the page's place for it is told
+// to the dialog manager as the user would move a window, with no plug-in call.
+EditorHost::Outcome EditorHost::placeDialog(const Json& body) {
+  adm::Dialog* dialog = openSettingsDialog(easel_->dialogs);
+  if (dialog == nullptr) return {409, "no dialog is open"};
+  const auto coordinate = [&](const char* key) {
+    if (!body.contains(key) || !body[key].is_number()) throw BadRequest("a dialog's place is \"left\" and \"top\"");
+    const double value = body[key].get<double>();
+    if (!(std::fabs(value) < 1e6)) throw BadRequest("a dialog's place is within a screen");
+    return static_cast<int32_t>(std::lround(value));
+  };
+  const int32_t left = coordinate("left"), top = coordinate("top");
+  ADMRect& bounds = dialog->bounds;
+  bounds = {left, top, left + (bounds.right - bounds.left), top + (bounds.bottom - bounds.top)};
   return {};
 }
 

@@ -27,7 +27,7 @@ void supersede(const HostRequestPtr& request) {
 // Actions that change nothing and call no plug-in code, so that they may run
 // while the settings dialog is open.
 bool allowedDuringDialog(Action action) {
-  return action == Action::State || action == Action::View || action == Action::Dialog;
+  return action == Action::State || action == Action::View || action == Action::Dialog || action == Action::PlaceDialog;
 }
 
 }  // namespace
@@ -162,7 +162,7 @@ void EditorHost::answer(const HostRequestPtr& request, const Outcome& outcome, b
     if (outcome.more.is_object()) reply.body.update(outcome.more);
     reply.body["messages"] = notes_;
     reply.body["file"] = std::filesystem::path(options_.drawingPath).filename().string();
-    reply.body["modified"] = reporter_.committedFingerprint() != savedFingerprint_;
+    reply.body["modified"] = unsaved();
     reply.body["changedOnDisk"] = changedOnDisk(diskStamp_, options_.drawingPath, false);
     reply.body["editContour"] = runs_.selectedRun(easel_->session.document()).has_value();
     if (running) reply.body["running"] = true;
@@ -249,6 +249,11 @@ EditorHost::Outcome EditorHost::perform(const HostRequest& request) {
     case Action::View: return setZoom(body);
     case Action::About: return about();
     case Action::Recovery: return recovery();
+    case Action::PlaceDialog: return placeDialog(body);
+    case Action::Drawings: return drawings();
+    case Action::Open: return openDrawing(body);
+    case Action::Drop: return dropDrawing(request);
+    case Action::Export: return exportPicture(body);
   }
   return {404, "no such action"};
 }

@@ -31,6 +31,7 @@
 #include "FileStamp.h"
 #include "HostRequest.h"
 #include "SelectionTool.h"
+#include "easel/host/KeptPaints.h"
 #include "easel/svg/SvgImport.h"
 
 namespace easel::host {
@@ -43,6 +44,10 @@ namespace easel::web {
 // read or last saved (with the reason "changed", unless told to overwrite).
 inline constexpr std::string_view kChangedOnDisk =
     "The drawing was changed on disk since it was opened: replace it, or save under another name?";
+// What opening another drawing answers while this one has changes not saved
+// (with the reason "unsaved", unless told to discard them).
+inline constexpr std::string_view kUnsavedChanges =
+    "The drawing has changes that are not saved: save them first, or open the other drawing and lose them?";
 
 struct EditorOptions {
   std::string drawingPath;  // where Save writes
@@ -141,13 +146,24 @@ class EditorHost {
   // The actions (EditorActions.cpp).
   Outcome select(const nlohmann::json& body);
   Outcome runFilter(bool withDialog);
-  Outcome editContour();               // Filter > Edit Contour...: one recorded run again, replaced
-  void recordRun(uint64_t bornAfter);  // after a run of the filter that made contours
+  Outcome editContour();  // Filter > Edit Contour...: one recorded run again, replaced
+  // After a run of the filter that made contours; says which paints its colour modes kept.
+  void recordRun(uint64_t bornAfter, const easel::host::KeptPaints& nonFlat);
+  easel::host::KeptPaints nonFlatPaintsSelected() const;  // of the objects a run would work on
   Outcome undoOrRedo(bool redo);
   Outcome save(const nlohmann::json& body, bool saveAs);
   Outcome setZoom(const nlohmann::json& body);
   Outcome about();
-  Outcome recovery();  // the unsaved changes, for a page that keeps its own recovery copy
+  Outcome recovery();                               // the unsaved changes, for a page that keeps its own recovery copy
+  Outcome placeDialog(const nlohmann::json& body);  // the open dialog's place on screen, its size kept
+  // Files (EditorFiles.cpp).
+  Outcome drawings();                               // the folder's drawings
+  Outcome openDrawing(const nlohmann::json& body);  // File > Open...
+  Outcome dropDrawing(const HostRequest& request);  // a file dropped on the page
+  // From now on the editor shows `drawing`, read from `path`, and saves it there.
+  void showDrawing(svg::ImportedSvg drawing, const std::filesystem::path& path);
+  bool unsaved() const;                               // the drawing has changes the file does not have
+  Outcome exportPicture(const nlohmann::json& body);  // File > Export... (EditorExport.cpp)
 
   EditorParts parts();
 

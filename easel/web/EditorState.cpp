@@ -41,8 +41,8 @@ Json nameOrNull(const std::string& name) { return name.empty() ? Json(nullptr) :
 
 }  // namespace
 
-const adm::Dialog* openSettingsDialog(const adm::DialogManager& dialogs) {
-  for (const adm::Dialog* dialog : dialogs.running())
+adm::Dialog* openSettingsDialog(const adm::DialogManager& dialogs) {
+  for (adm::Dialog* dialog : dialogs.running())
     if (dialog->name == kSettingsDialogName && !dialog->ended) return dialog;
   return nullptr;
 }

@@ -30,11 +30,17 @@ struct EditorParts {
 };
 
 // The settings dialog while it is open (its init procedure included), else null.
-const adm::Dialog* openSettingsDialog(const adm::DialogManager& dialogs);
+adm::Dialog* openSettingsDialog(const adm::DialogManager& dialogs);
 
 class StateReporter {
  public:
   explicit StateReporter(std::shared_ptr<const svg::SvgSource> source) : view_(std::move(source)) {}
+  // Another drawing is shown from now on: its revisions follow the last one
+  // of the drawing before, so that no page takes one for the other's.
+  void showDrawing(std::shared_ptr<const svg::SvgSource> source) {
+    view_ = DrawingView(std::move(source), view_.revision());
+    lookedAtDocument_ = nullptr;
+  }
 
   // The drawing as saving writes it, with the contour runs' marks and records.
   std::string svgText(const Document& document, const svg::RunEdits& runs) const;
@@ -42,6 +48,7 @@ class StateReporter {
   // up whenever what it shows changes.
   void look(const Document& document);
   uint64_t revision() const { return view_.revision(); }
+  const svg::SvgSource* source() const { return view_.source(); }
   uint64_t committedFingerprint() const { return view_.committedFingerprint(); }
 
   // The whole state; "drawing" only when the page's revision is not the current one.

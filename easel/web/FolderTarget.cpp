@@ -1,7 +1,8 @@
-#include "SaveAsTarget.h"
+#include "FolderTarget.h"
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <system_error>
 
 #include "HostRequest.h"
@@ -22,30 +23,63 @@ std::string lowered(std::string text) {
   return text;
 }
 
-[[noreturn]] void refuse(const std::string& name, const std::string& why) {
-  throw BadRequest("Save As \"" + name + "\": " + why);
+bool takes(const FolderUse& use, const fs::path& name) {
+  const std::string extension = lowered(name.extension().string());
+  return std::find(use.extensions.begin(), use.extensions.end(), extension) != use.extensions.end();
+}
+
+// ".svg or .svgz", ".png".
+std::string endings(const FolderUse& use) {
+  std::string text;
+  std::size_t left = use.extensions.size();
+  for (std::string_view extension : use.extensions)
+    text += std::string(extension) + (--left > 1 ? ", " : left == 1 ? " or " : "");
+  return text;
+}
+
+[[noreturn]] void refuse(const FolderUse& use, const std::string& name, const std::string& why) {
+  throw BadRequest(std::string(use.command) + " \"" + name + "\": " + why);
 }
 
 }  // namespace
 
-fs::path saveAsTarget(const std::string& name, const fs::path& folder) {
+fs::path folderTarget(const std::string& name, const fs::path& folder, const FolderUse& use) {
+  const std::string command(use.command), does(use.does);
   // A NUL would cut the name short where the system takes it; other control
   // characters make names no one can type or see. Not echoed, for that reason.
   if (std::any_of(name.begin(), name.end(), isControl))
-    throw BadRequest("Save As: the name holds a control character; give a plain file name");
+    throw BadRequest(command + ": the name holds a control character; give a plain file name");
   const fs::path given = name;
-  const std::string extension = lowered(given.extension().string());
-  if (given.filename().empty() || given.stem().empty() || (extension != ".svg" && extension != ".svgz"))
-    refuse(name, "Save As writes SVG: give a file name ending in .svg or .svgz");
+  if (given.filename().empty() || given.stem().empty() || !takes(use, given))
+    refuse(use, name,
+           command + " " + does + " " + std::string(use.kinds) + ": give a file name ending in " + endings(use));
   const fs::path target = folder / given;
   std::error_code parentError, homeError, error;
   const fs::path parent = fs::canonical(target.parent_path(), parentError);
   const fs::path home = fs::canonical(folder, homeError);
   if (given.has_root_path() || parentError || homeError || parent != home)
-    refuse(name, "Save As writes in the drawing's folder " + folder.string() + ": give a file name alone");
+    refuse(use, name,
+           command + " " + does + " in the drawing's folder " + folder.string() + ": give a file name alone");
   if (fs::is_symlink(fs::symlink_status(target, error)))
-    refuse(name, "is a link; Save As writes plain files only: choose another name");
+    refuse(use, name, "is a link; " + command + " " + does + " plain files only: choose another name");
   return target;
+}
+
+std::vector<DrawingFile> drawingsIn(const fs::path& folder) {
+  std::vector<DrawingFile> drawings;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    std::error_code statError;
+    if (!entry.is_regular_file(statError) || entry.is_symlink(statError) || !takes(kOpen, entry.path().filename()))
+      continue;
+    const auto time = entry.last_write_time(statError);
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::file_clock::to_sys(time).time_since_epoch());
+    drawings.push_back({entry.path().filename().string(), static_cast<uint64_t>(entry.file_size(statError)),
+                        static_cast<int64_t>(seconds.count())});
+  }
+  std::sort(drawings.begin(), drawings.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+  return drawings;
 }
 
 }  // namespace easel::web

@@ -23,13 +23,19 @@ constexpr std::pair<Action, std::string_view> kNames[] = {
     {Action::View, "view"},
     {Action::About, "about"},
     {Action::Recovery, "recovery"},
+    {Action::PlaceDialog, "placeDialog"},
+    {Action::Drawings, "drawings"},
+    {Action::Open, "open"},
+    {Action::Drop, "drop"},
+    {Action::Export, "export"},
     {Action::Dialog, "dialog"},
     {Action::Cancel, "cancel"},
 };
 
-constexpr Action kObjectActions[] = {Action::Select, Action::Filter, Action::Repeat,  Action::EditContour,
-                                     Action::Undo,   Action::Redo,   Action::Save,    Action::SaveAs,
-                                     Action::View,   Action::About,  Action::Recovery};
+constexpr Action kObjectActions[] = {Action::Select,   Action::Filter, Action::Repeat,   Action::EditContour,
+                                     Action::Undo,     Action::Redo,   Action::Save,     Action::SaveAs,
+                                     Action::View,     Action::About,  Action::Recovery, Action::PlaceDialog,
+                                     Action::Drawings, Action::Open,   Action::Export};
 
 }  // namespace
 

@@ -61,9 +61,14 @@ enum class Action {
   SaveAs,  // body: "path", "overwrite"
   View,    // body: "zoom"
   About,
-  Recovery,  // the drawing with the changes not saved ("recovery"; null when all is saved)
-  Dialog,    // events: the user's actions in the open dialog
-  Cancel,    // the page's Cancel of a run: the open dialog is cancelled
+  Recovery,     // the drawing with the changes not saved ("recovery"; null when all is saved)
+  PlaceDialog,  // body: "left", "top": where the user put the open dialog
+  Drawings,     // the drawings of the drawing's folder, for Open and Save As
+  Open,         // body: "path", "discard": another drawing of the folder
+  Drop,         // body: "name", "overwrite", "discard"; upload: a file dropped on the page
+  Export,       // body: "path", "area", "format", "dpi" or "width" and "height", "background", "overwrite", "measure"
+  Dialog,       // events: the user's actions in the open dialog
+  Cancel,       // the page's Cancel of a run: the open dialog is cancelled
 };
 
 // The action's name in the editor's protocol (/api/NAME), and back; none for
@@ -77,6 +82,7 @@ struct HostRequest {
   Action action = Action::State;
   nlohmann::json body;                          // the action's arguments (an object; empty when it takes none)
   std::vector<easel::adm::Event> events;        // Dialog: the user's actions, as a dialog script gives them
+  std::string upload;                           // Drop: the file's bytes
   uint64_t revision = 0;                        // the document revision the page already shows
   uint64_t order = 0;                           // the page's count of its requests (0: none given)
   std::string page;                             // which load of the page counts them: each counts from 1

@@ -308,10 +308,12 @@ describe('contour edit in the browser', () => {
     assert.doesNotMatch(await page.locator('#file-name').textContent(), /changed on disk/);
   });
 
-  test('Export PNG gives a picture of the page', async () => {
-    const download = page.waitForEvent('download');
-    await menu(page, 'File', 'Export PNG');
-    const png = readFileSync(await (await download).path());
+  test('Export writes a picture of the page beside the drawing', async () => {
+    await menu(page, 'File', 'Export');
+    await page.locator('.export input[value="page"]').check();  // not the selection
+    await page.locator('.export .export-size', { hasText: '400 \u00d7 400 pixels' }).waitFor();
+    await andRedraw(page, () => page.locator('.export button', { hasText: 'Export' }).click());
+    const png = readFileSync(path.join(dir, 'other.png'));
     assert.deepEqual([...png.subarray(0, 8)], [0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
     assert.equal(png.readUInt32BE(16), 400);  // 300 points = 400 SVG pixels
   });

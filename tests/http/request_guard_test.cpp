@@ -85,6 +85,12 @@ TEST(RequestGuard, LimitsMethodsAndBodySizes) {
   EXPECT_EQ(statusOf(guard, facts), 200);
   facts.bodyLength = RequestGuard::kMaxBodyLength + 1;
   EXPECT_EQ(statusOf(guard, facts), 413);
+  // A dropped file may be larger, up to its own limit.
+  facts.path = RequestGuard::kDropPath;
+  EXPECT_EQ(statusOf(guard, facts), 200);
+  facts.bodyLength = RequestGuard::kMaxDropLength + 1;
+  EXPECT_EQ(statusOf(guard, facts), 413);
+  facts.path = api().path;
   facts.bodyLength = 0;
   facts.method = "PUT";
   EXPECT_EQ(statusOf(guard, facts), 405);

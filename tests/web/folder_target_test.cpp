@@ -1,6 +1,7 @@
-// Save As writes only plain files in the drawing's own folder: links to other
-// folders, "..", absolute names, names that are links, and names the system
-// would cut short or no one could read are refused with one line.
+// Save As, Open and Export name only plain files in the drawing's own
+// folder: links to other folders, "..", absolute names, names that are
+// links, and names the system would cut short or no one could read are
+// refused with one line. Open and Save As list the folder's drawings.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,20 +9,21 @@
 #include <vector>
 
 #include "easel/web/HostRequest.h"
-#include "easel/web/SaveAsTarget.h"
+#include "easel/web/FolderTarget.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using easel::web::BadRequest;
+using easel::web::folderTarget;
 using easel::web::saveAsTarget;
 
 // The drawing's folder, with a folder of its own, a link to a folder
 // elsewhere and a link to a file elsewhere.
-class SaveAsTarget : public ::testing::Test {
+class FolderTarget : public ::testing::Test {
  protected:
-  SaveAsTarget() {
+  FolderTarget() {
     fs::create_directories(folder / "inside");
     fs::create_directories(elsewhere.folder());
     fs::create_directory_symlink(elsewhere.folder(), folder / "lnk");
@@ -31,14 +33,14 @@ class SaveAsTarget : public ::testing::Test {
   fs::path folder = scratch.folder() / "drawings";
 };
 
-TEST_F(SaveAsTarget, PlainNamesInTheFolderAreTaken) {
+TEST_F(FolderTarget, PlainNamesInTheFolderAreTaken) {
   for (const std::string name : {"copy.svg", "Copy.SVG", "packed.svgz", "./copy.svg", "inside/../copy.svg"}) {
     const fs::path target = saveAsTarget(name, folder);
     EXPECT_EQ(fs::canonical(target.parent_path()), fs::canonical(folder)) << name;
   }
 }
 
-TEST_F(SaveAsTarget, NamesThatLeaveTheFolderOrAreNotPlainSvgAreRefusedInOneLine) {
+TEST_F(FolderTarget, NamesThatLeaveTheFolderOrAreNotPlainSvgAreRefusedInOneLine) {
   struct Case {
     std::string name, says;
   };
@@ -68,6 +70,39 @@ TEST_F(SaveAsTarget, NamesThatLeaveTheFolderOrAreNotPlainSvgAreRefusedInOneLine)
     }
   }
   EXPECT_FALSE(fs::exists(elsewhere.path("escaped.svg")));
+}
+
+TEST_F(FolderTarget, EachUseTakesItsOwnKindsAndSaysItsName) {
+  EXPECT_NO_THROW(folderTarget("picture.PNG", folder, easel::web::kExportPng));
+  EXPECT_NO_THROW(folderTarget("part.svg", folder, easel::web::kExportSvg));
+  const std::vector<std::pair<const easel::web::FolderUse*, std::string>> refused = {
+      {&easel::web::kExportPng, "Export \"picture.svg\": Export writes PNG: give a file name ending in .png"},
+      {&easel::web::kExportSvg, "Export \"picture.svg\": is a link; Export writes plain files only"},
+      {&easel::web::kOpen, "Open \"picture.svg\": is a link; Open reads plain files only"},
+  };
+  fs::create_symlink(elsewhere.path("picture.svg"), folder / "picture.svg");
+  for (const auto& [use, says] : refused) {
+    try {
+      folderTarget("picture.svg", folder, *use);
+      ADD_FAILURE() << says;
+    } catch (const BadRequest& e) {
+      EXPECT_NE(std::string(e.what()).find(says), std::string::npos) << e.what();
+    }
+  }
+}
+
+TEST_F(FolderTarget, TheFolderListsItsPlainDrawingsByName) {
+  for (const char* name : {"b.svg", "A.SVGZ", "notes.txt", "c.svg.bak"})
+    scratch.write(std::string("drawings/") + name, "x");
+  fs::create_directory(folder / "d.svg");
+  std::vector<std::string> names;
+  for (const easel::web::DrawingFile& f : easel::web::drawingsIn(folder)) {
+    names.push_back(f.name);
+    EXPECT_EQ(f.bytes, 1u) << f.name;
+    EXPECT_GT(f.modified, 1600000000) << f.name;
+  }
+  // Not the folder named like a drawing, nor the link to a file elsewhere.
+  EXPECT_EQ(names, (std::vector<std::string>{"A.SVGZ", "b.svg"}));
 }
 
 }  // namespace

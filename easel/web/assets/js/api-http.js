@@ -59,15 +59,16 @@ export class HttpTransport {
     return this.token;
   }
 
-  // `body`: the JSON text ('' for none); `page`: the revision, order and load of the page.
-  async request(name, body, page) {
+  // `body`: the JSON text ('' for none), or a file's bytes (`type` says
+  // which); `page`: the revision, order and load of the page.
+  async request(name, body, page, type = 'application/json') {
     const headers = {
       'X-Contour-Token': await this.sessionToken(), 'X-Contour-Revision': String(page.revision),
       'X-Contour-Order': String(page.order), 'X-Contour-Page': page.id, 'X-Contour-Draws': 'geometry',
     };
     const init = { method: name === 'state' || name === 'progress' ? 'GET' : 'POST', headers };
     if (body) {
-      headers['Content-Type'] = 'application/json';
+      headers['Content-Type'] = type;
       init.body = body;
     }
     let response;
@@ -81,6 +82,11 @@ export class HttpTransport {
     } catch {
       return { ok: false, error: `The editor answered HTTP ${response.status}` };
     }
+  }
+
+  // A dropped file: its bytes are the body, the rest is in the address.
+  sendFile(action, params, bytes, page) {
+    return this.request(`${action}?${new URLSearchParams(params)}`, bytes, page, 'application/octet-stream');
   }
 
   // The server stops the run at once and then cancels the dialog.

@@ -23,6 +23,11 @@ const request = (name, body) => transport.request(name, body === undefined ? '' 
 
 export const getState = () => request('state');
 export const post = (action, body = {}) => request(action, body);
+// A file's bytes for the action, what the host is to know of it in `params`
+// (a drop); a transport without a folder of its own says it takes none.
+export const sendFile = (action, params, bytes) => (transport.sendFile
+  ? transport.sendFile(action, params, bytes, page())
+  : Promise.resolve({ ok: false, error: 'This editor has no folder to keep a dropped drawing in: use File > Open' }));
 // Stops the run and cancels the settings dialog (ahead of anything queued).
 export const cancelRun = () => transport.cancel(page());
 // The user's actions in the settings dialog, as a dialog script.

@@ -7,12 +7,14 @@ import { Canvas } from './canvas.js';
 import { DialogView, TEMPLATE_UNITS } from './dialog.js';
 import { keepFile } from './keep.js';
 import { MenuBar } from './menus.js';
-import { askText } from './prompt.js';
+import { chooseDrawing, exportDialog } from './files.js';
+import { addShortcuts, shortcutFor, showShortcuts } from './shortcuts.js';
 import { ZOOM_STEP } from './view.js';
 
 // The items that end a dialog, as the dialog interface numbers them
 // (ADMDialog.h; the page_constants test holds them to it).
 const ACCEPT_ITEM = 1, CANCEL_ITEM = 2;
+const PICK_TEXT = 'Click on the artwork to pick a point (Escape to stop)';
 const status = document.getElementById('status');
 const selectionInfo = document.getElementById('selection-info');
 const layer = document.getElementById('dialog-layer');
@@ -100,12 +102,12 @@ async function show(reply, { quiet = false } = {}) {
 // runs wait their turn (Ctrl+Z pressed during a click is not lost).
 let queued = 0;
 let lastCommand = Promise.resolve();
-function command(action, body = {}) {
+function command(action, body = {}, send = () => api.post(action, body)) {
   queued += 1;
   busy = true;
   buildMenus();
   const run = lastCommand.then(async () => {
-    const reply = await busyState.track(api.post(action, body));
+    const reply = await busyState.track(send());
     await show(reply);
     // The dialog is shown while its first preview is made: the state once it is done.
     if (reply.running) await show(await busyState.track(api.getState()));
@@ -171,21 +173,54 @@ const viewKeys = {
 const typing = (target) => /^(INPUT|SELECT|TEXTAREA)$/.test(target.tagName) || target.isContentEditable;
 
 // ---- The settings dialog and picking.
+// The selection's box on screen, which the dialog keeps clear of when it opens.
+function selectionOnScreen() {
+  const boxes = state ? state.selection : [];
+  if (!boxes.length) return null;
+  const sheet = document.getElementById('drawing').getBoundingClientRect();
+  const [l, t] = canvas.toScreen([Math.min(...boxes.map((b) => b[0])), Math.max(...boxes.map((b) => b[1]))]);
+  const [r, b] = canvas.toScreen([Math.max(...boxes.map((b) => b[2])), Math.min(...boxes.map((b) => b[3]))]);
+  return { left: sheet.left + l, top: sheet.top + t, right: sheet.left + r, bottom: sheet.top + b };
+}
+
+// The dialog's place as the dialog manager has it: the plug-in restores the
+// place it was last used at; one at the origin was never placed.
+const placeOf = (model) => (model.bounds[0] || model.bounds[1] ? [model.bounds[0], model.bounds[1]] : null);
+
+// Requests made beside the commands (the dialog's place, an export's size)
+// are answered with the state too: what it says for the user is shown.
+function aside(reply) {
+  if (reply.messages?.length || reply.shown?.length || reply.alerts?.length) show(reply);
+  return reply;
+}
+
+function placeDialog(left, top) {
+  api.post('placeDialog', { left, top }).then((reply) => {
+    if (!aside(reply).ok && settings) say(reply.error, true);
+  });
+}
+
 function showSettings(model) {
   if (model && !settings) {
+    const at = placeOf(model);
+    // The dialog has a Cancel of its own: the window adds only OK, and the busy state shows inside it.
     settings = new DialogView(model, {
       send: sendEvents,
       press: (id) => (id === CANCEL_ITEM ? cancelRun() : sendEvents([{ item: id, press: true }])),
       pick: armPick,
       say,
-    }, layer, { placement: 'side', chrome: [{ label: 'OK', run: accept }, { label: 'Cancel', run: cancelRun }] });
+    }, layer, { placement: { at, avoid: selectionOnScreen() }, chrome: [{ label: 'OK', run: accept }], moved: placeDialog });
     settings.letClicksThrough(true);  // the drawing stays visible and takes picks
+    busyState.within(settings);
+    const placed = settings.window.getBoundingClientRect();
+    if (!at || at[0] !== placed.left || at[1] !== placed.top) placeDialog(placed.left, placed.top);
     // The plug-in's dialog has no OK button of its own: the window's OK and Enter accept.
     if (!status.textContent) say('OK or Enter applies Contour with these settings; Escape or Cancel cancels');
   } else if (model) {
     settings.show(model);
   } else if (settings) {
     stopPicking();
+    busyState.within(null);
     settings.close();
     settings = null;
   }
@@ -196,7 +231,8 @@ function armPick(itemId, button) {
   picking = { itemId, button };
   button.classList.add('armed');
   viewport.classList.add('picking');
-  say('Click a point on the artwork to pick it (Escape: pick nothing)');
+  say(PICK_TEXT);
+  busyState.rest(PICK_TEXT);
 }
 
 function stopPicking() {
@@ -204,6 +240,7 @@ function stopPicking() {
   picking.button.classList.remove('armed');
   viewport.classList.remove('picking');
   picking = null;
+  busyState.rest('');
 }
 
 addEventListener('pointerdown', (event) => {
@@ -259,10 +296,12 @@ function buildMenus() {
   const undo = s && s.undo.undo, redo = s && s.undo.redo;
   menuBar.build([
     { title: 'File', items: [
+      { label: 'Open\u2026', keys: 'Ctrl+O', run: openDrawing, enabled: idle },
+      '-',
       { label: 'Save', keys: 'Ctrl+S', run: save, enabled: idle },
       { label: 'Save As\u2026', keys: 'Shift+Ctrl+S', run: saveAs, enabled: idle },
       '-',
-      { label: 'Export PNG\u2026', run: exportPng, enabled: !!s },
+      { label: 'Export\u2026', keys: 'Shift+Ctrl+E', run: exportPicture, enabled: idle },
     ] },
     { title: 'Edit', items: [
       { label: undo ? `Undo ${undo}` : 'Undo', keys: 'Ctrl+Z', run: () => command('undo'), enabled: idle && !!undo },
@@ -279,7 +318,10 @@ function buildMenus() {
       filter ? { label: filter.category, items: [{ label: filter.title, run: () => command('filter'), enabled: idle }] }
         : { label: 'No filter was registered', enabled: false },
     ] },
-    { title: 'Help', items: [{ label: `About ${name}\u2026`, run: () => command('about'), enabled: idle }] },
+    { title: 'Help', items: [
+      { label: 'Keyboard Shortcuts', keys: 'F1', run: showShortcuts, enabled: true },
+      { label: `About ${name}\u2026`, run: () => command('about'), enabled: idle },
+    ] },
   ]);
 }
 
@@ -294,8 +336,16 @@ async function save() {
     await saveAs();
 }
 
+// The folder's drawings, for Open and Save As; null (and a word why) when the editor does not say.
+async function folderDrawings() {
+  const reply = aside(await api.post('drawings'));
+  if (!reply.ok) say(reply.error, true);
+  return reply.ok ? reply : null;
+}
+
 async function saveAs() {
-  const name = await askText('Save As', 'File name (SVG): ', state.file);
+  const folder = await folderDrawings();
+  const name = folder && await chooseDrawing('Save As', 'Save', folder, state.file);
   if (!name) return;
   // The editor replaces an existing file only once the user has said so.
   const reply = await command('saveAs', { path: name });
@@ -303,29 +353,118 @@ async function saveAs() {
     await command('saveAs', { path: name, overwrite: true });
 }
 
-async function exportPng() {
-  const blob = await canvas.png();
-  const link = document.createElement('a');
-  link.href = URL.createObjectURL(blob);
-  link.download = `${state.file.replace(/\.svg$/i, '')}.png`;
-  link.click();
-  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-  say(`Exported ${link.download}`);
+// A command that the host may answer with a question: changes not saved
+// ("unsaved") or a file to replace ("exists"). Asked again with the user's
+// yes until the host needs nothing more; null once the user says no.
+async function askingCommand(action, body, send = (b) => api.post(action, b)) {
+  const flags = { unsaved: 'discard', exists: 'overwrite' };
+  for (;;) {
+    const reply = await command(action, body, () => send(body));
+    const flag = reply && flags[reply.reason];
+    if (!flag || body[flag]) return reply;
+    if (!confirm(reply.error)) {
+      say('Nothing was done');
+      return null;
+    }
+    body = { ...body, [flag]: true };
+  }
 }
 
+// A drawing opened is shown whole in the window.
+async function opened(reply) {
+  if (reply && reply.ok) await canvas.view.fitPage();
+}
+
+// File > Open...: another drawing of the folder, after asking about unsaved changes.
+async function openDrawing() {
+  const folder = await folderDrawings();
+  const name = folder && await chooseDrawing('Open', 'Open', folder, '');
+  if (name) await opened(await askingCommand('open', { path: name }));
+}
+
+// File > Export...: the host writes the picture beside the drawing.
+async function exportPicture() {
+  const measure = async (request) => {
+    const reply = aside(await api.post('export', { ...request, measure: true }));
+    return reply.ok ? reply.export : { error: reply.error };
+  };
+  const request = await exportDialog({ file: state.file, selected: state.selection.length > 0 }, measure);
+  if (request) await askingCommand('export', request);
+}
+
+// ---- A drawing dropped on the page opens, saved beside the first one under
+// its own name. What cannot be opened is said in one line, and nothing changes.
+const MOST_DROPPED = 32 << 20;  // bytes (the host's limit)
+
+function refusalOfDrop(files) {
+  if (settings) return 'The Contour dialog is open: accept or cancel it, then drop the drawing again';
+  if (busy || busyState.active) return 'A command is still running: drop the drawing again once it is done';
+  if (notice || document.querySelector('.prompt')) return 'Close the open window first, then drop the drawing again';
+  if (files.length !== 1) return 'Drop one drawing at a time';
+  const [file] = files;
+  if (!/\.svgz?$/i.test(file.name)) return `${file.name} is not an SVG drawing: only .svg and .svgz files open`;
+  if (file.size > MOST_DROPPED)
+    return `${file.name} is too large to open: ${(file.size / (1 << 20)).toFixed(1)} MB, at most ${MOST_DROPPED >> 20} MB`;
+  return null;
+}
+
+addEventListener('dragover', (event) => {
+  if (!event.dataTransfer.types.includes('Files')) return;
+  event.preventDefault();
+  event.dataTransfer.dropEffect = 'copy';
+});
+addEventListener('drop', async (event) => {
+  if (!event.dataTransfer.types.includes('Files')) return;
+  event.preventDefault();
+  const files = [...event.dataTransfer.files];
+  const refused = state ? refusalOfDrop(files) : 'The editor is not ready yet';
+  if (refused) return say(refused, true);
+  const bytes = await files[0].arrayBuffer();
+  const flags = (b) => Object.fromEntries(Object.entries(b).map(([k, v]) => [k, v === true ? '1' : v]));
+  await opened(await askingCommand('drop', { name: files[0].name }, (b) => api.sendFile('drop', flags(b), bytes)));
+});
+
 // ---- Keys.
-const shortcuts = {
-  z: () => command('undo'), Z: () => command('redo'), y: () => command('redo'),
-  a: () => command('select', { all: true }), A: () => command('select', { none: true }),
-  s: save, S: saveAs, e: () => state.filter && state.filter.repeat && command('repeat'),
-};
+addShortcuts([
+  { keys: 'Ctrl+O', what: 'Open\u2026 a drawing of the folder', scope: 'page', run: openDrawing },
+  { keys: 'Ctrl+S', what: 'Save', scope: 'page', run: save },
+  { keys: 'Shift+Ctrl+S', what: 'Save As\u2026', scope: 'page', run: saveAs },
+  { keys: 'Shift+Ctrl+E', what: 'Export\u2026 a picture, or the SVG of the selection', scope: 'page', run: exportPicture },
+  { keys: 'Ctrl+Z', what: 'Undo', scope: 'page', run: () => command('undo') },
+  { keys: 'Shift+Ctrl+Z', what: 'Redo', scope: 'page', run: () => command('redo') },
+  { keys: 'Ctrl+Y', what: 'Redo', scope: 'page', run: () => command('redo') },
+  { keys: 'Ctrl+A', what: 'Select all', scope: 'page', run: () => command('select', { all: true }) },
+  { keys: 'Shift+Ctrl+A', what: 'Deselect', scope: 'page', run: () => command('select', { none: true }) },
+  { keys: 'Ctrl+E', what: 'Apply the last filter again', scope: 'page',
+    run: () => state.filter && state.filter.repeat && command('repeat') },
+  { keys: 'Enter', what: 'OK: apply Contour with these settings', scope: 'dialog', run: () => accept() },
+  { keys: 'Escape', what: 'Cancel (a running preview stops at once); while picking a point: pick nothing', scope: 'dialog',
+    run: () => {
+      if (picking && !busyState.active) { stopPicking(); say('Nothing was picked'); } else cancelRun();
+    } },
+  { keys: 'Shift+Ctrl+H', what: 'Collapse the dialog to its title bar, or open it again', scope: 'dialog',
+    run: () => settings.collapse() },
+  { keys: 'Escape', what: 'Leave the group entered (selecting it), or select nothing', scope: 'page',
+    run: () => command('select', { leave: true }) },
+  { keys: 'Escape', what: 'Close the open menu', scope: 'menu', run: () => menuBar.close() },
+  // The view's own keys and gestures, handled where they belong (viewKeys, view.js).
+  { keys: '+', what: 'Zoom in', scope: 'any' },
+  { keys: '-', what: 'Zoom out', scope: 'any' },
+  { keys: '1', what: 'Zoom to 100 %', scope: 'any' },
+  { keys: '5', what: 'Fit the page in the window', scope: 'any' },
+  { keys: '3', what: 'Fit the selection in the window', scope: 'any' },
+  { keys: 'Ctrl+wheel', what: 'Zoom about the pointer (or pinch)', scope: 'any' },
+  { keys: 'Space+drag', what: 'Pan (or drag with the middle button; the wheel scrolls, Shift+wheel across)', scope: 'any' },
+  { keys: 'F1', what: 'This list of keyboard shortcuts', scope: 'any', run: showShortcuts },
+]);
 
 addEventListener('keydown', (event) => {
-  if (event.key === 'Escape' && menuBar.open) {
+  const run = (shortcut) => {
+    if (!shortcut) return;
     event.preventDefault();
-    menuBar.close();
-    return;
-  }
+    shortcut.run();
+  };
+  if (menuBar.open && shortcutFor(event, 'menu')) return run(shortcutFor(event, 'menu'));
   if (notice) {
     if (event.key === 'Enter' || event.key === 'Escape') { event.preventDefault(); notice.dismiss(); }
     return;
@@ -336,26 +475,11 @@ addEventListener('keydown', (event) => {
     viewKey();
     return;
   }
-  if (settings) {
-    if (event.key === 'Escape') {
-      event.preventDefault();
-      if (picking && !busyState.active) { stopPicking(); say('Nothing was picked'); } else cancelRun();
-    } else if (event.key === 'Enter' && event.target.tagName !== 'SELECT') {
-      event.preventDefault();
-      accept();
-    }
-    return;
-  }
   if (document.querySelector('.prompt') || !state) return;
-  // Escape leaves the group entered (selecting it), or else selects nothing.
-  if (event.key === 'Escape' && !typing(event.target)) {
-    event.preventDefault();
-    command('select', { leave: true });
-    return;
-  }
-  if (!(event.ctrlKey || event.metaKey)) return;
-  const run = shortcuts[event.shiftKey ? event.key.toUpperCase() : event.key.toLowerCase()];
-  if (run) { event.preventDefault(); run(); }
+  // Enter in a list chooses an entry there; it does not end the dialog.
+  if (settings) return event.key === 'Enter' && event.target.tagName === 'SELECT' ? null : run(shortcutFor(event, 'dialog'));
+  if (event.key === 'Escape' && typing(event.target)) return;
+  run(shortcutFor(event, 'page'));
 });
 
 // ---- The tool bar.

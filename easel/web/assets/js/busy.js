@@ -2,9 +2,10 @@
 // SHOW_AFTER ms, a panel says so with the contours made so far against the
 // total, and offers Cancel while the run may be stopped. Quick changes show
 // nothing, so nothing flickers. The progress comes from the host while it
-// is busy with the run (api.js). Once
-// the editor has answered, a painting of a large drawing that lasts as long
-// says how many of its paths it has painted.
+// is busy with the run (api.js). Once the editor has answered, a painting of a large drawing that lasts as long
+// says how many of its paths it has painted. While a dialog is open all of
+// this is shown inside it, where the dialog's own Cancel stops the run: the
+// panel is for runs without a dialog.
 import * as api from './api.js';
 import { element } from './text.js';
 
@@ -27,6 +28,36 @@ export class BusyState {
     this.paintingSince = 0;  // when the painting under way began (0: none)
     this.paintingSaid = 0;   // when the panel last said how far it has got
     this.hiddenAt = -Infinity;
+    this.shown = false;  // the busy state is on screen (in the panel or the dialog)
+    this.dialog = null;  // the open dialog that shows the busy state (dialog.js), if any
+    this.resting = '';   // what the dialog's line says while nothing runs
+  }
+
+  // The dialog that shows the busy state from now on (null: the panel does),
+  // and what its line says while nothing runs.
+  within(dialog) {
+    this.dialog = dialog;
+    if (!dialog) this.resting = '';
+    if (dialog) dialog.busy(this.resting);
+  }
+
+  rest(text) {
+    this.resting = text;
+    if (this.dialog && !this.active) this.dialog.busy(text);
+  }
+
+  // Shows a line and a bar ({value, max}) in the dialog, else in the panel.
+  display(text, bar, stoppable) {
+    if (this.dialog) {
+      this.dialog.busy(text, bar);
+      this.panel.classList.add('hidden');
+      return;
+    }
+    this.panel.classList.remove('hidden');
+    this.text.textContent = text;
+    this.bar.max = bar.max;
+    if (bar.value === undefined) this.bar.removeAttribute('value'); else this.bar.value = bar.value;
+    this.button.classList.toggle('hidden', !stoppable);
   }
 
   // Whether a request is still being worked on.
@@ -47,19 +78,18 @@ export class BusyState {
   follow() {
     if (!this.active || this.unfollow) return;
     this.unfollow = api.followProgress((p) => {
-      if (this.active) this.show(p);
+      if (!this.active) return;
+      this.shown = true;
+      this.show(p);
     });
   }
 
   show({ running, stoppable, made, total }) {
-    this.panel.classList.remove('hidden');
     const known = running && total > 0;
-    this.text.textContent = known
+    const text = known
       ? `Working\u2026 ${Math.min(made, total).toLocaleString('en')} of ${total.toLocaleString('en')} contours`
       : 'Working\u2026';
-    this.bar.max = known ? total : 1;
-    if (known) this.bar.value = Math.min(made, total); else this.bar.removeAttribute('value');
-    this.button.classList.toggle('hidden', !stoppable);
+    this.display(text, known ? { value: Math.min(made, total), max: total } : { max: 1 }, stoppable);
   }
 
   // How far the painting of the drawing has got (painter.js; null: none goes on).
@@ -74,14 +104,11 @@ export class BusyState {
     if (!this.paintingSince) this.paintingSince = now;
     if (this.active || (now - this.paintingSince < SHOW_AFTER && now - this.hiddenAt > SAY_EVERY)) return;
     // Said again as often as the run's progress is, not after every slice.
-    const shown = !this.panel.classList.contains('hidden');
-    if (shown && now - this.paintingSaid < SAY_EVERY) return;
+    if (this.shown && now - this.paintingSaid < SAY_EVERY) return;
     this.paintingSaid = now;
-    this.panel.classList.remove('hidden');
-    this.text.textContent = `Drawing\u2026 ${job.painted.toLocaleString('en')} of ${job.total.toLocaleString('en')} paths`;
-    this.bar.max = job.total;
-    this.bar.value = job.painted;
-    this.button.classList.add('hidden');
+    this.shown = true;
+    this.display(`Drawing\u2026 ${job.painted.toLocaleString('en')} of ${job.total.toLocaleString('en')} paths`,
+      { value: job.painted, max: job.total }, false);
   }
 
   hide() {
@@ -89,7 +116,9 @@ export class BusyState {
     this.timer = null;
     if (this.unfollow) this.unfollow();
     this.unfollow = null;
-    if (!this.panel.classList.contains('hidden')) this.hiddenAt = performance.now();
+    if (this.shown) this.hiddenAt = performance.now();
+    this.shown = false;
     this.panel.classList.add('hidden');
+    if (this.dialog) this.dialog.busy(this.resting);
   }
 }

@@ -191,11 +191,36 @@ function makerFor(type) {
   return staticText('static');
 }
 
+// The window's place on screen, kept inside the window: its caption can
+// always be reached again to drag it back.
+const EDGE = 8;
+function clampedPlace(left, top, width) {
+  return [Math.round(Math.min(Math.max(EDGE, left), Math.max(EDGE, innerWidth - Math.min(width, 120)))),
+    Math.round(Math.min(Math.max(EDGE, top), Math.max(EDGE, innerHeight - 40)))];
+}
+
+const overlaps = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+
+// Where a window of `size` goes beside `avoid` (a screen rectangle): right of
+// it, left, below or above, the first side with room; null when none has.
+export function besideRect(avoid, [width, height]) {
+  const gap = 16;
+  const top = Math.min(Math.max(EDGE, avoid.top), innerHeight - height - EDGE);
+  const left = Math.min(Math.max(EDGE, avoid.left), innerWidth - width - EDGE);
+  const sides = [
+    [avoid.right + gap, top], [avoid.left - gap - width, top],
+    [left, avoid.bottom + gap], [left, avoid.top - gap - height],
+  ];
+  const fits = ([x, y]) => x >= EDGE && y >= EDGE && x + width <= innerWidth - EDGE && y + height <= innerHeight - EDGE;
+  return sides.find(fits) || null;
+}
+
 export class DialogView {
   // actions: send(events), pick(itemId, buttonNode), press(itemId), say(text, isError)
-  // placement: 'side' or 'centre'; scale: pixels per unit of the model's rectangles;
-  // chrome: the host's own buttons under the plug-in's items, [{label, run}].
-  constructor(model, actions, layer, { placement = 'centre', scale = [1, 1], chrome = [] } = {}) {
+  // placement: 'side', 'centre' or {at, avoid} (place()); scale: pixels per unit of the model's rectangles;
+  // chrome: the host's own buttons under the plug-in's items, [{label, run}];
+  // moved(left, top): the user dragged the window there (its caption is its handle).
+  constructor(model, actions, layer, { placement = 'centre', scale = [1, 1], chrome = [], moved = null } = {}) {
     this.actions = actions;
     this.shade = element('div', 'shade', layer);
     this.window = element('div', 'window', layer);
@@ -222,6 +247,11 @@ export class DialogView {
     });
     if (chrome.length) {
       const row = element('div', 'chrome', this.window);
+      // The busy state of the dialog's runs is shown here (busy.js), beside its buttons.
+      this.busyRow = element('div', 'progress hidden', row);
+      this.busyRow.setAttribute('role', 'status');
+      this.busyText = element('span', '', this.busyRow);
+      this.busyBar = element('progress', '', this.busyRow);
       for (const { label, run } of chrome) {
         const b = element('button', '', row);
         b.type = 'button';
@@ -230,15 +260,82 @@ export class DialogView {
         b.addEventListener('click', run);
       }
     }
+    if (moved) this.movable(caption, moved);
     this.show(model);
     this.place(placement);
   }
 
-  // 'side': at the right of the window, leaving the drawing in view; 'centre' for messages.
+  // Dragging the caption moves the window; a double-click or its button folds it to its caption.
+  movable(caption, moved) {
+    const fold = element('button', 'fold', this.window);
+    fold.type = 'button';
+    fold.title = 'Collapse to the title bar (Shift+Ctrl+H)';
+    fold.textContent = '\u25B4';
+    fold.addEventListener('click', () => this.collapse());
+    caption.addEventListener('dblclick', () => this.collapse());
+    caption.classList.add('handle');
+    caption.addEventListener('pointerdown', (down) => {
+      if (down.button !== 0) return;
+      down.preventDefault();
+      const box = this.window.getBoundingClientRect();
+      const dx = down.clientX - box.left, dy = down.clientY - box.top;
+      const move = (e) => this.moveTo(e.clientX - dx, e.clientY - dy);
+      const up = () => {
+        removeEventListener('pointermove', move);
+        removeEventListener('pointerup', up);
+        const end = this.window.getBoundingClientRect();
+        if (end.left !== box.left || end.top !== box.top) moved(end.left, end.top);
+      };
+      addEventListener('pointermove', move);
+      addEventListener('pointerup', up);
+    });
+  }
+
+  moveTo(left, top) {
+    const [x, y] = clampedPlace(left, top, this.window.offsetWidth);
+    this.window.style.left = `${x}px`;
+    this.window.style.top = `${y}px`;
+  }
+
+  get collapsed() { return this.window.classList.contains('collapsed'); }
+
+  collapse(folded = !this.collapsed) {
+    this.window.classList.toggle('collapsed', folded);
+    const fold = this.window.querySelector(':scope > .fold');
+    if (fold) fold.textContent = folded ? '\u25BE' : '\u25B4';
+  }
+
+  // 'side': at the right of the window, leaving the drawing in view; 'centre'
+  // for messages; or {at: [left, top]} where the window was last put, and
+  // {avoid: rect}: beside that screen rectangle (the selection) when there is room.
   place(placement) {
-    const free = innerWidth - this.window.offsetWidth;
-    this.window.style.left = `${Math.max(8, placement === 'side' ? free - 24 : free / 2)}px`;
-    this.window.style.top = `${Math.max(8, Math.min(90, (innerHeight - this.window.offsetHeight) / 2))}px`;
+    const size = [this.window.offsetWidth, this.window.offsetHeight];
+    if (typeof placement === 'string') placement = { side: placement };
+    if (placement.at) {
+      const [left, top] = placement.at;
+      const box = { left, top, right: left + size[0], bottom: top + size[1] };
+      if (!placement.avoid || !overlaps(box, placement.avoid) || !besideRect(placement.avoid, size))
+        return this.moveTo(left, top);
+    }
+    const beside = placement.avoid && besideRect(placement.avoid, size);
+    if (beside) return this.moveTo(...beside);
+    const free = innerWidth - size[0];
+    const side = placement.side || 'side';
+    this.window.style.left = `${Math.max(EDGE, side === 'side' ? free - 24 : free / 2)}px`;
+    this.window.style.top = `${Math.max(EDGE, Math.min(90, (innerHeight - size[1]) / 2))}px`;
+  }
+
+  // The dialog's busy state: a line of text and, with `bar`, its progress ({value, max}; no value: not known).
+  busy(text, bar) {
+    if (!this.busyRow) return false;
+    this.busyRow.classList.toggle('hidden', !text);
+    if (this.busyText.textContent !== (text || '')) this.busyText.textContent = text || '';
+    this.busyBar.classList.toggle('hidden', !bar);
+    if (bar) {
+      this.busyBar.max = bar.max;
+      if (bar.value === undefined) this.busyBar.removeAttribute('value'); else this.busyBar.value = bar.value;
+    }
+    return true;
   }
 
   show(model) {
