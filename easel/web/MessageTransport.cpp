@@ -25,6 +25,7 @@ void MessageTransport::take(PageMessage message) {
   request->revision = message.revision;
   request->order = message.order;
   request->page = std::move(message.page);
+  request->upload = std::move(message.upload);
   request->drawsGeometry = true;  // the page paints plain art itself
   request->deliver = [this, id = message.id](Reply reply) { page_.answer(id, reply); };
   if (request->action == Action::Cancel) host_.cancelRun(request);

@@ -28,6 +28,7 @@ struct PageMessage {
   uint64_t revision = 0;  // of the drawing the page shows
   uint64_t order = 0;     // the page's count of its requests
   std::string page;       // which load of the page counts them
+  std::string upload;     // a file's bytes that go with it (a drawing dropped on the page)
 };
 
 // The page on the other side (the worker's glue).

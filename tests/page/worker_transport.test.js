@@ -54,6 +54,18 @@ test('answers are matched to requests by id, the geometry read in place', async 
   assert.equal(selectReply.drawing.words.buffer, geometry);  // not copied
 });
 
+test('a file goes with its request, handed over', async () => {
+  const transport = new WorkerTransport('contour-host.js', memoryStorage());
+  const worker = latest();
+  const bytes = new TextEncoder().encode('<svg/>').buffer;
+  const dropped = transport.sendFile('drop', { name: 'd.svg' }, bytes, page);
+  await posted();
+  const drop = worker.requests().at(-1);
+  assert.deepEqual([drop.name, drop.body, new TextDecoder().decode(drop.upload)], ['drop', '{"name":"d.svg"}', '<svg/>']);
+  answer(worker, drop, { ok: true });
+  assert.equal((await dropped).ok, true);
+});
+
 test('the progress is pushed to those following it, until they stop', () => {
   const transport = new WorkerTransport('contour-host.js', memoryStorage());
   const heard = [];

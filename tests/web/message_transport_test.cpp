@@ -98,6 +98,17 @@ TEST(MessageTransport, AnswersEveryRequestByItsIdOnTheOneThread) {
   EXPECT_EQ(page.answers[4].status, 400);
 }
 
+TEST(MessageTransport, ADroppedDrawingComesWithItsRequest) {
+  Served served(2);
+  ScriptedPage page;
+  page.send("drop", R"({"name": "dropped.svg"})");
+  page.script.back().upload = stars(1);
+  MessageTransport(*served.host, page).run();
+  ASSERT_EQ(page.answers[1].status, 200) << page.answers[1].body.dump();
+  EXPECT_EQ(page.answers[1].body["file"], "dropped.svg");
+  EXPECT_EQ(served.scratch.read("dropped.svg"), stars(1));  // kept beside the first drawing
+}
+
 TEST(MessageTransport, TheRecoveryHoldsTheChangesNotSaved) {
   Served served(2);
   ScriptedPage page;

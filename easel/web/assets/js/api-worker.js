@@ -107,21 +107,27 @@ export class WorkerTransport {
     }
   }
 
-  // `body`: the JSON text ('' for none); `page`: the revision, order and load of the page.
-  async request(name, body, page) {
+  // `body`: the JSON text ('' for none); `page`: the revision, order and load
+  // of the page; `upload`: a file's bytes that go with it, handed over.
+  async request(name, body, page, upload = null) {
     await this.started;
     this.page = page;
-    const reply = await this.ask(name, body, page);
+    const reply = await this.ask(name, body, page, upload);
     if (this.carried.length) reply.messages = [...this.carried.splice(0), ...(reply.messages || [])];
     if (reply.ok && (name === 'save' || name === 'saveAs')) this.storage.dropCopy();
     return reply;
   }
 
-  ask(name, body, page) {
+  // A file's bytes for the action (a drop); what the host is to know of it in `params`.
+  sendFile(name, params, bytes, page) { return this.request(name, JSON.stringify(params), page, bytes); }
+
+  ask(name, body, page, upload = null) {
     const id = this.nextId++;
     return new Promise((resolve) => {
       this.pending.set(id, resolve);
-      this.worker.postMessage({ type: 'request', id, name, body, revision: page.revision, order: page.order, page: page.id });
+      const message = { type: 'request', id, name, body, revision: page.revision, order: page.order, page: page.id };
+      if (upload) this.worker.postMessage({ ...message, upload }, [upload]);
+      else this.worker.postMessage(message);
     });
   }
 
