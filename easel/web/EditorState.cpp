@@ -63,8 +63,11 @@ Json StateReporter::newlyShown(const adm::DialogManager& dialogs) {
 void StateReporter::look(const Document& document) {
   if (lookedAtDocument_ == &document && lookedAt_ == document.changeCount()) return;
   view_.look(document);
+  // One walk of the document for the boxes and the words.
+  shown_ = shownSelection(document);
   selection_ = Json::array();
-  for (const AIRealRect& box : selectionBounds(document)) selection_.push_back(rectJson(box));
+  for (ArtRef art : shown_)
+    if (document.hasBounds(art)) selection_.push_back(rectJson(document.bounds(art)));
   lookedAtDocument_ = &document;
   lookedAt_ = document.changeCount();
 }
@@ -79,7 +82,7 @@ Json StateReporter::report(const EditorParts& parts, uint64_t pageRevision, std:
   state["selection"] = selection_;
   if (!textKnown_ || textAt_ != lookedAt_ || textScope_ != parts.scope) {
     textKnown_ = true;
-    selectionText_ = describeSelection(document, parts.scope);
+    selectionText_ = describeSelection(document, shown_, parts.scope);
     textScope_ = parts.scope;
     textAt_ = lookedAt_;
   }

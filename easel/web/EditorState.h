@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -62,7 +63,8 @@ class StateReporter {
   // What was worked out from the document at its change count `lookedAt_`.
   const Document* lookedAtDocument_ = nullptr;
   uint64_t lookedAt_ = 0;
-  nlohmann::json selection_;
+  std::vector<ArtRef> shown_;  // what is shown selected
+  nlohmann::json selection_;   // their bounds
   std::string selectionText_;
   ArtRef textScope_;
   uint64_t textAt_ = 0;  // the change count selectionText_ was written at

@@ -5,8 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "CanvasSelection.h"
-
 namespace easel::web {
 
 namespace {
@@ -48,8 +46,7 @@ std::string containerName(const Document& d, ArtRef container) {
 
 }  // namespace
 
-std::string describeSelection(const Document& document, ArtRef scope) {
-  const std::vector<ArtRef> shown = shownSelection(document);
+std::string describeSelection(const Document& document, const std::vector<ArtRef>& shown, ArtRef scope) {
   if (shown.empty()) return scope ? "Nothing selected in " + containerName(document, scope) : "Nothing selected";
   std::array<std::size_t, kKinds.size()> counts{};
   for (ArtRef art : shown)

@@ -5,13 +5,15 @@
 #define EASEL_WEB_SELECTIONTEXT_H
 
 #include <string>
+#include <vector>
 
 #include "easel/core/Document.h"
 
 namespace easel::web {
 
-// `scope`: the group the user entered (null for none), named when nothing is selected.
-std::string describeSelection(const Document& document, ArtRef scope);
+// `shown`: what is shown selected (shownSelection()); `scope`: the group the
+// user entered (null for none), named when nothing is selected.
+std::string describeSelection(const Document& document, const std::vector<ArtRef>& shown, ArtRef scope);
 
 }  // namespace easel::web
 

@@ -40,7 +40,7 @@ class SelectionToolTest : public ::testing::Test {
   }
   void click(AIReal x, AIReal y, Pick pick = Pick::Top, bool add = false) { tool.click(doc, {x, y}, 0, pick, add); }
   std::vector<ArtRef> shown() { return shownSelection(doc); }
-  std::string text() { return describeSelection(doc, tool.scope(doc)); }
+  std::string text() { return describeSelection(doc, shownSelection(doc), tool.scope(doc)); }
 
   Document doc;
   ArtRef layer = doc.addLayer("Layer 1");
