@@ -127,6 +127,10 @@ void TextReader::load(std::size_t from, std::size_t to) {
   if (from >= size_) from = size_;
   to = std::min(to, size_);
   if (text_.kept() || (from >= start_ && to <= start_ + data_.size())) return;
+  std::swap(data_, otherData_);
+  std::swap(start_, otherStart_);
+  std::swap(window_, otherWindow_);
+  if (from >= start_ && to <= start_ + data_.size()) return;
   // A little before `from` too: the writer looks back over an end tag.
   std::size_t begin = from > 4096 ? from - 4096 : 0;
   if (to - begin > kWindow) begin = from;

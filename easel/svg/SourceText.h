@@ -97,6 +97,11 @@ class TextReader {
   std::string_view data_;  // the window: bytes [start_, start_ + data_.size())
   std::size_t start_ = 0;
   std::vector<char> window_;
+  // The window used before, kept: the writer goes back and forth between
+  // two places (copies written from an element far away, in a run record).
+  std::string_view otherData_;
+  std::size_t otherStart_ = 0;
+  std::vector<char> otherWindow_;
 };
 
 }  // namespace easel::svg
