@@ -110,7 +110,7 @@ async function openStaticPage(browser, address) {
 }
 
 // The worker's own figures of its last answers.
-const workerTimings = (page) => page.workers()[0].evaluate(() => self.contourTimings.splice(0));
+function workerTimings(page) { return page.workers()[0].evaluate(() => self.contourTimings.splice(0)); }
 
 async function previewFigures(page) {
   await page.click('.menu[data-menu="Filter"] > .title');
