@@ -41,6 +41,13 @@ std::string endings(const FolderUse& use) {
   throw BadRequest(std::string(use.command) + " \"" + name + "\": " + why);
 }
 
+// A file time as seconds since 1970, by way of the offset between the two clocks now: not every
+// standard library has file_clock::to_sys (the WebAssembly build's has not).
+std::chrono::seconds secondsSinceEpoch(fs::file_time_type time) {
+  const auto onSystemClock = std::chrono::system_clock::now() + (time - fs::file_time_type::clock::now());
+  return std::chrono::duration_cast<std::chrono::seconds>(onSystemClock.time_since_epoch());
+}
+
 }  // namespace
 
 fs::path folderTarget(const std::string& name, const fs::path& folder, const FolderUse& use) {
@@ -72,9 +79,7 @@ std::vector<DrawingFile> drawingsIn(const fs::path& folder) {
     std::error_code statError;
     if (!entry.is_regular_file(statError) || entry.is_symlink(statError) || !takes(kOpen, entry.path().filename()))
       continue;
-    const auto time = entry.last_write_time(statError);
-    const auto seconds =
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::file_clock::to_sys(time).time_since_epoch());
+    const auto seconds = secondsSinceEpoch(entry.last_write_time(statError));
     drawings.push_back({entry.path().filename().string(), static_cast<uint64_t>(entry.file_size(statError)),
                         static_cast<int64_t>(seconds.count())});
   }
