@@ -18,17 +18,8 @@ start=$(date +%s)
 trap 'echo "windows: failed at line $LINENO of scripts/test-windows.sh" >&2' ERR
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 export PYTHONDONTWRITEBYTECODE=1
-logs=$(mktemp -d /tmp/contour-windows-logs.XXXXXX)
-
-# Runs a step with its output in a log that is shown only when the step fails.
-quietly() {
-  local name=$1; shift
-  if ! "$@" > "$logs/$name.log" 2>&1; then
-    cat "$logs/$name.log"
-    echo "windows: $name failed (log: $logs/$name.log)" >&2
-    exit 1
-  fi
-}
+label=windows
+source "$root/scripts/quiet-steps.sh"
 
 quietly install-deps env CONTOUR_WITH_WINDOWS=1 bash scripts/install-deps.sh
 
