@@ -9,6 +9,8 @@ import os
 import re
 import shutil
 import subprocess
+import sys
+import tempfile
 
 TIMES = re.compile(rb"in [0-9]+\.[0-9]+ s")  # how long a run took is the one thing that may differ
 
@@ -115,3 +117,21 @@ def compare_runs(r, scratch):
         shutil.copy(os.path.join(r.root, "examples/star.svg"), source)
         result = os.path.join(scratch, "out " + name)
         r.same(["apply", source, "-o", result, "--seed", "9"], outputs=[result])
+
+
+def compare_and_report(r, label, what, checks):
+    """Runs compare_runs and then each of checks (functions of the runner and a scratch folder) in a
+    scratch folder of their own, prints every difference and one summary line; returns the exit status."""
+    scratch = tempfile.mkdtemp(prefix=f"contour-compare-{label}-")
+    try:
+        for check in [compare_runs, *checks]:
+            check(r, scratch)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    for failure in r.failures:
+        print(f"{label}: " + failure, file=sys.stderr)
+    if r.failures:
+        print(f"{label}: {len(r.failures)} of {r.runs} runs differ from the Linux program's", file=sys.stderr)
+        return 1
+    print(f"{what} byte-identical to the Linux program in {r.runs} runs")
+    return 0

@@ -7,12 +7,10 @@ drawing too big for its memory is refused with a line while it is read.
     compare_with_linux.py ROOT LINUX_CONTOUR CONTOUR_JS
 """
 import os
-import shutil
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from program_comparison import Runner, compare_runs  # noqa: E402
+from program_comparison import Runner, compare_and_report  # noqa: E402
 
 
 def node_command(script):
@@ -38,19 +36,7 @@ def main(root, linux, script):
     # A 32-bit build's default memory budget, in `apply --help`.
     r = Runner(root, linux, node_command(script), script, "WebAssembly",
                other_says=[(b"(default 512)", b"(default 2048)")])
-    scratch = tempfile.mkdtemp(prefix="contour-compare-web-")
-    try:
-        compare_runs(r, scratch)
-        compare_memory_budget(r, scratch)
-    finally:
-        shutil.rmtree(scratch, ignore_errors=True)
-    for failure in r.failures:
-        print("web: " + failure, file=sys.stderr)
-    if r.failures:
-        print(f"web: {len(r.failures)} of {r.runs} runs differ from the Linux program's", file=sys.stderr)
-        return 1
-    print(f"web (node): contour.js byte-identical to the Linux program in {r.runs} runs")
-    return 0
+    return compare_and_report(r, "web", "web (node): contour.js", [compare_memory_budget])
 
 
 if __name__ == "__main__":

@@ -9,13 +9,11 @@ extension's script run with CONTOUR naming a wrapper that starts contour.exe.
     compare_with_linux.py ROOT LINUX_CONTOUR CONTOUR_EXE WIN32_MODULE
 """
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from program_comparison import Runner, compare_runs, read, remove, shorten  # noqa: E402
+from program_comparison import Runner, compare_and_report, read, remove, shorten  # noqa: E402
 
 
 def windows_name(path):
@@ -67,20 +65,7 @@ def compare_extension(r, scratch):
 def main(root, linux, exe, win32_module):
     wine = os.path.join(root, "cmake", "run-under-wine.sh")
     r = Runner(root, linux, [wine, exe], windows_name(exe), "Windows")
-    scratch = tempfile.mkdtemp(prefix="contour-compare-")
-    try:
-        compare_runs(r, scratch)
-        compare_windows_names(r, scratch, win32_module)
-        compare_extension(r, scratch)
-    finally:
-        shutil.rmtree(scratch, ignore_errors=True)
-    for failure in r.failures:
-        print("windows: " + failure, file=sys.stderr)
-    if r.failures:
-        print(f"windows: {len(r.failures)} of {r.runs} runs differ from the Linux program's", file=sys.stderr)
-        return 1
-    print(f"windows (wine): contour.exe byte-identical to the Linux program in {r.runs} runs")
-    return 0
+    return compare_and_report(r, "windows", "windows (wine): contour.exe", [lambda r, scratch: compare_windows_names(r, scratch, win32_module), compare_extension])
 
 
 if __name__ == "__main__":
