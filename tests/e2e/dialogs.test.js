@@ -9,6 +9,7 @@ import { after, before, describe, test } from 'node:test';
 import {
   andRedraw, launchBrowser, startEditor, state, stopEditor, twoShapes, workDir, writeDrawing,
 } from './support/editor.js';
+import { menu, openContour, typeInto } from './support/gestures.js';
 import { near, pixelsAt } from './support/pixels.js';
 
 const settings = '.window[data-dialog="Tesk_Contour"]';
@@ -23,14 +24,6 @@ async function openPage(browser, editor) {
   return page;
 }
 
-async function menu(page, title, label, submenu) {
-  await page.click(`.menu[data-menu="${title}"] > .title`);
-  if (submenu) await page.hover(`.menu[data-menu="${title}"] .submenu`);
-  await page.locator(`.menu[data-menu="${title}"] .menu-item`, { hasText: label }).first().click();
-}
-
-const openContour = (page) => andRedraw(page, () => menu(page, 'Filter', 'Contour...', true));
-
 // The selection's box on screen, from the state (artwork points, y up).
 async function selectionOnScreen(page) {
   const s = await state(page);
@@ -43,12 +36,6 @@ async function selectionOnScreen(page) {
 
 const overlap = (a, b) => a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 const centre = (box) => [box.x + box.width / 2, box.y + box.height / 2];
-
-async function typeInto(page, id, value) {
-  const input = page.locator(`${settings} [data-item-id="${id}"] input`);
-  await input.fill(String(value));
-  await andRedraw(page, () => input.press('Tab'));
-}
 
 describe('the settings dialog stays out of the way', () => {
   let editor, browser, page;

@@ -13,42 +13,18 @@ import {
   andRedraw, artifacts, contourBin, drawing, launchBrowser, openPage, shapeCount, startEditor, state, stopEditor, twoShapes,
   workDir, writeDrawing,
 } from './support/editor.js';
+import {
+  PAGE, artworkClick, dialogItem, menu, openContour, settingsWindow, spinValue, typeInto,
+} from './support/gestures.js';
 
-// The test drawing: 400 x 400 px is a page of 300 x 300 points; at zoom 1 an
-// SVG user unit is a CSS pixel, and the square (40..120 px) lies at 30..90 points.
-const PAGE = 300;
-const PX = 400 / PAGE;  // CSS pixels per point at zoom 1
+// The test drawing at zoom 1 (support/gestures.js): the square lies at 30..90 points.
 const SQUARE = { left: 30, top: PAGE - 30, right: 90, bottom: PAGE - 90 };
 const PAGES = ['Contour', 'Rotate', 'Shift', 'Points', 'Style', 'Settings'];
 // The first value item of each page (it must be shown when its page is).
 const FIRST_ITEM = [4, 11, 7, 16, 140, 51];
 
-const dialogItem = (page, id) => page.locator(`.window[data-dialog="Tesk_Contour"] [data-item-id="${id}"]`);
-const spinValue = (page, id) => dialogItem(page, id).locator('input').inputValue();
 const boxes = async (page) => (await state(page)).selection;
 const count = (text, what) => text.split(what).length - 1;
-
-// A point of the page, in artwork points (y up), clicked at zoom 1.
-async function artworkClick(page, x, y, modifiers = []) {
-  const box = await page.locator('#drawing').boundingBox();
-  for (const key of modifiers) await page.keyboard.down(key);
-  await page.mouse.click(box.x + x * PX, box.y + (PAGE - y) * PX);
-  for (const key of modifiers) await page.keyboard.up(key);
-}
-
-async function menu(page, title, label, submenu) {
-  await page.click(`.menu[data-menu="${title}"] > .title`);
-  if (submenu) await page.hover(`.menu[data-menu="${title}"] .submenu`);
-  await page.locator(`.menu[data-menu="${title}"] .menu-item`, { hasText: label }).first().click();
-}
-
-const openContour = (page) => andRedraw(page, () => menu(page, 'Filter', 'Contour...', true));
-
-async function typeInto(page, id, value) {
-  const input = dialogItem(page, id).locator('input');
-  await input.fill(String(value));
-  await andRedraw(page, () => input.press('Tab'));  // leaving the field commits it
-}
 
 describe('contour edit in the browser', () => {
   let editor, browser, page, file, dir, original;
@@ -105,7 +81,7 @@ describe('contour edit in the browser', () => {
 
   test('Contour... opens the default dialog on the Contour page with a preview', async () => {
     await openContour(page);
-    const window = page.locator('.window[data-dialog="Tesk_Contour"]');
+    const window = page.locator(settingsWindow);
     await window.waitFor();
     assert.equal(await window.locator('.caption').textContent(), 'Contour Plug-in');
     const client = await window.locator('.client').boundingBox();
@@ -149,7 +125,7 @@ describe('contour edit in the browser', () => {
       }
       for (let other = 0; other < 6; other++)
         assert.equal(await dialogItem(page, FIRST_ITEM[other]).isVisible(), other === k - 1, `item ${FIRST_ITEM[other]} on page ${k}`);
-      await page.locator('.window[data-dialog="Tesk_Contour"]').screenshot({
+      await page.locator(settingsWindow).screenshot({
         path: path.join(artifacts, `dialog-page-${k}-${PAGES[k - 1].toLowerCase()}.png`),
       });
     }
@@ -196,7 +172,7 @@ describe('contour edit in the browser', () => {
 
   test('Cancel leaves the document exactly as before', async () => {
     await andRedraw(page, () => dialogItem(page, 2).click());
-    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    assert.equal(await page.locator(settingsWindow).count(), 0);
     assert.equal(await drawing(page), original);
     assert.equal((await state(page)).undo.undo, null);
   });
@@ -206,7 +182,7 @@ describe('contour edit in the browser', () => {
     assert.equal(await spinValue(page, 4), '12');
     await dialogItem(page, 4).locator('input').fill('5');
     await andRedraw(page, () => page.keyboard.press('Enter'));
-    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    assert.equal(await page.locator(settingsWindow).count(), 0);
     assert.equal(shapeCount(await drawing(page)), 2 + 6);
     assert.equal((await state(page)).undo.undo, 'Contour...');
   });
@@ -216,7 +192,7 @@ describe('contour edit in the browser', () => {
     await openContour(page);
     await typeInto(page, 4, 9);
     await andRedraw(page, () => page.keyboard.press('Escape'));
-    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    assert.equal(await page.locator(settingsWindow).count(), 0);
     assert.equal(await drawing(page), before);
   });
 
@@ -229,7 +205,7 @@ describe('contour edit in the browser', () => {
 
   test('the last filter runs again with its kept parameters', async () => {
     await andRedraw(page, () => menu(page, 'Filter', 'Apply Contour'));
-    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    assert.equal(await page.locator(settingsWindow).count(), 0);
     assert.equal(shapeCount(await drawing(page)), 2 + 6 + 6);
     await andRedraw(page, () => page.keyboard.press('Control+z'));
     assert.equal(shapeCount(await drawing(page)), 2 + 6);
@@ -238,10 +214,10 @@ describe('contour edit in the browser', () => {
   test("the window's own OK accepts like Enter; the plug-in's items are as they were", async () => {
     await openContour(page);
     const items = (await state(page)).dialog.items.length;
-    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"] .client > [data-item-id]').count(), items);
+    assert.equal(await page.locator(`${settingsWindow} .client > [data-item-id]`).count(), items);
     await typeInto(page, 4, 3);
-    await andRedraw(page, () => page.locator('.window[data-dialog="Tesk_Contour"] [data-chrome="OK"]').click());
-    assert.equal(await page.locator('.window[data-dialog="Tesk_Contour"]').count(), 0);
+    await andRedraw(page, () => page.locator(`${settingsWindow} [data-chrome="OK"]`).click());
+    assert.equal(await page.locator(settingsWindow).count(), 0);
     assert.equal(shapeCount(await drawing(page)), 2 + 6 + 4);
     await andRedraw(page, () => page.keyboard.press('Control+z'));
     assert.equal(shapeCount(await drawing(page)), 2 + 6);
@@ -460,7 +436,7 @@ describe('the plug-in\'s error dialog', () => {
     assert.equal(await drawing(page), before);
     // The next use works.
     await openContour(page);
-    await page.locator('.window[data-dialog="Tesk_Contour"]').waitFor();
+    await page.locator(settingsWindow).waitFor();
     await andRedraw(page, () => page.keyboard.press('Escape'));
     assert.ok(statSync(artifacts).isDirectory());
   });

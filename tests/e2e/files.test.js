@@ -14,35 +14,12 @@ import {
   andRedraw, artifacts, drawing, launchBrowser, openPage, shapeCount, startEditor, state, stopEditor, twoShapes, workDir,
   writeDrawing,
 } from './support/editor.js';
+import { answerNext, dropFile, menu } from './support/gestures.js';
 import { near, pixelsAt } from './support/pixels.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const realDrawing = path.join(here, '..', 'fixtures', 'svg', 'tango-folder.svg');  // groups and gradients
 const triangle = '<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200"><path d="M50 150 L100 50 L150 150 Z" fill="#c33"/></svg>';
-
-async function menu(page, title, label) {
-  await page.click(`.menu[data-menu="${title}"] > .title`);
-  await page.locator(`.menu[data-menu="${title}"] .menu-item`, { hasText: label }).first().click();
-}
-
-// Drops a file on the drawing as the browser delivers one dragged from the desktop.
-async function dropFile(page, name, bytes) {
-  const transfer = await page.evaluateHandle(([n, b64]) => {
-    const data = Uint8Array.from(atob(b64), (c) => c.charCodeAt(0));
-    const t = new DataTransfer();
-    t.items.add(new File([data], n));
-    return t;
-  }, [name, Buffer.from(bytes).toString('base64')]);
-  for (const type of ['dragenter', 'dragover', 'drop']) await page.dispatchEvent('#viewport', type, { dataTransfer: transfer });
-}
-
-// Answers the page's next question (confirm) with `yes`; resolves with its text.
-function answerNext(page, yes) {
-  return new Promise((resolve) => page.once('dialog', async (d) => {
-    resolve(d.message());
-    await (yes ? d.accept() : d.dismiss());
-  }));
-}
 
 const status = (page) => page.locator('#status').textContent();
 const statusSays = (page, pattern) => page.waitForFunction(([source, flags]) =>

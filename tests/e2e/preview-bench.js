@@ -15,30 +15,9 @@
 // and the host's own (from its Server-Timing header, or the worker's answers).
 import { readFileSync } from 'node:fs';
 import {
-  andRedraw, drawing, launchBrowser, openPage, starGrid, startEditor, stopEditor, workDir, writeDrawing,
+  andRedraw, drawing, launchBrowser, openPage, ringGrid, starGrid, startEditor, stopEditor, workDir, writeDrawing,
 } from './support/editor.js';
 import { serve, site, siteWith } from './support/static-site.js';
-
-// `count` rings in a square grid: circles of 64 cubic segments, filled and stroked.
-export function ringGrid(count) {
-  const side = Math.ceil(Math.sqrt(count)), pitch = 60, r = 20, k = (4 / 3) * Math.tan(Math.PI / 128);
-  const rings = [];
-  for (let i = 0; i < count; i++) {
-    const cx = 40 + (i % side) * pitch, cy = 40 + Math.floor(i / side) * pitch;
-    const at = (a, s = r) => [cx + s * Math.cos(a), cy + s * Math.sin(a)];
-    let d = `M${at(0).map((v) => v.toFixed(3)).join(',')}`;
-    for (let j = 0; j < 64; j++) {
-      const a0 = (j * Math.PI) / 32, a1 = ((j + 1) * Math.PI) / 32;
-      const [x0, y0] = at(a0), [x1, y1] = at(a1);
-      const c1 = [x0 - k * r * Math.sin(a0), y0 + k * r * Math.cos(a0)];
-      const c2 = [x1 + k * r * Math.sin(a1), y1 - k * r * Math.cos(a1)];
-      d += `C${[...c1, ...c2, x1, y1].map((v) => v.toFixed(3)).join(',')}`;
-    }
-    rings.push(`<path d="${d}Z" fill="#c06060" stroke="#302020" stroke-width="1.5"/>`);
-  }
-  const size = 80 + side * pitch;
-  return `<svg xmlns="http://www.w3.org/2000/svg" width="${size}" height="${size}" viewBox="0 0 ${size} ${size}">\n${rings.join('\n')}\n</svg>\n`;
-}
 
 const [kind = 'stars', countText = '1000', samplesText = '8'] = process.argv.slice(2);
 const svg = kind === 'stars' ? starGrid(100) : ringGrid(Number(countText));

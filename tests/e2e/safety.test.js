@@ -12,8 +12,8 @@ import { chmodSync, existsSync, readFileSync, statSync, symlinkSync, utimesSync,
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-  andRedraw, contourBin, drawing, launchBrowser, openPage, shapeCount, starGrid, startEditor, stopEditor, twoShapes,
-  workDir, writeDrawing,
+  andRedraw, contourBin, drawing, hostileDrawing, launchBrowser, openPage, shapeCount, starGrid, startEditor, startLure,
+  stopEditor, twoShapes, workDir, writeDrawing,
 } from './support/editor.js';
 
 // One raw request: headers exactly as given (no Host unless we say).
@@ -431,19 +431,10 @@ describe('how the editor starts and ends', () => {
 
 describe('the drawing\'s own content never runs in the page', () => {
   test('scripts, event attributes and loads stay inert, also in the preview\'s patches', async () => {
-    let loads = 0;
-    const lure = http.createServer((req, res) => { loads += 1; res.end(); });
-    await new Promise((resolve) => lure.listen(0, '127.0.0.1', resolve));
-    const at = `http://127.0.0.1:${lure.address().port}`;
-    const svg = `<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="400" height="400" onload="parent.ran = 'root'">
-  <script>parent.ran = 'script';</script>
-  <style>@import url("${at}/sheet.css");</style>
-  <image x="0" y="0" width="10" height="10" xlink:href="${at}/picture.png"/>
-  <rect id="bait" x="40" y="40" width="80" height="80" onload="parent.ran = 'rect'" onmouseover="parent.ran = 'hover'"/>
-</svg>`;
+    const lure = await startLure();
     let editor, browser;
     try {
-      editor = await startEditor(writeDrawing(workDir(), 'bait.svg', svg));
+      editor = await startEditor(writeDrawing(workDir(), 'bait.svg', hostileDrawing(lure.address)));
       browser = await launchBrowser();
       const page = await openPage(browser, editor);
       await andRedraw(page, () => page.keyboard.press('Control+a'));
@@ -452,11 +443,11 @@ describe('the drawing\'s own content never runs in the page', () => {
       await page.mouse.move(120, 180);
       await page.mouse.move(140, 200);
       assert.equal(await page.evaluate(() => window.ran), undefined);
-      assert.equal(loads, 0);
+      assert.equal(lure.loads(), 0);
     } finally {
       await browser?.close();
       if (editor) await stopEditor(editor);
-      lure.close();
+      lure.stop();
     }
   });
 });

@@ -4,6 +4,7 @@
 //   CONTOUR_CHROMIUM       the browser (default: Debian's /usr/bin/chromium)
 import { spawn } from 'node:child_process';
 import { mkdirSync, mkdtempSync, writeFileSync } from 'node:fs';
+import http from 'node:http';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { chromium } from 'playwright-core';
@@ -49,6 +50,45 @@ export function starGrid(count, { columns = 10, fill = false } = {}) {
   const [w, h] = fill ? [40 + columns * 52, 40 + Math.ceil(count / columns) * 70] : [560, 740];
   return `<svg xmlns="http://www.w3.org/2000/svg" width="${w}" height="${h}" viewBox="0 0 ${w} ${h}">\n${stars.join('\n')}\n</svg>\n`;
 }
+
+// `count` rings in a square grid: circles of 64 cubic segments, filled and stroked.
+export function ringGrid(count) {
+  const side = Math.ceil(Math.sqrt(count)), pitch = 60, r = 20, k = (4 / 3) * Math.tan(Math.PI / 128);
+  const rings = [];
+  for (let i = 0; i < count; i++) {
+    const cx = 40 + (i % side) * pitch, cy = 40 + Math.floor(i / side) * pitch;
+    const at = (a, s = r) => [cx + s * Math.cos(a), cy + s * Math.sin(a)];
+    let d = `M${at(0).map((v) => v.toFixed(3)).join(',')}`;
+    for (let j = 0; j < 64; j++) {
+      const a0 = (j * Math.PI) / 32, a1 = ((j + 1) * Math.PI) / 32;
+      const [x0, y0] = at(a0), [x1, y1] = at(a1);
+      const c1 = [x0 - k * r * Math.sin(a0), y0 + k * r * Math.cos(a0)];
+      const c2 = [x1 + k * r * Math.sin(a1), y1 - k * r * Math.cos(a1)];
+      d += `C${[...c1, ...c2, x1, y1].map((v) => v.toFixed(3)).join(',')}`;
+    }
+    rings.push(`<path d="${d}Z" fill="#c06060" stroke="#302020" stroke-width="1.5"/>`);
+  }
+  const size = 80 + side * pitch;
+  return `<svg xmlns="http://www.w3.org/2000/svg" width="${size}" height="${size}" viewBox="0 0 ${size} ${size}">\n${rings.join('\n')}\n</svg>\n`;
+}
+
+// A server of another origin that counts what it is asked for, which a
+// page must never ask.
+export async function startLure() {
+  let loads = 0;
+  const server = http.createServer((req, res) => { loads += 1; res.end(); });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { address: `http://127.0.0.1:${server.address().port}`, loads: () => loads, stop: () => server.close() };
+}
+
+// A drawing whose script, event attributes, style sheet and image would set
+// `parent.ran` or load from `lure` if the page let them.
+export const hostileDrawing = (lure) => `<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="400" height="400" onload="parent.ran = 'root'">
+  <script>parent.ran = 'script';</script>
+  <style>@import url("${lure}/sheet.css");</style>
+  <image x="0" y="0" width="10" height="10" xlink:href="${lure}/picture.png"/>
+  <rect id="bait" x="40" y="40" width="80" height="80" onload="parent.ran = 'rect'" onmouseover="parent.ran = 'hover'"/>
+</svg>`;
 
 // Runs `contour edit FILE --no-open` with more arguments; resolves once it
 // prints its address, or rejects with what it printed when it exits first.
