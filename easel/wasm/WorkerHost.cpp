@@ -22,6 +22,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -39,13 +40,15 @@ using Json = nlohmann::json;
 // The bodies of these are JavaScript.
 // clang-format off
 // The queue's next message, packed by the script: its JSON's length (4
-// bytes, little-endian), the JSON, then an opened drawing's bytes. Freed by
-// the caller.
+// bytes, little-endian), the JSON, then an opened drawing's bytes or the file
+// that goes with a request (a drop). Freed by the caller.
 EM_ASYNC_JS(uint8_t*, contourNextMessage, (), {
   const message = await Module.contourPage.next();
-  const bytes = message.type === 'open' ? new Uint8Array(message.bytes) : new Uint8Array(0);
+  const file = message.type === 'open' ? message.bytes : message.upload;
+  const bytes = file ? new Uint8Array(file) : new Uint8Array(0);
   const fields = Object.assign({}, message, {size: bytes.length});
   delete fields.bytes;
+  delete fields.upload;
   const head = new TextEncoder().encode(JSON.stringify(fields));
   const packed = _malloc(4 + head.length + bytes.length);
   HEAPU8.set([head.length & 255, (head.length >> 8) & 255, (head.length >> 16) & 255, head.length >>> 24], packed);
@@ -67,7 +70,7 @@ void post(const Json& message, const std::string& bytes = {}) {
 
 struct Message {
   Json head;
-  std::string bytes;  // an opened drawing's
+  std::string bytes;  // an opened drawing's, or a request's file
 };
 
 Message nextMessage() {
@@ -82,6 +85,13 @@ Message nextMessage() {
 }
 
 const std::filesystem::path kFolder = "/drawing";
+
+// The page's memory budget: a quarter of the most memory the host may have,
+// since reading a drawing takes more than the budget counts (an inflated
+// drawing's text grows by doubling, and memory freed below the top is not
+// given back), so that a drawing beyond it is refused while it is read
+// instead of ending the worker when memory runs out.
+constexpr std::size_t kPageBudget = (std::size_t{CONTOUR_WASM_MEMORY_MB} << 20) / 4;
 
 // A drawing's name as the page gave it, as a file in the folder: its last
 // part, and never empty.
@@ -98,8 +108,6 @@ std::string readFile(const std::filesystem::path& path) {
 // The page for one host: its requests until it opens another drawing.
 class WorkerPage : public easel::web::PageLink {
  public:
-  explicit WorkerPage(std::string file) : file_(std::move(file)) {}
-
   std::optional<easel::web::PageMessage> next() override {
     Message message = nextMessage();
     const std::string type = message.head.value("type", std::string());
@@ -114,7 +122,8 @@ class WorkerPage : public easel::web::PageLink {
     request.revision = message.head.value("revision", uint64_t{0});
     request.order = message.head.value("order", uint64_t{0});
     request.page = message.head.value("page", std::string());
-    if (request.name == "save" || request.name == "saveAs") saving_[request.id] = request;
+    request.upload = std::move(message.bytes);
+    if (kHandsOverFile.contains(request.name)) handing_[request.id] = request.name;
     return request;
   }
 
@@ -132,17 +141,18 @@ class WorkerPage : public easel::web::PageLink {
           {"run", reply.runMs},
           {"answer", reply.answerMs}},
          reply.geometry);
-    auto saved = saving_.find(id);
-    if (saved == saving_.end()) return;
-    if (reply.status == 200) {
-      if (saved->second.name == "saveAs") {
-        const Json body = Json::parse(saved->second.body, nullptr, false);
-        if (body.is_object() && body.contains("path") && body["path"].is_string())
-          file_ = std::filesystem::path(body["path"].get<std::string>()).filename().string();
-      }
-      sendFile(file_, true);
+    auto handed = handing_.find(id);
+    if (handed == handing_.end()) return;
+    const std::string action = handed->second;
+    handing_.erase(handed);
+    if (reply.status != 200) return;
+    // The answer names the file: the drawing as it is now shown, or the picture written.
+    const Json& exported = reply.body.value("export", Json::object());
+    if (action == "export") {
+      if (exported.contains("file")) sendFile(exported["file"].get<std::string>(), kExported);
+    } else if (reply.body.contains("file")) {
+      sendFile(reply.body["file"].get<std::string>(), action == "save" || action == "saveAs" ? kSaved : kRead);
     }
-    saving_.erase(saved);
   }
 
   void progress(const easel::web::BusyRun::Progress& p) override {
@@ -156,15 +166,19 @@ class WorkerPage : public easel::web::PageLink {
   // The drawing the page opened, which ended this host.
   std::optional<Message> opened() { return std::move(opened_); }
 
-  // `saved`: by the page's Save, which the page then keeps where the user says.
-  static void sendFile(const std::string& name, bool saved) {
-    post({{"type", "file"}, {"name", name}, {"saved", saved}}, readFile(kFolder / name));
+  // What a file handed to the page is: the drawing read (kept for a restart),
+  // the drawing saved or a picture exported (both kept where the user says).
+  enum Handed { kRead, kSaved, kExported };
+  static void sendFile(const std::string& name, Handed what) {
+    post({{"type", "file"}, {"name", name}, {"saved", what != kRead}, {"exported", what == kExported}},
+         readFile(kFolder / name));
   }
 
  private:
-  std::string file_;
+  // The requests whose answer writes a file the page keeps, or shows another drawing.
+  static inline const std::set<std::string> kHandsOverFile{"save", "saveAs", "export", "open", "drop"};
   bool sharesStopFlag_ = contourSharesStopFlag() != 0;
-  std::map<uint64_t, easel::web::PageMessage> saving_;
+  std::map<uint64_t, std::string> handing_;  // request id -> its action
   std::optional<Message> opened_;
 };
 
@@ -175,10 +189,10 @@ std::optional<Message> edit(Message drawing, std::optional<uint64_t> seed) {
   std::error_code ignored;
   std::filesystem::create_directories(kFolder, ignored);
   std::ofstream(path, std::ios::binary | std::ios::trunc) << drawing.bytes;
-  WorkerPage page(name);
+  WorkerPage page;
   std::optional<easel::svg::ImportedSvg> imported;
   try {
-    imported = easel::svg::importSvg(std::move(drawing.bytes), name, easel::Document::kDefaultMemoryBudget);
+    imported = easel::svg::importSvg(std::move(drawing.bytes), name, kPageBudget);
   } catch (const std::exception& e) {
     // The worker keeps running: the page may open another drawing.
     post({{"type", "failed"}, {"error", e.what()}});
@@ -191,8 +205,8 @@ std::optional<Message> edit(Message drawing, std::optional<uint64_t> seed) {
             {"json", easel::web::answerText(easel::web::refusal(409, e.what()).body)}});
     }
   }
-  WorkerPage::sendFile(name, false);
-  easel::web::EditorHost host(std::move(*imported), easel::web::EditorOptions{path.string(), {}, seed, {}});
+  WorkerPage::sendFile(name, WorkerPage::kRead);
+  easel::web::EditorHost host(std::move(*imported), easel::web::EditorOptions{path.string(), {}, seed, {}, kPageBudget});
   easel::web::MessageTransport transport(host, page);
   if (std::optional<std::string> failure = transport.run()) post({{"type", "failed"}, {"error", *failure}});
   return page.opened();

@@ -48,7 +48,7 @@ EditorHost::Outcome EditorHost::openDrawing(const Json& body) {
   if (!fs::is_regular_file(path, error)) return {404, "Open \"" + name + "\": the folder has no such drawing"};
   if (unsaved() && !flagOf(body, "discard")) return {409, std::string(kUnsavedChanges), "unsaved"};
   try {
-    showDrawing(svg::importSvgFile(path.string(), Document::kDefaultMemoryBudget, /*keepText=*/true), path);
+    showDrawing(svg::importSvgFile(path.string(), options_.memoryBudget, /*keepText=*/true), path);
   } catch (const std::exception& e) {  // SvgError, FileError, GzipError: they name the file
     return {400, e.what()};
   }
@@ -65,8 +65,10 @@ EditorHost::Outcome EditorHost::dropDrawing(const HostRequest& request) {
   if (unsaved() && !flagOf(request.body, "discard")) return {409, std::string(kUnsavedChanges), "unsaved"};
   svg::ImportedSvg drawing;
   try {
-    drawing = svg::importSvg(svg::inflatedIfGzip(request.upload, Document::kDefaultMemoryBudget), path.string());
-  } catch (const std::exception& e) {  // SvgError, GzipError, GzipLimitError
+    // Compressed or not, as the reader knows it by its bytes: a drawing that
+    // inflates past the budget is refused as `contour apply` refuses it.
+    drawing = svg::importSvg(request.upload, path.string(), options_.memoryBudget);
+  } catch (const std::exception& e) {  // SvgError
     return {400, name + " cannot be opened: " + e.what()};
   }
   std::error_code error;

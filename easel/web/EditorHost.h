@@ -60,6 +60,9 @@ struct EditorOptions {
     int32_t code = -108;
   };
   std::vector<Fault> faults;
+  // What a drawing opened or dropped may take while it is read, and then its
+  // art (a host whose memory has a ceiling keeps well below it).
+  std::size_t memoryBudget = Document::kDefaultMemoryBudget;
 };
 
 class EditorHost {

@@ -84,9 +84,11 @@ export class HttpTransport {
     }
   }
 
-  // A dropped file: its bytes are the body, the rest is in the address.
+  // A dropped file: its bytes are the body, the rest is in the address (a
+  // flag that is set as 1).
   sendFile(action, params, bytes, page) {
-    return this.request(`${action}?${new URLSearchParams(params)}`, bytes, page, 'application/octet-stream');
+    const query = new URLSearchParams(Object.entries(params).map(([k, v]) => [k, v === true ? '1' : String(v)]));
+    return this.request(`${action}?${query}`, bytes, page, 'application/octet-stream');
   }
 
   // The server stops the run at once and then cancels the dialog.

@@ -44,6 +44,7 @@ export class WorkerTransport {
     this.recoveryTimer = null;
     this.unkept = null;          // the revision with changes not kept yet
     this.keptRevision = null;    // the one last kept
+    this.opensUserFiles = true;  // its folder is in the worker's memory
     this.stopFlag = globalThis.crossOriginIsolated && typeof SharedArrayBuffer === 'function'
       ? new Int32Array(new SharedArrayBuffer(4)) : null;
     this.start();
@@ -94,8 +95,8 @@ export class WorkerTransport {
       case 'progress':
         for (const listener of this.listeners) listener({ ok: true, ...message });
         break;
-      case 'file':  // the drawing as read or saved: the one a restarted worker opens
-        this.drawing = { name: message.name, bytes: message.bytes.slice(0) };
+      case 'file':  // the drawing as read or saved (the one a restarted worker opens), or a picture exported
+        if (!message.exported) this.drawing = { name: message.name, bytes: message.bytes.slice(0) };
         if (message.saved) this.keep(message.name, message.bytes);
         break;
       case 'failed':
@@ -118,8 +119,10 @@ export class WorkerTransport {
     return reply;
   }
 
-  // A file's bytes for the action (a drop); what the host is to know of it in `params`.
-  sendFile(name, params, bytes, page) { return this.request(name, JSON.stringify(params), page, bytes); }
+  // A file's bytes for the action (a drop); what the host is to know of it in
+  // `params`. A copy is handed over: the page sends the same bytes again once
+  // the user has answered the host's question (replace a file, lose changes).
+  sendFile(name, params, bytes, page) { return this.request(name, JSON.stringify(params), page, bytes.slice(0)); }
 
   ask(name, body, page, upload = null) {
     const id = this.nextId++;

@@ -28,6 +28,10 @@ export const post = (action, body = {}) => request(action, body);
 export const sendFile = (action, params, bytes) => (transport.sendFile
   ? transport.sendFile(action, params, bytes, page())
   : Promise.resolve({ ok: false, error: 'This editor has no folder to keep a dropped drawing in: use File > Open' }));
+// Whether the drawings to open are the user's own files, chosen in the
+// browser's window, rather than those of the host's folder (a host in the
+// page has no folder of the user's).
+export const opensUserFiles = transport.opensUserFiles === true;
 // Stops the run and cancels the settings dialog (ahead of anything queued).
 export const cancelRun = () => transport.cancel(page());
 // The user's actions in the settings dialog, as a dialog script.

@@ -7,7 +7,7 @@ import { Canvas } from './canvas.js';
 import { DialogView, TEMPLATE_UNITS } from './dialog.js';
 import { keepFile } from './keep.js';
 import { MenuBar } from './menus.js';
-import { chooseDrawing, exportDialog } from './files.js';
+import { chooseDrawing, chooseUserFile, exportDialog } from './files.js';
 import { addShortcuts, shortcutFor, showShortcuts } from './shortcuts.js';
 import { ZOOM_STEP } from './view.js';
 
@@ -375,8 +375,15 @@ async function opened(reply) {
   if (reply && reply.ok) await canvas.view.fitPage();
 }
 
-// File > Open...: another drawing of the folder, after asking about unsaved changes.
+// File > Open...: another drawing of the folder, after asking about unsaved
+// changes. A host in the page has no folder of the user's: there the
+// browser's own window chooses one of the user's files, opened as a dropped one.
 async function openDrawing() {
+  if (api.opensUserFiles) {
+    const file = await chooseUserFile();
+    if (file) await openUserFile([file]);
+    return;
+  }
   const folder = await folderDrawings();
   const name = folder && await chooseDrawing('Open', 'Open', folder, '');
   if (name) await opened(await askingCommand('open', { path: name }));
@@ -413,15 +420,17 @@ addEventListener('dragover', (event) => {
   event.preventDefault();
   event.dataTransfer.dropEffect = 'copy';
 });
-addEventListener('drop', async (event) => {
-  if (!event.dataTransfer.types.includes('Files')) return;
-  event.preventDefault();
-  const files = [...event.dataTransfer.files];
+// Files the user gave: dropped, or chosen in the browser's window.
+async function openUserFile(files) {
   const refused = state ? refusalOfDrop(files) : 'The editor is not ready yet';
   if (refused) return say(refused, true);
   const bytes = await files[0].arrayBuffer();
-  const flags = (b) => Object.fromEntries(Object.entries(b).map(([k, v]) => [k, v === true ? '1' : v]));
-  await opened(await askingCommand('drop', { name: files[0].name }, (b) => api.sendFile('drop', flags(b), bytes)));
+  await opened(await askingCommand('drop', { name: files[0].name }, (b) => api.sendFile('drop', b, bytes)));
+}
+addEventListener('drop', (event) => {
+  if (!event.dataTransfer.types.includes('Files')) return;
+  event.preventDefault();
+  openUserFile([...event.dataTransfer.files]);
 });
 
 // ---- Keys.

@@ -43,6 +43,17 @@ export function chooseDrawing(title, verb, { folder, drawings }, name) {
   }, { className: 'prompt files' });
 }
 
+// The browser's own window for one of the user's drawings: resolves with
+// the file chosen, or null.
+export function chooseUserFile() {
+  return new Promise((resolve) => {
+    const input = Object.assign(document.createElement('input'), { type: 'file', accept: '.svg,.svgz' });
+    input.addEventListener('change', () => resolve(input.files[0] || null), { once: true });
+    input.addEventListener('cancel', () => resolve(null), { once: true });
+    input.click();
+  });
+}
+
 // A labelled group of radio buttons; `choices` are [value, label]. Returns the inputs by value.
 function choiceGroup(body, legend, name, choices, value) {
   const set = element('fieldset', '', body);
