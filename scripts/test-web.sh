@@ -4,7 +4,7 @@
 # the Linux program (build/test, built first if it is not there): every
 # output, message and exit status the same (tests/wasm/compare_with_linux.py);
 # then the page in out/web/, served by a plain file server, in Chromium
-# (tests/e2e/static.test.js).
+# (tests/e2e/static*.test.js).
 # Installs what it needs first (as root, or with sudo). Quiet unless something fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,7 +24,7 @@ quietly compare /usr/bin/python3 tests/wasm/compare_with_linux.py . "$linux" bui
 tail -n 1 "$logs/compare.log"
 # The page as a static site, in the browser (scripts/install-e2e.sh has run).
 quietly static-page env CONTOUR_BIN="$root/$linux" CONTOUR_WEB_PAGE="$root/out/web" \
-  node --test --test-concurrency=1 tests/e2e/static.test.js
+  node --test --test-concurrency=1 tests/e2e/static*.test.js
 grep -o 'first paint .*opened' "$logs/static-page.log" | head -n 1 | sed 's/^/web (browser): /'
 rm -rf "$logs"
 echo "web: all checks passed in $(( $(date +%s) - start )) s"

@@ -12,18 +12,14 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { andRedraw, contourBin, launchBrowser, state } from './support/editor.js';
+import { menu, settingsWindow } from './support/gestures.js';
 import { serve, site, siteWith } from './support/static-site.js';
 
 if (!site) throw new Error('set CONTOUR_WEB_PAGE to the built out/web folder');
 const root = path.resolve(import.meta.dirname, '..', '..');
 const SEED = 7;
 
-async function menu(page, title, label, submenu) {
-  await page.click(`.menu[data-menu="${title}"] > .title`);
-  if (submenu) await page.hover(`.menu[data-menu="${title}"] .submenu`);
-  await page.locator(`.menu[data-menu="${title}"] .menu-item`, { hasText: label }).first().click();
-}
-const settings = (page) => page.locator('.window[data-dialog="Tesk_Contour"]');
+const settings = (page) => page.locator(settingsWindow);
 
 describe('the static page', () => {
   let server, browser, page, opened;

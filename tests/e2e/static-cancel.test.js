@@ -1,0 +1,88 @@
+// Cancel in the static page, whose host works in the page's worker: during
+// a long preview of many rings, Escape ends the run within 200 ms of the key,
+// and the drawing and its undo history are exactly as before the preview
+// (a worker started again would have lost the history). Once where the
+// page is cross-origin isolated (the stop is a flag the page shares with
+// the worker) and once where it is not (the worker lets the page's messages
+// in as it runs).
+//   CONTOUR_WEB_PAGE  the built out/web/ folder (required)
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { andRedraw, drawing, launchBrowser, openPage, ringGrid, state } from './support/editor.js';
+import { openContour, settingsWindow } from './support/gestures.js';
+import { serve, site, siteWith } from './support/static-site.js';
+
+if (!site) throw new Error('set CONTOUR_WEB_PAGE to the built out/web folder');
+const RINGS = 4000, LONG = 60;  // contours per ring of the preview that is cancelled
+const folder = siteWith('rings.svg', ringGrid(RINGS));
+const RINGS_WIDE = 80 + Math.ceil(Math.sqrt(RINGS)) * 60;  // the drawing's width in pixels (ringGrid)
+
+// Sets the contour count without waiting for the preview; resolves once it runs.
+async function startLongPreview(page) {
+  await page.evaluate((v) => {
+    const input = document.querySelector('.window [data-item-id="4"] input');
+    input.value = String(v);
+    input.dispatchEvent(new Event('change'));
+  }, LONG);
+  await page.waitForFunction((w) => /[1-9][\d,]* of [\d,]+ contours/.test(
+    document.querySelector(`${w} .chrome .progress:not(.hidden)`)?.textContent || ''), settingsWindow);
+}
+
+// Presses Escape; resolves with the milliseconds from the key to the end of
+// the run, as the worker tells the page.
+async function escapeToRunEnded(page) {
+  await page.evaluate(async () => {
+    const api = await import('./js/api.js');
+    window.contourRunEnded = new Promise((resolve) => {
+      let pressed = null;
+      addEventListener('keydown', () => { pressed = performance.now(); }, { capture: true, once: true });
+      const stop = api.followProgress((p) => {
+        if (pressed === null || p.running) return;
+        stop();
+        resolve(performance.now() - pressed);
+      });
+    });
+  });
+  await page.keyboard.press('Escape');
+  return page.evaluate(() => window.contourRunEnded);
+}
+
+for (const isolated of [true, false]) {
+  describe(`a long preview in the static page ${isolated ? '' : 'not '}cross-origin isolated`, () => {
+    let server, browser, page;
+
+    before(async () => {
+      server = await serve(folder, { isolated });
+      browser = await launchBrowser();
+      page = await openPage(browser, { address: `${server.address}?drawing=rings.svg&seed=7` }, { fitted: true });
+    });
+    after(async () => {
+      await browser?.close();
+      server?.stop();
+    });
+
+    test('stops within 200 ms of Escape, the drawing and its undo history as they were', async () => {
+      assert.equal(await page.evaluate(() => crossOriginIsolated), isolated);
+      // A command to undo: the contours of the first ring.
+      const box = await page.locator('#drawing').boundingBox(), k = box.width / RINGS_WIDE;
+      await andRedraw(page, () => page.mouse.click(box.x + 40 * k, box.y + 40 * k));  // its centre
+      assert.equal((await state(page)).selection.length, 1);
+      await openContour(page);
+      await andRedraw(page, () => page.keyboard.press('Enter'));
+      const before = { ...(await state(page)), svg: await drawing(page) };
+      assert.equal(before.undo.undo, 'Contour...');
+
+      await andRedraw(page, () => page.keyboard.press('Control+a'));
+      await openContour(page);
+      await startLongPreview(page);
+      const ms = await escapeToRunEnded(page);
+      console.log(`${isolated ? 'isolated' : 'not isolated'}: Escape to the run ended ${Math.round(ms)} ms`);
+      await page.waitForFunction((w) => !document.querySelector(w) && !window.contourEditor.busy(), settingsWindow);
+      const after = await state(page);
+      assert.equal(await drawing(page), before.svg);
+      assert.deepEqual([after.undo, after.modified], [before.undo, before.modified]);
+      assert.doesNotMatch(await page.locator('#status').textContent(), /started again/);
+      assert.ok(ms <= 200, `${Math.round(ms)} ms`);
+    });
+  });
+}
