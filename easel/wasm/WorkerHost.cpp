@@ -206,7 +206,8 @@ std::optional<Message> edit(Message drawing, std::optional<uint64_t> seed) {
     }
   }
   WorkerPage::sendFile(name, WorkerPage::kRead);
-  easel::web::EditorHost host(std::move(*imported), easel::web::EditorOptions{path.string(), {}, seed, {}, kPageBudget});
+  easel::web::EditorHost host(std::move(*imported),
+                              easel::web::EditorOptions{path.string(), {}, seed, {}, kPageBudget});
   easel::web::MessageTransport transport(host, page);
   if (std::optional<std::string> failure = transport.run()) post({{"type", "failed"}, {"error", *failure}});
   return page.opened();
