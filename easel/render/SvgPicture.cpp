@@ -27,10 +27,6 @@ using Handle = std::unique_ptr<RsvgHandle, HandleRelease>;
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceRelease>;
 using Context = std::unique_ptr<cairo_t, ContextRelease>;
 
-// CSS pixels per inch, and points per inch: a PDF page is measured in points.
-constexpr double kCssDpi = 96;
-constexpr double kPointsPerInch = 72;
-
 std::string takeMessage(GError* error) {
   std::string message = error != nullptr && error->message != nullptr ? error->message : "unknown error";
   if (error != nullptr) g_error_free(error);
@@ -59,51 +55,8 @@ PictureSize cssSize(RsvgHandle* handle) {
   throw RenderError("the drawing has no size to draw it at (give it a width and height, or a viewBox)");
 }
 
-int pixels(double length) { return std::max(1, static_cast<int>(std::lround(length))); }
-
-std::string sizeText(double width, double height) {
-  return std::to_string(static_cast<long long>(std::llround(width))) + " x " +
-         std::to_string(static_cast<long long>(std::llround(height))) + " pixels";
-}
-
-// Whole pixels, the request's size or the drawing's at its dpi, within the limits.
-PictureSize pngSize(PictureSize css, const PictureRequest& request) {
-  double width = css.width * request.dpi / kCssDpi, height = css.height * request.dpi / kCssDpi;
-  if (request.width && request.height) {
-    width = *request.width;
-    height = *request.height;
-  } else if (request.width) {
-    height = css.height * *request.width / css.width;
-    width = *request.width;
-  } else if (request.height) {
-    width = css.width * *request.height / css.height;
-    height = *request.height;
-  }
-  // Measured before they are rounded to int, which a huge size does not fit.
-  if (!(width < kMostPixelsASide + 0.5 && height < kMostPixelsASide + 0.5))
-    throw RenderError("a PNG of " + sizeText(width, height) + " is refused: at most " +
-                      std::to_string(kMostPixelsASide) + " pixels a side");
-  const PictureSize size{static_cast<double>(pixels(width)), static_cast<double>(pixels(height))};
-  const double bytes = size.width * size.height * 4;
-  if (request.memoryBudget != 0 && bytes > static_cast<double>(request.memoryBudget))
-    throw BudgetError("a PNG of " + sizeText(size.width, size.height) + " needs " +
-                      std::to_string(static_cast<long long>(std::ceil(bytes / (1 << 20)))) +
-                      " MB, more than the memory budget of " + std::to_string(request.memoryBudget >> 20) + " MB");
-  return size;
-}
-
-// The area's own size in CSS pixels.
-PictureSize areaSize(PictureSize css, const PictureArea& area) {
-  if (!(area.width > 0 && area.height > 0 && std::isfinite(area.width * area.height)))
-    throw RenderError("the area to draw is empty");
-  return {css.width * area.width, css.height * area.height};
-}
-
 PictureSize sizeOf(RsvgHandle* handle, const PictureRequest& request) {
-  const PictureSize css = areaSize(cssSize(handle), request.area);
-  if (request.kind == PictureKind::Pdf)
-    return {css.width * kPointsPerInch / kCssDpi, css.height * kPointsPerInch / kCssDpi};
-  return pngSize(css, request);
+  return sizeOfPicture(cssSize(handle), request);
 }
 
 // Where cairo's bytes go, and how many went.
