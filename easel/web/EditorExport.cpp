@@ -1,9 +1,10 @@
 // File > Export...: a PNG of the page, of the drawing or of the selection,
 // or the SVG of the selection alone, written by the host into the drawing's
-// folder under Save As's rules. The size is worked out first: "measure"
-// answers it alone (the page shows it before it writes), and a picture
-// larger than the memory budget is refused with its size before anything
-// is drawn.
+// folder under Save As's rules; a host built without pictures (the page's)
+// leaves the PNG to the page, which draws it from the drawing's SVG. The
+// size is worked out first: "measure" answers it alone (the page shows it
+// before it writes), and a picture larger than the memory budget is refused
+// with its size before anything is drawn.
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
 #include "easel/host/HostSetup.h"
+#include "easel/render/PictureSize.h"
 #ifdef CONTOUR_WITH_PICTURES
 #include "easel/render/SvgPicture.h"
 #endif
@@ -70,6 +72,7 @@ EditorHost::Outcome EditorHost::exportPicture(const Json& body) {
   if (format != "png" && format != "svg") throw BadRequest("Export writes \"png\" or \"svg\"");
   const bool measure = body.value("measure", false);
   std::string bytes;
+  std::optional<Json> drawn;  // what the page draws, where the host draws no pictures
   Json size;
   if (format == "svg") {
     if (selectionBounds(document).empty())
@@ -78,7 +81,6 @@ EditorHost::Outcome EditorHost::exportPicture(const Json& body) {
     bytes = selectionSvg(document, reporter_.source(), &edits);
     size = {{"bytes", bytes.size()}};
   } else {
-#ifdef CONTOUR_WITH_PICTURES
     std::optional<AIRealRect> box;
     if (area == "selection") box = unionOf(selectionBounds(document));
     else if (area == "drawing")
@@ -96,21 +98,30 @@ EditorHost::Outcome EditorHost::exportPicture(const Json& body) {
     request.height = pixelsOf(body, "height");
     request.white = body.value("background", "transparent") == "white";
     request.memoryBudget = document.memoryBudget();
-    const std::string svg = reporter_.svgText(document, runs_.edits(document));
     try {
+#ifdef CONTOUR_WITH_PICTURES
+      const std::string svg = reporter_.svgText(document, runs_.edits(document));
       const render::PictureSize pixels = render::pictureSize(svg, request);
-      size = {{"width", pixels.width}, {"height", pixels.height}, {"bytes", pixels.width * pixels.height * 4}};
       if (!measure) {
         std::ostringstream out;
         render::writePicture(svg, request, out);
         bytes = std::move(out).str();
       }
+#else
+      // The drawing's own size is its page's, as a reader of the file takes it.
+      const render::PictureSize pixels = render::sizeOfPicture(
+          {w * render::kCssDpi / render::kPointsPerInch, h * render::kCssDpi / render::kPointsPerInch}, request);
+      // This host draws no pictures: the page draws the drawing's SVG at this
+      // size, the area's top-left corner at the picture's.
+      if (!measure)
+        drawn = Json{{"svg", reporter_.svgText(document, runs_.edits(document))},
+                     {"area", {request.area.left, request.area.top, request.area.width, request.area.height}},
+                     {"white", request.white}};
+#endif
+      size = {{"width", pixels.width}, {"height", pixels.height}, {"bytes", pixels.width * pixels.height * 4}};
     } catch (const render::RenderError& e) {
       return {409, std::string("Export: ") + e.what() + "; nothing was written"};
     }
-#else
-    return {501, "this contour is built without PNG output"};
-#endif
   }
   Outcome outcome;
   outcome.more = {{"export", size}};
@@ -121,6 +132,12 @@ EditorHost::Outcome EditorHost::exportPicture(const Json& body) {
   std::error_code error;
   if (fs::equivalent(path, options_.drawingPath, error))
     return {409, "Export \"" + name + "\": that is the drawing itself; choose another name"};
+  if (drawn) {  // the page keeps what it draws where the user says
+    (*drawn)["name"] = path.filename().string();
+    outcome.more["export"]["draw"] = std::move(*drawn);
+    note("exported " + path.filename().string());
+    return outcome;
+  }
   if (!body.value("overwrite", false) && fs::symlink_status(path, error).type() != fs::file_type::not_found)
     return {409, path.filename().string() + " exists: replace it, or choose another name?", "exists"};
   try {

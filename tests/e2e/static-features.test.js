@@ -1,9 +1,9 @@
 // The editor's features in the static page, its host in the page's worker:
 // one smoke test each, with the gestures of the tests of `contour edit`
 // (presets, Tumble, a pick, the zoom field, OK, undo and redo, Edit
-// Contour..., Export of the selection, About, a drawing dropped on the page
-// and saved, one chosen with File > Open...), and the changes not saved,
-// offered again on the next visit from the browser's storage.
+// Contour..., Export of a PNG and of the selection, About, a drawing dropped
+// on the page and saved, one chosen with File > Open...), and the changes
+// not saved, offered again on the next visit from the browser's storage.
 //   CONTOUR_WEB_PAGE  the built out/web/ folder (required)
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -12,6 +12,7 @@ import { andRedraw, drawing, launchBrowser, openPage, shapeCount, state, twoShap
 import {
   answerNext, artworkClick, dialogItem, dropFile, menu, openContour, settingsWindow, spinValue, typeInto,
 } from './support/gestures.js';
+import { near, pixelsAt } from './support/pixels.js';
 import { serve, site, siteWith } from './support/static-site.js';
 
 if (!site) throw new Error('set CONTOUR_WEB_PAGE to the built out/web folder');
@@ -84,6 +85,22 @@ describe('the static page\'s features', () => {
     await andRedraw(page, () => page.keyboard.press('Escape'));
     assert.equal(await drawing(page), accepted);
     assert.equal((await state(page)).undo.undo, 'Contour...');
+  });
+
+  test('Export downloads a PNG of the page, drawn by the browser', async () => {
+    await menu(page, 'File', 'Export');
+    await page.locator('.export input[value="page"]').check();
+    await page.locator('.export input[value="white"]').check();
+    await page.locator('.export .export-size', { hasText: '400 \u00d7 400 pixels' }).waitFor();
+    const download = page.waitForEvent('download');
+    await page.locator('.export button', { hasText: 'Export' }).click();
+    assert.equal((await download).suggestedFilename(), 'shapes.png');
+    const png = readFileSync(await (await download).path());
+    // The square's centre and the page's corner, on white.
+    const { size, colours } = await pixelsAt(browser, png, [[80, 80], [2, 398]]);
+    assert.deepEqual(size, [400, 400]);  // 300 points = 400 SVG pixels
+    assert.ok(near(colours[0], '#4e8cf2'), `${colours[0]}`);
+    assert.deepEqual(colours[1], [255, 255, 255, 255]);
   });
 
   test('Export downloads the SVG of the selection', async () => {

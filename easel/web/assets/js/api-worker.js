@@ -14,6 +14,7 @@
 // in the browser's storage (recovery-store.js), asked of the host once the
 // page has been idle for RECOVERY_AFTER ms, and opened again on the next visit.
 import { withGeometry } from './api-answer.js';
+import { drawPicture } from './draw-picture.js';
 import * as browserStorage from './recovery-store.js';
 
 const RESTART_AFTER = 2000, RECOVERY_AFTER = 2000;  // ms
@@ -87,7 +88,7 @@ export class WorkerTransport {
         const resolve = this.pending.get(message.id);
         this.pending.delete(message.id);
         const reply = withGeometry(JSON.parse(message.json), message.geometry);
-        if (resolve) resolve(reply);
+        if (resolve) resolve(reply.export && reply.export.draw ? this.drawn(reply) : reply);
         if (reply.ok && reply.modified && reply.revision !== this.keptRevision) this.unkept = reply.revision;
         this.settle();
         break;
@@ -177,6 +178,17 @@ export class WorkerTransport {
     this.restart(why);
     const state = await this.request('state', '', { ...page, revision: 0 });
     return { ...state, messages: [...(state.messages || []), why] };
+  }
+
+  // The host works out an exported PNG, the page draws it: the answer once it is kept.
+  async drawn(reply) {
+    const { draw, ...exported } = reply.export;
+    try {
+      await this.keep(draw.name, await drawPicture(draw, exported));
+      return { ...reply, export: exported };
+    } catch (error) {
+      return { ...reply, ok: false, export: exported, error: `${draw.name} could not be drawn: ${error.message || error}` };
+    }
   }
 
   onSavedFile(keep) { this.keep = keep; }

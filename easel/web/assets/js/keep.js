@@ -1,20 +1,25 @@
-// A drawing the page's own host has saved (the host in the page keeps its
-// files in memory): written to the file the user chooses, where the browser
-// can write files (the File System Access API), else downloaded. The file
-// chosen once is written again by the next Save of the same name.
+// A drawing the page's own host has saved, or a picture exported (the host
+// in the page keeps its files in memory): written to the file the user
+// chooses, where the browser can write files (the File System Access API),
+// else downloaded. The file chosen once is written again by the next Save
+// of the same name.
 const chosen = new Map();  // name -> the file's handle
+
+// What the file is, by its name: a picture exported, or a drawing.
+const kindOf = (name) => (/\.png$/i.test(name)
+  ? { description: 'PNG picture', type: 'image/png', extensions: ['.png'] }
+  : { description: 'SVG drawing', type: 'image/svg+xml', extensions: ['.svg', '.svgz'] });
 
 async function chooseFile(name) {
   if (!chosen.has(name)) {
-    chosen.set(name, await showSaveFilePicker({
-      suggestedName: name, types: [{ description: 'SVG drawing', accept: { 'image/svg+xml': ['.svg', '.svgz'] } }],
-    }));
+    const { description, type, extensions } = kindOf(name);
+    chosen.set(name, await showSaveFilePicker({ suggestedName: name, types: [{ description, accept: { [type]: extensions } }] }));
   }
   return chosen.get(name);
 }
 
 function download(name, bytes) {
-  const url = URL.createObjectURL(new Blob([bytes], { type: 'image/svg+xml' }));
+  const url = URL.createObjectURL(new Blob([bytes], { type: kindOf(name).type }));
   const link = document.createElement('a');
   link.href = url;
   link.download = name;
