@@ -30,6 +30,7 @@
 #include "RunSummary.h"
 #include "SeedOption.h"
 #include "TerminalProgress.h"
+#include "UnreadContours.h"
 #include "easel/host/DialogScriptJson.h"
 #include "easel/host/FieldLimits.h"
 #include "easel/host/HostSetup.h"
@@ -139,35 +140,61 @@ std::string contoursOfEarlierRuns(const std::vector<std::pair<std::string, std::
          (one ? "it" : "them") + " anyway";
 }
 
+// The drawing read and its art selected, with the runs it records after
+// what --again, --replace or the selection of contours did to them.
+struct ReadDrawing {
+  easel::svg::ImportedSvg svg;
+  std::unique_ptr<easel::svg::RunBook> runs;
+  std::optional<Repeat> repeat;
+};
+
+ReadDrawing readDrawing(const ApplyOptions& o, std::size_t budget, bool leaveRunContours, std::ostream& warnings,
+                        TerminalProgress& progress) {
+  ReadDrawing d;
+  d.svg = easel::svg::importSvgFile(o.input, budget, {.leaveRunContours = leaveRunContours});
+  easel::Document& document = *d.svg.document;
+  if (!d.svg.warnings.empty()) progress.done();
+  for (const std::string& line : d.svg.warnings) warnings << "contour: warning: " << line << '\n';
+  if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(document, o.swatches);
+  if (o.selectFrom.empty()) {
+    selectArt(document, o.select, o.includeHidden, displayName(o.input));
+  } else {
+    selectIds(document, idLines(easel::readLimited(o.selectFrom, easel::kTextReadLimit)), displayName(o.input));
+  }
+  d.runs = std::make_unique<easel::svg::RunBook>(document, *d.svg.source, displayName(o.input), contourVersion(),
+                                                 paramsProblem, warnings);
+  if (o.again) {
+    d.repeat = repeatOf(d.runs->chooseAgain(document));
+  } else if (o.replace) {
+    d.runs->deselectContours(document, true);
+  } else if (!o.includeContours) {
+    const std::string contours = contoursOfEarlierRuns(d.runs->selectedContours(document));
+    if (!contours.empty()) warnings << "contour: warning: " << displayName(o.input) << ": " << contours << '\n';
+    d.runs->deselectContours(document, false);
+  }
+  if (o.replace || o.again) d.runs->removeContours(document, false);
+  return d;
+}
+
+// --again removes the contours of the run it repeats, mostly all that the
+// file records (UnreadContours.h). With --trace, whose art handles would
+// differ, the drawing is read whole.
+ReadDrawing readForRun(const ApplyOptions& o, std::size_t budget, TerminalProgress& progress) {
+  if (!o.again || !o.trace.empty()) return readDrawing(o, budget, false, std::cerr, progress);
+  return readRemovingRunContours(
+      o.input, [&](bool leave, std::ostream& warnings) { return readDrawing(o, budget, leave, warnings, progress); });
+}
+
 RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   const auto began = std::chrono::steady_clock::now();
   TerminalProgress progress(std::cerr, standardErrorIsTerminal());
   progress.step("reading " + displayName(o.input));
   const std::size_t budget =
       o.memoryBudgetMb ? static_cast<std::size_t>(*o.memoryBudgetMb) << 20 : easel::Document::kDefaultMemoryBudget;
-  easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input, budget);
-  if (!drawing.warnings.empty()) progress.done();
-  for (const std::string& line : drawing.warnings) warn(line);
-  if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(*drawing.document, o.swatches);
-  if (o.selectFrom.empty()) {
-    selectArt(*drawing.document, o.select, o.includeHidden, displayName(o.input));
-  } else {
-    selectIds(*drawing.document, idLines(easel::readLimited(o.selectFrom, easel::kTextReadLimit)),
-              displayName(o.input));
-  }
-  easel::svg::RunBook runs(*drawing.document, *drawing.source, displayName(o.input), contourVersion(), paramsProblem,
-                           std::cerr);
-  std::optional<Repeat> repeat;
-  if (o.again) {
-    repeat = repeatOf(runs.chooseAgain(*drawing.document));
-  } else if (o.replace) {
-    runs.deselectContours(*drawing.document, true);
-  } else if (!o.includeContours) {
-    const std::string contours = contoursOfEarlierRuns(runs.selectedContours(*drawing.document));
-    if (!contours.empty()) warn(displayName(o.input) + ": " + contours);
-    runs.deselectContours(*drawing.document, false);
-  }
-  if (o.replace || o.again) runs.removeContours(*drawing.document, false);
+  ReadDrawing loaded = readForRun(o, budget, progress);
+  easel::svg::ImportedSvg& drawing = loaded.svg;
+  easel::svg::RunBook& runs = *loaded.runs;
+  const std::optional<Repeat>& repeat = loaded.repeat;
   RunFacts facts;
   const std::vector<uintptr_t> selected = selectedObjectIds(*drawing.document);
   facts.objects = selected.size();

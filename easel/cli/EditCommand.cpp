@@ -95,7 +95,7 @@ int run(const EditOptions& o) {
 
   // The drawing stays open for long: its text is kept, whatever happens to the file.
   easel::svg::ImportedSvg drawing =
-      easel::svg::importSvgFile(o.input, easel::Document::kDefaultMemoryBudget, /*keepText=*/true);
+      easel::svg::importSvgFile(o.input, easel::Document::kDefaultMemoryBudget, {.keepText = true});
   // Said here and, when the page opens, on the page.
   for (const std::string& line : drawing.warnings) std::cerr << "contour edit: warning: " << line << '\n';
   easel::web::EditorHost host(std::move(drawing), options);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "UnreadContours.h"
 #include "easel/host/HostSetup.h"
 #include "easel/core/FileIo.h"
 #include "easel/core/PathText.h"
@@ -27,16 +28,32 @@ struct StripOptions {
   std::string output;
 };
 
+// The drawing with every contour that may go removed.
+struct Stripped {
+  easel::svg::ImportedSvg drawing;
+  std::unique_ptr<easel::svg::RunBook> runs;
+};
+
+Stripped read(const StripOptions& o, bool leaveRunContours, std::ostream& warnings) {
+  Stripped s{
+      easel::svg::importSvgFile(o.input, easel::Document::kDefaultMemoryBudget, {.leaveRunContours = leaveRunContours}),
+      nullptr};
+  for (const std::string& line : s.drawing.warnings) warnings << "contour: warning: " << line << '\n';
+  s.runs = std::make_unique<easel::svg::RunBook>(*s.drawing.document, *s.drawing.source,
+                                                 o.input == "-" ? "<stdin>" : easel::shownPath(o.input),
+                                                 contourVersion(), paramsProblem, warnings);
+  s.runs->removeContours(*s.drawing.document, true);
+  return s;
+}
+
 void strip(const StripOptions& o) {
   easel::FileSet files;
   files.addInput(o.input);
   easel::PendingOutput& output = files.addOutput(o.output);
-  easel::svg::ImportedSvg drawing = easel::svg::importSvgFile(o.input);
-  for (const std::string& line : drawing.warnings) std::cerr << "contour: warning: " << line << '\n';
-  easel::svg::RunBook runs(*drawing.document, *drawing.source, o.input == "-" ? "<stdin>" : easel::shownPath(o.input),
-                           contourVersion(), paramsProblem, std::cerr);
-  runs.removeContours(*drawing.document, true);
-  const easel::svg::RunEdits edits = runs.finish(*drawing.document, nullptr, std::nullopt, 0);
+  Stripped stripped =
+      readRemovingRunContours(o.input, [&](bool leave, std::ostream& warnings) { return read(o, leave, warnings); });
+  const easel::svg::ImportedSvg& drawing = stripped.drawing;
+  const easel::svg::RunEdits edits = stripped.runs->finish(*drawing.document, nullptr, std::nullopt, 0);
   easel::svg::SvgOutput svg(output.stream(), o.output);  // compressed for .svgz
   easel::svg::exportSvg(svg.stream(), *drawing.document, drawing.source.get(), {.runs = &edits});
   svg.finish();

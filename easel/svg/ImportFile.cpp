@@ -27,6 +27,9 @@ ImportedSvg Importer::run() {
   doc_->setMemoryBudget(budget_ > held ? budget_ - held : 0);
   readPage();
   collectIds();
+  // A run that kept copies of the sources it deleted has its selected
+  // contours stand for those sources: they are read.
+  leaveContours_ = leaveContours_ && keptCopies_.empty() && !recordIds_.empty();
   readStyleSheets();
   importRoot();
   addSolidSwatches();
@@ -186,6 +189,7 @@ void Importer::collectIds() {
                "elements nested " + std::to_string(depth) + " deep (the limit is " + std::to_string(kDepthLimit) + ")");
     checkAttributes(n);
     if (pugi::xml_attribute id = n.attribute("id")) source_->ids.emplace(id.value(), n);
+    if (leaveContours_ && localName(n.name()) == "run" && isRunRecord(n)) recordIds_.insert(n.attribute("id").value());
     if (nameOf(n) == "style") styleElements_.push_back(n);
     if (std::string_view(n.name()).ends_with(":kept") && isRunRecord(n.parent()) &&
         elementIs(n, kContourNamespace, "kept")) {
@@ -260,7 +264,7 @@ std::string budgetText(std::size_t budget) {
 }
 
 ImportedSvg importText(std::string text, SourceText original, const std::string& fileName, std::size_t budget,
-                       const std::string& path) {
+                       const std::string& path, bool leaveRunContours) {
   const auto overBudget = [&] {
     return SvgError(errorText(fileName, 0, 0,
                               "the drawing needs more than the memory budget of " + budgetText(budget) + " to read"));
@@ -272,7 +276,7 @@ ImportedSvg importText(std::string text, SourceText original, const std::string&
       text = inflatedIfGzip(std::move(text), budget);
       original = SourceText(text);
     }
-    return Importer(std::move(text), std::move(original), fileName, budget, path).run();
+    return Importer(std::move(text), std::move(original), fileName, budget, path, leaveRunContours).run();
   } catch (const DocumentError& e) {
     throw SvgError(errorText(fileName, 0, 0, e.what()));
   } catch (const MemoryBudgetError&) {
@@ -286,17 +290,17 @@ ImportedSvg importText(std::string text, SourceText original, const std::string&
 
 }  // namespace
 
-ImportedSvg importSvg(std::string text, const std::string& fileName, std::size_t budget) {
+ImportedSvg importSvg(std::string text, const std::string& fileName, std::size_t budget, const ReadOptions& options) {
   SourceText original(text);
-  return importText(std::move(text), std::move(original), fileName, budget, std::string());
+  return importText(std::move(text), std::move(original), fileName, budget, std::string(), options.leaveRunContours);
 }
 
-ImportedSvg importSvgFile(const std::string& path, std::size_t limit, bool keepText) {
+ImportedSvg importSvgFile(const std::string& path, std::size_t limit, const ReadOptions& options) {
   std::string text;
   SourceText original = SourceText::readFile(path, limit, &text);
-  if (keepText && !original.kept()) original = SourceText(text);
+  if (options.keepText && !original.kept()) original = SourceText(text);
   return importText(std::move(text), std::move(original), path == "-" ? std::string("<stdin>") : path, limit,
-                    path == "-" ? "" : path);
+                    path == "-" ? "" : path, options.leaveRunContours);
 }
 
 }  // namespace easel::svg

@@ -108,12 +108,24 @@ void Importer::importChildren(pugi::xml_node parent, ArtRef container, const Com
 
 const SvgArtExtra* Importer::importElement(pugi::xml_node node, ElementKind kind, ArtRef container,
                                            const ComputedStyle& parentStyle, const Affine& frame) {
+  if (leavesUnread(node, kind, container)) return unreadArt();
   if (kind == ElementKind::Group) {
     const ArtRef group = doc_->createArt(ArtType::Group, container, Place::InsideOnTop);
     return importGroup(node, group, parentStyle, frame);
   }
   if (kind == ElementKind::Shape) return importShape(node, container, parentStyle, frame);
   return importMatrixArt(node, kind, container, parentStyle, frame);
+}
+
+// Only paths right in a layer: without a contour inside it, a group that
+// held a hidden or locked one could be taken whole by Select All, and the
+// run chosen from the selection change.
+bool Importer::leavesUnread(pugi::xml_node node, ElementKind kind, ArtRef container) {
+  if (!leaveContours_ || kind != ElementKind::Shape || doc_->parent(container)) return false;
+  const MarkReader::Marks m = marks_.read(node);
+  if (!m.run || !recordIds_.count(m.run.value())) return false;
+  source_->unread.push_back(node);
+  return true;
 }
 
 pugi::xml_node Importer::keptCopyAt(pugi::xml_node place) {

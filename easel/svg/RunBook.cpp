@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "ColorText.h"
+#include "MarkReader.h"
 #include "Namespaces.h"
 
 namespace easel::svg {
@@ -94,60 +95,6 @@ RunBook::RunBook(const Document& document, const SvgSource& source, std::string 
   checkContours(document, warnings);
 }
 
-namespace {
-
-// An element's id and marks, read in one pass over its attributes. Whether a
-// mark's prefix means our namespace is looked up once for each parent
-// element and prefix, as contours come by the thousand under one layer; an
-// element that declares namespaces itself, or has two names that could be
-// the same mark, is read the long way (Namespaces.h).
-class MarkReader {
- public:
-  struct Marks {
-    std::string_view id;
-    pugi::xml_attribute run, source;
-  };
-  Marks read(pugi::xml_node element) {
-    Marks m;
-    bool plain = true;
-    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-      const std::string_view name = a.name();
-      if (name == "id") {
-        if (m.id.empty()) m.id = a.value();
-      } else if (name.starts_with("xmlns")) {
-        plain = false;
-      } else if (name.ends_with(":run")) {
-        plain = plain && !m.run, m.run = a;
-      } else if (name.ends_with(":source")) {
-        plain = plain && !m.source, m.source = a;
-      }
-    }
-    if (!plain) {
-      m.run = attributeIn(element, kContourNamespace, "run");
-      m.source = attributeIn(element, kContourNamespace, "source");
-    } else {
-      if (m.run && !ours(element.parent(), m.run.name())) m.run = pugi::xml_attribute();
-      if (m.source && !ours(element.parent(), m.source.name())) m.source = pugi::xml_attribute();
-    }
-    return m;
-  }
-
- private:
-  bool ours(pugi::xml_node parent, std::string_view name) {
-    const std::string_view prefix = name.substr(0, name.find(':'));
-    if (parent != parent_ || prefix != prefix_) {
-      parent_ = parent, prefix_ = prefix;
-      ours_ = namespaceOf(parent, name, true) == kContourNamespace;
-    }
-    return ours_;
-  }
-  pugi::xml_node parent_;
-  std::string_view prefix_;
-  bool ours_ = false;
-};
-
-}  // namespace
-
 void RunBook::indexElements(const Document& document) {
   MarkReader reader;
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
@@ -155,7 +102,7 @@ void RunBook::indexElements(const Document& document) {
     if (!e || e->source.get() != &source_ || e->kind != SvgArtExtra::Kind::Element || e->original != a) continue;
     const MarkReader::Marks m = reader.read(e->node);
     // Our marks by their namespace, whatever prefix the file gives it there.
-    if (m.run) marked_.push_back({a, m.run.value(), m.source.value()});
+    if (m.run) marked_.push_back({a, m.run.value(), m.source.value(), m.id, kRead});
     if (e->place) {
       // Not the art of its id while its run stands: the contour that took the id is.
       kept_.push_back({e->place.attribute("run").value(), m.id, a});
@@ -167,6 +114,20 @@ void RunBook::indexElements(const Document& document) {
       elements_.push_back({m.id, a, bool(m.run)});
     }
   }
+  // The contours the reader left out: no art, but marks and ids all the same.
+  unreadGone_.assign(source_.unread.size(), false);
+  for (std::size_t i = 0; i < source_.unread.size(); ++i) {
+    const MarkReader::Marks m = reader.read(source_.unread[i]);
+    marked_.push_back({ArtRef(), m.run.value(), m.source.value(), m.id, i});
+    if (!m.id.empty()) {
+      elementsById_.add(m.id, elements_.size());
+      elements_.push_back({m.id, ArtRef(), true});
+    }
+  }
+}
+
+std::string_view RunBook::idOf(const Document& document, const Contour& c) const {
+  return c.art ? std::string_view(document.content(c.art).name) : c.id;
 }
 
 namespace {
@@ -193,9 +154,9 @@ constexpr LeftText kLeftText[] = {
 // before its run. Everything else the marks claim is left.
 void RunBook::checkContours(const Document& document, std::ostream& warnings) {
   std::map<std::pair<std::string_view, Left>, std::vector<std::string_view>> left;  // names by run and reason
-  auto nameOf = [&](ArtRef art) -> std::string_view {
-    const std::string& name = document.content(art).name;
-    return name.empty() ? std::string_view("(no id)") : std::string_view(name);
+  auto nameOf = [&](const Contour& c) {
+    const std::string_view name = idOf(document, c);
+    return name.empty() ? std::string_view("(no id)") : name;
   };
   std::vector<std::unordered_set<std::string_view>> sourceSets;
   for (const RunRecord& r : usable_) sourceSets.emplace_back(r.sources.begin(), r.sources.end());
@@ -204,11 +165,11 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
     const Contour& c = marked_[i];
     const auto run = usableById_.find(c.run);
     if (run == usableById_.end()) continue;  // reported with its record
-    const std::string& id = document.content(c.art).name;
-    if (document.type(c.art) == ArtType::Group) {
-      left[{c.run, Left::HoldsArt}].push_back(nameOf(c.art));
+    const std::string_view id = idOf(document, c);
+    if (c.art && document.type(c.art) == ArtType::Group) {
+      left[{c.run, Left::HoldsArt}].push_back(nameOf(c));
     } else if (!id.empty() && sourceSets[run->second].count(id) && !keptIds_.count({c.run, id})) {
-      left[{c.run, Left::OwnSource}].push_back(nameOf(c.art));
+      left[{c.run, Left::OwnSource}].push_back(nameOf(c));
     } else {
       candidates.push_back(i);
     }
@@ -218,14 +179,14 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
   std::unordered_set<std::string_view> candidateIds;
   for (std::size_t i : candidates) {
     bySource.add(marked_[i].source, i);
-    if (!document.content(marked_[i].art).name.empty()) candidateIds.insert(document.content(marked_[i].art).name);
+    if (const std::string_view id = idOf(document, marked_[i]); !id.empty()) candidateIds.insert(id);
   }
   std::vector<bool> comes(marked_.size(), false);
   std::deque<std::string_view> reached;  // the ids of contours that come from art that stays
   auto reach = [&](std::size_t i) {
     if (comes[i]) return;
     comes[i] = true;
-    if (!document.content(marked_[i].art).name.empty()) reached.push_back(document.content(marked_[i].art).name);
+    if (const std::string_view id = idOf(document, marked_[i]); !id.empty()) reached.push_back(id);
   };
   for (std::size_t i : candidates) {
     const std::string_view source = marked_[i].source;
@@ -242,7 +203,7 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
   for (std::size_t i : candidates) {
     const Contour& c = marked_[i];
     if (!comes[i]) {
-      left[{c.run, elementsById_.has(c.source) ? Left::Loop : Left::NoSource}].push_back(nameOf(c.art));
+      left[{c.run, elementsById_.has(c.source) ? Left::Loop : Left::NoSource}].push_back(nameOf(c));
       continue;
     }
     const std::size_t at = contours_.size();
@@ -279,7 +240,7 @@ std::vector<ArtRef> RunBook::sourcesOf(const Document& document, const RunRecord
   if (!out.empty()) return out;
   for (const std::string& id : run.sources) {
     elementsById_.forEach(id, [&](std::size_t i) {
-      if (document.valid(elements_[i].art)) out.push_back(elements_[i].art);
+      if (elements_[i].art && document.valid(elements_[i].art)) out.push_back(elements_[i].art);
     });
   }
   return out;
@@ -290,8 +251,12 @@ std::vector<ArtRef> RunBook::contoursOf(const Document& document, std::string_vi
   const auto found = contoursByRun_.find(run);
   if (found == contoursByRun_.end()) return out;
   for (std::size_t i : found->second)
-    if (document.valid(contours_[i].art)) out.push_back(contours_[i].art);
+    if (contours_[i].art && document.valid(contours_[i].art)) out.push_back(contours_[i].art);
   return out;
+}
+
+bool RunBook::leftUnread() const {
+  return std::find(unreadGone_.begin(), unreadGone_.end(), false) != unreadGone_.end();
 }
 
 std::set<std::string> RunBook::selectedSources(const Document& document) const {
@@ -351,15 +316,22 @@ const RunRecord& RunBook::chooseAgain(Document& document) {
 void RunBook::removeContours(Document& document, bool all) {
   std::unordered_set<std::string> going;  // the ids of what goes, sources and contours
   std::deque<std::string> queue;
+  const auto free = [&](std::string_view id) {
+    edits_.freedIds.emplace(id);
+    // Every record goes with `all`: only the sources of the others matter.
+    if (!all && going.emplace(id).second) queue.emplace_back(id);
+  };
   auto remove = [&](std::size_t i) {
-    const ArtRef art = contours_[i].art;
-    if (!document.valid(art)) return;
-    eachName(document, art, [&](const std::string& id) {
-      edits_.freedIds.insert(id);
-      // Every record goes with `all`: only the sources of the others matter.
-      if (!all && going.insert(id).second) queue.push_back(id);
-    });
-    document.dispose(art);
+    const Contour& c = contours_[i];
+    if (c.unread != kRead) {
+      if (unreadGone_[c.unread]) return;
+      unreadGone_[c.unread] = true;
+      if (!c.id.empty()) free(c.id);
+      return;
+    }
+    if (!document.valid(c.art)) return;
+    eachName(document, c.art, free);
+    document.dispose(c.art);
   };
   if (all) {
     for (const RunRecord& r : usable_) going.insert(r.sources.begin(), r.sources.end());

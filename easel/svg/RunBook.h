@@ -21,7 +21,10 @@
 //
 // The book reads the file once: it indexes the imported elements by id, the
 // recorded contours by run and by source, and the records by id, so that
-// each command costs time in proportion to the art it touches.
+// each command costs time in proportion to the art it touches. Contours that
+// the reader left out (ReadOptions::leaveRunContours) it knows by their
+// elements, and removes as it removes art; leftUnread() says when one of
+// them was to stay after all.
 //
 // The parameter record's fields are text here; the caller says whether they
 // read (easel/host/RunRecording.h turns them into the record and back).
@@ -100,14 +103,21 @@ class RunBook {
   // (those still in the document).
   std::vector<ArtRef> contoursOf(const Document& document, std::string_view run) const;
 
+  // Whether contours that the reader left out (SvgSource::unread) have not
+  // been removed: the document then lacks art it should have, and the
+  // drawing must be read again whole.
+  bool leftUnread() const;
+
  private:
+  static constexpr std::size_t kRead = static_cast<std::size_t>(-1);
   struct Contour {
-    ArtRef art;
-    std::string_view run, source;  // the mark's, in the file's text
+    ArtRef art;                        // none for a contour left unread
+    std::string_view run, source, id;  // the mark's and the element's, in the file's text
+    std::size_t unread;                // its index in SvgSource::unread, or kRead
   };
   struct Element {
     std::string_view id;
-    ArtRef art;
+    ArtRef art;   // none for a contour left unread
     bool marked;  // carries a contour's mark
   };
   // Art read from a copy that a run which deleted its sources keeps.
@@ -119,6 +129,8 @@ class RunBook {
   // Whether the file keeps copies of sources that the run deleted.
   bool keepsCopies(std::string_view run) const;
   void indexElements(const Document& document);
+  // The contour's id: its art's name, or the element's id when it was left unread.
+  std::string_view idOf(const Document& document, const Contour& c) const;
   // Sets aside the marked contours that may not be removed, with warnings.
   void checkContours(const Document& document, std::ostream& warnings);
   void noteRecordEdits(const std::unordered_set<std::string>& going);
@@ -140,6 +152,7 @@ class RunBook {
   std::vector<Kept> kept_;                                           // document order
   std::set<std::pair<std::string_view, std::string_view>> keptIds_;  // by run and id
   std::set<std::string_view> leftRuns_;                              // runs some of whose contours may not go
+  std::vector<bool> unreadGone_;                                     // by SvgSource::unread: removed
   RunEdits edits_;
 };
 

@@ -43,6 +43,19 @@ struct ImportedSvg {
   std::vector<std::string> warnings;
 };
 
+struct ReadOptions {
+  // Of a file: the writer reads it again for the bytes it copies
+  // (SourceText.h); a program that keeps the drawing long, while the file
+  // may be rewritten in place by others, keeps a copy of the text instead.
+  bool keepText = false;
+  // Leaves out, as if they were gone, the contours of the runs the file
+  // records that sit right in a layer (or the root) and are paths, in a file
+  // that keeps no copies of deleted sources: for a command that removes them,
+  // which then reads none of their art (SvgSource::unread; RunBook tells
+  // whether they all went). What they would warn of is not said.
+  bool leaveRunContours = false;
+};
+
 // Throws SvgError naming `fileName` (with line and column where they help)
 // for a file that is not well-formed XML, not SVG, or beyond a limit (the
 // memory budget, nesting, <use> expansions, the range of a float); a value
@@ -51,14 +64,12 @@ struct ImportedSvg {
 // drawing that needs more is refused while it is read, not once memory has
 // run out. The document then has the whole budget.
 ImportedSvg importSvg(std::string text, const std::string& fileName,
-                      std::size_t budget = Document::kDefaultMemoryBudget);
+                      std::size_t budget = Document::kDefaultMemoryBudget, const ReadOptions& options = {});
+
 // Reads the file ("-": standard input), at most `limit` bytes (the
-// document's memory budget), and imports it within that budget. The writer
-// reads the file again for the bytes it copies (SourceText.h); a program
-// that keeps the drawing long, while the file may be rewritten in place by
-// others, keeps a copy of the text instead (`keepText`).
+// document's memory budget), and imports it within that budget.
 ImportedSvg importSvgFile(const std::string& path, std::size_t limit = Document::kDefaultMemoryBudget,
-                          bool keepText = false);
+                          const ReadOptions& options = {});
 
 }  // namespace easel::svg
 

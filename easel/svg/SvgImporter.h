@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "Entities.h"
 #include "ImportWarnings.h"
 #include "Length.h"
+#include "MarkReader.h"
 #include "PathData.h"
 #include "Style.h"
 #include "StyleCascade.h"
@@ -51,9 +53,10 @@ class Importer : private CascadeSite {
   // the file the text was read from, read again for the place of an error
   // rather than kept as a second copy of the text; empty to keep the copy.
   // `original`: where the writer finds the text as read again.
+  // `leaveRunContours`: ReadOptions::leaveRunContours.
   Importer(std::string text, SourceText original, const std::string& fileName, std::size_t budget,
-           const std::string& path)
-      : budget_(budget), path_(path) {
+           const std::string& path, bool leaveRunContours)
+      : budget_(budget), path_(path), leaveContours_(leaveRunContours) {
     source_ = std::make_shared<SvgSource>();
     source_->fileName = fileName;
     source_->buffer = std::move(text);
@@ -138,8 +141,12 @@ class Importer : private CascadeSite {
   // The children of a container into `items`, in file order.
   void importChildren(pugi::xml_node parent, ArtRef container, const ComputedStyle& style, const Affine& frame,
                       std::vector<SourceItem>& items);
+  // unreadArt() for an element left unread.
   const SvgArtExtra* importElement(pugi::xml_node node, ElementKind kind, ArtRef container,
                                    const ComputedStyle& parentStyle, const Affine& frame);
+  // Whether the element is a contour to leave unread (ReadOptions::leaveRunContours);
+  // noted in SvgSource::unread when it is.
+  bool leavesUnread(pugi::xml_node node, ElementKind kind, ArtRef container);
   // The copy in a run's record of the art that a placeholder (<contour:place>)
   // stands for, when it is art; null otherwise.
   pugi::xml_node keptCopyAt(pugi::xml_node place);
@@ -237,6 +244,9 @@ class Importer : private CascadeSite {
   std::unique_ptr<Document> doc_;
   // The copies that run records keep (<contour:kept n>), by the run's id and n.
   std::map<std::pair<std::string_view, std::string_view>, pugi::xml_node> keptCopies_;
+  bool leaveContours_;
+  std::unordered_set<std::string_view> recordIds_;  // of the runs recorded, while contours may be left unread
+  MarkReader marks_;
   pugi::xml_node placing_;  // the placeholder of the kept copy being read
   std::vector<pugi::xml_node> styleElements_;
   StyleSheet sheet_;

@@ -21,4 +21,9 @@ const AIPathStyle& SvgArtExtra::importedStyle() const {
   return style ? *style : none;
 }
 
+const SvgArtExtra* unreadArt() {
+  static const SvgArtExtra unread;
+  return &unread;
+}
+
 }  // namespace easel::svg

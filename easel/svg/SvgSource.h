@@ -50,6 +50,11 @@ struct SvgSource {
   // and href name, and what new ids must not collide with. The ids are the
   // parsed attributes' own text.
   std::unordered_map<std::string_view, pugi::xml_node> ids;
+  // Contours of recorded runs that the reader left out, for a command that
+  // removes them anyway (ReadOptions::leaveRunContours), in file order. Each
+  // is an item of its container whose art is unreadArt(): written as art
+  // that is gone, white space and all.
+  std::vector<pugi::xml_node> unread;
 };
 
 // What the exporter needs to write an object back as it was, and to tell
@@ -107,6 +112,10 @@ class SvgArtExtra : public ArtExtra {
   // The style as imported; the empty style for art that has none.
   const AIPathStyle& importedStyle() const;
 };
+
+// The art of every item left unread (SvgSource::unread), which no object of
+// a document has.
+const SvgArtExtra* unreadArt();
 
 }  // namespace easel::svg
 

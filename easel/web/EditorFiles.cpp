@@ -48,7 +48,7 @@ EditorHost::Outcome EditorHost::openDrawing(const Json& body) {
   if (!fs::is_regular_file(path, error)) return {404, "Open \"" + name + "\": the folder has no such drawing"};
   if (unsaved() && !flagOf(body, "discard")) return {409, std::string(kUnsavedChanges), "unsaved"};
   try {
-    showDrawing(svg::importSvgFile(path.string(), options_.memoryBudget, /*keepText=*/true), path);
+    showDrawing(svg::importSvgFile(path.string(), options_.memoryBudget, {.keepText = true}), path);
   } catch (const std::exception& e) {  // SvgError, FileError, GzipError: they name the file
     return {400, e.what()};
   }

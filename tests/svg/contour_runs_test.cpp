@@ -146,6 +146,20 @@ TEST_F(ContourRuns, ARunThatDeletesItsSourcesCanBeStrippedRepeatedAndReplaced) {
   }
 }
 
+// --again of the later of two runs on different objects leaves the earlier
+// run's contours as they are.
+TEST_F(ContourRuns, AgainKeepsTheContoursOfOtherRuns) {
+  write("two.svg",
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200pt\" height=\"200pt\" viewBox=\"0 0 200 200\">\n"
+        "  <path id=\"a\" d=\"M 20 20 L 80 20 L 80 80 Z\"/>\n"
+        "  <path id=\"b\" d=\"M 120 120 L 180 120 L 180 180 Z\"/>\n"
+        "</svg>\n");
+  apply("two.svg", "first.svg", kFirst + std::string(" --select a"));
+  apply("first.svg", "both.svg", kSecond + std::string(" --select b"));
+  apply("both.svg", "again.svg", "--again");
+  EXPECT_EQ(read("again.svg"), read("both.svg")) << err_;
+}
+
 TEST_F(ContourRuns, ContoursOfAnEarlierRunAreLeftOutOnceSaidOrStandForTheirRun) {
   apply("in.svg", "once.svg", kFirst);
   // Select All takes the source and its three contours: the contours are left out, with one warning.

@@ -40,17 +40,20 @@ std::string mark(const std::string& run, const std::string& source) {
 
 struct Stripped {
   std::string svg, warnings;
+  bool leftUnread;
 };
 
-// `contour strip` on the text, in memory.
-Stripped strip(const std::string& text) {
-  svg::ImportedSvg in = svg::importSvg(text, "d.svg");
+// `contour strip` on the text, in memory; `leaveContours`: with the reader
+// leaving out the contours that should go.
+Stripped strip(const std::string& text, bool leaveContours = false) {
+  svg::ImportedSvg in =
+      svg::importSvg(text, "d.svg", Document::kDefaultMemoryBudget, {.leaveRunContours = leaveContours});
   std::ostringstream warnings;
   svg::RunBook book(
       *in.document, *in.source, "d.svg", "99.0.0", [](const svg::NamedValues&) { return ""; }, warnings);
   book.removeContours(*in.document, true);
   const svg::RunEdits edits = book.finish(*in.document, nullptr, std::nullopt, 0);
-  return {svg::exportSvg(*in.document, in.source.get(), {.runs = &edits}), warnings.str()};
+  return {svg::exportSvg(*in.document, in.source.get(), {.runs = &edits}), warnings.str(), book.leftUnread()};
 }
 
 bool has(const std::string& svg, const std::string& id) { return svg.find("id=\"" + id + "\"") != std::string::npos; }
@@ -61,6 +64,7 @@ TEST(RunBookTest, ContradictoryMarksLeaveTheArtWithOneWarning) {
     std::string file;
     std::vector<std::string> kept, gone;
     std::string warning;
+    bool readAgain = false;  // a contour left unread was to stay
   };
   const std::string run1 = record("contour-run-1", "sq");
   const Case cases[] = {
@@ -75,19 +79,22 @@ TEST(RunBookTest, ContradictoryMarksLeaveTheArtWithOneWarning) {
        drawing(square("sq", mark("contour-run-1", "sq")) + square("sq-1", mark("contour-run-1", "sq")), run1),
        {"sq"},
        {"sq-1"},
-       "the element 'sq' carries its mark but is one of the run's own sources"},
+       "the element 'sq' carries its mark but is one of the run's own sources",
+       true},
       {"sources that form a loop",
        drawing(square("user") + square("a", mark("contour-run-1", "b")) + square("b", mark("contour-run-1", "a")),
                record("contour-run-1", "user")),
        {"user", "a", "b"},
        {},
-       "carry its mark but are made from contours made from them in turn"},
+       "carry its mark but are made from contours made from them in turn",
+       true},
       {"a run that deleted its sources, from a file that keeps no copy",
        drawing(square("sq", mark("contour-run-1", "sq")) + square("sq-1", mark("contour-run-1", "sq")),
                record("contour-run-1", "sq", "pathDelete=\"1\"")),
        {"sq", "sq-1"},
        {},
-       "it deleted its sources (pathDelete), and the file keeps no copy of them to give back"},
+       "it deleted its sources (pathDelete), and the file keeps no copy of them to give back",
+       true},
       {"a run that deleted its sources and keeps a copy of only one",
        drawing("<contour:place run=\"contour-run-1\" n=\"0\"/>" + square("sq", mark("contour-run-1", "sq")) +
                    square("b", mark("contour-run-1", "b")),
@@ -121,6 +128,12 @@ TEST(RunBookTest, ContradictoryMarksLeaveTheArtWithOneWarning) {
     } else {
       EXPECT_NE(out.warnings.find(c.warning), std::string::npos) << c.what << ":\n" << out.warnings;
       EXPECT_EQ(std::count(out.warnings.begin(), out.warnings.end(), '\n'), 1) << c.what << ":\n" << out.warnings;
+    }
+    // Read without the contours that go: the same, unless one of them was to stay.
+    const Stripped unread = strip(c.file, true);
+    EXPECT_EQ(unread.leftUnread, c.readAgain) << c.what;
+    if (!unread.leftUnread) {
+      EXPECT_EQ(unread.svg + unread.warnings, out.svg + out.warnings) << c.what;
     }
   }
 }
@@ -158,6 +171,11 @@ TEST(RunBookTest, LongChainsGoWholeAndLongLoopsStayWithOneWarning) {
     EXPECT_EQ(std::count(out.warnings.begin(), out.warnings.end(), '\n'), loop ? 1 : 0) << out.warnings;
     const std::string loopWarning = "and 19997 more carry its mark but are made from contours made from them in turn";
     EXPECT_EQ(out.warnings.find(loopWarning) != std::string::npos, loop) << out.warnings;
+    const Stripped unread = strip(drawing(art, record("contour-run-1", "user")), true);
+    EXPECT_EQ(unread.leftUnread, loop);
+    if (!loop) {
+      EXPECT_EQ(unread.svg, out.svg);
+    }
   }
 }
 
