@@ -47,6 +47,7 @@ class MessageTransport {
  public:
   // How often the progress is sent at most, and the stop looked at.
   static constexpr std::chrono::milliseconds kProgressEvery{50}, kStopEvery{20};
+  static constexpr int kChangesPerClock = 8;
 
   MessageTransport(EditorHost& host, PageLink& page) : host_(host), page_(page) {}
   // Serves the page until it has gone: nothing, or why the host could not start.
@@ -61,6 +62,7 @@ class MessageTransport {
   PageLink& page_;
   BusyRun::Progress sent_;
   Clock::time_point sentAt_, lookedAt_;
+  int untimed_ = 0;  // changes told since the clock was looked at
 };
 
 }  // namespace easel::web
