@@ -31,8 +31,13 @@
     return calls;
   };
 
-  const entries = [];
-  const entry = (index) => entries[index] || (entries[index] = wasmTable.get(index));
+  // The table's functions as JavaScript sees them, in an array made whole at
+  // once (one grown index by index is kept as a slow dictionary).
+  let entries = null;
+  const entry = (index) => {
+    if (entries === null) entries = new Array(wasmTable.length).fill(null);
+    return entries[index] || (entries[index] = wasmTable.get(index));
+  };
   // As emscripten's invoke does when the call throws: the stack back where it
   // was, and the caller told, unless it is not a C++ exception.
   const thrown = (sp, e) => {
