@@ -124,7 +124,7 @@ bool Importer::leavesUnread(pugi::xml_node node, ElementKind kind, ArtRef contai
   if (!leaveContours_ || kind != ElementKind::Shape || doc_->parent(container)) return false;
   const MarkReader::Marks m = marks_.read(node);
   if (!m.run || !recordIds_.count(m.run.value())) return false;
-  source_->unread.push_back(node);
+  source_->unread.push_back({node, m.id, m.run.value(), m.source.value()});
   return true;
 }
 

@@ -117,11 +117,11 @@ void RunBook::indexElements(const Document& document) {
   // The contours the reader left out: no art, but marks and ids all the same.
   unreadGone_.assign(source_.unread.size(), false);
   for (std::size_t i = 0; i < source_.unread.size(); ++i) {
-    const MarkReader::Marks m = reader.read(source_.unread[i]);
-    marked_.push_back({ArtRef(), m.run.value(), m.source.value(), m.id, i});
-    if (!m.id.empty()) {
-      elementsById_.add(m.id, elements_.size());
-      elements_.push_back({m.id, ArtRef(), true});
+    const UnreadContour& u = source_.unread[i];
+    marked_.push_back({ArtRef(), u.run, u.source, u.id, i});
+    if (!u.id.empty()) {
+      elementsById_.add(u.id, elements_.size());
+      elements_.push_back({u.id, ArtRef(), true});
     }
   }
 }

@@ -22,6 +22,13 @@ namespace easel::svg {
 
 class SvgArtExtra;
 
+// A contour of a recorded run that the reader left out: its element, and its
+// id and marks as the element has them.
+struct UnreadContour {
+  pugi::xml_node node;
+  std::string_view id, run, source;
+};
+
 // One child of a container as it was in the file, in file order: an element
 // the document does not hold as art (kept as XML), or art (named by its extra).
 struct SourceItem {
@@ -54,7 +61,7 @@ struct SvgSource {
   // removes them anyway (ReadOptions::leaveRunContours), in file order. Each
   // is an item of its container whose art is unreadArt(): written as art
   // that is gone, white space and all.
-  std::vector<pugi::xml_node> unread;
+  std::vector<UnreadContour> unread;
 };
 
 // What the exporter needs to write an object back as it was, and to tell
