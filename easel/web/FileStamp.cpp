@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <cstddef>
+#include <limits>
+
 #include "easel/core/FileIo.h"
 
 namespace easel::web {
@@ -20,8 +23,8 @@ std::optional<FileStamp> statOf(const std::string& path) {
 }
 
 // A drawing is read whole when it is opened; reading it again for the hash
-// has no lower limit to keep.
-std::string bytesOf(const std::string& path) { return readLimited(path, std::size_t{1} << 32); }
+// has no lower limit to keep (and a 32-bit size_t, the page's, no room for 2^32).
+std::string bytesOf(const std::string& path) { return readLimited(path, std::numeric_limits<std::size_t>::max()); }
 
 }  // namespace
 
