@@ -176,15 +176,15 @@ bool Exporter::writesContourAttribute(ArtRef art) const {
 }
 
 void Exporter::writeRoot(const XmlAttributes& attributes) {
-  std::vector<ArtRef> layers;
-  for (ArtRef l = doc_.firstLayer(); l; l = doc_.nextSibling(l)) layers.push_back(l);
-  std::reverse(layers.begin(), layers.end());  // the file paints the bottom first
+  // The file paints the bottom first: the layers go from the last one up.
+  ArtRef bottom = doc_.firstLayer();
+  while (bottom && doc_.nextSibling(bottom)) bottom = doc_.nextSibling(bottom);
   if (writer_) {
     writer_->open(source_->root, rootName(), attributes);
   } else {
     out_->startElement(rootName(), attributes);
   }
-  writeItems(source_ ? source_->rootItems : kNoItems, layers, rootFrame());
+  writeItems(source_ ? source_->rootItems : kNoItems, bottom, rootFrame());
   if (records_) records_->finish(*out_, writer_);
   if (rootTail_) writer_->kept(rootTail_);
   if (writer_) {
@@ -240,12 +240,6 @@ const KeptSource* Exporter::newPlaceOf(const SvgArtExtra* e) const {
 
 bool Exporter::dropped(pugi::xml_node node) const { return records_ && records_->drops(node); }
 
-std::vector<ArtRef> Exporter::childrenInFileOrder(ArtRef art) const {
-  std::vector<ArtRef> out;
-  for (ArtRef c = doc_.lastChild(art); c; c = doc_.previousSibling(c)) out.push_back(c);
-  return out;
-}
-
 // The file's nodes that are not art go back before the first art that
 // followed them in the file (or at the end when none of that art is left).
 // The white space right before an element, its line of its own, goes with
@@ -253,15 +247,12 @@ std::vector<ArtRef> Exporter::childrenInFileOrder(ArtRef art) const {
 // (contours) gets its source's, or the last the container has. `firstLead`:
 // the white space before the first item, when the file has it outside (that
 // of art right in the root, whose layer is no element).
-Exporter::ItemPlan Exporter::planItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children,
+Exporter::ItemPlan Exporter::planItems(const std::vector<SourceItem>& items, ArtRef last,
                                        pugi::xml_node firstLead) const {
   std::set<const SvgArtExtra*> present;
-  for (ArtRef c : children) present.insert(extraOf(c));
-  struct Slot {
-    std::vector<PlanNode> before;
-    pugi::xml_node lead;
-  };
-  std::map<const SvgArtExtra*, Slot> slots;
+  for (ArtRef c = last; c; c = doc_.previousSibling(c)) present.insert(extraOf(c));
+  ItemPlan plan;
+  std::map<const SvgArtExtra*, ItemPlan::Slot>& slots = plan.slots;
   std::vector<PlanNode> pending;
   // The node just before the item at hand (when it is white space that is
   // still written), and whether it waits in `pending`.
@@ -301,42 +292,37 @@ Exporter::ItemPlan Exporter::planItems(const std::vector<SourceItem>& items, con
     const pugi::xml_node lead = takeLead();
     previous = pugi::xml_node();
     if (!present.count(item.art)) continue;  // gone: its lead with it
-    Slot& slot = slots[item.art];
+    ItemPlan::Slot& slot = slots[item.art];
     slot.lead = lead;
     slot.before = std::move(pending);
     pending.clear();
   }
-  ItemPlan plan;
-  plan.children.resize(children.size());
-  std::set<const SvgArtExtra*> placed;
-  for (std::size_t i = 0; i < children.size(); ++i) {
-    const SvgArtExtra* e = extraOf(children[i]);
-    const auto found = slots.find(e);
-    ItemPlan::Child& child = plan.children[i];
-    child.lead = found != slots.end() && found->second.lead ? found->second.lead : lastLead;
-    if (found != slots.end() && placed.insert(e).second) {
-      child.before = std::move(found->second.before);
-      child.lead = found->second.lead;
-    }
-  }
+  plan.lastLead = lastLead;
   plan.after = std::move(pending);
   return plan;
 }
 
 // The walk recurses through here: what it keeps on the stack for each level
 // is the plan, worked out beforehand.
-void Exporter::writeItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children,
-                          const Affine& frame, pugi::xml_node firstLead) {
-  const ItemPlan plan = planItems(items, children, firstLead);
-  for (std::size_t i = 0; i < children.size(); ++i) {
-    for (const PlanNode& node : plan.children[i].before) writePlanNode(node);
-    const SvgArtExtra* e = extraOf(children[i]);
+void Exporter::writeItems(const std::vector<SourceItem>& items, ArtRef last, const Affine& frame,
+                          pugi::xml_node firstLead) {
+  ItemPlan plan = planItems(items, last, firstLead);
+  for (ArtRef child = last; child; child = doc_.previousSibling(child)) {
+    const SvgArtExtra* e = extraOf(child);
+    const auto found = plan.slots.find(e);
+    pugi::xml_node lead = found != plan.slots.end() && found->second.lead ? found->second.lead : plan.lastLead;
+    if (found != plan.slots.end() && !found->second.placed) {
+      // The first child with the item's extra: the file's nodes that came before the item go before it.
+      found->second.placed = true;
+      for (const PlanNode& node : found->second.before) writePlanNode(node);
+      lead = found->second.lead;
+    }
     if (e && e->kind == SvgArtExtra::Kind::LooseArt) {
       // The first element's white space is written with it, inside.
-      writeItems(e->items, childrenInFileOrder(children[i]), frame, plan.children[i].lead);
+      writeItems(e->items, doc_.lastChild(child), frame, lead);
     } else {
-      writeLead(plan.children[i].lead);
-      writeArt(children[i], frame);
+      writeLead(lead);
+      writeArt(child, frame);
     }
   }
   for (const PlanNode& node : plan.after) writePlanNode(node);
@@ -367,11 +353,11 @@ void Exporter::writeArt(ArtRef art, const Affine& frame) {
 
 void Exporter::writeGroup(ArtRef art, const Affine& frame, const SvgArtExtra* e) {
   if (e && e->kind == SvgArtExtra::Kind::LooseArt) {
-    writeItems(e->items, childrenInFileOrder(art), frame);
+    writeItems(e->items, doc_.lastChild(art), frame);
     return;
   }
   if (!openGroup(art, e)) return;
-  writeItems(e ? e->items : kNoItems, childrenInFileOrder(art), frame * (e ? e->transform : Affine{}));
+  writeItems(e ? e->items : kNoItems, doc_.lastChild(art), frame * (e ? e->transform : Affine{}));
   if (e) {
     writer_->close(e->node, e->node.name());
   } else {

@@ -70,21 +70,26 @@ class Exporter {
   const KeptSource* newPlaceOf(const SvgArtExtra* e) const;
   bool dropped(pugi::xml_node node) const;
   const SvgArtExtra* extraOf(ArtRef art) const { return extraFrom(doc_, art, source_); }
-  std::vector<ArtRef> childrenInFileOrder(ArtRef art) const;
-  // Where the file's nodes go among a container's children: before each
-  // child (and the white space it is written after), and after the last.
+  // Where the file's nodes go among a container's children, found from the
+  // file's items alone: those before the first copy of each item's art (and
+  // the white space it is written after), and those after the last. The
+  // children are then walked as they are written, so that a container of a
+  // million contours costs an entry per item of the file, not per child.
   struct ItemPlan {
-    struct Child {
+    struct Slot {
       std::vector<PlanNode> before;
       pugi::xml_node lead;
+      bool placed = false;  // its nodes went before the first child with this extra
     };
-    std::vector<Child> children;
+    std::map<const SvgArtExtra*, Slot> slots;
+    pugi::xml_node lastLead;  // what art new in the container is written after
     std::vector<PlanNode> after;
   };
-  ItemPlan planItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children,
-                     pugi::xml_node firstLead) const;
-  // The children of a container, with the file's nodes between them.
-  void writeItems(const std::vector<SourceItem>& items, const std::vector<ArtRef>& children, const Affine& frame,
+  // `last`: the container's last child (the first in file order), or the
+  // bottom layer for the root; the walk goes up through previousSibling.
+  ItemPlan planItems(const std::vector<SourceItem>& items, ArtRef last, pugi::xml_node firstLead) const;
+  // The children of a container, from `last` up, with the file's nodes between them.
+  void writeItems(const std::vector<SourceItem>& items, ArtRef last, const Affine& frame,
                   pugi::xml_node firstLead = {});
   // What goes before an element of art that is new in its container.
   void writeLead(pugi::xml_node lead);
