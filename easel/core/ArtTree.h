@@ -31,25 +31,27 @@ struct ArtNode {
   ArtContent content;
   uint32_t parent = kNoSlot, firstChild = kNoSlot, lastChild = kNoSlot, prev = kNoSlot, next = kNoSlot;
   uint32_t generation = 0;
+  // The one-byte fields together, where the words around them leave room
+  // (a drawing holds millions of slots).
   SlotState state = SlotState::Free;
-  // Undo bookkeeping: the command that made the art, and which kinds of
-  // change the command `markSerial` has already saved for it.
+  // Undo bookkeeping: which kinds of change the command `markSerial` has
+  // already saved for the art (and below, the command that made it).
   uint8_t markKinds = 0;
-  uint32_t createdSerial = 0;
-  uint32_t markSerial = 0;
-  // When the object was made, counting every object the tree ever made.
-  uint64_t birth = 0;
-  // Names the geometry's value: every change of geometry takes a new stamp,
-  // a copy keeps its source's, and undo or redo brings back the stamp of the
-  // value it restores. So an unchanged stamp means unchanged geometry.
-  uint64_t geometryStamp = 0;
   // The bounds of leaf art, computed on first read and kept until its
   // geometry changes (a copy starts with its source's). Containers are not
   // cached: their bounds depend on their members.
   mutable bool boundsKnown = false;
   mutable bool boundsEmpty = true;
   mutable bool boundsTight = false;  // see BoundsBuilder::addPath
+  uint32_t createdSerial = 0;
+  uint32_t markSerial = 0;
   mutable AIRealRect boundsRect{};
+  // When the object was made, counting every object the tree ever made.
+  uint64_t birth = 0;
+  // Names the geometry's value: every change of geometry takes a new stamp,
+  // a copy keeps its source's, and undo or redo brings back the stamp of the
+  // value it restores. So an unchanged stamp means unchanged geometry.
+  uint64_t geometryStamp = 0;
 };
 
 class ArtTree {

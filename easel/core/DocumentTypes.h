@@ -8,11 +8,14 @@
 #ifndef EASEL_CORE_DOCUMENTTYPES_H
 #define EASEL_CORE_DOCUMENTTYPES_H
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "plugin/host/AIArt.h"
@@ -86,21 +89,37 @@ class ArtExtra {
 
 // A value that objects share until one of them is given another: a copy
 // starts with its source's, so a drawing of a million contours holds a few
-// styles, not a million. Empty, it is T's default value.
+// styles, not a million. Empty, it is T's default value. One word: the value
+// and its count of holders are one allocation (a slot holds two of these).
 template <class T>
 class Shared {
  public:
   Shared() = default;
-  Shared(const T& value) : value_(std::make_shared<const T>(value)) {}  // implicit, as the value it holds
-  const T& get() const { return value_ ? *value_ : kDefault; }
+  Shared(const T& value) : box_(new Box{value}) {}  // implicit, as the value it holds
+  Shared(const Shared& other) noexcept : box_(other.box_) {
+    if (box_) box_->holders.fetch_add(1, std::memory_order_relaxed);
+  }
+  Shared(Shared&& other) noexcept : box_(std::exchange(other.box_, nullptr)) {}
+  Shared& operator=(Shared other) noexcept {
+    std::swap(box_, other.box_);
+    return *this;
+  }
+  ~Shared() {
+    if (box_ && box_->holders.fetch_sub(1, std::memory_order_acq_rel) == 1) delete box_;
+  }
+  const T& get() const { return box_ ? box_->value : kDefault; }
   operator const T&() const { return get(); }
   const T* operator->() const { return &get(); }
   // Whether both hold the very same value (not merely an equal one).
-  bool sharedWith(const Shared& other) const { return value_ == other.value_; }
+  bool sharedWith(const Shared& other) const { return box_ == other.box_; }
 
  private:
+  struct Box {
+    const T value;
+    std::atomic<std::size_t> holders{1};
+  };
   static inline const T kDefault{};
-  std::shared_ptr<const T> value_;
+  Box* box_ = nullptr;
 };
 
 // Text, placed, raster, mesh and symbol art: the box the art occupies in its
