@@ -175,7 +175,7 @@ void ArtTree::freeSlot(uint32_t slot) {
   // Taking the slot assigns the whole content, so only what holds memory is
   // let go here.
   n.content.segments.clear();
-  std::string{}.swap(n.content.name);
+  n.content.name = {};
   n.content.extra.reset();
   n.parent = n.firstChild = n.lastChild = n.prev = n.next = kNoSlot;
   n.state = SlotState::Free;

@@ -214,6 +214,11 @@ Spot findSpot(const ArtTree& t, uint32_t reference, Place where, ArtType type) {
   return spot;
 }
 
+// A name as art holds it: none takes no memory.
+Shared<std::string> heldName(std::string name) {
+  return name.empty() ? Shared<std::string>() : Shared<std::string>(std::move(name));
+}
+
 }  // namespace
 
 ArtRef Document::addLayer(std::string name) {
@@ -221,7 +226,7 @@ ArtRef Document::addLayer(std::string name) {
   ArtTree& t = state_->tree;
   ArtContent c;
   c.type = ArtType::Group;
-  c.name = std::move(name);
+  c.name = heldName(std::move(name));
   clearRoom(t, state_->log, 1, 0);
   const uint32_t slot = t.allocate(std::move(c), state_->log.serial());
   t.link(slot, kRootSlot, t.node(kRootSlot).firstChild);
@@ -430,7 +435,7 @@ void Document::setName(ArtRef art, std::string name) {
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
   if (state_->log.wants(slot, ChangeKind::Identity)) state_->log.saveIdentity(slot);
-  t.node(slot).content.name = std::move(name);
+  t.node(slot).content.name = heldName(std::move(name));
 }
 
 void Document::setExtra(ArtRef art, std::shared_ptr<const ArtExtra> extra) {
@@ -540,7 +545,7 @@ std::size_t Document::selectByName(std::string_view name) {
   ArtTree& t = state_->tree;
   std::vector<ArtRef> found;
   for (uint32_t s = t.nextInSubtree(kRootSlot, kRootSlot); s != kNoSlot; s = t.nextInSubtree(s, kRootSlot))
-    if (t.node(s).content.name == name) found.push_back(t.refOf(s));
+    if (t.node(s).content.name.get() == name) found.push_back(t.refOf(s));
   for (ArtRef art : found) setSelected(art, true);
   return found.size();
 }

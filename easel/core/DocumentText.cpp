@@ -67,7 +67,7 @@ void writeStyle(Text& t, const AIPathStyle& s) {
 void writeArt(Text& t, const ArtTree& tree, uint32_t slot, int depth, const SerializeOptions& options) {
   const ArtContent& a = tree.node(slot).content;
   t.indent(depth);
-  t.word(depth == 0 ? "layer" : artTypeName(a.type)).quoted(a.name);
+  t.word(depth == 0 ? "layer" : artTypeName(a.type)).quoted(a.name.get());
   if (options.handles) {
     std::string ref = "#";
     ref += std::to_string(tree.refOf(slot).bits());

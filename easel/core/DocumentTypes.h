@@ -96,6 +96,7 @@ class Shared {
  public:
   Shared() = default;
   Shared(const T& value) : box_(new Box{value}) {}  // implicit, as the value it holds
+  Shared(T&& value) : box_(new Box{std::move(value)}) {}
   Shared(const Shared& other) noexcept : box_(other.box_) {
     if (box_) box_->holders.fetch_add(1, std::memory_order_relaxed);
   }
@@ -110,6 +111,7 @@ class Shared {
   const T& get() const { return box_ ? box_->value : kDefault; }
   operator const T&() const { return get(); }
   const T* operator->() const { return &get(); }
+  friend bool operator==(const Shared& held, const T& value) { return held.get() == value; }
   // Whether both hold the very same value (not merely an equal one).
   bool sharedWith(const Shared& other) const { return box_ == other.box_; }
 
@@ -148,7 +150,8 @@ struct ArtContent {
   Shared<AIPathStyle> style;
   Shared<Placement> placement;
   // The object's name (the SVG id, the layer's title); empty for none.
-  std::string name;
+  // Copies share their source's.
+  Shared<std::string> name;
   std::shared_ptr<const ArtExtra> extra;
 };
 

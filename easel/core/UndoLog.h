@@ -45,7 +45,7 @@ struct GeometryValue {
 };
 
 struct IdentityValue {
-  std::string name;
+  Shared<std::string> name;
   std::shared_ptr<const ArtExtra> extra;
 };
 

@@ -21,7 +21,7 @@ ExportIds::ExportIds(const Document& document, const SvgSource* source, const st
 }
 
 std::string_view ExportIds::nameOf(ArtRef art) const {
-  return doc_.parent(art) ? std::string_view(doc_.content(art).name) : std::string_view();
+  return doc_.parent(art) ? std::string_view(doc_.content(art).name.get()) : std::string_view();
 }
 
 std::string ExportIds::of(ArtRef art) const {

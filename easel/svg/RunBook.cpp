@@ -35,7 +35,7 @@ template <typename Visit>
 void eachName(const Document& document, ArtRef art, Visit visit) {
   const int depth = document.depth(art);
   for (ArtRef a = art; a && (a == art || document.depth(a) > depth); a = document.nextInOrder(a)) {
-    if (!document.content(a).name.empty()) visit(document.content(a).name);
+    if (!document.content(a).name->empty()) visit(document.content(a).name.get());
   }
 }
 
@@ -127,7 +127,7 @@ void RunBook::indexElements(const Document& document) {
 }
 
 std::string_view RunBook::idOf(const Document& document, const Contour& c) const {
-  return c.art ? std::string_view(document.content(c.art).name) : c.id;
+  return c.art ? std::string_view(document.content(c.art).name.get()) : c.id;
 }
 
 namespace {

@@ -63,7 +63,7 @@ void hashContent(Hasher& h, const ArtContent& c) {
   const AIRealRect& box = c.placement->localBounds;
   for (float f : {m.a, m.b, m.c, m.d, m.tx, m.ty}) h.real(f);
   for (float f : {box.left, box.top, box.right, box.bottom}) h.real(f);
-  for (char ch : c.name) h.word(static_cast<unsigned char>(ch));
+  for (char ch : c.name.get()) h.word(static_cast<unsigned char>(ch));
   h.wide(reinterpret_cast<uintptr_t>(c.extra.get()));
 }
 

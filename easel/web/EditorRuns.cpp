@@ -53,7 +53,7 @@ EditorRuns::EditorRuns(const Document& document, std::shared_ptr<const svg::SvgS
     for (ArtRef contour : run.contours) {
       runOfContour_[contour.bits()] = rank;
       eachInside(document, contour, [&](ArtRef a) {
-        if (!document.content(a).name.empty()) run.ids.push_back(document.content(a).name);
+        if (!document.content(a).name->empty()) run.ids.push_back(document.content(a).name.get());
       });
     }
     for (const std::string& id : record.sources) runsOfSourceId_[id].push_back(rank);

@@ -58,7 +58,7 @@ TEST_F(ArtSuiteTest, CopyHasTheContentAndDescendantsButIsNotSelected) {
   EXPECT_EQ(type, kCompoundPathArt);
   EXPECT_EQ(children(c).size(), 2u);
   EXPECT_EQ(doc().content(c).opacity, 0.25f);
-  EXPECT_EQ(doc().content(c).name, "ring");
+  EXPECT_EQ(doc().content(c).name.get(), "ring");
   int32_t attr = -1;
   ASSERT_EQ(art.getArtUserAttr(copy, kArtSelected, &attr), kNoErr);
   EXPECT_EQ(attr, 0);

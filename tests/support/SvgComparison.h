@@ -62,9 +62,9 @@ class DocumentComparison {
   void compare(ArtRef x, ArtRef y) {
     const ArtContent& c = a_.content(x);
     const ArtContent& d = b_.content(y);
-    const std::string what = std::string(artTypeName(c.type)) + " '" + c.name + "'";
+    const std::string what = std::string(artTypeName(c.type)) + " '" + c.name.get() + "'";
     ASSERT_EQ(c.type, d.type) << what;
-    EXPECT_EQ(c.name, d.name) << what;
+    EXPECT_EQ(c.name.get(), d.name.get()) << what;
     EXPECT_EQ(c.attributes, d.attributes) << what;
     EXPECT_EQ(c.opacity, d.opacity) << what;
     EXPECT_EQ(c.closed, d.closed) << what;

@@ -78,13 +78,13 @@ TEST(SvgTree, LayersLooseArtAndStacking) {
   // The file paints from the bottom up; the document lists the top first.
   const std::vector<ArtRef> l = layers(d);
   ASSERT_EQ(l.size(), 3u);
-  EXPECT_EQ(d.content(l[0]).name, "Front");
-  EXPECT_EQ(d.content(l[1]).name, "Back");
-  EXPECT_EQ(d.content(l[2]).name, "");  // loose art
+  EXPECT_EQ(d.content(l[0]).name.get(), "Front");
+  EXPECT_EQ(d.content(l[1]).name.get(), "Back");
+  EXPECT_EQ(d.content(l[2]).name.get(), "");  // loose art
   const std::vector<ArtRef> front = children(d, l[0]);
   ASSERT_EQ(front.size(), 2u);
-  EXPECT_EQ(d.content(front[0]).name, "c");
-  EXPECT_EQ(d.content(front[1]).name, "b");
+  EXPECT_EQ(d.content(front[0]).name.get(), "c");
+  EXPECT_EQ(d.content(front[1]).name.get(), "b");
   EXPECT_EQ(d.content(children(d, l[2])[0]).name, "loose1");
 }
 
