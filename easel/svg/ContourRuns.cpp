@@ -156,15 +156,10 @@ const std::string* ContourMarks::sourceOf(uintptr_t bits) const {
 
 ContourMarks markNewContours(const Document& document, const SvgSource& source, const std::string& runId,
                              uint64_t bornAfter) {
-  struct Copy {
-    uint64_t birth;
-    ArtRef art;
-    const SvgArtExtra* of;
-  };
-  std::vector<Copy> copies;
-  // Room for every object: what the copies leave unused is never touched
+  ContourMarks marks;
+  // Room for every object: what the marks leave unused is never touched
   // (a growing vector would hold its old and new storage at once).
-  copies.reserve(document.artCount());
+  marks.reserve(document.artCount());
   for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
     const SvgArtExtra* e = elementExtra(document, a, source);
     if (!e || e->original == a || document.birth(a) <= bornAfter) continue;
@@ -172,13 +167,11 @@ ContourMarks markNewContours(const Document& document, const SvgSource& source, 
     const ArtRef parent = document.parent(a);
     const SvgArtExtra* pe = parent ? elementExtra(document, parent, source) : nullptr;
     if (pe && pe->original != parent) continue;
-    copies.push_back({document.birth(a), a, e});
+    marks.add(a.bits(), runId, e->node.attribute("id").value(), 0);
   }
-  std::sort(copies.begin(), copies.end(), [](const Copy& x, const Copy& y) { return x.birth < y.birth; });
-  std::unordered_map<const SvgArtExtra*, int> made;
-  ContourMarks marks;
-  marks.reserve(copies.size());
-  for (const Copy& c : copies) marks.add(c.art.bits(), runId, c.of->node.attribute("id").value(), made[c.of]++);
+  // Each source's copies in the order they were made.
+  marks.numberBy([&](uintptr_t bits) { return document.birth(ArtRef(bits)); },
+                 [&](uintptr_t bits) { return elementExtra(document, ArtRef(bits), source); });
   return marks;
 }
 

@@ -14,12 +14,14 @@
 #ifndef EASEL_SVG_CONTOURRUNS_H
 #define EASEL_SVG_CONTOURRUNS_H
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -76,6 +78,19 @@ class ContourMarks {
   std::optional<ContourMark> find(uintptr_t bits) const;
   // The source's id of the mark of `bits`; null when it has none.
   const std::string* sourceOf(uintptr_t bits) const;
+  // Numbers the marks of each group from 0, in the order of `rank` (a key
+  // that differs for each mark): each mark's index is its place among
+  // those whose `group` is its own. In place, so that numbering a million
+  // marks needs no second list of them.
+  template <typename Rank, typename Group>
+  void numberBy(Rank rank, Group group) {
+    std::sort(entries_.begin(), entries_.end(),
+              [&](const Entry& a, const Entry& b) { return rank(a.bits) < rank(b.bits); });
+    sorted_ = std::is_sorted(entries_.begin(), entries_.end(),
+                             [](const Entry& a, const Entry& b) { return a.bits < b.bits; });
+    std::unordered_map<decltype(group(uintptr_t{})), int32_t> made;
+    for (Entry& e : entries_) e.index = made[group(e.bits)]++;
+  }
   // Calls visit(bits, mark) for each, in the order of their bits.
   template <typename Visit>
   void forEach(Visit visit) const {
