@@ -298,7 +298,7 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   progress.done();
   out.files.commitAll();
 
-  facts.contours = objectsAdded(objectsBefore, objectIds(easel.session.document()));
+  facts.contours = objectsAdded(objectsBefore, easel.session.document());
   facts.outputBytes = written;
   if (const std::optional<RecordedSeed> used = seedToRecord(seed, easel.session.random())) facts.seed = used->seed;
   facts.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();

@@ -29,20 +29,30 @@ std::optional<RunFacts> RunFacts::fromSerialized(const std::string& text) {
   return facts;
 }
 
-std::vector<std::uintptr_t> objectIds(const easel::Document& document) {
-  std::vector<std::uintptr_t> ids;
+namespace {
+
+// Calls visit(bits) for each object that objectIds() lists.
+template <typename Visit>
+void eachObject(const easel::Document& document, Visit visit) {
   for (easel::ArtRef art = document.firstLayer(); art; art = document.nextInOrder(art)) {
     const easel::ArtRef parent = document.parent(art);
     const bool member = parent && document.type(parent) == easel::ArtType::CompoundPath;
-    if (!member && document.type(art) != easel::ArtType::Group) ids.push_back(art.bits());
+    if (!member && document.type(art) != easel::ArtType::Group) visit(art.bits());
   }
+}
+
+}  // namespace
+
+std::vector<std::uintptr_t> objectIds(const easel::Document& document) {
+  std::vector<std::uintptr_t> ids;
+  eachObject(document, [&](std::uintptr_t id) { ids.push_back(id); });
   std::sort(ids.begin(), ids.end());
   return ids;
 }
 
-std::size_t objectsAdded(const std::vector<std::uintptr_t>& before, const std::vector<std::uintptr_t>& after) {
+std::size_t objectsAdded(const std::vector<std::uintptr_t>& before, const easel::Document& after) {
   std::size_t added = 0;
-  for (std::uintptr_t id : after) added += !std::binary_search(before.begin(), before.end(), id);
+  eachObject(after, [&](std::uintptr_t id) { added += !std::binary_search(before.begin(), before.end(), id); });
   return added;
 }
 
