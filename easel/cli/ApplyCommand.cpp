@@ -110,9 +110,6 @@ struct ApplyOutputs {
   easel::PendingOutput* saveParams = nullptr;
 };
 
-// Warnings go out whatever --quiet says: they are about the result.
-void warn(const std::string& line) { std::cerr << "contour: warning: " << line << '\n'; }
-
 // A recorded run to repeat: its parameter record and where its random numbers began.
 struct Repeat {
   ContourParams params;
@@ -154,7 +151,7 @@ ReadDrawing readDrawing(const ApplyOptions& o, std::size_t budget, bool leaveRun
   d.svg = easel::svg::importSvgFile(o.input, budget, {.leaveRunContours = leaveRunContours});
   easel::Document& document = *d.svg.document;
   if (!d.svg.warnings.empty()) progress.done();
-  for (const std::string& line : d.svg.warnings) warnings << "contour: warning: " << line << '\n';
+  for (const std::string& line : d.svg.warnings) warn(line, warnings);
   if (!o.swatches.empty()) easel::svg::addGimpPaletteFile(document, o.swatches);
   if (o.selectFrom.empty()) {
     selectArt(document, o.select, o.includeHidden, displayName(o.input));
@@ -169,7 +166,7 @@ ReadDrawing readDrawing(const ApplyOptions& o, std::size_t budget, bool leaveRun
     d.runs->deselectContours(document, true);
   } else if (!o.includeContours) {
     const std::string contours = contoursOfEarlierRuns(d.runs->selectedContours(document));
-    if (!contours.empty()) warnings << "contour: warning: " << displayName(o.input) << ": " << contours << '\n';
+    if (!contours.empty()) warn(displayName(o.input) + ": " + contours, warnings);
     d.runs->deselectContours(document, false);
   }
   if (o.replace || o.again) d.runs->removeContours(document, false);

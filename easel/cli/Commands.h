@@ -4,7 +4,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <iostream>
 #include <stdexcept>
+#include <string_view>
 
 namespace contour_cli {
 
@@ -21,6 +23,10 @@ constexpr const char* kExitStatusHelp =
 constexpr const char* kPluginOptionHelp =
     "The plug-in module (default: lib/contour/Tesk_Contour.so in the folder above contour's; in a build tree, "
     "the one beside contour)";
+
+// A warning, said whatever --quiet says: it is about the result. A command
+// that may read a drawing twice holds the first reading's warnings back.
+inline void warn(std::string_view line, std::ostream& to = std::cerr) { to << "contour: warning: " << line << '\n'; }
 
 // A usage error found once the command line has been parsed; the message
 // names the option at fault.

@@ -41,8 +41,7 @@ void addParamsCommand(CLI::App& app, int& status) {
         // Read as a run reads it, with the same warnings; the swatch count
         // is the drawing's, so it is not held here.
         const ParamsWithinLimits read = paramsWithinLimits(text, personalParamsNaming(), std::nullopt);
-        for (const std::string& line : read.warnings)
-          std::cerr << "contour: warning: " << *check << ": " << line << '\n';
+        for (const std::string& line : read.warnings) warn(*check + ": " + line);
         std::cout << settingsText(read.params, read.seed);
         status = read.warnings.empty() ? kExitDone : kExitFailed;
       } else if (*defaults) {

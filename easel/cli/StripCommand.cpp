@@ -38,7 +38,7 @@ Stripped read(const StripOptions& o, bool leaveRunContours, std::ostream& warnin
   Stripped s{
       easel::svg::importSvgFile(o.input, easel::Document::kDefaultMemoryBudget, {.leaveRunContours = leaveRunContours}),
       nullptr};
-  for (const std::string& line : s.drawing.warnings) warnings << "contour: warning: " << line << '\n';
+  for (const std::string& line : s.drawing.warnings) warn(line, warnings);
   s.runs = std::make_unique<easel::svg::RunBook>(*s.drawing.document, *s.drawing.source,
                                                  o.input == "-" ? "<stdin>" : easel::shownPath(o.input),
                                                  contourVersion(), paramsProblem, warnings);
