@@ -168,9 +168,14 @@ class WorkerPage : public easel::web::PageLink {
 
   // What a file handed to the page is: the drawing read (kept for a restart),
   // the drawing saved or a picture exported (both kept where the user says).
+  // A drawing read that holds changes its file lacks is opened as such again.
   enum Handed { kRead, kSaved, kExported };
-  static void sendFile(const std::string& name, Handed what) {
-    post({{"type", "file"}, {"name", name}, {"saved", what != kRead}, {"exported", what == kExported}},
+  static void sendFile(const std::string& name, Handed what, bool unsaved = false) {
+    post({{"type", "file"},
+          {"name", name},
+          {"saved", what != kRead},
+          {"exported", what == kExported},
+          {"unsaved", unsaved}},
          readFile(kFolder / name));
   }
 
@@ -205,9 +210,12 @@ std::optional<Message> edit(Message drawing, std::optional<uint64_t> seed) {
             {"json", easel::web::answerText(easel::web::refusal(409, e.what()).body)}});
     }
   }
-  WorkerPage::sendFile(name, WorkerPage::kRead);
-  easel::web::EditorHost host(std::move(*imported),
-                              easel::web::EditorOptions{path.string(), {}, seed, {}, kPageBudget});
+  // The page opens its recovery copy as changes not saved.
+  const bool unsaved = drawing.head.value("unsaved", false);
+  WorkerPage::sendFile(name, WorkerPage::kRead, unsaved);
+  easel::web::EditorOptions options{path.string(), {}, seed, {}, kPageBudget};
+  options.openedUnsaved = unsaved;
+  easel::web::EditorHost host(std::move(*imported), options);
   easel::web::MessageTransport transport(host, page);
   if (std::optional<std::string> failure = transport.run()) post({{"type", "failed"}, {"error", *failure}});
   return page.opened();

@@ -77,7 +77,8 @@ void EditorHost::run() {
     easel->session.watch.setListener([this](uintptr_t, uint64_t) { contourMade(); });
     busy_.attach(&easel->session.watch);
     reporter_.look(easel->session.document());
-    savedFingerprint_ = reporter_.committedFingerprint();  // the file on disk is the drawing as loaded
+    // The file on disk is the drawing as loaded, unless what was loaded holds changes the file lacks.
+    savedFingerprint_ = reporter_.committedFingerprint() ^ (options_.openedUnsaved ? ~uint64_t{0} : 0);
   } catch (const std::exception& e) {
     ready_.set_value(std::string(e.what()));
     return;

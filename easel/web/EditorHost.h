@@ -63,6 +63,9 @@ struct EditorOptions {
   // What a drawing opened or dropped may take while it is read, and then its
   // art (a host whose memory has a ceiling keeps well below it).
   std::size_t memoryBudget = Document::kDefaultMemoryBudget;
+  // The drawing opened holds changes its file does not have (a recovery
+  // copy opened again): it counts as not saved until it is saved.
+  bool openedUnsaved = false;
 };
 
 class EditorHost {

@@ -172,6 +172,7 @@ test('a worker started again opens the changes kept, not the file as saved', asy
   await posted();
   worker.onerror({ message: 'lost', preventDefault() {} });
   assert.equal(new TextDecoder().decode(latest().posted[1].bytes), '<svg>2</svg>');
+  assert.equal(latest().posted[1].unsaved, true);  // still changes to save
 });
 
 test('a copy kept on the last visit is opened before any request, and the page told', async () => {
@@ -181,8 +182,22 @@ test('a copy kept on the last visit is opened before any request, and the page t
   await posted();
   assert.deepEqual(worker.posted.map((m) => m.type), ['start', 'open', 'request']);
   assert.equal(new TextDecoder().decode(worker.posted[1].bytes), '<svg/>');
+  assert.equal(worker.posted[1].unsaved, true);  // opened as changes not saved
   answer(worker, worker.requests()[0], { ok: true, messages: ['read d.svg'] });
   const shown = await first;
   assert.match(shown.messages[0], /d\.svg: the changes not saved on .* are open again/);
   assert.equal(shown.messages[1], 'read d.svg');
+});
+
+test('the copy kept goes once the user lets its changes go for a drawing dropped, not when a drop is refused', async () => {
+  const storage = memoryStorage({ name: 'd.svg', text: '<svg/>', time: 0 });
+  const transport = new WorkerTransport('contour-host.js', storage);
+  const worker = latest();
+  for (const [ok, kept] of [[false, true], [true, false]]) {
+    const dropped = transport.sendFile('drop', { name: 'e.svg', discard: true }, new ArrayBuffer(1), page);
+    await posted();
+    answer(worker, worker.requests().at(-1), { ok, file: ok ? 'e.svg' : 'd.svg' });
+    await dropped;
+    assert.equal(storage.copy !== undefined, kept);
+  }
 });

@@ -18,6 +18,9 @@ import { drawPicture } from './draw-picture.js';
 import * as browserStorage from './recovery-store.js';
 
 const RESTART_AFTER = 2000, RECOVERY_AFTER = 2000;  // ms
+// Answers after which the recovery copy no longer holds changes the user
+// wants: they are saved, or the user let them go for another drawing.
+const ENDS_RECOVERY = new Set(['save', 'saveAs', 'drop']);
 
 // What the page's address may ask of the worker: ?seed=N repeats the random
 // numbers of every run, as `contour edit --seed N` does; ?drawing=NAME opens
@@ -39,7 +42,7 @@ export class WorkerTransport {
     this.pending = new Map();    // request id -> what its answer resolves
     this.listeners = new Set();  // of the progress
     this.nextId = 1;
-    this.drawing = null;         // {name, bytes}: what a restarted worker opens
+    this.drawing = null;         // {name, bytes, unsaved}: what a restarted worker opens
     this.keep = () => {};        // what the page does with a drawing saved
     this.carried = [];           // messages for the page's next answer
     this.recoveryTimer = null;
@@ -56,7 +59,7 @@ export class WorkerTransport {
   async reopenKept() {
     const copy = await this.storage.keptCopy();
     if (!copy) return;
-    this.open(copy.name, new TextEncoder().encode(copy.text).buffer);
+    this.open(copy.name, new TextEncoder().encode(copy.text).buffer, true);
     this.carried.push(`${copy.name}: the changes not saved on ${new Date(copy.time).toLocaleString()} `
       + 'were kept in this browser and are open again: Save keeps them');
   }
@@ -70,7 +73,7 @@ export class WorkerTransport {
         + 'as last kept: its undo history is lost');
     };
     this.worker.postMessage({ type: 'start', stopFlag: this.stopFlag ? this.stopFlag.buffer : null, ...addressOptions() });
-    if (this.drawing) this.open(this.drawing.name, this.drawing.bytes.slice(0));
+    if (this.drawing) this.open(this.drawing.name, this.drawing.bytes.slice(0), this.drawing.unsaved);
   }
 
   // Every request waiting is told why it gets no answer; the new worker opens the drawing kept.
@@ -97,7 +100,7 @@ export class WorkerTransport {
         for (const listener of this.listeners) listener({ ok: true, ...message });
         break;
       case 'file':  // the drawing as read or saved (the one a restarted worker opens), or a picture exported
-        if (!message.exported) this.drawing = { name: message.name, bytes: message.bytes.slice(0) };
+        if (!message.exported) this.drawing = { name: message.name, bytes: message.bytes.slice(0), unsaved: message.unsaved };
         if (message.saved) this.keep(message.name, message.bytes);
         break;
       case 'failed':
@@ -116,7 +119,7 @@ export class WorkerTransport {
     this.page = page;
     const reply = await this.ask(name, body, page, upload);
     if (this.carried.length) reply.messages = [...this.carried.splice(0), ...(reply.messages || [])];
-    if (reply.ok && (name === 'save' || name === 'saveAs')) this.storage.dropCopy();
+    if (reply.ok && ENDS_RECOVERY.has(name)) await this.storage.dropCopy();
     return reply;
   }
 
@@ -152,14 +155,15 @@ export class WorkerTransport {
       if (!reply.recovery) return;
       this.storage.keepCopy({ name: reply.file, text: reply.recovery, time: Date.now() });
       // A worker started again opens the changes as kept, not the file as saved.
-      this.drawing = { name: reply.file, bytes: new TextEncoder().encode(reply.recovery).buffer };
+      this.drawing = { name: reply.file, bytes: new TextEncoder().encode(reply.recovery).buffer, unsaved: true };
     }, RECOVERY_AFTER);
   }
 
-  // Opens a drawing in the worker (its bytes are handed over).
-  open(name, bytes) {
-    this.drawing = { name, bytes: bytes.slice(0) };
-    this.worker.postMessage({ type: 'open', name, bytes }, [bytes]);
+  // Opens a drawing in the worker (its bytes are handed over); `unsaved`: it
+  // holds changes its file does not have, which count as not saved.
+  open(name, bytes, unsaved = false) {
+    this.drawing = { name, bytes: bytes.slice(0), unsaved };
+    this.worker.postMessage({ type: 'open', name, bytes, unsaved }, [bytes]);
   }
 
   async cancel(page) {
