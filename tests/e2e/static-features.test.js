@@ -123,11 +123,20 @@ describe('the static page\'s features', () => {
     assert.equal(await box.count(), 0);
   });
 
+  test('Save with the browser\'s file window cancelled writes nothing, and the changes stay not saved', async () => {
+    await page.evaluate(() => { window.showSaveFilePicker = async () => { throw new DOMException('closed', 'AbortError'); }; });
+    await menu(page, 'File', 'Save');
+    await page.waitForFunction(() => /Nothing was written/.test(document.querySelector('#status').textContent));
+    assert.equal((await state(page)).modified, true);
+    await page.evaluate(() => { delete window.showSaveFilePicker; });
+  });
+
   test('the changes not saved are kept in the browser and opened on the next visit', async () => {
     while (!(await keptCopy(page))) await new Promise((resolve) => setTimeout(resolve, 100));
     const next = await openPage(context, { address: `${server.address}?drawing=shapes.svg&seed=7` });
     assert.match(await next.locator('#status').textContent(), /shapes\.svg: the changes not saved on .* are open again/);
     assert.equal(shapeCount(await drawing(next)), shapeCount(accepted));
+    assert.equal((await state(next)).modified, true);  // still to be saved
     await next.close();
   });
 
@@ -137,6 +146,7 @@ describe('the static page\'s features', () => {
     assert.match(await asked, /changes that are not saved/);
     await page.waitForFunction(() => window.contourEditor.state().file === 'triangle.svg' && !window.contourEditor.busy());
     assert.equal(shapeCount(await drawing(page)), 1);
+    assert.equal(await keptCopy(page), undefined);  // the changes let go are not offered again
     // Save gives the drawing now shown.
     const download = page.waitForEvent('download');
     await menu(page, 'File', 'Save');

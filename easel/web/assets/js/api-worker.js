@@ -188,7 +188,8 @@ export class WorkerTransport {
   async drawn(reply) {
     const { draw, ...exported } = reply.export;
     try {
-      await this.keep(draw.name, await drawPicture(draw, exported));
+      if (await this.keep(draw.name, await drawPicture(draw, exported)) === false)
+        return { ...reply, ok: false, export: exported, error: `${draw.name} was not exported: no file was chosen` };
       return { ...reply, export: exported };
     } catch (error) {
       return { ...reply, ok: false, export: exported, error: `${draw.name} could not be drawn: ${error.message || error}` };

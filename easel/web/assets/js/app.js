@@ -5,7 +5,7 @@ import * as api from './api.js';
 import { BusyState } from './busy.js';
 import { Canvas } from './canvas.js';
 import { DialogView, TEMPLATE_UNITS } from './dialog.js';
-import { keepFile } from './keep.js';
+import { chooseTarget, keepFile } from './keep.js';
 import { MenuBar } from './menus.js';
 import { chooseDrawing, chooseUserFile, exportDialog } from './files.js';
 import { addShortcuts, shortcutFor, showShortcuts } from './shortcuts.js';
@@ -325,9 +325,18 @@ function buildMenus() {
   ]);
 }
 
+// A host in the page makes the file and the page keeps it where the user
+// says: the user chooses first, and a window cancelled writes nothing.
+async function targetChosen(name) {
+  if (!api.opensUserFiles || await chooseTarget(name)) return true;
+  say(`Nothing was written: no file was chosen for ${name}`);
+  return false;
+}
+
 // A drawing someone changed on disk since it was opened or saved is replaced
 // only once the user says so; else it may go under another name.
 async function save() {
+  if (!(await targetChosen(state.file))) return;
   const reply = await command('save');
   if (!reply || reply.reason !== 'changed') return;
   if (confirm(`${reply.error}\n\nOK replaces it; Cancel lets you choose another name.`))
@@ -346,7 +355,7 @@ async function folderDrawings() {
 async function saveAs() {
   const folder = await folderDrawings();
   const name = folder && await chooseDrawing('Save As', 'Save', folder, state.file);
-  if (!name) return;
+  if (!name || !(await targetChosen(name))) return;
   // The editor replaces an existing file only once the user has said so.
   const reply = await command('saveAs', { path: name });
   if (reply && reply.reason === 'exists' && confirm(`${name} already exists. Replace it?`))
@@ -396,7 +405,7 @@ async function exportPicture() {
     return reply.ok ? reply.export : { error: reply.error };
   };
   const request = await exportDialog({ file: state.file, selected: state.selection.length > 0 }, measure);
-  if (request) await askingCommand('export', request);
+  if (request && await targetChosen(request.path)) await askingCommand('export', request);
 }
 
 // ---- A drawing dropped on the page opens, saved beside the first one under

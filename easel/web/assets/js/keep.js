@@ -27,6 +27,19 @@ function download(name, bytes) {
   setTimeout(() => URL.revokeObjectURL(url), 60000);
 }
 
+// Where the browser can write files, the user chooses the file before the
+// host is asked to make it, so that a window cancelled leaves the drawing as
+// not saved: false when the user chose none.
+export async function chooseTarget(name) {
+  if (typeof globalThis.showSaveFilePicker !== 'function') return true;
+  try {
+    await chooseFile(name);
+  } catch (error) {
+    if (error.name === 'AbortError') return false;  // else written by a download, once made
+  }
+  return true;
+}
+
 // Resolves once the file is written or handed to the browser's downloads;
 // false when the user chose no file.
 export async function keepFile(name, bytes) {
