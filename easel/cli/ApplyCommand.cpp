@@ -170,6 +170,7 @@ ReadDrawing readDrawing(const ApplyOptions& o, std::size_t budget, bool leaveRun
     d.runs->deselectContours(document, false);
   }
   if (o.replace || o.again) d.runs->removeContours(document, false);
+  d.runs->forgetContours();
   return d;
 }
 

@@ -43,6 +43,7 @@ Stripped read(const StripOptions& o, bool leaveRunContours, std::ostream& warnin
                                                  o.input == "-" ? "<stdin>" : easel::shownPath(o.input),
                                                  contourVersion(), paramsProblem, warnings);
   s.runs->removeContours(*s.drawing.document, true);
+  s.runs->forgetContours();
   return s;
 }
 

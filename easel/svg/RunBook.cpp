@@ -115,7 +115,12 @@ void RunBook::indexElements(const Document& document) {
     }
   }
   // The contours the reader left out: no art, but marks and ids all the same.
-  unreadGone_.assign(source_.unread.size(), false);
+  // Mostly all of the file: room for them at once, without a rehash or copy.
+  const std::size_t unread = source_.unread.size();
+  marked_.reserve(marked_.size() + unread);
+  elements_.reserve(elements_.size() + unread);
+  elementsById_.reserve(elements_.size() + unread);
+  unreadGone_.assign(unread, false);
   for (std::size_t i = 0; i < source_.unread.size(); ++i) {
     const UnreadContour& u = source_.unread[i];
     marked_.push_back({ArtRef(), u.run, u.source, u.id, i});
@@ -177,6 +182,7 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
   // From the art that stays, down the chains of contours made from contours.
   NameChains bySource;
   std::unordered_set<std::string_view> candidateIds;
+  candidateIds.reserve(candidates.size());
   for (std::size_t i : candidates) {
     bySource.add(marked_[i].source, i);
     if (const std::string_view id = idOf(document, marked_[i]); !id.empty()) candidateIds.insert(id);
@@ -200,6 +206,8 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
     bySource.take(reached.front(), reach);
     reached.pop_front();
   }
+  contours_.reserve(candidates.size());
+  contoursBySource_.reserve(candidates.size());
   for (std::size_t i : candidates) {
     const Contour& c = marked_[i];
     if (!comes[i]) {
@@ -316,6 +324,9 @@ const RunRecord& RunBook::chooseAgain(Document& document) {
 void RunBook::removeContours(Document& document, bool all) {
   std::unordered_set<std::string> going;  // the ids of what goes, sources and contours
   std::deque<std::string> queue;
+  // Mostly every contour goes: room for their ids at once.
+  edits_.freedIds.reserve(contours_.size());
+  if (!all) going.reserve(contours_.size());
   const auto free = [&](std::string_view id) {
     edits_.freedIds.emplace(id);
     // Every record goes with `all`: only the sources of the others matter.
@@ -363,6 +374,19 @@ void RunBook::removeContours(Document& document, bool all) {
     const auto* e = dynamic_cast<const SvgArtExtra*>(document.content(k.art).extra.get());
     if (e && !staysKept(&edits_, *e)) showKept(document, k.art, true);
   }
+}
+
+void RunBook::forgetContours() {
+  // Exchanged for empty ones: clear() would keep the storage.
+  const auto drop = [](auto& member) { (void)std::exchange(member, {}); };
+  drop(elements_);
+  drop(elementsById_);
+  drop(contours_);
+  drop(marked_);
+  drop(contoursByRun_);
+  drop(contoursBySource_);
+  drop(kept_);
+  drop(keptIds_);
 }
 
 // A record goes when all its sources went, or keeps the others; a run some

@@ -86,6 +86,10 @@ class RunBook {
   // contours made from them (`all`: every contour of every usable run), and
   // notes the records that go or keep fewer sources.
   void removeContours(Document& document, bool all);
+  // For a command that is done removing: lets go of the indices over the
+  // file's elements and contours, so that the art made next reuses their
+  // memory. Only finish() and leftUnread() may follow.
+  void forgetContours();
 
   // What the exporter writes: the edits so far and, when `params` is given
   // and the run made contours, the new run's marks and record. Once: the
