@@ -30,7 +30,10 @@ std::string ExportIds::of(ArtRef art) const {
 }
 
 bool ExportIds::takenFromFile(const std::string& id) const {
-  return source_ && source_->ids.count(id) && !(freed_ && freed_->count(id));
+  // The freed ids first: a repeated run's contours take back the ids its
+  // earlier contours freed, and then one look-up answers.
+  if (freed_ && freed_->count(id)) return false;
+  return source_ && source_->ids.count(id);
 }
 
 // The art that was imported keeps its id whatever its copies look like;
