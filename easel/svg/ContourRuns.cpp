@@ -79,24 +79,14 @@ RecordedRun readRun(pugi::xml_node node, const std::vector<uint64_t>& current) {
   return r;
 }
 
-void collectRuns(pugi::xml_node node, const std::vector<uint64_t>& current, std::vector<RecordedRun>& out) {
-  for (pugi::xml_node c : node.children()) {
-    if (c.type() != pugi::node_element) continue;
-    if (isRunRecord(c)) {
-      out.push_back(readRun(c, current));
-    } else {
-      collectRuns(c, current, out);
-    }
-  }
-}
-
 }  // namespace
 
 bool isRunRecord(pugi::xml_node node) { return elementIs(node, kContourNamespace, "run"); }
 
 std::vector<RecordedRun> readRecordedRuns(const SvgSource& source, const std::string& currentVersion) {
+  const std::vector<uint64_t> current = versionNumbers(currentVersion);
   std::vector<RecordedRun> out;
-  collectRuns(source.root, versionNumbers(currentVersion), out);
+  for (pugi::xml_node record : source.runRecords) out.push_back(readRun(record, current));
   return out;
 }
 

@@ -61,7 +61,7 @@ struct RecordedRun {
 // Whether the element is a record (contour:run, by its namespace).
 bool isRunRecord(pugi::xml_node node);
 
-// Every contour:run element of the file, in file order. `currentVersion`
+// Every record of the file (SvgSource::runRecords), in file order. `currentVersion`
 // ("18.3.0"): a record of a newer version is not usable.
 std::vector<RecordedRun> readRecordedRuns(const SvgSource& source, const std::string& currentVersion);
 
@@ -190,7 +190,7 @@ class RunRecordWriter {
   void finish(XmlOut& out, SourceWriter* writer);
 
  private:
-  bool noteEditedRecords(pugi::xml_node node);
+  void noteEditedRecords(const SvgSource& source);
   // The new records, each after `lead`, their parameters and kept copies
   // after `inner` (copied through `writer`).
   void writeNewRecords(XmlOut& out, SourceWriter* writer, const std::string& lead, const std::string& inner,

@@ -74,7 +74,6 @@ void Importer::parseXml() {
   if (local != "svg") failNode(root, "not an SVG file: the root element is <" + std::string(name) + ">");
   source_->root = root;
   source_->svgPrefix = colon == std::string_view::npos ? "" : std::string(name.substr(0, colon + 1));
-  source_->contourPrefix = choosePrefix(root, kContourNamespace, kContourPrefix).prefix;
   source_->inkscapePrefix = prefixFor(root, kInkscapeNamespace, "inkscape:");
   insensitiveName_ = prefixFor(root, kSodipodiNamespace, "sodipodi:") + "insensitive";
 }
@@ -179,17 +178,28 @@ Affine Importer::viewBoxTransform(const double* vb, double width, double height,
   return {sx, 0, 0, sy, tx, ty};
 }
 
+// One walk of the whole tree: what the reader and the writer need of it
+// besides the art.
 void Importer::collectIds() {
-  std::vector<std::pair<pugi::xml_node, std::size_t>> stack{{source_->root, 1}};
+  struct Open {
+    pugi::xml_node node;
+    std::size_t depth;
+    bool inRecord;
+  };
+  std::vector<Open> stack{{source_->root, 1, false}};
+  PrefixChoice contourPrefix(source_->root, kContourNamespace, kContourPrefix);
   while (!stack.empty()) {
-    const auto [n, depth] = stack.back();
+    const auto [n, depth, inRecord] = stack.back();
     stack.pop_back();
     if (depth > kDepthLimit)
       failNode(n,
                "elements nested " + std::to_string(depth) + " deep (the limit is " + std::to_string(kDepthLimit) + ")");
     checkAttributes(n);
+    contourPrefix.note(n);
     if (pugi::xml_attribute id = n.attribute("id")) source_->ids.emplace(id.value(), n);
-    if (leaveContours_ && localName(n.name()) == "run" && isRunRecord(n)) recordIds_.insert(n.attribute("id").value());
+    const bool record = localName(n.name()) == "run" && isRunRecord(n);
+    if (record && !inRecord) source_->runRecords.push_back(n);
+    if (record && leaveContours_) recordIds_.insert(n.attribute("id").value());
     if (nameOf(n) == "style") styleElements_.push_back(n);
     if (std::string_view(n.name()).ends_with(":kept") && isRunRecord(n.parent()) &&
         elementIs(n, kContourNamespace, "kept")) {
@@ -197,9 +207,10 @@ void Importer::collectIds() {
       if (copy) keptCopies_.emplace(std::pair(n.parent().attribute("id").value(), n.attribute("n").value()), copy);
     }
     for (pugi::xml_node c = n.last_child(); c; c = c.previous_sibling()) {
-      if (c.type() == pugi::node_element) stack.emplace_back(c, depth + 1);
+      if (c.type() == pugi::node_element) stack.push_back({c, depth + 1, inRecord || record});
     }
   }
+  source_->contourPrefix = contourPrefix.chosen().prefix;
 }
 
 void Importer::checkAttributes(pugi::xml_node element) const {

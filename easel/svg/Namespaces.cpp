@@ -1,8 +1,5 @@
 #include "Namespaces.h"
 
-#include <set>
-#include <vector>
-
 namespace easel::svg {
 
 namespace {
@@ -74,45 +71,41 @@ bool elementIs(pugi::xml_node element, std::string_view uri, std::string_view lo
          namespaceOf(element, element.name(), false) == uri;
 }
 
-ChosenPrefix choosePrefix(pugi::xml_node root, std::string_view uri, std::string_view wanted) {
-  std::set<std::string, std::less<>> ours;  // what the root binds to `uri`
+PrefixChoice::PrefixChoice(pugi::xml_node root, std::string_view uri, std::string_view wanted)
+    : root_(root), uri_(uri), wanted_(wanted) {
   for (pugi::xml_attribute a : root.attributes()) {
     std::string_view p;
-    if (declares(a.name(), &p) && !p.empty() && uri == a.value()) ours.emplace(p);
+    if (declares(a.name(), &p) && !p.empty() && uri == a.value()) ours_.emplace(p);
   }
-  // Every prefix that the file declares or uses in `wanted`'s family, and the
-  // root's prefixes for `uri` that an element binds otherwise.
-  std::set<std::string, std::less<>> taken, rebound;
-  std::vector<pugi::xml_node> stack{root};
-  const auto note = [&](std::string_view prefix) {
-    // Looked up first: a file's thousands of marks name the same few prefixes.
-    if (prefix.starts_with(wanted) && !taken.contains(prefix)) taken.emplace(prefix);
-  };
-  while (!stack.empty()) {
-    const pugi::xml_node n = stack.back();
-    stack.pop_back();
-    note(prefixOf(n.name()));
-    for (pugi::xml_attribute a : n.attributes()) {
-      std::string_view p;
-      if (!declares(a.name(), &p)) {
-        note(prefixOf(a.name()));
-        continue;
-      }
-      note(p);
-      if (ours.count(p) && uri != a.value()) rebound.emplace(p);
-    }
-    for (pugi::xml_node c = n.last_child(); c; c = c.previous_sibling()) {
-      if (c.type() == pugi::node_element) stack.push_back(c);
-    }
-  }
-  for (pugi::xml_attribute a : root.attributes()) {
+}
+
+void PrefixChoice::noteUse(std::string_view prefix) {
+  // Looked up first: a file's thousands of marks name the same few prefixes.
+  if (prefix.starts_with(wanted_) && !taken_.contains(prefix)) taken_.emplace(prefix);
+}
+
+void PrefixChoice::note(pugi::xml_node element) {
+  noteUse(prefixOf(element.name()));
+  for (pugi::xml_attribute a : element.attributes()) {
     std::string_view p;
-    if (declares(a.name(), &p) && ours.count(p) && !rebound.count(p)) return {std::string(p) + ":", true};
+    if (!declares(a.name(), &p)) {
+      noteUse(prefixOf(a.name()));
+      continue;
+    }
+    noteUse(p);
+    if (ours_.count(p) && uri_ != a.value()) rebound_.emplace(p);
+  }
+}
+
+ChosenPrefix PrefixChoice::chosen() const {
+  for (pugi::xml_attribute a : root_.attributes()) {
+    std::string_view p;
+    if (declares(a.name(), &p) && ours_.count(p) && !rebound_.count(p)) return {std::string(p) + ":", true};
   }
   for (int n = 0;; ++n) {
-    std::string candidate(wanted);
+    std::string candidate(wanted_);
     if (n > 0) candidate += std::to_string(n);
-    if (!taken.count(candidate)) return {candidate + ":", false};
+    if (!taken_.count(candidate)) return {candidate + ":", false};
   }
 }
 

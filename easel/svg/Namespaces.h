@@ -6,6 +6,7 @@
 #ifndef EASEL_SVG_NAMESPACES_H
 #define EASEL_SVG_NAMESPACES_H
 
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -44,7 +45,23 @@ struct ChosenPrefix {
   std::string prefix;
   bool declared = false;
 };
-ChosenPrefix choosePrefix(pugi::xml_node root, std::string_view uri, std::string_view wanted);
+// Chosen as the reader walks the file's elements anyway: each is noted,
+// the root included, and the choice made after the last.
+class PrefixChoice {
+ public:
+  PrefixChoice(pugi::xml_node root, std::string_view uri, std::string_view wanted);
+  void note(pugi::xml_node element);
+  ChosenPrefix chosen() const;
+
+ private:
+  void noteUse(std::string_view prefix);
+
+  pugi::xml_node root_;
+  std::string_view uri_, wanted_;
+  std::set<std::string, std::less<>> ours_;     // what the root binds to `uri`
+  std::set<std::string, std::less<>> taken_;    // declared or used in `wanted`'s family
+  std::set<std::string, std::less<>> rebound_;  // of ours_, those an element binds otherwise
+};
 
 }  // namespace easel::svg
 

@@ -17,29 +17,23 @@ RunRecordWriter::RunRecordWriter(const SvgSource* source, const RunEdits& edits,
   for (pugi::xml_node c : source->root.children(metadataName_.c_str())) {
     if (std::string_view(attributeIn(c, kContourNamespace, "role").value()) == "runs") metadata_ = c;
   }
-  if (!edits.dropped.empty() || !edits.sourcesLeft.empty()) noteEditedRecords(source->root);
+  if (!edits.dropped.empty() || !edits.sourcesLeft.empty()) noteEditedRecords(*source);
 }
 
 std::string RunRecordWriter::declarationName() const {
   return "xmlns:" + contourPrefix_.substr(0, contourPrefix_.size() - 1);
 }
 
-// Notes the elements under `node` (and `node`) that hold a record that
-// changes; true when `node` does.
-bool RunRecordWriter::noteEditedRecords(pugi::xml_node node) {
-  bool holds = false;
-  for (pugi::xml_node c : node.children()) {
-    if (c.type() != pugi::node_element) continue;
-    if (isRunRecord(c)) {
-      const std::string id = c.attribute("id").value();
-      if (edits_.dropped.count(id) || edits_.sourcesLeft.count(id)) holdsEditedRecords_.insert(c.internal_object());
-      holds = holds || holdsEditedRecords_.count(c.internal_object());
-    } else if (noteEditedRecords(c)) {
-      holds = true;
-    }
+// Notes the records that change and the elements that hold them, up to the
+// root (from the reader's list: the file is not walked again).
+void RunRecordWriter::noteEditedRecords(const SvgSource& source) {
+  for (pugi::xml_node record : source.runRecords) {
+    const std::string id = record.attribute("id").value();
+    if (!edits_.dropped.count(id) && !edits_.sourcesLeft.count(id)) continue;
+    // Up to the first noted: those above it are noted already.
+    for (pugi::xml_node n = record; holdsEditedRecords_.insert(n.internal_object()).second && n != source.root;
+         n = n.parent()) {}
   }
-  if (holds) holdsEditedRecords_.insert(node.internal_object());
-  return holds;
 }
 
 bool RunRecordWriter::drops(pugi::xml_node node) const {

@@ -57,6 +57,9 @@ struct SvgSource {
   // and href name, and what new ids must not collide with. The ids are the
   // parsed attributes' own text.
   std::unordered_map<std::string_view, pugi::xml_node> ids;
+  // The run records (ContourRuns.h) in file order; one inside another record
+  // is that record's text, not a record of the file.
+  std::vector<pugi::xml_node> runRecords;
   // Contours of recorded runs that the reader left out, for a command that
   // removes them anyway (ReadOptions::leaveRunContours), in file order. Each
   // is an item of its container whose art is unreadArt(): written as art
