@@ -204,40 +204,49 @@ int GeometryWriter::paintOf(const ArtContent& c) {
   const AIPathStyle& s = c.style;
   const bool fills = isPainted(s.fillPaint, s.fill.color);
   const bool strokes = isPainted(s.strokePaint, s.stroke.color) && s.stroke.width > 0;
-  std::vector<float> dashes(s.stroke.dashes,
-                            s.stroke.dashes + std::clamp<int32_t>(s.stroke.dashCount, 0, kMaxDashComponents));
+  PaintKey key;
+  std::memset(&key, 0, sizeof key);
   // As SVG reads a dash array: a negative length or no length at all draws solid.
+  const int32_t dashes = std::clamp<int32_t>(s.stroke.dashCount, 0, kMaxDashComponents);
   float total = 0;
-  for (float d : dashes) total += d;
-  if (std::any_of(dashes.begin(), dashes.end(), [](float d) { return d < 0; }) || !(total > 0)) dashes.clear();
-  // The paint as the page uses it, as bytes: most objects share a few paints.
+  bool negative = false;
+  for (int32_t i = 0; i < dashes; ++i) {
+    total += s.stroke.dashes[i];
+    negative = negative || s.stroke.dashes[i] < 0;
+  }
+  if (!negative && total > 0) {
+    key.dashCount = dashes;
+    std::copy(s.stroke.dashes, s.stroke.dashes + dashes, key.dashes);
+  }
   const svg::Rgb fill = fills ? svg::displayColor(s.fill.color) : svg::Rgb{-1, 0, 0};
   const svg::Rgb stroke = strokes ? svg::displayColor(s.stroke.color) : svg::Rgb{-1, 0, 0};
+  const double fillParts[] = {fill.r, fill.g, fill.b}, strokeParts[] = {stroke.r, stroke.g, stroke.b};
+  std::copy(std::begin(fillParts), std::end(fillParts), key.fill);
+  std::copy(std::begin(strokeParts), std::end(strokeParts), key.stroke);
   const float reals[] = {s.stroke.width, s.stroke.miterLimit, s.stroke.dashOffset, c.opacity};
+  std::copy(std::begin(reals), std::end(reals), key.reals);
   const int32_t words[] = {s.stroke.cap, s.stroke.join, s.evenOdd != 0};
-  std::string key;
-  for (const auto& [bytes, size] : {std::pair<const void*, std::size_t>{&fill, sizeof fill},
-                                    {&stroke, sizeof stroke},
-                                    {reals, sizeof reals},
-                                    {words, sizeof words},
-                                    {dashes.data(), dashes.size() * sizeof(float)}})
-    key.append(static_cast<const char*>(bytes), size);
+  std::copy(std::begin(words), std::end(words), key.words);
   const auto found = paintIndex_.find(key);
   if (found != paintIndex_.end()) return found->second;
+  return addPaint(key, fills, strokes);
+}
 
-  nlohmann::json paint = {{"fill", fills ? nlohmann::json(svg::hexColor(fill)) : nlohmann::json(nullptr)},
-                          {"stroke", strokes ? nlohmann::json(svg::hexColor(stroke)) : nlohmann::json(nullptr)},
-                          {"width", s.stroke.width},
-                          {"cap", svg::capName(s.stroke.cap)},
-                          {"join", svg::joinName(s.stroke.join)},
-                          {"miter", s.stroke.miterLimit},
-                          {"dash", dashes},
-                          {"dashOffset", s.stroke.dashOffset},
-                          {"evenOdd", s.evenOdd != 0},
-                          {"opacity", c.opacity}};
+int GeometryWriter::addPaint(const PaintKey& key, bool fills, bool strokes) {
+  const auto hex = [](const double (&parts)[3]) { return svg::hexColor(svg::Rgb{parts[0], parts[1], parts[2]}); };
+  nlohmann::json paint = {{"fill", fills ? nlohmann::json(hex(key.fill)) : nlohmann::json(nullptr)},
+                          {"stroke", strokes ? nlohmann::json(hex(key.stroke)) : nlohmann::json(nullptr)},
+                          {"width", key.reals[0]},
+                          {"cap", svg::capName(key.words[0])},
+                          {"join", svg::joinName(key.words[1])},
+                          {"miter", key.reals[1]},
+                          {"dash", std::vector<float>(key.dashes, key.dashes + key.dashCount)},
+                          {"dashOffset", key.reals[2]},
+                          {"evenOdd", key.words[2] != 0},
+                          {"opacity", key.reals[3]}};
   const int index = static_cast<int>(paints_.size());
   paints_.push_back(std::move(paint));
-  paintIndex_.emplace(std::move(key), index);
+  paintIndex_.emplace(key, index);
   return index;
 }
 
@@ -270,16 +279,22 @@ void GeometryWriter::add(const Document& document, ArtRef art, uint32_t id, uint
   float box[4] = {kInfinity, kInfinity, -kInfinity, -kInfinity};
   const std::size_t boxAt = bytes_.size();
   for (float v : box) number(v);
-  std::vector<const ArtContent*> subpaths;
-  if (c.type == ArtType::Path) {
-    subpaths.push_back(&c);
-  } else if (c.type == ArtType::CompoundPath) {
-    for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m)) subpaths.push_back(&document.content(m));
-  }
-  std::erase_if(subpaths, [](const ArtContent* s) { return s->segments.empty(); });
-  word(static_cast<uint32_t>(subpaths.size()));
+  // Its subpaths with segments: a path's own, a compound path's members'.
+  // Walked twice (counted, then written) rather than listed: no destructor
+  // waits in the calls of this walk (see PaintKey).
+  const auto eachSubpath = [&](auto&& visit) {
+    if (c.type == ArtType::Path) {
+      if (!c.segments.empty()) visit(c);
+    } else if (c.type == ArtType::CompoundPath) {
+      for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m))
+        if (const ArtContent& s = document.content(m); !s.segments.empty()) visit(s);
+    }
+  };
+  uint32_t subpaths = 0;
+  eachSubpath([&](const ArtContent&) { ++subpaths; });
+  word(subpaths);
   bool curved = false;
-  for (const ArtContent* s : subpaths) curved |= writeSubpath(s->segments, s->closed, box);
+  eachSubpath([&](const ArtContent& s) { curved |= writeSubpath(s.segments, s.closed, box); });
   if (curved) bytes_[flags] = static_cast<char>(bytes_[flags] | kGeometryCurved);
   std::memcpy(bytes_.data() + boxAt, box, sizeof box);
   const auto size = static_cast<uint32_t>((bytes_.size() - start) / sizeof(uint32_t));

@@ -28,6 +28,7 @@
 #define EASEL_WEB_DRAWINGGEOMETRY_H
 
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -90,9 +91,28 @@ class GeometryWriter {
   bool writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed, float box[4]);
   int paintOf(const ArtContent& content);
 
+  // What tells two paints apart, compared as bytes: the colours as shown,
+  // width, miter, dash offset, opacity, cap, join, fill rule and dashes (the
+  // unused ones zero). Of fixed size, so that finding one allocates nothing:
+  // in the page's worker each call that may throw while a destructor waits
+  // leaves the module and comes back, and most objects share a few paints.
+  struct PaintKey {
+    double fill[3], stroke[3];
+    float reals[4];
+    int32_t words[3];
+    int32_t dashCount;
+    float dashes[kMaxDashComponents];
+  };
+  struct PaintKeyLess {
+    bool operator()(const PaintKey& a, const PaintKey& b) const { return std::memcmp(&a, &b, sizeof a) < 0; }
+  };
+  static_assert(sizeof(PaintKey) == 6 * sizeof(double) + 8 * sizeof(float) + kMaxDashComponents * sizeof(float),
+                "no padding: keys compare as bytes");
+  int addPaint(const PaintKey& key, bool fills, bool strokes);
+
   std::string bytes_;
   nlohmann::json paints_ = nlohmann::json::array();
-  std::map<std::string, int> paintIndex_;
+  std::map<PaintKey, int, PaintKeyLess> paintIndex_;
 };
 
 }  // namespace easel::web

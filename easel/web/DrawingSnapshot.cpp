@@ -74,6 +74,26 @@ ArtRef nextAfter(const Document& document, ArtRef art) {
   return {};
 }
 
+// One object's entry; gives the next object in document order. Apart from
+// the list it goes into: with no destructor waiting in this frame, the page's
+// worker reads the document here with plain calls, not ones that leave the
+// module to catch what they might throw.
+[[gnu::noinline]] ArtRef readEntry(const Document& document, ArtRef art, SnapshotEntry& entry) {
+  entry.key = art.bits();
+  entry.parent = document.parent(art).bits();
+  entry.above = document.previousSibling(art).bits();
+  Hasher h;
+  const ArtContent& content = document.content(art);
+  hashContent(h, content);
+  ArtRef next = document.nextInOrder(art);
+  if (content.type == ArtType::CompoundPath) {  // its members are part of it
+    for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m)) hashContent(h, document.content(m));
+    next = nextAfter(document, art);
+  }
+  entry.fingerprint = h.value();
+  return next;
+}
+
 // The keys (in their new order) outside a longest run whose old places
 // increase: the fewest that must move to give the new order.
 std::vector<uint64_t> keysOutOfOrder(const std::vector<uint64_t>& keys,
@@ -109,18 +129,7 @@ DrawingSnapshot takeSnapshot(const Document& document) {
   whole.real(document.pageHeight());
   for (ArtRef art = document.firstLayer(); art;) {
     SnapshotEntry entry;
-    entry.key = art.bits();
-    entry.parent = document.parent(art).bits();
-    entry.above = document.previousSibling(art).bits();
-    Hasher h;
-    const ArtContent& content = document.content(art);
-    hashContent(h, content);
-    ArtRef next = document.nextInOrder(art);
-    if (content.type == ArtType::CompoundPath) {  // its members are part of it
-      for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m)) hashContent(h, document.content(m));
-      next = nextAfter(document, art);
-    }
-    entry.fingerprint = h.value();
+    const ArtRef next = readEntry(document, art, entry);
     whole.wide(entry.key);
     whole.wide(entry.parent);
     whole.wide(entry.fingerprint);

@@ -124,6 +124,40 @@ TEST(DrawingViewTest, GeometryRecordsCarryTheArtworkPointsAndPaint) {
              floatWords({30, 270, 30, 270, 80, 280, 90, 270, 90, 210, 30, 210})));
 }
 
+TEST(DrawingViewTest, ObjectsThatPaintAlikeShareOnePaint) {
+  // Two squares painted alike; the top one (written first) changed as each
+  // case says. A dash array with a negative length, or no length, draws solid.
+  struct Case {
+    const char* what;
+    void (*change)(AIPathStyle&);
+    std::size_t paints;
+    const char* dash;  // the top square's paint's dash array
+  };
+  const Case cases[] = {
+      {"alike", [](AIPathStyle&) {}, 1, "[]"},
+      {"another fill", [](AIPathStyle& s) { s.fill.color.c.rgb.red = 0.5f; }, 2, "[]"},
+      {"even-odd", [](AIPathStyle& s) { s.evenOdd = 1; }, 2, "[]"},
+      {"dashed", [](AIPathStyle& s) { s.stroke.dashCount = 2, s.stroke.dashes[0] = 3, s.stroke.dashes[1] = 1.5f; }, 2,
+       "[3.0,1.5]"},
+      {"a negative dash", [](AIPathStyle& s) { s.stroke.dashCount = 2, s.stroke.dashes[0] = 3, s.stroke.dashes[1] = -1; },
+       1, "[]"},
+      {"dashes of no length", [](AIPathStyle& s) { s.stroke.dashCount = 1, s.stroke.dashes[0] = 0; }, 1, "[]"},
+  };
+  const std::string square = R"(<rect width="8" height="8" fill="#4e8cf2" stroke="#222" stroke-width="2")";
+  for (const Case& c : cases) {
+    View v(svgFile(square + R"( x="10"/>)" + square + R"( x="30"/>)"));
+    const ArtRef top = v.doc().firstChild(v.doc().firstLayer());
+    AIPathStyle style = v.doc().pathStyle(top);
+    c.change(style);
+    v.doc().setPathStyle(top, style);
+    v.view.look(v.doc());
+    std::string geometry;
+    const nlohmann::json paints = v.answer(0, &geometry)["geometry"]["paints"];
+    ASSERT_EQ(paints.size(), c.paints) << c.what;
+    EXPECT_EQ(paints.front()["dash"], nlohmann::json::parse(c.dash)) << c.what;
+  }
+}
+
 TEST(DrawingViewTest, APageGetsChangesOnlyToAPictureOfTheSameKindItShows) {
   View v(svgFile(R"(<path d="M10,10 L50,10 L30,40 Z"/>)"));
   const uint64_t first = v.view.revision();
