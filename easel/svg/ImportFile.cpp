@@ -26,10 +26,13 @@ ImportedSvg Importer::run() {
   const std::size_t held = source_->buffer.size() + (source_->text.kept() ? source_->text.size() : 0);
   doc_->setMemoryBudget(budget_ > held ? budget_ - held : 0);
   readPage();
-  collectIds();
+  const std::size_t elements = collectIds();
   // A run that kept copies of the sources it deleted has its selected
   // contours stand for those sources: they are read.
   leaveContours_ = leaveContours_ && keptCopies_.empty() && !recordIds_.empty();
+  // Room for every element, of which only the pages that the contours left
+  // unread fill are touched: the list is never copied as it grows.
+  if (leaveContours_) source_->unread.reserve(elements);
   readStyleSheets();
   importRoot();
   addSolidSwatches();
@@ -180,7 +183,8 @@ Affine Importer::viewBoxTransform(const double* vb, double width, double height,
 
 // One walk of the whole tree: what the reader and the writer need of it
 // besides the art.
-void Importer::collectIds() {
+std::size_t Importer::collectIds() {
+  std::size_t elements = 0;
   struct Open {
     pugi::xml_node node;
     std::size_t depth;
@@ -191,6 +195,7 @@ void Importer::collectIds() {
   while (!stack.empty()) {
     const auto [n, depth, inRecord] = stack.back();
     stack.pop_back();
+    ++elements;
     if (depth > kDepthLimit)
       failNode(n,
                "elements nested " + std::to_string(depth) + " deep (the limit is " + std::to_string(kDepthLimit) + ")");
@@ -211,6 +216,7 @@ void Importer::collectIds() {
     }
   }
   source_->contourPrefix = contourPrefix.chosen().prefix;
+  return elements;
 }
 
 void Importer::checkAttributes(pugi::xml_node element) const {

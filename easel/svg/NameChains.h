@@ -30,21 +30,21 @@ class NameChains {
     if (found == ends_.end()) return;
     for (std::size_t i = found->second.first; i != kNone; i = next_[i]) visit(i);
   }
-  // As forEach, then forgets the name: a walk that may meet a name again
-  // visits its indices once.
+  // As forEach, the first time only: a walk that may meet a name again
+  // visits its indices once. The name stays for forEach.
   template <typename Visit>
   void take(std::string_view name, Visit visit) {
     const auto found = ends_.find(name);
-    if (found == ends_.end()) return;
-    const std::size_t first = found->second.first;
-    ends_.erase(found);
-    for (std::size_t i = first; i != kNone; i = next_[i]) visit(i);
+    if (found == ends_.end() || found->second.taken) return;
+    found->second.taken = true;
+    for (std::size_t i = found->second.first; i != kNone; i = next_[i]) visit(i);
   }
 
  private:
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   struct Ends {
     std::size_t first, last;
+    bool taken = false;
   };
   std::unordered_map<std::string_view, Ends> ends_;
   std::vector<std::size_t> next_;  // by index: the next of its name

@@ -179,19 +179,20 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
       candidates.push_back(i);
     }
   }
-  // From the art that stays, down the chains of contours made from contours.
-  NameChains bySource;
+  // From the art that stays, down the chains of contours made from contours
+  // (the index by source serves the removal after).
   std::unordered_set<std::string_view> candidateIds;
   candidateIds.reserve(candidates.size());
+  contoursBySource_.reserve(candidates.size());
   for (std::size_t i : candidates) {
-    bySource.add(marked_[i].source, i);
+    contoursBySource_.add(marked_[i].source, i);
     if (const std::string_view id = idOf(document, marked_[i]); !id.empty()) candidateIds.insert(id);
   }
-  std::vector<bool> comes(marked_.size(), false);
+  mayGo_.assign(marked_.size(), false);
   std::deque<std::string_view> reached;  // the ids of contours that come from art that stays
   auto reach = [&](std::size_t i) {
-    if (comes[i]) return;
-    comes[i] = true;
+    if (mayGo_[i]) return;
+    mayGo_[i] = true;
     if (const std::string_view id = idOf(document, marked_[i]); !id.empty()) reached.push_back(id);
   };
   for (std::size_t i : candidates) {
@@ -203,21 +204,16 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
     }
   }
   while (!reached.empty()) {
-    bySource.take(reached.front(), reach);
+    contoursBySource_.take(reached.front(), reach);
     reached.pop_front();
   }
-  contours_.reserve(candidates.size());
-  contoursBySource_.reserve(candidates.size());
   for (std::size_t i : candidates) {
     const Contour& c = marked_[i];
-    if (!comes[i]) {
+    if (!mayGo_[i]) {
       left[{c.run, elementsById_.has(c.source) ? Left::Loop : Left::NoSource}].push_back(nameOf(c));
       continue;
     }
-    const std::size_t at = contours_.size();
-    contours_.push_back(c);
-    contoursByRun_[c.run].push_back(at);
-    contoursBySource_.add(c.source, at);
+    contoursByRun_[c.run].push_back(i);
   }
   for (const auto& [key, names] : left) {
     leftRuns_.insert(key.first);
@@ -259,7 +255,7 @@ std::vector<ArtRef> RunBook::contoursOf(const Document& document, std::string_vi
   const auto found = contoursByRun_.find(run);
   if (found == contoursByRun_.end()) return out;
   for (std::size_t i : found->second)
-    if (contours_[i].art && document.valid(contours_[i].art)) out.push_back(contours_[i].art);
+    if (marked_[i].art && document.valid(marked_[i].art)) out.push_back(marked_[i].art);
   return out;
 }
 
@@ -325,15 +321,16 @@ void RunBook::removeContours(Document& document, bool all) {
   std::unordered_set<std::string> going;  // the ids of what goes, sources and contours
   std::deque<std::string> queue;
   // Mostly every contour goes: room for their ids at once.
-  edits_.freedIds.reserve(contours_.size());
-  if (!all) going.reserve(contours_.size());
+  edits_.freedIds.reserve(marked_.size());
+  if (!all) going.reserve(marked_.size());
   const auto free = [&](std::string_view id) {
     edits_.freedIds.emplace(id);
     // Every record goes with `all`: only the sources of the others matter.
     if (!all && going.emplace(id).second) queue.emplace_back(id);
   };
   auto remove = [&](std::size_t i) {
-    const Contour& c = contours_[i];
+    if (!mayGo_[i]) return;
+    const Contour& c = marked_[i];
     if (c.unread != kRead) {
       if (unreadGone_[c.unread]) return;
       unreadGone_[c.unread] = true;
@@ -346,7 +343,7 @@ void RunBook::removeContours(Document& document, bool all) {
   };
   if (all) {
     for (const RunRecord& r : usable_) going.insert(r.sources.begin(), r.sources.end());
-    for (std::size_t i = 0; i < contours_.size(); ++i) remove(i);
+    for (std::size_t i = 0; i < marked_.size(); ++i) remove(i);
   } else {
     // A contour that goes takes the contours made from it along.
     for (const std::string& id : selectedSources(document)) {
@@ -359,7 +356,7 @@ void RunBook::removeContours(Document& document, bool all) {
       const auto run = contoursByRun_.find(k.run);
       if (run == contoursByRun_.end()) continue;
       for (std::size_t i : run->second)
-        if (contours_[i].source.empty()) remove(i);
+        if (marked_[i].source.empty()) remove(i);
     }
     while (!queue.empty()) {
       const std::string id = std::move(queue.front());
@@ -381,8 +378,8 @@ void RunBook::forgetContours() {
   const auto drop = [](auto& member) { (void)std::exchange(member, {}); };
   drop(elements_);
   drop(elementsById_);
-  drop(contours_);
   drop(marked_);
+  drop(mayGo_);
   drop(contoursByRun_);
   drop(contoursBySource_);
   drop(kept_);

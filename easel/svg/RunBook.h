@@ -149,8 +149,10 @@ class RunBook {
   // they were made from.
   std::vector<Element> elements_;
   NameChains elementsById_;
-  std::vector<Contour> contours_;  // document order
-  std::vector<Contour> marked_;    // every mark of the file, before the checks
+  std::vector<Contour> marked_;  // every mark of the file: the art's, then those left unread
+  std::vector<bool> mayGo_;      // by marked_: passed the checks
+  // Indices in marked_: the contours that may go by run; those that passed
+  // the first checks by source, of which only those that may go count.
   std::unordered_map<std::string_view, std::vector<std::size_t>> contoursByRun_;
   NameChains contoursBySource_;
   std::vector<Kept> kept_;                                           // document order

@@ -125,7 +125,8 @@ class Importer : private CascadeSite {
   void readPage();
   Affine viewBoxTransform(const double* vb, double width, double height, pugi::xml_attribute par);
   // Every element's ids, and its attributes checked: XML gives each one once.
-  void collectIds();
+  // Returns how many elements there are.
+  std::size_t collectIds();
   void checkAttributes(pugi::xml_node element) const;
   // Every <style> of the file applies to the whole file, in file order. A
   // sheet in another language than CSS is kept but not read.
