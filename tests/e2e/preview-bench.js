@@ -34,7 +34,8 @@ const openContour = async (page) => {
 };
 
 // "Contour..." to its dialog shown; then the largest contour count, and
-// Escape once the page shows the run busy: to the run ended (as the editor's
+// Escape once the dialog's own line shows the run busy (an open dialog shows
+// it there, not in the page's panel): to the run ended (as the editor's
 // progress says) and to the dialog closed with the drawing as it was.
 async function cancelFigures(page) {
   const before = await drawing(page);
@@ -54,7 +55,7 @@ async function cancelFigures(page) {
       input.value = '200';
       input.dispatchEvent(new Event('change'));
     });
-    await page.waitForSelector('.busy:not(.hidden)');
+    await page.waitForSelector(`${settingsWindow} .chrome .progress:not(.hidden)`);
     start = Date.now();
     await page.keyboard.press('Escape');
     while (await running());
