@@ -17,6 +17,7 @@
 //   first's, only the top one is drawn: it covers the others but for their
 //   edges, which differ from its own by less than a pixel.
 import { Flattener } from './flatten.js';
+import { reach, samePaint } from './paints.js';
 import { SLICE_MS, nextTask } from './slices.js';
 
 const CHECK_EVERY = 8;  // paths drawn between looks at the clock
@@ -25,25 +26,12 @@ let unitsPerMs = 25;    // as the last slice measured, kept from job to job
 const NEAR_PIXELS = 0.5;
 const NONE = -1;
 
-// How far a paint's stroke reaches outside its path: half its width, times
-// the miter limit at sharp miter joins, and a square cap's corner.
-// Kept with the paint, which many paths share.
-function reach(p) {
-  if (p.reach === undefined) p.reach = p.stroke ? (p.width / 2) * Math.max(Math.SQRT2, p.join === 'miter' ? p.miter : 1) : 0;
-  return p.reach;
-}
-
-function samePaint(p, q) {
-  return p === q || (p.fill === q.fill && p.stroke === q.stroke && p.width === q.width && p.cap === q.cap
-    && p.join === q.join && p.miter === q.miter && p.dashOffset === q.dashOffset && p.evenOdd === q.evenOdd
-    && p.opacity === q.opacity && p.dash.length === q.dash.length && p.dash.every((d, i) => d === q.dash[i]));
-}
-
 const flatten = (path, tolerance) => new Flattener(path, tolerance);
 
 export class PaintJob {
-  // `ranges`: [{context, from, to, started(), progressed(count)}] painted in
-  // turn; `onSlice(job)` after each slice.
+  // `ranges`: [{context, from, to, order, started(), progressed(count)}]
+  // painted in turn, each of its `order` of slots (the picture's order unless
+  // given); `onSlice(job)` after each slice.
   constructor(picture, view, ranges, { onSlice = () => {} } = {}) {
     Object.assign(this, { picture, view, ranges, onSlice });
     this.pixels = Math.max(0, ...ranges.map((r) => r.context.canvas.width * r.context.canvas.height));
@@ -116,16 +104,17 @@ export class PaintJob {
 
   // Whether the path above `s` (at `next` in the order) is drawn in its
   // place: the same opaque paint and segments, close to the run's first.
-  passedOver(s, p, next, to) {
+  passedOver(s, p, order, next, to) {
     if (next >= to || p.opacity !== 1) return false;
-    const picture = this.picture, t = picture.order[next], q = picture.paintOf(t);
+    const picture = this.picture, t = order[next], q = picture.paintOf(t);
     if (!samePaint(p, q) || !this.shows(t, q)) return false;
     return picture.sameShape(this.run === NONE ? s : this.run, t, NEAR_PIXELS / this.view.scale);
   }
 
   // Paints the range from `at` on, until this slice's time or units are spent.
   paintRange(r) {
-    const { picture, view } = this, { order, box } = picture, { context } = r, detail = view.detail;
+    const { picture, view } = this, { box } = picture, { context } = r, detail = view.detail;
+    const order = r.order || picture.order;
     const area = view.scale * view.scale;
     let i = this.at;
     for (let n = 1; i < r.to && this.units > 0; i++, n++) {
@@ -133,7 +122,7 @@ export class PaintJob {
       const s = order[i], p = picture.paintOf(s);
       if (!this.shows(s, p)) continue;
       if (detail) {
-        if (this.passedOver(s, p, i + 1, r.to)) {
+        if (this.passedOver(s, p, order, i + 1, r.to)) {
           if (this.run === NONE) this.run = s;
           continue;
         }
