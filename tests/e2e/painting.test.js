@@ -220,6 +220,45 @@ describe('painting a geometry picture', () => {
     assert.ok(same(figures.moved), JSON.stringify(figures.moved));
   });
 
+  // Ten stacks of nested squares, each answer taking all out and putting in
+  // stacks of one square more or less on top (new ids, the same looks but
+  // the one square): where the stacks lie apart, only the squares that
+  // differ are painted; where each overlaps the next, the painting goes by
+  // the order. Either way the canvases show what one painting shows.
+  test('a square more or less on each stack paints only what differs', async () => {
+    const cases = await page.evaluate(async () => {
+      const { GeometryPicture } = await import('/js/geometry.js');
+      const { Layers } = await import('/js/layers.js');
+      const { PaintJob } = await import('/js/painter.js');
+      const { answer, square, canvas, composite, difference } = window.kit;
+      const run = async (pitch) => {
+        const stacks = (size) => Array.from({ length: 10 }, (_, k) => Array.from({ length: size },
+          (_, j) => square(10 + k * pitch + j, 100 + j, 60 - 2 * j, j % 2 ? 0 : 3))).flat();
+        const canvases = [canvas(800, 300), canvas(800, 300), canvas(800, 300)];
+        const layers = new Layers(...canvases), picture = new GeometryPicture();
+        const view = { matrix: [1, 0, 0, 1, 0, 0], scale: 1, tolerance: 0.2, detail: false, clip: [-1, -1, 801, 301], key: 'v' };
+        let ids = [], first = 1;
+        const totals = [];
+        for (const size of [20, 21, 20, 21]) {
+          const paths = stacks(size);
+          picture.patch(...answer(paths, { remove: ids, first }));
+          ids = paths.map((_, i) => first + i);
+          first += paths.length;
+          const job = layers.paint(picture, view);
+          await job.done;
+          totals.push(job.total);
+        }
+        const one = canvas(800, 300);
+        await new PaintJob(picture, view, [{ context: one.getContext('2d'), from: 0, to: picture.count }]).start();
+        return { totals, ...difference(one, composite(canvases)) };
+      };
+      return { apart: await run(75), overlapping: await run(40) };
+    });
+    assert.deepEqual(cases.apart.totals, [200, 10, 0, 10]);
+    assert.ok(cases.overlapping.totals.slice(1).every((t) => t > 100), JSON.stringify(cases.overlapping.totals));
+    for (const [name, f] of Object.entries(cases)) assert.ok(f.coloured > 20000 && f.largest === 0, `${name}: ${JSON.stringify(f)}`);
+  });
+
   // Stacks of contours as the filter makes them by default: 101 copies of a
   // star, each 3.62 % smaller than the one below it, through nothing to 2.66
   // times its size upside down, in one paint. Seen from afar (0.3 device

@@ -12,10 +12,14 @@
 // slot of typed arrays rather than an object of its own: putting one in
 // costs a few words written, and its points stay in the answer's buffer,
 // read only once it is drawn. After each patch, `order` lists the slots of
-// the paths shown, bottom first, and `serials` says which object each is (a
-// number given to each object put in, never reused): a painter compares them
-// with the order it drew to know what is unchanged.
+// the paths shown, bottom first, and `serials` says which each is: a number
+// given to each object put in, but a path that takes the place of one taken
+// out by the same answer and looks exactly like it (the same segments,
+// points and paint: a preview makes most of its contours again as they were)
+// keeps that one's number. A painter compares them with what it drew to know
+// what it need not paint again.
 import { IdTable } from './idtable.js';
+import { samePaint } from './paints.js';
 import { sameShapeWithin, walkPath } from './records.js';
 
 const SVG_NS = 'http://www.w3.org/2000/svg';
@@ -27,6 +31,14 @@ const AT_ID = 0, AT_CONTAINER = 1, AT_ABOVE = 2, AT_SIZE = 3, AT_PAINT = 4, AT_F
 const HIDDEN = 1, CURVED = 2;
 const CLOCK_EVERY = 256;  // records patched between looks at the clock
 const COPIED_AT_ONCE = 1 << 18;  // elements of a column copied between looks at the clock
+
+// A number for a record's look, from its size and box: records that look
+// alike have the same one (others seldom do).
+function lookOf(words, head) {
+  let h = words[head + AT_SIZE];
+  for (let k = AT_BOX; k < AT_BOX + 4; k++) h = Math.imul(h ^ words[head + k], 0x9e3779b1);
+  return h;
+}
 
 // Path data text of the same commands.
 class PathText {
@@ -103,12 +115,13 @@ export class GeometryPicture {
   // whether the patch is done. Until it is, the picture must not be read.
   patcher(words, floats, paints) {
     let at = 1, removing = words[0], inserting = -1, buffer = -1, entry = null, room = 0, listing = null;
+    const taken = new Map();  // look -> the paths taken out: [serial, words, floats, start, paint]
     const late = (n, until) => n % CLOCK_EVERY === 0 && performance.now() > until;
     return {
       step: (until) => {
         for (let n = 1; removing > 0; removing--, n++) {
           if (late(n, until)) return false;
-          this.forget(this.slots.get(words[at++]));
+          this.forget(this.slots.get(words[at++]), taken);
         }
         if (inserting < 0) {
           inserting = words[at++];
@@ -127,7 +140,7 @@ export class GeometryPicture {
           const end = at + AT_SIZE + 1 + words[at + AT_SIZE];
           this.forget(slots.get(id));
           const s = spare.length ? spare.pop() : this.used++;
-          serial[s] = this.nextSerial++;
+          serial[s] = this.serialOf(taken, words, floats, at, paints);
           key[s] = id;
           size[s] = words[at + AT_SIZE];
           paint[s] = floats[at + AT_PAINT];
@@ -145,6 +158,7 @@ export class GeometryPicture {
           at = end;
         }
         if (!listing) {
+          taken.clear();
           // (An id put in twice may have let go of the answer's buffer on the way.)
           this.buffers[buffer] = entry.live > 0 ? entry : null;
           listing = this.lister();
@@ -165,9 +179,27 @@ export class GeometryPicture {
     if (next !== NONE) this.below[next] = s; else this.last[list] = s;
   }
 
-  forget(s) {
+  // The serial of the record at `at` of an answer: the one of a path in
+  // `taken` that looks the same, which it takes, else a new one.
+  serialOf(taken, words, floats, at, paints) {
+    const paint = floats[at + AT_PAINT], alike = paint >= 0 && taken.get(lookOf(words, at));
+    if (alike) {
+      const i = alike.findIndex(([, w, f, start, p]) => samePaint(p, paints[paint])
+        && sameShapeWithin(words, floats, at + AT_SUBPATHS, w, f, start, 0));
+      if (i >= 0) return alike.splice(i, 1)[0][0];
+    }
+    return this.nextSerial++;
+  }
+
+  // Takes out slot `s` and what it holds; with `taken`, lists the paths taken out by their look.
+  forget(s, taken) {
     if (s === undefined) return;
-    for (let c = this.first[s]; c !== NONE; c = this.above[c]) this.forget(c);
+    for (let c = this.first[s]; c !== NONE; c = this.above[c]) this.forget(c, taken);
+    if (taken && this.paint[s] >= 0) {
+      const b = this.buffers[this.buffer[s]], look = lookOf(b.words, this.start[s] - AT_SUBPATHS);
+      const path = [this.serial[s], b.words, b.floats, this.start[s], this.paintOf(s)];
+      if (taken.has(look)) taken.get(look).push(path); else taken.set(look, [path]);
+    }
     const list = this.parent[s], below = this.below[s], above = this.above[s];
     if (below !== NONE) this.above[below] = above; else this.first[list] = above;
     if (above !== NONE) this.below[above] = below; else this.last[list] = below;
