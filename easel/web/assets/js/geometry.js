@@ -256,6 +256,10 @@ export class GeometryPicture {
   // Whether the paths of slots `s` and `t` have the same subpaths and
   // segments, each point of one within `near` of the other's.
   sameShape(s, t, near) {
+    // Points within `near` of each other make curves and boxes within `near`
+    // (a little more for the rounding of curves' bounds): most paths differ there.
+    const { box } = this, most = near * 1.001;
+    for (let k = 0; k < 4; k++) if (!(Math.abs(box[4 * s + k] - box[4 * t + k]) <= most)) return false;
     const a = this.buffers[this.buffer[s]], b = this.buffers[this.buffer[t]];
     return sameShapeWithin(a.words, a.floats, this.start[s], b.words, b.floats, this.start[t], near);
   }
