@@ -31,6 +31,11 @@ const AT_ID = 0, AT_CONTAINER = 1, AT_ABOVE = 2, AT_SIZE = 3, AT_PAINT = 4, AT_F
 const HIDDEN = 1, CURVED = 2;
 const CLOCK_EVERY = 256;  // records patched between looks at the clock
 const COPIED_AT_ONCE = 1 << 18;  // elements of a column copied between looks at the clock
+// Paths shown beyond which look-alikes are not looked for: it costs some
+// hundred nanoseconds a path, and in a picture of hundreds of thousands
+// (each mostly overlapping others) it held the first paths back by more
+// than it spared.
+const LOOKALIKES_MOST = 20000;
 
 // A number for a record's look, from its size and box: records that look
 // alike have the same one (others seldom do).
@@ -115,7 +120,8 @@ export class GeometryPicture {
   // whether the patch is done. Until it is, the picture must not be read.
   patcher(words, floats, paints) {
     let at = 1, removing = words[0], inserting = -1, buffer = -1, entry = null, room = 0, listing = null;
-    const taken = new Map();  // look -> the paths taken out: [serial, words, floats, start, paint]
+    // look -> the paths taken out: [serial, words, floats, start, paint]; null when not looked for
+    const taken = this.findsLookalikes ? new Map() : null;
     const late = (n, until) => n % CLOCK_EVERY === 0 && performance.now() > until;
     return {
       step: (until) => {
@@ -158,7 +164,7 @@ export class GeometryPicture {
           at = end;
         }
         if (!listing) {
-          taken.clear();
+          if (taken) taken.clear();
           // (An id put in twice may have let go of the answer's buffer on the way.)
           this.buffers[buffer] = entry.live > 0 ? entry : null;
           listing = this.lister();
@@ -167,6 +173,9 @@ export class GeometryPicture {
       },
     };
   }
+
+  // Whether a patch keeps the serials of look-alikes (see LOOKALIKES_MOST).
+  get findsLookalikes() { return this.count <= LOOKALIKES_MOST; }
 
   // Puts slot `s` below `above` (when it is in the same container), else on top.
   link(s, above) {
@@ -182,7 +191,7 @@ export class GeometryPicture {
   // The serial of the record at `at` of an answer: the one of a path in
   // `taken` that looks the same, which it takes, else a new one.
   serialOf(taken, words, floats, at, paints) {
-    const paint = floats[at + AT_PAINT], alike = paint >= 0 && taken.get(lookOf(words, at));
+    const paint = floats[at + AT_PAINT], alike = taken && paint >= 0 && taken.get(lookOf(words, at));
     if (alike) {
       const i = alike.findIndex(([, w, f, start, p]) => samePaint(p, paints[paint])
         && sameShapeWithin(words, floats, at + AT_SUBPATHS, w, f, start, 0));

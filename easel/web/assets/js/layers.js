@@ -61,7 +61,7 @@ export class Layers {
       this.contexts.forEach(clear);
     }
     const byOrder = this.byOrder(order);
-    const onTop = byOrder.cost > 0 ? this.onTop(picture, view, order, byOrder.cost) : null;
+    const onTop = byOrder.cost > 0 && picture.findsLookalikes ? this.onTop(picture, view, order, byOrder.cost) : null;
     this.last = order;
     this.job = new PaintJob(picture, view, (onTop || byOrder).ranges(), options);
     this.job.start();
