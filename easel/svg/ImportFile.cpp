@@ -192,6 +192,7 @@ std::size_t Importer::collectIds() {
   };
   std::vector<Open> stack{{source_->root, 1, false}};
   PrefixChoice contourPrefix(source_->root, kContourNamespace, kContourPrefix);
+  const std::string metadataName = source_->svgPrefix + "metadata";
   while (!stack.empty()) {
     const auto [n, depth, inRecord] = stack.back();
     stack.pop_back();
@@ -205,6 +206,10 @@ std::size_t Importer::collectIds() {
     const bool record = localName(n.name()) == "run" && isRunRecord(n);
     if (record && !inRecord) source_->runRecords.push_back(n);
     if (record && leaveContours_) recordIds_.insert(n.attribute("id").value());
+    if (n.parent() == source_->root && std::string_view(n.name()) == metadataName &&
+        std::string_view(attributeIn(n, kContourNamespace, "role").value()) == "runs") {
+      source_->runsMetadata = n;
+    }
     if (nameOf(n) == "style") styleElements_.push_back(n);
     if (std::string_view(n.name()).ends_with(":kept") && isRunRecord(n.parent()) &&
         elementIs(n, kContourNamespace, "kept")) {

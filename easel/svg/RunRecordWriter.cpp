@@ -13,10 +13,7 @@ RunRecordWriter::RunRecordWriter(const SvgSource* source, const RunEdits& edits,
                                  const std::string& contourPrefix)
     : edits_(edits), metadataName_(svgPrefix + "metadata"), contourPrefix_(contourPrefix) {
   if (!source) return;
-  // The runs go in the last such element among the root's children.
-  for (pugi::xml_node c : source->root.children(metadataName_.c_str())) {
-    if (std::string_view(attributeIn(c, kContourNamespace, "role").value()) == "runs") metadata_ = c;
-  }
+  metadata_ = source->runsMetadata;
   if (!edits.dropped.empty() || !edits.sourcesLeft.empty()) noteEditedRecords(*source);
 }
 

@@ -60,6 +60,8 @@ struct SvgSource {
   // The run records (ContourRuns.h) in file order; one inside another record
   // is that record's text, not a record of the file.
   std::vector<pugi::xml_node> runRecords;
+  // The last of the root's <metadata contour:role="runs"> children, where new records go.
+  pugi::xml_node runsMetadata;
   // Contours of recorded runs that the reader left out, for a command that
   // removes them anyway (ReadOptions::leaveRunContours), in file order. Each
   // is an item of its container whose art is unreadArt(): written as art
