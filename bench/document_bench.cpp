@@ -68,7 +68,7 @@ double plainLoopSeconds(const easel::Document& doc, const std::vector<AIArtHandl
   copies.reserve(art.size());
   const auto start = Clock::now();
   for (AIArtHandle a : art) {
-    Segments copy = doc.content(easel::ArtRef::fromHandle(a)).segments;
+    Segments copy = doc.content(easel::ArtRef::fromHandle(a)).segments.toVector();
     for (auto& s : copy) {
       for (AIRealPoint* p : {&s.p, &s.in, &s.out}) {
         const float x = p->h, y = p->v;

@@ -98,8 +98,8 @@ uint32_t ArtTree::takeSlot(uint32_t createdSerial) {
     if (!freeSlots_.empty()) {
       const ArtNode& next = node(freeSlots_.back());
       prefetchForWriting(&next, sizeof(ArtNode));
-      const std::size_t bytes = next.content.segments.capacity() * sizeof(AIPathSegment);
-      prefetchForWriting(next.content.segments.data(), std::min<std::size_t>(bytes, 4096));
+      if (const void* block = next.content.segments.heapData())
+        prefetchForWriting(block, std::min<std::size_t>(next.content.segments.heapBytes(), 4096));
     }
   } else {
     slot = slots_++;  // makeRoom made its page
@@ -176,7 +176,7 @@ void ArtTree::freeSlot(uint32_t slot) {
   // let go here.
   n.content.segments.clear();
   n.content.name = {};
-  n.content.extra.reset();
+  n.content.extra = {};
   n.parent = n.firstChild = n.lastChild = n.prev = n.next = kNoSlot;
   n.state = SlotState::Free;
   // A slot whose generations are used up is retired, so no stale ref can

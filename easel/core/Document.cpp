@@ -144,7 +144,7 @@ namespace {
 
 // Adds one object's own geometry; true when its bounds are tight.
 bool addGeometry(BoundsBuilder& b, const ArtContent& a) {
-  if (hasSegments(a.type)) return b.addPath(a.segments, a.closed);
+  if (hasSegments(a.type)) return b.addPath(WholeSegments(a.segments), a.closed);
   if (hasMatrix(a.type)) b.addBox(a.placement->localBounds, a.placement->matrix);
   return false;
 }
@@ -324,7 +324,7 @@ void Document::setSegments(ArtRef path, std::vector<AIPathSegment> segments, boo
   }
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
   ArtContent& a = t.geometry(slot);
-  a.segments = std::move(segments);
+  a.segments.assign(segments);
   a.closed = closed;
   t.segmentsResized(before, a.segments.size());
 }
@@ -337,7 +337,7 @@ void Document::replaceSegments(ArtRef path, std::size_t first, std::span<const A
   if (first > size || segments.size() > size - first) fail(kBadParameterErr, "segment range outside the path");
   checkSegments(segments);
   if (state_->log.wants(slot, ChangeKind::Geometry)) state_->log.saveGeometry(slot);
-  copySegments(segments, t.geometry(slot).segments.data() + first);
+  t.geometry(slot).segments.replace(first, segments);
 }
 
 void Document::setClosed(ArtRef path, bool closed) {
@@ -399,9 +399,9 @@ void Document::setOpacity(ArtRef art, AIReal opacity) {
 
 namespace {
 
-void setBits(ArtTree& t, UndoLog& log, uint32_t slot, int32_t mask, bool on) {
-  int32_t& attributes = t.node(slot).content.attributes;
-  const int32_t wanted = on ? (attributes | mask) : (attributes & ~mask);
+void setBits(ArtTree& t, UndoLog& log, uint32_t slot, uint8_t mask, bool on) {
+  const uint8_t attributes = t.node(slot).content.attributes;
+  const auto wanted = static_cast<uint8_t>(on ? (attributes | mask) : (attributes & ~mask));
   if (wanted == attributes) return;
   if (log.wants(slot, ChangeKind::Attributes)) log.saveAttributes(slot);
   t.node(slot).content.attributes = wanted;
@@ -438,7 +438,7 @@ void Document::setName(ArtRef art, std::string name) {
   t.node(slot).content.name = heldName(std::move(name));
 }
 
-void Document::setExtra(ArtRef art, std::shared_ptr<const ArtExtra> extra) {
+void Document::setExtra(ArtRef art, ExtraRef extra) {
   ++state_->changes;
   ArtTree& t = state_->tree;
   const uint32_t slot = t.slotOf(art);
@@ -455,7 +455,7 @@ bool pathRange(const ArtNode& n, AIRealRect* range) {
     *range = n.boundsRect;
     return true;
   }
-  return coordinateRange(n.content.segments, range);
+  return coordinateRange(WholeSegments(n.content.segments), range);
 }
 
 // Whether an axis move of the path keeps every point finite (its range decides).
@@ -473,7 +473,7 @@ bool axisMoveSafe(const ArtNode& n, const AIRealMatrix& matrix) {
 bool axisMovePath(ArtTree& t, UndoLog& log, uint32_t slot, const AIRealMatrix& matrix, bool lines, AIReal widthScale) {
   const ArtNode& n = t.node(slot);
   if (!hasSegments(n.content.type)) return false;
-  const bool still = isIdentity(matrix) && !hasNegativeZero(n.content.segments);
+  const bool still = isIdentity(matrix) && !hasNegativeZero(WholeSegments(n.content.segments));
   if (!still && !axisMoveSafe(n, matrix)) return false;
   if (lines && !isFinite(n.content.style->stroke.width * widthScale))
     fail(kBadParameterErr, "the scaled stroke width is not finite");
@@ -481,7 +481,13 @@ bool axisMovePath(ArtTree& t, UndoLog& log, uint32_t slot, const AIRealMatrix& m
     if (log.wants(slot, ChangeKind::Geometry)) log.saveGeometry(slot);
     AIRealRect movedBounds = n.boundsRect;
     const bool keep = n.boundsKnown && n.boundsTight && mapTightBounds(matrix, movedBounds);
-    axisMoveSegments(matrix, t.geometry(slot).segments);
+    SegmentList& segments = t.geometry(slot).segments;
+    // A polygon's anchors move alone, each as transformPoint moves it: the
+    // kernels' result for every point, direction points included.
+    if (segments.anchorsOnly())
+      for (AIRealPoint& p : segments.anchors()) p = transformPoint(matrix, p);
+    else
+      axisMoveSegments(matrix, segments.whole());
     if (keep) t.keepBounds(slot, movedBounds);
   }
   if (lines) scaleStrokeWidth(t, log, slot, widthScale);
@@ -508,7 +514,7 @@ void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScal
     if (objects && hasSegments(a.type)) {
       const std::size_t at = moved.size();
       moved.resize(at + a.segments.size());
-      if (!transformSegments(matrix, a.segments, moved.data() + at))
+      if (!transformSegments(matrix, WholeSegments(a.segments), moved.data() + at))
         fail(kBadParameterErr, "a transformed point is not finite");
     }
     if (objects && hasMatrix(a.type) && !isFinite(concat(a.placement->matrix, matrix)))
@@ -529,8 +535,9 @@ void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScal
       const bool keep = n.boundsKnown && n.boundsTight && (n.boundsEmpty || mapTightBounds(matrix, movedBounds));
       ArtContent& b = t.geometry(s);
       if (hasSegments(b.type)) {
-        std::copy_n(next, b.segments.size(), b.segments.begin());
-        next += static_cast<std::ptrdiff_t>(b.segments.size());
+        const std::size_t count = b.segments.size();
+        b.segments.assign(std::span(next, count));
+        next += static_cast<std::ptrdiff_t>(count);
         if (keep) t.keepBounds(s, movedBounds);
       } else
         b.placement = Placement{concat(b.placement->matrix, matrix), b.placement->localBounds};

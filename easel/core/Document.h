@@ -159,7 +159,7 @@ class Document {
   void setLocked(ArtRef art, bool locked);
   void setHidden(ArtRef art, bool hidden);
   void setName(ArtRef art, std::string name);
-  void setExtra(ArtRef art, std::shared_ptr<const ArtExtra> extra);
+  void setExtra(ArtRef art, ExtraRef extra);
   // Transform by the matrix (a container: all its descendants). flags are
   // those of the transform art suite: kTransformObjects moves the geometry
   // (points, or the matrix of matrix art); kScaleLines multiplies stroke

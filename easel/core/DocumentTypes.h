@@ -15,9 +15,11 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "SegmentList.h"
 #include "plugin/host/AIArt.h"
 #include "plugin/host/AIColor.h"
 #include "plugin/host/AIPath.h"
@@ -78,14 +80,65 @@ class ArtRef {
   uintptr_t bits_ = 0;
 };
 
+template <class T>
+class Counted;
+
 // What outer layers (SVG) keep with an object that the document does not
-// understand. Shared, never changed: duplicates share it.
+// understand. Shared, never changed once given to art: duplicates share it.
+// It counts its holders itself (see Counted), so that a slot holds it in one word.
 class ArtExtra {
  public:
+  ArtExtra() = default;
+  ArtExtra(const ArtExtra&) = delete;
+  ArtExtra& operator=(const ArtExtra&) = delete;
   virtual ~ArtExtra() = default;
   // A stable text of the contents, part of the document's serialisation.
   virtual std::string canonical() const = 0;
+
+ private:
+  template <class T>
+  friend class Counted;
+  mutable std::atomic<std::size_t> holders_{0};
 };
+
+// One holder of an ArtExtra (of T, a kind of it); the last one deletes it.
+template <class T>
+class Counted {
+ public:
+  Counted() = default;
+  // Takes a new extra (or one already held, which it then holds as well).
+  explicit Counted(T* extra) noexcept : extra_(extra) { hold(); }
+  Counted(const Counted& other) noexcept : Counted(other.extra_) {}
+  template <class U>
+  requires std::is_convertible_v<U*, T*> Counted(const Counted<U>& other)
+  noexcept : Counted(other.get()) {}
+  Counted(Counted&& other) noexcept : extra_(std::exchange(other.extra_, nullptr)) {}
+  Counted& operator=(Counted other) noexcept {
+    std::swap(extra_, other.extra_);
+    return *this;
+  }
+  ~Counted() {
+    if (extra_ && extra_->holders_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete extra_;
+  }
+  T* get() const { return extra_; }
+  T* operator->() const { return extra_; }
+  T& operator*() const { return *extra_; }
+  explicit operator bool() const { return extra_ != nullptr; }
+  friend bool operator==(const Counted& a, const Counted& b) { return a.extra_ == b.extra_; }
+
+ private:
+  void hold() {
+    if (extra_) extra_->holders_.fetch_add(1, std::memory_order_relaxed);
+  }
+  T* extra_ = nullptr;
+};
+
+template <class T, class... Args>
+Counted<T> makeCounted(Args&&... args) {
+  return Counted<T>(new T(std::forward<Args>(args)...));
+}
+
+using ExtraRef = Counted<const ArtExtra>;
 
 // A value that objects share until one of them is given another: a copy
 // starts with its source's, so a drawing of a million contours holds a few
@@ -142,9 +195,11 @@ struct ArtContent {
   ArtType type = ArtType::Group;
   // Paths and mystery paths.
   bool closed = false;
-  int32_t attributes = 0;  // kArtSelected | kArtLocked | kArtHidden
+  // kArtSelected | kArtLocked | kArtHidden, the only bits art has: one byte
+  // beside the type and closed leaves the words after them whole.
+  uint8_t attributes = 0;
   AIReal opacity = 1.0f;
-  std::vector<AIPathSegment> segments;
+  SegmentList segments;
   // Paths, mystery paths and compound paths (a compound path's own style is
   // kept for outer layers; the path style operations use its members').
   Shared<AIPathStyle> style;
@@ -152,7 +207,7 @@ struct ArtContent {
   // The object's name (the SVG id, the layer's title); empty for none.
   // Copies share their source's.
   Shared<std::string> name;
-  std::shared_ptr<const ArtExtra> extra;
+  ExtraRef extra;
 };
 
 class DocumentError : public std::runtime_error {

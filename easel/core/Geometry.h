@@ -20,14 +20,6 @@ inline bool isFinite(const AIRealPoint& p) { return std::isfinite(p.h) && std::i
 bool isFinite(const AIRealMatrix& m);
 inline bool isFinite(const AIPathSegment& s) { return isFinite(s.p) && isFinite(s.in) && isFinite(s.out); }
 
-// Copies segments to `to`. One segment, what the point walk reads and writes
-// at a time, is assigned inline rather than passed to a call of memmove.
-inline void copySegments(std::span<const AIPathSegment> from, AIPathSegment* to) {
-  if (from.size() == 1) *to = from[0];
-  else
-    std::copy(from.begin(), from.end(), to);
-}
-
 // The matrix that applies `first`, then `then`.
 AIRealMatrix concat(const AIRealMatrix& first, const AIRealMatrix& then);
 inline AIRealPoint transformPoint(const AIRealMatrix& m, const AIRealPoint& p) {

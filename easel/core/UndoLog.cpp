@@ -155,7 +155,7 @@ void UndoLog::saveOpacity(uint32_t slot) {
 }
 
 void UndoLog::saveAttributes(uint32_t slot) {
-  const int32_t attributes = tree_.node(slot).content.attributes;
+  const uint8_t attributes = tree_.node(slot).content.attributes;
   push(ChangeKind::Attributes, slot).attributes = attributes;
 }
 

@@ -38,7 +38,7 @@ enum class ChangeKind : uint8_t {
 };
 
 struct GeometryValue {
-  std::vector<AIPathSegment> segments;
+  SegmentList segments;
   bool closed;
   Shared<Placement> placement;
   uint64_t stamp;  // see ArtNode::geometryStamp
@@ -46,7 +46,7 @@ struct GeometryValue {
 
 struct IdentityValue {
   Shared<std::string> name;
-  std::shared_ptr<const ArtExtra> extra;
+  ExtraRef extra;
 };
 
 // A place in the tree: before `next` among the children of `parent`.
@@ -63,7 +63,7 @@ struct Change {
     TreeSpot spot;     // Created, Disposed, Moved
     uint32_t payload;  // Geometry, Style, Identity: the index into the command's stored values
     AIReal opacity;
-    int32_t attributes;
+    uint8_t attributes;
   };
 };
 

@@ -11,7 +11,7 @@ namespace {
 constexpr SuiteId kPath = SuiteId::AIPath;
 
 // The segments of path art; kWrongArtTypeErr for other art.
-const std::vector<AIPathSegment>& segmentsOf(Document& d, AIArtHandle path) {
+const SegmentList& segmentsOf(Document& d, AIArtHandle path) {
   const ArtContent& a = d.content(ArtRef::fromHandle(path));
   if (!hasSegments(a.type)) throw DocumentError(kWrongArtTypeErr, "not a path");
   return a.segments;
@@ -45,8 +45,7 @@ ASErr getPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, AIPath
     c.in("path", path).in("segNumber", segNumber).in("count", count);
     const auto& all = segmentsOf(d, path);
     if (ASErr e = rangeError(c, all.size(), segNumber, count, segments)) return e;
-    copySegments(std::span(all).subspan(static_cast<std::size_t>(segNumber), static_cast<std::size_t>(count)),
-                 segments);
+    all.copyTo(static_cast<std::size_t>(segNumber), static_cast<std::size_t>(count), segments);
     c.out("segments", std::span<const AIPathSegment>(segments, static_cast<std::size_t>(count)));
     return kNoErr;
   });

@@ -30,7 +30,7 @@ bool isGeometryAttribute(std::string_view name) {
 bool Exporter::subpathAsImported(ArtRef path, const SvgArtExtra::ImportedSubpath& imported) const {
   if (doc_.geometryStamp(path) == imported.stamp) return true;
   const ArtContent& c = doc_.content(path);
-  return subpathDigest(c.segments, c.closed) == imported.digest;
+  return subpathDigest(WholeSegments(c.segments), c.closed) == imported.digest;
 }
 
 bool Exporter::geometryAsImported(ArtRef art, const SvgArtExtra& e) const {
@@ -59,11 +59,11 @@ PathGeometry Exporter::localGeometry(ArtRef art, const Affine& local) const {
   const ArtContent& c = doc_.content(art);
   PathGeometry g;
   if (c.type == ArtType::Path) {
-    if (!c.segments.empty()) g.push_back(toLocalSubpath(c.segments, c.closed, forward, inverse));
+    if (!c.segments.empty()) g.push_back(toLocalSubpath(WholeSegments(c.segments), c.closed, forward, inverse));
   } else {
     for (ArtRef m = doc_.firstChild(art); m; m = doc_.nextSibling(m)) {
       const ArtContent& mc = doc_.content(m);
-      if (!mc.segments.empty()) g.push_back(toLocalSubpath(mc.segments, mc.closed, forward, inverse));
+      if (!mc.segments.empty()) g.push_back(toLocalSubpath(WholeSegments(mc.segments), mc.closed, forward, inverse));
     }
   }
   return g;

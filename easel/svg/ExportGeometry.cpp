@@ -57,7 +57,7 @@ float exactPreimage(float target, double scale) {
   return guess;
 }
 
-Subpath toLocalSubpath(const std::vector<AIPathSegment>& segments, bool closed, const Affine& local,
+Subpath toLocalSubpath(std::span<const AIPathSegment> segments, bool closed, const Affine& local,
                        const Affine& inverse) {
   Subpath s;
   s.closed = closed;

@@ -3,6 +3,7 @@
 #ifndef EASEL_SVG_EXPORTGEOMETRY_H
 #define EASEL_SVG_EXPORTGEOMETRY_H
 
+#include <span>
 #include <vector>
 
 #include "ArtCompare.h"
@@ -21,7 +22,7 @@ float exactPreimage(float target, double scale);
 // A path of the document in an element's user space: each point the float
 // point that `local` (the reader's mapping) takes back onto it exactly,
 // where one next to the `inverse`'s answer does.
-Subpath toLocalSubpath(const std::vector<AIPathSegment>& segments, bool closed, const Affine& local,
+Subpath toLocalSubpath(std::span<const AIPathSegment> segments, bool closed, const Affine& local,
                        const Affine& inverse);
 
 }  // namespace easel::svg

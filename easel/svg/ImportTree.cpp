@@ -53,19 +53,19 @@ void Importer::importRoot() {
   pugi::xml_node root = source_->root;
   const ComputedStyle style = cascadeOf(initial_, root);
   const Affine& frame = source_->rootToDoc;
-  std::shared_ptr<SvgArtExtra> loose;
+  Counted<SvgArtExtra> loose;
   ArtRef looseLayer;
   for (pugi::xml_node child : root.children()) {
     const ElementKind kind = kindToImport(child);
     const pugi::xml_node kept = kind == ElementKind::Raw ? keptCopyAt(child) : pugi::xml_node();
     if (kind == ElementKind::Group && isLayer(child)) {
-      loose.reset();
+      loose = {};
       const ArtRef layer = doc_->addLayer(layerName(child));
       source_->rootItems.push_back({{}, importGroup(child, layer, style, frame)});
     } else if (kind != ElementKind::Raw || kept) {
       if (!loose) {
         looseLayer = doc_->addLayer("");
-        loose = std::make_shared<SvgArtExtra>();
+        loose = makeCounted<SvgArtExtra>();
         loose->source = source_;
         loose->kind = SvgArtExtra::Kind::LooseArt;
         loose->parentToDoc = frame;
@@ -148,8 +148,8 @@ const SvgArtExtra* Importer::importKept(pugi::xml_node place, pugi::xml_node cop
   return extra;
 }
 
-std::shared_ptr<SvgArtExtra> Importer::newExtra(pugi::xml_node node, const Affine& frame) {
-  auto extra = std::make_shared<SvgArtExtra>();
+Counted<SvgArtExtra> Importer::newExtra(pugi::xml_node node, const Affine& frame) {
+  auto extra = makeCounted<SvgArtExtra>();
   extra->source = source_;
   extra->node = node;
   extra->place = std::exchange(placing_, pugi::xml_node());  // the kept copy's own element only

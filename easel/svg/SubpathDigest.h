@@ -6,14 +6,14 @@
 #define EASEL_SVG_SUBPATHDIGEST_H
 
 #include <cstdint>
-#include <vector>
+#include <span>
 
 #include "easel/core/BitCast.h"
 #include "plugin/host/AIPath.h"
 
 namespace easel::svg {
 
-inline uint64_t subpathDigest(const std::vector<AIPathSegment>& segments, bool closed) {
+inline uint64_t subpathDigest(std::span<const AIPathSegment> segments, bool closed) {
   uint64_t h = 0x9e3779b97f4a7c15u ^ (segments.size() * 2 + (closed ? 1 : 0));
   // Each word goes through a full-avalanche mixer (splitmix64's finaliser),
   // so a change anywhere changes the digest as a random 64-bit value would.

@@ -155,7 +155,7 @@ class Importer : private CascadeSite {
   // (ContourRuns.h: showKept) until its run's contours go.
   const SvgArtExtra* importKept(pugi::xml_node place, pugi::xml_node copy, ArtRef container,
                                 const ComputedStyle& parentStyle, const Affine& frame);
-  std::shared_ptr<SvgArtExtra> newExtra(pugi::xml_node node, const Affine& frame);
+  Counted<SvgArtExtra> newExtra(pugi::xml_node node, const Affine& frame);
   // Name, opacity and visibility, common to all art.
   void finishArt(ArtRef art, SvgArtExtra& extra, pugi::xml_node node, const ComputedStyle& style);
   const SvgArtExtra* importGroup(pugi::xml_node node, ArtRef group, const ComputedStyle& parentStyle,

@@ -159,7 +159,7 @@ void GeometryWriter::number(float v) {
 // As the SVG writer writes path data: a segment whose direction points lie on
 // its anchors is a line, any other a cubic; a closed subpath's closing
 // segment is written only when curved (the close draws a straight one).
-bool GeometryWriter::writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed, float box[4]) {
+bool GeometryWriter::writeSubpath(std::span<const AIPathSegment> anchors, bool closed, float box[4]) {
   const auto straight = [](const AIPathSegment& from, const AIPathSegment& to) {
     return from.out.h == from.p.h && from.out.v == from.p.v && to.in.h == to.p.h && to.in.v == to.p.v;
   };
@@ -294,7 +294,7 @@ void GeometryWriter::add(const Document& document, ArtRef art, uint32_t id, uint
   eachSubpath([&](const ArtContent&) { ++subpaths; });
   word(subpaths);
   bool curved = false;
-  eachSubpath([&](const ArtContent& s) { curved |= writeSubpath(s.segments, s.closed, box); });
+  eachSubpath([&](const ArtContent& s) { curved |= writeSubpath(WholeSegments(s.segments), s.closed, box); });
   if (curved) bytes_[flags] = static_cast<char>(bytes_[flags] | kGeometryCurved);
   std::memcpy(bytes_.data() + boxAt, box, sizeof box);
   const auto size = static_cast<uint32_t>((bytes_.size() - start) / sizeof(uint32_t));

@@ -30,6 +30,7 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <span>
 #include <string>
 #include <unordered_map>
 
@@ -88,7 +89,7 @@ class GeometryWriter {
   void number(float v);
   // Writes the subpath and widens `box` (left, bottom, right, top) to its
   // points; returns whether it has cubics.
-  bool writeSubpath(const std::vector<AIPathSegment>& anchors, bool closed, float box[4]);
+  bool writeSubpath(std::span<const AIPathSegment> anchors, bool closed, float box[4]);
   int paintOf(const ArtContent& content);
 
   // What tells two paints apart, compared as bytes: the colours as shown,

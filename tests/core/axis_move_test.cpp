@@ -53,6 +53,16 @@ class AxisMoveTest : public SuiteTest {
 const Segments shape = {{{0.0f, -0.0f}, {-0.0f, 0.0f}, {1.0f / 3, 7.1f}, 1},
                         {{110, 190}, {109.9f, 200.5f}, {110.1f, 179.5f}, 0},
                         {{-3.25f, 1e-7f}, {-80, 1e-7f}, {2.5e6f, -1e6f}, 0}};
+// Polygons, which the document keeps as anchors alone: in place (three) and
+// on the heap (five).
+const Segments triangle = {{{0.0f, -0.0f}, {0.0f, -0.0f}, {0.0f, -0.0f}, 1},
+                           {{110, 190}, {110, 190}, {110, 190}, 1},
+                           {{1.0f / 3, 7.1f}, {1.0f / 3, 7.1f}, {1.0f / 3, 7.1f}, 1}};
+const Segments pentagon = {{{0, 0}, {0, 0}, {0, 0}, 0},
+                           {{-3.25f, 1e-7f}, {-3.25f, 1e-7f}, {-3.25f, 1e-7f}, 0},
+                           {{9, 4}, {9, 4}, {9, 4}, 0},
+                           {{2.5e6f, -1e6f}, {2.5e6f, -1e6f}, {2.5e6f, -1e6f}, 0},
+                           {{-0.0f, 3}, {-0.0f, 3}, {-0.0f, 3}, 0}};
 
 TEST_F(AxisMoveTest, EveryPointIsWhatTheRuleGives) {
   const AIRealMatrix matrices[] = {
@@ -64,14 +74,17 @@ TEST_F(AxisMoveTest, EveryPointIsWhatTheRuleGives) {
       {-1, 0, 0, 1, 0, 4},                // no horizontal move, mirrored
       {0.8f, 0.6f, -0.6f, 0.8f, 1, 2},    // turned (the general way, for comparison)
   };
-  for (const AIRealMatrix& m : matrices) {
-    for (const bool boundsKnown : {false, true}) {
-      const ArtRef p = pathOf(shape);
-      if (boundsKnown) doc().bounds(p);
-      ASSERT_EQ(transform.transformArt(h(p), &m, 1, 15), kNoErr);
-      Segments want;
-      for (const AIPathSegment& s : shape) want.push_back(expectedSegment(m, s));
-      EXPECT_EQ(bitsOf(doc().content(p).segments), bitsOf(want)) << m.a << " " << m.tx << " " << boundsKnown;
+  for (const Segments* path : {&shape, &triangle, &pentagon}) {
+    for (const AIRealMatrix& m : matrices) {
+      for (const bool boundsKnown : {false, true}) {
+        const ArtRef p = pathOf(*path);
+        if (boundsKnown) doc().bounds(p);
+        ASSERT_EQ(transform.transformArt(h(p), &m, 1, 15), kNoErr);
+        Segments want;
+        for (const AIPathSegment& s : *path) want.push_back(expectedSegment(m, s));
+        EXPECT_EQ(bitsOf(doc().content(p).segments.toVector()), bitsOf(want))
+            << path->size() << " " << m.a << " " << m.tx << " " << boundsKnown;
+      }
     }
   }
 }

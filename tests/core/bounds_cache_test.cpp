@@ -60,7 +60,7 @@ class BoundsCacheTest : public ::testing::Test {
   }
   // The bounds computed from scratch for the art's present segments.
   std::vector<uint32_t> fresh(ArtRef art) {
-    const Segments segments = doc.content(art).segments;  // a copy: creating art may move the content
+    const Segments segments = doc.content(art).segments.toVector();  // a copy: creating art may move the content
     return bits(doc.bounds(path(segments, doc.content(art).closed)));
   }
   void expectFresh(ArtRef art) { EXPECT_EQ(bits(doc.bounds(art)), fresh(art)); }

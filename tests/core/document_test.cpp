@@ -68,7 +68,7 @@ TEST_F(DocumentTest, TheSerialisationHoldsEverythingTheDocumentKeeps) {
   EXPECT_NE(doc().serialize(), plain);
   doc().dispose(copy);
   EXPECT_EQ(doc().serialize(), plain);
-  doc().setExtra(p, std::make_shared<Note>("kept by the importer"));
+  doc().setExtra(p, makeCounted<const Note>("kept by the importer"));
   EXPECT_NE(doc().serialize().find("kept by the importer"), std::string::npos);
   // Duplicates share what outer layers keep.
   ArtRef twin = doc().duplicate(p, p, Place::Below);

@@ -129,7 +129,7 @@ class PointsTest : public ContourFixture {
   // Checks every contour of a run over `source` whose offsets are `offsets`
   // (one per contour), the centre being the source's own.
   void expectContours(ArtRef source, const PointRun& r, const std::vector<AIReal>& offsets, const std::string& what) {
-    const std::vector<AIPathSegment> segments = doc().content(source).segments;
+    const std::vector<AIPathSegment> segments = doc().content(source).segments.toVector();
     const AIRealPoint g = centerOf(doc().bounds(source));
     const std::vector<ArtRef> made = contours();
     ASSERT_EQ(made.size(), offsets.size()) << what;
@@ -275,7 +275,7 @@ TEST_F(PointsTest, AnAnchorOnTheCentreMovesAlongAngleZero) {
   const auto corner = [](AIReal x, AIReal y) { return AIPathSegment{{x, y}, {x, y}, {x, y}, 1}; };
   addPath({corner(0, 0), corner(10, 5), corner(20, 10)});  // the middle anchor is the bounds centre
   ASSERT_EQ(run(pointParams(0, 0)), kNoErr);
-  const AIPathSegment middle = doc().content(contours().at(0)).segments.at(1);
+  const AIPathSegment middle = doc().content(contours().at(0)).segments[1];
   EXPECT_EQ(middle.p.h, 5.0f);
   EXPECT_EQ(middle.p.v, 5.0f);
 }

@@ -93,7 +93,7 @@ std::vector<Path> objectsOf(const std::string& file) {
       for (easel::ArtRef m = d.firstChild(a); m; m = d.nextSibling(m)) parts.emplace_back();
       objects.push_back({parts, d.bounds(a)});
     } else if (type == easel::ArtType::Path && !member) {
-      objects.push_back({d.content(a).segments, d.bounds(a)});
+      objects.push_back({d.content(a).segments.toVector(), d.bounds(a)});
     }
   }
   return objects;

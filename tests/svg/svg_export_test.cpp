@@ -121,7 +121,7 @@ TEST(SvgExport, PathsBackAtTheirImportedValueKeepTheirText) {
        false},
       {"set to the same segments",
        [](Document& d, ArtRef a, ArtRef m, const AIRealMatrix&) {
-         for (ArtRef x : {a, m}) d.setSegments(x, d.content(x).segments, d.content(x).closed);
+         for (ArtRef x : {a, m}) d.setSegments(x, d.content(x).segments.toVector(), d.content(x).closed);
        },
        true},
       {"opened and closed again",

@@ -113,7 +113,7 @@ TEST(DrawingViewTest, GeometryRecordsCarryTheArtworkPointsAndPaint) {
   // and its box takes in the direction point above the square. The square,
   // now open, is taken out and put in again.
   ArtRef square = v.doc().firstChild(v.doc().firstLayer());
-  std::vector<AIPathSegment> curved = v.doc().content(square).segments;
+  std::vector<AIPathSegment> curved = v.doc().content(square).segments.toVector();
   curved[1].in = {80, 280};
   v.doc().setSegments(square, curved, false);
   v.view.look(v.doc());
