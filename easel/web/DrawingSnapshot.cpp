@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace easel::web {
 
@@ -97,7 +95,7 @@ ArtRef nextAfter(const Document& document, ArtRef art) {
 // The keys (in their new order) outside a longest run whose old places
 // increase: the fewest that must move to give the new order.
 std::vector<uint64_t> keysOutOfOrder(const std::vector<uint64_t>& keys,
-                                     const std::unordered_map<uint64_t, std::size_t>& oldPlace) {
+                                     const ArtKeyMap<std::size_t>& oldPlace) {
   std::vector<std::size_t> tails, tailAt, previous(keys.size(), SIZE_MAX);
   for (std::size_t i = 0; i < keys.size(); ++i) {
     const std::size_t place = oldPlace.at(keys[i]);
@@ -141,7 +139,7 @@ DrawingSnapshot takeSnapshot(const Document& document) {
 }
 
 DrawingChanges changesBetween(const DrawingSnapshot& from, const DrawingSnapshot& to) {
-  std::unordered_map<uint64_t, const SnapshotEntry*> before, after;
+  ArtKeyMap<const SnapshotEntry*> before, after;
   before.reserve(from.entries.size());
   after.reserve(to.entries.size());
   for (const SnapshotEntry& e : from.entries) before.emplace(e.key, &e);
@@ -150,20 +148,20 @@ DrawingChanges changesBetween(const DrawingSnapshot& from, const DrawingSnapshot
   // Kept objects whose order among the other kept ones of their container
   // changed are moved (taken out and put in again): all but the longest run
   // that kept its order.
-  std::unordered_map<uint64_t, std::vector<uint64_t>> kept;  // container -> kept art, new order
-  std::unordered_map<uint64_t, std::size_t> oldPlace;
+  ArtKeyMap<std::vector<uint64_t>> kept;  // container -> kept art, new order
+  ArtKeyMap<std::size_t> oldPlace;
   for (std::size_t i = 0; i < from.entries.size(); ++i) oldPlace.emplace(from.entries[i].key, i);
   for (const SnapshotEntry& e : to.entries) {
     const auto old = before.find(e.key);
     if (old != before.end() && old->second->parent == e.parent) kept[e.parent].push_back(e.key);
   }
-  std::unordered_set<uint64_t> moved;
+  ArtKeySet moved;
   for (const auto& [parent, keys] : kept) {
     for (uint64_t key : keysOutOfOrder(keys, oldPlace)) moved.insert(key);
   }
 
   DrawingChanges changes;
-  std::unordered_set<uint64_t> written;  // put in whole, with what they hold
+  ArtKeySet written;  // put in whole, with what they hold
   for (const SnapshotEntry& e : to.entries) {
     const auto old = before.find(e.key);
     if (written.count(e.parent)) {  // goes in with its container

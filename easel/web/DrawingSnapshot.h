@@ -7,12 +7,25 @@
 #ifndef EASEL_WEB_DRAWINGSNAPSHOT_H
 #define EASEL_WEB_DRAWINGSNAPSHOT_H
 
+#include <cstddef>
 #include <cstdint>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "easel/core/Document.h"
 
 namespace easel::web {
+
+// Art keys hashed as the handles they are: std::hash of a 64-bit integer
+// where size_t has 32 bits (the page's WebAssembly) runs a byte-wise hash
+// over all eight bytes, for every object of every answer.
+struct ArtKeyHash {
+  std::size_t operator()(uint64_t key) const noexcept { return static_cast<std::size_t>(key ^ (key >> 32)); }
+};
+template <class Value>
+using ArtKeyMap = std::unordered_map<uint64_t, Value, ArtKeyHash>;
+using ArtKeySet = std::unordered_set<uint64_t, ArtKeyHash>;
 
 struct SnapshotEntry {
   uint64_t key = 0;     // the art's ref

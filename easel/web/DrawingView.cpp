@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_set>
 #include <string>
 #include <vector>
 
@@ -53,7 +52,7 @@ void DrawingView::look(const Document& document) {
   std::size_t held = 0;
   for (const auto& kept : kept_) held += kept.second.entries.size();
   if (pageIds_.size() > 2 * held + 1024) {
-    std::unordered_set<uint64_t> keys;
+    ArtKeySet keys;
     for (const auto& kept : kept_)
       for (const SnapshotEntry& e : kept.second.entries) keys.insert(e.key);
     std::erase_if(pageIds_, [&](const auto& id) { return !keys.count(id.first); });

@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
-#include <unordered_map>
 #include <utility>
 
 #include <nlohmann/json.hpp>
@@ -59,7 +58,7 @@ class DrawingView {
   std::shared_ptr<const svg::SvgSource> source_;
   GeometryFilter filter_;
   // Geometry names art by small ids of its own, the same for every answer.
-  mutable std::unordered_map<uint64_t, uint32_t> pageIds_;
+  mutable ArtKeyMap<uint32_t> pageIds_;
   mutable uint32_t nextPageId_ = 1;
   // The current snapshot and the one before it, with their revisions: a page
   // may still send requests made before it drew the last answer.
