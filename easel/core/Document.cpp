@@ -536,7 +536,7 @@ void Document::transform(ArtRef art, const AIRealMatrix& matrix, AIReal lineScal
       ArtContent& b = t.geometry(s);
       if (hasSegments(b.type)) {
         const std::size_t count = b.segments.size();
-        b.segments.assign(std::span(next, count));
+        b.segments.assign(std::span<const AIPathSegment>(std::to_address(next), count));
         next += static_cast<std::ptrdiff_t>(count);
         if (keep) t.keepBounds(s, movedBounds);
       } else
