@@ -233,7 +233,7 @@ int GeometryWriter::paintOf(const ArtContent& c) {
 }
 
 int GeometryWriter::addPaint(const PaintKey& key, bool fills, bool strokes) {
-  const auto hex = [](const double (&parts)[3]) { return svg::hexColor(svg::Rgb{parts[0], parts[1], parts[2]}); };
+  const auto hex = [](const double(&parts)[3]) { return svg::hexColor(svg::Rgb{parts[0], parts[1], parts[2]}); };
   nlohmann::json paint = {{"fill", fills ? nlohmann::json(hex(key.fill)) : nlohmann::json(nullptr)},
                           {"stroke", strokes ? nlohmann::json(hex(key.stroke)) : nlohmann::json(nullptr)},
                           {"width", key.reals[0]},

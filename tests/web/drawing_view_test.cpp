@@ -139,8 +139,8 @@ TEST(DrawingViewTest, ObjectsThatPaintAlikeShareOnePaint) {
       {"even-odd", [](AIPathStyle& s) { s.evenOdd = 1; }, 2, "[]"},
       {"dashed", [](AIPathStyle& s) { s.stroke.dashCount = 2, s.stroke.dashes[0] = 3, s.stroke.dashes[1] = 1.5f; }, 2,
        "[3.0,1.5]"},
-      {"a negative dash", [](AIPathStyle& s) { s.stroke.dashCount = 2, s.stroke.dashes[0] = 3, s.stroke.dashes[1] = -1; },
-       1, "[]"},
+      {"a negative dash",
+       [](AIPathStyle& s) { s.stroke.dashCount = 2, s.stroke.dashes[0] = 3, s.stroke.dashes[1] = -1; }, 1, "[]"},
       {"dashes of no length", [](AIPathStyle& s) { s.stroke.dashCount = 1, s.stroke.dashes[0] = 0; }, 1, "[]"},
   };
   const std::string square = R"(<rect width="8" height="8" fill="#4e8cf2" stroke="#222" stroke-width="2")";
