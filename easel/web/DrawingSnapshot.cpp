@@ -94,8 +94,7 @@ ArtRef nextAfter(const Document& document, ArtRef art) {
 
 // The keys (in their new order) outside a longest run whose old places
 // increase: the fewest that must move to give the new order.
-std::vector<uint64_t> keysOutOfOrder(const std::vector<uint64_t>& keys,
-                                     const ArtKeyMap<std::size_t>& oldPlace) {
+std::vector<uint64_t> keysOutOfOrder(const std::vector<uint64_t>& keys, const ArtKeyMap<std::size_t>& oldPlace) {
   std::vector<std::size_t> tails, tailAt, previous(keys.size(), SIZE_MAX);
   for (std::size_t i = 0; i < keys.size(); ++i) {
     const std::size_t place = oldPlace.at(keys[i]);
