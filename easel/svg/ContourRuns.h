@@ -145,8 +145,10 @@ struct RunEdits {
   std::vector<RunRecord> added;
   std::set<std::string> dropped;                   // records that go
   std::map<std::string, std::string> sourcesLeft;  // records that keep only some sources
-  // Of the contours removed: new art may take them (looked up for every new id).
-  std::unordered_set<std::string> freedIds;
+  // The file's ids of the contours removed: new art may take them (looked
+  // up for every new id). Views, into the file's text or what made the
+  // edits, which outlives them.
+  std::unordered_set<std::string_view> freedIds;
   std::vector<KeptSource> kept;  // by the added records, in their order
 };
 

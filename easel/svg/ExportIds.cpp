@@ -9,7 +9,8 @@ const SvgArtExtra* extraFrom(const Document& document, ArtRef art, const SvgSour
   return e && source && e->source.get() == source ? e : nullptr;
 }
 
-ExportIds::ExportIds(const Document& document, const SvgSource* source, const std::unordered_set<std::string>* freed)
+ExportIds::ExportIds(const Document& document, const SvgSource* source,
+                     const std::unordered_set<std::string_view>* freed)
     : doc_(document), source_(source), freed_(freed) {
   Owners owners;
   if (source) {

@@ -24,7 +24,7 @@ class ExportIds {
  public:
   // `freed`: ids of the file whose elements are gone, which new art may take
   // (null for none; it outlives the ids).
-  ExportIds(const Document& document, const SvgSource* source, const std::unordered_set<std::string>* freed);
+  ExportIds(const Document& document, const SvgSource* source, const std::unordered_set<std::string_view>* freed);
   ExportIds(const ExportIds&) = delete;  // the ids view into madeIds_
   ExportIds& operator=(const ExportIds&) = delete;
   // "" for art without a name, and for layers (whose name is a label).
@@ -40,7 +40,7 @@ class ExportIds {
 
   const Document& doc_;
   const SvgSource* source_;
-  const std::unordered_set<std::string>* freed_;
+  const std::unordered_set<std::string_view>* freed_;
   // A drawing holds as many names as elements: the ids are viewed, in the
   // document for the art that keeps its name, here for the copies.
   std::unordered_map<uintptr_t, std::string_view> ids_;

@@ -318,15 +318,25 @@ const RunRecord& RunBook::chooseAgain(Document& document) {
 }
 
 void RunBook::removeContours(Document& document, bool all) {
-  std::unordered_set<std::string> going;  // the ids of what goes, sources and contours
-  std::deque<std::string> queue;
+  // The ids of what goes, sources and contours, viewed in the file's text:
+  // the art's own names go with the art. What the file does not hold is
+  // kept here, and frees no id of the file.
+  std::unordered_set<std::string_view> going;
+  std::deque<std::string_view> queue;
+  std::deque<std::string> notInFile;
+  const std::set<std::string> selected = all ? std::set<std::string>() : selectedSources(document);
   // Mostly every contour goes: room for their ids at once.
   edits_.freedIds.reserve(marked_.size());
   if (!all) going.reserve(marked_.size());
-  const auto free = [&](std::string_view id) {
-    edits_.freedIds.emplace(id);
+  const auto free = [&](std::string_view id, bool inFile) {
+    if (inFile) edits_.freedIds.insert(id);
     // Every record goes with `all`: only the sources of the others matter.
-    if (!all && going.emplace(id).second) queue.emplace_back(id);
+    if (!all && going.insert(id).second) queue.push_back(id);
+  };
+  const auto freeName = [&](const std::string& name) {
+    const auto found = source_.ids.find(name);
+    if (found != source_.ids.end()) return free(found->first, true);
+    if (!all) free(notInFile.emplace_back(name), false);
   };
   auto remove = [&](std::size_t i) {
     if (!mayGo_[i]) return;
@@ -334,11 +344,11 @@ void RunBook::removeContours(Document& document, bool all) {
     if (c.unread != kRead) {
       if (unreadGone_[c.unread]) return;
       unreadGone_[c.unread] = true;
-      if (!c.id.empty()) free(c.id);
+      if (!c.id.empty()) free(c.id, true);
       return;
     }
     if (!document.valid(c.art)) return;
-    eachName(document, c.art, free);
+    eachName(document, c.art, freeName);
     document.dispose(c.art);
   };
   if (all) {
@@ -346,7 +356,7 @@ void RunBook::removeContours(Document& document, bool all) {
     for (std::size_t i = 0; i < marked_.size(); ++i) remove(i);
   } else {
     // A contour that goes takes the contours made from it along.
-    for (const std::string& id : selectedSources(document)) {
+    for (const std::string& id : selected) {
       going.insert(id);
       queue.push_back(id);
     }
@@ -359,7 +369,7 @@ void RunBook::removeContours(Document& document, bool all) {
         if (marked_[i].source.empty()) remove(i);
     }
     while (!queue.empty()) {
-      const std::string id = std::move(queue.front());
+      const std::string_view id = queue.front();
       queue.pop_front();
       contoursBySource_.forEach(id, remove);
     }
@@ -388,7 +398,7 @@ void RunBook::forgetContours() {
 
 // A record goes when all its sources went, or keeps the others; a run some
 // of whose contours were left keeps its record as it is.
-void RunBook::noteRecordEdits(const std::unordered_set<std::string>& going) {
+void RunBook::noteRecordEdits(const std::unordered_set<std::string_view>& going) {
   for (const RunRecord& r : usable_) {
     if (leftRuns_.count(r.id)) continue;
     std::string left;

@@ -137,7 +137,7 @@ class RunBook {
   std::string_view idOf(const Document& document, const Contour& c) const;
   // Sets aside the marked contours that may not be removed, with warnings.
   void checkContours(const Document& document, std::ostream& warnings);
-  void noteRecordEdits(const std::unordered_set<std::string>& going);
+  void noteRecordEdits(const std::unordered_set<std::string_view>& going);
 
   const SvgSource& source_;
   std::string fileName_;
