@@ -80,16 +80,19 @@ PrefixChoice::PrefixChoice(pugi::xml_node root, std::string_view uri, std::strin
 }
 
 void PrefixChoice::noteUse(std::string_view prefix) {
-  // Looked up first: a file's thousands of marks name the same few prefixes.
-  if (prefix.starts_with(wanted_) && !taken_.contains(prefix)) taken_.emplace(prefix);
+  // A file's thousands of marks name the same few prefixes: the last one
+  // taken answers most of them without a look-up.
+  if ((lastTaken_ && prefix == *lastTaken_) || !prefix.starts_with(wanted_)) return;
+  lastTaken_ = &*taken_.emplace(prefix).first;
 }
 
 void PrefixChoice::note(pugi::xml_node element) {
   noteUse(prefixOf(element.name()));
-  for (pugi::xml_attribute a : element.attributes()) {
+  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+    const std::string_view name = a.name();
     std::string_view p;
-    if (!declares(a.name(), &p)) {
-      noteUse(prefixOf(a.name()));
+    if (!declares(name, &p)) {
+      noteUse(prefixOf(name));
       continue;
     }
     noteUse(p);

@@ -60,6 +60,7 @@ class PrefixChoice {
   std::string_view uri_, wanted_;
   std::set<std::string, std::less<>> ours_;     // what the root binds to `uri`
   std::set<std::string, std::less<>> taken_;    // declared or used in `wanted`'s family
+  const std::string* lastTaken_ = nullptr;      // of taken_, the last noted
   std::set<std::string, std::less<>> rebound_;  // of ours_, those an element binds otherwise
 };
 
