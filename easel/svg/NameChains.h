@@ -7,6 +7,7 @@
 #define EASEL_SVG_NAMECHAINS_H
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -23,6 +24,10 @@ class NameChains {
     if (!added) next_[found->second.last] = index, found->second.last = index;
   }
   bool has(std::string_view name) const { return ends_.count(name) != 0; }
+  std::optional<std::size_t> first(std::string_view name) const {
+    const auto found = ends_.find(name);
+    return found == ends_.end() ? std::nullopt : std::optional(found->second.first);
+  }
   // Calls visit(index) for each index of the name, in the order added.
   template <typename Visit>
   void forEach(std::string_view name, Visit visit) const {

@@ -181,13 +181,20 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
   }
   // From the art that stays, down the chains of contours made from contours
   // (the index by source serves the removal after).
-  std::unordered_set<std::string_view> candidateIds;
-  candidateIds.reserve(candidates.size());
+  // By elements_: an element whose id a candidate has (every element of that
+  // id), which is then no art that stays.
+  std::vector<bool> candidateId(elements_.size(), false);
   contoursBySource_.reserve(candidates.size());
   for (std::size_t i : candidates) {
     contoursBySource_.add(marked_[i].source, i);
-    if (const std::string_view id = idOf(document, marked_[i]); !id.empty()) candidateIds.insert(id);
+    // Once for each id: a file may give thousands of elements the same one.
+    if (const std::string_view id = idOf(document, marked_[i]); !id.empty())
+      elementsById_.take(id, [&](std::size_t e) { candidateId[e] = true; });
   }
+  const auto staysById = [&](std::string_view id) {
+    const std::optional<std::size_t> e = elementsById_.first(id);
+    return e && !candidateId[*e];
+  };
   mayGo_.assign(marked_.size(), false);
   std::deque<std::string_view> reached;  // the ids of contours that come from art that stays
   auto reach = [&](std::size_t i) {
@@ -198,8 +205,7 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
   for (std::size_t i : candidates) {
     const std::string_view source = marked_[i].source;
     // Made from art without an id, from a copy its run keeps, or from art that is not such a contour.
-    if (source.empty() || keptIds_.count({marked_[i].run, source}) ||
-        (elementsById_.has(source) && !candidateIds.count(source))) {
+    if (source.empty() || keptIds_.count({marked_[i].run, source}) || staysById(source)) {
       reach(i);
     }
   }
