@@ -83,17 +83,13 @@ class ArtRef {
 template <class T>
 class Counted;
 
-// What outer layers (SVG) keep with an object that the document does not
-// understand. Shared, never changed once given to art: duplicates share it.
-// It counts its holders itself (see Counted), so that a slot holds it in one word.
-class ArtExtra {
- public:
-  ArtExtra() = default;
-  ArtExtra(const ArtExtra&) = delete;
-  ArtExtra& operator=(const ArtExtra&) = delete;
-  virtual ~ArtExtra() = default;
-  // A stable text of the contents, part of the document's serialisation.
-  virtual std::string canonical() const = 0;
+// What Counted counts: the object keeps its count of holders itself, so that
+// a holder is one word and the object and its count are one allocation.
+class CountedByHolders {
+ protected:
+  CountedByHolders() = default;
+  CountedByHolders(const CountedByHolders&) = delete;
+  CountedByHolders& operator=(const CountedByHolders&) = delete;
 
  private:
   template <class T>
@@ -101,7 +97,19 @@ class ArtExtra {
   mutable std::atomic<std::size_t> holders_{0};
 };
 
-// One holder of an ArtExtra (of T, a kind of it); the last one deletes it.
+// What outer layers (SVG) keep with an object that the document does not
+// understand. Shared, never changed once given to art: duplicates share it.
+// It counts its holders itself (see Counted), so that a slot holds it in one word.
+class ArtExtra : public CountedByHolders {
+ public:
+  ArtExtra() = default;
+  virtual ~ArtExtra() = default;
+  // A stable text of the contents, part of the document's serialisation.
+  virtual std::string canonical() const = 0;
+};
+
+// One holder of a T that counts its holders (an ArtExtra, a Shared value's
+// box); the last one deletes it.
 template <class T>
 class Counted {
  public:
@@ -148,19 +156,8 @@ template <class T>
 class Shared {
  public:
   Shared() = default;
-  Shared(const T& value) : box_(new Box{value}) {}  // implicit, as the value it holds
-  Shared(T&& value) : box_(new Box{std::move(value)}) {}
-  Shared(const Shared& other) noexcept : box_(other.box_) {
-    if (box_) box_->holders.fetch_add(1, std::memory_order_relaxed);
-  }
-  Shared(Shared&& other) noexcept : box_(std::exchange(other.box_, nullptr)) {}
-  Shared& operator=(Shared other) noexcept {
-    std::swap(box_, other.box_);
-    return *this;
-  }
-  ~Shared() {
-    if (box_ && box_->holders.fetch_sub(1, std::memory_order_acq_rel) == 1) delete box_;
-  }
+  Shared(const T& value) : box_(makeCounted<const Box>(value)) {}  // implicit, as the value it holds
+  Shared(T&& value) : box_(makeCounted<const Box>(std::move(value))) {}
   const T& get() const { return box_ ? box_->value : kDefault; }
   operator const T&() const { return get(); }
   const T* operator->() const { return &get(); }
@@ -169,12 +166,12 @@ class Shared {
   bool sharedWith(const Shared& other) const { return box_ == other.box_; }
 
  private:
-  struct Box {
-    const T value;
-    std::atomic<std::size_t> holders{1};
+  struct Box : CountedByHolders {
+    explicit Box(T held) : value(std::move(held)) {}
+    T value;
   };
   static inline const T kDefault{};
-  Box* box_ = nullptr;
+  Counted<const Box> box_;
 };
 
 // Text, placed, raster, mesh and symbol art: the box the art occupies in its
