@@ -200,19 +200,28 @@ std::size_t Importer::collectIds() {
     if (depth > kDepthLimit)
       failNode(n,
                "elements nested " + std::to_string(depth) + " deep (the limit is " + std::to_string(kDepthLimit) + ")");
-    checkAttributes(n);
-    contourPrefix.note(n);
-    if (pugi::xml_attribute id = n.attribute("id")) source_->ids.emplace(id.value(), n);
-    const bool record = localName(n.name()) == "run" && isRunRecord(n);
+    const std::string_view name = n.name();
+    // One pass over the attributes, for the check, the prefix and the id.
+    contourPrefix.noteElement(name);
+    const char* few[kFewAttributes];
+    std::size_t count = 0;
+    bool hasId = false;
+    for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute(), ++count) {
+      const char* attribute = a.name();
+      if (count < kFewAttributes) few[count] = attribute;
+      contourPrefix.noteAttribute(attribute, a.value());
+      if (!hasId && std::strcmp(attribute, "id") == 0) hasId = true, source_->ids.emplace(a.value(), n);
+    }
+    checkAttributes(n, few, count);
+    const bool record = localName(name) == "run" && isRunRecord(n);
     if (record && !inRecord) source_->runRecords.push_back(n);
     if (record && leaveContours_) recordIds_.insert(n.attribute("id").value());
-    if (n.parent() == source_->root && std::string_view(n.name()) == metadataName &&
+    if (n.parent() == source_->root && name == metadataName &&
         std::string_view(attributeIn(n, kContourNamespace, "role").value()) == "runs") {
       source_->runsMetadata = n;
     }
     if (nameOf(n) == "style") styleElements_.push_back(n);
-    if (std::string_view(n.name()).ends_with(":kept") && isRunRecord(n.parent()) &&
-        elementIs(n, kContourNamespace, "kept")) {
+    if (name.ends_with(":kept") && isRunRecord(n.parent()) && elementIs(n, kContourNamespace, "kept")) {
       const pugi::xml_node copy = n.find_child([](pugi::xml_node c) { return c.type() == pugi::node_element; });
       if (copy) keptCopies_.emplace(std::pair(n.parent().attribute("id").value(), n.attribute("n").value()), copy);
     }
@@ -224,19 +233,13 @@ std::size_t Importer::collectIds() {
   return elements;
 }
 
-void Importer::checkAttributes(pugi::xml_node element) const {
+void Importer::checkAttributes(pugi::xml_node element, const char* const* few, std::size_t count) const {
   const auto refuse = [&](const char* second) {
     failAt(offsetOf(second), "not an SVG file: the attribute " + std::string(second) + " is given twice");
   };
   // A few are compared pair by pair (the first letters first: most differ
   // there); many, sorted by name.
-  constexpr std::size_t kFew = 16;
-  const char* few[kFew];
-  std::size_t count = 0;
-  for (pugi::xml_attribute a = element.first_attribute(); a && count <= kFew; a = a.next_attribute()) {
-    if (count < kFew) few[count] = a.name();
-    ++count;
-  }
+  constexpr std::size_t kFew = kFewAttributes;
   if (count < 2) return;
   if (count <= kFew) {
     for (std::size_t i = 0; i < count; ++i) {

@@ -86,18 +86,18 @@ void PrefixChoice::noteUse(std::string_view prefix) {
   lastTaken_ = &*taken_.emplace(prefix).first;
 }
 
-void PrefixChoice::note(pugi::xml_node element) {
-  noteUse(prefixOf(element.name()));
-  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-    const std::string_view name = a.name();
-    std::string_view p;
-    if (!declares(name, &p)) {
-      noteUse(prefixOf(name));
-      continue;
-    }
-    noteUse(p);
-    if (ours_.count(p) && uri_ != a.value()) rebound_.emplace(p);
-  }
+void PrefixChoice::noteElement(std::string_view name) { noteUse(prefixOf(name)); }
+
+void PrefixChoice::noteAttribute(const char* attribute, const char* value) {
+  // Most names are neither a declaration nor in `wanted`'s family (a name's
+  // prefix starts with `wanted` only when the name does): the first letter
+  // tells, before the name is even measured.
+  if (*attribute != 'x' && (wanted_.empty() || *attribute != wanted_.front())) return;
+  const std::string_view name = attribute;
+  std::string_view p;
+  if (!declares(name, &p)) return noteUse(prefixOf(name));
+  noteUse(p);
+  if (ours_.count(p) && uri_ != value) rebound_.emplace(p);
 }
 
 ChosenPrefix PrefixChoice::chosen() const {

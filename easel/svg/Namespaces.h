@@ -50,7 +50,10 @@ struct ChosenPrefix {
 class PrefixChoice {
  public:
   PrefixChoice(pugi::xml_node root, std::string_view uri, std::string_view wanted);
-  void note(pugi::xml_node element);
+  // An element's name, and each of its attributes: the reader notes them in
+  // the one pass it makes over each element's attributes.
+  void noteElement(std::string_view name);
+  void noteAttribute(const char* name, const char* value);
   ChosenPrefix chosen() const;
 
  private:

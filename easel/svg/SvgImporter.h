@@ -127,7 +127,10 @@ class Importer : private CascadeSite {
   // Every element's ids, and its attributes checked: XML gives each one once.
   // Returns how many elements there are.
   std::size_t collectIds();
-  void checkAttributes(pugi::xml_node element) const;
+  // The element's attributes checked, from the names of its first few
+  // (`few`, of kFewAttributes) and how many it has.
+  static constexpr std::size_t kFewAttributes = 16;
+  void checkAttributes(pugi::xml_node element, const char* const* few, std::size_t count) const;
   // Every <style> of the file applies to the whole file, in file order. A
   // sheet in another language than CSS is kept but not read.
   void readStyleSheets();
