@@ -223,15 +223,15 @@ describe('painting a geometry picture', () => {
   // Ten stacks of nested squares, each answer taking all out and putting in
   // stacks of one square more or less on top (new ids, the same looks but
   // the one square): where the stacks lie apart, only the squares that
-  // differ are painted; where each overlaps the next, the painting goes by
-  // the order. Either way the canvases show what one painting shows.
+  // differ are painted, soon also after a larger change; where each
+  // overlaps the next, the painting goes by the order. Either way the canvases show what one painting shows.
   test('a square more or less on each stack paints only what differs', async () => {
     const cases = await page.evaluate(async () => {
       const { GeometryPicture } = await import('/js/geometry.js');
       const { Layers } = await import('/js/layers.js');
       const { PaintJob } = await import('/js/painter.js');
       const { answer, square, canvas, composite, difference } = window.kit;
-      const run = async (pitch) => {
+      const run = async (pitch, sizes = [20, 21, 20, 21]) => {
         const stacks = (size) => Array.from({ length: 10 }, (_, k) => Array.from({ length: size },
           (_, j) => square(10 + k * pitch + j, 100 + j, 60 - 2 * j, j % 2 ? 0 : 3))).flat();
         const canvases = [canvas(800, 300), canvas(800, 300), canvas(800, 300)];
@@ -239,7 +239,7 @@ describe('painting a geometry picture', () => {
         const view = { matrix: [1, 0, 0, 1, 0, 0], scale: 1, tolerance: 0.2, detail: false, clip: [-1, -1, 801, 301], key: 'v' };
         let ids = [], first = 1;
         const totals = [];
-        for (const size of [20, 21, 20, 21]) {
+        for (const size of sizes) {
           const paths = stacks(size);
           picture.patch(...answer(paths, { remove: ids, first }));
           ids = paths.map((_, i) => first + i);
@@ -252,9 +252,11 @@ describe('painting a geometry picture', () => {
         await new PaintJob(picture, view, [{ context: one.getContext('2d'), from: 0, to: picture.count }]).start();
         return { totals, ...difference(one, composite(canvases)) };
       };
-      return { apart: await run(75), overlapping: await run(40) };
+      return { apart: await run(75), apartAfterMore: await run(75, [5, 20, 21, 20, 21, 20]), overlapping: await run(40) };
     });
     assert.deepEqual(cases.apart.totals, [200, 10, 0, 10]);
+    // After a larger change, the squares that stay end on one canvas and those that come and go on another.
+    assert.deepEqual(cases.apartAfterMore.totals, [50, 150, 10, 150, 10, 0]);
     assert.ok(cases.overlapping.totals.slice(1).every((t) => t > 100), JSON.stringify(cases.overlapping.totals));
     for (const [name, f] of Object.entries(cases)) assert.ok(f.coloured > 20000 && f.largest === 0, `${name}: ${JSON.stringify(f)}`);
   });

@@ -112,16 +112,26 @@ export class Layers {
   // paint `most` paths or more, or would put a path over one it overlaps that
   // comes after it.
   onTop(picture, view, order, most) {
-    const n = order.length, shown = this.shown, next = [0, 0, 0];
+    const n = order.length, shown = this.shown, next = [0, 0, 0], gone = [false, false, false];
     const canvasOf = new Int8Array(n);  // the canvas that shows each path, or -1
+    // A path gone from the picture is passed over, so that the paths shown
+    // with it are still found where they are.
+    const present = new Set(order);
+    const passGone = (c) => {
+      const list = shown[c];
+      while (next[c] < list.length && !present.has(list[next[c]])) { next[c]++; gone[c] = true; }
+    };
     for (let i = 0; i < n; i++) {
       const serial = order[i];
       let c = UNDER;
-      while (c <= OVER && shown[c][next[c]] !== serial) c++;
+      for (; c <= OVER; c++) {
+        passGone(c);
+        if (shown[c][next[c]] === serial) break;
+      }
       if (c <= OVER) next[c]++;
       canvasOf[i] = c <= OVER ? c : -1;
     }
-    const keeps = shown.map((list, c) => next[c] === list.length);
+    const keeps = shown.map((list, c) => { passGone(c); return !gone[c] && next[c] === list.length; });
     let fresh = 0;
     for (let i = 0; i < n; i++) if (canvasOf[i] < 0 || !keeps[canvasOf[i]]) fresh++;
     if (fresh >= most) return null;
@@ -147,9 +157,24 @@ export class Layers {
           const below = shown[canvas].length, serials = new Uint32Array(below + list.length);
           serials.set(shown[canvas]);
           list.forEach((i, k) => { serials[below + k] = order[i]; });
+          // Painted over what it kept, the canvas shows what painting its
+          // paths in the picture's order shows: once all are painted it says
+          // so, in that order, so that the next change finds them in it.
+          const inOrder = () => {
+            const all = new Uint32Array(serials.length);
+            for (let i = 0, k = 0, next = 0; i < n; i++) {
+              if (next < list.length && list[next] === i) {
+                all[k++] = order[i];
+                next++;
+              } else if (keeps[canvas] && canvasOf[i] === canvas) {
+                all[k++] = order[i];
+              }
+            }
+            return all;
+          };
           return {
             context: this.contexts[canvas], order: Int32Array.from(list, (i) => slots[i]), from: 0, to: list.length,
-            progressed: (count) => { shown[canvas] = serials.subarray(0, below + count); },
+            progressed: (count) => { shown[canvas] = count === list.length ? inOrder() : serials.subarray(0, below + count); },
           };
         });
       },
