@@ -45,6 +45,12 @@ function lookOf(words, head) {
   return h;
 }
 
+// Whether `count` words of `wa` from `a` and of `wb` from `b` are the same.
+function sameWords(wa, a, wb, b, count) {
+  for (let k = 0; k < count; k++) if (wa[a + k] !== wb[b + k]) return false;
+  return true;
+}
+
 // Path data text of the same commands.
 class PathText {
   constructor() { this.d = ''; }
@@ -120,7 +126,7 @@ export class GeometryPicture {
   // whether the patch is done. Until it is, the picture must not be read.
   patcher(words, floats, paints) {
     let at = 1, removing = words[0], inserting = -1, buffer = -1, entry = null, room = 0, listing = null;
-    // look -> the paths taken out: [serial, words, floats, start, paint]; null when not looked for
+    // look -> the paths taken out: [serial, words, start, paint]; null when not looked for
     const taken = this.findsLookalikes ? new Map() : null;
     const late = (n, until) => n % CLOCK_EVERY === 0 && performance.now() > until;
     return {
@@ -193,8 +199,11 @@ export class GeometryPicture {
   serialOf(taken, words, floats, at, paints) {
     const paint = floats[at + AT_PAINT], alike = taken && paint >= 0 && taken.get(lookOf(words, at));
     if (alike) {
-      const i = alike.findIndex(([, w, f, start, p]) => samePaint(p, paints[paint])
-        && sameShapeWithin(words, floats, at + AT_SUBPATHS, w, f, start, 0));
+      // The same look is the same words: comparing them is several times
+      // quicker than comparing the points as floats.
+      const size = words[at + AT_SIZE], count = size - (AT_SUBPATHS - AT_SIZE - 1);
+      const i = alike.findIndex(([, w, start, p]) => samePaint(p, paints[paint])
+        && w[start - AT_SUBPATHS + AT_SIZE] === size && sameWords(words, at + AT_SUBPATHS, w, start, count));
       if (i >= 0) return alike.splice(i, 1)[0][0];
     }
     return this.nextSerial++;
@@ -206,7 +215,7 @@ export class GeometryPicture {
     for (let c = this.first[s]; c !== NONE; c = this.above[c]) this.forget(c, taken);
     if (taken && this.paint[s] >= 0) {
       const b = this.buffers[this.buffer[s]], look = lookOf(b.words, this.start[s] - AT_SUBPATHS);
-      const path = [this.serial[s], b.words, b.floats, this.start[s], this.paintOf(s)];
+      const path = [this.serial[s], b.words, this.start[s], this.paintOf(s)];
       if (taken.has(look)) taken.get(look).push(path); else taken.set(look, [path]);
     }
     const list = this.parent[s], below = this.below[s], above = this.above[s];
