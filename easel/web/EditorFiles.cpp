@@ -66,10 +66,12 @@ EditorHost::Outcome EditorHost::dropDrawing(const HostRequest& request) {
   svg::ImportedSvg drawing;
   try {
     // Compressed or not, as the reader knows it by its bytes: a drawing that
-    // inflates past the budget is refused as `contour apply` refuses it.
-    drawing = svg::importSvg(request.upload, path.string(), options_.memoryBudget);
-  } catch (const std::exception& e) {  // SvgError
-    return {400, name + " cannot be opened: " + e.what()};
+    // inflates past the budget is refused as `contour apply` refuses it. Its
+    // refusal and its warnings name the file as the user dropped it, not the
+    // place the host keeps it (in the page, a folder in the worker's memory).
+    drawing = svg::importSvg(request.upload, name, options_.memoryBudget);
+  } catch (const std::exception& e) {  // SvgError, which names the file
+    return {400, e.what()};
   }
   std::error_code error;
   const bool exists = fs::symlink_status(path, error).type() != fs::file_type::not_found;

@@ -74,6 +74,7 @@ describe('drawings the static page refuses', () => {
       const said = await page.locator('#status').textContent();
       assert.ok(said.includes(line.slice(line.indexOf(name))), `${said}\nnot: ${line}`);
       assert.ok(!said.includes('\n'), said);
+      assert.ok(!said.includes(`/${name}`), said);  // as it was dropped, not where the worker keeps it
       assert.ok(await page.locator('#status.error').count());
       const now = await page.evaluate(async () => (await import('./js/api.js')).getState());
       assert.equal(now.file, 'shapes.svg');  // the worker answers, with the drawing it had
