@@ -5,8 +5,9 @@
   make_run_drawings.py tiny N OUT.svg     N tiny closed paths (three segments each)
   make_run_drawings.py stars N OUT.svg    N ten-point stars (the editor tests' grid)
   make_run_drawings.py chain RUNS OUT.svg CONTOUR
-      one square, then RUNS runs of `CONTOUR apply` with one contour each on
-      everything in the drawing (contours of contours): 2^RUNS objects
+      one square, then RUNS runs of `CONTOUR apply --include-contours` with
+      the least contour count on everything in the drawing (contours of
+      contours, which make two contours each): 3^RUNS objects
   make_run_drawings.py missing N OUT.svg CONTOUR
       one recorded run whose record names N sources that are not there, and
       contours that name them
@@ -57,13 +58,13 @@ def stars(count):
     return svg(560, max(740, 40 + (count // 10 + 1) * 70), "".join(out))
 
 
-def apply_one_contour(contour, source, out):
-    """`CONTOUR apply` with contourCount 0, which makes one contour of each object."""
+def apply_one_contour(contour, source, out, *more):
+    """`CONTOUR apply` with contourCount 1, the least there is."""
     params = out + ".params.json"
     with open(params, "w", encoding="utf-8") as f:
-        f.write('{"contourCount": 0}\n')
+        f.write('{"contourCount": 1}\n')
     try:
-        subprocess.run([contour, "apply", source, "-o", out, "--no-dialog", "--seed", "1", "-q", "--params", params],
+        subprocess.run([contour, "apply", source, "-o", out, "--no-dialog", "--seed", "1", "-q", "--params", params, *more],
                        check=True)
     finally:
         os.remove(params)
@@ -72,9 +73,10 @@ def apply_one_contour(contour, source, out):
 def chain(runs, out, contour):
     with open(out, "w", encoding="utf-8") as f:
         f.write(svg(400, 400, '<path id="sq" d="M 20 20 L 380 20 L 380 380 L 20 380 Z" fill="#36c" stroke="#123"/>\n'))
-    # Every run doubles the drawing.
+    # Every run triples the drawing: without --include-contours a run would
+    # leave the contours of the last one out, and the chain would stay short.
     for _ in range(runs):
-        apply_one_contour(contour, out, out + ".next.svg")
+        apply_one_contour(contour, out, out + ".next.svg", "--include-contours")
         os.replace(out + ".next.svg", out)
 
 

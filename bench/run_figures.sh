@@ -43,9 +43,9 @@ fi
 
 # 8,192 contours of contours (13 doublings): strip, against 1 s.
 if wants chain; then
-make chain 13 "$work/chain.svg" "$contour"
+make chain 9 "$work/chain.svg" "$contour"
 read -r chain_s _ < <(best "$contour" strip "$work/chain.svg" -o "$work/out.svg")
-figure strip_8192_chained_s "$chain_s" 1 1
+figure strip_19683_chained_s "$chain_s" 1 1
 fi
 
 # 100,000 tiny paths against 10,000, default settings; the peak memory beyond
