@@ -51,9 +51,18 @@ class Document {
   static constexpr AIReal kDefaultPageWidth = 612;  // US Letter, points
   static constexpr AIReal kDefaultPageHeight = 792;
   // Enough for millions of contours, and still far from what a 64-bit (or a
-  // 32-bit) process can take.
+  // 32-bit) process can take. A build whose memory has a fixed top (the
+  // WebAssembly programs) names its budget: a quarter of that top, since
+  // reading a drawing takes more than the budget counts (an inflated
+  // drawing's text grows by doubling, and memory freed below the top is not
+  // given back), so that a drawing beyond it is refused while it is read
+  // instead of the program ending when memory runs out.
+#ifdef CONTOUR_MEMORY_BUDGET_MB
+  static constexpr std::size_t kDefaultMemoryBudget = std::size_t{CONTOUR_MEMORY_BUDGET_MB} << 20;
+#else
   static constexpr std::size_t kDefaultMemoryBudget =
       sizeof(void*) >= 8 ? std::size_t{2} << 30 : std::size_t{512} << 20;
+#endif
 
   // An empty document: the default page, no layers, the default swatch list.
   Document();

@@ -86,13 +86,6 @@ Message nextMessage() {
 
 const std::filesystem::path kFolder = "/drawing";
 
-// The page's memory budget: a quarter of the most memory the host may have,
-// since reading a drawing takes more than the budget counts (an inflated
-// drawing's text grows by doubling, and memory freed below the top is not
-// given back), so that a drawing beyond it is refused while it is read
-// instead of ending the worker when memory runs out.
-constexpr std::size_t kPageBudget = (std::size_t{CONTOUR_WASM_MEMORY_MB} << 20) / 4;
-
 // A drawing's name as the page gave it, as a file in the folder: its last
 // part, and never empty.
 std::string fileName(const Json& head) {
@@ -197,7 +190,7 @@ std::optional<Message> edit(Message drawing, std::optional<uint64_t> seed) {
   WorkerPage page;
   std::optional<easel::svg::ImportedSvg> imported;
   try {
-    imported = easel::svg::importSvg(std::move(drawing.bytes), name, kPageBudget);
+    imported = easel::svg::importSvg(std::move(drawing.bytes), name, easel::Document::kDefaultMemoryBudget);
   } catch (const std::exception& e) {
     // The worker keeps running: the page may open another drawing.
     post({{"type", "failed"}, {"error", e.what()}});
@@ -213,7 +206,7 @@ std::optional<Message> edit(Message drawing, std::optional<uint64_t> seed) {
   // The page opens its recovery copy as changes not saved.
   const bool unsaved = drawing.head.value("unsaved", false);
   WorkerPage::sendFile(name, WorkerPage::kRead, unsaved);
-  easel::web::EditorOptions options{path.string(), {}, seed, {}, kPageBudget};
+  easel::web::EditorOptions options{path.string(), {}, seed, {}, easel::Document::kDefaultMemoryBudget};
   options.openedUnsaved = unsaved;
   easel::web::EditorHost host(std::move(*imported), options);
   easel::web::MessageTransport transport(host, page);

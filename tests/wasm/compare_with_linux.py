@@ -8,6 +8,7 @@ drawing too big for its memory is refused with a line while it is read.
 """
 import os
 import sys
+import zlib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from program_comparison import Runner, compare_and_report  # noqa: E402
@@ -19,9 +20,9 @@ def node_command(script):
 
 def compare_memory_budget(r, scratch):
     """A drawing beyond the memory budget is refused while it is read, alike
-    on both; the WebAssembly build's default budget (512 MB, that of 32-bit
-    builds) is below its largest memory (1 GB), so it is refused there too
-    rather than ended by the runtime."""
+    on both; and on this build alone a compressed drawing that inflates past
+    its default budget (a quarter of its largest memory, 1 GB) gets the
+    one-line refusal, not the runtime's out of memory."""
     big = os.path.join(scratch, "big.svg")
     path = "M0 0" + " L1 1 L2 0" * 20000
     with open(big, "w") as f:
@@ -30,12 +31,21 @@ def compare_memory_budget(r, scratch):
             f.write(f"<path d='{path}'/>")
         f.write("</svg>")
     r.same(["apply", big, "-o", "-", "--memory-budget", "20"])
+    bomb = os.path.join(scratch, "bomb.svgz")
+    pack = zlib.compressobj(1, zlib.DEFLATED, 31)
+    chunk = b"<g>" * (1 << 20)
+    with open(bomb, "wb") as f:
+        f.write(pack.compress(b"<svg xmlns='http://www.w3.org/2000/svg'>"))
+        for _ in range(700 // 3):
+            f.write(pack.compress(chunk))
+        f.write(pack.flush())
+    r.other_refuses("a drawing that inflates to 700 MB", ["apply", bomb, "-o", "-"], "memory budget of 256 MB")
 
 
 def main(root, linux, script):
-    # A 32-bit build's default memory budget, in `apply --help`.
+    # Its default memory budget, in `apply --help`.
     r = Runner(root, linux, node_command(script), script, "WebAssembly",
-               other_says=[(b"(default 512)", b"(default 2048)")])
+               other_says=[(b"(default 256)", b"(default 2048)")])
     return compare_and_report(r, "web", "web (node): contour.js", [compare_memory_budget])
 
 
