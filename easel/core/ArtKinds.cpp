@@ -42,7 +42,7 @@ bool hasMatrix(ArtType type) {
          type == ArtType::Symbol;
 }
 
-bool placeFromCode(int16_t code, Place* place) {
+bool placeFromCode(int16_t code, Place* place) noexcept {
   if (code < kPlaceAbove || code > kPlaceBelowAll) return false;
   *place = static_cast<Place>(code);
   return true;

@@ -63,7 +63,7 @@ enum class Place : int16_t {
   AboveAll = kPlaceAboveAll,              // top of the reference's own container
   BelowAll = kPlaceBelowAll               // bottom of the reference's own container
 };
-bool placeFromCode(int16_t code, Place* place);
+bool placeFromCode(int16_t code, Place* place) noexcept;
 
 // An art object as the plug-in sees it (equal to its AIArtHandle).
 class ArtRef {

@@ -59,7 +59,7 @@ bool isFinite(const AIRealMatrix& m) {
          std::isfinite(m.ty);
 }
 
-AIRealMatrix concat(const AIRealMatrix& f, const AIRealMatrix& t) {
+AIRealMatrix concat(const AIRealMatrix& f, const AIRealMatrix& t) noexcept {
   const double fa = f.a, fb = f.b, fc = f.c, fd = f.d, fx = f.tx, fy = f.ty;
   const double ta = t.a, tb = t.b, tc = t.c, td = t.d;
   return {toReal(ta * fa + tc * fb), toReal(tb * fa + td * fb),        toReal(ta * fc + tc * fd),

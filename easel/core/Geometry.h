@@ -21,7 +21,7 @@ bool isFinite(const AIRealMatrix& m);
 inline bool isFinite(const AIPathSegment& s) { return isFinite(s.p) && isFinite(s.in) && isFinite(s.out); }
 
 // The matrix that applies `first`, then `then`.
-AIRealMatrix concat(const AIRealMatrix& first, const AIRealMatrix& then);
+AIRealMatrix concat(const AIRealMatrix& first, const AIRealMatrix& then) noexcept;
 inline AIRealPoint transformPoint(const AIRealMatrix& m, const AIRealPoint& p) {
   const double x = p.h, y = p.v;
   return {static_cast<AIReal>(m.a * x + m.c * y + m.tx), static_cast<AIReal>(m.b * x + m.d * y + m.ty)};

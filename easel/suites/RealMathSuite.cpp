@@ -134,7 +134,7 @@ ASErr interpolatePoints(const AIRealPoint* a, const AIRealPoint* b, AIReal t, AI
 // Sets or appends to a matrix; `make` gives the operation's own matrix.
 template <class F>
 ASErr matrixStep(const char* op, AIRealMatrix* m, bool append, F make) noexcept {
-  return hostCall(kRealMath, op, [&](Call& c) {
+  return hostCall(kRealMath, op, [&](Call& c) EASEL_INLINE_BODY {
     if (m == nullptr) return nullArgument(c, "matrix");
     if (append) c.in("matrix", *m);
     *m = append ? concat(*m, make()) : make();

@@ -187,14 +187,25 @@ void selectAll(Document& document, ArtRef scope) {
   });
 }
 
-std::vector<ArtRef> shownSelection(const Document& document) {
-  std::vector<ArtRef> shown;
+namespace {
+
+// Fills the caller's vector: a function that owns no object to destroy calls
+// the document directly, where the WebAssembly build (its exceptions in
+// JavaScript) would make each call through a trampoline.
+[[gnu::noinline]] void addShownSelection(const Document& document, std::vector<ArtRef>& shown) {
   for (ArtRef art = document.firstLayer(); art; art = document.nextInOrder(art)) {
     const ArtRef parent = document.parent(art);
     if (!parent || !selected(document, art)) continue;
     if (document.parent(parent) && selected(document, parent)) continue;  // shown by its container
     shown.push_back(art);
   }
+}
+
+}  // namespace
+
+std::vector<ArtRef> shownSelection(const Document& document) {
+  std::vector<ArtRef> shown;
+  addShownSelection(document, shown);
   return shown;
 }
 

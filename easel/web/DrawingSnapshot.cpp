@@ -116,11 +116,10 @@ std::vector<uint64_t> keysOutOfOrder(const std::vector<uint64_t>& keys, const Ar
   return out;
 }
 
-}  // namespace
-
-DrawingSnapshot takeSnapshot(const Document& document) {
-  DrawingSnapshot snapshot;
-  snapshot.entries.reserve(document.artCount());
+// Fills the caller's snapshot: a function that owns no object to destroy
+// calls the document directly, where the WebAssembly build (its exceptions in
+// JavaScript) would make each call through a trampoline.
+[[gnu::noinline]] void readEntries(const Document& document, DrawingSnapshot& snapshot) {
   Hasher whole;
   whole.real(document.pageWidth());
   whole.real(document.pageHeight());
@@ -134,6 +133,14 @@ DrawingSnapshot takeSnapshot(const Document& document) {
     art = next;
   }
   snapshot.fingerprint = whole.value();
+}
+
+}  // namespace
+
+DrawingSnapshot takeSnapshot(const Document& document) {
+  DrawingSnapshot snapshot;
+  snapshot.entries.reserve(document.artCount());
+  readEntries(document, snapshot);
   return snapshot;
 }
 

@@ -18,6 +18,16 @@ nlohmann::json keyText(uint64_t key) {
   return key == 0 ? nlohmann::json(nullptr) : nlohmann::json(std::to_string(key));
 }
 
+// A function that owns no object to destroy calls the document directly,
+// where the WebAssembly build (its exceptions in JavaScript) would make each
+// call through a trampoline.
+[[gnu::noinline]] bool allDrawable(const GeometryFilter& filter, const Document& document,
+                                   const std::vector<SnapshotEntry>& entries) {
+  for (const SnapshotEntry& e : entries)
+    if (!filter.drawable(document, ArtRef(e.key))) return false;
+  return true;
+}
+
 }  // namespace
 
 uint32_t DrawingView::pageId(uint64_t key) const {
@@ -40,8 +50,7 @@ uint32_t DrawingView::putIn(const Document& document, ArtRef art, GeometryWriter
 
 void DrawingView::look(const Document& document) {
   DrawingSnapshot now = takeSnapshot(document);
-  now.drawable = std::all_of(now.entries.begin(), now.entries.end(),
-                             [&](const SnapshotEntry& e) { return filter_.drawable(document, ArtRef(e.key)); });
+  now.drawable = allDrawable(filter_, document, now.entries);
   if (!document.inCommand()) committed_ = now.fingerprint;
   if (!kept_.empty() && kept_.back().second == now) return;
   const uint64_t next = revision() + 1;
