@@ -1,5 +1,7 @@
 #include "Namespaces.h"
 
+#include <cstring>
+
 namespace easel::svg {
 
 namespace {
@@ -84,6 +86,16 @@ void PrefixChoice::noteUse(std::string_view prefix) {
   // taken answers most of them without a look-up.
   if ((lastTaken_ && prefix == *lastTaken_) || !prefix.starts_with(wanted_)) return;
   lastTaken_ = &*taken_.emplace(prefix).first;
+  // A name that starts with "xmlns:" declares, and one with a colon in its
+  // prefix is another's use: neither is a use of such a prefix.
+  const bool usable = prefix != "xmlns" && prefix.find(':') == std::string_view::npos;
+  lastUsable_ = usable ? lastTaken_ : nullptr;
+}
+
+bool PrefixChoice::usesLastTaken(const char* attribute) const {
+  // strncmp stops at the name's end, which is then not measured.
+  return lastUsable_ && std::strncmp(attribute, lastUsable_->data(), lastUsable_->size()) == 0 &&
+         attribute[lastUsable_->size()] == ':';
 }
 
 void PrefixChoice::noteElement(std::string_view name) { noteUse(prefixOf(name)); }
@@ -93,6 +105,7 @@ void PrefixChoice::noteAttribute(const char* attribute, const char* value) {
   // prefix starts with `wanted` only when the name does): the first letter
   // tells, before the name is even measured.
   if (*attribute != 'x' && (wanted_.empty() || *attribute != wanted_.front())) return;
+  if (usesLastTaken(attribute)) return;
   const std::string_view name = attribute;
   std::string_view p;
   if (!declares(name, &p)) return noteUse(prefixOf(name));

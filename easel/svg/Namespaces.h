@@ -58,12 +58,16 @@ class PrefixChoice {
 
  private:
   void noteUse(std::string_view prefix);
+  // Whether the attribute's name is a use of the last prefix taken, which
+  // needs noting no more: most of a file's marks.
+  bool usesLastTaken(const char* attribute) const;
 
   pugi::xml_node root_;
   std::string_view uri_, wanted_;
   std::set<std::string, std::less<>> ours_;     // what the root binds to `uri`
   std::set<std::string, std::less<>> taken_;    // declared or used in `wanted`'s family
   const std::string* lastTaken_ = nullptr;      // of taken_, the last noted
+  const std::string* lastUsable_ = nullptr;     // lastTaken_, if an attribute's name can use it
   std::set<std::string, std::less<>> rebound_;  // of ours_, those an element binds otherwise
 };
 
