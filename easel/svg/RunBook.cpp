@@ -166,9 +166,12 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
   std::vector<std::unordered_set<std::string_view>> sourceSets;
   for (const RunRecord& r : usable_) sourceSets.emplace_back(r.sources.begin(), r.sources.end());
   std::vector<std::size_t> candidates;
+  // The marks of one run come together: the last one's run answers the most.
+  std::string_view lastRun;
+  auto run = usableById_.end();
   for (std::size_t i = 0; i < marked_.size(); ++i) {
     const Contour& c = marked_[i];
-    const auto run = usableById_.find(c.run);
+    if (c.run != lastRun || i == 0) run = usableById_.find(lastRun = c.run);
     if (run == usableById_.end()) continue;  // reported with its record
     const std::string_view id = idOf(document, c);
     if (c.art && document.type(c.art) == ArtType::Group) {
