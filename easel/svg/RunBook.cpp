@@ -89,7 +89,10 @@ RunBook::RunBook(const Document& document, const SvgSource& source, std::string 
     }
   }
   // The records' ids stay where they are from here on.
-  for (std::size_t i = 0; i < usable_.size(); ++i) usableById_.emplace(usable_[i].id, i);
+  for (std::size_t i = 0; i < usable_.size(); ++i) {
+    usableById_.emplace(usable_[i].id, i);
+    recordSources_.insert(usable_[i].sources.begin(), usable_[i].sources.end());
+  }
   const std::set<std::string_view> unrecorded(marking.begin(), marking.end());  // in order, for the warnings
   for (std::string_view run : unrecorded) warn(warnings, run, "contours name it, but the file does not record it");
   checkContours(document, warnings);
@@ -340,7 +343,10 @@ void RunBook::removeContours(Document& document, bool all) {
   const auto free = [&](std::string_view id, bool inFile) {
     if (inFile) edits_.freedIds.insert(id);
     // Every record goes with `all`: only the sources of the others matter.
-    if (!all && going.insert(id).second) queue.push_back(id);
+    // An id that no contour is made from and no record names matters to
+    // neither: most contours' own.
+    if (all || (!contoursBySource_.has(id) && !recordSources_.count(id))) return;
+    if (going.insert(id).second) queue.push_back(id);
   };
   const auto freeName = [&](const std::string& name) {
     const auto found = source_.ids.find(name);
@@ -401,6 +407,7 @@ void RunBook::forgetContours() {
   drop(mayGo_);
   drop(contoursByRun_);
   drop(contoursBySource_);
+  drop(recordSources_);
   drop(kept_);
   drop(keptIds_);
 }

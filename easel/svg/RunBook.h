@@ -144,6 +144,7 @@ class RunBook {
   std::string version_;
   std::vector<RunRecord> usable_;
   std::unordered_map<std::string_view, std::size_t> usableById_;
+  std::unordered_set<std::string_view> recordSources_;  // every source the usable records name
   // The imported elements with an id, in document order, and their indices
   // by id; the contours of usable runs that may go, by run and by the source
   // they were made from.
