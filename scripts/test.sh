@@ -24,18 +24,20 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export CONTOUR_REQUIRE_PACKAGE_TOOLS=1  # the package tests run here, never skip
 
 bash scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+lap "plain build"
 ctest --test-dir build/test -j "$jobs" --output-on-failure -LE browser
 # A failed browser test gets one more try, so that one slow moment of the
 # browser on a busy machine does not fail the run; one that fails twice fails.
 ctest --test-dir build/test -j "$jobs" --output-on-failure -L browser --repeat until-pass:2
-lap "plain build and tests"
+lap "plain tests"
 
 # The browser and package tests ran against the plain build; here the
 # sanitizers watch the rest, and the fuzz targets get their short runs.
 bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCONTOUR_SANITIZE=ON -DCONTOUR_FUZZ=ON -DCONTOUR_BENCH=OFF
+lap "sanitizer build"
 ctest --test-dir build/sanitize -j "$jobs" --output-on-failure -LE "browser|package"
-lap "sanitizer build, tests and fuzzing"
+lap "sanitizer tests and fuzzing"
 
 bash scripts/test-windows.sh
 lap "windows"
