@@ -259,7 +259,8 @@ std::size_t GeometryWriter::sizeBound(const Document& document, ArtRef art) {
   const std::size_t segments = c.segments.size() + 1;
   std::size_t size =
       (kRecordSubpaths + 1) * kWord + (c.type == ArtType::Path ? (4 + (segments + 31) / 32 + 6 * segments) * kWord : 0);
-  for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m)) size += sizeBound(document, m);
+  if (c.type == ArtType::CompoundPath)
+    for (ArtRef m = document.firstChild(art); m; m = document.nextSibling(m)) size += sizeBound(document, m);
   return size;
 }
 
@@ -267,6 +268,11 @@ std::size_t GeometryWriter::sizeBound(const Document& document, ArtRef art) {
 static_assert(kRecordContainer == kRecordId + 1 && kRecordAbove == kRecordContainer + 1 &&
               kRecordSize == kRecordAbove + 1 && kRecordPaint == kRecordSize + 1 && kRecordFlags == kRecordPaint + 1 &&
               kRecordBox == kRecordFlags + 1 && kRecordSubpaths == kRecordBox + 4);
+
+void GeometryWriter::addRepeated(uint32_t id, uint32_t parent, uint32_t above, uint32_t source) {
+  static_assert(kRecordSource == kRecordSize + kRepeatedSize);
+  for (uint32_t w : {id, parent, above, kRepeatedSize, source}) word(w);
+}
 
 void GeometryWriter::add(const Document& document, ArtRef art, uint32_t id, uint32_t parent, uint32_t above) {
   for (uint32_t w : {id, parent, above, 0u}) word(w);

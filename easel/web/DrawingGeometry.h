@@ -24,6 +24,10 @@
 //           start point and each segment's points as the SVG writer writes
 //           them: the end point for a line, two direction points and the end
 //           point for a cubic; points x, y in artwork points (y up)
+// A record of size 1 is a path the page has already: its one word is the id
+// of an object this answer takes out that looks exactly the same, whose
+// paint, flags, box and subpaths it takes (a preview makes most of its
+// contours again as they were).
 #ifndef EASEL_WEB_DRAWINGGEOMETRY_H
 #define EASEL_WEB_DRAWINGGEOMETRY_H
 
@@ -53,7 +57,9 @@ enum GeometryRecordWord : uint32_t {
   kRecordFlags = 5,
   kRecordBox = 6,
   kRecordSubpaths = 10,  // the count of subpaths, then the subpaths
+  kRecordSource = 4,     // a repeated path's: the id of the one it repeats
 };
+inline constexpr uint32_t kRepeatedSize = 1;
 enum GeometryFlag : uint32_t { kGeometryHidden = 1, kGeometryCurved = 2 };
 
 class GeometryFilter {
@@ -76,7 +82,9 @@ class GeometryWriter {
   // The object's record: its id, its container's and the id of the object
   // above it (0: none), then its paint and geometry.
   void add(const Document& document, ArtRef art, uint32_t id, uint32_t parent, uint32_t above);
-  // The most bytes add() writes for the object and what it holds.
+  // A path that looks exactly like `source`, which the answer takes out.
+  void addRepeated(uint32_t id, uint32_t parent, uint32_t above, uint32_t source);
+  // The most bytes add() writes for the object (a group's members have records of their own).
   static std::size_t sizeBound(const Document& document, ArtRef art);
   void word(uint32_t w);
   // Room for at least this many bytes, made once: growing a buffer of tens of

@@ -1,10 +1,10 @@
 #include "DrawingView.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "TakenPaths.h"
 #include "easel/svg/SvgExport.h"
 
 namespace easel::web {
@@ -28,24 +28,33 @@ nlohmann::json keyText(uint64_t key) {
   return true;
 }
 
+// Groups are written whole (they have no points); see allDrawable.
+[[gnu::noinline]] void findRepeats(const Document& document, const std::vector<const SnapshotEntry*>& putIn,
+                                   TakenPaths& taken, std::vector<uint64_t>& repeats) {
+  for (std::size_t i = 0; i < putIn.size(); ++i)
+    if (document.content(ArtRef(putIn[i]->key)).type != ArtType::Group) repeats[i] = taken.take(putIn[i]->fingerprint);
+}
+
 }  // namespace
+
+// See allDrawable.
+[[gnu::noinline]] void DrawingView::writeRecords(const Document& document,
+                                                 const std::vector<const SnapshotEntry*>& putIn,
+                                                 const std::vector<uint64_t>& repeats, GeometryWriter& writer) const {
+  for (std::size_t i = 0; i < putIn.size(); ++i) {
+    const SnapshotEntry& e = *putIn[i];
+    const uint32_t id = pageId(e.key), parent = pageId(e.parent), above = pageId(e.above);
+    if (repeats[i]) writer.addRepeated(id, parent, above, pageId(repeats[i]));
+    else
+      writer.add(document, ArtRef(e.key), id, parent, above);
+  }
+}
 
 uint32_t DrawingView::pageId(uint64_t key) const {
   if (key == 0) return 0;
   const auto [at, isNew] = pageIds_.emplace(key, nextPageId_);
   if (isNew) ++nextPageId_;
   return at->second;
-}
-
-// An object put in, and what it holds after it (members of a compound path
-// travel in its record), each below the object above it in its container.
-uint32_t DrawingView::putIn(const Document& document, ArtRef art, GeometryWriter& writer) const {
-  writer.add(document, art, pageId(art.bits()), pageId(document.parent(art).bits()),
-             pageId(document.previousSibling(art).bits()));
-  uint32_t count = 1;
-  if (document.content(art).type != ArtType::Group) return count;
-  for (ArtRef c = document.firstChild(art); c; c = document.nextSibling(c)) count += putIn(document, c, writer);
-  return count;
 }
 
 void DrawingView::look(const Document& document) {
@@ -68,34 +77,37 @@ void DrawingView::look(const Document& document) {
   }
 }
 
+// Each object goes below the object above it in its container (members of
+// a compound path travel in its record); a path the page takes out and puts
+// in again as it was goes as the id of the one taken out.
 nlohmann::json DrawingView::geometryForPage(const Document& document, const DrawingSnapshot* base,
                                             uint64_t pageRevision, std::string& geometry) const {
-  GeometryWriter writer;
-  uint32_t inserted = 0;
-  std::size_t countAt = 0;
+  const DrawingSnapshot& now = kept_.back().second;
+  std::vector<const SnapshotEntry*> putIn;
+  std::vector<uint64_t> removed, repeats;  // repeats: by entry put in, the key it repeats (0: none)
   if (base == nullptr) {
-    std::size_t size = 2 * sizeof(uint32_t);
-    for (ArtRef layer = document.firstLayer(); layer; layer = document.nextSibling(layer))
-      size += GeometryWriter::sizeBound(document, layer);
-    writer.reserve(size);
-    writer.word(0);
-    countAt = writer.bytes().size();
-    writer.word(0);
-    for (ArtRef layer = document.firstLayer(); layer; layer = document.nextSibling(layer))
-      inserted += putIn(document, layer, writer);
+    putIn.reserve(now.entries.size());
+    for (const SnapshotEntry& e : now.entries) putIn.push_back(&e);
+    repeats.assign(putIn.size(), 0);
   } else {
-    const DrawingChanges changes = changesBetween(*base, kept_.back().second);
-    std::size_t size = (2 + changes.removed.size()) * sizeof(uint32_t);
-    for (const SnapshotEntry* e : changes.inserted) size += GeometryWriter::sizeBound(document, ArtRef(e->key));
-    writer.reserve(size);
-    writer.word(static_cast<uint32_t>(changes.removed.size()));
-    for (uint64_t key : changes.removed) writer.word(pageId(key));
-    countAt = writer.bytes().size();
-    writer.word(0);
-    for (const SnapshotEntry* e : changes.inserted) inserted += putIn(document, ArtRef(e->key), writer);
+    DrawingChanges changes = changesBetween(*base, now);
+    putIn = entriesPutIn(now, changes);
+    TakenPaths taken(*base, changes);
+    repeats.resize(putIn.size());
+    findRepeats(document, putIn, taken, repeats);
+    removed = std::move(changes.removed);
   }
+  std::size_t size = (2 + removed.size()) * sizeof(uint32_t);
+  for (std::size_t i = 0; i < putIn.size(); ++i)
+    size += repeats[i] ? (kRecordSource + 1) * sizeof(uint32_t)
+                       : GeometryWriter::sizeBound(document, ArtRef(putIn[i]->key));
+  GeometryWriter writer;
+  writer.reserve(size);
+  writer.word(static_cast<uint32_t>(removed.size()));
+  for (uint64_t key : removed) writer.word(pageId(key));
+  writer.word(static_cast<uint32_t>(putIn.size()));
+  writeRecords(document, putIn, repeats, writer);
   std::string& bytes = writer.bytes();
-  std::memcpy(bytes.data() + countAt, &inserted, sizeof inserted);  // known only now
   nlohmann::json answer = {{"revision", revision()},
                            {"geometry", {{"paints", writer.paints()}, {"bytes", bytes.size()}}}};
   if (base != nullptr) answer["base"] = pageRevision;

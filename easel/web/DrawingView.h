@@ -14,6 +14,7 @@
 #include <deque>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -51,7 +52,9 @@ class DrawingView {
 
  private:
   uint32_t pageId(uint64_t key) const;
-  uint32_t putIn(const Document& document, ArtRef art, GeometryWriter& writer) const;
+  // Each entry's record: a repeated one's (the key it repeats, else 0) or its own.
+  void writeRecords(const Document& document, const std::vector<const SnapshotEntry*>& putIn,
+                    const std::vector<uint64_t>& repeats, GeometryWriter& writer) const;
   nlohmann::json geometryForPage(const Document& document, const DrawingSnapshot* base, uint64_t pageRevision,
                                  std::string& geometry) const;
 

@@ -45,6 +45,8 @@ TEST(PageConstants, AreTheHostsNumbers) {
       {"/js/geometry.js", "AT_FLAGS", kRecordFlags},
       {"/js/geometry.js", "AT_BOX", kRecordBox},
       {"/js/geometry.js", "AT_SUBPATHS", kRecordSubpaths},
+      {"/js/geometry.js", "AT_SOURCE", kRecordSource},
+      {"/js/geometry.js", "REPEATED_SIZE", kRepeatedSize},
       {"/js/geometry.js", "HIDDEN", kGeometryHidden},
       {"/js/geometry.js", "CURVED", kGeometryCurved},
       {"/js/view.js", "LEAST_ZOOM_PERCENT", kLeastZoomPercent},

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "easel/svg/SvgImport.h"
@@ -122,6 +123,43 @@ TEST(DrawingViewTest, GeometryRecordsCarryTheArtworkPointsAndPaint) {
             (std::vector<uint32_t>{1, 2, 1, 2, 1, 0, 22} + floatWords({0}) + std::vector<uint32_t>{2} +
              floatWords({30, 210, 90, 280}) + std::vector<uint32_t>{1, 3, 0, 0b001} +
              floatWords({30, 270, 30, 270, 80, 280, 90, 270, 90, 210, 30, 210})));
+}
+
+// The ids an answer takes out, and each record it puts in: "=N" for a
+// path that repeats the one of id N, else "own".
+std::pair<std::vector<uint32_t>, std::vector<std::string>> recordsOf(const std::string& geometry) {
+  const std::vector<uint32_t> w = wordsOf(geometry);
+  std::size_t at = 1 + w[0];
+  const std::vector<uint32_t> removed(w.begin() + 1, w.begin() + static_cast<std::ptrdiff_t>(at));
+  std::vector<std::string> records;
+  for (uint32_t n = w[at++]; n > 0; --n) {
+    records.push_back(w[at + 3] == 1 ? "=" + std::to_string(w[at + 4]) : "own");
+    at += 4 + w[at + 3];
+  }
+  return {removed, records};
+}
+
+TEST(DrawingViewTest, APathMadeAgainAsItWasGoesAsTheOneThePageTakesOut) {
+  // Both squares taken out and made again, as a preview makes its contours:
+  // the top one as it was, the other with a point moved.
+  View v(svgFile(R"(<rect x="10" y="10" width="8" height="8"/><rect x="30" y="10" width="8" height="8"/>)"));
+  const uint64_t before = v.view.revision();
+  const ArtRef top = v.doc().firstChild(v.doc().firstLayer()), bottom = v.doc().nextSibling(top);
+  v.doc().duplicate(top, top, Place::Above);
+  std::vector<AIPathSegment> moved = v.doc().content(bottom).segments.toVector();
+  moved[0].p.h = moved[0].in.h = moved[0].out.h = 5;
+  v.doc().setSegments(v.doc().duplicate(bottom, bottom, Place::Above), moved, true);
+  v.doc().dispose(top);
+  v.doc().dispose(bottom);
+  v.view.look(v.doc());
+  std::string geometry;
+  v.answer(before, &geometry);
+  const auto [removed, records] = recordsOf(geometry);
+  ASSERT_EQ(removed.size(), 2u);
+  EXPECT_EQ(records, (std::vector<std::string>{"=" + std::to_string(removed[0]), "own"}));
+  // A page with nothing gets every object as its own: the layer and both paths.
+  v.answer(0, &geometry);
+  EXPECT_EQ(recordsOf(geometry).second, (std::vector<std::string>{"own", "own", "own"}));
 }
 
 TEST(DrawingViewTest, ObjectsThatPaintAlikeShareOnePaint) {

@@ -96,11 +96,16 @@ export class Drawing {
     }
     this.patching = true;
     this.stale = true;
+    let patching;
     try {
-      const patching = this.picture.patcher(update.words, update.floats, update.geometry.paints);
+      patching = this.picture.patcher(update.words, update.floats, update.geometry.paints);
       await inSlices(patching.step);
     } finally {
       this.patching = false;
+    }
+    if (patching.failed) {
+      this.picture = null;
+      return false;
     }
     this.revision = update.revision;
     return true;

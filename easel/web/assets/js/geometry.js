@@ -16,8 +16,10 @@
 // given to each object put in, but a path that takes the place of one taken
 // out by the same answer and looks exactly like it (the same segments,
 // points and paint: a preview makes most of its contours again as they were)
-// keeps that one's number. A painter compares them with what it drew to know
-// what it need not paint again.
+// keeps that one's number. The host sends most such paths as the id of the
+// one taken out alone: the path takes that one's slot again, as it was. A
+// painter compares them with what it drew to know what it need not paint
+// again.
 import { IdTable } from './idtable.js';
 import { samePaint } from './paints.js';
 import { sameShapeWithin, walkPath } from './records.js';
@@ -28,6 +30,8 @@ const NONE = -1;
 // Where each part of a record starts, in words, and the bits of its flags, as
 // DrawingGeometry.h numbers them (the PageConstants test holds them to it).
 const AT_ID = 0, AT_CONTAINER = 1, AT_ABOVE = 2, AT_SIZE = 3, AT_PAINT = 4, AT_FLAGS = 5, AT_BOX = 6, AT_SUBPATHS = 10;
+// A record of REPEATED_SIZE is a path as the one of the id at AT_SOURCE, which the answer takes out.
+const AT_SOURCE = 4, REPEATED_SIZE = 1;
 const HIDDEN = 1, CURVED = 2;
 const CLOCK_EVERY = 256;  // records patched between looks at the clock
 const COPIED_AT_ONCE = 1 << 18;  // elements of a column copied between looks at the clock
@@ -116,24 +120,39 @@ export class GeometryPicture {
 
   // Takes out and puts in what an answer's `words` (and the same bytes as
   // `floats`) say, with the answer's `paints`; then lists the paths shown.
+  // Says whether it could: false when the answer repeats a path the picture
+  // did not have.
   patch(words, floats, paints) {
     const patching = this.patcher(words, floats, paints);
     while (!patching.step(Infinity));
+    return !patching.failed;
   }
 
   // The same patch in steps, for answers of hundreds of thousands of
   // records: `step(until)` works until the clock passes `until` and says
   // whether the patch is done. Until it is, the picture must not be read.
+  // Once done, `failed` says whether a record repeated a path the picture did
+  // not have: the picture is then of no use.
   patcher(words, floats, paints) {
-    let at = 1, removing = words[0], inserting = -1, buffer = -1, entry = null, room = 0, listing = null;
-    // look -> the paths taken out: [serial, words, start, paint]; null when not looked for
+    let at = 1, removing = words[0], inserting = -1, buffer = -1, entry = null, room = 0, listing = null, released = 0;
+    let failed = false;
+    // look -> the paths taken out: [slot, words, start, paint]; null when not looked for
     const taken = this.findsLookalikes ? new Map() : null;
+    // The slots taken out, by id, kept as they are until the records are in:
+    // a record that repeats one of them takes it again, Path2D and all.
+    const gone = new IdTable(), goneIds = [];
     const late = (n, until) => n % CLOCK_EVERY === 0 && performance.now() > until;
     return {
+      get failed() { return failed; },
       step: (until) => {
         for (let n = 1; removing > 0; removing--, n++) {
           if (late(n, until)) return false;
-          this.forget(this.slots.get(words[at++]), taken);
+          this.takeOut(this.slots.get(words[at++]), (s) => {
+            const id = this.key[s];
+            gone.set(id, s);
+            goneIds.push(id);
+            if (taken && this.paint[s] >= 0) this.listLook(taken, s);
+          });
         }
         if (inserting < 0) {
           inserting = words[at++];
@@ -147,27 +166,43 @@ export class GeometryPicture {
         const { serial, key, size, paint, flags, box, start, tolerance, first, last, parent, slots, spare } = this;
         for (let n = 1; inserting > 0; inserting--, n++) {
           if (late(n, until)) return false;
-          // The host gives each record's size and box: its points are read only once it is drawn.
           const id = words[at + AT_ID], parentId = words[at + AT_CONTAINER], aboveId = words[at + AT_ABOVE];
           const end = at + AT_SIZE + 1 + words[at + AT_SIZE];
           this.forget(slots.get(id));
-          const s = spare.length ? spare.pop() : this.used++;
-          serial[s] = this.serialOf(taken, words, floats, at, paints);
+          let s;
+          if (words[at + AT_SIZE] === REPEATED_SIZE) {
+            s = gone.get(words[at + AT_SOURCE]);
+            if (s === undefined) {
+              failed = true;
+              at = end;
+              continue;
+            }
+            gone.delete(words[at + AT_SOURCE]);
+          } else {
+            // The host gives each record's size and box: its points are read only once it is drawn.
+            s = spare.length ? spare.pop() : this.used++;
+            serial[s] = this.serialOf(taken, gone, words, floats, at, paints);
+            size[s] = words[at + AT_SIZE];
+            paint[s] = floats[at + AT_PAINT];
+            flags[s] = words[at + AT_FLAGS];
+            for (let k = 0; k < 4; k++) box[4 * s + k] = floats[at + AT_BOX + k];
+            this.buffer[s] = buffer;
+            start[s] = at + AT_SUBPATHS;
+            tolerance[s] = NaN;
+            first[s] = last[s] = NONE;
+            entry.live++;
+          }
           key[s] = id;
-          size[s] = words[at + AT_SIZE];
-          paint[s] = floats[at + AT_PAINT];
-          flags[s] = words[at + AT_FLAGS];
-          for (let k = 0; k < 4; k++) box[4 * s + k] = floats[at + AT_BOX + k];
-          this.buffer[s] = buffer;
-          start[s] = at + AT_SUBPATHS;
-          tolerance[s] = NaN;
-          first[s] = last[s] = NONE;
           const container = parentId ? slots.get(parentId) : undefined;
           parent[s] = container === undefined ? ROOT : container;
           this.link(s, aboveId ? slots.get(aboveId) : undefined);
           slots.set(id, s);
-          entry.live++;
           at = end;
+        }
+        for (let n = 1; released < goneIds.length; released++, n++) {
+          if (late(n, until)) return false;
+          const s = gone.get(goneIds[released]);
+          if (s !== undefined) this.release(s);
         }
         if (!listing) {
           if (taken) taken.clear();
@@ -195,38 +230,53 @@ export class GeometryPicture {
   }
 
   // The serial of the record at `at` of an answer: the one of a path in
-  // `taken` that looks the same, which it takes, else a new one.
-  serialOf(taken, words, floats, at, paints) {
+  // `taken` that looks the same and is still `gone`, which it takes (the
+  // path gets a new one, should a record repeat it), else a new one.
+  serialOf(taken, gone, words, floats, at, paints) {
     const paint = floats[at + AT_PAINT], alike = taken && paint >= 0 && taken.get(lookOf(words, at));
     if (alike) {
       // The same look is the same words: comparing them is several times
       // quicker than comparing the points as floats.
       const size = words[at + AT_SIZE], count = size - (AT_SUBPATHS - AT_SIZE - 1);
-      const i = alike.findIndex(([, w, start, p]) => samePaint(p, paints[paint])
+      const i = alike.findIndex(([s, w, start, p]) => gone.get(this.key[s]) === s && samePaint(p, paints[paint])
         && w[start - AT_SUBPATHS + AT_SIZE] === size && sameWords(words, at + AT_SUBPATHS, w, start, count));
-      if (i >= 0) return alike.splice(i, 1)[0][0];
+      if (i >= 0) {
+        const s = alike.splice(i, 1)[0][0], kept = this.serial[s];
+        this.serial[s] = this.nextSerial++;
+        return kept;
+      }
     }
     return this.nextSerial++;
   }
 
-  // Takes out slot `s` and what it holds; with `taken`, lists the paths taken out by their look.
-  forget(s, taken) {
+  // Lists path slot `s` in `taken` by its look.
+  listLook(taken, s) {
+    const b = this.buffers[this.buffer[s]], look = lookOf(b.words, this.start[s] - AT_SUBPATHS);
+    const path = [s, b.words, this.start[s], this.paintOf(s)];
+    if (taken.has(look)) taken.get(look).push(path); else taken.set(look, [path]);
+  }
+
+  // Takes slot `s` and what it holds out of the picture, giving each to `out`.
+  takeOut(s, out) {
     if (s === undefined) return;
-    for (let c = this.first[s]; c !== NONE; c = this.above[c]) this.forget(c, taken);
-    if (taken && this.paint[s] >= 0) {
-      const b = this.buffers[this.buffer[s]], look = lookOf(b.words, this.start[s] - AT_SUBPATHS);
-      const path = [this.serial[s], b.words, this.start[s], this.paintOf(s)];
-      if (taken.has(look)) taken.get(look).push(path); else taken.set(look, [path]);
-    }
+    for (let c = this.first[s]; c !== NONE; c = this.above[c]) this.takeOut(c, out);
     const list = this.parent[s], below = this.below[s], above = this.above[s];
     if (below !== NONE) this.above[below] = above; else this.first[list] = above;
     if (above !== NONE) this.below[above] = below; else this.last[list] = below;
     this.slots.delete(this.key[s]);
+    out(s);
+  }
+
+  // Gives a slot taken out back: its Path2D, and its hold on its answer's buffer.
+  release(s) {
     this.paths[s] = null;
     const entry = this.buffers[this.buffer[s]];
     if (--entry.live === 0) this.buffers[this.buffer[s]] = null;
     this.spare.push(s);
   }
+
+  // Takes out slot `s` and what it holds for good.
+  forget(s) { this.takeOut(s, (t) => this.release(t)); }
 
   // Lists the paths shown, bottom first: hidden objects and what they hold
   // are left out. In steps as the patch is: `step(until)` says whether the
