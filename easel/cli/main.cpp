@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "HeapPages.h"
 #include "NameSuggestions.h"
 #include "ProgramStart.h"
 
@@ -75,6 +76,7 @@ std::vector<std::string> optionsEndedAtDashes(std::vector<std::string> args) {
 }  // namespace
 
 int main(int systemArgc, char** systemArgv) {
+  contour_cli::useLargeHeapPages();
   contour_cli::setUpStandardStreams();
   contour_cli::Utf8Arguments arguments(systemArgc, systemArgv);
   const std::vector<std::string> args =
