@@ -10,18 +10,31 @@
 #include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace easel::svg {
 
 class NameChains {
  public:
+  NameChains() = default;
+  // Moved, the entries stay where they are; a copy's would not.
+  NameChains(NameChains&&) = default;
+  NameChains& operator=(NameChains&&) = default;
+  NameChains(const NameChains&) = delete;
+  NameChains& operator=(const NameChains&) = delete;
   void reserve(std::size_t names) { ends_.reserve(names); }
-  // `index` is greater than every index added before.
+  // `index` is greater than every index added before. A name mostly comes
+  // several times in a row (the contours of one source): the last one added
+  // is not looked up again.
   void add(std::string_view name, std::size_t index) {
     next_.resize(index + 1, kNone);
-    const auto [found, added] = ends_.try_emplace(name, Ends{index, index});
-    if (!added) next_[found->second.last] = index, found->second.last = index;
+    if (lastAdded_ == nullptr || lastAdded_->first != name) {
+      const auto [found, added] = ends_.try_emplace(name, Ends{index, index});
+      lastAdded_ = &*found;
+      if (added) return;
+    }
+    next_[lastAdded_->second.last] = index, lastAdded_->second.last = index;
   }
   bool has(std::string_view name) const { return ends_.count(name) != 0; }
   std::optional<std::size_t> first(std::string_view name) const {
@@ -53,6 +66,8 @@ class NameChains {
   };
   std::unordered_map<std::string_view, Ends> ends_;
   std::vector<std::size_t> next_;  // by index: the next of its name
+  // The entry of the last name added (entries stay where they are as the map grows).
+  std::pair<const std::string_view, Ends>* lastAdded_ = nullptr;
 };
 
 }  // namespace easel::svg

@@ -208,24 +208,32 @@ void RunBook::checkContours(const Document& document, std::ostream& warnings) {
     mayGo_[i] = true;
     if (const std::string_view id = idOf(document, marked_[i]); !id.empty()) reached.push_back(id);
   };
+  // A source's contours come together: the last source's answer holds for most.
+  std::string_view lastSource;
+  bool lastStays = false;
   for (std::size_t i : candidates) {
     const std::string_view source = marked_[i].source;
-    // Made from art without an id, from a copy its run keeps, or from art that is not such a contour.
-    if (source.empty() || keptIds_.count({marked_[i].run, source}) || staysById(source)) {
-      reach(i);
+    if (source.empty()) {
+      reach(i);  // made from art without an id
+      continue;
     }
+    if (source != lastSource) lastSource = source, lastStays = staysById(source);
+    // Made from a copy its run keeps, or from art that is not such a contour.
+    if (lastStays || keptIds_.count({marked_[i].run, source})) reach(i);
   }
   while (!reached.empty()) {
     contoursBySource_.take(reached.front(), reach);
     reached.pop_front();
   }
+  std::vector<std::size_t>* runContours = nullptr;  // the last run's, as above
   for (std::size_t i : candidates) {
     const Contour& c = marked_[i];
     if (!mayGo_[i]) {
       left[{c.run, elementsById_.has(c.source) ? Left::Loop : Left::NoSource}].push_back(nameOf(c));
       continue;
     }
-    contoursByRun_[c.run].push_back(i);
+    if (runContours == nullptr || c.run != lastRun) runContours = &contoursByRun_[lastRun = c.run];
+    runContours->push_back(i);
   }
   for (const auto& [key, names] : left) {
     leftRuns_.insert(key.first);
