@@ -27,6 +27,17 @@ std::vector<ArtRef> present(const Document& document, const std::vector<ArtRef>&
   return out;
 }
 
+// Fills the caller's vector with the selected art and everything each is
+// inside: a function that owns no object to destroy calls the document
+// directly, where the WebAssembly build (its exceptions in JavaScript) would
+// make each call through a trampoline.
+[[gnu::noinline]] void addSelectedAndAbove(const Document& document, std::vector<uintptr_t>& keys) {
+  for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
+    if (!(document.content(a).attributes & kArtSelected)) continue;
+    for (ArtRef up = a; up; up = document.parent(up)) keys.push_back(up.bits());
+  }
+}
+
 std::optional<RecordedSeed> seedOf(const svg::RunRecord& record) {
   if (!record.seed) return std::nullopt;
   return RecordedSeed{*record.seed, record.drawsBefore};
@@ -83,12 +94,11 @@ std::optional<EditorRuns::Run> EditorRuns::findSelectedRun(const Document& docum
       named.insert(found->second.begin(), found->second.end());
     }
   };
-  for (ArtRef a = document.firstLayer(); a; a = document.nextInOrder(a)) {
-    if (!(document.content(a).attributes & kArtSelected)) continue;
-    for (ArtRef up = a; up; up = document.parent(up)) {
-      note(runOfContour_, up.bits());
-      note(runsOfSourceArt_, up.bits());
-    }
+  std::vector<uintptr_t> selected;
+  addSelectedAndAbove(document, selected);
+  for (uintptr_t key : selected) {
+    note(runOfContour_, key);
+    note(runsOfSourceArt_, key);
   }
   for (const std::string& id : book_->selectedSources(document)) note(runsOfSourceId_, id);
   for (Rank rank : named) {
