@@ -14,6 +14,12 @@
 
 #include "plugin/host/ADMTypes.h"
 
+// Items compare whole (a dialog's state is known unchanged by comparing it
+// with a copy), their rectangles with them.
+inline bool operator==(const ADMRect& a, const ADMRect& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 namespace easel::adm {
 
 // What an item is: the types a plug-in creates by name, and the kinds of
@@ -50,6 +56,8 @@ struct Entry {
   bool selected = false;
   ADMEntryRef handle = nullptr;
   ADMListRef listHandle = nullptr;  // the list it belongs to
+
+  bool operator==(const Entry&) const = default;
 };
 
 struct Item {
@@ -88,6 +96,8 @@ struct Item {
   Entry* findEntry(int32_t entryId);
   // Selects one entry and deselects the others, as a popup list does.
   void select(Entry& entry);
+
+  bool operator==(const Item&) const = default;
 };
 
 // The text that the user sees in an item: a spin edit's number with its

@@ -96,6 +96,10 @@ Json numberJson(const easel::adm::Item& item, double value) {
   return realJson(value);
 }
 
+nlohmann::ordered_json rectJson(const ADMRect& r) {
+  return nlohmann::ordered_json::array({r.left, r.top, r.right, r.bottom});
+}
+
 }  // namespace
 
 std::vector<Event> parseDialogScript(std::string_view text) {
@@ -165,41 +169,42 @@ nlohmann::ordered_json eventToJson(const Event& event) {
   return json;
 }
 
-nlohmann::ordered_json dialogStateToJson(const easel::adm::ShownDialog& dialog) {
+nlohmann::ordered_json itemStateToJson(const easel::adm::Item& item) {
   using easel::adm::ItemKind;
-  auto rect = [](const ADMRect& r) { return nlohmann::ordered_json::array({r.left, r.top, r.right, r.bottom}); };
+  nlohmann::ordered_json j;
+  j["id"] = item.id;
+  j["type"] = item.kind == ItemKind::Other ? item.templateKind : std::string(easel::adm::kindName(item.kind));
+  j["rect"] = rectJson(item.rect);
+  j["text"] = easel::adm::shownText(item);
+  j["font"] = item.font;
+  j["shown"] = item.shown;
+  j["enabled"] = item.enabled;
+  if (item.kind == ItemKind::SpinEdit) {
+    j["value"] = numberJson(item, item.value);
+    j["integer"] = item.integer;
+    j["minimum"] = item.minimum ? numberJson(item, *item.minimum) : nullptr;
+    j["maximum"] = item.maximum ? numberJson(item, *item.maximum) : nullptr;
+    j["units"] = item.units;
+    j["precision"] = item.precision;
+  } else if (item.kind == ItemKind::TextCheckBox) {
+    j["value"] = item.value != 0 ? 1 : 0;
+  } else if (item.kind == ItemKind::PopupList) {
+    auto& entries = j["entries"] = nlohmann::ordered_json::array();
+    for (const auto& entry : item.entries) entries.push_back({{"id", entry.id}, {"text", entry.text}});
+    const easel::adm::Entry* active = item.activeEntry();
+    j["active"] = active ? nlohmann::ordered_json(active->id) : nlohmann::ordered_json(nullptr);
+  }
+  return j;
+}
+
+nlohmann::ordered_json dialogStateToJson(const easel::adm::ShownDialog& dialog) {
   nlohmann::ordered_json state;
   state["name"] = dialog.name;
   state["title"] = dialog.title;
-  state["bounds"] = rect(dialog.bounds);
+  state["bounds"] = rectJson(dialog.bounds);
   state["result"] = dialog.result;
   auto& items = state["items"] = nlohmann::ordered_json::array();
-  for (const easel::adm::Item& item : dialog.items) {
-    nlohmann::ordered_json j;
-    j["id"] = item.id;
-    j["type"] = item.kind == ItemKind::Other ? item.templateKind : std::string(easel::adm::kindName(item.kind));
-    j["rect"] = rect(item.rect);
-    j["text"] = easel::adm::shownText(item);
-    j["font"] = item.font;
-    j["shown"] = item.shown;
-    j["enabled"] = item.enabled;
-    if (item.kind == ItemKind::SpinEdit) {
-      j["value"] = numberJson(item, item.value);
-      j["integer"] = item.integer;
-      j["minimum"] = item.minimum ? numberJson(item, *item.minimum) : nullptr;
-      j["maximum"] = item.maximum ? numberJson(item, *item.maximum) : nullptr;
-      j["units"] = item.units;
-      j["precision"] = item.precision;
-    } else if (item.kind == ItemKind::TextCheckBox) {
-      j["value"] = item.value != 0 ? 1 : 0;
-    } else if (item.kind == ItemKind::PopupList) {
-      auto& entries = j["entries"] = nlohmann::ordered_json::array();
-      for (const auto& entry : item.entries) entries.push_back({{"id", entry.id}, {"text", entry.text}});
-      const easel::adm::Entry* active = item.activeEntry();
-      j["active"] = active ? nlohmann::ordered_json(active->id) : nlohmann::ordered_json(nullptr);
-    }
-    items.push_back(std::move(j));
-  }
+  for (const easel::adm::Item& item : dialog.items) items.push_back(itemStateToJson(item));
   return state;
 }
 

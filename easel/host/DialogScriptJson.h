@@ -43,6 +43,8 @@ std::vector<easel::adm::Event> loadDialogScript(const std::string& path);
 
 nlohmann::ordered_json eventToJson(const easel::adm::Event& event);
 
+// One item's part of a dialog state.
+nlohmann::ordered_json itemStateToJson(const easel::adm::Item& item);
 nlohmann::ordered_json dialogStateToJson(const easel::adm::ShownDialog& dialog);
 // Pretty-printed, ending with a newline.
 std::string dialogStateText(const easel::adm::ShownDialog& dialog);

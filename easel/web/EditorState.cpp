@@ -17,18 +17,6 @@ using Json = nlohmann::json;
 
 Json rectJson(const AIRealRect& r) { return Json::array({r.left, r.top, r.right, r.bottom}); }
 
-// The open settings dialog's model, with the items that pick a point in the
-// document (those with a track procedure).
-Json runningSettingsDialog(const adm::DialogManager& dialogs) {
-  const adm::Dialog* dialog = openSettingsDialog(dialogs);
-  if (dialog == nullptr) return nullptr;
-  Json model(easel::host::dialogStateToJson(adm::snapshot(*dialog)));
-  Json& tracking = model["tracking"] = Json::array();
-  for (const auto& item : dialog->items)
-    if (item->trackProc != nullptr) tracking.push_back(item->id);
-  return model;
-}
-
 Json filterJson(easel::host::PluginHost& host, Session& session) {
   const auto& filters = session.plugins().filters();
   if (filters.empty()) return nullptr;
@@ -94,7 +82,8 @@ Json StateReporter::report(const EditorParts& parts, uint64_t pageRevision, std:
   state["undo"] = {{"undo", nameOrNull(document.canUndo() ? document.undoName() : "")},
                    {"redo", nameOrNull(document.canRedo() ? document.redoName() : "")}};
   state["filter"] = filterJson(parts.host, parts.session);
-  state["dialog"] = runningSettingsDialog(parts.dialogs);
+  const adm::Dialog* dialog = openSettingsDialog(parts.dialogs);
+  state["dialog"] = dialog != nullptr ? dialogModel_.of(*dialog) : Json(nullptr);
   state["shown"] = newlyShown(parts.dialogs);
   const auto& alerts = parts.dialogs.alerts();
   state["alerts"] = Json(std::vector<std::string>(

@@ -17,6 +17,7 @@
 #include "easel/adm/DialogManager.h"
 #include "easel/host/PluginHost.h"
 #include "easel/core/Session.h"
+#include "DialogModel.h"
 #include "DrawingView.h"
 #include "easel/svg/ContourRuns.h"
 #include "easel/svg/SvgSource.h"
@@ -69,6 +70,7 @@ class StateReporter {
   ArtRef textScope_;
   uint64_t textAt_ = 0;  // the change count selectionText_ was written at
   bool textKnown_ = false;
+  DialogModel dialogModel_;
   std::size_t shownReported_ = 0;
   std::size_t alertsReported_ = 0;
 };

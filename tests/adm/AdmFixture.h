@@ -16,9 +16,6 @@
 #include "easel/core/resources/ResFile.h"
 #include "plugin/host/AllSuites.h"
 
-inline bool operator==(const ADMRect& a, const ADMRect& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 inline void PrintTo(const ADMRect& r, std::ostream* os) {
   *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
 }
