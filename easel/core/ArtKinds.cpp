@@ -35,7 +35,7 @@ const char* artTypeName(ArtType type) {
   return "unknown";
 }
 
-bool isContainer(ArtType type) { return type == ArtType::Group || type == ArtType::CompoundPath; }
+bool isContainer(ArtType type) noexcept { return type == ArtType::Group || type == ArtType::CompoundPath; }
 
 bool hasMatrix(ArtType type) {
   return type == ArtType::Text || type == ArtType::Placed || type == ArtType::Raster || type == ArtType::Mesh ||

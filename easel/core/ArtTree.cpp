@@ -16,7 +16,7 @@ ArtTree::~ArtTree() {
   for (uint32_t s = 0; s < slots_; ++s) std::destroy_at(&node(s));
 }
 
-HandleCheck ArtTree::check(ArtRef art) const {
+HandleCheck ArtTree::check(ArtRef art) const noexcept {
   if (!art) return HandleCheck::Null;
   const HandleParts parts = unpackHandle(art.bits());
   if (parts.tag != tag_ || parts.slot == kRootSlot || parts.slot >= slots_) return HandleCheck::Foreign;

@@ -63,7 +63,7 @@ class ArtTree {
   ArtTree& operator=(const ArtTree&) = delete;
 
   uint32_t tag() const { return tag_; }
-  HandleCheck check(ArtRef art) const;
+  HandleCheck check(ArtRef art) const noexcept;
   // The slot of a live object; DocumentError(kBadHandleErr) otherwise.
   // Inline: every host call about art starts here.
   uint32_t slotOf(ArtRef art) const {

@@ -76,7 +76,7 @@ void Document::setPageSize(AIReal width, AIReal height) {
 
 // --- Refs and the tree ------------------------------------------------------
 
-HandleCheck Document::check(ArtRef art) const { return state_->tree.check(art); }
+HandleCheck Document::check(ArtRef art) const noexcept { return state_->tree.check(art); }
 bool Document::mayReturn(ArtRef art) const { return state_->tree.mayReturn(art); }
 
 ArtRef Document::firstLayer() const {
@@ -180,12 +180,24 @@ bool Document::hasBounds(ArtRef art) const {
   return !extentOf(t, t.slotOf(art)).second;
 }
 
+const AIRealRect* Document::keptBounds(ArtRef valid) const noexcept {
+  const ArtNode& n = state_->tree.node(unpackHandle(valid.bits()).slot);
+  return !isContainer(n.content.type) && n.boundsKnown ? &n.boundsRect : nullptr;
+}
+
 AIPathStyle Document::pathStyle(ArtRef art) const {
+  state_->tree.slotOf(art);  // refuses a bad ref
+  const AIPathStyle* style = pathStyleOf(art);
+  if (style == nullptr) fail(kWrongArtTypeErr, "no path style");
+  return *style;
+}
+
+const AIPathStyle* Document::pathStyleOf(ArtRef valid) const noexcept {
   const ArtTree& t = state_->tree;
-  const ArtNode& n = t.node(t.slotOf(art));
-  if (hasSegments(n.content.type)) return n.content.style.get();
-  if (n.content.type != ArtType::CompoundPath) fail(kWrongArtTypeErr, "no path style");
-  return (n.firstChild != kNoSlot ? t.node(n.firstChild).content.style : n.content.style).get();
+  const ArtNode& n = t.node(unpackHandle(valid.bits()).slot);
+  if (hasSegments(n.content.type)) return &n.content.style.get();
+  if (n.content.type != ArtType::CompoundPath) return nullptr;
+  return &(n.firstChild != kNoSlot ? t.node(n.firstChild).content.style : n.content.style).get();
 }
 
 // --- Making and removing art ------------------------------------------------

@@ -77,8 +77,8 @@ class Document {
   void setPageSize(AIReal width, AIReal height);
 
   // --- Refs and the tree --------------------------------------------------
-  HandleCheck check(ArtRef art) const;
-  bool valid(ArtRef art) const { return check(art) == HandleCheck::Ok; }
+  HandleCheck check(ArtRef art) const noexcept;
+  bool valid(ArtRef art) const noexcept { return check(art) == HandleCheck::Ok; }
   // Whether the art is in the document, or out of it but kept by the undo
   // history so that an undo or redo may bring it back; false once it is
   // freed for good (its refs then stay stale for ever).
@@ -123,6 +123,13 @@ class Document {
   // first member's (its own when it has no members). kWrongArtTypeErr for
   // other art.
   AIPathStyle pathStyle(ArtRef art) const;
+  // For a ref that valid() holds, reads that cannot fail, so that a caller
+  // that checked the ref makes no call that may throw (each such call leaves
+  // the WebAssembly build for a JavaScript trampoline): the bounds bounds()
+  // gives when they are kept (leaf art read before and unchanged since), and
+  // the style pathStyle() gives; null when there are none.
+  const AIRealRect* keptBounds(ArtRef valid) const noexcept;
+  const AIPathStyle* pathStyleOf(ArtRef valid) const noexcept;
 
   // --- Making and removing art ---------------------------------------------
   // A new layer (an empty group) above all other layers.

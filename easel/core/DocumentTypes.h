@@ -46,7 +46,7 @@ enum class ArtType : int16_t {
 bool artTypeFromCode(int16_t code, ArtType* type);
 const char* artTypeName(ArtType type);  // "group", "path", "compound", ...
 // Groups and compound paths hold other art.
-bool isContainer(ArtType type);
+bool isContainer(ArtType type) noexcept;
 // Paths and mystery paths have segments and a path style. Inline: every
 // segment read and write asks.
 inline bool hasSegments(ArtType type) { return type == ArtType::Path || type == ArtType::MysteryPath; }

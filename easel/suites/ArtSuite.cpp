@@ -71,7 +71,7 @@ ASErr getArtBounds(AIArtHandle art, AIRealRect* bounds) noexcept {
   return documentCall(kArt, "get art bounds", [&](Call& c, Document& d) {
     c.in("art", art);
     if (bounds == nullptr) return nullArgument(c, "result pointer");
-    *bounds = d.bounds(ArtRef::fromHandle(art));
+    *bounds = quickRead(d, ArtRef::fromHandle(art), &Document::keptBounds, &Document::bounds);
     c.out("bounds", *bounds);
     return kNoErr;
   });

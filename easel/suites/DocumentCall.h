@@ -45,6 +45,17 @@ ASErr documentCall(SuiteId suite, const char* op, Body&& body) noexcept {
   });
 }
 
+// A read by the document's form that cannot fail when the ref is valid and
+// the value is at hand (no call that may throw: in the WebAssembly build each
+// such call goes through a JavaScript trampoline), else by its checked form,
+// which works the value out or refuses the ref as always.
+template <class T>
+T quickRead(const Document& d, ArtRef art, const T* (Document::*quick)(ArtRef) const noexcept,
+            T (Document::*checked)(ArtRef) const) {
+  const T* known = d.valid(art) ? (d.*quick)(art) : nullptr;
+  return known != nullptr ? *known : (d.*checked)(art);
+}
+
 // A null pointer where the operation needs one: misuse, kBadParameterErr.
 // Both refusals are kept out of line, so that the bodies they end stay small
 // where they are inlined.

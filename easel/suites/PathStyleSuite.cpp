@@ -13,7 +13,7 @@ ASErr getPathStyle(AIArtHandle art, AIPathStyle* style) noexcept {
   return documentCall(kPathStyle, "get path style", [&](Call& c, Document& d) {
     c.in("art", art);
     if (style == nullptr) return nullArgument(c, "result pointer");
-    *style = d.pathStyle(ArtRef::fromHandle(art));
+    *style = quickRead(d, ArtRef::fromHandle(art), &Document::pathStyleOf, &Document::pathStyle);
     c.out("style", *style);
     return kNoErr;
   });
