@@ -144,50 +144,69 @@ DrawingSnapshot takeSnapshot(const Document& document) {
   return snapshot;
 }
 
-DrawingChanges changesBetween(const DrawingSnapshot& from, const DrawingSnapshot& to) {
-  ArtKeyMap<const SnapshotEntry*> before, after;
-  before.reserve(from.entries.size());
-  after.reserve(to.entries.size());
-  for (const SnapshotEntry& e : from.entries) before.emplace(e.key, &e);
-  for (const SnapshotEntry& e : to.entries) after.emplace(e.key, &e);
+namespace {
 
-  // Kept objects whose order among the other kept ones of their container
-  // changed are moved (taken out and put in again): all but the longest run
-  // that kept its order.
+// What changesBetween works with. Its steps over every object are functions
+// that own nothing to destroy: they call the maps directly, where the
+// WebAssembly build (its exceptions in JavaScript) would make each call
+// through a trampoline.
+struct ChangeWork {
+  ArtKeyMap<const SnapshotEntry*> before, after;
   ArtKeyMap<std::vector<uint64_t>> kept;  // container -> kept art, new order
   ArtKeyMap<std::size_t> oldPlace;
-  for (std::size_t i = 0; i < from.entries.size(); ++i) oldPlace.emplace(from.entries[i].key, i);
-  for (const SnapshotEntry& e : to.entries) {
-    const auto old = before.find(e.key);
-    if (old != before.end() && old->second->parent == e.parent) kept[e.parent].push_back(e.key);
-  }
   ArtKeySet moved;
-  for (const auto& [parent, keys] : kept) {
-    for (uint64_t key : keysOutOfOrder(keys, oldPlace)) moved.insert(key);
-  }
-
-  DrawingChanges changes;
   ArtKeySet written;  // put in whole, with what they hold
+};
+
+[[gnu::noinline]] void indexEntries(const DrawingSnapshot& from, const DrawingSnapshot& to, ChangeWork& w) {
+  w.before.reserve(from.entries.size());
+  w.after.reserve(to.entries.size());
+  for (const SnapshotEntry& e : from.entries) w.before.emplace(e.key, &e);
+  for (const SnapshotEntry& e : to.entries) w.after.emplace(e.key, &e);
+  for (std::size_t i = 0; i < from.entries.size(); ++i) w.oldPlace.emplace(from.entries[i].key, i);
   for (const SnapshotEntry& e : to.entries) {
-    const auto old = before.find(e.key);
-    if (written.count(e.parent)) {  // goes in with its container
-      if (old != before.end() && old->second->parent != e.parent) changes.removed.push_back(e.key);
-      written.insert(e.key);
+    const auto old = w.before.find(e.key);
+    if (old != w.before.end() && old->second->parent == e.parent) w.kept[e.parent].push_back(e.key);
+  }
+}
+
+[[gnu::noinline]] void listChanges(const DrawingSnapshot& from, const DrawingSnapshot& to, ChangeWork& w,
+                                   DrawingChanges& changes) {
+  for (const SnapshotEntry& e : to.entries) {
+    const auto old = w.before.find(e.key);
+    if (w.written.count(e.parent)) {  // goes in with its container
+      if (old != w.before.end() && old->second->parent != e.parent) changes.removed.push_back(e.key);
+      w.written.insert(e.key);
       continue;
     }
-    const bool isNew = old == before.end();
-    if (!isNew && old->second->fingerprint == e.fingerprint && old->second->parent == e.parent && !moved.count(e.key))
+    const bool isNew = old == w.before.end();
+    if (!isNew && old->second->fingerprint == e.fingerprint && old->second->parent == e.parent && !w.moved.count(e.key))
       continue;
     if (!isNew) changes.removed.push_back(e.key);
     changes.inserted.push_back(&e);
-    written.insert(e.key);
+    w.written.insert(e.key);
   }
   for (const SnapshotEntry& e : from.entries) {
-    if (after.count(e.key)) continue;
-    const auto parent = after.find(e.parent);
+    if (w.after.count(e.key)) continue;
+    const auto parent = w.after.find(e.parent);
     // Art inside a container that goes too, or is written again, goes with it.
-    if (e.parent == 0 || (parent != after.end() && !written.count(e.parent))) changes.removed.push_back(e.key);
+    if (e.parent == 0 || (parent != w.after.end() && !w.written.count(e.parent))) changes.removed.push_back(e.key);
   }
+}
+
+}  // namespace
+
+DrawingChanges changesBetween(const DrawingSnapshot& from, const DrawingSnapshot& to) {
+  ChangeWork w;
+  indexEntries(from, to, w);
+  // Kept objects whose order among the other kept ones of their container
+  // changed are moved (taken out and put in again): all but the longest run
+  // that kept its order.
+  for (const auto& [parent, keys] : w.kept) {
+    for (uint64_t key : keysOutOfOrder(keys, w.oldPlace)) w.moved.insert(key);
+  }
+  DrawingChanges changes;
+  listChanges(from, to, w, changes);
   return changes;
 }
 
