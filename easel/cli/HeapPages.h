@@ -10,7 +10,9 @@ namespace contour_cli {
 
 // Before anything large is allocated: malloc keeps its memory in the one
 // heap, grown in large steps and not given back while the command runs,
-// and that heap asks for large pages. Elsewhere it does nothing.
+// and that heap asks for large pages: for a command that runs once, not for
+// a session's (a 2 MB page stays resident for the last block on it). Where
+// the system has no such pages it does nothing.
 void useLargeHeapPages();
 
 }  // namespace contour_cli

@@ -76,7 +76,6 @@ std::vector<std::string> optionsEndedAtDashes(std::vector<std::string> args) {
 }  // namespace
 
 int main(int systemArgc, char** systemArgv) {
-  contour_cli::useLargeHeapPages();
   contour_cli::setUpStandardStreams();
   contour_cli::Utf8Arguments arguments(systemArgc, systemArgv);
   const std::vector<std::string> args =
@@ -118,6 +117,10 @@ int main(int systemArgc, char** systemArgv) {
     }
     break;
   }
+  // The editor lives for a session and gives memory back as its drawing
+  // shrinks; every other command reads and writes its drawings once.
+  if (CLI::App* sub = namedSubcommand(app, argc, argv); sub == nullptr || sub->get_name() != "edit")
+    contour_cli::useLargeHeapPages();
   try {
     app.parse(argc, argv);
   } catch (const CLI::Success& e) {
