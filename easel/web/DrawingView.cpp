@@ -35,7 +35,22 @@ nlohmann::json keyText(uint64_t key) {
     if (document.content(ArtRef(putIn[i]->key)).type != ArtType::Group) repeats[i] = taken.take(putIn[i]->fingerprint);
 }
 
+// The most bytes the records of `putIn` take; see allDrawable.
+[[gnu::noinline]] std::size_t recordsBound(const Document& document, const std::vector<const SnapshotEntry*>& putIn,
+                                           const std::vector<uint64_t>& repeats) {
+  std::size_t size = 0;
+  for (std::size_t i = 0; i < putIn.size(); ++i)
+    size += repeats[i] ? (kRecordSource + 1) * sizeof(uint32_t)
+                       : GeometryWriter::sizeBound(document, ArtRef(putIn[i]->key));
+  return size;
+}
+
 }  // namespace
+
+// See allDrawable.
+[[gnu::noinline]] void DrawingView::writeIds(const std::vector<uint64_t>& keys, GeometryWriter& writer) const {
+  for (uint64_t key : keys) writer.word(pageId(key));
+}
 
 // See allDrawable.
 [[gnu::noinline]] void DrawingView::writeRecords(const Document& document,
@@ -97,14 +112,10 @@ nlohmann::json DrawingView::geometryForPage(const Document& document, const Draw
     findRepeats(document, putIn, taken, repeats);
     removed = std::move(changes.removed);
   }
-  std::size_t size = (2 + removed.size()) * sizeof(uint32_t);
-  for (std::size_t i = 0; i < putIn.size(); ++i)
-    size += repeats[i] ? (kRecordSource + 1) * sizeof(uint32_t)
-                       : GeometryWriter::sizeBound(document, ArtRef(putIn[i]->key));
   GeometryWriter writer;
-  writer.reserve(size);
+  writer.reserve((2 + removed.size()) * sizeof(uint32_t) + recordsBound(document, putIn, repeats));
   writer.word(static_cast<uint32_t>(removed.size()));
-  for (uint64_t key : removed) writer.word(pageId(key));
+  writeIds(removed, writer);
   writer.word(static_cast<uint32_t>(putIn.size()));
   writeRecords(document, putIn, repeats, writer);
   std::string& bytes = writer.bytes();

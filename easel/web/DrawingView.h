@@ -52,6 +52,7 @@ class DrawingView {
 
  private:
   uint32_t pageId(uint64_t key) const;
+  void writeIds(const std::vector<uint64_t>& keys, GeometryWriter& writer) const;
   // Each entry's record: a repeated one's (the key it repeats, else 0) or its own.
   void writeRecords(const Document& document, const std::vector<const SnapshotEntry*>& putIn,
                     const std::vector<uint64_t>& repeats, GeometryWriter& writer) const;

@@ -6,7 +6,6 @@
 #define EASEL_WEB_TAKENPATHS_H
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "DrawingSnapshot.h"
@@ -21,7 +20,21 @@ class TakenPaths {
   uint64_t take(uint64_t fingerprint);
 
  private:
-  std::unordered_multimap<uint64_t, uint64_t, ArtKeyHash> byFingerprint_;
+  // Those of one fingerprint are given in document order: a chain of them
+  // through `taken_`, from the next one to give to the last.
+  struct Chain {
+    std::size_t next, last;
+  };
+  struct Taken {
+    uint64_t key;
+    std::size_t after;  // the next of its fingerprint in taken_ (kEnd: none)
+  };
+  static constexpr std::size_t kEnd = ~std::size_t{0};
+  static void index(const DrawingSnapshot& from, const DrawingChanges& changes, ArtKeySet& gone,
+                    ArtKeyMap<Chain>& byFingerprint, std::vector<Taken>& taken);
+
+  ArtKeyMap<Chain> byFingerprint_;
+  std::vector<Taken> taken_;
 };
 
 // The entries the page puts in for `changes` of `to`: each inserted one and

@@ -162,6 +162,29 @@ TEST(DrawingViewTest, APathMadeAgainAsItWasGoesAsTheOneThePageTakesOut) {
   EXPECT_EQ(recordsOf(geometry).second, (std::vector<std::string>{"own", "own", "own"}));
 }
 
+TEST(DrawingViewTest, PathsAlikeEachNameAnotherOfThoseTakenOut) {
+  // Two paths exactly alike (a square and its copy) taken out, three like
+  // them put in: two repeat one each, the third has nothing left to repeat.
+  View v(svgFile(R"(<rect x="10" y="10" width="8" height="8"/>)"));
+  const ArtRef square = v.doc().firstChild(v.doc().firstLayer());
+  const ArtRef copy = v.doc().duplicate(square, square, Place::Above);
+  v.view.look(v.doc());
+  const uint64_t before = v.view.revision();
+  for (int i = 0; i < 3; ++i) v.doc().duplicate(square, square, Place::Above);
+  v.doc().dispose(square);
+  v.doc().dispose(copy);
+  v.view.look(v.doc());
+  std::string geometry;
+  v.answer(before, &geometry);
+  const auto [removed, records] = recordsOf(geometry);
+  ASSERT_EQ(removed.size(), 2u);
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[2], "own");
+  EXPECT_NE(records[0], records[1]);
+  for (const std::string& r : {records[0], records[1]})
+    EXPECT_TRUE(r == "=" + std::to_string(removed[0]) || r == "=" + std::to_string(removed[1])) << r;
+}
+
 TEST(DrawingViewTest, ObjectsThatPaintAlikeShareOnePaint) {
   // Two squares painted alike; the top one (written first) changed as each
   // case says. A dash array with a negative length, or no length, draws solid.
