@@ -3,7 +3,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "easel/cli/Commands.h"
+#include "easel/cli/CommandStatus.h"
 
 namespace contour_cli {
 

@@ -15,7 +15,7 @@
 #include <stdexcept>
 
 #include "easel/cli/BatchPlan.h"
-#include "easel/cli/Commands.h"
+#include "easel/cli/CommandStatus.h"
 #include "easel/core/FileName.h"
 #include "easel/core/PathText.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "easel/cli/Commands.h"
+#include "easel/cli/CommandStatus.h"
 #include "easel/cli/FieldNames.h"
 #include "easel/cli/NameSuggestions.h"
 #include "easel/core/NumberText.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "easel/cli/Commands.h"
+#include "easel/cli/CommandStatus.h"
 #include "easel/cli/FieldListing.h"
 #include "easel/host/ParamsJson.h"
 
