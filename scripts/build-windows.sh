@@ -5,9 +5,12 @@
 #   bash scripts/build-windows.sh win32 [DIR]  the plug-in for 32-bit Windows, DIR/bin/Tesk_Contour.aip
 #                                              (its C and C++ runtimes linked in, exporting only
 #                                              PluginMain, with its resources); DIR is build/win32
-#   bash scripts/build-windows.sh x64 [DIR]    `contour.exe` for 64-bit Windows with the 64-bit module
-#                                              beside it in DIR/bin (build/win64-program), and
-#                                              out/contour-windows-x64.zip
+#   bash scripts/build-windows.sh x64 [DIR [CMAKE_OPTION...]]
+#                                              `contour.exe` for 64-bit Windows with the 64-bit module
+#                                              beside it in DIR/bin (build/win64), and
+#                                              out/contour-windows-x64.zip; the options go to cmake
+#                                              after the build's own (-DCONTOUR_TESTS=ON adds the
+#                                              portable layers' tests to the same tree)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 what=${1:-both}
@@ -23,11 +26,12 @@ build_win32() {
 }
 
 build_x64() {
-  local dir=${1:-$root/build/win64-program}
+  local dir=${1:-$root/build/win64}
+  shift || true
   mkdir -p "$dir"
   dir=$(cd "$dir" && pwd)
   bash "$root/scripts/build.sh" "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCONTOUR_TESTS=OFF -DCONTOUR_BENCH=OFF
+    -DCMAKE_BUILD_TYPE=Release -DCONTOUR_TESTS=OFF -DCONTOUR_BENCH=OFF "$@"
   local sources
   sources=$(sed -n 's/^CONTOUR_SOURCE_PACKAGES:PATH=//p' "$dir/CMakeCache.txt")
   mkdir -p "$root/out"
@@ -37,7 +41,7 @@ build_x64() {
 
 case $what in
   win32) build_win32 "${2:-}" ;;
-  x64) build_x64 "${2:-}" ;;
+  x64) shift; build_x64 "$@" ;;
   both) build_win32 && build_x64 ;;
   *) echo "usage: scripts/build-windows.sh [win32|x64 [BUILD_DIR]]" >&2; exit 2 ;;
 esac

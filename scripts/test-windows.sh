@@ -3,11 +3,11 @@
 #  1. builds Tesk_Contour.aip for 32-bit Windows and checks the file with
 #     pefile (tests/windows/check_aip.py), then checks that the checker itself
 #     catches altered copies (tests/windows/check_aip_test.py);
-#  2. builds the plug-in, the portable easel layers and their tests for 64-bit
-#     Windows and runs the tests under Wine, in a prefix of its own that is
-#     removed afterwards, without a display and without Wine's debugging output;
-#  3. builds contour.exe for 64-bit Windows and out/contour-windows-x64.zip,
-#     and runs contour.exe under Wine against the Linux program (build/test,
+#  2. builds contour.exe for 64-bit Windows, out/contour-windows-x64.zip and, in
+#     the same tree, the portable layers' tests, and runs the tests under Wine,
+#     in a prefix of its own that is removed afterwards, without a display and
+#     without Wine's debugging output;
+#  3. runs contour.exe under Wine against the Linux program (build/test,
 #     built first if it is not there): every output, message and exit status
 #     the same (tests/windows/compare_with_linux.py), the Inkscape extension too.
 # Installs what it needs first (as root, or with sudo). Quiet unless something fails.
@@ -29,10 +29,8 @@ quietly check-aip /usr/bin/python3 tests/windows/check_aip.py build/win32/bin/Te
 quietly check-aip-test /usr/bin/python3 tests/windows/check_aip_test.py build/win32/bin/Tesk_Contour.aip
 tail -n 1 "$logs/check-aip.log"
 
-# 2. The 64-bit build and its tests under Wine.
-quietly build-win64 bash scripts/build.sh build/win64 \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCONTOUR_PORTABLE_ONLY=ON -DCONTOUR_TESTS=ON -DCONTOUR_BENCH=OFF
+# 2. The 64-bit program and the portable layers' tests, one tree, the tests under Wine.
+quietly build-win64 bash scripts/build-windows.sh x64 build/win64 -DCONTOUR_TESTS=ON
 
 WINEPREFIX=$(mktemp -d /tmp/contour-wine.XXXXXX)
 export WINEPREFIX WINEDEBUG=-all
@@ -55,10 +53,9 @@ grep -o '\[==========\] [0-9]* tests\? from .* ran' "$logs/wine-tests.log" |
 step=$(date +%s)
 linux=build/test/bin/contour
 [ -x "$linux" ] || quietly build-linux bash scripts/build.sh build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
-quietly build-x64 bash scripts/build-windows.sh x64 build/win64-program
-quietly star cmake/run-under-wine.sh build/win64-program/bin/contour.exe apply examples/star.svg -o "$logs/star.svg"
+quietly star cmake/run-under-wine.sh build/win64/bin/contour.exe apply examples/star.svg -o "$logs/star.svg"
 echo "windows (wine): contour.exe apply examples/star.svg: $(tail -n 1 "$logs/star.log")"
-quietly compare /usr/bin/python3 tests/windows/compare_with_linux.py . "$linux" build/win64-program/bin/contour.exe \
+quietly compare /usr/bin/python3 tests/windows/compare_with_linux.py . "$linux" build/win64/bin/contour.exe \
   build/win32/bin/Tesk_Contour.aip
 echo "$(tail -n 1 "$logs/compare.log") ($(( $(date +%s) - step )) s with the build)"
 rm -rf "$logs"
