@@ -32,8 +32,11 @@ ctest --test-dir build/test -j "$jobs" --output-on-failure -L browser --repeat u
 lap "plain tests"
 
 # The browser and package tests ran against the plain build; here the
-# sanitizers watch the rest, and the fuzz targets get their short runs.
+# sanitizers watch the rest, and the fuzz targets get their short runs. Line
+# tables are all the sanitizers' reports need, and compile faster than full
+# debug information.
 bash scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_C_FLAGS_DEBUG=-gline-tables-only -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only \
   -DCONTOUR_SANITIZE=ON -DCONTOUR_FUZZ=ON -DCONTOUR_BENCH=OFF
 lap "sanitizer build"
 ctest --test-dir build/sanitize -j "$jobs" --output-on-failure -LE "browser|package"
