@@ -14,3 +14,8 @@ set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/cross-packages/CLI11 CACHE PATH "CLI11 f
 set(CONTOUR_WASM_EXCEPTIONS "-fexceptions" CACHE STRING "How C++ exceptions are compiled (-fexceptions or -fwasm-exceptions)")
 add_compile_options(${CONTOUR_WASM_EXCEPTIONS})
 add_link_options(${CONTOUR_WASM_EXCEPTIONS})
+
+# Copies and fills of memory as the instructions of WebAssembly's bulk memory
+# operations, not loops of the C library's.
+add_compile_options(-mbulk-memory)
+add_link_options(-mbulk-memory)
