@@ -17,6 +17,7 @@ namespace {
 void checkStyle(const AIPathStyle& style) {
   if (!std::isfinite(style.stroke.width) || style.stroke.width < 0) fail(kBadParameterErr, "stroke width");
   if (style.stroke.dashCount < 0 || style.stroke.dashCount > kMaxDashComponents) fail(kBadParameterErr, "dash count");
+  if (!std::isfinite(style.stroke.miterLimit)) fail(kBadParameterErr, "miter limit");
 }
 
 void checkSegments(std::span<const AIPathSegment> segments) {

@@ -70,6 +70,11 @@ TEST_F(PathStyleTest, ComponentsAreStoredAsGivenButBadWidthsAreRefused) {
   s.stroke.width = 1;
   s.stroke.dashCount = kMaxDashComponents + 1;
   EXPECT_EQ(style.setPathStyle(h(p), &s), kBadParameterErr);
+  s.stroke.dashCount = 0;
+  for (float limit : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
+    s.stroke.miterLimit = limit;
+    EXPECT_EQ(style.setPathStyle(h(p), &s), kBadParameterErr);
+  }
   EXPECT_EQ(doc().serialize(), before);
 
   ArtRef group = doc().createArt(ArtType::Group, layer, Place::InsideOnTop);
