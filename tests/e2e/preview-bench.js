@@ -10,6 +10,8 @@
 //                                          long preview to the run ended, to
 //                                          the dialog closed and to the drawing
 //                                          repainted as it was
+//   node preview-bench.js firstpaint 0 [SAMPLES] the example drawing: a fresh
+//                                          page opened to its first paint
 // Needs CONTOUR_BIN (and CONTOUR_CHROMIUM) as the tests do. With
 // CONTOUR_WEB_PAGE (out/web/) the same figures of the static page, its host
 // in the page's worker. Prints one JSON line: page figures (median, p95, max)
@@ -22,6 +24,7 @@ import { serve, site, siteWith } from './support/static-site.js';
 
 const [kind = 'stars', countText = '1000', samplesText = '8'] = process.argv.slice(2);
 const svg = kind === 'stars' ? starGrid(100) : ringGrid(Number(countText));
+const example = new URL('../../examples/star.svg', import.meta.url).pathname;
 const residentKiB = (pid) => Number(/VmRSS:\s+(\d+)/.exec(readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
 const [high, low] = kind === 'stars' ? [50, 49] : [13, 12];
 const samples = Number(samplesText);
@@ -81,13 +84,34 @@ async function cancelFigures(page) {
     escapeToDrawingRestoredMs: median(restored), runEndedMs: ended, dialogClosedMs: closed, drawingRestoredMs: restored };
 }
 
-const editor = site ? await serve(siteWith('bench.svg', svg)) : await startEditor(writeDrawing(workDir(), 'bench.svg', svg));
+// A fresh page (no cache, no storage of an earlier one) opened to the
+// example drawing painted: the static page's own drawing is the example.
+async function firstPaintFigures(browser) {
+  const painted = [];
+  for (let i = 0; i < samples; i++) {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 900 } });
+    const page = await context.newPage();
+    const start = Date.now();
+    await page.goto(site ? `${editor.address}?seed=7` : editor.address);
+    await page.waitForFunction(() => window.contourEditor && window.contourEditor.drawn() > 0);
+    painted.push(Date.now() - start);
+    await context.close();
+  }
+  return { drawing: 'star.svg', samples, firstPaintMs: median(painted), samplesMs: painted };
+}
+
+const editor = kind === 'firstpaint'
+  ? await (site ? serve() : startEditor(writeDrawing(workDir(), 'star.svg', readFileSync(example, 'utf8'))))
+  : await (site ? serve(siteWith('bench.svg', svg)) : startEditor(writeDrawing(workDir(), 'bench.svg', svg)));
 const browser = await launchBrowser();
 try {
-  const page = site ? await openStaticPage(browser, `${editor.address}?drawing=bench.svg&seed=7`) : await openPage(browser, editor);
-  await andRedraw(page, () => page.keyboard.press('Control+a'));
-  if (kind === 'cancel') console.log(JSON.stringify({ drawing: `${countText} rings`, samples, ...(await cancelFigures(page)) }));
-  else await previewFigures(page);
+  if (kind === 'firstpaint') console.log(JSON.stringify(await firstPaintFigures(browser)));
+  else {
+    const page = site ? await openStaticPage(browser, `${editor.address}?drawing=bench.svg&seed=7`) : await openPage(browser, editor);
+    await andRedraw(page, () => page.keyboard.press('Control+a'));
+    if (kind === 'cancel') console.log(JSON.stringify({ drawing: `${countText} rings`, samples, ...(await cancelFigures(page)) }));
+    else await previewFigures(page);
+  }
 } finally {
   await browser.close();
   if (site) editor.stop();

@@ -1,10 +1,10 @@
 // Cancel in the static page, whose host works in the page's worker: during
-// a long preview of many rings, Escape ends the run within 200 ms of the key,
-// and the drawing and its undo history are exactly as before the preview
-// (a worker started again would have lost the history). Once where the
-// page is cross-origin isolated (the stop is a flag the page shares with
-// the worker) and once where it is not (the worker lets the page's messages
-// in as it runs).
+// a long preview of many rings, Escape ends the run before its last contour
+// (how soon is a benchmark's figure: preview-bench.js cancel), and the
+// drawing and its undo history are exactly as before the preview (a worker
+// started again would have lost the history). Once where the page is
+// cross-origin isolated (the stop is a flag the page shares with the worker)
+// and once where it is not (the worker lets the page's messages in as it runs).
 //   CONTOUR_WEB_PAGE  the built out/web/ folder (required)
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -29,7 +29,8 @@ async function startLongPreview(page) {
 }
 
 // Presses Escape; resolves with the milliseconds from the key to the end of
-// the run, as the worker tells the page.
+// the run, as the worker tells the page (null: it ended before the key), and
+// the contours it had made then of its total.
 async function escapeToRunEnded(page) {
   await page.evaluate(async () => {
     const api = await import('./js/api.js');
@@ -37,9 +38,9 @@ async function escapeToRunEnded(page) {
       let pressed = null;
       addEventListener('keydown', () => { pressed = performance.now(); }, { capture: true, once: true });
       const stop = api.followProgress((p) => {
-        if (pressed === null || p.running) return;
+        if (p.running) return;
         stop();
-        resolve(performance.now() - pressed);
+        resolve({ ms: pressed === null ? null : performance.now() - pressed, made: p.made, total: p.total });
       });
     });
   });
@@ -61,7 +62,7 @@ for (const isolated of [true, false]) {
       server?.stop();
     });
 
-    test('stops within 200 ms of Escape, the drawing and its undo history as they were', async () => {
+    test('stops on Escape, before its last contour, the drawing and its undo history as they were', async () => {
       assert.equal(await page.evaluate(() => crossOriginIsolated), isolated);
       // A command to undo: the contours of the first ring.
       const box = await page.locator('#drawing').boundingBox(), k = box.width / RINGS_WIDE;
@@ -75,14 +76,15 @@ for (const isolated of [true, false]) {
       await andRedraw(page, () => page.keyboard.press('Control+a'));
       await openContour(page);
       await startLongPreview(page);
-      const ms = await escapeToRunEnded(page);
-      console.log(`${isolated ? 'isolated' : 'not isolated'}: Escape to the run ended ${Math.round(ms)} ms`);
+      const { ms, made, total } = await escapeToRunEnded(page);
+      assert.notEqual(ms, null, 'the preview ended before Escape was pressed');
+      console.log(`${isolated ? 'isolated' : 'not isolated'}: Escape to the run ended ${Math.round(ms)} ms, ${made} of ${total} contours made`);
       await page.waitForFunction((w) => !document.querySelector(w) && !window.contourEditor.busy(), settingsWindow);
       const after = await state(page);
       assert.equal(await drawing(page), before.svg);
       assert.deepEqual([after.undo, after.modified], [before.undo, before.modified]);
       assert.doesNotMatch(await page.locator('#status').textContent(), /started again/);
-      assert.ok(ms <= 200, `${Math.round(ms)} ms`);
+      assert.ok(made < total, `${made} of ${total} contours made`);
     });
   });
 }

@@ -22,7 +22,7 @@ const SEED = 7;
 const settings = (page) => page.locator(settingsWindow);
 
 describe('the static page', () => {
-  let server, browser, page, opened;
+  let server, browser, page;
   const requests = [];
 
   before(async () => {
@@ -32,10 +32,8 @@ describe('the static page', () => {
     // As in a browser without the File System Access API: Save downloads.
     await page.addInitScript(() => { delete window.showSaveFilePicker; });
     page.on('request', (r) => requests.push(r.url()));
-    opened = Date.now();
     await page.goto(`${server.address}?seed=${SEED}`);
     await page.waitForFunction(() => window.contourEditor && window.contourEditor.drawn() > 0);
-    opened = Date.now() - opened;
   });
 
   after(async () => {
@@ -43,9 +41,8 @@ describe('the static page', () => {
     server?.stop();
   });
 
-  test('paints the example drawing within 1.5 s, asking nothing of any other origin', async () => {
-    console.log(`first paint of the example ${opened} ms after the page was opened`);
-    assert.ok(opened <= 1500, `${opened} ms`);
+  // How soon it paints is a benchmark's figure (preview-bench.js firstpaint), not a test's.
+  test('paints the example drawing, asking nothing of any other origin', async () => {
     assert.deepEqual(requests.filter((url) => !url.startsWith(server.address)), []);
     assert.equal((await state(page)).file, 'star.svg');
   });
