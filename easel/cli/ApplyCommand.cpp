@@ -37,6 +37,7 @@
 #include "easel/host/KeptPaints.h"
 #include "easel/host/KeptRecord.h"
 #include "easel/host/ParamsJson.h"
+#include "easel/host/PluginHost.h"
 #include "easel/host/RunRecording.h"
 #include "easel/core/Document.h"
 #include "easel/core/FileIo.h"
@@ -248,8 +249,8 @@ RunFacts run(const ApplyOptions& o, ApplyOutputs& out) {
   if (!failure.empty()) throw ApplyError(failure);
   // "AI Go" answers 0 even for a run that stopped; the document knows when it refused to grow.
   if (document.memoryRefusals() != refusalsBefore) {
-    throw ApplyError(displayName(o.input) + ": the contours need more than the memory budget of " +
-                     std::to_string(document.memoryBudget() >> 20) + " MB (--memory-budget); nothing was written");
+    throw ApplyError(displayName(o.input) + ": " + easel::host::overBudgetText(document.memoryBudget()) +
+                     " (--memory-budget); nothing was written");
   }
   for (const std::string& line : typingWarnings(easel.dialogs)) warn(line);
   const easel::adm::ShownDialog* shown = easel.dialogs.lastShown(kSettingsDialogName);

@@ -112,11 +112,16 @@ ASErr PluginHost::getParameters() { return filterMessage(kSelectorAIGetParameter
 
 ASErr PluginHost::go() { return filterMessage(kSelectorAIGoFilter); }
 
-ASErr PluginHost::runFilter(bool withDialog) {
+std::string overBudgetText(std::size_t budgetBytes) {
+  return "the contours need more than the memory budget of " + std::to_string(budgetBytes >> 20) + " MB";
+}
+
+ASErr PluginHost::runFilter(bool withDialog, const std::function<ASErr(ASErr)>& ending) {
   FilterEntry* filter = session_.plugins().filter(session_.plugins().filterHandle(0));
   beginCommand(filter != nullptr ? filter->title : "Filter");
   ASErr result = withDialog ? getParameters() : kNoErr;
   if (result == kNoErr) result = go();
+  if (ending) result = ending(result);
   endCommand();
   return result;
 }

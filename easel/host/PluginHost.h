@@ -6,6 +6,7 @@
 #define EASEL_HOST_PLUGINHOST_H
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -16,6 +17,10 @@
 #include "plugin/host/AllSuites.h"
 
 namespace easel::host {
+
+// "the contours need more than the memory budget of N MB": the plug-in ends a
+// run that the document's budget cut short as if it were done.
+std::string overBudgetText(std::size_t budgetBytes);
 
 class PluginHost {
  public:
@@ -47,8 +52,9 @@ class PluginHost {
   ASErr getParameters();
   ASErr go();
   // A whole use of the filter: "AI Get Parameters" (when withDialog) and, if it
-  // returned 0, "AI Go", as one command.
-  ASErr runFilter(bool withDialog);
+  // returned 0, "AI Go", as one command. `ending`, if given, has the last
+  // word on the result while the command is still open (it may take it back).
+  ASErr runFilter(bool withDialog, const std::function<ASErr(ASErr)>& ending = nullptr);
 
   // The filter's parameter block as the host keeps it (null before the
   // plug-in allocated one), and its size in bytes.

@@ -12,6 +12,7 @@
 #include "easel/host/HostSetup.h"
 #include "easel/host/KeptPaints.h"
 #include "easel/host/KeptRecord.h"
+#include "easel/host/PluginHost.h"
 #include "easel/host/RunRecording.h"
 #include "easel/host/SelectedObjects.h"
 #include "easel/core/Document.h"
@@ -86,11 +87,48 @@ EditorHost::Outcome EditorHost::runFilter(bool withDialog) {
   // The dialog's first preview may be stopped, and the dialog is shown as it starts.
   busy_.setStoppable(withDialog);
   openingDialog_ = withDialog;
-  const ASErr result = easel_->host.runFilter(withDialog);
+  startBudgetWatch();
+  const ASErr result = easel_->host.runFilter(withDialog, [this](ASErr made) { return wholeOrNothing(made); });
   openingDialog_ = false;
   if (result == kUserCanceledErr) note("cancelled: the document is as it was");
+  if (result == kOutOfMemoryErr) return overBudget();
   if (result == kNoErr) recordRun(bornAfter, nonFlat);
   return {};
+}
+
+// The plug-in ends a run that the memory budget cut short as if it were
+// done, and OK keeps the last preview as the result: the command's result
+// went past the budget if that preview did, or the final run. While the
+// dialog is open, a request that changed the document without a refusal
+// made a preview that fits.
+void EditorHost::startBudgetWatch() {
+  const Document& document = easel_->session.document();
+  budgetWatch_ = {document.memoryRefusals(), document.changeCount(), false};
+}
+
+void EditorHost::previewMade(bool sayCut) {
+  const Document& document = easel_->session.document();
+  if (document.memoryRefusals() != budgetWatch_.refusals) {
+    budgetWatch_.previewCut = true;
+    if (sayCut) note(easel::host::overBudgetText(document.memoryBudget()) + ": the preview shows those that fit");
+  } else if (document.changeCount() != budgetWatch_.changes) {
+    budgetWatch_.previewCut = false;
+  }
+  budgetWatch_.refusals = document.memoryRefusals();
+  budgetWatch_.changes = document.changeCount();
+}
+
+// With the command still open: a result past the budget is taken back whole.
+ASErr EditorHost::wholeOrNothing(ASErr result) {
+  Document& document = easel_->session.document();
+  if (result != kNoErr || (!budgetWatch_.previewCut && document.memoryRefusals() == budgetWatch_.refusals))
+    return result;
+  document.undoChanges();
+  return kOutOfMemoryErr;
+}
+
+EditorHost::Outcome EditorHost::overBudget() const {
+  return {409, easel::host::overBudgetText(easel_->session.document().memoryBudget()) + ": the document is as it was"};
 }
 
 easel::host::KeptPaints EditorHost::nonFlatPaintsSelected() const {
@@ -140,11 +178,12 @@ EditorHost::Outcome EditorHost::editContour() {
   if (run->seed) easel::host::seedRepeat(easel_->session.random(), *run->seed);
   const uint64_t bornAfter = lastBirth(document);
   host.beginCommand("Edit Contour");
+  startBudgetWatch();
   busy_.setStoppable(true);
   openingDialog_ = true;
   ASErr result = host.getParameters();
   openingDialog_ = false;
-  if (result == kNoErr) result = host.go();
+  if (result == kNoErr) result = wholeOrNothing(host.go());
   if (result == kNoErr) {
     for (ArtRef a : run->contours)
       if (document.valid(a)) document.dispose(a);
@@ -166,7 +205,7 @@ EditorHost::Outcome EditorHost::editContour() {
     host.clearParameterBlock();
   easel_->session.random() = random;
   if (result == kUserCanceledErr) note("cancelled: the document is as it was");
-  return {};
+  return result == kOutOfMemoryErr ? overBudget() : Outcome{};
 }
 
 // While the settings dialog runs, its preview uses the steps its count item

@@ -121,6 +121,9 @@ class EditorHost {
   void handleDuringDialog(const HostRequestPtr& request);
   // The settings dialog's init is over: what follows is answered as usual.
   void dialogShown() { openingDialog_ = false; }
+  // A dialog request is done, or the dialog ended: a preview made anew went
+  // past the memory budget (said, when `sayCut`), or fits.
+  void previewMade(bool sayCut = true);
   // A message for the page, sent with the next answer.
   void note(std::string message) { notes_.push_back(std::move(message)); }
 
@@ -153,6 +156,10 @@ class EditorHost {
   Outcome select(const nlohmann::json& body);
   Outcome runFilter(bool withDialog);
   Outcome editContour();  // Filter > Edit Contour...: one recorded run again, replaced
+  // Runs past the memory budget (EditorActions.cpp).
+  void startBudgetWatch();
+  ASErr wholeOrNothing(ASErr result);
+  Outcome overBudget() const;  // the answer to a command taken back so
   // After a run of the filter that made contours; says which paints its colour modes kept.
   void recordRun(uint64_t bornAfter, const easel::host::KeptPaints& nonFlat);
   easel::host::KeptPaints nonFlatPaintsSelected() const;  // of the objects a run would work on
@@ -191,6 +198,10 @@ class EditorHost {
   uint64_t savedFingerprint_ = 0;       // of the drawing as the file on disk has it
   std::optional<FileStamp> diskStamp_;  // that file, as read or last saved
   uint64_t answered_ = 0;
+  struct BudgetWatch {
+    uint64_t refusals = 0, changes = 0;  // the document's, after the last preview or the command's start
+    bool previewCut = false;             // that preview went past the memory budget
+  } budgetWatch_;
   std::mutex endingMutex_;
   bool endingSettled_ = false;  // what became of the unsaved changes was said
 };

@@ -25,6 +25,7 @@ std::optional<adm::Event> WebEventSource::next(const adm::Dialog&) {
   if (played_ < events_.size()) return events_[played_++];
   // Everything the last request asked for is done: it gets the new state,
   // unless its run was stopped for the Cancel that comes next.
+  host_.previewMade();
   if (host_.busy().end()) host_.supersedePending();
   else
     host_.answerPending();
@@ -61,6 +62,9 @@ void WebEventSource::opened(const adm::Dialog&) {
 }
 
 // The dialog has ended: the final run that follows may not be stopped.
-void WebEventSource::closed(const adm::Dialog&) { host_.busy().setStoppable(false); }
+void WebEventSource::closed(const adm::Dialog&) {
+  host_.previewMade(false);  // the final run's answer says what became of it
+  host_.busy().setStoppable(false);
+}
 
 }  // namespace easel::web

@@ -75,10 +75,10 @@ struct ScriptedPage : PageLink {
 struct Served {
   contour_test::ScratchFolder scratch{"contour-message-transport-"};
   std::optional<EditorHost> host;
-  explicit Served(int starCount) {
+  explicit Served(int starCount, std::size_t budget = easel::Document::kDefaultMemoryBudget) {
     scratch.write("stars.svg", stars(starCount));
-    host.emplace(easel::svg::importSvg(stars(starCount), scratch.path("stars.svg")),
-                 EditorOptions{scratch.path("stars.svg"), CONTOUR_PLUGIN_PATH, 7, {}});
+    host.emplace(easel::svg::importSvg(stars(starCount), scratch.path("stars.svg"), budget),
+                 EditorOptions{scratch.path("stars.svg"), CONTOUR_PLUGIN_PATH, 7, {}, budget});
   }
 };
 
@@ -163,6 +163,31 @@ TEST(MessageTransport, ACancelStopsALongPreviewAndLeavesTheDrawingAsItWas) {
   const auto ms = std::chrono::duration<double, std::milli>(page.answeredAt[5] - *asked).count();
   RecordProperty("cancel_ms", std::to_string(ms));
   EXPECT_LT(ms, 1000);
+}
+
+// The plug-in ends a run that the memory budget cuts short as if it were
+// done: a preview says so, and OK takes the run back whole, not a part of
+// it; a preview that fits again is kept.
+TEST(MessageTransport, ARunPastTheMemoryBudgetIsSaidAndTakenBack) {
+  const std::string past = "the contours need more than the memory budget of 1 MB";
+  for (const bool fitsAgain : {false, true}) {
+    Served served(20, std::size_t{1} << 20);
+    ScriptedPage page;
+    page.send("select", R"({"all": true})");
+    page.send("filter");
+    page.send("dialog", R"([{"item": 4, "value": 200}])");
+    if (fitsAgain) page.send("dialog", R"([{"item": 4, "value": 12}])");
+    page.send("dialog", R"([{"end": 1}])");
+    MessageTransport(*served.host, page).run();
+    EXPECT_EQ(page.answers[2].body["messages"], nlohmann::json::array());  // 12 contours each fit
+    EXPECT_EQ(page.answers[3].body["messages"], nlohmann::json::array({past + ": the preview shows those that fit"}));
+    const Reply& accepted = page.answers[page.nextId - 1];
+    EXPECT_EQ(accepted.status, fitsAgain ? 200 : 409) << fitsAgain;
+    EXPECT_EQ(accepted.body.value("error", ""), fitsAgain ? "" : past + ": the document is as it was");
+    EXPECT_TRUE(accepted.body["dialog"].is_null());
+    EXPECT_EQ(accepted.body["modified"].get<bool>(), fitsAgain);
+    EXPECT_EQ(accepted.body["undo"]["undo"].is_null(), !fitsAgain);
+  }
 }
 
 }  // namespace
