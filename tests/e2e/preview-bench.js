@@ -37,11 +37,31 @@ const openContour = async (page) => {
   await page.locator('.menu-item', { hasText: 'Contour...' }).click();
 };
 
-// "Contour..." to its dialog shown; then the largest contour count, and
-// Escape once the dialog's own line shows the run busy (an open dialog shows
-// it there, not in the page's panel): to the run ended, as the host tells the
-// page's progress; to the dialog closed; and to the drawing repainted as it
-// was (the preview's partial answer may still be painted after the close).
+// The preview that is cancelled: 25 contours of each ring, then their
+// points moved, which makes them slow: seconds long on 4,000 rings, and
+// within the page's memory budget (a preview past it ends by itself, and an
+// Escape would wait for its answer, not stop a run).
+const setItem = (page, item, value) => page.evaluate(([id, v]) => {
+  const input = document.querySelector(`.window [data-item-id="${id}"] input`);
+  input.value = String(v);
+  input.dispatchEvent(new Event('change'));
+}, [item, value]);
+async function startLongPreview(page) {
+  await andRedraw(page, () => setItem(page, 4, 25));
+  await page.evaluate(() => {
+    window.contourLongRuns = new Promise(async (resolve) => {
+      const api = await import('./js/api.js');
+      const stop = api.followProgress((p) => { if (p.running && p.made > 0) { stop(); resolve(); } });
+    });
+  });
+  await setItem(page, 16, 50);
+  await page.evaluate(() => window.contourLongRuns);
+}
+
+// "Contour..." to its dialog shown; then a long preview, and Escape once it
+// makes contours: to the run ended, as the host tells the page's progress;
+// to the dialog closed; and to the drawing repainted as it was (the
+// preview's partial answer may still be painted after the close).
 async function cancelFigures(page) {
   await page.evaluate(() => { window.contourBefore = window.contourEditor.drawing(); });
   const shown = [], ended = [], closed = [], restored = [];
@@ -51,12 +71,7 @@ async function cancelFigures(page) {
     await page.waitForSelector(settingsWindow);
     shown.push(Date.now() - start);
     await page.waitForFunction(() => !window.contourEditor.busy());
-    await page.evaluate(() => {
-      const input = document.querySelector('.window [data-item-id="4"] input');
-      input.value = '200';
-      input.dispatchEvent(new Event('change'));
-    });
-    await page.waitForSelector(`${settingsWindow} .chrome .progress:not(.hidden)`);
+    await startLongPreview(page);
     await page.evaluate(async () => {
       const api = await import('./js/api.js');
       window.contourRunEnded = new Promise((resolve) => {

@@ -13,19 +13,28 @@ import { openContour, settingsWindow } from './support/gestures.js';
 import { serve, site, siteWith } from './support/static-site.js';
 
 if (!site) throw new Error('set CONTOUR_WEB_PAGE to the built out/web folder');
-const RINGS = 4000, LONG = 60;  // contours per ring of the preview that is cancelled
+// The preview that is cancelled: LONG contours per ring, each with its points
+// moved (slow to make), seconds long and well within the page's memory
+// budget, so that only a stop ends it before its last contour.
+const RINGS = 1000, LONG = 60, MOVED_POINTS = 50;
 const folder = siteWith('rings.svg', ringGrid(RINGS));
 const RINGS_WIDE = 80 + Math.ceil(Math.sqrt(RINGS)) * 60;  // the drawing's width in pixels (ringGrid)
 
-// Sets the contour count without waiting for the preview; resolves once it runs.
+// Sets the moved points and the contour count without waiting for the
+// previews; resolves once the long one runs.
 async function startLongPreview(page) {
-  await page.evaluate((v) => {
-    const input = document.querySelector('.window [data-item-id="4"] input');
-    input.value = String(v);
-    input.dispatchEvent(new Event('change'));
-  }, LONG);
-  await page.waitForFunction((w) => /[1-9][\d,]* of [\d,]+ contours/.test(
-    document.querySelector(`${w} .chrome .progress:not(.hidden)`)?.textContent || ''), settingsWindow);
+  await page.evaluate((values) => {
+    for (const [item, value] of values) {
+      const input = document.querySelector(`.window [data-item-id="${item}"] input`);
+      input.value = String(value);
+      input.dispatchEvent(new Event('change'));
+    }
+  }, [[16, MOVED_POINTS], [4, LONG]]);
+  await page.waitForFunction(([w, least]) => {
+    const shown = /([\d,]+) of ([\d,]+) contours/.exec(document.querySelector(`${w} .chrome .progress:not(.hidden)`)?.textContent);
+    const [made, total] = shown ? shown.slice(1).map((n) => Number(n.replaceAll(',', ''))) : [0, 0];
+    return made > 0 && total >= least;
+  }, [settingsWindow, RINGS * LONG]);
 }
 
 // Presses Escape; resolves with the milliseconds from the key to the end of
