@@ -37,26 +37,24 @@ const openContour = async (page) => {
   await page.locator('.menu-item', { hasText: 'Contour...' }).click();
 };
 
-// The preview that is cancelled: 25 contours of each ring, then their
-// points moved, which makes them slow: seconds long on 4,000 rings, and
-// within the page's memory budget (a preview past it ends by itself, and an
-// Escape would wait for its answer, not stop a run).
-const setItem = (page, item, value) => page.evaluate(([id, v]) => {
-  const input = document.querySelector(`.window [data-item-id="${id}"] input`);
-  input.value = String(v);
-  input.dispatchEvent(new Event('change'));
-}, [item, value]);
-async function startLongPreview(page) {
-  await andRedraw(page, () => setItem(page, 4, 25));
-  await page.evaluate(() => {
-    window.contourLongRuns = new Promise(async (resolve) => {
-      const api = await import('./js/api.js');
-      const stop = api.followProgress((p) => { if (p.running && p.made > 0) { stop(); resolve(); } });
+// The preview that is cancelled: 25 contours of each ring, their points
+// moved, which makes them slow: seconds long on 4,000 rings, and within the
+// page's memory budget (a preview past it ends by itself, and an Escape
+// would wait for its answer, not stop a run). The points are moved first,
+// and the long run is known by its total. Resolves once it makes contours.
+const startLongPreview = (page) => page.evaluate(async (least) => {
+  const api = await import('./js/api.js');
+  await new Promise((resolve) => {
+    const stop = api.followProgress((p) => {
+      if (p.running && p.made > 0 && p.total >= least) { stop(); resolve(); }
     });
+    for (const [item, value] of [[16, 50], [4, 25]]) {
+      const input = document.querySelector(`.window [data-item-id="${item}"] input`);
+      input.value = String(value);
+      input.dispatchEvent(new Event('change'));
+    }
   });
-  await setItem(page, 16, 50);
-  await page.evaluate(() => window.contourLongRuns);
-}
+}, Number(countText) * 25);
 
 // "Contour..." to its dialog shown; then a long preview, and Escape once it
 // makes contours: to the run ended, as the host tells the page's progress;
