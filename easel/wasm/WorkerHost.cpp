@@ -14,6 +14,7 @@
 // starts another on it.
 #include <emscripten.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -123,6 +124,14 @@ class WorkerPage : public easel::web::PageLink {
   bool stopAsked() override {
     if (!sharesStopFlag_) emscripten_sleep(0);  // the page's messages come in meanwhile
     return contourStopAsked() != 0;
+  }
+
+  // The page's own clock: libc++'s steady_clock::now() reaches the same clock
+  // through a JavaScript trampoline (a call that may throw, in one that may not).
+  std::chrono::steady_clock::time_point now() override {
+    using Clock = std::chrono::steady_clock;
+    const std::chrono::duration<double, std::milli> sinceStart(emscripten_get_now());
+    return Clock::time_point(std::chrono::duration_cast<Clock::duration>(sinceStart));
   }
 
   void answer(uint64_t id, const easel::web::Reply& reply) override {

@@ -43,7 +43,7 @@ void MessageTransport::told(const BusyRun::Progress& progress) {
       progress.running != sent_.running || progress.stoppable != sent_.stoppable || progress.total != sent_.total;
   if (!turned && ++untimed_ < kChangesPerClock) return;
   untimed_ = 0;
-  const Clock::time_point now = Clock::now();
+  const Clock::time_point now = page_.now();
   if (turned || now - sentAt_ >= kProgressEvery) {
     page_.progress(progress);
     sent_ = progress;

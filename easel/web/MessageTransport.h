@@ -41,6 +41,8 @@ class PageLink {
   virtual bool stopAsked() = 0;
   virtual void answer(uint64_t id, const Reply& reply) = 0;
   virtual void progress(const BusyRun::Progress& progress) = 0;
+  // The clock the run's progress and stop are timed by.
+  virtual std::chrono::steady_clock::time_point now() { return std::chrono::steady_clock::now(); }
 };
 
 class MessageTransport {
